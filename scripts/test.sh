@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the unit and end-to-end tests, the core
+# under AddressSanitizer and UndefinedBehaviorSanitizer, the link tests under ThreadSanitizer,
+# and a short run of every fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup-deps.sh
+export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+echo "== dev build and tests"
+bash scripts/build.sh dev
+ctest --test-dir build/dev --output-on-failure -j "$jobs"
+
+echo "== core under AddressSanitizer + UndefinedBehaviorSanitizer"
+bash scripts/build.sh asan
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build/asan --output-on-failure -j "$jobs"
+
+echo "== link tests under ThreadSanitizer"
+bash scripts/build.sh tsan
+if ctest --test-dir build/tsan -N -L 'comms|sim' | grep -q 'Total Tests: [1-9]'; then
+    TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+        ctest --test-dir build/tsan --output-on-failure -L 'comms|sim'
+fi
+
+echo "== fuzz targets, briefly"
+bash scripts/build.sh fuzz
+bash scripts/fuzz.sh "${FUZZ_SECONDS:-20}"
+echo "== all tests passed"

@@ -1,22 +1,43 @@
 // cabrion-cli: the Cabrion engine without a window, for engineers who script.
-#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <iostream>
+#include <map>
 
+#include "Command.h"
 #include "cabrion_version.h"
 
+namespace cli {
+std::vector<CommandEntry>& Commands() {
+    static std::vector<CommandEntry> commands;
+    return commands;
+}
+} // namespace cli
+
 int main(int argc, char** argv) {
-    CLI::App app{"Cabrion command line: list, validate, dump, convert and report site configurations",
+    CLI::App app{"Cabrion command line: work with site configurations and BTS links",
                  "cabrion-cli"};
     app.set_version_flag("--version", std::string("cabrion-cli ") + CABRION_VERSION);
     app.require_subcommand(0, 1);
+
+    // Registration order depends on link order; list the commands by name instead.
+    auto commands = cli::Commands();
+    std::sort(commands.begin(), commands.end(),
+              [](const auto& a, const auto& b) { return std::string(a.name) < b.name; });
+    std::map<CLI::App*, std::function<int()>> runners;
+    for (auto& entry : commands) {
+        CLI::App* sub = app.add_subcommand(entry.name);
+        runners[sub] = entry.setup(*sub);
+    }
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        // Usage errors exit with 2, as every script relies on.
-        int rc = app.exit(e);
-        return rc == 0 ? 0 : 2;
+        const int rc = app.exit(e);
+        return rc == 0 ? cli::kExitOk : cli::kExitUsage;
     }
-    if (app.get_subcommands().empty()) {
-        std::cout << app.help();
+    for (auto* sub : app.get_subcommands()) {
+        return runners[sub]();
     }
-    return 0;
+    std::cout << app.help();
+    return cli::kExitOk;
 }

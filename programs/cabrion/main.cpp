@@ -1,13 +1,49 @@
 // cabrion: the desktop application.
+#include "app/BTSConfigurationApp.h"
+#include "app/MachineSettings.h"
+#include "app/OstrelHandBack.h"
+#include "app/UserAccessControl.h"
+#include "app/WindowsRegistry.h"
+#include "model/Registry.h"
+#include "ui/MainFrame.h"
+#include "ui/QtUserMessages.h"
+
 #include <QApplication>
-#include <QMainWindow>
-#include <QMenuBar>
+
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Untitled - Cabrion No connection to BTS "));
-    window.menuBar()->addMenu(QStringLiteral("&File"));
-    window.show();
-    return app.exec();
+    QApplication qapp(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Cabrion"));
+
+    CQtUserMessages messages;
+    CWindowsRegistry::InstallAsPersistentStore();
+    SetRegistryMessageSink([&messages](const std::string& text) { messages.Information(text); });
+
+    CMachineSettings machine;
+    CSystemUserGroups groups;
+    CProcessLauncher launcher;
+    CBTSConfigurationApp::Services services;
+    services.messages = &messages;
+    services.machine = &machine;
+    services.groups = &groups;
+    services.launcher = &launcher;
+    CBTSConfigurationApp app(services);
+
+    // Qt has taken its own options out of argv by now.
+    const std::vector<std::string> args(argv, argv + argc);
+    if (!app.InitInstance(args)) {
+        return 1;
+    }
+
+    int rc = 0;
+    {
+        CMainFrame frame;
+        frame.show();
+        rc = qapp.exec();
+    }
+    app.ExitInstance();
+    return rc;
 }

@@ -1,0 +1,99 @@
+#include "model/NamedLock.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+// Opens the lock file without following links. In a shared sticky folder such as /tmp, creating
+// over a file that another user owns is refused, so an existing file is opened without O_CREAT
+// first; flock works on a read-only descriptor, so other users can share a file we created.
+int OpenLockFile(const std::string& path) {
+    constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        int fd = ::open(path.c_str(), kFlags);
+        if (fd >= 0 || errno != ENOENT) {
+            return fd;
+        }
+        fd = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0644);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+        // Another process created it between the two calls: open the existing one.
+    }
+    return -1;
+}
+
+} // namespace
+
+CNamedLock::CNamedLock(std::string name, std::string directory) : m_name(std::move(name)) {
+    if (directory.empty()) {
+        // "Global\" names guard resources of the whole machine, so they must not land in a
+        // per-user runtime folder.
+        directory = m_name.starts_with("Global\\") ? std::string("/tmp") : DefaultDirectory();
+    }
+    m_path = directory + "/" + FileNameFor(m_name);
+}
+
+CNamedLock::~CNamedLock() {
+    Release();
+}
+
+CNamedLock::Result CNamedLock::TryAcquire() {
+    if (m_fd >= 0) {
+        return Result::Acquired;
+    }
+    m_lastError = 0;
+    int fd = OpenLockFile(m_path);
+    if (fd < 0) {
+        m_lastError = errno;
+        return Result::Failed;
+    }
+    int rc;
+    do {
+        rc = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (rc != 0 && errno == EINTR);
+    if (rc != 0) {
+        const int err = errno;
+        ::close(fd);
+        if (err == EWOULDBLOCK) {
+            return Result::HeldElsewhere;
+        }
+        m_lastError = err;
+        return Result::Failed;
+    }
+    m_fd = fd;
+    return Result::Acquired;
+}
+
+void CNamedLock::Release() {
+    if (m_fd < 0) {
+        return;
+    }
+    // The file stays: removing it would let a newcomer lock a fresh file while a waiter still
+    // holds the old one open.
+    ::flock(m_fd, LOCK_UN);
+    ::close(m_fd);
+    m_fd = -1;
+}
+
+std::string CNamedLock::DefaultDirectory() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime != nullptr && runtime[0] == '/') {
+        return runtime;
+    }
+    return "/tmp";
+}
+
+std::string CNamedLock::FileNameFor(const std::string& name) {
+    std::string file = "cabrion-lock-";
+    for (char c : name) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                           (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '_';
+        file += plain ? c : '_';
+    }
+    return file;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// A named lock shared by every process of the machine: the first holder keeps it until it
+// releases it or ends, and every other attempt fails at once. Used to decide which running copy
+// may write settings and to keep two links off the same BTS.
+
+#include <string>
+
+class CNamedLock {
+public:
+    enum class Result {
+        Acquired,      // this object holds the lock now
+        HeldElsewhere, // another holder (process or object) has it
+        Failed,        // the lock file could not be opened; nothing is held
+    };
+
+    // The lock file lives in `directory`; an empty directory means /tmp for names that begin with
+    // "Global\" and the default lock directory for all others.
+    explicit CNamedLock(std::string name, std::string directory = {});
+    ~CNamedLock();
+    CNamedLock(const CNamedLock&) = delete;
+    CNamedLock& operator=(const CNamedLock&) = delete;
+
+    // Never blocks. Calling it again while holding the lock returns Acquired.
+    Result TryAcquire();
+    void Release();
+    bool IsHeld() const { return m_fd >= 0; }
+
+    const std::string& Name() const { return m_name; }
+    // The file that carries the lock; names may hold any character, the file name never does.
+    const std::string& Path() const { return m_path; }
+    // errno of the last Failed result, 0 otherwise.
+    int LastError() const { return m_lastError; }
+
+    // $XDG_RUNTIME_DIR when set and absolute, else /tmp.
+    static std::string DefaultDirectory();
+    // The lock file name for a lock name: characters other than letters, digits, '.', '-' and
+    // '_' become '_' so that names such as "Global\X" stay inside the directory.
+    static std::string FileNameFor(const std::string& name);
+
+private:
+    std::string m_name;
+    std::string m_path;
+    int m_fd = -1;
+    int m_lastError = 0;
+};

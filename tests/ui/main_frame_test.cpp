@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "ui/MainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+
+TEST(MainFrame, OpensWithTheOfflineTitleAndClosesThroughExit) {
+    auto frame = std::make_unique<CMainFrame>();
+    frame->show();
+    QApplication::processEvents();
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled - Cabrion No connection to BTS "));
+    EXPECT_EQ(frame->StatusPaneText(0), QStringLiteral("No connection to BTS "));
+
+    const auto menus = frame->menuBar()->findChildren<QMenu*>();
+    ASSERT_FALSE(menus.isEmpty());
+    QStringList items;
+    for (QAction* a : menus.front()->actions()) {
+        if (!a->isSeparator()) {
+            items << a->text();
+        }
+    }
+    EXPECT_EQ(items, (QStringList{QStringLiteral("&New"), QStringLiteral("&Open..."),
+                                  QStringLiteral("&Save"), QStringLiteral("Save &As..."),
+                                  QStringLiteral("E&xit")}));
+
+    StatusInputs remote;
+    remote.connection = kConnectionRemote;
+    remote.bscId = 12;
+    remote.bcfId = 3;
+    remote.accessLevel = 0;
+    frame->RefreshStatus(remote);
+    EXPECT_EQ(frame->windowTitle(),
+              QStringLiteral("Untitled - Remote Cabrion BSC ID 12, BCF ID 3"));
+    EXPECT_EQ(frame->StatusPaneText(1), QStringLiteral("LAN"));
+    EXPECT_EQ(frame->StatusPaneText(2), QStringLiteral("Read Only"));
+
+    frame->ExitAction()->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(frame->isVisible());
+}

@@ -23,8 +23,8 @@ struct IntKey {
     int readDefault;
 };
 
-// Text keys whose default is the user's documents folder carry an empty default here and are
-// resolved by the application (UsesDocumentsFolder).
+// Text keys flagged usesDocumentsFolder default to the user's documents folder, which only the
+// application knows; their readDefault is empty.
 struct TextKey {
     const char* section;
     const char* entry;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "app/DocumentsFolder.h"
 #include "app/WindowsRegistry.h"
+#include "model/MemoryRegistry.h"
 #include "model/SettingsKeys.h"
 #include "test_support.h"
 
@@ -73,4 +75,13 @@ TEST(SettingsFile, AnUnreadableFileGivesDefaultsAndAWorkingStore) {
     r.SetInt("ComPort", 6);
     EXPECT_EQ(r.GetIntOrDefault("ComPort"), 6); // kept for this run
     EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+TEST(SettingsFile, FolderKeysStartInTheDocumentsFolder) {
+    CMemoryRegistry r;
+    const std::string docs = DocumentsFolder();
+    EXPECT_FALSE(docs.empty());
+    EXPECT_EQ(settings::Read(r, settings::kHWInfoDir, docs), docs);
+    r.SetString(settings::kSettings, "HWInfoDir", "/srv/hwi");
+    EXPECT_EQ(settings::Read(r, settings::kHWInfoDir, docs), "/srv/hwi");
 }

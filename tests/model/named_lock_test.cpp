@@ -2,7 +2,6 @@
 
 #include "model/NamedLock.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,6 +38,9 @@ TEST(NamedLock, FirstHolderKeepsItUntilRelease) {
     EXPECT_EQ(fs::path(first.Path()).parent_path(), fs::path(dir.path));
     EXPECT_EQ(fs::path(first.Path()).filename(),
               "cabrion-lock-Global_OSTREL_REMOTE_CONNECTION_BSC12_BCF3");
+
+    // Machine-wide names never land in a per-user runtime folder.
+    EXPECT_EQ(fs::path(CNamedLock(first.Name()).Path()).parent_path(), "/tmp");
 
     ASSERT_EQ(first.TryAcquire(), CNamedLock::Result::Acquired);
     EXPECT_EQ(first.TryAcquire(), CNamedLock::Result::Acquired);
@@ -82,19 +84,4 @@ TEST(NamedLock, UnusableFolderFailsWithoutHolding) {
     CNamedLock linked("link", dir.path);
     EXPECT_EQ(linked.TryAcquire(), CNamedLock::Result::Failed);
     EXPECT_FALSE(fs::exists(dir.path + "/target"));
-}
-
-TEST(NamedLock, DefaultFolderFollowsTheRuntimeDirectory) {
-    const char* old = std::getenv("XDG_RUNTIME_DIR");
-    const std::string saved = old ? old : "";
-    ::setenv("XDG_RUNTIME_DIR", "/run/user/4242", 1);
-    EXPECT_EQ(CNamedLock::DefaultDirectory(), "/run/user/4242");
-    EXPECT_EQ(fs::path(CNamedLock("Global\\X").Path()).parent_path(), "/tmp");
-    ::setenv("XDG_RUNTIME_DIR", "relative", 1);
-    EXPECT_EQ(CNamedLock::DefaultDirectory(), "/tmp");
-    ::unsetenv("XDG_RUNTIME_DIR");
-    EXPECT_EQ(CNamedLock::DefaultDirectory(), "/tmp");
-    if (old) {
-        ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
-    }
 }

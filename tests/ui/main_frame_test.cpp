@@ -29,13 +29,8 @@ TEST(MainFrame, OpensWithTheOfflineTitleAndClosesThroughExit) {
 
     StatusInputs remote;
     remote.connection = kConnectionRemote;
-    remote.bscId = 12;
-    remote.bcfId = 3;
     remote.accessLevel = 0;
     frame->RefreshStatus(remote);
-    EXPECT_EQ(frame->windowTitle(),
-              QStringLiteral("Untitled - Remote Cabrion BSC ID 12, BCF ID 3"));
-    EXPECT_EQ(frame->StatusPaneText(1), QStringLiteral("LAN"));
     EXPECT_EQ(frame->StatusPaneText(2), QStringLiteral("Read Only"));
 
     frame->ExitAction()->trigger();

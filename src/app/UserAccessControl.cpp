@@ -33,7 +33,7 @@ std::optional<QStringList> CSystemUserGroups::Groups() const {
     std::string name;
     gid_t primary = 0;
     const bool ok = WithBuffer([&](std::vector<char>& buf) {
-        const int rc = getpwuid_r(geteuid(), &pw, buf.data(), buf.size(), &found);
+        const int rc = getpwuid_r(getuid(), &pw, buf.data(), buf.size(), &found);
         if (rc == 0 && found != nullptr) {
             name = pw.pw_name;
             primary = pw.pw_gid;

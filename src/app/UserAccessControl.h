@@ -16,7 +16,8 @@ public:
     virtual std::optional<QStringList> Groups() const = 0;
 };
 
-// The groups of the effective user from the system's user and group database.
+// The groups of the user who runs the program, from the system's user and group database
+// (all groups the account belongs to, not only those of this login session).
 class CSystemUserGroups : public IUserGroups {
 public:
     std::optional<QStringList> Groups() const override;

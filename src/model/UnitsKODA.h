@@ -5,8 +5,6 @@
 
 #include "model/UnitKODA.h"
 
-struct CSCFSiteTreUnit;
-
 #define CABRION_UNIT_CLONE(Class)                                                                  \
 protected:                                                                                         \
     std::unique_ptr<CUnit> Clone() const override {                                                \
@@ -44,16 +42,18 @@ class CUnitKTRE : public CUnitKODA {
     CABRION_UNIT_CLONE(CUnitKTRE)
     CUnitKTRE();
     std::string TypeCodeText() const override { return TypeCode(); }
-    // The TRE unit record of the site record this unit was last stored into or built from. Not
-    // owned; checked against the record's list before every use.
-    CSCFSiteTreUnit* TreRecord() const { return m_treRecord; }
-    void SetTreRecord(CSCFSiteTreUnit* record) { m_treRecord = record; }
+    void AppendStorageEntry(CSCFSite& site, CSCFCabinet& cabinet) override;
+    // The TRE unit record of the site record this unit was last stored into or built from, as
+    // an index into the record's TRE unit list (-1 none). Records move when the list changes,
+    // so the link is only trusted while the record there still carries this unit's slot.
+    int TreRecordIndex() const { return m_treRecord; }
+    void SetTreRecordIndex(int index) { m_treRecord = index; }
 
 protected:
     void RefineTypeFromText(std::string_view text) override;
 
 private:
-    CSCFSiteTreUnit* m_treRecord = nullptr;
+    int m_treRecord = -1;
 };
 
 class CUnitKDDU : public CUnitKODA {
@@ -68,6 +68,7 @@ class CUnitKDDU : public CUnitKODA {
     std::string ConnectionText() const override;
     ConnectorList Connectors() const override;
     bool MarkPosition(int cableType, int connectorKind, int index, SPoint& out) const override;
+    void AppendStorageEntry(CSCFSite& site, CSCFCabinet& cabinet) override;
     int Extra(int i) const { return m_extra[i]; }
     void SetExtra(int i, int value) { m_extra[i] = value; }
 

@@ -131,7 +131,7 @@ std::string CCabinetKODA::LocationText(const CUnit& unit) const {
     const int n = unit.Number();
     int rack = 0;
     int shelf = 1;
-    int slot = n;
+    long long slot = n;
     switch (unit.Kind()) {
     case kUnitKindTrx:
     case kUnitKindBtr:
@@ -158,10 +158,10 @@ std::string CCabinetKODA::LocationText(const CUnit& unit) const {
         rack = 4, shelf = 2;
         break;
     case kUnitKindMc6:
-        rack = 4, shelf = 2, slot = n == 3 ? 9 : n * 6 - 5;
+        rack = 4, shelf = 2, slot = n == 3 ? 9 : n * 6LL - 5;
         break;
     case kUnitKindRtc:
-        rack = 6, shelf = 2, slot = n * 6 - 5;
+        rack = 6, shelf = 2, slot = n * 6LL - 5;
         break;
     case kUnitKindMha:
         return "Mast / Ant " + std::to_string(n);
@@ -169,7 +169,7 @@ std::string CCabinetKODA::LocationText(const CUnit& unit) const {
         break;
     }
     char buf[48];
-    std::snprintf(buf, sizeof buf, "%c / %2d / %2d",
+    std::snprintf(buf, sizeof buf, "%c / %2d / %2lld",
                   rack == 0 ? '-' : static_cast<char>('0' + rack), shelf, slot);
     return buf;
 }

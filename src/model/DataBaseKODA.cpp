@@ -19,6 +19,10 @@ bool InMulticouplerColumn(int kind) {
 
 int ColumnFirstPlace(const CUnit& unit) {
     const int n = unit.Number();
+    // Numbers outside the column occupy nothing (and cannot overflow the arithmetic below).
+    if (n < 1 || n > CDataBaseKODA::kPlaces) {
+        return CDataBaseKODA::kPlaces + 1;
+    }
     if (unit.Kind() == kUnitKindMc6 && n == 3) {
         return 9;
     }

@@ -1,5 +1,7 @@
 // Building the configuration currently in BTS from the objects the BTS reports.
 
+#include <cstdint>
+
 #include "model/BtsConfiguration.h"
 #include "model/CabinetKODA.h"
 #include "model/SiteKODA.h"
@@ -53,8 +55,10 @@ void CSiteKODA::UnitReportedByBts(int objectClass, int number, const CLogicalUni
     if (kind == kUnitKindBoi) {
         number = 1;
     }
-    CUnit* unit = kind == kUnitKindDdu ? bts->FindUnitByDisplayedNumber(kind, (number - 1) / 2 + 1)
-                                       : bts->FindUnit(kind, number);
+    CUnit* unit =
+        kind == kUnitKindDdu
+            ? bts->FindUnitByDisplayedNumber(kind, static_cast<int>((int64_t{number} - 1) / 2 + 1))
+            : bts->FindUnit(kind, number);
     if (unit == nullptr && number != 0) {
         auto created = CreateUnitOfKind(kind);
         created->SetNumber(number);

@@ -1,6 +1,6 @@
 #include "model/Unit.h"
 
-#include <cstdio>
+#include <cstdint>
 
 #include "model/BandInformation.h"
 #include "model/UnitTypeCatalogue.h"
@@ -47,11 +47,11 @@ int CUnit::OwnReference() const {
     case kUnitKindWbt:
         return DisplayedNumber();
     case kUnitKindDdu:
-        return 2 * DisplayedNumber() - 1;
+        return static_cast<int>(2 * int64_t{DisplayedNumber()} - 1);
     case kUnitKindMc6:
-        return DisplayedNumber() + 6;
+        return static_cast<int>(int64_t{DisplayedNumber()} + 6);
     case kUnitKindRtc:
-        return 2 * DisplayedNumber() + 11;
+        return static_cast<int>(2 * int64_t{DisplayedNumber()} + 11);
     default:
         return 0;
     }

@@ -1,6 +1,7 @@
 #include "model/UnitsKODA.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 #include "model/UnitTypeCatalogue.h"
@@ -221,11 +222,12 @@ CUnitKDDU::CUnitKDDU() : CUnitKODA(kUnitKindDdu, "Dual Duplex Unit", 2, 1, 0, fa
 
 void CUnitKDDU::SetNumber(int number) {
     CUnit::SetNumber(number);
-    m_displayedNumber = std::min((number - 1) / 2 + 1, 6);
+    m_displayedNumber = static_cast<int>(std::min((int64_t{number} - 1) / 2 + 1, int64_t{6}));
 }
 
 bool CUnitKDDU::CanUseBackplaneConnector(int connector) const {
-    return static_cast<unsigned>(connector - (m_number + 1) / 2 + 2) <= 4u;
+    const int64_t offset = int64_t{connector} - (int64_t{m_number} + 1) / 2 + 2;
+    return offset >= 0 && offset <= 4;
 }
 
 bool CUnitKDDU::SetBackplaneConnector(int connector) {
@@ -307,7 +309,7 @@ CUnitKMC2::CUnitKMC2() : CUnitKODA(kUnitKindMc2, "Multicoupler 2-way", 2, 0, 0, 
 
 void CUnitKMC2::SetNumber(int number) {
     CUnit::SetNumber(number);
-    m_displayedNumber = (number - 1) / 2 + 1;
+    m_displayedNumber = static_cast<int>((int64_t{number} - 1) / 2 + 1);
 }
 
 bool CUnitKMC2::ApplyBand(int bandValue) {

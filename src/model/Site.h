@@ -13,6 +13,8 @@
 #include "model/SiteHost.h"
 
 class CBandInformation;
+class CSiteConfigFile;
+struct CSaveResult;
 struct CSCFSite;
 struct CSCFUnit;
 struct UnitTypeRecord;
@@ -122,6 +124,10 @@ public:
         return false;
     }
     virtual bool CopyIntoSiteRecord(CSCFSite& /*record*/) { return false; }
+    // Stores the candidate into the document's site record (a new one is added to the file when
+    // the document has none) and writes the file. A record that could not be filled is
+    // dropped again and nothing is written.
+    virtual CSaveResult Save(CSiteConfigFile& file, const std::string& path);
     virtual void SetCabinet(int /*clockSync*/, int /*lte*/, int /*vswr*/, int /*wcdma*/,
                             int /*cabinetType*/, int /*mrc*/, int /*selector*/) {}
 

@@ -37,6 +37,13 @@ void CopyCablingFromRecord(CUnitKTrx& trx, const CSCFTrxCabling& r) {
         trx.SetType(r.trxUnitTypeId);
     }
     if (r.logicalId == 0) {
+        // A planned transceiver is stored with -1 for "no connection"; the model says 0.
+        for (int* field :
+             {&c.txCombinerId, &c.rxCombinerId, &c.rxDiversityCombiner, &c.diversityPair}) {
+            if (*field == -1) {
+                *field = 0;
+            }
+        }
         trx.SetUpgrade(true);
         trx.SetLogicalTrxId(trx.Number());
     } else {

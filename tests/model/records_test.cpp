@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "FakeSiteHost.h"
 #include "files/SCFSite.h"
+#include "files/SiteConfigFile.h"
 #include "model/BtsConfiguration.h"
 #include "model/SiteKODA.h"
+#include "model/SiteTARN.h"
 #include "model/UnitKTrx.h"
 #include "model/UnitsKODA.h"
 
@@ -240,4 +243,72 @@ TEST(Antenna, SettingsAndTexts) {
     EXPECT_EQ(a.CositeMha(), 0);
     a.SetCositeMha(1);
     EXPECT_EQ(a.CositeMha(), 1);
+}
+
+TEST_F(RecordTest, SaveAddsARecordOnlyWhenItCanBeFilled) {
+    const std::string path = ::testing::TempDir() + "/model_save_test.hwc";
+    CSiteConfigFile file;
+    site.SetText("North");
+    CSaveResult result = site.Save(file, path);
+    ASSERT_TRUE(result.ok) << result.error;
+    ASSERT_EQ(file.Sites().size(), 1u);
+    EXPECT_EQ(host.record, file.Sites()[0].get());
+    EXPECT_EQ(host.record->cabinets[0].units.size(), 1u);
+    CSiteConfigFile reread(path);
+    ASSERT_EQ(reread.Sites().size(), 1u);
+    EXPECT_EQ(reread.Sites()[0]->name, "North");
+    std::remove(path.c_str());
+
+    // A site that cannot store itself leaves the file as it was.
+    CSiteTARN selmo(&host, &host);
+    host.record = nullptr;
+    CSiteConfigFile other;
+    EXPECT_FALSE(selmo.Save(other, path).ok);
+    EXPECT_TRUE(other.Sites().empty());
+    EXPECT_EQ(host.record, nullptr);
+    EXPECT_EQ(selmo.KindName(15), "Outer Units");
+    EXPECT_EQ(selmo.Cabinet(0, kSelectCandidate)->Name(), "Selmo");
+    EXPECT_EQ(selmo.GetConfiguration(kSelectCandidate)->Units().size(), 2u);
+}
+
+TEST_F(RecordTest, ConfigurationSurvivesAFileRoundTrip) {
+    const std::string path = ::testing::TempDir() + "/model_roundtrip_test.hwc";
+    CSiteConfigFile file;
+    auto sample = std::make_unique<CSCFSite>(SampleRecord());
+    CSCFSite& record = file.AddSite(std::move(sample));
+    host.record = &record;
+    ASSERT_TRUE(site.BuildFromSiteRecord(record, 0));
+    ASSERT_TRUE(site.Save(file, path).ok);
+
+    CSiteConfigFile reread(path);
+    std::remove(path.c_str());
+    ASSERT_EQ(reread.Sites().size(), 1u);
+    EXPECT_FALSE(reread.HasErrors());
+    CFakeSiteHost otherHost;
+    CSiteKODA other(&otherHost, &otherHost);
+    ASSERT_TRUE(other.BuildFromSiteRecord(*reread.Sites()[0], 0));
+
+    const CDataBase& a = *site.GetConfiguration(kSelectCandidate);
+    const CDataBase& b = *other.GetConfiguration(kSelectCandidate);
+    ASSERT_EQ(a.Units().size(), b.Units().size());
+    for (const auto& unit : a.Units()) {
+        const CUnit* twin = b.FindUnit(unit->Kind(), unit->Number());
+        ASSERT_NE(twin, nullptr) << unit->DisplayName();
+        EXPECT_EQ(twin->TypeId(), unit->TypeId()) << unit->DisplayName();
+        EXPECT_EQ(twin->DisplayedNumber(), unit->DisplayedNumber()) << unit->DisplayName();
+        EXPECT_EQ(twin->IsUpgrade(), unit->IsUpgrade()) << unit->DisplayName();
+        if (const auto* trx = dynamic_cast<const CUnitKTrx*>(unit.get())) {
+            const auto* t = static_cast<const CUnitKTrx*>(twin);
+            EXPECT_EQ(t->Cabling(), trx->Cabling()) << trx->DisplayName();
+            EXPECT_EQ(t->Bb2Id(), trx->Bb2Id());
+            EXPECT_EQ(t->LogicalTrxId(), trx->LogicalTrxId());
+        }
+    }
+    const auto& ka = static_cast<const CDataBaseKODA&>(a);
+    const auto& kb = static_cast<const CDataBaseKODA&>(b);
+    for (int n = 1; n <= 12; ++n) {
+        EXPECT_EQ(*ka.Antenna(n), *kb.Antenna(n)) << "antenna " << n;
+    }
+    EXPECT_EQ(ka.CabinetSettings(), kb.CabinetSettings());
+    EXPECT_EQ(kb.Cabinet(0)->DescriptionText(), "roof, two sectors");
 }

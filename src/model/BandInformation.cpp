@@ -62,27 +62,13 @@ int CBandInformation::Collect(const std::vector<Trx>& trxs, bool includeOutOfUse
 std::string CBandInformation::BandName(int band, int edgeMarks, bool gsmPrefix) {
     std::string name;
     switch (band) {
-    case 1:
-        name = "900";
-        break;
-    case 2:
-        name = "1800";
-        break;
-    case 3:
-        name = "900/1800";
-        break;
-    case 4:
-        name = "1900";
-        break;
-    case 8:
-        name = "800";
-        break;
-    case 12:
-        name = "800/1900";
-        break;
-    default:
-        name = "Illegal";
-        break;
+    case 1: name = "900"; break;
+    case 2: name = "1800"; break;
+    case 3: name = "900/1800"; break;
+    case 4: name = "1900"; break;
+    case 8: name = "800"; break;
+    case 12: name = "800/1900"; break;
+    default: name = "Illegal"; break;
     }
     if (name != "Illegal") {
         // An 800 band is always fully EDGE.

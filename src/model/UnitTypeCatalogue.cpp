@@ -78,29 +78,36 @@ constexpr UnitTypeRecord kOrvik[] = {
 static_assert(std::size(kOrvik) == 68);
 
 constexpr UnitTypeRecord kSelmo[] = {
-    {1, 1001, "OEGA", 1, 1, "", 0},           {1, 1002, "OEDA", 2, 1, "", 0},
-    {1, 1003, "OEPA", 4, 1, "", 0},           {1, 1004, "ICTG", 1, 1, "High power", 0},
-    {1, 1005, "ICTD", 2, 1, "High power", 0}, {1, 1006, "ICTP", 4, 1, "High power", 0},
-    {4, 1, "OBDA", 0, 1, "VDC", 0},           {4, 2, "OBAA", 0, 1, "230 VAC", 0},
-    {4, 3, "OBAB", 0, 1, "110 VAC", 0},       {4, 4, "ICSD", 0, 1, "HP VDC", 0},
-    {4, 5, "ICSA", 0, 1, "HP 230 VAC", 0},    {4, 6, "ICSB", 0, 1, "HP 110 VAC", 0},
-    {5, 1100, "YTEA", 0, 1, "DR E1/T1", 0},   {5, 1101, "YTTA", 0, 1, "DRB E1", 0},
-    {5, 1102, "YTTB", 0, 1, "DRB E1/T1", 0},  {5, 1105, "YTRA", 0, 1, "DR RRI", 0},
-    {5, 1106, "YTRB", 0, 1, "DRB RRI", 0},    {5, 1107, "YTSA", 0, 1, "Dummy", 0},
-    {5, 907, "YTx", 65535, 1, "", 0},         {15, 1204, "WKCE", 0, 1, "Lumbrel", 0},
-    {15, 1203, "XBTS", 0, 1, "Crestal", 0},   {14, 1200, "NYNI", 0, 1, "", 0},
+    {1, 1001, "OEGA", 1, 1, "", 0},
+    {1, 1002, "OEDA", 2, 1, "", 0},
+    {1, 1003, "OEPA", 4, 1, "", 0},
+    {1, 1004, "ICTG", 1, 1, "High power", 0},
+    {1, 1005, "ICTD", 2, 1, "High power", 0},
+    {1, 1006, "ICTP", 4, 1, "High power", 0},
+    {4, 1, "OBDA", 0, 1, "VDC", 0},
+    {4, 2, "OBAA", 0, 1, "230 VAC", 0},
+    {4, 3, "OBAB", 0, 1, "110 VAC", 0},
+    {4, 4, "ICSD", 0, 1, "HP VDC", 0},
+    {4, 5, "ICSA", 0, 1, "HP 230 VAC", 0},
+    {4, 6, "ICSB", 0, 1, "HP 110 VAC", 0},
+    {5, 1100, "YTEA", 0, 1, "DR E1/T1", 0},
+    {5, 1101, "YTTA", 0, 1, "DRB E1", 0},
+    {5, 1102, "YTTB", 0, 1, "DRB E1/T1", 0},
+    {5, 1105, "YTRA", 0, 1, "DR RRI", 0},
+    {5, 1106, "YTRB", 0, 1, "DRB RRI", 0},
+    {5, 1107, "YTSA", 0, 1, "Dummy", 0},
+    {5, 907, "YTx", 65535, 1, "", 0},
+    {15, 1204, "WKCE", 0, 1, "Lumbrel", 0},
+    {15, 1203, "XBTS", 0, 1, "Crestal", 0},
+    {14, 1200, "NYNI", 0, 1, "", 0},
     {13, 1201, "EZFA", 0, 1, "", 0},
 };
 static_assert(std::size(kSelmo) == 23);
 
 constexpr std::array<std::string_view, 5> kBypassCodes = {"SZPF", "SWDA", "SWGA", "SWPA", "SWTA"};
 
-bool IsSubBandHOrJ(int typeId) {
-    return typeId >= 61 && typeId <= 64;
-}
-bool IsBypassMha(int typeId) {
-    return typeId >= 68 && typeId <= 71;
-}
+bool IsSubBandHOrJ(int typeId) { return typeId >= 61 && typeId <= 64; }
+bool IsBypassMha(int typeId) { return typeId >= 68 && typeId <= 71; }
 
 } // namespace
 
@@ -129,9 +136,7 @@ const UnitTypeRecord* Enumerate(int index) {
     return &kOrvik[index];
 }
 
-int OrvikRowCount() {
-    return static_cast<int>(std::size(kOrvik));
-}
+int OrvikRowCount() { return static_cast<int>(std::size(kOrvik)); }
 
 const UnitTypeRecord* FirstOfCategory(EUnitFamily family, int category) {
     for (const auto& row : Table(family)) {

@@ -149,7 +149,8 @@ bool IsBypassMhaTypeId(int typeId) {
 
 // BOI
 
-CUnitKBOI::CUnitKBOI() : CUnitKODA(kUnitKindBoi, "Base Operation and Interface", 1, 0, 1, false) {
+CUnitKBOI::CUnitKBOI()
+    : CUnitKCopyable(kUnitKindBoi, "Base Operation and Interface", 1, 0, 1, false) {
     SetType(1000);
 }
 
@@ -159,7 +160,7 @@ SPoint CUnitKBOI::LogicalStateIconPosition(int which) const {
 
 // BB2
 
-CUnitKBB2::CUnitKBB2() : CUnitKODA(kUnitKindBb2, "Dual Base Band", 1, 1, 0, true) {
+CUnitKBB2::CUnitKBB2() : CUnitKCopyable(kUnitKindBb2, "Dual Base Band", 1, 1, 0, true) {
     SetType(32);
 }
 
@@ -186,7 +187,7 @@ void CUnitKBB2::RefineTypeFromText(std::string_view text) {
 
 // Power supply
 
-CUnitKPWR::CUnitKPWR() : CUnitKODA(kUnitKindPwr, "Power Supply", 1, 0, 0, true) {
+CUnitKPWR::CUnitKPWR() : CUnitKCopyable(kUnitKindPwr, "Power Supply", 1, 0, 0, true) {
     SetType(906);
 }
 
@@ -200,7 +201,7 @@ void CUnitKPWR::RefineTypeFromText(std::string_view text) {
 
 // Transmission
 
-CUnitKTRE::CUnitKTRE() : CUnitKODA(kUnitKindTre, "Transmission", 1, 0, 0, true) {
+CUnitKTRE::CUnitKTRE() : CUnitKCopyable(kUnitKindTre, "Transmission", 1, 0, 0, true) {
     SetType(907);
 }
 
@@ -216,7 +217,7 @@ void CUnitKTRE::RefineTypeFromText(std::string_view text) {
 
 // DDU
 
-CUnitKDDU::CUnitKDDU() : CUnitKODA(kUnitKindDdu, "Dual Duplex Unit", 2, 1, 0, false) {
+CUnitKDDU::CUnitKDDU() : CUnitKCopyable(kUnitKindDdu, "Dual Duplex Unit", 2, 1, 0, false) {
     SetType(903);
 }
 
@@ -297,13 +298,13 @@ void CUnitKDDU::RefineTypeFromText(std::string_view text) {
 
 // Booster
 
-CUnitKBTR::CUnitKBTR() : CUnitKODA(kUnitKindBtr, "Booster", 1, 0, 0, false) {
+CUnitKBTR::CUnitKBTR() : CUnitKCopyable(kUnitKindBtr, "Booster", 1, 0, 0, false) {
     SetType(902);
 }
 
 // Multicouplers
 
-CUnitKMC2::CUnitKMC2() : CUnitKODA(kUnitKindMc2, "Multicoupler 2-way", 2, 0, 0, false) {
+CUnitKMC2::CUnitKMC2() : CUnitKCopyable(kUnitKindMc2, "Multicoupler 2-way", 2, 0, 0, false) {
     SetType(904);
 }
 
@@ -321,7 +322,7 @@ ConnectorList CUnitKMC2::Connectors() const {
     return kMc2Connectors;
 }
 
-CUnitKMC6::CUnitKMC6() : CUnitKODA(kUnitKindMc6, "Multicoupler 6-way", 6, 0, 0, false) {
+CUnitKMC6::CUnitKMC6() : CUnitKCopyable(kUnitKindMc6, "Multicoupler 6-way", 6, 0, 0, false) {
     SetType(905);
 }
 
@@ -336,7 +337,7 @@ ConnectorList CUnitKMC6::Connectors() const {
 
 // Combiners
 
-CUnitKWBC::CUnitKWBC() : CUnitKODA(kUnitKindWbc, "Wide Band Combiner", 1, 0, 0, false) {
+CUnitKWBC::CUnitKWBC() : CUnitKCopyable(kUnitKindWbc, "Wide Band Combiner", 1, 0, 0, false) {
     SetType(909);
 }
 
@@ -349,7 +350,7 @@ ConnectorList CUnitKWBC::Connectors() const {
     return kWbcConnectors;
 }
 
-CUnitKWBT::CUnitKWBT() : CUnitKODA(kUnitKindWbt, "Triple Wide Band Combiner", 1, 0, 0, false) {
+CUnitKWBT::CUnitKWBT() : CUnitKCopyable(kUnitKindWbt, "Triple Wide Band Combiner", 1, 0, 0, false) {
     SetType(909);
 }
 
@@ -372,7 +373,7 @@ std::string CUnitKWBT::NameForPort(int portIndex) const {
 
 // MHA
 
-CUnitKMHA::CUnitKMHA() : CUnitKODA(kUnitKindMha, "Masthead Amplifier", 1, 0, 0, false) {
+CUnitKMHA::CUnitKMHA() : CUnitKCopyable(kUnitKindMha, "Masthead Amplifier", 1, 0, 0, false) {
     SetType(910);
 }
 
@@ -410,7 +411,7 @@ ConnectorList CUnitKMHA::Connectors() const {
 
 // RTC
 
-CUnitKRTC::CUnitKRTC() : CUnitKODA(kUnitKindRtc, "Remote Tune Combiner", 6, 1, 4, false) {
+CUnitKRTC::CUnitKRTC() : CUnitKCopyable(kUnitKindRtc, "Remote Tune Combiner", 6, 1, 4, false) {
     SetType(901);
 }
 
@@ -483,6 +484,6 @@ void CUnitKRTC::RefineTypeFromText(std::string_view text) {
 // External cabinets
 
 CUnitKExtKettra::CUnitKExtKettra(const char* description)
-    : CUnitKODA(kUnitKindExternal, description, 1, 0, 0, false) {
+    : CUnitKCopyable(kUnitKindExternal, description, 1, 0, 0, false) {
     SetNumber(1);
 }

@@ -5,23 +5,24 @@
 
 #include "model/UnitKODA.h"
 
-#define CABRION_UNIT_CLONE(Class)                                                                  \
-protected:                                                                                         \
-    std::unique_ptr<CUnit> Clone() const override {                                                \
-        return std::make_unique<Class>(*this);                                                     \
-    }                                                                                              \
-                                                                                                   \
-public:
+// Gives a unit class its copy: a new object of the same class.
+template <class Derived, class Base = CUnitKODA> class CUnitKCopyable : public Base {
+protected:
+    using Base::Base;
+    std::unique_ptr<CUnit> Clone() const override {
+        return std::make_unique<Derived>(static_cast<const Derived&>(*this));
+    }
+};
 
-class CUnitKBOI : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKBOI)
+class CUnitKBOI : public CUnitKCopyable<CUnitKBOI> {
+public:
     CUnitKBOI();
     std::string ShortTypeText() const override { return TypeCode().substr(0, 3); }
     SPoint LogicalStateIconPosition(int which) const override;
 };
 
-class CUnitKBB2 : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKBB2)
+class CUnitKBB2 : public CUnitKCopyable<CUnitKBB2> {
+public:
     CUnitKBB2();
     bool ApplyBand(int bandValue) override;
 
@@ -30,16 +31,16 @@ protected:
     void RefineTypeFromText(std::string_view text) override;
 };
 
-class CUnitKPWR : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKPWR)
+class CUnitKPWR : public CUnitKCopyable<CUnitKPWR> {
+public:
     CUnitKPWR();
 
 protected:
     void RefineTypeFromText(std::string_view text) override;
 };
 
-class CUnitKTRE : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKTRE)
+class CUnitKTRE : public CUnitKCopyable<CUnitKTRE> {
+public:
     CUnitKTRE();
     std::string TypeCodeText() const override { return TypeCode(); }
     void AppendStorageEntry(CSCFSite& site, CSCFCabinet& cabinet) override;
@@ -56,8 +57,8 @@ private:
     int m_treRecord = -1;
 };
 
-class CUnitKDDU : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKDDU)
+class CUnitKDDU : public CUnitKCopyable<CUnitKDDU> {
+public:
     CUnitKDDU();
     // The displayed number of a DDU is its backplane connector.
     void SetNumber(int number) override;
@@ -80,35 +81,35 @@ private:
     int m_extra[2] = {0, 0};
 };
 
-class CUnitKBTR : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKBTR)
+class CUnitKBTR : public CUnitKCopyable<CUnitKBTR> {
+public:
     CUnitKBTR();
 };
 
-class CUnitKMC2 : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKMC2)
+class CUnitKMC2 : public CUnitKCopyable<CUnitKMC2> {
+public:
     CUnitKMC2();
     void SetNumber(int number) override;
     bool ApplyBand(int bandValue) override;
     ConnectorList Connectors() const override;
 };
 
-class CUnitKMC6 : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKMC6)
+class CUnitKMC6 : public CUnitKCopyable<CUnitKMC6> {
+public:
     CUnitKMC6();
     bool ApplyBand(int bandValue) override;
     ConnectorList Connectors() const override;
 };
 
-class CUnitKWBC : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKWBC)
+class CUnitKWBC : public CUnitKCopyable<CUnitKWBC> {
+public:
     CUnitKWBC();
     bool ApplyBand(int bandValue) override;
     ConnectorList Connectors() const override;
 };
 
-class CUnitKWBT : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKWBT)
+class CUnitKWBT : public CUnitKCopyable<CUnitKWBT> {
+public:
     CUnitKWBT();
     bool ApplyBand(int bandValue) override;
     ConnectorList Connectors() const override;
@@ -117,8 +118,8 @@ protected:
     std::string NameForPort(int portIndex) const override;
 };
 
-class CUnitKMHA : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKMHA)
+class CUnitKMHA : public CUnitKCopyable<CUnitKMHA> {
+public:
     CUnitKMHA();
     void SetType(int typeId) override;
     void SetUpgrade(bool upgrade) override;
@@ -135,8 +136,8 @@ private:
     bool m_bypass = false;
 };
 
-class CUnitKRTC : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKRTC)
+class CUnitKRTC : public CUnitKCopyable<CUnitKRTC> {
+public:
     CUnitKRTC();
     bool SetTypeByNumber(int typeId) override;
     bool ApplyBand(int bandValue) override;
@@ -151,8 +152,8 @@ protected:
 };
 
 // An external cabinet of the older family, the end of cables to combiner port id 17.
-class CUnitKExtKettra : public CUnitKODA {
-    CABRION_UNIT_CLONE(CUnitKExtKettra)
+class CUnitKExtKettra : public CUnitKCopyable<CUnitKExtKettra> {
+public:
     CUnitKExtKettra() : CUnitKExtKettra("External Kettra") {}
 
 protected:
@@ -160,11 +161,9 @@ protected:
 };
 
 // An external Orvik cabinet, the end of cables to combiner port id 18.
-class CUnitKExtOrvik : public CUnitKExtKettra {
-    CABRION_UNIT_CLONE(CUnitKExtOrvik)
-    CUnitKExtOrvik() : CUnitKExtKettra("External Orvik") {}
+class CUnitKExtOrvik : public CUnitKCopyable<CUnitKExtOrvik, CUnitKExtKettra> {
+public:
+    CUnitKExtOrvik() : CUnitKCopyable("External Orvik") {}
 };
-
-#undef CABRION_UNIT_CLONE
 
 bool IsBypassMhaTypeId(int typeId);

@@ -2,6 +2,7 @@
 
 #include "FakeSiteHost.h"
 #include "files/SCFSite.h"
+#include "model/BandInformation.h"
 #include "model/BtsConfiguration.h"
 #include "model/CabinetKODA.h"
 #include "model/SiteKODA.h"
@@ -408,4 +409,20 @@ TEST_F(SiteTest, SmallSiteOperations) {
     site.SetCabinet(0, 0, 0, 0, 4, 0, kSelectCandidate); // no class: only the settings
     EXPECT_EQ(Candidate().Cabinet(0)->Name(), "Orvik Mini");
     EXPECT_EQ(Candidate().CabinetSettings().cabinetType, 4);
+}
+
+TEST_F(SiteTest, CollectingBandsSettlesOpenTransceivers) {
+    auto trx = std::make_unique<CUnitKTrx>();
+    trx->SetNumber(13); // only 1-12 count
+    site.AddUnit(std::move(trx), false, kSelectCandidate);
+    Trx(1)->SetType(900);
+    Trx(1)->SetUpgrade(false);
+    Trx(2)->SetType(1011);
+    Trx(2)->SetUpgrade(false);
+    CBandInformation info;
+    EXPECT_EQ(site.CollectBand(kSelectCandidate, false, &info), 3);
+    EXPECT_EQ(info.BandText(), "900/1800");
+    EXPECT_EQ(Trx(1)->TypeCode(), "RVGA");
+    Trx(2)->SetType(1016);
+    EXPECT_EQ(site.CollectBand(kSelectCandidate, false), 0); // 900 with 1900 is illegal
 }

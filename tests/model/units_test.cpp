@@ -328,3 +328,29 @@ TEST(Units, ConnectorAndMarkPositions) {
     EXPECT_EQ(boi.ConnectorCount(), 0);
     EXPECT_FALSE(boi.MarkPosition(kCableTx, kConnTxIn, 1, p));
 }
+
+TEST(Units, AdaptToBandKeepsEdgeSubBandAndBypass) {
+    CUnitKTrx edge;
+    edge.SetType(1014); // RVGB
+    edge.AdaptToBand(2);
+    EXPECT_EQ(edge.TypeCode(), "RVDB");
+    CUnitKTrx plain;
+    plain.SetType(1010);
+    plain.AdaptToBand(2);
+    EXPECT_EQ(plain.TypeCode(), "RVDA");
+    CUnitKMHA bypass;
+    bypass.SetType(68);
+    bypass.AdaptToBand(2);
+    EXPECT_EQ(bypass.TypeCode(), "SWDA");
+    CUnitKDDU subBand;
+    subBand.SetType(63);
+    subBand.AdaptToBand(1);
+    EXPECT_EQ(subBand.TypeId(), 63);
+    CUnitKRTC rtc;
+    rtc.AdaptToBand(8);
+    EXPECT_EQ(rtc.TypeCode(), "ERR!");
+    CUnitKMHA lowGain;
+    lowGain.SetType(53);
+    lowGain.AdaptToBand(4);
+    EXPECT_EQ(lowGain.TypeId(), 53);
+}

@@ -149,10 +149,10 @@ CLogicalUnit* CSite::LogicalUnitFor(int logicalKind, const CUnit& unit, int sele
     if (CLogicalUnit* found = db->FindLogicalUnit(logicalKind, unit.Kind(), unit.Number())) {
         return found;
     }
-    return CreateLogicalUnit(logicalKind, const_cast<CUnit*>(&unit), selector);
+    return CreateLogicalUnit(logicalKind, &unit, selector);
 }
 
-CLogicalUnit* CSite::CreateLogicalUnit(int logicalKind, CUnit* unit, int selector) {
+CLogicalUnit* CSite::CreateLogicalUnit(int logicalKind, const CUnit* unit, int selector) {
     CDataBase* db = GetConfiguration(selector);
     if (db == nullptr || unit == nullptr) {
         return nullptr;

@@ -105,7 +105,7 @@ public:
     virtual void Refresh(bool withDocument);
     virtual int FamilyConstantA() const { return 0; }
     virtual int FamilyConstantB() const { return 0; }
-    virtual CLogicalUnit* CreateLogicalUnit(int logicalKind, CUnit* unit, int selector);
+    virtual CLogicalUnit* CreateLogicalUnit(int logicalKind, const CUnit* unit, int selector);
     virtual void ResetBtsConfiguration() {}
     virtual void DropBtsConfiguration();
     virtual const UnitTypeRecord* CatalogueRow(int /*index*/) const { return nullptr; }

@@ -1,0 +1,27 @@
+#include "model/CableGuy.h"
+
+#include "model/UnitTypeRecord.h"
+
+bool CCableGuy::MulticouplerForId(int id, int& kind, int& number, int) const {
+    if (id >= 7 && id <= 12) {
+        kind = kUnitKindMc6;
+        number = id - 6;
+    } else {
+        kind = kUnitKindMc2;
+        number = id;
+    }
+    return true;
+}
+
+int CCableGuy::RememberedType(int displayedNumber) const {
+    if (displayedNumber < 0 || displayedNumber >= static_cast<int>(m_rememberedTypes.size())) {
+        return 0;
+    }
+    return m_rememberedTypes[displayedNumber];
+}
+
+void CCableGuy::RememberType(int displayedNumber, int typeId) {
+    if (displayedNumber >= 0 && displayedNumber < static_cast<int>(m_rememberedTypes.size())) {
+        m_rememberedTypes[displayedNumber] = typeId;
+    }
+}

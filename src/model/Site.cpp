@@ -1,0 +1,346 @@
+#include "model/Site.h"
+
+#include <algorithm>
+
+#include "files/SCFSite.h"
+#include "files/SiteConfigFile.h"
+#include "model/BandInformation.h"
+#include "model/BtsConfiguration.h"
+#include "model/UnitTypeRecord.h"
+
+CSite::CSite(ISiteHost* host, IPrompt* prompt)
+    : m_host(host != nullptr ? host : &m_nullHost),
+      m_prompt(prompt != nullptr ? prompt : &m_nullHost) {}
+
+CSite::~CSite() = default;
+
+bool CSite::SelectsBts(int selector) const {
+    return m_forcedMode == kSelectBts || selector == kSelectBts ||
+           (m_showBts && selector != kSelectCandidate && m_forcedMode != kSelectCandidate);
+}
+
+void CSite::SetForcedMode(int mode) {
+    if (m_forcedMode == 0) {
+        m_forcedMode = mode;
+    }
+}
+
+CDataBase* CSite::Candidate() {
+    auto& slot = m_snapshots[m_ringIndex];
+    if (!slot) {
+        slot = CreateDataBase();
+        if (!slot) {
+            m_prompt->Message("Internal error: Failed to create new instance of CSite derived "
+                              "class.");
+        }
+    }
+    return slot.get();
+}
+
+CDataBase* CSite::GetConfiguration(int selector) {
+    if (SelectsBts(selector)) {
+        return CBtsConfiguration::Get();
+    }
+    return Candidate();
+}
+
+bool CSite::HasConfiguration(int selector) {
+    return GetConfiguration(selector) != nullptr;
+}
+
+const CDataBase* CSite::Snapshot(int slot) const {
+    if (slot < 0 || slot >= kRingSize) {
+        return nullptr;
+    }
+    return m_snapshots[slot].get();
+}
+
+CUnit* CSite::FirstUnitOfKind(int& position, int kind, int selector) {
+    position = 0;
+    return NextUnitOfKind(position, kind, selector);
+}
+
+CUnit* CSite::NextUnitOfKind(int& position, int kind, int selector) {
+    CDataBase* db = GetConfiguration(selector);
+    return db != nullptr ? db->NextUnitOfKind(position, kind) : nullptr;
+}
+
+CUnit* CSite::FindUnit(int kind, int number, int selector) {
+    CDataBase* db = GetConfiguration(selector);
+    return db != nullptr ? db->FindUnit(kind, number) : nullptr;
+}
+
+CUnit* CSite::FindUnitByDisplayedNumber(int kind, int displayedNumber, int selector) {
+    CDataBase* db = GetConfiguration(selector);
+    return db != nullptr ? db->FindUnitByDisplayedNumber(kind, displayedNumber) : nullptr;
+}
+
+CCabling* CSite::FirstCable(int& position, int selector) {
+    position = 0;
+    return NextCable(position, selector);
+}
+
+CCabling* CSite::NextCable(int& position, int selector) {
+    CDataBase* db = GetConfiguration(selector);
+    if (db == nullptr || position < 0 || position >= static_cast<int>(db->Cables().size())) {
+        return nullptr;
+    }
+    return db->Cables()[position++].get();
+}
+
+CCabinet* CSite::Cabinet(int index, int selector) {
+    CDataBase* db = GetConfiguration(selector);
+    return db != nullptr ? db->Cabinet(index) : nullptr;
+}
+
+int CSite::AddUnit(std::unique_ptr<CUnit> unit, bool withUndo, int selector) {
+    if (!unit) {
+        return -1;
+    }
+    if (withUndo) {
+        PushUndoStep("Add Unit");
+    }
+    CDataBase* db = GetConfiguration(selector);
+    return db != nullptr ? db->AddUnit(std::move(unit)) : -1;
+}
+
+void CSite::RemoveUnit(CUnit* unit, int selector) {
+    CDataBase* db = GetConfiguration(selector);
+    if (db == nullptr || unit == nullptr || !db->Contains(unit)) {
+        return;
+    }
+    if (unit->KeepWhenRemoved()) {
+        unit->SetUpgrade(true);
+        unit->SetOwner(nullptr);
+        unit->SetMark(0);
+        return;
+    }
+    const bool transmission = unit->Kind() == kUnitKindTre;
+    const int number = unit->Number();
+    db->DeleteUnit(unit);
+    if (transmission) {
+        if (CSCFSite* record = m_host->CurrentSiteRecord()) {
+            RemoveTreRecord(*record, number);
+        }
+    }
+}
+
+bool CSite::ContainsUnit(const CUnit* unit) {
+    CDataBase* db = Candidate();
+    return db != nullptr && db->Contains(unit);
+}
+
+int CSite::AddCable(std::unique_ptr<CCabling> cable, int selector) {
+    CDataBase* db = GetConfiguration(selector);
+    return db != nullptr ? db->AddCable(std::move(cable)) : -1;
+}
+
+void CSite::RemoveCable(const CCabling* cable, int selector) {
+    if (CDataBase* db = GetConfiguration(selector)) {
+        db->RemoveCable(cable);
+    }
+}
+
+CLogicalUnit* CSite::LogicalUnitFor(int logicalKind, const CUnit& unit, int selector) {
+    CDataBase* db = GetConfiguration(selector);
+    if (db == nullptr) {
+        return nullptr;
+    }
+    if (CLogicalUnit* found = db->FindLogicalUnit(logicalKind, unit.Kind(), unit.Number())) {
+        return found;
+    }
+    return CreateLogicalUnit(logicalKind, &unit, selector);
+}
+
+CLogicalUnit* CSite::CreateLogicalUnit(int logicalKind, const CUnit* unit, int selector) {
+    CDataBase* db = GetConfiguration(selector);
+    if (db == nullptr || unit == nullptr) {
+        return nullptr;
+    }
+    if (CLogicalUnit* found = db->FindLogicalUnit(logicalKind, unit->Kind(), unit->Number())) {
+        return found;
+    }
+    auto logical = CLogicalUnit::Create(logicalKind);
+    if (!logical) {
+        return nullptr;
+    }
+    logical->Attach(unit->Kind(), unit->Number());
+    return db->AddLogicalUnit(std::move(logical));
+}
+
+void CSite::SetBand(int bandValue, int selector, bool force) {
+    if (bandValue == kBandAny) {
+        return;
+    }
+    CDataBase* db = GetConfiguration(selector);
+    if (db == nullptr) {
+        return;
+    }
+    const int previous = db->Band();
+    db->SetBand(bandValue);
+    const bool dual = CBandInformation::IsDualBand(bandValue);
+    if (dual && !force) {
+        return;
+    }
+    const int apply =
+        dual ? CBandInformation::PrimaryBand(bandValue) | (bandValue & ~kBandMaskBits) : bandValue;
+    for (const auto& unit : db->Units()) {
+        if (!unit->AcceptsBand(bandValue, previous)) {
+            // An MHA decides from its own type whether it is one with bypass.
+            unit->ApplyBand(apply);
+        }
+    }
+}
+
+int CSite::CollectBand(int selector, bool includeOutOfUse, CBandInformation* info) {
+    std::vector<CBandInformation::Trx> trxs;
+    trxs.reserve(12);
+    for (int number = 1; number <= 12; ++number) {
+        CUnit* trx = FindUnit(kUnitKindTrx, number, selector);
+        if (trx == nullptr) {
+            continue;
+        }
+        if (trx->Band() == kBandAny) {
+            trx->AdaptToBand(kBand900);
+        }
+        trxs.push_back({trx->Band(), trx->IsEdge(), trx->IsOutOfUse()});
+    }
+    CBandInformation local;
+    return (info != nullptr ? *info : local).Collect(trxs, includeOutOfUse);
+}
+
+void CSite::PushUndoStep(const std::string& label) {
+    if (m_showBts) {
+        return;
+    }
+    CDataBase* current = Candidate();
+    if (current == nullptr) {
+        return;
+    }
+    const int next = (m_ringIndex + 1) % kRingSize;
+    auto& slot = m_snapshots[next];
+    if (!slot) {
+        slot = current->CreateEmpty();
+    }
+    slot->CopyFrom(*current);
+    slot->SetName(label);
+    slot->SetCurrentItem(m_host->ViewSelection());
+    m_ringIndex = next;
+    m_undoCount = std::min(m_undoCount + 1, kMaxUndo);
+    if (m_cableGuy) {
+        m_cableGuy->RecomputeCableStates(kSelectCandidate);
+    }
+    m_host->SetModified();
+}
+
+int CSite::Undo(int selector) {
+    if (m_undoCount <= 0 || selector == kSelectBts) {
+        return 0;
+    }
+    m_ringIndex = (m_ringIndex + kRingSize - 1) % kRingSize;
+    --m_undoCount;
+    m_host->RefreshViews();
+    m_host->NotifyMainWindow(kNotifyUndoPerformed);
+    if (m_cableGuy) {
+        m_cableGuy->RecomputeCableStates(kSelectCandidate);
+    }
+    return 1;
+}
+
+bool CSite::EditBtsConfiguration() {
+    CDataBase* bts = CBtsConfiguration::Get();
+    if (bts == nullptr) {
+        return false;
+    }
+    // The previous candidate must stay reachable by undo even while the BTS one is shown.
+    const bool showBts = m_showBts;
+    m_showBts = false;
+    PushUndoStep("Edit BTS Configuration");
+    m_showBts = showBts;
+    CDataBase* candidate = Candidate();
+    if (candidate == nullptr) {
+        return false;
+    }
+    candidate->CopyFrom(*bts);
+    return true;
+}
+
+void CSite::Refresh(bool withDocument) {
+    m_host->RefreshViews();
+    if (!withDocument && m_cableGuy) {
+        m_cableGuy->RecomputeCableStates(kSelectShown);
+    }
+}
+
+void CSite::DropBtsConfiguration() {
+    CBtsConfiguration::Drop();
+}
+
+int CSite::FreeConnector(int end, const CUnit& unit, int connectorKind, int startIndex,
+                         int selector, CCabling** occupiedBy) {
+    if (occupiedBy != nullptr) {
+        *occupiedBy = nullptr;
+    }
+    CDataBase* db = GetConfiguration(selector);
+    if (db == nullptr) {
+        return -1;
+    }
+    auto user = [&](int index) -> CCabling* {
+        for (const auto& cable : db->Cables()) {
+            const bool atStart = cable->Start() == &unit && cable->StartKind() == connectorKind &&
+                                 cable->StartIndex() == index;
+            const bool atEnd = cable->End() == &unit && cable->EndKind() == connectorKind &&
+                               cable->EndIndex() == index;
+            if (end == 0 ? atStart : atEnd) {
+                return cable.get();
+            }
+        }
+        return nullptr;
+    };
+    int lastIndex = 0;
+    for (const auto& c : unit.Connectors()) {
+        if (c.kind == connectorKind) {
+            lastIndex = std::max(lastIndex, c.index);
+        }
+    }
+    const int first = startIndex == -1 ? 1 : startIndex;
+    const int last = startIndex == -1 ? lastIndex : startIndex;
+    for (int index = first; index <= last; ++index) {
+        if (unit.FindConnector(connectorKind, index) == nullptr) {
+            continue;
+        }
+        CCabling* cable = user(index);
+        if (cable == nullptr) {
+            return index;
+        }
+        if (occupiedBy != nullptr) {
+            *occupiedBy = cable;
+        }
+    }
+    return -1;
+}
+
+void CSite::RemoveTreRecord(CSCFSite& record, int number) {
+    std::erase_if(record.tre.units,
+                  [number](const CSCFSiteTreUnit& unit) { return unit.slot == number; });
+}
+
+CSaveResult CSite::Save(CSiteConfigFile& file, const std::string& path) {
+    CSCFSite* record = m_host->CurrentSiteRecord();
+    const bool created = record == nullptr;
+    if (created) {
+        auto fresh = std::make_unique<CSCFSite>();
+        // A configuration without a name cannot be read back; the site's text names it.
+        fresh->name = m_text;
+        record = &file.AddSite(std::move(fresh));
+        m_host->SetCurrentSiteRecord(record);
+    }
+    if (!CopyIntoSiteRecord(*record)) {
+        if (created) {
+            m_host->SetCurrentSiteRecord(nullptr);
+            file.RemoveSite(record);
+        }
+        return {false, "The configuration could not be stored."};
+    }
+    return file.Write(path);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// What the site needs from the document that holds it and from the user: the site never shows
+// a window; the windows, the command line and tests each put their own behind these.
+
+#include <string>
+
+struct CSCFSite;
+
+// General notifications the site sends to the main window.
+enum ESiteNotification : int {
+    kNotifyUndoPerformed = 1,
+    kNotifyTransferStatusChanged = 2,
+};
+
+class ISiteHost {
+public:
+    virtual ~ISiteHost() = default;
+    virtual void LogEvent(const std::string& line) = 0;
+    virtual void SetModified() = 0;
+    // The site record the document was opened from or last saved to; nullptr when none.
+    virtual CSCFSite* CurrentSiteRecord() = 0;
+    virtual void SetCurrentSiteRecord(CSCFSite* record) = 0;
+    virtual void RefreshViews() = 0;
+    virtual void NotifyMainWindow(int notification) = 0;
+    // The view's selection, stored with every undo snapshot.
+    virtual int ViewSelection() const { return 1; }
+    virtual void ResetPassiveUnits() {}
+    virtual void StartDownload(bool /*fromConnection*/) {}
+};
+
+class IPrompt {
+public:
+    virtual ~IPrompt() = default;
+    // A refusal or error the user has to acknowledge.
+    virtual void Message(const std::string& text) = 0;
+    virtual bool AskYesNo(const std::string& text) = 0;
+};
+
+// Stands in when a site has no document: nothing is logged, questions are answered No.
+class CNullSiteHost : public ISiteHost, public IPrompt {
+public:
+    void LogEvent(const std::string&) override {}
+    void SetModified() override {}
+    CSCFSite* CurrentSiteRecord() override { return nullptr; }
+    void SetCurrentSiteRecord(CSCFSite*) override {}
+    void RefreshViews() override {}
+    void NotifyMainWindow(int) override {}
+    void Message(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+};

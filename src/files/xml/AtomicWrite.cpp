@@ -25,6 +25,39 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 } // namespace
 
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+    bytes.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "Not a regular file";
+        ::close(fd);
+        return false;
+    }
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            error = std::strerror(errno);
+            ::close(fd);
+            return false;
+        }
+        if (n == 0) {
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
     std::string temp = path + ".XXXXXX";
     int fd = ::mkstemp(temp.data());

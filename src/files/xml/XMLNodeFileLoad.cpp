@@ -1,15 +1,12 @@
 // Reading a plan file into the node tree and indexing its managed objects and sites.
 
+#include "files/xml/AtomicWrite.h"
 #include "files/xml/TextCodec.h"
 #include "files/xml/XMLParameterNode.h"
 #include "files/xml/XML_NodeFile.h"
 
 #include <pugixml.hpp>
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace {
@@ -116,13 +113,11 @@ bool CXML_NodeFile::Fail(std::string message, std::string details) {
 
 bool CXML_NodeFile::Load(bool showErrors, const SiteSelector& select) {
     m_showErrors = showErrors;
-    std::ifstream in(m_path, std::ios::binary);
-    if (!in) {
-        int error = errno;
-        return Fail(kOpenFailed,
-                    "Line No:0\nLine Pos:0\nReason:" + std::string(std::strerror(error)) + "\n");
+    std::string bytes;
+    std::string error;
+    if (!ReadWholeFile(m_path, bytes, error)) {
+        return Fail(kOpenFailed, "Line No:0\nLine Pos:0\nReason:" + error + "\n");
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!LoadFromBuffer(bytes, showErrors, select)) {
         return false;
     }

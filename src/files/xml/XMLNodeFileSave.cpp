@@ -6,8 +6,6 @@
 
 #include <pugixml.hpp>
 
-#include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 
 namespace {
@@ -153,11 +151,10 @@ bool CXML_NodeFile::Save() {
     if (exists && !m_treeFromPath) {
         // The tree held is not this file's (nothing loaded, or another file): read the file
         // first so that the other BTSs and logs it holds are kept.
-        std::ifstream in(m_path, std::ios::binary);
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::string bytes;
+        std::string error;
         std::string current = m_currentBtsDistName;
-        bool readable = in.good() || in.eof();
-        if (!readable || !ParseIntoTree(bytes) || !m_rootElementSeen) {
+        if (!ReadWholeFile(m_path, bytes, error) || !ParseIntoTree(bytes) || !m_rootElementSeen) {
             // Not a plan we can add to: the file is replaced by a new one.
             exists = false;
         }

@@ -9,6 +9,8 @@ struct CSCFUnit {
     int typeId = 0; // catalogue type id
     int slot = -1;
     int index = -1;
+
+    bool operator==(const CSCFUnit&) const = default;
 };
 
 // An alarm input (1-24) or a control output (1-6) of a cabinet.
@@ -18,6 +20,8 @@ struct CSCFAlarmLine {
     int severity = -1; // inputs only
     std::string name;
     bool isInput = true;
+
+    bool operator==(const CSCFAlarmLine&) const = default;
 };
 
 struct CSCFTrxCabling {
@@ -36,6 +40,8 @@ struct CSCFTrxCabling {
     int rxDivPath1 = 0;
     int rxDivPath2 = 0;
     int diversityPair = -1;
+
+    bool operator==(const CSCFTrxCabling&) const = default;
 };
 
 // Attenuation value meaning "not set".
@@ -49,6 +55,8 @@ struct CSCFAntenna {
     int unitConnection = -1;
     int unit2Connection = 0;
     int cositeMha = 0; // 0 or 1
+
+    bool operator==(const CSCFAntenna&) const = default;
 };
 
 struct CSCFCabinet {
@@ -64,4 +72,6 @@ struct CSCFCabinet {
     std::vector<CSCFUnit> units;
     std::vector<CSCFTrxCabling> trxCablings;
     std::vector<CSCFAntenna> antennas;
+
+    bool operator==(const CSCFCabinet&) const = default;
 };

@@ -9,6 +9,8 @@ struct CSCFBts {
     std::string networkName;
     int indoorGateway = -1;
     int indoorGroupId = -1;
+
+    bool operator==(const CSCFBts&) const = default;
 };
 
 struct CSCFNetworkTrx {
@@ -23,4 +25,6 @@ struct CSCFNetworkTrx {
     int sigTimeSlot = -1;
     int sigSubTimeSlot = -1;
     int tchTimeSlot = -1;
+
+    bool operator==(const CSCFNetworkTrx&) const = default;
 };

@@ -56,6 +56,8 @@ struct CSCFSite {
     std::vector<CSCFBts> btsList;
     std::vector<CSCFNetworkTrx> networkTrxs;
     CSCFSiteTre tre;
+
+    bool operator==(const CSCFSite&) const = default;
 };
 
 // Site and BCF types an Orvik configuration is written with.

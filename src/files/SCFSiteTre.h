@@ -11,12 +11,16 @@ struct CSCFTreInterface {
     std::string cableId;
     int interfaceType = -1;
     int crc = -1;
+
+    bool operator==(const CSCFTreInterface&) const = default;
 };
 
 struct CSCFSiteTreUnit {
     int typeId = -1; // catalogue type id (converted from the file code)
     int slot = -1;
     std::vector<CSCFTreInterface> interfaces;
+
+    bool operator==(const CSCFSiteTreUnit&) const = default;
 };
 
 struct CSCFTreManagement {
@@ -32,6 +36,8 @@ struct CSCFTreManagement {
     int eocBitRate = -1;
     int eocTimeSlot = -1;
     int eocSubTimeSlot = -1;
+
+    bool operator==(const CSCFTreManagement&) const = default;
 };
 
 struct CSCFTreSync {
@@ -40,6 +46,8 @@ struct CSCFTreSync {
     int flexbus = -1;
     int interface = -1;
     int syncType = -1;
+
+    bool operator==(const CSCFTreSync&) const = default;
 };
 
 struct CSCFHop {
@@ -55,6 +63,8 @@ struct CSCFHop {
     std::string temperatureId;
     int mode = -1;
     std::string acceptedChannels;
+
+    bool operator==(const CSCFHop&) const = default;
 };
 
 struct CSCFSiteTre {
@@ -68,4 +78,6 @@ struct CSCFSiteTre {
     std::vector<CSCFSiteTreUnit> units;
     std::vector<CSCFTreSync> syncs;
     std::vector<CSCFHop> hops;
+
+    bool operator==(const CSCFSiteTre&) const = default;
 };

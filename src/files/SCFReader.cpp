@@ -1,0 +1,950 @@
+#include "files/SCFReader.h"
+
+#include "files/SCFKeywords.h"
+#include "files/SCFValues.h"
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimLeadingBlanks(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && IsBlank(s[i]))
+        ++i;
+    return s.substr(i);
+}
+
+constexpr std::string_view kEofLine = "\\EOF";
+
+} // namespace
+
+CSCFReader::CSCFReader(CSiteConfigFile& file, std::string_view bytes)
+    : m_file(file), m_bytes(bytes) {}
+
+void CSCFReader::Advance() {
+    m_classified = false;
+    while (m_pos < m_bytes.size()) {
+        const std::size_t end = m_bytes.find('\n', m_pos);
+        const std::size_t stop = end == std::string_view::npos ? m_bytes.size() : end;
+        std::string_view line = m_bytes.substr(m_pos, stop - m_pos);
+        m_pos = end == std::string_view::npos ? m_bytes.size() : end + 1;
+        ++m_lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (!line.empty() && line.front() == '\\') {
+            m_line = line;
+            return;
+        }
+    }
+    m_line = kEofLine;
+}
+
+void CSCFReader::Classify() {
+    if (m_classified)
+        return;
+    m_classified = true;
+    std::size_t blank = 0;
+    while (blank < m_line.size() && !IsBlank(m_line[blank]))
+        ++blank;
+    m_column = blank < m_line.size() ? blank + 1 : blank;
+    const CSCFKeyword* kw = FindSCFKeyword(m_line.substr(1, blank - 1));
+    if (kw == nullptr) {
+        m_id = kwNone;
+        m_level = kLevelUnknown;
+        AddError(ESCFErrorType::Unidentified);
+        return;
+    }
+    m_id = kw->id;
+    m_level = kw->level;
+}
+
+void CSCFReader::AddError(ESCFErrorType type) {
+    CSCFParseError error;
+    error.line = m_lineNumber;
+    error.type = type;
+    error.text = std::string(m_line);
+    error.site = m_site;
+    if (m_site != nullptr)
+        error.siteName = m_site->name;
+    std::size_t blank = 0;
+    while (blank < m_line.size() && !IsBlank(m_line[blank]))
+        ++blank;
+    error.keyword = std::string(m_line.substr(0, blank));
+    error.value = std::string(TrimLeadingBlanks(m_line.substr(blank)));
+    m_file.m_errors.push_back(std::move(error));
+}
+
+bool CSCFReader::ReadInt(int& out) {
+    std::size_t i = m_column;
+    while (i < m_line.size() && IsBlank(m_line[i]))
+        ++i;
+    std::size_t end = i;
+    while (end < m_line.size() && !IsBlank(m_line[end]) && m_line[end] != ',')
+        ++end;
+    // A token that is not a number is reported rather than turned into an arbitrary value.
+    const auto value = ParseSCFInteger(m_line.substr(i, end - i));
+    if (!value) {
+        AddError(ESCFErrorType::Value);
+        return false;
+    }
+    out = *value;
+    return true;
+}
+
+bool CSCFReader::ReadQuoted(std::string& out) {
+    std::string_view rest = TrimLeadingBlanks(m_line.substr(m_column));
+    if (rest.empty() || rest.front() != '"') {
+        AddError(ESCFErrorType::Value);
+        return false;
+    }
+    rest.remove_prefix(1);
+    rest = rest.substr(0, rest.find('"'));
+    if (rest.empty()) {
+        AddError(ESCFErrorType::Value);
+        return false;
+    }
+    out.assign(rest);
+    return true;
+}
+
+bool CSCFReader::ReadLineText(std::string& out) {
+    const std::string_view rest = TrimLeadingBlanks(m_line.substr(m_column));
+    if (rest.empty()) {
+        AddError(ESCFErrorType::Value);
+        return false;
+    }
+    out.assign(rest);
+    return true;
+}
+
+void CSCFReader::IntField(int& field) {
+    int value = 0;
+    if (ReadInt(value))
+        field = value;
+    Advance();
+}
+
+void CSCFReader::QuotedField(std::string& field) {
+    std::string value;
+    if (ReadQuoted(value))
+        field = std::move(value);
+    Advance();
+}
+
+void CSCFReader::LineField(std::string& field) {
+    std::string value;
+    if (ReadLineText(value))
+        field = std::move(value);
+    Advance();
+}
+
+template <class Handler> void CSCFReader::Block(std::uint32_t level, Handler&& handle) {
+    for (;;) {
+        Classify();
+        if (m_id != kwNone && handle(m_id))
+            continue;
+        if (m_level < level)
+            return;
+        if (m_level > level && m_level != kLevelUnknown)
+            AddError(ESCFErrorType::Misplaced);
+        Skip();
+    }
+}
+
+void CSCFReader::Read() {
+    Advance();
+    Classify();
+    if (m_id != kwVersion) {
+        // Not a configuration file at all: report where, read nothing.
+        if (m_level != kLevelUnknown || m_file.m_errors.empty())
+            AddError(ESCFErrorType::Missing);
+        else
+            m_file.m_errors.back().type = ESCFErrorType::Missing;
+        m_file.m_headerMissing = true;
+        m_file.m_line = std::string(m_line);
+        m_file.m_lineNumber = m_lineNumber;
+        return;
+    }
+    std::string version;
+    if (!ReadLineText(version)) {
+        m_file.m_errors.back().type = ESCFErrorType::Version;
+    } else {
+        m_file.m_version = version;
+        if (!m_file.IsSupportedVersion())
+            AddError(ESCFErrorType::Version);
+    }
+    m_oldVersion = m_file.IsOldVersion() && !m_file.IsCurrentVersion();
+    Advance();
+
+    CSCFFileHeader& header = m_file.m_header;
+    Block(1, [&](std::uint32_t id) {
+        switch (id) {
+        case kwVersion:
+            LineField(m_file.m_version);
+            return true;
+        case kwBscId:
+            LineField(header.bscId);
+            return true;
+        case kwBscName:
+            QuotedField(header.bscName);
+            return true;
+        case kwWorkOrderId:
+            LineField(header.workOrderId);
+            return true;
+        case kwWorkOrderDescr:
+            LineField(header.workOrderDescription);
+            return true;
+        case kwArfcnScan:
+            LineField(header.arfcnScan);
+            return true;
+        case kwGwArfcnScan:
+            LineField(header.gatewayArfcnScan);
+            return true;
+        case kwSiteName:
+            ReadSite();
+            return true;
+        default:
+            return false;
+        }
+    });
+    m_file.m_line = std::string(m_line);
+    m_file.m_lineNumber = m_lineNumber;
+}
+
+void CSCFReader::ReadSite() {
+    std::string name;
+    if (!ReadQuoted(name)) {
+        Advance();
+        return;
+    }
+    auto owned = std::make_unique<CSCFSite>();
+    CSCFSite& site = *owned;
+    site.name = std::move(name);
+    m_site = &site;
+    Advance();
+    Block(2, [&](std::uint32_t id) {
+        switch (id) {
+        case kwSiteType: {
+            int v = site.siteTypeRead;
+            IntField(v);
+            site.siteTypeRead = site.siteType = v;
+            return true;
+        }
+        case kwSiteUcSwVersion: {
+            int v = site.ucSwVersion.Level();
+            IntField(v);
+            site.ucSwVersion = CUcSwVersion(v);
+            return true;
+        }
+        case kwSiteId:
+            LineField(site.siteId);
+            return true;
+        case kwSiteDescription:
+            QuotedField(site.description);
+            return true;
+        case kwSiteImplRound:
+            IntField(site.implRound);
+            return true;
+        case kwSiteImplOrder:
+            IntField(site.implOrder);
+            return true;
+        case kwSiteDropOffPoint:
+            QuotedField(site.dropOffPoint);
+            return true;
+        case kwSiteValid:
+            IntField(site.valid);
+            return true;
+        case kwSiteAutoconfMode:
+            IntField(site.autoConfMode);
+            return true;
+        case kwSiteDataRoute:
+            LineField(site.dataRoute);
+            return true;
+        case kwSiteIpAddress:
+            LineField(site.ipAddress);
+            return true;
+        case kwSiteDefGateway:
+            LineField(site.defaultGateway);
+            return true;
+        case kwSiteNetworkId:
+            LineField(site.networkId);
+            return true;
+        case kwLatitude:
+            LineField(site.latitude);
+            return true;
+        case kwLongitude:
+            LineField(site.longitude);
+            return true;
+        case kwSiteGroundHeight:
+            LineField(site.groundHeight);
+            return true;
+        case kwSiteCommissRep:
+            QuotedField(site.commissioningReport);
+            return true;
+        case kwBcfId: {
+            int v = 0;
+            if (ReadInt(v)) {
+                site.bcfId = static_cast<std::uint16_t>(v);
+                Advance();
+                ReadBcf(site);
+            } else {
+                Advance();
+            }
+            return true;
+        }
+        case kwTreEquipmentName: {
+            std::string treName;
+            if (ReadQuoted(treName)) {
+                site.tre.equipmentName = std::move(treName);
+                Advance();
+                ReadTre(site);
+            } else {
+                Advance();
+            }
+            return true;
+        }
+        default:
+            return false;
+        }
+    });
+    m_file.m_sites.push_back(std::move(owned));
+    m_site = nullptr;
+}
+
+void CSCFReader::ReadBcf(CSCFSite& site) {
+    Block(3, [&](std::uint32_t id) {
+        switch (id) {
+        case kwBcfName:
+            QuotedField(site.bcfName);
+            return true;
+        case kwBcfAddress:
+            QuotedField(site.bcfAddress);
+            return true;
+        case kwBcfType: {
+            int v = site.bcfTypeRead;
+            IntField(v);
+            site.bcfTypeRead = site.bcfType = v;
+            return true;
+        }
+        case kwBcfClkSync:
+            IntField(site.bcfClockSync);
+            return true;
+        case kwOmLinkNumber: {
+            int v = 0;
+            if (ReadInt(v)) {
+                site.omLinkNumber = v;
+                Advance();
+                ReadOm(site);
+            } else {
+                Advance();
+            }
+            return true;
+        }
+        case kwCabAmount: {
+            int v = 0;
+            if (ReadInt(v)) {
+                site.cabinetAmount = v;
+                Advance();
+                ReadCabinetList(site);
+            } else {
+                Advance();
+            }
+            return true;
+        }
+        case kwBtsId: {
+            std::string btsId;
+            if (ReadLineText(btsId)) {
+                site.btsList.push_back(CSCFBts{});
+                site.btsList.back().btsId = std::move(btsId);
+                Advance();
+                ReadBts(site);
+            } else {
+                Advance();
+            }
+            return true;
+        }
+        default:
+            return false;
+        }
+    });
+}
+
+void CSCFReader::ReadOm(CSCFSite& site) {
+    Block(5, [&](std::uint32_t id) {
+        switch (id) {
+        case kwOmBitRate:
+            IntField(site.omBitRate);
+            return true;
+        case kwOmPcmSlot:
+            IntField(site.omPcmSlot);
+            return true;
+        case kwOmPcmIf:
+            IntField(site.omPcmInterface);
+            return true;
+        case kwOmTsl:
+            IntField(site.omTimeSlot);
+            return true;
+        case kwOmSubTsl:
+            IntField(site.omSubTimeSlot);
+            return true;
+        default:
+            return false;
+        }
+    });
+}
+
+void CSCFReader::ReadCabinetList(CSCFSite& site) {
+    Block(4, [&](std::uint32_t id) {
+        if (id != kwCabNumber)
+            return false;
+        ReadCabinet(site);
+        return true;
+    });
+}
+
+void CSCFReader::ReadCabinet(CSCFSite& site) {
+    CSCFCabinet cabinet;
+    if (!ReadInt(cabinet.cabinetNumber)) {
+        Advance();
+        return;
+    }
+    Advance();
+    Block(5, [&](std::uint32_t id) {
+        switch (id) {
+        case kwCabType:
+            IntField(cabinet.cabinetType);
+            return true;
+        case kwCabConfigDescr:
+            QuotedField(cabinet.configDescription);
+            return true;
+        case kwCabLteInstalled:
+            IntField(cabinet.lteInstalled);
+            return true;
+        case kwCabVswrMonitored:
+            IntField(cabinet.vswrMonitored);
+            return true;
+        case kwCabWcdmaUpgrade:
+            IntField(cabinet.wcdmaUpgrade);
+            return true;
+        case kwCabMrcSupportWbc:
+            IntField(cabinet.mrcSupportWbc);
+            return true;
+        case kwCabUnitType:
+            ReadUnit(cabinet);
+            return true;
+        case kwInput:
+            ReadAlarmLine(cabinet, true);
+            return true;
+        case kwOutput:
+            ReadAlarmLine(cabinet, false);
+            return true;
+        case kwCabTrxId:
+            ReadTrxCabling(cabinet);
+            return true;
+        case kwCabAntenna:
+            ReadAntenna(cabinet);
+            return true;
+        default:
+            return false;
+        }
+    });
+    site.cabinets.push_back(std::move(cabinet));
+}
+
+void CSCFReader::ReadUnit(CSCFCabinet& cabinet) {
+    CSCFUnit unit;
+    if (!ReadInt(unit.typeId)) {
+        Advance();
+        return;
+    }
+    Advance();
+    Block(6, [&](std::uint32_t id) {
+        switch (id) {
+        case kwCabUnitSlot:
+            IntField(unit.slot);
+            return true;
+        case kwCabUnitIndex:
+            IntField(unit.index);
+            return true;
+        default:
+            return false;
+        }
+    });
+    cabinet.units.push_back(unit);
+}
+
+void CSCFReader::ReadAlarmLine(CSCFCabinet& cabinet, bool input) {
+    CSCFAlarmLine line;
+    line.isInput = input;
+    int number = 0;
+    if (!ReadInt(number)) {
+        Advance();
+        return;
+    }
+    if (number < 1 || number > (input ? 24 : 6)) {
+        AddError(ESCFErrorType::Value);
+        Advance();
+        return;
+    }
+    line.number = number;
+    Advance();
+    Block(6, [&](std::uint32_t id) {
+        switch (id) {
+        case kwInputName:
+        case kwOutputName:
+            if ((id == kwInputName) != input)
+                return false;
+            QuotedField(line.name);
+            return true;
+        case kwInputPolarity:
+        case kwOutputPolarity:
+            if ((id == kwInputPolarity) != input)
+                return false;
+            IntField(line.polarity);
+            return true;
+        case kwInputSeverity:
+            if (!input)
+                return false;
+            IntField(line.severity);
+            return true;
+        default:
+            return false;
+        }
+    });
+    (input ? cabinet.inputs : cabinet.outputs).push_back(std::move(line));
+}
+
+void CSCFReader::ReadTrxCabling(CSCFCabinet& cabinet) {
+    CSCFTrxCabling trx;
+    if (!ReadInt(trx.trxNumber)) {
+        Advance();
+        return;
+    }
+    Advance();
+    Block(6, [&](std::uint32_t id) {
+        switch (id) {
+        case kwCabTrxUnitType: {
+            int code = 0;
+            if (ReadInt(code)) {
+                trx.trxUnitTypeId = TrxUnitTypeFromCode(code);
+                // Said out loud: a record without a known unit is saved as its number only.
+                if (trx.trxUnitTypeId < 0)
+                    AddError(ESCFErrorType::Value);
+            }
+            Advance();
+            return true;
+        }
+        case kwCabTrxLogId:
+            IntField(trx.logicalId);
+            return true;
+        case kwCabTrxBb2Xcon:
+            IntField(trx.bb2XCon);
+            return true;
+        case kwCabTrxTxCon:
+            IntField(trx.txCon);
+            return true;
+        case kwCabTrxTxPath1:
+            IntField(trx.txPath1);
+            return true;
+        case kwCabTrxTxPath2:
+            IntField(trx.txPath2);
+            return true;
+        case kwCabTrxTxPath3:
+            IntField(trx.txPath3);
+            return true;
+        case kwCabTrxRxmCon:
+            IntField(trx.rxMainCon);
+            return true;
+        case kwCabTrxRxmPath1:
+            IntField(trx.rxMainPath1);
+            return true;
+        case kwCabTrxRxmPath2:
+            IntField(trx.rxMainPath2);
+            return true;
+        case kwCabTrxRxdCon:
+            IntField(trx.rxDivCon);
+            return true;
+        case kwCabTrxRxdPath1:
+            IntField(trx.rxDivPath1);
+            return true;
+        case kwCabTrxRxdPath2:
+            IntField(trx.rxDivPath2);
+            return true;
+        case kwCabTrxDivPair:
+            IntField(trx.diversityPair);
+            return true;
+        default:
+            return false;
+        }
+    });
+    cabinet.trxCablings.push_back(trx);
+}
+
+void CSCFReader::ReadAntenna(CSCFCabinet& cabinet) {
+    CSCFAntenna antenna;
+    if (!ReadInt(antenna.antennaNumber)) {
+        Advance();
+        return;
+    }
+    Advance();
+    Block(6, [&](std::uint32_t id) {
+        switch (id) {
+        case kwCabAntMha: {
+            int v = 0;
+            if (ReadInt(v))
+                antenna.mhaType = m_oldVersion ? v + 1 : v; // old files count MHA types from 0
+            Advance();
+            return true;
+        }
+        case kwCabAntUnitCon:
+            IntField(antenna.unitConnection);
+            return true;
+        case kwCabAntDualBand:
+            IntField(antenna.dualBand);
+            return true;
+        case kwCabAntUnit2Con:
+            IntField(antenna.unit2Connection);
+            return true;
+        case kwCabAntCblAtten: {
+            std::string text;
+            if (ReadLineText(text)) {
+                if (const auto v = ParseAttenuation(text))
+                    antenna.cableAttenuation = *v;
+                else
+                    AddError(ESCFErrorType::Value);
+            }
+            Advance();
+            return true;
+        }
+        case kwCabAntCositeMha: {
+            int v = 0;
+            if (!m_oldVersion && ReadInt(v)) {
+                if (v == 0 || v == 1)
+                    antenna.cositeMha = v;
+                else
+                    AddError(ESCFErrorType::Value);
+            }
+            Advance();
+            return true;
+        }
+        default:
+            return false;
+        }
+    });
+    cabinet.antennas.push_back(antenna);
+}
+
+void CSCFReader::ReadBts(CSCFSite& site) {
+    // The BTS stays at the back of the list while its block is read; index it, since network
+    // TRXs grow other lists only.
+    const std::size_t index = site.btsList.size() - 1;
+    Block(4, [&](std::uint32_t id) {
+        CSCFBts& bts = site.btsList[index];
+        switch (id) {
+        case kwBtsNwName:
+            QuotedField(bts.networkName);
+            return true;
+        case kwBtsIndoorGateway:
+            IntField(bts.indoorGateway);
+            return true;
+        case kwBtsIndGroupId:
+            IntField(bts.indoorGroupId);
+            return true;
+        case kwTrxId: {
+            const std::string btsId = bts.btsId;
+            ReadNetworkTrx(site, btsId);
+            return true;
+        }
+        default:
+            return false;
+        }
+    });
+}
+
+void CSCFReader::ReadNetworkTrx(CSCFSite& site, const std::string& btsId) {
+    CSCFNetworkTrx trx;
+    if (!ReadInt(trx.trxId)) {
+        Advance();
+        return;
+    }
+    trx.btsId = btsId;
+    Advance();
+    Block(5, [&](std::uint32_t id) {
+        switch (id) {
+        case kwTrxNwType:
+            IntField(trx.networkType);
+            return true;
+        case kwTrxArfnArray:
+            LineField(trx.arfcnArray);
+            return true;
+        case kwTrxSigLinkNumber:
+            IntField(trx.sigLinkNumber);
+            return true;
+        case kwTrxSigPcmSlot:
+            IntField(trx.sigPcmSlot);
+            return true;
+        case kwTrxSigPcmIf:
+            IntField(trx.sigPcmInterface);
+            return true;
+        case kwTrxSigBitRate:
+            IntField(trx.sigBitRate);
+            return true;
+        case kwTrxSigTsl:
+            IntField(trx.sigTimeSlot);
+            return true;
+        case kwTrxSigSubTsl:
+            IntField(trx.sigSubTimeSlot);
+            return true;
+        case kwTrxTchTsl:
+            IntField(trx.tchTimeSlot);
+            return true;
+        default:
+            return false;
+        }
+    });
+    site.networkTrxs.push_back(std::move(trx));
+}
+
+void CSCFReader::ReadTre(CSCFSite& site) {
+    CSCFSiteTre& tre = site.tre;
+    // Index of the TRE unit that TRE_UNIT_SLOT and TRE_INTERFACE_ID refer to; none after a
+    // unit type that could not be read, so its lines do not land on the previous unit.
+    int current = -1;
+    Block(3, [&](std::uint32_t id) {
+        switch (id) {
+        case kwTreType:
+            IntField(tre.treType);
+            return true;
+        case kwTreMode:
+            IntField(tre.treMode);
+            return true;
+        case kwTreTrunetDisable:
+        case kwTreTrunetSpeed: {
+            int v = 0;
+            if (ReadInt(v))
+                (id == kwTreTrunetDisable ? tre.trunetDisable : tre.trunetSpeed) = v != 0 ? 1 : 0;
+            Advance();
+            return true;
+        }
+        case kwTreUnitType: {
+            int code = 0;
+            current = -1;
+            if (ReadInt(code)) {
+                const int typeId = TreUnitTypeFromCode(code);
+                if (typeId < 0) {
+                    AddError(ESCFErrorType::Value);
+                } else {
+                    tre.units.push_back(CSCFSiteTreUnit{});
+                    tre.units.back().typeId = typeId;
+                    current = static_cast<int>(tre.units.size()) - 1;
+                }
+            }
+            Advance();
+            return true;
+        }
+        case kwTreUnitSlot:
+            if (current < 0)
+                return false;
+            IntField(tre.units[current].slot);
+            return true;
+        case kwTreInterfaceId:
+            if (current < 0)
+                return false;
+            ReadTreInterface(tre.units[current]);
+            return true;
+        case kwTreManagement: {
+            int v = 0;
+            if (ReadInt(v)) {
+                tre.management.managementType = v;
+                Advance();
+                ReadManagement(site);
+            } else {
+                Advance();
+            }
+            return true;
+        }
+        case kwTreSyncPriority:
+            ReadSync(tre);
+            return true;
+        case kwTreCcFile:
+            QuotedField(tre.ccFile);
+            return true;
+        case kwMwrHopName:
+            ReadHop(tre);
+            return true;
+        default:
+            return false;
+        }
+    });
+}
+
+void CSCFReader::ReadTreInterface(CSCFSiteTreUnit& unit) {
+    CSCFTreInterface itf;
+    if (!ReadInt(itf.id)) {
+        Advance();
+        return;
+    }
+    Advance();
+    Block(4, [&](std::uint32_t id) {
+        switch (id) {
+        case kwTreInterfaceName:
+            QuotedField(itf.name);
+            return true;
+        case kwTreInterfCableId:
+            QuotedField(itf.cableId);
+            return true;
+        case kwTreInterfaceType:
+            IntField(itf.interfaceType);
+            return true;
+        case kwTreInterfaceCrc:
+            IntField(itf.crc);
+            return true;
+        default:
+            return false;
+        }
+    });
+    unit.interfaces.push_back(std::move(itf));
+}
+
+void CSCFReader::ReadManagement(CSCFSite& site) {
+    CSCFTreManagement& m = site.tre.management;
+    Block(4, [&](std::uint32_t id) {
+        switch (id) {
+        case kwTreZ9Address:
+            IntField(m.address);
+            return true;
+        case kwTreZ9GroupAddr:
+            IntField(m.groupAddress);
+            return true;
+        case kwTreZ9BaudRate:
+            IntField(m.baudRate);
+            return true;
+        case kwTreEocBus:
+            QuotedField(m.eocBus);
+            return true;
+        case kwTreEocSlot:
+            IntField(m.eocSlot);
+            return true;
+        case kwTreEocFlexbus:
+            IntField(m.eocFlexbus);
+            return true;
+        case kwTreEocType:
+            IntField(m.eocType);
+            return true;
+        case kwTreEocInterface:
+            IntField(m.eocInterface);
+            return true;
+        case kwTreEocBitRate:
+            IntField(m.eocBitRate);
+            return true;
+        case kwTreEocTsl:
+            IntField(m.eocTimeSlot);
+            return true;
+        case kwTreEocSubTsl:
+            IntField(m.eocSubTimeSlot);
+            return true;
+        case kwCabAmount: {
+            // Sites of type 2 keep their cabinets here.
+            if (site.siteTypeRead != kSiteTypeNotWritten)
+                return false;
+            int v = 0;
+            if (ReadInt(v)) {
+                site.cabinetAmount = v;
+                Advance();
+                ReadCabinetList(site);
+            } else {
+                Advance();
+            }
+            return true;
+        }
+        default:
+            return false;
+        }
+    });
+}
+
+void CSCFReader::ReadSync(CSCFSiteTre& tre) {
+    CSCFTreSync sync;
+    if (!ReadInt(sync.priority)) {
+        Advance();
+        return;
+    }
+    Advance();
+    Block(4, [&](std::uint32_t id) {
+        switch (id) {
+        case kwTreSyncSlot:
+            IntField(sync.slot);
+            return true;
+        case kwTreSyncFlexbus:
+            IntField(sync.flexbus);
+            return true;
+        case kwTreSyncInterface:
+            IntField(sync.interface);
+            return true;
+        case kwTreSyncType:
+            IntField(sync.syncType);
+            return true;
+        default:
+            return false;
+        }
+    });
+    tre.syncs.push_back(sync);
+}
+
+void CSCFReader::ReadHop(CSCFSiteTre& tre) {
+    CSCFHop hop;
+    if (!ReadQuoted(hop.name)) {
+        Advance();
+        return;
+    }
+    Advance();
+    Block(4, [&](std::uint32_t id) {
+        switch (id) {
+        case kwMwrHopId:
+            QuotedField(hop.id);
+            return true;
+        case kwMwrHopIuSlot:
+            IntField(hop.iuSlot);
+            return true;
+        case kwMwrHopFlexbus:
+            IntField(hop.flexbus);
+            return true;
+        case kwMwrHopOuType: {
+            int code = 0;
+            if (ReadInt(code)) {
+                hop.ouTypeId = HopOuTypeFromCode(code);
+                if (hop.ouTypeId < 0)
+                    AddError(ESCFErrorType::Value);
+            }
+            Advance();
+            return true;
+        }
+        case kwMwrHopExist:
+            IntField(hop.exists);
+            return true;
+        case kwMwrHopFrequency:
+            LineField(hop.frequency);
+            return true;
+        case kwMwrHopCapacity:
+            IntField(hop.capacity);
+            return true;
+        case kwMwrHopMaxTxpwr:
+            IntField(hop.maxTxPower);
+            return true;
+        case kwMwrHopTempId:
+            LineField(hop.temperatureId);
+            return true;
+        case kwMwrHopMode:
+            IntField(hop.mode);
+            return true;
+        case kwMwrAcceptChnls:
+            LineField(hop.acceptedChannels);
+            return true;
+        default:
+            return false;
+        }
+    });
+    tre.hops.push_back(std::move(hop));
+}

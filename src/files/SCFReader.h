@@ -1,0 +1,62 @@
+#pragma once
+// Parses the text of a site configuration file into a CSiteConfigFile: one pass over the
+// bytes, one reader per block level.
+
+#include <cstdint>
+#include <string_view>
+
+#include "files/SiteConfigFile.h"
+
+class CSCFReader {
+public:
+    CSCFReader(CSiteConfigFile& file, std::string_view bytes);
+    void Read();
+
+private:
+    // Line handling.
+    void Advance();
+    void Classify();
+    void AddError(ESCFErrorType type);
+    void Skip() { Advance(); }
+
+    // Values read from the current column; each records a "Value" error when it fails.
+    bool ReadInt(int& out);
+    bool ReadQuoted(std::string& out);
+    bool ReadLineText(std::string& out);
+    // Reads an int field and moves to the next line; the field keeps its value on failure.
+    void IntField(int& field);
+    void QuotedField(std::string& field);
+    void LineField(std::string& field);
+
+    // Runs one block: handle(id) returns true when it consumed the current keyword.
+    template <class Handler> void Block(std::uint32_t level, Handler&& handle);
+
+    void ReadSite();
+    void ReadBcf(CSCFSite& site);
+    void ReadOm(CSCFSite& site);
+    void ReadCabinetList(CSCFSite& site);
+    void ReadCabinet(CSCFSite& site);
+    void ReadUnit(CSCFCabinet& cabinet);
+    void ReadAlarmLine(CSCFCabinet& cabinet, bool input);
+    void ReadTrxCabling(CSCFCabinet& cabinet);
+    void ReadAntenna(CSCFCabinet& cabinet);
+    void ReadBts(CSCFSite& site);
+    void ReadNetworkTrx(CSCFSite& site, const std::string& btsId);
+    void ReadTre(CSCFSite& site);
+    void ReadTreInterface(CSCFSiteTreUnit& unit);
+    void ReadManagement(CSCFSite& site);
+    void ReadSync(CSCFSiteTre& tre);
+    void ReadHop(CSCFSiteTre& tre);
+
+    CSiteConfigFile& m_file;
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;
+    std::string_view m_line;
+    int m_lineNumber = 0;
+    std::size_t m_column = 0;
+    std::uint32_t m_id = 0;
+    std::uint32_t m_level = 0;
+    bool m_classified = false;
+    bool m_oldVersion = false;
+    CSCFSite* m_site = nullptr; // the site being read, for error records
+};

@@ -1,0 +1,92 @@
+#include "files/SiteConfigFile.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "files/AtomicFile.h"
+#include "files/SCFReader.h"
+#include "files/SCFWriter.h"
+
+bool IsXmlPlanPath(std::string_view path) {
+    if (path.size() < 4)
+        return false;
+    std::string ext(path.substr(path.size() - 4));
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".ewb";
+}
+
+CSiteConfigFile::CSiteConfigFile(std::string path) : m_path(std::move(path)) {
+    if (m_path.empty() || IsXmlPlanPath(m_path))
+        return;
+    std::string bytes;
+    if (!ReadWholeFile(m_path, bytes))
+        return;
+    ReadBytes(bytes);
+}
+
+CSiteConfigFile::~CSiteConfigFile() = default;
+
+void CSiteConfigFile::ReadBytes(std::string_view bytes) {
+    m_sites.clear();
+    m_errors.clear();
+    m_header = {};
+    m_version.clear();
+    m_headerMissing = false;
+    CSCFReader reader(*this, bytes);
+    reader.Read();
+}
+
+CSCFSite& CSiteConfigFile::AddSite(std::unique_ptr<CSCFSite> site) {
+    m_sites.push_back(std::move(site));
+    return *m_sites.back();
+}
+
+void CSiteConfigFile::RemoveSite(const CSCFSite* site) {
+    std::erase_if(m_sites, [site](const auto& s) { return s.get() == site; });
+    // Errors keep the name; the pointer would dangle.
+    for (auto& e : m_errors)
+        if (e.site == site)
+            e.site = nullptr;
+}
+
+CSCFSite* CSiteConfigFile::FindSite(std::string_view name) const {
+    for (const auto& s : m_sites)
+        if (s->name == name)
+            return s.get();
+    return nullptr;
+}
+
+std::string CSiteConfigFile::HeaderFailureMessage() const {
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "Syntax Error  %d: %.30s", m_lineNumber, m_line.c_str());
+    return buf;
+}
+
+bool CSiteConfigFile::IsSupportedVersion() const {
+    return IsOldVersion() || IsCurrentVersion();
+}
+
+bool CSiteConfigFile::IsOldVersion() const {
+    return m_version.find("2.00") != std::string::npos ||
+           m_version.find("2.10") != std::string::npos;
+}
+
+bool CSiteConfigFile::IsCurrentVersion() const {
+    return m_version.find(kCurrentVersion) != std::string::npos;
+}
+
+std::string CSiteConfigFile::WriteToString() const {
+    return WriteSCFText(*this);
+}
+
+CSaveResult CSiteConfigFile::Write(const std::string& path) const {
+    if (IsXmlPlanPath(path))
+        return {false, "Cannot save " + path +
+                           ": XML configuration plans are written by the "
+                           "plan writer."};
+    const std::string error = WriteFileAtomically(path, WriteToString());
+    if (!error.empty())
+        return {false, error};
+    return {};
+}

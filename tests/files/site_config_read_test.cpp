@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include "TestFiles.h"
+#include "files/SiteConfigFile.h"
+
+namespace {
+
+std::string Kw(const std::string& name, const std::string& value = "") {
+    std::string s = "\\" + name;
+    s.resize(26, ' ');
+    return s + value + "\r\n";
+}
+
+std::string Wrap(const std::string& body) {
+    return Kw("VERSION", "3.00") + Kw("SITE_NAME", "\"S\"") + body + Kw("EOF");
+}
+
+const CSCFSite& OnlySite(const CSiteConfigFile& f) {
+    EXPECT_EQ(f.Sites().size(), 1u);
+    return *f.Sites().front();
+}
+
+} // namespace
+
+TEST(SiteConfigRead, FullFileFillsEveryBlock) {
+    CSiteConfigFile f(DataPath("full.hwc"));
+    EXPECT_FALSE(f.HasErrors()) << f.Errors().front().text;
+    ASSERT_EQ(f.Sites().size(), 2u);
+    EXPECT_EQ(f.Header().bscName, "Harbour BSC");
+    EXPECT_EQ(f.Header().gatewayArfcnScan, "4,5");
+    const CSCFSite& s = *f.Sites()[0];
+    EXPECT_EQ(s.name, "North Pier");
+    EXPECT_EQ(s.siteTypeRead, 3);
+    EXPECT_EQ(s.siteType, 3);
+    EXPECT_EQ(s.ucSwVersion.Level(), 12);
+    EXPECT_EQ(s.latitude, "60.1699 N");
+    EXPECT_EQ(s.bcfId, 42);
+    EXPECT_EQ(s.omSubTimeSlot, 0);
+    ASSERT_EQ(s.cabinets.size(), 1u);
+    const CSCFCabinet& c = s.cabinets[0];
+    EXPECT_EQ(c.cabinetType, 2);
+    EXPECT_EQ(c.units.size(), 2u);
+    EXPECT_EQ(c.units[1].index, -1);
+    ASSERT_EQ(c.inputs.size(), 1u);
+    EXPECT_EQ(c.inputs[0].severity, 2);
+    ASSERT_EQ(c.outputs.size(), 1u);
+    EXPECT_FALSE(c.outputs[0].isInput);
+    ASSERT_EQ(c.trxCablings.size(), 2u);
+    EXPECT_EQ(c.trxCablings[0].trxUnitTypeId, 1001);
+    EXPECT_EQ(c.trxCablings[1].trxUnitTypeId, 1015);
+    EXPECT_EQ(c.trxCablings[0].diversityPair, 2);
+    ASSERT_EQ(c.antennas.size(), 2u);
+    EXPECT_EQ(c.antennas[0].cableAttenuation, 1000);
+    EXPECT_EQ(c.antennas[1].cableAttenuation, -30);
+    EXPECT_EQ(c.antennas[0].cositeMha, 1);
+    ASSERT_EQ(s.btsList.size(), 2u);
+    ASSERT_EQ(s.networkTrxs.size(), 2u);
+    EXPECT_EQ(s.networkTrxs[1].btsId, "2");
+    EXPECT_EQ(s.networkTrxs[0].arfcnArray, "10 12 14");
+    EXPECT_EQ(s.tre.equipmentName, "TRE North");
+    ASSERT_EQ(s.tre.units.size(), 1u);
+    EXPECT_EQ(s.tre.units[0].typeId, 1101);
+    EXPECT_EQ(s.tre.units[0].interfaces.at(0).cableId, "C-17");
+    EXPECT_EQ(s.tre.management.eocSubTimeSlot, 7);
+    EXPECT_EQ(s.tre.syncs.at(0).syncType, 5);
+    ASSERT_EQ(s.tre.hops.size(), 1u);
+    EXPECT_EQ(s.tre.hops[0].ouTypeId, 1204);
+    EXPECT_EQ(s.tre.hops[0].acceptedChannels, "1-4");
+    EXPECT_EQ(f.Sites()[1]->name, "Empty Lot");
+    EXPECT_TRUE(f.Sites()[1]->cabinets.empty());
+}
+
+TEST(SiteConfigRead, MissingVersionStopsWithOneError) {
+    CSiteConfigFile f(DataPath("no_version.hwc"));
+    EXPECT_TRUE(f.Sites().empty());
+    ASSERT_EQ(f.Errors().size(), 1u);
+    EXPECT_EQ(f.Errors()[0].TypeWord(), "Missing");
+    EXPECT_EQ(f.Errors()[0].ConfigurationName(), "<File Header>");
+    EXPECT_TRUE(f.HeaderMissing());
+    EXPECT_EQ(f.HeaderFailureMessage(), "Syntax Error  3: \\SITE_NAME                \"A s");
+
+    // An unknown first keyword is one "Missing" problem, not also an "Unidentified" one.
+    CSiteConfigFile g;
+    g.ReadBytes("\\BOGUS 1\n\\VERSION 3.00\n");
+    ASSERT_EQ(g.Errors().size(), 1u);
+    EXPECT_EQ(g.Errors()[0].type, ESCFErrorType::Missing);
+}
+
+TEST(SiteConfigRead, UnreadablePathsGiveNothing) {
+    CSiteConfigFile missing("/nonexistent/dir/x.hwc");
+    EXPECT_TRUE(missing.Sites().empty());
+    EXPECT_FALSE(missing.HasErrors());
+    CSiteConfigFile plan(DataPath("full.EWB"));
+    EXPECT_FALSE(plan.HasErrors());
+    CSiteConfigFile folder(CABRION_TEST_DATA_DIR);
+    EXPECT_FALSE(folder.HasErrors());
+}
+
+TEST(SiteConfigRead, VersionRulesUseSubstrings) {
+    CSiteConfigFile f(DataPath("old_version.hwc"));
+    EXPECT_TRUE(f.IsSupportedVersion());
+    EXPECT_TRUE(f.IsOldVersion());
+    EXPECT_FALSE(f.IsCurrentVersion());
+    EXPECT_FALSE(f.HasErrors()) << "an old file's co-site line is skipped silently";
+    const CSCFAntenna& a = OnlySite(f).cabinets.at(0).antennas.at(0);
+    EXPECT_EQ(a.mhaType, 1) << "old files count MHA types from 0";
+    EXPECT_EQ(a.cositeMha, 0);
+    EXPECT_EQ(a.cableAttenuation, 115);
+
+    CSiteConfigFile bad;
+    bad.ReadBytes("\\VERSION 9.99\r\n\\SITE_NAME \"A\"\r\n\\CAB_ANT_MHA 1\r\n\\EOF\r\n");
+    ASSERT_GE(bad.Errors().size(), 1u);
+    EXPECT_EQ(bad.Errors()[0].TypeWord(), "Version");
+    EXPECT_EQ(bad.Sites().size(), 1u) << "an unsupported version is reported, not fatal";
+}
+
+TEST(SiteConfigRead, ErrorTypesLinesAndConfigurations) {
+    CSiteConfigFile f(DataPath("errors.hwc"));
+    struct Expected {
+        int line;
+        const char* word;
+        const char* keyword;
+        const char* configuration;
+    };
+    const Expected expected[] = {
+        {3, "Misplaced", "\\CAB_UNIT_SLOT", "<File Header>"},
+        {5, "Value", "\\SITE_ID", "Broken \xe5sa"},
+        {6, "Misplaced", "\\CAB_UNIT_SLOT", "Broken \xe5sa"},
+        {7, "Unidentified", "\\NO_SUCH_KEYWORD", "Broken \xe5sa"},
+        {11, "Value", "\\INPUT", "Broken \xe5sa"},
+        {12, "Misplaced", "\\INPUT_NAME", "Broken \xe5sa"},
+        {13, "Value", "\\OUTPUT", "Broken \xe5sa"},
+        {14, "Value", "\\CAB_UNIT_TYPE", "Broken \xe5sa"},
+        {16, "Value", "\\CAB_ANT_COSITE_MHA", "Broken \xe5sa"},
+    };
+    ASSERT_EQ(f.Errors().size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const CSCFParseError& e = f.Errors()[i];
+        EXPECT_EQ(e.line, expected[i].line) << i;
+        EXPECT_EQ(e.TypeWord(), expected[i].word) << i;
+        EXPECT_EQ(e.keyword, expected[i].keyword) << i;
+        EXPECT_EQ(e.ConfigurationName(), expected[i].configuration) << i;
+    }
+    EXPECT_EQ(f.Errors()[4].value, "25");
+    const CSCFSite& s = OnlySite(f);
+    EXPECT_TRUE(s.siteId.empty());
+    const CSCFCabinet& c = s.cabinets.at(0);
+    EXPECT_TRUE(c.inputs.empty());
+    EXPECT_TRUE(c.outputs.empty());
+    EXPECT_TRUE(c.units.empty());
+    EXPECT_EQ(c.antennas.at(0).cositeMha, 0);
+    EXPECT_EQ(CSCFParseError::TypeWord(7), "Unknown");
+}
+
+TEST(SiteConfigRead, ValueKindsAndLineEndings) {
+    CSiteConfigFile f;
+    // LF only, tabs as separators, a comment line between keywords, a number list token.
+    f.ReadBytes("\\VERSION\t3.00\n\\SITE_NAME \"Tabs\"\nnot a keyword line\n"
+                "\\SITE_IMPL_ROUND\t+7,8\n\\SITE_DESCRIPTION \"unterminated\n"
+                "\\SITE_DROP_OFF_POINT noquote\n\\SITE_COMMISS_REP \"\"\n"
+                "\\SITE_IMPL_ORDER 99999999999\n\\EOF");
+    const CSCFSite& s = OnlySite(f);
+    EXPECT_EQ(s.implRound, 7);
+    EXPECT_EQ(s.description, "unterminated");
+    EXPECT_EQ(s.implOrder, -1);
+    ASSERT_EQ(f.Errors().size(), 3u);
+    EXPECT_EQ(f.Errors()[0].line, 6);
+    EXPECT_EQ(f.Errors()[1].line, 7);
+    EXPECT_EQ(f.Errors()[2].line, 8);
+}
+
+TEST(SiteConfigRead, BlockOpenersAndDuplicates) {
+    CSiteConfigFile f;
+    f.ReadBytes(Kw("VERSION", "3.00") + Kw("SITE_NAME", "\"Twin\"") + Kw("SITE_NAME", "\"Twin\"") +
+                Kw("SITE_NAME", "") + Kw("SITE_VALID", "1") + Kw("EOF"));
+    EXPECT_EQ(f.Sites().size(), 2u);
+    ASSERT_EQ(f.Errors().size(), 2u);
+    EXPECT_EQ(f.Errors()[0].TypeWord(), "Value");
+    EXPECT_EQ(f.Errors()[1].TypeWord(), "Misplaced") << "lines of a block that was not opened";
+
+    // A TRE unit with an unknown code opens nothing; its slot must not land on the previous unit.
+    CSiteConfigFile t;
+    t.ReadBytes(Wrap(Kw("TRE_EQUIPMENT_NAME", "\"T\"") + Kw("TRE_UNIT_TYPE", "1") +
+                     Kw("TRE_UNIT_SLOT", "3") + Kw("TRE_UNIT_TYPE", "9") +
+                     Kw("TRE_UNIT_SLOT", "8") + Kw("TRE_TRUNET_SPEED", "5")));
+    const CSCFSite& s = OnlySite(t);
+    ASSERT_EQ(s.tre.units.size(), 1u);
+    EXPECT_EQ(s.tre.units[0].slot, 3);
+    EXPECT_EQ(s.tre.trunetSpeed, 1);
+    ASSERT_EQ(t.Errors().size(), 1u);
+    EXPECT_EQ(t.Errors()[0].line, 6);
+}
+
+TEST(SiteConfigRead, CodeConversions) {
+    CSiteConfigFile f;
+    f.ReadBytes(Wrap(Kw("BCF_ID", "1") + Kw("CAB_AMOUNT", "1") + Kw("CAB_NUMBER", "1") +
+                     Kw("CAB_TRX_ID", "1") + Kw("CAB_TRX_UNIT_TYPE", "16") + Kw("CAB_TRX_ID", "2") +
+                     Kw("CAB_TRX_UNIT_TYPE", "7")));
+    const auto& trx = OnlySite(f).cabinets.at(0).trxCablings;
+    ASSERT_EQ(trx.size(), 2u);
+    EXPECT_EQ(trx[0].trxUnitTypeId, 1016);
+    EXPECT_EQ(trx[1].trxUnitTypeId, -1);
+    EXPECT_EQ(f.Errors().size(), 1u) << "an unknown TRX unit code is reported";
+}
+
+TEST(SiteConfigRead, ManagementHoldsCabinetsOnlyForSiteType2) {
+    const std::string body = Kw("TRE_EQUIPMENT_NAME", "\"T\"") + Kw("TRE_MANAGEMENT", "1") +
+                             Kw("CAB_AMOUNT", "1") + Kw("CAB_NUMBER", "4");
+    CSiteConfigFile two;
+    two.ReadBytes(Wrap(Kw("SITE_TYPE", "2") + body));
+    EXPECT_EQ(OnlySite(two).cabinets.size(), 1u);
+    EXPECT_FALSE(two.HasErrors());
+    CSiteConfigFile three;
+    three.ReadBytes(Wrap(Kw("SITE_TYPE", "3") + body));
+    EXPECT_TRUE(OnlySite(three).cabinets.empty());
+    EXPECT_TRUE(three.HasErrors());
+}

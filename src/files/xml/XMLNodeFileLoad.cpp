@@ -1,11 +1,14 @@
 // Reading a plan file into the node tree and indexing its managed objects and sites.
 
-#include "files/xml/AtomicWrite.h"
+#include "files/AtomicFile.h"
 #include "files/xml/TextCodec.h"
 #include "files/xml/XMLParameterNode.h"
 #include "files/xml/XML_NodeFile.h"
 
 #include <pugixml.hpp>
+
+#include <cerrno>
+#include <cstring>
 
 #include <sstream>
 
@@ -114,9 +117,10 @@ bool CXML_NodeFile::Fail(std::string message, std::string details) {
 bool CXML_NodeFile::Load(bool showErrors, const SiteSelector& select) {
     m_showErrors = showErrors;
     std::string bytes;
-    std::string error;
-    if (!ReadWholeFile(m_path, bytes, error)) {
-        return Fail(kOpenFailed, "Line No:0\nLine Pos:0\nReason:" + error + "\n");
+    errno = 0;
+    if (!ReadWholeFile(m_path, bytes)) {
+        std::string reason = errno != 0 ? std::strerror(errno) : "Not a readable file";
+        return Fail(kOpenFailed, "Line No:0\nLine Pos:0\nReason:" + reason + "\n");
     }
     if (!LoadFromBuffer(bytes, showErrors, select)) {
         return false;

@@ -1,6 +1,6 @@
 // Putting built managed objects into the tree and writing the tree back to disk.
 
-#include "files/xml/AtomicWrite.h"
+#include "files/AtomicFile.h"
 #include "files/xml/TextCodec.h"
 #include "files/xml/XML_NodeFile.h"
 
@@ -152,9 +152,8 @@ bool CXML_NodeFile::Save() {
         // The tree held is not this file's (nothing loaded, or another file): read the file
         // first so that the other BTSs and logs it holds are kept.
         std::string bytes;
-        std::string error;
         std::string current = m_currentBtsDistName;
-        if (!ReadWholeFile(m_path, bytes, error) || !ParseIntoTree(bytes) || !m_rootElementSeen) {
+        if (!ReadWholeFile(m_path, bytes) || !ParseIntoTree(bytes) || !m_rootElementSeen) {
             // Not a plan we can add to: the file is replaced by a new one.
             exists = false;
         }
@@ -166,8 +165,7 @@ bool CXML_NodeFile::Save() {
     } else {
         AssembleNewDocument();
     }
-    std::string error;
-    if (!WriteFileAtomically(m_path, SerializeTree(), error)) {
+    if (std::string error = WriteFileAtomically(m_path, SerializeTree()); !error.empty()) {
         m_lastError = {error, {}};
         // What is in memory is no longer what the file holds.
         m_treeFromPath = false;

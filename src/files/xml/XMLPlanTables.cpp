@@ -1,11 +1,10 @@
 #include "files/xml/XMLPlanTables.h"
 
+#include "files/SCFCabinet.h"
+#include "files/SCFValues.h"
 #include "files/xml/PassiveUnitInfo.h"
 #include "model/UnitTypeRecord.h"
 
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <set>
 
 namespace {
@@ -246,33 +245,13 @@ std::optional<int> XMLMhaTypeFromWords(std::string_view gain, std::string_view v
 }
 
 std::string XMLAttenuationText(int attenuation) {
-    if (attenuation == 9999) {
-        return "0";
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%0.2f", attenuation >= 0 ? "+" : "", attenuation / 100.0);
-    return text;
+    return attenuation == kAttenuationNotSet ? "0" : FormatAttenuation(attenuation);
 }
 
 int XMLAttenuationFromText(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size() && text[start] != '+' && text[start] != '-' &&
-           (text[start] < '0' || text[start] > '9')) {
-        ++start;
-    }
-    if (start == text.size()) {
-        return 9999;
-    }
-    std::string number(text.substr(start));
-    float value = std::strtof(number.c_str(), nullptr);
-    // Scaled by 100.1 in single precision and truncated, the way the text file reads it, so
-    // that both formats give the same number for the same text.
-    float scaled = value * 100.1f;
-    if (!std::isfinite(scaled) || scaled >= 2147483647.0f || scaled <= -2147483648.0f) {
-        return 9999;
-    }
-    int hundredths = static_cast<int>(scaled);
-    return hundredths == 0 ? 9999 : hundredths;
+    // Plans have no "not set" word: zero stands for it, so a zero read means not set.
+    int hundredths = ParseAttenuation(text).value_or(0);
+    return hundredths == 0 ? kAttenuationNotSet : hundredths;
 }
 
 std::string XMLTransceiverBandText(const std::vector<std::string>& codes) {

@@ -1,15 +1,10 @@
 #pragma once
-// Shared helpers of the plan tests: a scratch directory, file access and an in-memory passive
-// unit table.
-
-#include "files/xml/PassiveUnitInfo.h"
+// Shared helpers of the plan tests: a scratch directory and file access.
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
-#include <utility>
 
 namespace xmltest {
 
@@ -50,54 +45,5 @@ inline int Count(const std::string& text, const std::string& what) {
     }
     return n;
 }
-
-class FakePassive : public IPassiveUnitInfo {
-public:
-    int SlotCount(int group) const override {
-        switch (group) {
-        case 5:
-        case 6:
-        case 9:
-        case 10:
-            return 12;
-        case 7:
-        case 8:
-            return 6;
-        case 13:
-            return 25;
-        case 14:
-            return 10;
-        case 16:
-            return 30;
-        case 1:
-        case 2:
-        case 3:
-        case 4:
-        case 11:
-            return 1;
-        default:
-            return 0;
-        }
-    }
-    bool GetSlot(int group, int index, std::string& serial, std::string& product) const override {
-        auto it = slots.find({group, index});
-        if (it == slots.end()) {
-            return false;
-        }
-        serial = it->second.first;
-        product = it->second.second;
-        return true;
-    }
-    int SetSlot(int group, int index, const std::string& serial,
-                const std::string& product) override {
-        if (index < 0 || index >= SlotCount(group)) {
-            return -1;
-        }
-        slots[{group, index}] = {serial, product};
-        return index;
-    }
-
-    std::map<std::pair<int, int>, std::pair<std::string, std::string>> slots;
-};
 
 } // namespace xmltest

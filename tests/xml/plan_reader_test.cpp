@@ -1,3 +1,4 @@
+#include "files/HWInfoFile.h"
 #include "files/SiteConfigFile.h"
 #include "files/xml/ReadXML.h"
 #include "files/xml/XMLPlanTables.h"
@@ -15,7 +16,7 @@ std::string DataPath(const std::string& name) {
     return std::string(CABRION_TEST_DATA_DIR) + "/" + name;
 }
 
-std::unique_ptr<CSCFSite> ReadFixture(std::size_t siteIndex, xmltest::FakePassive* passive,
+std::unique_ptr<CSCFSite> ReadFixture(std::size_t siteIndex, CHWInfoFile* passive,
                                       CXMLError& error) {
     CXML_NodeFile file(DataPath("plan_two_sites.ewb"));
     return ReadXMLPlan(
@@ -38,7 +39,7 @@ std::vector<UnitKey> SortedUnits(const CSCFCabinet& cabinet) {
 
 TEST(XmlPlanReader, ReadsHandWrittenPlanAndSkipsWhatItCannotRepresent) {
     CXMLError error;
-    xmltest::FakePassive passive;
+    CHWInfoFile passive;
     auto site = ReadFixture(0, &passive, error);
     ASSERT_TRUE(site) << error.message << " " << error.details;
     EXPECT_EQ(site->name, "Harbour");
@@ -145,7 +146,7 @@ TEST(XmlPlanReader, TextFileThroughPlanAndBack) {
     const CSCFCabinet& cab = original.cabinets.at(0);
 
     xmltest::ScratchDir dir;
-    xmltest::FakePassive passive;
+    CHWInfoFile passive;
     passive.SetSlot(6, 1, "W2", "GEDA-2");
     passive.SetSlot(7, 0, "R1", "J2HA-1");
     CXML_NodeFile plan(dir.File("site.ewb"));
@@ -153,10 +154,15 @@ TEST(XmlPlanReader, TextFileThroughPlanAndBack) {
 
     CXML_NodeFile reread(dir.File("site.ewb"));
     CXMLError error;
-    xmltest::FakePassive passiveBack;
+    CHWInfoFile passiveBack;
     auto site = ReadXMLPlan(reread, {}, &passiveBack, error);
     ASSERT_TRUE(site) << error.details;
-    EXPECT_EQ(passiveBack.slots, passive.slots);
+    ASSERT_EQ(passiveBack.FilledCount(), 2);
+    std::string serial, product;
+    ASSERT_TRUE(passiveBack.GetSlot(6, 1, serial, product));
+    EXPECT_EQ(serial + "/" + product, "W2/GEDA-2");
+    ASSERT_TRUE(passiveBack.GetSlot(7, 0, serial, product));
+    EXPECT_EQ(serial + "/" + product, "R1/J2HA-1");
 
     CSiteConfigFile written;
     written.AddSite(std::move(site));

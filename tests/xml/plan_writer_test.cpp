@@ -1,3 +1,4 @@
+#include "files/HWInfoFile.h"
 #include "files/xml/XMLPlanWriter.h"
 #include "xml/XmlTestSupport.h"
 
@@ -23,7 +24,7 @@ CSCFSite MakeSite() {
     return site;
 }
 
-std::string Write(const CSCFSite& site, const IPassiveUnitInfo* passive = nullptr) {
+std::string Write(const CSCFSite& site, const CHWInfoFile* passive = nullptr) {
     xmltest::ScratchDir dir;
     CXML_NodeFile file(dir.File("plan.ewb"));
     EXPECT_TRUE(WriteXMLPlan(file, site, site.cabinets.front(), passive))
@@ -115,7 +116,7 @@ TEST(XmlPlanWriter, ObjectsComeInWriterOrderWithPassiveUnits) {
     tre.typeId = 1105;
     tre.slot = 4;
     site.tre.units.push_back(tre);
-    xmltest::FakePassive passive;
+    CHWInfoFile passive;
     passive.SetSlot(6, 1, "WBC-SN", "GEGA-P");
     passive.SetSlot(5, 3, "MHA-SN", "SZG-P");
     for (int group : {1, 2, 3, 4, 8, 9, 11, 13, 14, 16}) {

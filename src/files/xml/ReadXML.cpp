@@ -1,6 +1,6 @@
 #include "files/xml/ReadXML.h"
 
-#include "files/xml/PassiveUnitInfo.h"
+#include "files/HWInfoFile.h"
 #include "files/xml/XMLPlanTables.h"
 
 #include <algorithm>
@@ -69,7 +69,7 @@ std::vector<XMLParameterList> CReadXML::Items(const char* className, const char*
     return items;
 }
 
-std::unique_ptr<CSCFSite> CReadXML::Read(IPassiveUnitInfo* passive) {
+std::unique_ptr<CSCFSite> CReadXML::Read(CHWInfoFile* passive) {
     auto site = std::make_unique<CSCFSite>();
     XMLParameterList bts;
     m_file.GetManagedObjectParameters("BTS_NE", 0, bts);
@@ -243,7 +243,7 @@ void CReadXML::ReadAntennas(CSCFCabinet& cabinet) {
     }
 }
 
-void CReadXML::ReadPassive(IPassiveUnitInfo& passive) {
+void CReadXML::ReadPassive(CHWInfoFile& passive) {
     for (const auto& cls : XMLUnitClasses()) {
         int group = XMLPassiveGroupFromClass(cls.className);
         if (group == 0 || !cls.serialParameter) {
@@ -296,7 +296,7 @@ CXMLSiteSummary CReadXML::Summarise(const std::string& distName) {
 
 std::unique_ptr<CSCFSite> ReadXMLPlan(CXML_NodeFile& file,
                                       const CXML_NodeFile::SiteSelector& select,
-                                      IPassiveUnitInfo* passive, CXMLError& error) {
+                                      CHWInfoFile* passive, CXMLError& error) {
     error = {};
     if (!file.Load(true, select)) {
         error = file.GetLastError();

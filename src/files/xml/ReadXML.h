@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-class IPassiveUnitInfo;
+class CHWInfoFile;
 
 // What the site selection shows about one BTS of a plan.
 struct CXMLSiteSummary {
@@ -30,7 +30,7 @@ public:
 
     // The record of the file's current BTS; null when its cabinet information is missing or
     // unreadable. Passive units go into `passive` when it is given.
-    std::unique_ptr<CSCFSite> Read(IPassiveUnitInfo* passive = nullptr);
+    std::unique_ptr<CSCFSite> Read(CHWInfoFile* passive = nullptr);
 
     // Summary of the BTS with this distName (the current BTS is restored afterwards).
     CXMLSiteSummary Summarise(const std::string& distName);
@@ -40,7 +40,7 @@ private:
     void ReadTransceivers(CSCFCabinet& cabinet);
     void ReadUnits(CSCFSite& site, CSCFCabinet& cabinet);
     void ReadAntennas(CSCFCabinet& cabinet);
-    void ReadPassive(IPassiveUnitInfo& passive);
+    void ReadPassive(CHWInfoFile& passive);
     std::vector<XMLParameterList> Items(const char* className, const char* listName);
 
     CXML_NodeFile& m_file;
@@ -50,4 +50,4 @@ private:
 // Null on failure, with `error` holding what the error display shows (empty on Cancel).
 std::unique_ptr<CSCFSite> ReadXMLPlan(CXML_NodeFile& file,
                                       const CXML_NodeFile::SiteSelector& select,
-                                      IPassiveUnitInfo* passive, CXMLError& error);
+                                      CHWInfoFile* passive, CXMLError& error);

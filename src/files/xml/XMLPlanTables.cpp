@@ -2,7 +2,6 @@
 
 #include "files/SCFCabinet.h"
 #include "files/SCFValues.h"
-#include "files/xml/PassiveUnitInfo.h"
 #include "model/UnitTypeRecord.h"
 
 #include <set>
@@ -104,21 +103,13 @@ constexpr NamedValue kUnitKinds[] = {
     {kUnitKindRtc, "RTC_INFO"},
 };
 
+// Passive unit groups of the HW information table.
 constexpr NamedValue kPassiveGroups[] = {
-    {kPassiveCoreMechanics, "CORE_MECH_INFO"},
-    {kPassiveApplicationKit, "KIT_INFO"},
-    {kPassiveCabinetFan, "CCF_INFO"},
-    {kPassiveCabinetHeater, "LPTA_INFO"},
-    {kPassiveMha, "MHA_INFO"},
-    {kPassiveWbc, "WBC_INFO"},
-    {kPassiveMulticoupler, "RMC_INFO"},
-    {kPassiveZe2a, "ZE2A_INFO"},
-    {kPassiveBiasT, "BT_INFO"},
-    {kPassiveWbt, "TWBC_INFO"},
-    {kPassiveMiniHeater, "LPTM_INFO"},
-    {kPassiveKettraSupport, "KETTRA_SUPP_CABINET_INFO"},
-    {kPassiveKettraMisc, "KETTRA_MISC_INFO"},
-    {kPassiveMisc, "MISC_INFO"},
+    {1, "CORE_MECH_INFO"},    {2, "KIT_INFO"},   {3, "CCF_INFO"},
+    {4, "LPTA_INFO"},         {5, "MHA_INFO"},   {6, "WBC_INFO"},
+    {7, "RMC_INFO"},          {8, "ZE2A_INFO"},  {9, "BT_INFO"},
+    {10, "TWBC_INFO"},        {11, "LPTM_INFO"}, {13, "KETTRA_SUPP_CABINET_INFO"},
+    {14, "KETTRA_MISC_INFO"}, {16, "MISC_INFO"},
 };
 
 constexpr CXMLMhaWords kMhaWords[] = {

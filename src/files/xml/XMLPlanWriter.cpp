@@ -1,6 +1,6 @@
 #include "files/xml/XMLPlanWriter.h"
 
-#include "files/xml/PassiveUnitInfo.h"
+#include "files/HWInfoFile.h"
 #include "files/xml/XMLPlanTables.h"
 
 #include <string>
@@ -14,7 +14,7 @@ std::string Num(int value) {
 class CPlanBuilder {
 public:
     CPlanBuilder(CXML_NodeFile& file, const CSCFSite& site, const CSCFCabinet& cabinet,
-                 const IPassiveUnitInfo* passive)
+                 const CHWInfoFile* passive)
         : m_file(file), m_site(site), m_cabinet(cabinet), m_passive(passive) {}
 
     void Run() {
@@ -202,7 +202,7 @@ private:
             return;
         }
         int count = 0;
-        for (int index = 0; index < m_passive->SlotCount(group); ++index) {
+        for (int index = 0; index < CHWInfoFile::GroupCapacity(group); ++index) {
             std::string serial;
             std::string product;
             if (!m_passive->GetSlot(group, index, serial, product)) {
@@ -233,18 +233,18 @@ private:
     CXML_NodeFile& m_file;
     const CSCFSite& m_site;
     const CSCFCabinet& m_cabinet;
-    const IPassiveUnitInfo* m_passive;
+    const CHWInfoFile* m_passive;
 };
 
 } // namespace
 
 void BuildXMLPlan(CXML_NodeFile& file, const CSCFSite& site, const CSCFCabinet& cabinet,
-                  const IPassiveUnitInfo* passive) {
+                  const CHWInfoFile* passive) {
     CPlanBuilder(file, site, cabinet, passive).Run();
 }
 
 bool WriteXMLPlan(CXML_NodeFile& file, const CSCFSite& site, const CSCFCabinet& cabinet,
-                  const IPassiveUnitInfo* passive) {
+                  const CHWInfoFile* passive) {
     BuildXMLPlan(file, site, cabinet, passive);
     return file.Save();
 }

@@ -5,14 +5,14 @@
 #include "files/SCFSite.h"
 #include "files/xml/XML_NodeFile.h"
 
-class IPassiveUnitInfo;
+class CHWInfoFile;
 
 // Builds every managed object of the configuration into `file`'s pending objects, in the
 // order a new plan lists them. `passive` may be null (no passive unit information).
 void BuildXMLPlan(CXML_NodeFile& file, const CSCFSite& site, const CSCFCabinet& cabinet,
-                  const IPassiveUnitInfo* passive);
+                  const CHWInfoFile* passive);
 
 // Builds and saves. A file that already holds a plan keeps its other BTSs; the previous file
 // survives any failure. On failure file.GetLastError() says why.
 bool WriteXMLPlan(CXML_NodeFile& file, const CSCFSite& site, const CSCFCabinet& cabinet,
-                  const IPassiveUnitInfo* passive);
+                  const CHWInfoFile* passive);

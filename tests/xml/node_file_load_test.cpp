@@ -113,6 +113,15 @@ TEST(XmlNodeFileLoad, OtherBtsKeepsItsOwnDistName) {
     EXPECT_EQ(error, "Could not find \"West\" in the site list");
 }
 
+TEST(XmlNodeFileLoad, OnlyBtsNumberedOtherThanOneStillHasCabinetInformation) {
+    CXML_NodeFile file("");
+    ASSERT_TRUE(file.LoadFromBuffer(
+        Plan("2.1", "<managedObject class=\"BTS_NE\" distName=\"BTS_NE-7\"/>"
+                    "<managedObject class=\"CABINET_INFO\" distName=\"BTS_NE-7/CABINET_INFO\"/>")))
+        << file.GetLastError().details;
+    EXPECT_EQ(file.GetCurrentBtsDistName(), "BTS_NE-7");
+}
+
 TEST(XmlNodeFileLoad, CancelledSelectionFailsWithoutMessage) {
     CXML_NodeFile file("");
     EXPECT_FALSE(file.LoadFromBuffer(Plan("2.1", kBts), true,

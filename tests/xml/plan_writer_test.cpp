@@ -180,3 +180,22 @@ TEST(XmlPlanWriter, ObjectsComeInWriterOrderWithPassiveUnits) {
                         "name=\"miscUnit\">1</p>\n\t\t\t\t\t<p name=\"serialNo\">S16</p>"),
               std::string::npos);
 }
+
+TEST(XmlPlanWriter, ConfigurationFileWritesItsFirstSiteOnly) {
+    xmltest::ScratchDir dir;
+    CSiteConfigFile configurations;
+    CXML_NodeFile empty(dir.File("empty.ewb"));
+    EXPECT_FALSE(WriteXMLPlan(empty, configurations, nullptr));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("empty.ewb")));
+
+    auto first = std::make_unique<CSCFSite>(MakeSite());
+    auto second = std::make_unique<CSCFSite>(MakeSite());
+    second->name = "Second";
+    configurations.AddSite(std::move(first));
+    configurations.AddSite(std::move(second));
+    CXML_NodeFile file(dir.File("first.ewb"));
+    ASSERT_TRUE(WriteXMLPlan(file, configurations, nullptr));
+    std::string text = ReadAll(dir.File("first.ewb"));
+    EXPECT_EQ(Count(text, "Quay"), 1);
+    EXPECT_EQ(Count(text, "Second"), 0);
+}

@@ -250,6 +250,12 @@ void CXML_NodeFile::IndexNode(CXMLNode& node, int depth, bool collectSites) {
 }
 
 bool CXML_NodeFile::FinishLoad(const SiteSelector& select) {
+    // A plan that numbers its only BTS other than 1 still carries cabinet information when
+    // that BTS has its own cabinet object.
+    for (const auto& site : m_sites) {
+        m_cabinetInfoPresent =
+            m_cabinetInfoPresent || m_distNames.count(site.distName + "/CABINET_INFO") > 0;
+    }
     if (m_sites.empty()) {
         return Fail(kOpenFailed, "No Site data present in the file.");
     }

@@ -248,3 +248,17 @@ bool WriteXMLPlan(CXML_NodeFile& file, const CSCFSite& site, const CSCFCabinet& 
     BuildXMLPlan(file, site, cabinet, passive);
     return file.Save();
 }
+
+CSaveResult WriteXMLPlan(CXML_NodeFile& file, const CSiteConfigFile& configurations,
+                         const CHWInfoFile* passive) {
+    const auto& sites = configurations.Sites();
+    if (sites.empty() || sites.front()->cabinets.empty()) {
+        return {false, "Cannot save " + file.GetPath() +
+                           ": there is no configuration with a "
+                           "cabinet to write."};
+    }
+    if (!WriteXMLPlan(file, *sites.front(), sites.front()->cabinets.front(), passive)) {
+        return {false, file.GetLastError().message};
+    }
+    return {};
+}

@@ -3,6 +3,7 @@
 // builds the managed objects through the plan file object and saves it.
 
 #include "files/SCFSite.h"
+#include "files/SiteConfigFile.h"
 #include "files/xml/XML_NodeFile.h"
 
 class CHWInfoFile;
@@ -16,3 +17,8 @@ void BuildXMLPlan(CXML_NodeFile& file, const CSCFSite& site, const CSCFCabinet& 
 // survives any failure. On failure file.GetLastError() says why.
 bool WriteXMLPlan(CXML_NodeFile& file, const CSCFSite& site, const CSCFCabinet& cabinet,
                   const CHWInfoFile* passive);
+
+// Writes the first configuration of a configuration file with its first cabinet, as a save
+// to a plan path does.
+CSaveResult WriteXMLPlan(CXML_NodeFile& file, const CSiteConfigFile& configurations,
+                         const CHWInfoFile* passive);

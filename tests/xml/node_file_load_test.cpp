@@ -148,6 +148,19 @@ TEST(XmlNodeFileLoad, TextsAreHeldInWindows1252) {
     EXPECT_EQ(file.GetSiteList()[0].name, "Caf\xE9 \x80");
 }
 
+TEST(XmlNodeFileLoad, DeclaredEightBitEncodingsAreHonoured) {
+    for (const char* encoding : {"windows-1252", "ISO-8859-1"}) {
+        std::string text = std::string("<?xml version=\"1.0\" encoding=\"") + encoding +
+                           "\"?><qorm version=\"2.1\"><managedObject class=\"BTS_NE\" "
+                           "distName=\"BTS_NE-1\"><p name=\"sitename\">Caf\xE9</p>"
+                           "</managedObject><managedObject class=\"CABINET_INFO\" "
+                           "distName=\"BTS_NE-1/CABINET_INFO\"/></qorm>";
+        CXML_NodeFile file("");
+        ASSERT_TRUE(file.LoadFromBuffer(text)) << encoding << file.GetLastError().details;
+        EXPECT_EQ(file.GetSiteList()[0].name, "Caf\xE9") << encoding;
+    }
+}
+
 TEST(XmlNodeFileLoad, HostileNestingIsRefused) {
     std::string deep;
     for (int i = 0; i < 5000; ++i) {

@@ -128,6 +128,7 @@ TEST(XmlNodeFileBuild, SavingOneBtsKeepsTheOthersAndDropsInterfaceSettings) {
     ASSERT_TRUE(file.Save());
 
     std::string text = ReadAll(path);
+    EXPECT_NE(text.find("<qorm version=\"2.1\">"), std::string::npos);
     EXPECT_EQ(Count(text, "BTS_NE-1/OLD_INFO"), 0); // both copies of the old object
     EXPECT_EQ(Count(text, "BTS_NE-2/OLD_INFO"), 1);
     EXPECT_EQ(Count(text, "interfaceSettings"), 0);

@@ -7,6 +7,7 @@
 
 #include <pugixml.hpp>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -82,6 +83,18 @@ std::unique_ptr<CXMLNode> ReadElement(const pugi::xml_node& element, int depth) 
     return node;
 }
 
+bool DeclaresWindows1252(std::string_view bytes) {
+    if (!bytes.starts_with("<?xml")) {
+        return false;
+    }
+    std::string declaration(bytes.substr(0, bytes.find("?>")).substr(0, 256));
+    for (char& c : declaration) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    std::size_t at = declaration.find("encoding");
+    return at != std::string::npos && declaration.find("1252", at) != std::string::npos;
+}
+
 // Plans name their BTS "BTS_NE"; this program addresses it as "BTS_NE-1". Only a distName
 // whose first part is exactly "BTS_NE" is renamed, so that "BTS_NE-2" keeps naming its own BTS.
 std::string NormaliseDistName(const std::string& distName) {
@@ -141,8 +154,18 @@ bool CXML_NodeFile::LoadFromBuffer(std::string_view bytes, bool showErrors,
 
 bool CXML_NodeFile::ParseIntoTree(std::string_view bytes) {
     ResetTree();
+    // The parser knows the UTF encodings and Latin-1 but not the Windows code page that
+    // plans written on Windows may declare; such files are converted before parsing.
+    std::string converted;
+    pugi::xml_encoding encoding = pugi::encoding_auto;
+    if (DeclaresWindows1252(bytes)) {
+        converted = Cp1252ToUtf8(bytes);
+        bytes = converted;
+        encoding = pugi::encoding_utf8;
+    }
     pugi::xml_document document;
-    pugi::xml_parse_result result = document.load_buffer(bytes.data(), bytes.size());
+    pugi::xml_parse_result result =
+        document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, encoding);
     if (!result) {
         return Fail(kOpenFailed, ParseDetails(bytes, result));
     }

@@ -79,6 +79,10 @@ void CXML_NodeFile::AssembleNewDocument() {
 
 void CXML_NodeFile::AssembleIntoLoadedDocument() {
     RemoveCurrentBtsObjects();
+    // Whatever version was read, the plan written is in the current layout.
+    if (m_root->GetName() == "qorm") {
+        m_root->SetAttributeValue("version", kCurrentVersion);
+    }
     // New objects go beside the BTS object; a plan that does not hold this BTS yet gets them
     // in its first cmData.
     CXMLCompositeNode* container = nullptr;

@@ -57,6 +57,11 @@ TEST(XmlNodeFileBuild, NewFileHoldsRootHeaderAndOnlyTheBuiltObjects) {
     ASSERT_TRUE(file.Save()) << file.GetLastError().message;
     ::unsetenv("SOURCE_DATE_EPOCH");
 
+    // The file object now describes what it saved.
+    ASSERT_EQ(file.GetSiteList().size(), 1u);
+    EXPECT_EQ(file.GetSiteList()[0].name, "North");
+    EXPECT_TRUE(file.HasCabinetInformation());
+
     std::string text = ReadAll(dir.File("new.ewb"));
     EXPECT_EQ(text.rfind("<?xml version=\"1.0\"?>", 0), 0u);
     EXPECT_NE(text.find("<qorm version=\"2.1\" "

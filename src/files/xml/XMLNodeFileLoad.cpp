@@ -203,19 +203,29 @@ bool CXML_NodeFile::ParseIntoTree(std::string_view bytes) {
             m_root->AddAttribute(attribute.GetName(), attribute.GetValue());
         }
     }
-    IndexNode(*m_root, 0, true);
+    RebuildIndex();
     return true;
 }
 
 void CXML_NodeFile::RebuildIndex() {
+    // The site list and the cabinet flag follow the tree as well, so that after a save they
+    // describe what the file now holds.
     m_distNames.clear();
     m_itemBuffer.clear();
+    m_sites.clear();
+    m_cabinetInfoPresent = false;
     if (m_root) {
-        IndexNode(*m_root, 0, false);
+        IndexNode(*m_root, 0);
+    }
+    // A plan that numbers its only BTS other than 1 still carries cabinet information when
+    // that BTS has its own cabinet object.
+    for (const auto& site : m_sites) {
+        m_cabinetInfoPresent =
+            m_cabinetInfoPresent || m_distNames.count(site.distName + "/CABINET_INFO") > 0;
     }
 }
 
-void CXML_NodeFile::IndexNode(CXMLNode& node, int depth, bool collectSites) {
+void CXML_NodeFile::IndexNode(CXMLNode& node, int depth) {
     if (const std::string* distName = node.GetAttributeValue("distName")) {
         std::string normalised = NormaliseDistName(*distName);
         if (normalised != *distName) {
@@ -227,7 +237,7 @@ void CXML_NodeFile::IndexNode(CXMLNode& node, int depth, bool collectSites) {
         if (node.GetName() == "managedObject") {
             m_distNames[normalised] = &node;
             const std::string* className = node.GetAttributeValue("class");
-            if (collectSites && className && className->find("BTS_NE") != std::string::npos) {
+            if (className && className->find("BTS_NE") != std::string::npos) {
                 XMLParameterList parameters;
                 for (std::size_t i = 0; i < node.GetChildCount(); ++i) {
                     const CXMLNode* child = node.GetChildAt(i);
@@ -268,17 +278,11 @@ void CXML_NodeFile::IndexNode(CXMLNode& node, int depth, bool collectSites) {
         return;
     }
     for (std::size_t i = 0; i < node.GetChildCount(); ++i) {
-        IndexNode(*node.GetChildAt(i), depth + 1, collectSites);
+        IndexNode(*node.GetChildAt(i), depth + 1);
     }
 }
 
 bool CXML_NodeFile::FinishLoad(const SiteSelector& select) {
-    // A plan that numbers its only BTS other than 1 still carries cabinet information when
-    // that BTS has its own cabinet object.
-    for (const auto& site : m_sites) {
-        m_cabinetInfoPresent =
-            m_cabinetInfoPresent || m_distNames.count(site.distName + "/CABINET_INFO") > 0;
-    }
     if (m_sites.empty()) {
         return Fail(kOpenFailed, "No Site data present in the file.");
     }

@@ -89,7 +89,7 @@ public:
 private:
     void ResetTree();
     bool ParseIntoTree(std::string_view bytes);
-    void IndexNode(CXMLNode& node, int depth, bool collectSites);
+    void IndexNode(CXMLNode& node, int depth);
     void RebuildIndex();
     bool FinishLoad(const SiteSelector& select);
     bool Fail(std::string message, std::string details);

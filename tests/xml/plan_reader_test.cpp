@@ -93,6 +93,18 @@ TEST(XmlPlanReader, SecondBtsWithoutCabinetValuesAndFailures) {
     EXPECT_EQ(CReadXML(file).Read(), nullptr);
 }
 
+TEST(XmlPlanReader, SitePickedByName) {
+    CXMLError error;
+    CXML_NodeFile file(DataPath("plan_two_sites.ewb"));
+    auto ferry = ReadXMLPlanSite(file, "Ferry", nullptr, error);
+    ASSERT_TRUE(ferry) << error.message;
+    EXPECT_EQ(ferry->name, "Ferry");
+
+    CXML_NodeFile again(DataPath("plan_two_sites.ewb"));
+    EXPECT_EQ(ReadXMLPlanSite(again, "Nowhere", nullptr, error), nullptr);
+    EXPECT_EQ(error.message, "Could not find \"Nowhere\" in the site list");
+}
+
 TEST(XmlPlanReader, SiteSummaryForTheSelection) {
     CXML_NodeFile file(DataPath("plan_two_sites.ewb"));
     ASSERT_TRUE(file.Load());

@@ -308,3 +308,25 @@ std::unique_ptr<CSCFSite> ReadXMLPlan(CXML_NodeFile& file,
     }
     return site;
 }
+
+std::unique_ptr<CSCFSite> ReadXMLPlanSite(CXML_NodeFile& file, const std::string& siteName,
+                                          CHWInfoFile* passive, CXMLError& error) {
+    if (!file.Load(false)) {
+        error = file.GetLastError();
+        return nullptr;
+    }
+    if (!siteName.empty()) {
+        std::string distName;
+        std::string message;
+        if (!file.GetSiteDistName(siteName, distName, message)) {
+            error = {message, {}};
+            return nullptr;
+        }
+        file.SetCurrentBtsDistName(distName);
+    }
+    auto site = CReadXML(file).Read(passive);
+    if (!site) {
+        error = {"Failed to open the specified file!", "Incorrect or missing Cabinet Information."};
+    }
+    return site;
+}

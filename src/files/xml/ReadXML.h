@@ -51,3 +51,8 @@ private:
 std::unique_ptr<CSCFSite> ReadXMLPlan(CXML_NodeFile& file,
                                       const CXML_NodeFile::SiteSelector& select,
                                       CHWInfoFile* passive, CXMLError& error);
+
+// Loads the plan and reads the BTS named `siteName` (the first BTS when the name is empty), as
+// a command line picks a configuration by name. Null on failure with `error` filled.
+std::unique_ptr<CSCFSite> ReadXMLPlanSite(CXML_NodeFile& file, const std::string& siteName,
+                                          CHWInfoFile* passive, CXMLError& error);

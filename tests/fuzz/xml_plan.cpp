@@ -29,5 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         file.GetManagedObjectParameters("A/B", 3, parameters);
         file.RemoveCurrentBtsObjects();
     }
+    file.SerializeTree();
     return 0;
 }

@@ -51,6 +51,9 @@ public:
     // this path with the current BTS's objects replaced) and replaces the file atomically.
     bool Save();
 
+    // The document text of the tree as it stands, as Save writes it.
+    std::string SerializeTree() const;
+
     const CXMLError& GetLastError() const { return m_lastError; }
     bool GetShowErrors() const { return m_showErrors; }
 
@@ -97,7 +100,6 @@ private:
     void AssembleNewDocument();
     void AssembleIntoLoadedDocument();
     void MergeManagedObject(CXMLNode& existing, CXMLNode& pending);
-    std::string SerializeTree() const;
 
     std::string m_path;
     std::unique_ptr<CXMLCompositeNode> m_root;

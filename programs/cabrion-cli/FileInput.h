@@ -1,0 +1,25 @@
+#pragma once
+// Shared by the file commands: opening a site configuration file with the exit codes and
+// messages scripts rely on.
+
+#include <iostream>
+#include <string>
+
+#include "Command.h"
+#include "files/AtomicFile.h"
+#include "files/SiteSCFile.h"
+
+namespace cli {
+
+// Reads the file; on failure says why on standard error and gives the exit code to return.
+inline int OpenSiteFile(const std::string& path, CSiteSCFile& file) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        std::cerr << "Cannot read " << path << "\n";
+        return kExitUsage;
+    }
+    file.ReadBytes(bytes);
+    return kExitOk;
+}
+
+} // namespace cli

@@ -1,0 +1,51 @@
+// validate: every problem the reader finds in a site configuration file, one per line.
+#include <nlohmann/json.hpp>
+
+#include "FileInput.h"
+#include "files/TextCodec.h"
+
+namespace {
+
+// Tabs separate the columns, so none may stand inside one.
+std::string Column(const std::string& text) {
+    std::string out = Cp1252ToUtf8(text);
+    for (char& c : out)
+        if (c == '\t')
+            c = ' ';
+    return out;
+}
+
+int RunValidate(const std::string& path, bool json) {
+    CSiteSCFile file;
+    if (const int rc = cli::OpenSiteFile(path, file); rc != cli::kExitOk)
+        return rc;
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    for (const CSCFParseError& e : file.Errors()) {
+        if (json) {
+            rows.push_back({{"line", e.line},
+                            {"type", std::string(e.TypeWord())},
+                            {"keyword", Cp1252ToUtf8(e.keyword)},
+                            {"value", Cp1252ToUtf8(e.value)},
+                            {"configuration", Cp1252ToUtf8(e.ConfigurationName())}});
+            continue;
+        }
+        std::cout << e.line << '\t' << e.TypeWord() << '\t' << Column(e.keyword) << '\t'
+                  << Column(e.value) << '\t' << Column(e.ConfigurationName()) << '\n';
+    }
+    if (json)
+        std::cout << rows.dump(2) << '\n';
+    if (file.HeaderMissing())
+        std::cerr << Cp1252ToUtf8(file.HeaderFailureMessage()) << "\n";
+    return file.HasErrors() ? cli::kExitProblems : cli::kExitOk;
+}
+
+cli::CommandRegistrar reg("validate", [](CLI::App& app) {
+    app.description("Report every problem found while reading a site configuration file");
+    auto path = std::make_shared<std::string>();
+    auto json = std::make_shared<bool>(false);
+    app.add_option("FILE", *path, "Site configuration file")->required();
+    app.add_flag("--json", *json, "Write a JSON array instead of tab-separated lines");
+    return [=]() -> int { return RunValidate(*path, *json); };
+});
+
+} // namespace

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+struct CliRun {
+    int rc = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Data(const std::string& name) {
+    return std::string(CABRION_TEST_DATA_DIR) + "/" + name;
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+CliRun Cli(const std::string& args) {
+    const std::string errFile = ::testing::TempDir() + "cli_files_stderr.txt";
+    const std::string cmd =
+        std::string(CABRION_BINARY_DIR) + "/programs/cabrion-cli " + args + " 2>" + errFile;
+    CliRun r;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    if (p == nullptr)
+        return r;
+    std::array<char, 4096> buf{};
+    std::size_t n = 0;
+    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0)
+        r.out.append(buf.data(), n);
+    const int status = ::pclose(p);
+    r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = ReadAll(errFile);
+    return r;
+}
+
+} // namespace
+
+TEST(CliFiles, ListGivesThePanelValues) {
+    const CliRun text = Cli("list " + Data("full.hwc"));
+    EXPECT_EQ(text.rc, 0);
+    EXPECT_EQ(text.out.substr(0, text.out.find('\n')),
+              "1\tNorth Pier\tOrvik BTS\tNP-01\tGSM 900/1800\t2\t2\t1 + 2\tTX, RX Main, RX Div\t"
+              "Two sectors, 900 and 1800");
+
+    const CliRun json = Cli("list --json " + Data("full.hwc"));
+    ASSERT_EQ(json.rc, 0);
+    const auto rows = nlohmann::json::parse(json.out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1]["index"], 2);
+    EXPECT_EQ(rows[1]["name"], "Empty Lot");
+    EXPECT_EQ(rows[1]["cabling"], "-");
+    for (const char* key :
+         {"btsType", "id", "network", "trxIds", "trxUnits", "sectors", "description"})
+        EXPECT_TRUE(rows[0].contains(key)) << key;
+}
+
+TEST(CliFiles, ValidateReportsEveryProblem) {
+    const CliRun ok = Cli("validate " + Data("full.hwc"));
+    EXPECT_EQ(ok.rc, 0);
+    EXPECT_TRUE(ok.out.empty());
+
+    const CliRun bad = Cli("validate " + Data("errors.hwc"));
+    EXPECT_EQ(bad.rc, 1);
+    EXPECT_EQ(bad.out.substr(0, bad.out.find('\n')),
+              "3\tMisplaced\t\\CAB_UNIT_SLOT\t1\t<File Header>");
+    EXPECT_NE(bad.out.find("5\tValue\t\\SITE_ID\t\tBroken \xc3\xa5sa\n"), std::string::npos)
+        << "names are shown as UTF-8";
+
+    const CliRun json = Cli("validate " + Data("no_version.hwc") + " --json");
+    EXPECT_EQ(json.rc, 1);
+    const auto rows = nlohmann::json::parse(json.out);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0]["type"], "Missing");
+    EXPECT_EQ(rows[0]["line"], 3);
+    EXPECT_EQ(rows[0]["configuration"], "<File Header>");
+    EXPECT_EQ(json.err.rfind("Syntax Error  3: ", 0), 0u);
+}
+
+TEST(CliFiles, UsageAndUnreadableInput) {
+    EXPECT_EQ(Cli("list /nonexistent/file.hwc").rc, 2);
+    EXPECT_EQ(Cli("validate").rc, 2);
+    EXPECT_EQ(Cli("hwi import /nonexistent.hwi").rc, 2);
+    for (const char* cmd : {"list --help", "validate --help", "hwi --help", "hwi import --help"})
+        EXPECT_EQ(Cli(cmd).rc, 0) << cmd;
+}
+
+TEST(CliFiles, HwiImportAndExport) {
+    const CliRun json = Cli("hwi import " + Data("passive.hwi") + " --json");
+    ASSERT_EQ(json.rc, 0);
+    const auto rows = nlohmann::json::parse(json.out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1]["group"], 5);
+    EXPECT_EQ(rows[1]["slot"], 3);
+    EXPECT_EQ(rows[1]["serialNumber"], "MH-3");
+    EXPECT_EQ(rows[2]["productId"], "MISC");
+
+    const std::string out = ::testing::TempDir() + "cli_files_export.hwi";
+    ASSERT_EQ(Cli("hwi export " + Data("passive.hwi") + " " + out).rc, 0);
+    const CliRun again = Cli("hwi import " + out + " --json");
+    EXPECT_EQ(nlohmann::json::parse(again.out), rows);
+    EXPECT_EQ(ReadAll(out).rfind("File: cli_files_export.hwi\r\n\r\n*Current Cabinet\r\n", 0), 0u);
+}

@@ -1,7 +1,7 @@
 // Reading a plan file into the node tree and indexing its managed objects and sites.
 
 #include "files/AtomicFile.h"
-#include "files/xml/TextCodec.h"
+#include "files/xml/PlanTextCodec.h"
 #include "files/xml/XMLParameterNode.h"
 #include "files/xml/XML_NodeFile.h"
 

@@ -1,7 +1,7 @@
 // Putting built managed objects into the tree and writing the tree back to disk.
 
 #include "files/AtomicFile.h"
-#include "files/xml/TextCodec.h"
+#include "files/xml/PlanTextCodec.h"
 #include "files/xml/XML_NodeFile.h"
 
 #include <pugixml.hpp>

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Command.h"
+#include "PlanInput.h"
 #include "files/AtomicFile.h"
 #include "files/SiteSCFile.h"
 
@@ -13,6 +14,8 @@ namespace cli {
 
 // Reads the file; on failure says why on standard error and gives the exit code to return.
 inline int OpenSiteFile(const std::string& path, CSiteSCFile& file) {
+    if (IsXmlPlanPath(path))
+        return OpenPlanFile(path, file);
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
         std::cerr << "Cannot read " << path << "\n";

@@ -45,7 +45,8 @@ int RunList(const std::string& path, bool json) {
 }
 
 cli::CommandRegistrar reg("list", [](CLI::App& app) {
-    app.description("List the configurations of a site configuration file (.hwc, .sdf)");
+    app.description(
+        "List the configurations of a site configuration file (.hwc, .sdf) or plan (.ewb)");
     auto path = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
     app.add_option("FILE", *path, "Site configuration file")->required();

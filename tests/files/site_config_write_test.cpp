@@ -124,6 +124,7 @@ TEST(SiteConfigWrite, WrittenWhenRules) {
     known.trxNumber = 4;
     known.trxUnitTypeId = 1012;
     known.txPath1 = -5;
+    known.logicalId = -5;
     cab.trxCablings.push_back(known);
     cab.antennas.push_back({});
     cab.antennas[0].mhaType = 0;
@@ -141,11 +142,11 @@ TEST(SiteConfigWrite, WrittenWhenRules) {
     const std::string text = f.WriteToString();
     EXPECT_FALSE(Contains(text, "\\CAB_UNIT_TYPE            950"));
     EXPECT_TRUE(Contains(text, "\\CAB_UNIT_TYPE            120\r\n\\CAB_UNIT_SLOT            2\r\n"
-                               "\\INPUT") ||
-                Contains(text, "\\CAB_UNIT_SLOT            2\r\n\\CAB_TRX_ID"));
+                               "\\CAB_TRX_ID"));
     EXPECT_TRUE(Contains(text,
                          "\\CAB_TRX_ID               3\r\n\\CAB_TRX_ID               4\r\n"
-                         "\\CAB_TRX_UNIT_TYPE        12\r\n\\CAB_TRX_TX_PATH1         0\r\n"));
+                         "\\CAB_TRX_UNIT_TYPE        12\r\n\\CAB_TRX_LOG_ID           0\r\n"));
+    EXPECT_FALSE(Contains(text, "\\CAB_TRX_TX_PATH1")) << "-5 would read back as the default 0";
     EXPECT_TRUE(Contains(text, "\\CAB_ANT_MHA              0\r\n"));
     EXPECT_TRUE(Contains(text, "\"line one  line two\""));
     EXPECT_FALSE(Contains(text, "Hidden"));

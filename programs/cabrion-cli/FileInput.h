@@ -13,6 +13,10 @@ namespace cli {
 
 // Reads the file; on failure says why on standard error and gives the exit code to return.
 inline int OpenSiteFile(const std::string& path, CSiteSCFile& file) {
+    if (IsXmlPlanPath(path)) {
+        std::cerr << path << " is an XML configuration plan, not a site configuration file\n";
+        return kExitUsage;
+    }
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
         std::cerr << "Cannot read " << path << "\n";

@@ -221,4 +221,14 @@ TEST(SiteConfigWrite, SaveReplacesAndKeepsPermissions) {
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     EXPECT_EQ(Slurp(path), f.WriteToString());
     EXPECT_FALSE(f.Write(dir.File("plan.ewb")).ok);
+
+    // Saving through a symbolic link keeps the link and replaces the file it names.
+    ASSERT_EQ(::symlink(path.c_str(), dir.File("link.hwc").c_str()), 0);
+    CSiteConfigFile one;
+    one.AddSite(std::make_unique<CSCFSite>()).name = "Via link";
+    ASSERT_TRUE(one.Write(dir.File("link.hwc")));
+    struct stat link {};
+    ::lstat(dir.File("link.hwc").c_str(), &link);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
+    EXPECT_EQ(Slurp(path), one.WriteToString());
 }

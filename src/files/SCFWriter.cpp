@@ -35,7 +35,15 @@ public:
     void Quoted(ESCFKeyword kw, std::string_view text) {
         Key(kw);
         m_out += '"';
-        Text(text);
+        if (text.find('"') == std::string_view::npos) {
+            Text(text);
+        } else {
+            // A double quote would end the value early and lose the rest (a "19" rack"
+            // description); a single quote keeps the whole text readable.
+            std::string safe(text);
+            std::replace(safe.begin(), safe.end(), '"', '\'');
+            Text(safe);
+        }
         m_out += '"';
         m_out += kCrLf;
     }

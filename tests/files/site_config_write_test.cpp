@@ -112,6 +112,7 @@ TEST(SiteConfigWrite, WrittenWhenRules) {
     auto site = std::make_unique<CSCFSite>();
     site->name = "Rules";
     site->description = "line one\r\nline two";
+    site->dropOffPoint = "19\" rack";
     site->bcfId = 0;
     CSCFCabinet cab;
     cab.units.push_back({950, 1, -1});
@@ -157,6 +158,7 @@ TEST(SiteConfigWrite, WrittenWhenRules) {
     ASSERT_EQ(back.Sites().size(), 1u);
     const CSCFSite& s = *back.Sites()[0];
     EXPECT_EQ(s.bcfId, 0);
+    EXPECT_EQ(s.dropOffPoint, "19' rack") << "nothing after a quote is lost";
     ASSERT_EQ(s.cabinets.size(), 1u) << "a BCF id of 0 must not cost the cabinets";
     EXPECT_EQ(s.cabinets[0].antennas[0].mhaType, 0);
     EXPECT_EQ(s.networkTrxs.size(), 1u) << "TRXs of BTSs sharing an id are written once";

@@ -14,8 +14,9 @@ namespace cli {
 
 // Reads the file; on failure says why on standard error and gives the exit code to return.
 inline int OpenSiteFile(const std::string& path, CSiteSCFile& file) {
-    if (IsXmlPlanPath(path))
+    if (IsXmlPlanPath(path)) {
         return OpenPlanFile(path, file);
+    }
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
         std::cerr << "Cannot read " << path << "\n";

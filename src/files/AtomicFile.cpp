@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -42,9 +43,18 @@ private:
 
 } // namespace
 
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    if (path.empty())
+std::string WriteFileAtomically(const std::string& givenPath, std::string_view bytes) {
+    if (givenPath.empty())
         return "No file name was given.";
+    // Through a symbolic link the file it names is replaced, not the link.
+    std::string path = givenPath;
+    struct stat link {};
+    if (::lstat(givenPath.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (char* real = ::realpath(givenPath.c_str(), nullptr)) {
+            path = real;
+            std::free(real);
+        }
+    }
     const std::string dir = Directory(path);
 
     // Created with 0666 so the umask decides, as for a file written in place.

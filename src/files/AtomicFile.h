@@ -6,7 +6,7 @@
 #include <string_view>
 
 // Empty on success, otherwise a sentence saying what failed (with the system's reason).
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes);
+std::string WriteFileAtomically(const std::string& givenPath, std::string_view bytes);
 
 // Reads a whole file as bytes; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);

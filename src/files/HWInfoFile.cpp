@@ -63,11 +63,16 @@ std::string_view TrimLeft(std::string_view s) {
     return s;
 }
 
-// The next blank-separated token of s, consumed.
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// The next token of s, consumed; white space of any kind separates tokens, as for scanf.
 std::string_view Token(std::string_view& s) {
-    s = TrimLeft(s);
+    while (!s.empty() && IsSpace(s.front()))
+        s.remove_prefix(1);
     std::size_t end = 0;
-    while (end < s.size() && s[end] != ' ' && s[end] != '\t')
+    while (end < s.size() && !IsSpace(s[end]))
         ++end;
     std::string_view t = s.substr(0, end);
     s.remove_prefix(end);
@@ -314,8 +319,9 @@ bool CHWInfoFile::ImportText(std::string_view text) {
         int number = 0;
         const auto [p, ec] =
             std::from_chars(numberText.data(), numberText.data() + numberText.size(), number);
+        // Slot numbers count from 1; 0 must not turn into "the first free slot".
         if (group < 0 || ec != std::errc() || p != numberText.data() + numberText.size() ||
-            serial.empty() || product.empty())
+            number < 1 || serial.empty() || product.empty())
             continue;
         SetSlot(group, number - 1, serial, product);
     }

@@ -227,9 +227,10 @@ void CSCFReader::ReadSite() {
     Block(2, [&](std::uint32_t id) {
         switch (id) {
         case kwSiteType: {
-            int v = site.siteTypeRead;
-            IntField(v);
-            site.siteTypeRead = site.siteType = v;
+            int v = 0;
+            if (ReadInt(v))
+                site.siteTypeRead = site.siteType = v;
+            Advance();
             return true;
         }
         case kwSiteUcSwVersion: {
@@ -323,9 +324,10 @@ void CSCFReader::ReadBcf(CSCFSite& site) {
             QuotedField(site.bcfAddress);
             return true;
         case kwBcfType: {
-            int v = site.bcfTypeRead;
-            IntField(v);
-            site.bcfTypeRead = site.bcfType = v;
+            int v = 0;
+            if (ReadInt(v))
+                site.bcfTypeRead = site.bcfType = v;
+            Advance();
             return true;
         }
         case kwBcfClkSync:

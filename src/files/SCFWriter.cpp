@@ -35,30 +35,47 @@ public:
     void Quoted(ESCFKeyword kw, std::string_view text) {
         Key(kw);
         m_out += '"';
-        Text(text);
+        if (text.find('"') == std::string_view::npos) {
+            Text(text);
+        } else {
+            // A double quote would end the value early and lose the rest (a "19" rack"
+            // description); a single quote keeps the whole text readable.
+            std::string safe(text);
+            std::replace(safe.begin(), safe.end(), '"', '\'');
+            Text(safe);
+        }
         m_out += '"';
         m_out += kCrLf;
     }
     void Line(ESCFKeyword kw, std::string_view text) {
         Key(kw);
-        Text(text);
+        Text(LineValue(text));
         m_out += kCrLf;
     }
 
+    // A negative value goes out as 0; where 0 is the value left out, it is left out too, so the
+    // next save writes the same text as this one.
     void IntUnless(ESCFKeyword kw, int value, int skipped) {
-        if (value != skipped)
+        if (value != skipped && std::max(value, 0) != skipped)
             Int(kw, value);
     }
     void QuotedIfAny(ESCFKeyword kw, std::string_view text) {
         if (!text.empty())
             Quoted(kw, text);
     }
+    // A line text is read from its first non-blank character, so one that is blank (or becomes
+    // blank once line breaks are taken out) would not come back: it is not written.
     void LineIfAny(ESCFKeyword kw, std::string_view text) {
-        if (!text.empty())
+        text = LineValue(text);
+        if (text.find_first_not_of(" \t\r\n") != std::string_view::npos)
             Line(kw, text);
     }
 
 private:
+    static std::string_view LineValue(std::string_view text) {
+        const std::size_t start = text.find_first_not_of(" \t\r\n");
+        return start == std::string_view::npos ? std::string_view() : text.substr(start);
+    }
     void Key(ESCFKeyword kw) {
         const std::string_view name = SCFKeywordName(kw);
         m_out += '\\';
@@ -79,6 +96,19 @@ private:
 
     std::string& m_out;
 };
+
+// Ids compare as they will read back, line breaks and leading blanks taken out.
+std::string WrittenLineText(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(" \t\r\n");
+    std::string out(start == std::string_view::npos ? std::string_view() : text.substr(start));
+    std::replace(out.begin(), out.end(), '\r', ' ');
+    std::replace(out.begin(), out.end(), '\n', ' ');
+    return out;
+}
+
+bool SameBtsId(const std::string& a, const std::string& b) {
+    return a == b || WrittenLineText(a) == WrittenLineText(b);
+}
 
 void WriteCabinet(CLineWriter& w, const CSCFCabinet& cab) {
     w.Int(kwCabNumber, cab.cabinetNumber);
@@ -170,11 +200,11 @@ void WriteBcf(CLineWriter& w, const CSCFSite& site) {
         // their TRXs at every save.
         const bool firstOfId =
             std::none_of(site.btsList.begin(), site.btsList.begin() + static_cast<long>(b),
-                         [&](const CSCFBts& other) { return other.btsId == bts.btsId; });
+                         [&](const CSCFBts& other) { return SameBtsId(other.btsId, bts.btsId); });
         if (!firstOfId)
             continue;
         for (const CSCFNetworkTrx& t : site.networkTrxs) {
-            if (t.btsId != bts.btsId)
+            if (!SameBtsId(t.btsId, bts.btsId))
                 continue;
             w.Int(kwTrxId, t.trxId);
             w.IntUnless(kwTrxNwType, t.networkType, -1);

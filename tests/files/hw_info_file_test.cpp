@@ -82,6 +82,8 @@ TEST(HWInfoFile, ImportRules) {
                                "  5  ONLYSERIAL\n"
                                " 13  TOOFAR  PID\n"
                                " 123  X  Y\n"
+                               "  0  ZERO  SLOT\n"
+                               "  6 \r CR-SPLIT\f  PID\n"
                                "*Miscellaneous\n"
                                "(TVFA) Cabinet Fan\n"
                                "  1  FAN  TVFA-1\n"));
@@ -91,8 +93,10 @@ TEST(HWInfoFile, ImportRules) {
     ASSERT_TRUE(hwi.GetSlot(5, 3, s, p));
     EXPECT_EQ(p, "WITH") << "tokens are blank-separated";
     EXPECT_FALSE(hwi.GetSlot(5, 4, s, p));
+    ASSERT_TRUE(hwi.GetSlot(5, 5, s, p));
+    EXPECT_EQ(s, "CR-SPLIT") << "any white space separates, as for scanf";
     ASSERT_TRUE(hwi.GetSlot(3, 0, s, p));
-    EXPECT_EQ(hwi.FilledCount(), 3);
+    EXPECT_EQ(hwi.FilledCount(), 4) << "slot 0 is no slot, not the first free one";
 
     CHWInfoFileConf conf;
     conf.ImportText(" Kettra-family Miscellaneous Units\n  1  K  M\n");

@@ -158,12 +158,15 @@ TEST(SiteConfigRead, ValueKindsAndLineEndings) {
     f.ReadBytes("\\VERSION\t3.00\n\\SITE_NAME \"Tabs\"\nnot a keyword line\n"
                 "\\SITE_IMPL_ROUND\t+7,8\n\\SITE_DESCRIPTION \"unterminated\n"
                 "\\SITE_DROP_OFF_POINT noquote\n\\SITE_COMMISS_REP \"\"\n"
-                "\\SITE_IMPL_ORDER 99999999999\n\\EOF");
+                "\\SITE_IMPL_ORDER 99999999999\n\\SITE_TYPE 3x\r\n\\EOF");
     const CSCFSite& s = OnlySite(f);
     EXPECT_EQ(s.implRound, 7);
     EXPECT_EQ(s.description, "unterminated");
     EXPECT_EQ(s.implOrder, -1);
-    ASSERT_EQ(f.Errors().size(), 3u);
+    EXPECT_EQ(s.siteType, 0) << "an unreadable type keeps the default to write";
+    EXPECT_EQ(s.siteTypeRead, -1);
+    ASSERT_EQ(f.Errors().size(), 4u);
+    EXPECT_EQ(f.Errors()[3].line, 9);
     EXPECT_EQ(f.Errors()[0].line, 6);
     EXPECT_EQ(f.Errors()[1].line, 7);
     EXPECT_EQ(f.Errors()[2].line, 8);

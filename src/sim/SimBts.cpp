@@ -91,6 +91,7 @@ void CSimBts::HandleMessage(std::span<const uint8_t> message) {
         m_speedCode = code;
         return;
     }
+    m_lastRequest.assign(message.begin(), message.end());
     if (auto it = m_scenario.replies.find(type); it != m_scenario.replies.end()) {
         for (const auto& m : it->second.uplinkBefore) {
             QueueMessage(m);
@@ -106,7 +107,8 @@ CSimBts::Answer CSimBts::HandleFrame(std::span<const uint8_t> in) {
         answer.action = Action::Silent;
         return answer;
     }
-    if (f.closeAfterFrames > 0 && m_answered >= f.closeAfterFrames) {
+    if (f.closeAfterFrames > 0 && m_answered >= f.closeAfterFrames && !m_dropped) {
+        m_dropped = true;
         answer.action = Action::Close;
         return answer;
     }

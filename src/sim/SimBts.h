@@ -27,6 +27,8 @@ public:
     int SpeedCode() const { return m_speedCode; }
     int FramesAnswered() const { return m_answered; }
     const SSimScenario& Scenario() const { return m_scenario; }
+    // The last complete request message, for checks.
+    const frame::Bytes& LastRequest() const { return m_lastRequest; }
 
 private:
     frame::Bytes Next();
@@ -39,7 +41,9 @@ private:
     std::deque<frame::Bytes> m_out;         // frames waiting for the client's polls
     std::deque<frame::Bytes> m_unsolicited; // messages not yet started
     frame::Bytes m_request;                 // a chunked request being received
+    frame::Bytes m_lastRequest;
     int m_speedCode = 9;
     int m_answered = 0;
     int m_statusGiven = 0;
+    bool m_dropped = false; // the connection is dropped once
 };

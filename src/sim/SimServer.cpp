@@ -39,6 +39,11 @@ int CSimServer::SpeedCode() const {
     return m_bts.SpeedCode();
 }
 
+frame::Bytes CSimServer::LastRequest() const {
+    std::lock_guard lock(m_mutex);
+    return m_bts.LastRequest();
+}
+
 void CSimServer::QueueUplink(frame::Bytes message) {
     std::lock_guard lock(m_mutex);
     m_bts.QueueUplink(std::move(message));

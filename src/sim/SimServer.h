@@ -28,6 +28,7 @@ public:
     int ClientsServed() const { return m_clients.load(); }
     int FramesAnswered() const;
     int SpeedCode() const;
+    frame::Bytes LastRequest() const;
     void QueueUplink(frame::Bytes message);
 
 private:

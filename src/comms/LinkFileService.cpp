@@ -3,6 +3,7 @@
 #include "comms/LinkSession.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -35,6 +36,12 @@ int ErrorCodeOf(std::span<const uint8_t> body) {
 }
 
 } // namespace
+
+std::string CLinkSession::DefaultFilePrefix() {
+    std::error_code error;
+    const auto folder = std::filesystem::temp_directory_path(error);
+    return (error ? std::filesystem::path("/tmp") : folder).string() + "/srv";
+}
 
 void CLinkSession::CloseFile() {
     if (m_file) {
@@ -72,10 +79,10 @@ void CLinkSession::FileRequest(std::span<const uint8_t> body) {
     m_sendDirection = body[26] == 1;
     std::string path;
     if (name == "********") {
-        path = m_fileFolder + (m_fileNames.empty() ? std::string() : m_fileNames.front());
+        path = m_filePrefix + (m_fileNames.empty() ? std::string() : m_fileNames.front());
     } else {
         std::replace(name.begin(), name.end(), '*', '_');
-        path = m_fileFolder + name + "." + extension;
+        path = m_filePrefix + name + "." + extension;
     }
     CloseFile();
     m_fileActive = true;

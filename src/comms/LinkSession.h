@@ -18,6 +18,9 @@ public:
                  const SLinkTimings& timings);
     ~CLinkSession();
 
+    // "srv" in the system's folder for temporary files.
+    static std::string DefaultFilePrefix();
+
     // Opens the service for the target; a failure is translated into a report.
     bool Open();
     // Disconnects when connected.
@@ -29,8 +32,9 @@ public:
     void SendPending();
     void Poll();
 
-    // Where files requested by the BTS are looked up; the first name stands in for "********".
-    void SetFileFolder(std::string folder) { m_fileFolder = std::move(folder); }
+    // Files requested by the BTS are this prefix followed by their name; the first of the
+    // names stands in for the wildcard name "********".
+    void SetFilePrefix(std::string prefix) { m_filePrefix = std::move(prefix); }
     void SetFileNames(std::vector<std::string> names) { m_fileNames = std::move(names); }
 
 private:
@@ -78,6 +82,6 @@ private:
     long m_fileSize = 0;
     uint16_t m_sequence = 0;
     frame::Bytes m_fileFrame;
-    std::string m_fileFolder;
+    std::string m_filePrefix = DefaultFilePrefix();
     std::vector<std::string> m_fileNames;
 };

@@ -219,7 +219,7 @@ TEST(LinkSession, FileServiceSendsTheRequestedFileInNumberedFrames) {
         f << std::string(600, 'x');
     }
     Session s;
-    s.session.SetFileFolder(dir.string() + "/");
+    s.session.SetFilePrefix(dir.string() + "/");
     s.session.Poll();
 
     frame::Bytes request(27, ' ');

@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SLinkTimings timings = SLinkTimings::Scaled(100000);
     timings.reportDrainLimit = std::chrono::milliseconds(0);
     CLinkSession session(shared, relay, server, timings);
-    session.SetFileFolder("/nonexistent-cabrion-fuzz/");
+    session.SetFilePrefix("/nonexistent-cabrion-fuzz/");
     if (!session.Open() || !shared.StartRunning()) {
         return 0;
     }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <poll.h>
 #include <sys/eventfd.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 CStreamCommServer::CStreamCommServer(std::chrono::milliseconds exchangeTimeout)
@@ -14,6 +15,15 @@ CStreamCommServer::~CStreamCommServer() {
     if (m_wakeFd >= 0) {
         ::close(m_wakeFd);
     }
+}
+
+ssize_t CStreamCommServer::WriteSome(int fd, const uint8_t* data, size_t size) {
+    // A peer that has gone must show as an error, not as SIGPIPE ending the program.
+    const ssize_t n = ::send(fd, data, size, MSG_NOSIGNAL);
+    if (n < 0 && errno == ENOTSOCK) {
+        return ::write(fd, data, size);
+    }
+    return n;
 }
 
 void CStreamCommServer::SetError(long major, long minor, std::string reason) {
@@ -87,7 +97,7 @@ bool CStreamCommServer::WaitReady(int fd, short events, Clock::time_point deadli
 
 bool CStreamCommServer::WriteAll(const uint8_t* data, size_t size, Clock::time_point deadline) {
     while (size > 0) {
-        const ssize_t n = ::write(m_fd, data, size);
+        const ssize_t n = WriteSome(m_fd, data, size);
         if (n > 0) {
             data += n;
             size -= static_cast<size_t>(n);

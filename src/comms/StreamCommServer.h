@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <sys/types.h>
 
 class CStreamCommServer : public CCommServer {
 public:
@@ -37,6 +38,7 @@ protected:
     bool Interrupted() const { return m_interrupted.load(); }
 
 private:
+    static ssize_t WriteSome(int fd, const uint8_t* data, size_t size);
     bool WriteAll(const uint8_t* data, size_t size, Clock::time_point deadline);
     bool ReadExact(uint8_t* data, size_t size, Clock::time_point deadline);
 

@@ -206,7 +206,11 @@ int CSimServer::ReadExact(int fd, uint8_t* data, size_t size, int partialTimeout
 
 bool CSimServer::WriteAll(int fd, const uint8_t* data, size_t size) {
     while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
+        // A client that has gone must not end the simulator with SIGPIPE.
+        ssize_t n = ::send(fd, data, size, MSG_NOSIGNAL);
+        if (n < 0 && errno == ENOTSOCK) {
+            n = ::write(fd, data, size);
+        }
         if (n > 0) {
             data += n;
             size -= static_cast<size_t>(n);

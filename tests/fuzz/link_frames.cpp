@@ -59,8 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     params.SetTarget("HOST=127.0.0.1,TCPPORT=1");
     CLinkShared shared(params);
     CLinkRelay relay;
-    SLinkTimings timings = SLinkTimings::Scaled(100000);
-    timings.reportDrainLimit = std::chrono::milliseconds(0);
+    // No pauses: recovery and speed changes run at once.
+    SLinkTimings timings;
+    timings.reconnectPause = timings.speedSwitchPause = timings.afterReconnect =
+        timings.reportDrainLimit = std::chrono::milliseconds(0);
     CLinkSession session(shared, relay, server, timings);
     session.SetFilePrefix("/nonexistent-cabrion-fuzz/");
     if (!session.Open() || !shared.StartRunning()) {

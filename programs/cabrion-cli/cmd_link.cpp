@@ -5,6 +5,7 @@
 #include "comms/CommsClient.h"
 #include "comms/CommsReport.h"
 #include "comms/CommunicationBTS.h"
+#include "comms/SobriquetFile.h"
 #include "sim/SIMTransactServer.h"
 
 #include <chrono>
@@ -66,6 +67,7 @@ static cli::CommandRegistrar reg("link", [](CLI::App& app) {
     auto seconds = std::make_shared<double>(5.0);
     auto maxSpeed = std::make_shared<int>(5);
     auto simulator = std::make_shared<bool>(false);
+    auto nickname = std::make_shared<std::string>();
     app.add_option("--target", *target,
                    "Target text: \"WP=COM,PORT=n\" for a serial line, or "
                    "\"HOST=h,TCPPORT=p[,BSCID=b,BCFID=c]\" for a BTS on the network");
@@ -73,10 +75,21 @@ static cli::CommandRegistrar reg("link", [](CLI::App& app) {
         ->check(CLI::Range(0.0, 86400.0));
     app.add_option("--max-speed", *maxSpeed, "Highest line speed, 1 (9600) to 5 (115200)")
         ->check(CLI::Range(1, 5));
+    app.add_option("--sobriquet", *nickname,
+                   "Take the target from the sobriquet file ($CABRION_SOBRIQUETS or "
+                   "~/.config/Torvane/sobriquets.ini)");
     app.add_flag("--simulator", *simulator, "Use the built-in simulated BTS instead of a target");
     return [=]() -> int {
-        if (target->empty() && !*simulator) {
-            std::cerr << "link: give --target TEXT or --simulator\n";
+        std::string text = *target;
+        if (text.empty() && !nickname->empty()) {
+            std::string message;
+            if (!sobriquet::Resolve(sobriquet::DefaultPath(), *nickname, text, message)) {
+                std::cerr << message << '\n';
+                return cli::kExitUsage;
+            }
+        }
+        if (text.empty() && !*simulator) {
+            std::cerr << "link: give --target TEXT, --sobriquet NAME or --simulator\n";
             return cli::kExitUsage;
         }
         CCommunicationBTS& hub = CCommunicationBTS::Instance();
@@ -86,10 +99,10 @@ static cli::CommandRegistrar reg("link", [](CLI::App& app) {
             return std::make_unique<CSIMTransactServer>(params, h);
         });
         CPrintingClient client(hub);
-        const int kind = *simulator                                    ? kConnSimulator
-                         : target->find("WP=COM") != std::string::npos ? kConnLocal
-                                                                       : kConnRemote;
-        if (!hub.StartConnection(kind, *target)) {
+        const int kind = *simulator                                 ? kConnSimulator
+                         : text.find("WP=COM") != std::string::npos ? kConnLocal
+                                                                    : kConnRemote;
+        if (!hub.StartConnection(kind, text)) {
             hub.Pump();
             return cli::kExitProblems;
         }

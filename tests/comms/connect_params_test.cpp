@@ -1,10 +1,12 @@
 #include "comms/ConnectParams.h"
 #include "comms/NamedLock.h"
+#include "comms/SobriquetFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 TEST(ConnectParams, LocalTargetIsRebuiltFromTheTemplate) {
     CConnectParams p(1, 5);
@@ -91,4 +93,35 @@ TEST(NamedLock, SecondHolderIsRefusedUntilTheFirstLetsGo) {
     CNamedLock nowhere(pattern + "/missing/deeper");
     EXPECT_FALSE(nowhere.Take(name));
     std::filesystem::remove_all(pattern);
+}
+
+
+TEST(Sobriquet, NamesResolveToTheirConnectionText) {
+    const std::string file =
+        "[Sobriquets]\r\n; Oslo sites\r\n  North Mast = HOST=10.1.1.1,BSCID=4 "
+        "\r\n#old=HOST=x\r\nempty=\r\nbroken line\r\nsouth=BSCID=5,BCFID=6\r\n";
+    std::string target;
+    ASSERT_TRUE(sobriquet::Lookup(file, "north mast", target));
+    EXPECT_EQ(target, "HOST=10.1.1.1,BSCID=4");
+    ASSERT_TRUE(sobriquet::Lookup(file, "SOUTH", target));
+    EXPECT_EQ(target, "BSCID=5,BCFID=6");
+    EXPECT_FALSE(sobriquet::Lookup(file, "old", target));
+    EXPECT_FALSE(sobriquet::Lookup(file, "empty", target));
+    EXPECT_FALSE(sobriquet::Lookup(file, "", target));
+
+    std::string message;
+    EXPECT_FALSE(sobriquet::Resolve("/nonexistent/sobriquets.ini", "south", target, message));
+    EXPECT_EQ(message, "Cannot connect to BTS using Sobriquet\n'south'\nbecause the Torvane Relko "
+                       "(Relko) software\nis not installed correctly.\n\nReinstall Relko "
+                       "software and try again.");
+    const auto path = std::filesystem::temp_directory_path() / "cabrion-sobriquets.ini";
+    std::ofstream(path) << file;
+    ASSERT_TRUE(sobriquet::Resolve(path.string(), "south", target, message));
+    EXPECT_EQ(target, "BSCID=5,BCFID=6");
+    EXPECT_FALSE(sobriquet::Resolve(path.string(), "west", target, message));
+    EXPECT_EQ(message.rfind("Cannot connect to BTS using Sobriquet\n'west'\nbecause the Sobriquet "
+                            "was not found in the\n",
+                            0),
+              0u);
+    std::filesystem::remove(path);
 }

@@ -128,7 +128,7 @@ bool CLinkSession::ExchangeAndTakeIn(const frame::Bytes& out, Step step) {
             return false;
         }
         if (!m_assembler.Append(reply)) {
-            RefuseOversized(reply, step);
+            RefuseOversized(reply);
             return true;
         }
     }
@@ -141,7 +141,7 @@ bool CLinkSession::ExchangeAndTakeIn(const frame::Bytes& out, Step step) {
     return true;
 }
 
-void CLinkSession::RefuseOversized(const frame::Bytes& first, Step) {
+void CLinkSession::RefuseOversized(const frame::Bytes& first) {
     // The rest of the message is read and thrown away so that its tail is not taken for a
     // message of its own.
     frame::Bytes reply = first;

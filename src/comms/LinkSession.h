@@ -46,7 +46,8 @@ private:
     void DispatchLinkStatus(std::span<const uint8_t> body, bool bothPolls);
     void DispatchSpeedAck();
     void MatchOrQueue(std::span<const uint8_t> body, bool unsolicitedOnly);
-    void RefuseOversized(const frame::Bytes& first, Step step);
+    // Drains the rest of a reply too large to keep and tells the waiting caller.
+    void RefuseOversized(const frame::Bytes& first);
     void HandleError();
     // Queues the report a failed (or, on a retry, any) service result calls for; true when
     // one was queued.

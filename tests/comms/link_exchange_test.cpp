@@ -1,6 +1,8 @@
 // The link against the simulated BTS on loopback: exchanges, chunking, reply matching, speed.
 #include "LinkTestSupport.h"
 
+#include <atomic>
+
 using namespace linktest;
 
 namespace {
@@ -75,6 +77,9 @@ TEST(LinkExchange, UnsolicitedMessagesReachClientsInOrder) {
     s.uplink = {{0x82, 0x00, 0x00, 0x00, 0x01}, {0xD5, 0x00, 0x00, 0x00, 0x02}};
     auto sim = StartTcpSim(s);
     Harness h;
+    // The GUI is woken for every item the link thread queues.
+    std::atomic<int> wakeups{0};
+    h.hub.Relay().SetNotifier([&] { ++wakeups; });
     ASSERT_EQ(h.hub.StartConnection(kConnRemote, TcpTarget(*sim)), 1);
     ASSERT_TRUE(h.PumpUntil([&] { return h.client.uplinks.size() >= 2; }));
     EXPECT_EQ(h.client.uplinks[0][0], 0x82);
@@ -82,6 +87,9 @@ TEST(LinkExchange, UnsolicitedMessagesReachClientsInOrder) {
     // A message from the BTS brings the link up before it is handed on.
     EXPECT_EQ(h.client.reports.at(0).kind, CCommsReport::kStartingRemote);
     EXPECT_EQ(h.client.reports.at(1).kind, CCommsReport::kConnected);
+    EXPECT_GE(wakeups.load(), 3);
+    h.hub.StopConnection();
+    h.hub.Relay().SetNotifier(nullptr);
 }
 
 TEST(LinkExchange, SpeedIsRaisedOnceTheLinkIsUp) {

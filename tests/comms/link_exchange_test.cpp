@@ -87,8 +87,8 @@ TEST(LinkExchange, UnsolicitedMessagesReachClientsInOrder) {
     // A message from the BTS brings the link up before it is handed on.
     EXPECT_EQ(h.client.reports.at(0).kind, CCommsReport::kStartingRemote);
     EXPECT_EQ(h.client.reports.at(1).kind, CCommsReport::kConnected);
+    h.hub.StopConnection(); // the link thread has made its last call once this returns
     EXPECT_GE(wakeups.load(), 3);
-    h.hub.StopConnection();
     h.hub.Relay().SetNotifier(nullptr);
 }
 

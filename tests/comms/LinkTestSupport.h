@@ -109,6 +109,10 @@ inline SLinkTimings FastTimings() {
     t.threadStart = 5s; // the start itself is never slow; a loaded machine may be
     t.threadStop = 6s;
     t.reportDrainLimit = 500ms;
+    // Generous where a slow, loaded machine could otherwise fail a healthy exchange.
+    t.replyBase = 1s;
+    t.exchangeTimeout = 2s;
+    t.connectTimeout = 2s;
     return t;
 }
 

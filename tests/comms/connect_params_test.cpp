@@ -95,7 +95,6 @@ TEST(NamedLock, SecondHolderIsRefusedUntilTheFirstLetsGo) {
     std::filesystem::remove_all(pattern);
 }
 
-
 TEST(Sobriquet, NamesResolveToTheirConnectionText) {
     const std::string file =
         "[Sobriquets]\r\n; Oslo sites\r\n  North Mast = HOST=10.1.1.1,BSCID=4 "

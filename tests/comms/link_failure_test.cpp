@@ -113,6 +113,9 @@ TEST(LinkFailure, SilentBtsLeavesTransactEmptyAfterItsTimeout) {
     s.faults.silentAfterFrames = 1;
     auto sim = StartTcpSim(s);
     Harness h;
+    SLinkTimings quick = h.timings;
+    quick.exchangeTimeout = 300ms;
+    h.hub.SetTimings(quick);
     ASSERT_EQ(h.hub.StartConnection(kConnRemote, TcpTarget(*sim)), 1);
     ASSERT_TRUE(h.WaitLinkUp());
     frame::Bytes reply{1, 2, 3};

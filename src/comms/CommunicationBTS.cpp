@@ -23,7 +23,7 @@ void CCommunicationBTS::SetTimings(const SLinkTimings& timings) {
 
 void CCommunicationBTS::SetLockDirectory(const std::string& directory) {
     m_lock->Close();
-    m_lock = std::make_shared<CNamedLock>(directory);
+    m_lock = std::make_shared<CRemoteConnectionLock>(directory);
 }
 
 void CCommunicationBTS::Tell(const std::string& message) {

@@ -6,7 +6,7 @@
 #include "comms/BaseTransactServer.h"
 #include "comms/LinkRelay.h"
 #include "comms/LinkTimings.h"
-#include "comms/NamedLock.h"
+#include "comms/RemoteConnectionLock.h"
 #include "comms/TransactServer.h"
 
 #include <array>
@@ -80,7 +80,7 @@ private:
     std::function<std::string()> m_targetQuery;
     std::function<void(const std::string&)> m_sink;
     std::shared_ptr<CLinkRelay> m_relay = std::make_shared<CLinkRelay>();
-    std::shared_ptr<CNamedLock> m_lock = std::make_shared<CNamedLock>();
+    std::shared_ptr<CRemoteConnectionLock> m_lock = std::make_shared<CRemoteConnectionLock>();
     std::unique_ptr<CBaseTransactServer> m_server;
     std::array<CCommsClient*, kClientSlots> m_clients{};
 };

@@ -15,7 +15,7 @@ CommServerFactory DefaultCommServerFactory(const SLinkTimings& timings) {
 
 CTransactServer::CTransactServer(const CConnectParams& params, std::shared_ptr<CLinkRelay> relay,
                                  CommServerFactory factory, const SLinkTimings& timings,
-                                 std::shared_ptr<CNamedLock> lock)
+                                 std::shared_ptr<CRemoteConnectionLock> lock)
     : m_shared(params), m_relay(std::move(relay)), m_timings(timings), m_lock(std::move(lock)) {
     m_shared.desiredSpeed = params.GetSpeedCode();
     m_shared.wake.Reset();

@@ -1,5 +1,5 @@
 #include "comms/ConnectParams.h"
-#include "comms/NamedLock.h"
+#include "comms/RemoteConnectionLock.h"
 #include "comms/SobriquetFile.h"
 
 #include <gtest/gtest.h>
@@ -73,11 +73,11 @@ TEST(ConnectParams, LockNamesFollowTheTarget) {
     EXPECT_EQ(bare.RemoteLockName(), "Global\\OSTREL_REMOTE_CONNECTION_BSC0_BCF0");
 }
 
-TEST(NamedLock, SecondHolderIsRefusedUntilTheFirstLetsGo) {
+TEST(RemoteConnectionLock, SecondHolderIsRefusedUntilTheFirstLetsGo) {
     std::string pattern = (std::filesystem::temp_directory_path() / "cabrion-lockXXXXXX").string();
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    CNamedLock a(pattern);
-    CNamedLock b(pattern);
+    CRemoteConnectionLock a(pattern);
+    CRemoteConnectionLock b(pattern);
     const std::string name = "Global\\OSTREL_REMOTE_CONNECTION_BSC1_BCF2";
     EXPECT_EQ(a.PathFor(name), pattern + "/cabrion-Global_OSTREL_REMOTE_CONNECTION_BSC1_BCF2.lock");
     ASSERT_TRUE(a.Take(name));
@@ -90,7 +90,7 @@ TEST(NamedLock, SecondHolderIsRefusedUntilTheFirstLetsGo) {
     a.Close();
     EXPECT_FALSE(a.IsHeld());
     // A folder that does not exist cannot hold locks: refused, not crashed.
-    CNamedLock nowhere(pattern + "/missing/deeper");
+    CRemoteConnectionLock nowhere(pattern + "/missing/deeper");
     EXPECT_FALSE(nowhere.Take(name));
     std::filesystem::remove_all(pattern);
 }

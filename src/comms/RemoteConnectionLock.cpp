@@ -1,22 +1,23 @@
-#include "comms/NamedLock.h"
+#include "comms/RemoteConnectionLock.h"
 
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
-CNamedLock::CNamedLock(std::string directory) : m_directory(std::move(directory)) {
+CRemoteConnectionLock::CRemoteConnectionLock(std::string directory)
+    : m_directory(std::move(directory)) {
     if (m_directory.empty()) {
         const char* runtime = std::getenv("XDG_RUNTIME_DIR");
         m_directory = (runtime && *runtime) ? runtime : "/tmp";
     }
 }
 
-CNamedLock::~CNamedLock() {
+CRemoteConnectionLock::~CRemoteConnectionLock() {
     Close();
 }
 
-std::string CNamedLock::PathFor(const std::string& name) const {
+std::string CRemoteConnectionLock::PathFor(const std::string& name) const {
     std::string file = "cabrion-";
     for (char c : name) {
         const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
@@ -26,12 +27,12 @@ std::string CNamedLock::PathFor(const std::string& name) const {
     return m_directory + "/" + file + ".lock";
 }
 
-bool CNamedLock::IsHeld() const {
+bool CRemoteConnectionLock::IsHeld() const {
     std::lock_guard lock(m_mutex);
     return m_fd >= 0;
 }
 
-bool CNamedLock::Take(const std::string& name) {
+bool CRemoteConnectionLock::Take(const std::string& name) {
     Close();
     std::lock_guard lock(m_mutex);
     const int fd = ::open(PathFor(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
@@ -48,7 +49,7 @@ bool CNamedLock::Take(const std::string& name) {
     return true;
 }
 
-void CNamedLock::Close() {
+void CRemoteConnectionLock::Close() {
     std::lock_guard lock(m_mutex);
     if (m_fd >= 0) {
         ::flock(m_fd, LOCK_UN);

@@ -1,17 +1,18 @@
 #pragma once
-// A lock shared by every program on the machine, named like a system-wide mutex: an advisory
-// file lock on one lock file per name, released when the holder closes it or exits.
+// The lock that keeps a second program (or connection) off the BTS a link is using: one
+// machine-wide lock per name, an advisory file lock released when the holder closes it or
+// exits. One object is retaken for each new connection and may be closed from the link thread.
 
 #include <mutex>
 #include <string>
 
-class CNamedLock {
+class CRemoteConnectionLock {
 public:
     // Lock files live in the directory; empty means $XDG_RUNTIME_DIR, else /tmp.
-    explicit CNamedLock(std::string directory = {});
-    ~CNamedLock();
-    CNamedLock(const CNamedLock&) = delete;
-    CNamedLock& operator=(const CNamedLock&) = delete;
+    explicit CRemoteConnectionLock(std::string directory = {});
+    ~CRemoteConnectionLock();
+    CRemoteConnectionLock(const CRemoteConnectionLock&) = delete;
+    CRemoteConnectionLock& operator=(const CRemoteConnectionLock&) = delete;
 
     // Releases any lock held so far, then takes the named one. False when another holder has
     // it (or its file cannot be made); nothing is held then.

@@ -106,6 +106,10 @@ static cli::CommandRegistrar reg("link", [](CLI::App& app) {
             hub.Pump();
             return cli::kExitProblems;
         }
+        if (kind != kConnSimulator) {
+            // A local target given as text starts at 9600; the line is raised once it is up.
+            hub.SetMaxSpeed(*maxSpeed);
+        }
         using Clock = std::chrono::steady_clock;
         const auto end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                             std::chrono::duration<double>(*seconds));

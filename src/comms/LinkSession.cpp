@@ -295,6 +295,10 @@ void CLinkSession::DispatchSpeedAck() {
 }
 
 bool CLinkSession::Translate(CommResult result, bool retry) {
+    // A link being stopped fails its calls on purpose: nothing to tell the user.
+    if (m_shared.StopRequested()) {
+        return !CommSucceeded(result);
+    }
     long major = 0;
     long minor = 0;
     unsigned long location = 0;

@@ -187,3 +187,57 @@ TEST(LinkFailure, ConnectFailuresBecomeReports) {
     n.hub.SetTargetQuery([] { return std::string("HOST=127.0.0.1,TCPPORT=1"); });
     EXPECT_EQ(n.hub.StartConnection(kConnRemote, ""), 1);
 }
+
+namespace {
+
+// A service whose Connect hangs until it is interrupted, like a BTS that never answers it.
+class CHangingServer : public CCommServer {
+public:
+    CommResult Connect(const std::string&) override {
+        std::unique_lock lock(m_mutex);
+        m_cv.wait(lock, [this] { return m_interrupted; });
+        return kCommFailed;
+    }
+    void Disconnect() override {}
+    CommResult Exchange(const std::string&, const std::vector<uint8_t>&,
+                        std::vector<uint8_t>&) override {
+        return kCommFailed;
+    }
+    bool GetLastErrorInfo(long& major, long& minor, unsigned long& location,
+                          std::string& reason) override {
+        major = kMajorRemote;
+        minor = kMinorInterrupted;
+        location = 0;
+        reason = "interrupted";
+        return true;
+    }
+    void Interrupt() override {
+        {
+            std::lock_guard lock(m_mutex);
+            m_interrupted = true;
+        }
+        m_cv.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_cv;
+    bool m_interrupted = false;
+};
+
+} // namespace
+
+TEST(LinkFailure, StoppingWhileConnectingTellsTheUserNothing) {
+    Harness h;
+    SLinkTimings t = h.timings;
+    t.threadStart = 50ms;
+    h.hub.SetTimings(t);
+    h.hub.SetServerFactory(
+        [](const CConnectParams&) { return std::make_unique<CHangingServer>(); });
+    ASSERT_EQ(h.hub.StartConnection(kConnRemote, "HOST=127.0.0.1,TCPPORT=1"), 1);
+    h.hub.StopConnection();
+    h.hub.Pump();
+    for (const auto& r : h.client.reports) {
+        EXPECT_EQ(r.code, CCommsReport::kNone) << r.text;
+    }
+}

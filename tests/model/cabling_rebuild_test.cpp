@@ -237,3 +237,21 @@ TEST_F(CablingTest, BtsConfigurationCreatesMissingCombinersAndWakesUpgradeTrxs) 
     Rebuild();
     EXPECT_EQ(site.FindUnitByDisplayedNumber(kUnitKindDdu, 2, kSelectCandidate), nullptr);
 }
+
+TEST_F(CablingTest, SubBandCombinerSurvivesABandChangeThroughTheSiteTable) {
+    auto* ddu = AddDdu(1);
+    ddu->SetTypeByNumber(63); // sub band H, a 900 type
+    Trx(1).AdaptToBand(kBand900);
+    ASSERT_EQ(Trx(1).Band(), kBand900);
+    Refs(1).txCombinerId = 1;
+    Guy().RebuildCables(1, 1);
+    EXPECT_EQ(ddu->TypeId(), 63);
+    EXPECT_EQ(site.RememberedCombinerTypes()[1], 63);
+
+    // Mode 0 remembers in the rules' own table and leaves the site's alone.
+    ddu->SetTypeByNumber(44);
+    Rebuild();
+    EXPECT_NE(Guy().RememberedType(1), 0);
+    EXPECT_EQ(site.RememberedCombinerTypes()[1], 63);
+    EXPECT_EQ(ddu->TypeId(), 63);
+}

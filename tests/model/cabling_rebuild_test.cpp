@@ -196,6 +196,11 @@ TEST_F(CablingTest, AntennaCablesFollowRecordsAndCandidateLinks) {
     EXPECT_EQ(a[0]->CableType(), kCableAntenna);
     EXPECT_EQ(Between(rtc, Db().FindUnit(kUnitKindMha, 2))[0]->StartIndex(), 2);
 
+    Db().Antenna(2)->SetAttenuation(250);
+    EXPECT_EQ(Db().AntennaAttenuationText(2), "+2.50");
+    Db().DeleteUnit(Db().FindUnit(kUnitKindMha, 12));
+    EXPECT_EQ(Db().AntennaAttenuationText(12), "Invalid unit");
+
     // A connection chosen on the MHA but not yet recorded is drawn in its place.
     Db().Find<CUnitKMHA>(kUnitKindMha, 1)->SetLinkValue(1);
     Guy().BuildAntennaCables(1);

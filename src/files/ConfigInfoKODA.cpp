@@ -239,6 +239,9 @@ bool CConfigInfoKODA::SamePassiveUnits() const {
     auto slots = [](const CHWInfoFile* info) {
         return info != nullptr ? info->FilledSlots() : std::vector<CHWInfoSlotEntry>{};
     };
+    if (!m_summaries[1].hasCabinet) {
+        return false;
+    }
     const auto a = slots(Passive(kSelectCandidate));
     const auto b = slots(Passive(kSelectBts));
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {

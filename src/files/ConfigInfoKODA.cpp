@@ -34,6 +34,18 @@ void AppendNames(std::string& out, const std::vector<std::string>& names, int pe
 } // namespace
 
 CConfigInfoKODA::CConfigInfoKODA(CSite* site) : m_site(site) {
+    CountAll();
+}
+
+void CConfigInfoKODA::Recompute() {
+    CountAll();
+}
+
+void CConfigInfoKODA::CountAll() {
+    m_summaries[0] = SConfigSummary::Of(Configuration(m_site, kSelectCandidate));
+    m_summaries[1] = SConfigSummary::Of(Configuration(m_site, kSelectBts));
+    m_trxCount = 0;
+    m_connections = {};
     const CDataBaseKODA* candidate = Configuration(m_site, kSelectCandidate);
     if (candidate == nullptr) {
         return;
@@ -48,11 +60,6 @@ CConfigInfoKODA::CConfigInfoKODA(CSite* site) : m_site(site) {
         const STrxCabling& c = trx->Cabling();
         m_connections[n - 1] = {c.txCombinerId, c.rxCombinerId, c.rxDiversityCombiner};
     }
-}
-
-void CConfigInfoKODA::Recompute() {
-    m_summaries[0] = SConfigSummary::Of(Configuration(m_site, kSelectCandidate));
-    m_summaries[1] = SConfigSummary::Of(Configuration(m_site, kSelectBts));
 }
 
 const SConfigSummary& CConfigInfoKODA::Summary(int configuration) const {

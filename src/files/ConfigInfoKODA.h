@@ -26,10 +26,10 @@ class CConfigInfoKODA : public CConfigInfo {
 public:
     static constexpr const char* kNotDefined = "Not defined";
 
-    // Without a site every count stays 0.
+    // Counts both configurations of the site; without a site every count stays 0.
     explicit CConfigInfoKODA(CSite* site);
 
-    // Both configurations counted again.
+    // Counts again after the configurations changed; texts and comparisons read the counts.
     void Recompute() override;
     const SConfigSummary& Summary(int configuration) const;
 
@@ -78,6 +78,7 @@ public:
     static std::string ReceptionStateText(int state);
 
 private:
+    void CountAll();
     // The fetch state that stands in for the BTS summary of the view, or 1 when its data has
     // arrived.
     int BtsReception(int viewType) const;

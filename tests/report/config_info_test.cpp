@@ -16,14 +16,12 @@ CConfigInfoKODA Info(ReportTestSite& t) {
 
 TEST(ConfigInfo, CandidateTexts) {
     ReportTestSite t;
-    {
-        CConfigInfoKODA info(&t.Site());
-        EXPECT_EQ(info.TrxCountText(), "Not defined");
-        EXPECT_EQ(info.CablingKindsText(), "Not defined");
-    }
+    CConfigInfoKODA info(&t.Site());
+    EXPECT_EQ(info.TrxCountText(), "Not defined");
+    EXPECT_EQ(info.CablingKindsText(), "Not defined");
     t.Trx(1, 1).Cabling().rxDiversityCombiner = 2;
     t.Trx(2);
-    CConfigInfoKODA info(&t.Site());
+    info.Recompute();
     EXPECT_EQ(info.TrxCountText(), "2");
     EXPECT_EQ(info.CablingKindsText(), "TX, RX Div");
 

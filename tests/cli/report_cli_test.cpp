@@ -96,7 +96,7 @@ TEST(ReportCli, DiffListsEveryView) {
     EXPECT_NE(differs.out.find("\nBB2 - RVx Cross-connection\tStraight through\tStraight "
                                "through\tOK\n"),
               std::string::npos);
-    EXPECT_NE(differs.out.find("\nTX Cabling\t2 RVx / 0 cables\t1 RVx / 0 cables\tNot same\n"),
+    EXPECT_NE(differs.out.find("\nTX Cabling\t2 RVx / 2 cables\t1 RVx / 1 cables\tNot same\n"),
               std::string::npos);
     EXPECT_NE(differs.out.find("\nAntenna Settings\t1 Ant / 1 MHAs\t1 Ant / 1 MHAs\tOK\n"),
               std::string::npos);

@@ -171,3 +171,19 @@ TEST(ConfigInfo, MissingInformation) {
     info.MissingInformation(2);
     EXPECT_EQ(info.MissingInformationText().find("Antenna"), std::string::npos);
 }
+
+TEST(ConfigInfo, CountsTheCablesTheRulesBuild) {
+    ReportTestSite t;
+    t.Unit(kUnitKindDdu, 1, 44);
+    t.Unit(kUnitKindWbc, 1, 47);
+    t.Trx(1, 1).Cabling().txPath1 = 1;
+    t.Trx(2, 1).Cabling().txPath1 = 1;
+    t.Site().CableGuy()->RebuildCables(kSelectCandidate, 0);
+    CConfigInfoKODA info(&t.Site());
+    // Two TRX-to-WBC cables and one shared WBC-to-DDU cable; marker cables are not cables.
+    EXPECT_EQ(info.SummaryText(4, kSelectCandidate), "2 RVx / 3 cables");
+
+    t.Candidate().FindUnit(kUnitKindTrx, 2)->SetUpgrade(true);
+    info.Recompute();
+    EXPECT_EQ(info.SummaryText(4, kSelectCandidate), "1 RVx / 2 cables");
+}

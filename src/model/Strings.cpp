@@ -13,6 +13,11 @@ struct Entry {
 // Keep sorted by number: looked up by binary search.
 constexpr Entry kStrings[] = {
     {100, "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
+    {152, "OK"},
+    {153, "Not same"},
+    {64083, "Received successfully"},
+    {64084, "Not received"},
+    {64087, "Uninitialized"},
 };
 
 } // namespace

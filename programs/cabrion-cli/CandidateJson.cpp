@@ -52,14 +52,16 @@ Json AntennaJson(int number, const CAntenna& a) {
             {"cositeMha", a.CositeMha()}};
 }
 
-// Antenna cables carry no signal class of their own; their connectors tell them apart.
+// Antenna cables and the marks drawn for a path that continues elsewhere have no signal class
+// of their own; their connectors tell which cable type they belong to.
 int CableType(const CCabling& cable) {
     if (const int cls = cable.CableClass(); cls != 0) {
         return cls;
     }
-    for (int kind : {cable.StartKind(), cable.EndKind()}) {
-        if (kind == kConnMhaAntenna || kind == kConnCombinerAntenna) {
-            return kCableAntenna;
+    for (int type : {kCableTx, kCableRxMain, kCableRxDiv, kCableAntenna}) {
+        if (ConnectorKindBelongsTo(type, cable.StartKind()) ||
+            ConnectorKindBelongsTo(type, cable.EndKind())) {
+            return type;
         }
     }
     return 0;

@@ -69,6 +69,13 @@ TEST(Convert, TextToPlanAndBackKeepsEveryValueThePlanCarries) {
     EXPECT_EQ(a.tre.units[0].typeId, b.tre.units[0].typeId);
     EXPECT_EQ(a.tre.units[0].slot, 4);
 
+    // The cables the site builds from it are the same as well.
+    const auto cables = [](const std::string& path) {
+        return nlohmann::json::parse(Cli("dump --json " + path).out)["cables"];
+    };
+    EXPECT_EQ(cables(back), cables(Data("plan_site.hwc")));
+    EXPECT_FALSE(cables(back).empty());
+
     // Converting the converted file again changes nothing.
     const std::string again = Temp("again.hwc");
     ASSERT_EQ(Cli("convert " + back + " " + again).rc, 0);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "convert_support.h"
@@ -142,4 +143,25 @@ TEST(Dump, TextFormNamesEveryUnitWithItsPlace) {
     ASSERT_EQ(run.rc, 0) << run.err;
     EXPECT_EQ(run.out.rfind("Quay West\nOutdoor Midi, Clock Sync. is Autodetect On", 0), 0u);
     EXPECT_NE(run.out.find("\n(RVDA 3)\t5 /  2 /  3\n"), std::string::npos);
+}
+
+TEST(Dump, CablesFollowTheTransceiverReferences) {
+    const json d = Dump(Data("plan_site.hwc"));
+    ASSERT_FALSE(d["cables"].empty());
+    bool txOfTrx1 = false;
+    bool antennaToMha2 = false;
+    for (const json& c : d["cables"]) {
+        const int type = c["type"];
+        EXPECT_TRUE(type == 1 || type == 2 || type == 3 || type == 5) << c;
+        if (c["trx"] != 0) {
+            EXPECT_NE(std::find(c["trxs"].begin(), c["trxs"].end(), c["trx"]), c["trxs"].end())
+                << "built for a transceiver it is not flagged for: " << c;
+        }
+        txOfTrx1 = txOfTrx1 || (type == 1 && c["trx"] == 1 && c["from"]["kind"] == 1 &&
+                                c["from"]["number"] == 1 && c["from"]["connectorKind"] == 4);
+        antennaToMha2 = antennaToMha2 || (type == 5 && c["to"]["kind"] == 11 &&
+                                          c["to"]["number"] == 2 && c["from"]["kind"] == 12);
+    }
+    EXPECT_TRUE(txOfTrx1);
+    EXPECT_TRUE(antennaToMha2) << "antenna 2 is fed by RTC 1 (port 13)";
 }

@@ -10,6 +10,7 @@
 
 #include "FileInput.h"
 #include "files/TextCodec.h"
+#include "files/xml/PlanTextCodec.h"
 #include "model/SiteKODA.h"
 
 namespace cli {
@@ -39,6 +40,10 @@ struct ChosenConfiguration {
 inline const CSCFSite* PickConfiguration(const CSiteSCFile& file, const ConfigChoice& choice) {
     const auto& sites = file.Sites();
     if (!choice.name.empty()) {
+        // Names are stored in the files' code page; the shell hands them over as UTF-8.
+        if (CSCFSite* site = file.FindSite(Utf8ToCp1252(choice.name))) {
+            return site;
+        }
         return file.FindSite(choice.name);
     }
     const std::size_t at = choice.index > 0 ? static_cast<std::size_t>(choice.index - 1) : 0;

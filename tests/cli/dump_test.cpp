@@ -107,6 +107,10 @@ TEST(Dump, ChoosesTheConfiguration) {
     EXPECT_EQ(Dump(Data("full.hwc") + " --index 1")["name"], "North Pier");
     EXPECT_EQ(Dump(Data("plan_two_sites.ewb") + " --config Ferry")["name"], "Ferry");
     EXPECT_EQ(Dump(Data("plan_two_sites.ewb") + " --index 2")["name"], "Ferry");
+    // Names typed in the shell are UTF-8; the file holds them in its code page.
+    const clitest::Run coded =
+        Cli("dump --json --config 'Broken \xc3\xa5sa' " + Data("errors.hwc"));
+    EXPECT_EQ(json::parse(coded.out)["name"], "Broken \xc3\xa5sa") << coded.err;
 
     const clitest::Run unknown = Cli("dump --json --config Nowhere " + Data("full.hwc"));
     EXPECT_EQ(unknown.rc, 2);

@@ -1,0 +1,170 @@
+#include "comms/CommunicationBTS.h"
+
+#include "comms/CommsClient.h"
+
+#include <iostream>
+
+CCommunicationBTS& CCommunicationBTS::Instance() {
+    static CCommunicationBTS instance;
+    return instance;
+}
+
+CCommunicationBTS::CCommunicationBTS() : m_factory(DefaultCommServerFactory(m_timings)) {}
+
+CCommunicationBTS::~CCommunicationBTS() {
+    m_server.reset();
+    m_lock->Close();
+}
+
+void CCommunicationBTS::SetTimings(const SLinkTimings& timings) {
+    m_timings = timings;
+    m_factory = DefaultCommServerFactory(timings);
+}
+
+void CCommunicationBTS::SetLockDirectory(const std::string& directory) {
+    m_lock->Close();
+    m_lock = std::make_shared<CRemoteConnectionLock>(directory);
+}
+
+void CCommunicationBTS::Tell(const std::string& message) {
+    if (m_sink) {
+        m_sink(message);
+    } else {
+        std::cerr << message << '\n';
+    }
+}
+
+int CCommunicationBTS::StartConnection(int kind, const std::string& target) {
+    std::string text = target;
+    if (kind == kConnRemote && text.empty()) {
+        text = m_targetQuery ? m_targetQuery() : std::string();
+        if (text.empty()) {
+            return 0;
+        }
+    }
+    m_server.reset();
+
+    CConnectParams params(m_settings.comPort, m_settings.maxSpeedIndex);
+    if (kind == kConnSimulator) {
+        m_lock->Close();
+        params.SetSimulator();
+        m_server = m_simulator ? m_simulator(params, *this) : nullptr;
+        if (!m_server) {
+            DispatchReport(std::make_unique<CCommsReport>(CCommsReport::kNoConnection,
+                                                          CCommsReport::kServerNotFound));
+            return 0;
+        }
+        return 1;
+    }
+    if (!text.empty()) {
+        params.SetTarget(text);
+    }
+    const bool remote = params.GetKind() == kConnRemote;
+    if (!m_lock->Take(params.RemoteLockName())) {
+        DispatchReport(std::make_unique<CCommsReport>(CCommsReport::kInformation,
+                                                      remote ? CCommsReport::kRemoteDuplicate
+                                                             : CCommsReport::kComPortInUse));
+        return 0;
+    }
+    DispatchReport(std::make_unique<CCommsReport>(remote ? CCommsReport::kStartingRemote
+                                                         : CCommsReport::kStartingLocal,
+                                                  CCommsReport::kNone));
+    m_server = std::make_unique<CTransactServer>(params, m_relay, m_factory, m_timings, m_lock);
+    return 1;
+}
+
+void CCommunicationBTS::StopConnection() {
+    m_lock->Close();
+    m_server.reset();
+}
+
+int CCommunicationBTS::Transact(std::span<const uint8_t> request, frame::Bytes& reply) {
+    reply.clear();
+    if (!m_server) {
+        return -1;
+    }
+    return m_server->Transact(request, reply);
+}
+
+void CCommunicationBTS::SetMaxSpeed(int index) {
+    if (m_server) {
+        m_server->SetMaxSpeed(index);
+    }
+}
+
+int CCommunicationBTS::IsLinkUp() const {
+    return m_server ? m_server->IsLinkUp() : 0;
+}
+
+int CCommunicationBTS::IsLocalLinkActive() const {
+    return m_server ? m_server->IsLocalLinkActive() : 0;
+}
+
+std::unique_ptr<CConnectParams> CCommunicationBTS::GetConnectParams() const {
+    if (!m_server) {
+        return nullptr;
+    }
+    return std::make_unique<CConnectParams>(m_server->GetConnectParams());
+}
+
+int CCommunicationBTS::GetConnectionKind() const {
+    return m_server ? m_server->GetConnectParams().GetKind() : kConnNone;
+}
+
+void CCommunicationBTS::RegisterClient(CCommsClient* client) {
+    for (auto& slot : m_clients) {
+        if (slot == nullptr) {
+            slot = client;
+            return;
+        }
+    }
+    Tell("CCommunicationBTS:No More client space to add client");
+}
+
+void CCommunicationBTS::UnregisterClient(CCommsClient* client) {
+    for (auto& slot : m_clients) {
+        if (slot == client) {
+            slot = nullptr;
+        }
+    }
+}
+
+void CCommunicationBTS::DispatchReport(std::unique_ptr<CCommsReport> report) {
+    // Slots are read one by one: a client may unregister itself or another while handling.
+    for (size_t i = 0; i < m_clients.size(); ++i) {
+        if (CCommsClient* client = m_clients[i]) {
+            client->OnReport(*report);
+        }
+    }
+}
+
+void CCommunicationBTS::DispatchUplink(std::span<const uint8_t> message) {
+    for (size_t i = 0; i < m_clients.size(); ++i) {
+        if (CCommsClient* client = m_clients[i]) {
+            client->OnUplinkMessage(message);
+        }
+    }
+}
+
+int CCommunicationBTS::Pump() {
+    int count = m_relay->Pump(*this);
+    if (m_server) {
+        m_server->Pump();
+    }
+    return count;
+}
+
+int CCommunicationBTS::WaitAndPump(std::chrono::milliseconds timeout) {
+    m_relay->WaitForItems(timeout);
+    return Pump();
+}
+
+CCommsClient::CCommsClient() : CCommsClient(CCommunicationBTS::Instance()) {}
+
+CCommsClient::CCommsClient(CCommunicationBTS& hub) : m_hub(&hub) {
+    m_hub->RegisterClient(this);
+}
+
+CCommsClient::~CCommsClient() {
+    m_hub->UnregisterClient(this);
+}

@@ -1,0 +1,160 @@
+#include "sim/SimBts.h"
+
+namespace {
+
+constexpr uint8_t kTypeAck = 0x81;
+constexpr uint8_t kTypeFileEnd = 0xE1;
+
+frame::Bytes Nothing() {
+    return {frame::kClassMessage, 0x00, 0x00, 0x01, 0x00};
+}
+
+} // namespace
+
+CSimBts::CSimBts(SSimScenario scenario) : m_scenario(std::move(scenario)) {
+    for (auto& m : m_scenario.uplink) {
+        m_unsolicited.push_back(m);
+    }
+}
+
+void CSimBts::NewConnection() {
+    m_out.clear();
+    m_request.clear();
+}
+
+void CSimBts::QueueUplink(frame::Bytes message) {
+    if (!message.empty()) {
+        m_unsolicited.push_back(std::move(message));
+    }
+}
+
+void CSimBts::QueueMessage(const frame::Bytes& message) {
+    for (auto& f : frame::Split(message)) {
+        m_out.push_back(std::move(f));
+    }
+}
+
+frame::Bytes CSimBts::LinkStatus() {
+    int value = m_scenario.linkStatus;
+    const auto& f = m_scenario.faults;
+    if (f.statusAfterFrames >= 0 && m_answered >= f.statusAfterFrames &&
+        (f.statusTimes == 0 || m_statusGiven < f.statusTimes)) {
+        value = f.statusValue;
+        ++m_statusGiven;
+    }
+    const frame::Bytes body = {frame::kTypeLinkStatus,     0x00, 0x00, 0x00, 0x5F, 0x82, 0x07, 0x01,
+                               static_cast<uint8_t>(value)};
+    return frame::Make(frame::kClassMessage, frame::kOnlyChunk, 0, body);
+}
+
+frame::Bytes CSimBts::Next() {
+    if (m_out.empty() && !m_unsolicited.empty()) {
+        QueueMessage(m_unsolicited.front());
+        m_unsolicited.pop_front();
+    }
+    if (m_out.empty()) {
+        return LinkStatus();
+    }
+    frame::Bytes f = std::move(m_out.front());
+    m_out.pop_front();
+    return f;
+}
+
+frame::Bytes CSimBts::ReplyTo(std::span<const uint8_t> request) const {
+    frame::Bytes reply;
+    size_t size = 0;
+    if (auto it = m_scenario.replies.find(request[0]); it != m_scenario.replies.end()) {
+        reply = it->second.message;
+        size = it->second.size;
+    }
+    if (reply.empty()) {
+        // An acknowledgement that reports success.
+        reply = {kTypeAck, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01};
+    }
+    for (size_t i = reply.size(); i < size; ++i) {
+        reply.push_back(static_cast<uint8_t>(i));
+    }
+    reply[2] = request.size() > 2 ? request[2] : 0;
+    reply[3] = request.size() > 3 ? request[3] : 0;
+    return reply;
+}
+
+void CSimBts::HandleMessage(std::span<const uint8_t> message) {
+    const uint8_t type = message[0];
+    if (type == frame::kTypeLinkStatus) {
+        return; // a poll: whatever is queued answers it
+    }
+    if (type == frame::kTypeSpeedRequest) {
+        const int code = message.size() > 8 ? message[8] : 9;
+        QueueMessage({frame::kTypeSpeedAck, 0x00, 0x01, 0x00, 0x5F, 0x82, 0x00, 0x01,
+                      static_cast<uint8_t>(code)});
+        m_speedCode = code;
+        return;
+    }
+    m_lastRequest.assign(message.begin(), message.end());
+    if (auto it = m_scenario.replies.find(type); it != m_scenario.replies.end()) {
+        for (const auto& m : it->second.uplinkBefore) {
+            QueueMessage(m);
+        }
+    }
+    QueueMessage(ReplyTo(message));
+}
+
+CSimBts::Answer CSimBts::HandleFrame(std::span<const uint8_t> in) {
+    Answer answer;
+    const auto& f = m_scenario.faults;
+    if (f.silentAfterFrames > 0 && m_answered >= f.silentAfterFrames) {
+        answer.action = Action::Silent;
+        return answer;
+    }
+    if (f.closeAfterFrames > 0 && m_answered >= f.closeAfterFrames && !m_dropped) {
+        m_dropped = true;
+        answer.action = Action::Close;
+        return answer;
+    }
+    if (in.size() < frame::kHeaderSize) {
+        answer.frame = Nothing();
+    } else if (in[0] == frame::kClassFile) {
+        // File data from the client: acknowledge each frame, end after the last.
+        const bool last = in[1] == frame::kLastChunk;
+        const frame::Bytes body = {
+            static_cast<uint8_t>(last ? kTypeFileEnd : kTypeAck), 0, 0, 0, 0, 0, 0, 0x01};
+        answer.frame = frame::Make(frame::kClassMessage, frame::kOnlyChunk, 0, body);
+    } else {
+        const auto body = in.subspan(frame::kHeaderSize);
+        switch (in[1]) {
+        case frame::kOnlyChunk:
+            m_request.clear();
+            if (!body.empty()) {
+                HandleMessage(body);
+            }
+            answer.frame = Next();
+            break;
+        case frame::kFirstChunk:
+            m_request.assign(body.begin(), body.end());
+            answer.frame = Nothing();
+            break;
+        case frame::kMiddleChunk:
+            m_request.insert(m_request.end(), body.begin(), body.end());
+            answer.frame = Nothing();
+            break;
+        case frame::kLastChunk:
+            m_request.insert(m_request.end(), body.begin(), body.end());
+            if (!m_request.empty()) {
+                HandleMessage(m_request);
+            }
+            m_request.clear();
+            answer.frame = Next();
+            break;
+        default:
+            answer.frame = Nothing();
+        }
+    }
+    ++m_answered;
+    if (f.corruptFrame > 0 && m_answered == f.corruptFrame) {
+        for (size_t i = frame::kHeaderSize; i < answer.frame.size(); ++i) {
+            answer.frame[i] ^= 0x5A;
+        }
+    }
+    return answer;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The simulated Orvik BTS: takes one frame and gives the frame it answers with. It knows
+// nothing of the wire, so the TCP and pty servers and the in-process simulator share it.
+
+#include "comms/Frame.h"
+#include "sim/SimScenario.h"
+
+#include <deque>
+#include <span>
+
+class CSimBts {
+public:
+    enum class Action { Reply, Silent, Close };
+    struct Answer {
+        Action action = Action::Reply;
+        frame::Bytes frame;
+    };
+
+    explicit CSimBts(SSimScenario scenario = {});
+
+    Answer HandleFrame(std::span<const uint8_t> frame);
+    // A new client: half-received requests and half-sent replies are forgotten.
+    void NewConnection();
+    // Queues an unsolicited message; it goes out with the next polls.
+    void QueueUplink(frame::Bytes message);
+
+    int SpeedCode() const { return m_speedCode; }
+    int FramesAnswered() const { return m_answered; }
+    const SSimScenario& Scenario() const { return m_scenario; }
+    // The last complete request message, for checks.
+    const frame::Bytes& LastRequest() const { return m_lastRequest; }
+
+private:
+    frame::Bytes Next();
+    frame::Bytes LinkStatus();
+    void HandleMessage(std::span<const uint8_t> message);
+    void QueueMessage(const frame::Bytes& message);
+    frame::Bytes ReplyTo(std::span<const uint8_t> request) const;
+
+    SSimScenario m_scenario;
+    std::deque<frame::Bytes> m_out;         // frames waiting for the client's polls
+    std::deque<frame::Bytes> m_unsolicited; // messages not yet started
+    frame::Bytes m_request;                 // a chunked request being received
+    frame::Bytes m_lastRequest;
+    int m_speedCode = 9;
+    int m_answered = 0;
+    int m_statusGiven = 0;
+    bool m_dropped = false; // the connection is dropped once
+};

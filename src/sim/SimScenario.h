@@ -1,0 +1,39 @@
+#pragma once
+// What the simulated BTS is and how it misbehaves, read from a JSON scenario file.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+struct SSimReply {
+    std::vector<uint8_t> message; // its id bytes are replaced by the request's
+    size_t size = 0;              // padded up to this size with a counting pattern
+    std::vector<std::vector<uint8_t>> uplinkBefore; // sent ahead of the reply
+};
+
+struct SSimFaults {
+    int closeAfterFrames = 0;     // drop the connection after answering this many frames
+    bool refuseAfterDrop = false; // and take no further connection
+    int replyDelayMs = 0;         // before every answer
+    int corruptFrame = 0;         // garble the body of the n-th answer (1-based)
+    int silentAfterFrames = 0;    // stop answering after this many frames
+    int statusAfterFrames = -1;   // answer polls with statusValue once this many were answered
+    int statusValue = 0;
+    int statusTimes = 0; // how many polls get statusValue; 0: all of them
+};
+
+struct SSimScenario {
+    std::string name = "Orvik BTS";
+    int linkStatus = 0x20;
+    std::vector<std::vector<uint8_t>> uplink; // unsolicited messages, in order
+    std::map<uint8_t, SSimReply> replies;     // by request type
+    SSimFaults faults;
+};
+
+// Parses hex bytes, blanks allowed between them; false on anything else.
+bool ParseHex(const std::string& text, std::vector<uint8_t>& out);
+
+// Reads a scenario; false with a message naming the problem.
+bool LoadSimScenario(const std::string& path, SSimScenario& scenario, std::string& error);
+bool ParseSimScenario(const std::string& json, SSimScenario& scenario, std::string& error);

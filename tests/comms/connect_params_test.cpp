@@ -1,0 +1,126 @@
+#include "comms/ConnectParams.h"
+#include "comms/RemoteConnectionLock.h"
+#include "comms/SobriquetFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+TEST(ConnectParams, LocalTargetIsRebuiltFromTheTemplate) {
+    CConnectParams p(1, 5);
+    EXPECT_EQ(p.GetSpeedCode(), 115);
+    p.SetTarget("WP=COM,PORT=3,SPEED=57600");
+    EXPECT_EQ(p.GetKind(), kConnLocal);
+    EXPECT_EQ(p.GetComPort(), 3);
+    EXPECT_EQ(p.GetSpeedCode(), 9);
+    EXPECT_EQ(p.GetTarget(), "WP=COM,PORT=3,SPEED=9600,FLOW=NONE,RETRY=5,TIME=1000,WP=NEZ9,"
+                             "ADDR=4001,RETRY=5,TIME=1000,wp=fe,id=0,ch=9,ipd=0,RETRY=5,TIME=1000");
+    EXPECT_EQ(std::string(CConnectParams::kLocalTemplate).size(), 125u);
+    p.SetSpeedCode(115);
+    EXPECT_NE(p.GetTarget().find("SPEED=115200,"), std::string::npos);
+    EXPECT_EQ(p.GetSpeedText(), "115200");
+    // A speed change in progress is written as the line's fallback speed.
+    p.SetSpeedCode(-1);
+    EXPECT_NE(p.GetTarget().find("SPEED=9600,"), std::string::npos);
+}
+
+TEST(ConnectParams, RemoteTargetGetsTheMmiAddress) {
+    CConnectParams p;
+    p.SetTarget("HOST=10.0.0.1,BSCID=12,BCFID=3,WP=NEZ9,ADDR=12");
+    EXPECT_EQ(p.GetKind(), kConnRemote);
+    EXPECT_EQ(p.GetTarget(), "HOST=10.0.0.1,BSCID=12,BCFID=3,WP=NEZ9,ADDR=4001");
+    p.SetTarget("BSCID=7");
+    EXPECT_EQ(p.GetTarget(), "BSCID=7,WP=NEZ9,ADDR=4001");
+    // Speed changes leave a remote text alone.
+    p.SetSpeedCode(115);
+    EXPECT_EQ(p.GetTarget(), "BSCID=7,WP=NEZ9,ADDR=4001");
+}
+
+TEST(ConnectParams, ValueLookupAndSpeedTables) {
+    const std::string t = "BSCID= 12 ,BCFID=3, PORT =  9";
+    EXPECT_EQ(CConnectParams::LookupValue(t, "BSCID"), 12);
+    EXPECT_EQ(CConnectParams::LookupValue(t, "BCFID"), 3);
+    EXPECT_EQ(CConnectParams::LookupValue(t, "PORT"), 9);
+    EXPECT_EQ(CConnectParams::LookupValue(t, "MISSING"), 0);
+    EXPECT_EQ(CConnectParams::LookupValue("BSCID=", "BSCID"), 0);
+    EXPECT_EQ(CConnectParams::LookupValue("BSCID=x", "BSCID"), 0);
+    EXPECT_EQ(CConnectParams::LookupText("HOST=127.0.0.1,TCPPORT=5", "HOST"), "127.0.0.1");
+
+    EXPECT_EQ(CConnectParams::SpeedCodeOfIndex(3), 38);
+    EXPECT_EQ(CConnectParams::SpeedCodeOfIndex(0), 9);
+    EXPECT_EQ(CConnectParams::SpeedCodeOfIndex(6), 9);
+    EXPECT_EQ(CConnectParams::SpeedTextOfCode(57), "57600");
+    EXPECT_EQ(CConnectParams::SpeedTextOfCode(42), "9600");
+    EXPECT_EQ(CConnectParams::BaudOfCode(19), 19200);
+
+    CConnectParams p(2, 4);
+    const auto block = p.SimulatorBlock();
+    EXPECT_EQ(block[0], 2);
+    EXPECT_EQ(block[4], 0);
+    EXPECT_EQ(block[8], 4);
+}
+
+TEST(ConnectParams, LockNamesFollowTheTarget) {
+    CConnectParams remote;
+    remote.SetTarget("BSCID=12,BCFID=3");
+    EXPECT_EQ(remote.RemoteLockName(), "Global\\OSTREL_REMOTE_CONNECTION_BSC12_BCF3");
+    CConnectParams local(2, 1);
+    EXPECT_EQ(local.RemoteLockName(), "Global\\OSTREL_REMOTE_CONNECTION_BSC2_BCF");
+    CConnectParams bare;
+    bare.SetTarget("HOST=h");
+    EXPECT_EQ(bare.RemoteLockName(), "Global\\OSTREL_REMOTE_CONNECTION_BSC0_BCF0");
+}
+
+TEST(RemoteConnectionLock, SecondHolderIsRefusedUntilTheFirstLetsGo) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "cabrion-lockXXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    CRemoteConnectionLock a(pattern);
+    CRemoteConnectionLock b(pattern);
+    const std::string name = "Global\\OSTREL_REMOTE_CONNECTION_BSC1_BCF2";
+    EXPECT_EQ(a.PathFor(name), pattern + "/cabrion-Global_OSTREL_REMOTE_CONNECTION_BSC1_BCF2.lock");
+    ASSERT_TRUE(a.Take(name));
+    EXPECT_FALSE(b.Take(name));
+    EXPECT_FALSE(b.IsHeld());
+    EXPECT_TRUE(b.Take("other"));
+    // Taking another name lets go of the first.
+    EXPECT_TRUE(a.Take("third"));
+    EXPECT_TRUE(b.Take(name));
+    a.Close();
+    EXPECT_FALSE(a.IsHeld());
+    // A folder that does not exist cannot hold locks: refused, not crashed.
+    CRemoteConnectionLock nowhere(pattern + "/missing/deeper");
+    EXPECT_FALSE(nowhere.Take(name));
+    std::filesystem::remove_all(pattern);
+}
+
+TEST(Sobriquet, NamesResolveToTheirConnectionText) {
+    const std::string file =
+        "[Sobriquets]\r\n; Oslo sites\r\n  North Mast = HOST=10.1.1.1,BSCID=4 "
+        "\r\n#old=HOST=x\r\nempty=\r\nbroken line\r\nsouth=BSCID=5,BCFID=6\r\n";
+    std::string target;
+    ASSERT_TRUE(sobriquet::Lookup(file, "north mast", target));
+    EXPECT_EQ(target, "HOST=10.1.1.1,BSCID=4");
+    ASSERT_TRUE(sobriquet::Lookup(file, "SOUTH", target));
+    EXPECT_EQ(target, "BSCID=5,BCFID=6");
+    EXPECT_FALSE(sobriquet::Lookup(file, "old", target));
+    EXPECT_FALSE(sobriquet::Lookup(file, "empty", target));
+    EXPECT_FALSE(sobriquet::Lookup(file, "", target));
+
+    std::string message;
+    EXPECT_FALSE(sobriquet::Resolve("/nonexistent/sobriquets.ini", "south", target, message));
+    EXPECT_EQ(message, "Cannot connect to BTS using Sobriquet\n'south'\nbecause the Torvane Relko "
+                       "(Relko) software\nis not installed correctly.\n\nReinstall Relko "
+                       "software and try again.");
+    const auto path = std::filesystem::temp_directory_path() / "cabrion-sobriquets.ini";
+    std::ofstream(path) << file;
+    ASSERT_TRUE(sobriquet::Resolve(path.string(), "south", target, message));
+    EXPECT_EQ(target, "BSCID=5,BCFID=6");
+    EXPECT_FALSE(sobriquet::Resolve(path.string(), "west", target, message));
+    EXPECT_EQ(message.rfind("Cannot connect to BTS using Sobriquet\n'west'\nbecause the Sobriquet "
+                            "was not found in the\n",
+                            0),
+              0u);
+    std::filesystem::remove(path);
+}

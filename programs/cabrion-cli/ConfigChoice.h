@@ -33,7 +33,8 @@ inline void AddConfigOptions(CLI::App& app, ConfigChoice& choice) {
 struct ChosenConfiguration {
     CSiteSCFile file;
     const CSCFSite* record = nullptr;
-    // The reader found problems: what it could not take is missing from the configuration.
+    // The reader found problems in this configuration or outside any: what it could not take
+    // is missing.
     bool problems = false;
 };
 
@@ -65,7 +66,6 @@ inline int OpenConfiguration(const std::string& path, const ConfigChoice& choice
     if (rc != kExitOk && chosen.file.Sites().empty()) {
         return rc;
     }
-    chosen.problems = rc != kExitOk || chosen.file.HasErrors();
     chosen.record = PickConfiguration(chosen.file, choice);
     if (chosen.record == nullptr) {
         if (!choice.name.empty()) {
@@ -75,6 +75,11 @@ inline int OpenConfiguration(const std::string& path, const ConfigChoice& choice
                       << " (the file holds " << chosen.file.Sites().size() << ")\n";
         }
         return kExitUsage;
+    }
+    // Problems of other configurations leave this one whole; those outside any configuration
+    // may touch every one.
+    for (const CSCFParseError& error : chosen.file.Errors()) {
+        chosen.problems = chosen.problems || error.site == nullptr || error.site == chosen.record;
     }
     if (CSiteSCFile::BtsTypeText(*chosen.record) == "Not supported") {
         std::cerr << path << ": configuration \"" << Cp1252ToUtf8(chosen.record->name)

@@ -137,6 +137,19 @@ TEST(Dump, ExitCodesForProblemsAndUnreadableInput) {
     EXPECT_EQ(json::parse(broken.out)["name"], "Broken \xc3\xa5sa");
     EXPECT_NE(broken.err.find("validate"), std::string::npos);
 
+    // Problems elsewhere in the file do not spoil a configuration that was read whole.
+    const std::string two = clitest::Temp("two.hwc");
+    std::string text = clitest::ReadAll(Data("plan_site.hwc"));
+    text.replace(
+        text.find("\\EOF"), 4,
+        "\\SITE_NAME \"Other\"\n\\BCF_ID 1\n\\CAB_AMOUNT 1\n\\CAB_NUMBER 1\n\\NO_SUCH 1\n\\EOF");
+    clitest::WriteAll(two, text);
+    EXPECT_EQ(Cli("dump --json --index 1 " + two).rc, 0);
+    const clitest::Run other = Cli("dump --json --index 2 " + two);
+    EXPECT_EQ(other.rc, 1);
+    EXPECT_EQ(json::parse(other.out)["name"], "Other");
+    std::remove(two.c_str());
+
     const clitest::Run noCabinet = Cli("dump --json --config 'Empty Lot' " + Data("full.hwc"));
     EXPECT_EQ(noCabinet.rc, 1);
     EXPECT_NE(noCabinet.err.find("has no cabinet"), std::string::npos);

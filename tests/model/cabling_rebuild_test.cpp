@@ -70,6 +70,7 @@ TEST_F(CablingTest, TxChainThroughWbcToCombinersAndExternalCabinet) {
     for (const auto& c : Db().Cables()) {
         if (c->IsMarker() && c->End() == rtc) {
             EXPECT_EQ(c->StartKind(), kConnTxMark);
+            EXPECT_EQ(c->CableType(), kCableTx);
             EXPECT_EQ(c->EndIndex(), 1); // the main port's mark
         }
     }
@@ -122,6 +123,7 @@ TEST_F(CablingTest, RxDiversityPathsAndExternalCabinetDirectToTrx) {
     EXPECT_EQ(feed[0]->StartKind(), kConnRxDivOut);
     EXPECT_EQ(feed[0]->EndKind(), kConnRxDivIn);
     EXPECT_EQ(feed[0]->CableClass(), 3);
+    EXPECT_EQ(feed[0]->CableType(), kCableRxDiv);
     auto ext = Between(site.ExternalUnit(17), &Trx(2));
     ASSERT_EQ(ext.size(), 1u);
     EXPECT_EQ(ext[0]->CableClass(), 3);
@@ -190,7 +192,14 @@ TEST_F(CablingTest, AntennaCablesFollowRecordsAndCandidateLinks) {
     EXPECT_EQ(a[0]->StartKind(), kConnCombinerAntenna);
     EXPECT_EQ(a[0]->StartIndex(), 2);
     EXPECT_EQ(a[0]->EndKind(), kConnMhaAntenna);
+    EXPECT_EQ(a[0]->CableClass(), 0);
+    EXPECT_EQ(a[0]->CableType(), kCableAntenna);
     EXPECT_EQ(Between(rtc, Db().FindUnit(kUnitKindMha, 2))[0]->StartIndex(), 2);
+
+    Db().Antenna(2)->SetAttenuation(250);
+    EXPECT_EQ(Db().AntennaAttenuationText(2), "+2.50");
+    Db().DeleteUnit(Db().FindUnit(kUnitKindMha, 12));
+    EXPECT_EQ(Db().AntennaAttenuationText(12), "Invalid unit");
 
     // A connection chosen on the MHA but not yet recorded is drawn in its place.
     Db().Find<CUnitKMHA>(kUnitKindMha, 1)->SetLinkValue(1);

@@ -52,21 +52,6 @@ Json AntennaJson(int number, const CAntenna& a) {
             {"cositeMha", a.CositeMha()}};
 }
 
-// Antenna cables and the marks drawn for a path that continues elsewhere have no signal class
-// of their own; their connectors tell which cable type they belong to.
-int CableType(const CCabling& cable) {
-    if (const int cls = cable.CableClass(); cls != 0) {
-        return cls;
-    }
-    for (int type : {kCableTx, kCableRxMain, kCableRxDiv, kCableAntenna}) {
-        if (ConnectorKindBelongsTo(type, cable.StartKind()) ||
-            ConnectorKindBelongsTo(type, cable.EndKind())) {
-            return type;
-        }
-    }
-    return 0;
-}
-
 Json EndJson(const CUnit* unit, int connectorKind, int index) {
     return {{"kind", unit ? unit->Kind() : 0},
             {"number", unit ? unit->Number() : 0},
@@ -81,7 +66,7 @@ Json CableJson(const CCabling& cable) {
             trxs.push_back(trx);
         }
     }
-    return {{"type", CableType(cable)},
+    return {{"type", cable.CableType()},
             {"trx", cable.TrxNumber()},
             {"trxs", trxs},
             {"from", EndJson(cable.Start(), cable.StartKind(), cable.StartIndex())},

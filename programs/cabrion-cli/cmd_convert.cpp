@@ -1,0 +1,174 @@
+// convert: one configuration of a file built into a candidate and saved into another file
+// through the site, as the application's Save As does. The target's extension picks the format.
+#include <sys/stat.h>
+
+#include "ConfigChoice.h"
+#include "files/HWInfoFile.h"
+#include "files/xml/ReadXML.h"
+#include "files/xml/XMLPlanWriter.h"
+
+namespace {
+
+// The document side of a save: which record of the target file the site stores itself into.
+class CConvertHost : public CNullSiteHost {
+public:
+    CSCFSite* CurrentSiteRecord() override { return m_record; }
+    void SetCurrentSiteRecord(CSCFSite* record) override { m_record = record; }
+
+private:
+    CSCFSite* m_record = nullptr;
+};
+
+bool HoldsSomething(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && st.st_size > 0;
+}
+
+int Refuse(const std::string& out, const std::string& why) {
+    std::cerr << "Cannot save into " << out << ": " << why << ". The file was left unchanged.\n";
+    return cli::kExitProblems;
+}
+
+// Text target: its other configurations are read first and written back; a configuration of
+// the same name is replaced by the converted one.
+int SaveText(const CSiteConfigFile& source, const CSCFSite& record, CSiteKODA& site,
+             CConvertHost& host, const std::string& out) {
+    CSiteConfigFile target;
+    if (HoldsSomething(out)) {
+        std::string bytes;
+        if (!ReadWholeFile(out, bytes)) {
+            std::cerr << "Cannot read " << out << ". The file was left unchanged.\n";
+            return cli::kExitUsage;
+        }
+        target.ReadBytes(bytes);
+        if (target.HeaderMissing()) {
+            return Refuse(out, "it is not a site configuration file (" +
+                                   Cp1252ToUtf8(target.HeaderFailureMessage()) + ")");
+        }
+        // Lines the reader could not take would silently vanish from the other
+        // configurations.
+        if (target.HasErrors()) {
+            return Refuse(out, "it has problems that a save would drop (see cabrion-cli validate)");
+        }
+    } else {
+        target.Header() = source.Header();
+    }
+    CSCFSite* into = target.FindSite(record.name);
+    if (into != nullptr) {
+        *into = record;
+    } else {
+        into = &target.AddSite(std::make_unique<CSCFSite>(record));
+    }
+    host.SetCurrentSiteRecord(into);
+    if (const CSaveResult saved = site.Save(target, out); !saved) {
+        std::cerr << saved.error << "\n";
+        return cli::kExitUsage;
+    }
+    return cli::kExitOk;
+}
+
+std::string UnusedBtsDistName(const CXML_NodeFile& plan) {
+    for (int n = 1;; ++n) {
+        const std::string distName = "BTS_NE-" + std::to_string(n);
+        bool used = false;
+        for (const CXMLSiteEntry& entry : plan.GetSiteList()) {
+            used = used || entry.distName == distName;
+        }
+        if (!used) {
+            return distName;
+        }
+    }
+}
+
+// Plan target: its other BTSs stay; a BTS of the same name is replaced.
+int SavePlan(const CSCFSite& record, const CHWInfoFile* passive, const std::string& out) {
+    CXML_NodeFile plan(out);
+    if (HoldsSomething(out)) {
+        // A file the plan reader cannot take would be replaced by a new plan.
+        if (!plan.Load(false)) {
+            const CXMLError& error = plan.GetLastError();
+            const int rc = Refuse(out, "it is not a plan that can be added to");
+            std::cerr << Cp1252ToUtf8(error.message) << "\n";
+            if (error.HasDetails()) {
+                std::cerr << Cp1252ToUtf8(error.details)
+                          << (error.details.ends_with('\n') ? "" : "\n");
+            }
+            return rc;
+        }
+        std::string distName;
+        std::string notFound;
+        if (!plan.GetSiteDistName(record.name, distName, notFound)) {
+            distName = UnusedBtsDistName(plan);
+        }
+        plan.SetCurrentBtsDistName(distName);
+    }
+    if (!WriteXMLPlan(plan, record, record.cabinets.front(), passive)) {
+        std::cerr << Cp1252ToUtf8(plan.GetLastError().message) << "\n";
+        return cli::kExitUsage;
+    }
+    return cli::kExitOk;
+}
+
+// The passive unit information a plan carries for the configuration, so that a plan written
+// from a plan keeps it; null when there is none to carry.
+std::unique_ptr<CHWInfoFile> PassiveUnitsOf(const std::string& in, const CSCFSite& record) {
+    if (!IsXmlPlanPath(in)) {
+        return nullptr;
+    }
+    auto passive = std::make_unique<CHWInfoFile>();
+    CXML_NodeFile plan(in);
+    CXMLError error;
+    if (!ReadXMLPlanSite(plan, record.name, passive.get(), error)) {
+        return nullptr;
+    }
+    return passive;
+}
+
+int RunConvert(const std::string& in, const std::string& out, const cli::ConfigChoice& choice) {
+    cli::ChosenConfiguration chosen;
+    if (const int rc = cli::OpenConfiguration(in, choice, chosen); rc != cli::kExitOk) {
+        return rc;
+    }
+    CConvertHost host;
+    CSiteKODA site(&host, &host);
+    if (const int rc = cli::BuildCandidate(in, *chosen.record, site); rc != cli::kExitOk) {
+        return rc;
+    }
+    if (auto refusal = CSiteSCFile::RefuseConfigurationName(chosen.record->name)) {
+        std::cerr << Cp1252ToUtf8(*refusal) << "\n";
+        return cli::kExitProblems;
+    }
+    int rc = cli::kExitOk;
+    if (IsXmlPlanPath(out)) {
+        // What the source record holds beyond the model (site, BCF and network values) goes
+        // along; the site fills in the configuration itself.
+        CSCFSite record = *chosen.record;
+        if (!site.CopyIntoSiteRecord(record)) {
+            std::cerr << "The configuration could not be stored.\n";
+            return cli::kExitProblems;
+        }
+        const auto passive = PassiveUnitsOf(in, *chosen.record);
+        rc = SavePlan(record, passive.get(), out);
+    } else {
+        rc = SaveText(chosen.file, *chosen.record, site, host, out);
+    }
+    if (rc != cli::kExitOk) {
+        return rc;
+    }
+    cli::WarnAboutProblems(in, chosen);
+    return chosen.problems ? cli::kExitProblems : cli::kExitOk;
+}
+
+cli::CommandRegistrar reg("convert", [](CLI::App& app) {
+    app.description("Save one configuration of a file into another file (.hwc, .sdf or .ewb by "
+                    "its extension), keeping the other configurations of an existing target");
+    auto in = std::make_shared<std::string>();
+    auto out = std::make_shared<std::string>();
+    auto choice = std::make_shared<cli::ConfigChoice>();
+    app.add_option("IN", *in, "Site configuration file or plan to read")->required();
+    app.add_option("OUT", *out, "File to save into")->required();
+    cli::AddConfigOptions(app, *choice);
+    return [=]() -> int { return RunConvert(*in, *out, *choice); };
+});
+
+} // namespace

@@ -1,0 +1,66 @@
+#pragma once
+// Running cabrion-cli from the dump and convert tests, and reading what it wrote.
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace clitest {
+
+struct Run {
+    int rc = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string Data(const std::string& name) {
+    return std::string(CABRION_TEST_DATA_DIR) + "/" + name;
+}
+
+// A path in the test's temporary folder, unique to this process.
+inline std::string Temp(const std::string& name) {
+    return ::testing::TempDir() + "cli_" + std::to_string(::getpid()) + "_" + name;
+}
+
+inline std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void WriteAll(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline void Copy(const std::string& from, const std::string& to) {
+    WriteAll(to, ReadAll(from));
+}
+
+// Arguments are passed to the shell as they stand; the tests quote where needed.
+inline Run Cli(const std::string& args) {
+    const std::string errFile = Temp("stderr.txt");
+    const std::string cmd = "SOURCE_DATE_EPOCH=1700000000 " + std::string(CABRION_BINARY_DIR) +
+                            "/programs/cabrion-cli " + args + " 2>" + errFile;
+    Run r;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    if (p == nullptr)
+        return r;
+    std::array<char, 4096> buf{};
+    std::size_t n = 0;
+    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0)
+        r.out.append(buf.data(), n);
+    const int status = ::pclose(p);
+    r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = ReadAll(errFile);
+    std::remove(errFile.c_str());
+    return r;
+}
+
+} // namespace clitest

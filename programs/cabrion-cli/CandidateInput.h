@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "FileInput.h"
+#include "ConfigChoice.h"
 #include "files/SCFParseError.h"
 #include "files/TextCodec.h"
 #include "files/xml/PlanTextCodec.h"
@@ -15,74 +15,25 @@
 
 namespace cli {
 
-struct ConfigChoice {
-    std::string name;
-    int index = 0; // 1-based; 0 when not given
-};
-
-// Adds "--<prefix>config NAME" and "--<prefix>index N"; only one of them may be given.
-inline void AddConfigChoice(CLI::App& app, ConfigChoice& choice, const std::string& prefix,
-                            const std::string& fileWord) {
-    auto* byName = app.add_option("--" + prefix + "config", choice.name,
-                                  "Configuration of " + fileWord + " chosen by name");
-    auto* byIndex = app.add_option("--" + prefix + "index", choice.index,
-                                   "Configuration of " + fileWord + " chosen by position (from 1)")
-                        ->check(CLI::PositiveNumber);
-    byName->excludes(byIndex);
-}
-
 // A site whose candidate is the chosen configuration of the file. On failure says why on
 // standard error and gives the exit code to return. Problems the reader found in the chosen
 // configuration are counted and mentioned, but do not stop the command.
 inline int LoadCandidate(const std::string& path, const ConfigChoice& choice, CSiteKODA& site,
                          std::string& configName, int& problems) {
-    CSiteSCFile file;
-    if (const int rc = OpenSiteFile(path, file); rc != kExitOk) {
+    ChosenConfiguration chosen;
+    if (const int rc = OpenConfiguration(path, choice, chosen); rc != kExitOk) {
         return rc;
     }
-    if (file.HeaderMissing()) {
-        std::cerr << path << ": " << Cp1252ToUtf8(file.HeaderFailureMessage()) << "\n";
-        return kExitProblems;
-    }
-    const auto& sites = file.Sites();
-    if (sites.empty()) {
-        std::cerr << path << ": the file holds no configuration\n";
-        return kExitProblems;
-    }
-    const CSCFSite* record = sites.front().get();
-    if (!choice.name.empty()) {
-        // Names are typed in UTF-8 and stored in the code page; take a stored name as it is too.
-        record = file.FindSite(Utf8ToCp1252(choice.name));
-        if (record == nullptr) {
-            record = file.FindSite(choice.name);
-        }
-        if (record == nullptr) {
-            std::cerr << path << ": no configuration named \"" << choice.name << "\"\n";
-            return kExitUsage;
-        }
-    } else if (choice.index > 0) {
-        if (choice.index > static_cast<int>(sites.size())) {
-            std::cerr << path << ": no configuration " << choice.index << " (the file holds "
-                      << sites.size() << ")\n";
-            return kExitUsage;
-        }
-        record = sites[choice.index - 1].get();
-    }
-    configName = record->name;
+    configName = chosen.record->name;
     problems = 0;
-    for (const CSCFParseError& e : file.Errors()) {
-        problems += e.site == record ? 1 : 0;
+    for (const CSCFParseError& e : chosen.file.Errors()) {
+        problems += e.site == chosen.record ? 1 : 0;
     }
     if (problems > 0) {
         std::cerr << path << ": " << problems << " problem(s) in configuration \""
-                  << Cp1252ToUtf8(record->name) << "\"; cabrion-cli validate lists them\n";
+                  << Cp1252ToUtf8(chosen.record->name) << "\"; cabrion-cli validate lists them\n";
     }
-    if (!site.BuildFromSiteRecord(*record, 0)) {
-        std::cerr << path << ": configuration \"" << Cp1252ToUtf8(record->name)
-                  << "\" has no cabinet\n";
-        return kExitProblems;
-    }
-    return kExitOk;
+    return BuildCandidate(path, *chosen.record, site);
 }
 
 // Makes the chosen configuration of the file the configuration currently in BTS, as if it had

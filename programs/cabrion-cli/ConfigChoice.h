@@ -20,12 +20,16 @@ struct ConfigChoice {
     int index = 0; // 1-based; 0 when not given
 };
 
-inline void AddConfigOptions(CLI::App& app, ConfigChoice& choice) {
-    CLI::Option* name = app.add_option("--config", choice.name,
-                                       "Configuration to use, by name (default: the first)");
-    CLI::Option* index = app.add_option("--index", choice.index,
-                                        "Configuration to use, 1 for the first in file order")
-                             ->check(CLI::Range(1, std::numeric_limits<int>::max()));
+// Adds "--<prefix>config NAME" and "--<prefix>index N"; only one of them may be given.
+inline void AddConfigChoice(CLI::App& app, ConfigChoice& choice, const std::string& prefix = "",
+                            const std::string& fileWord = "FILE") {
+    CLI::Option* name =
+        app.add_option("--" + prefix + "config", choice.name,
+                       "Configuration of " + fileWord + " chosen by name (default: the first)");
+    CLI::Option* index =
+        app.add_option("--" + prefix + "index", choice.index,
+                       "Configuration of " + fileWord + " chosen by position (from 1)")
+            ->check(CLI::Range(1, std::numeric_limits<int>::max()));
     name->excludes(index);
 }
 

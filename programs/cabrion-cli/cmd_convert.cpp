@@ -167,7 +167,7 @@ cli::CommandRegistrar reg("convert", [](CLI::App& app) {
     auto choice = std::make_shared<cli::ConfigChoice>();
     app.add_option("IN", *in, "Site configuration file or plan to read")->required();
     app.add_option("OUT", *out, "File to save into")->required();
-    cli::AddConfigOptions(app, *choice);
+    cli::AddConfigChoice(app, *choice);
     return [=]() -> int { return RunConvert(*in, *out, *choice); };
 });
 

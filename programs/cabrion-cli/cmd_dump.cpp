@@ -44,7 +44,7 @@ cli::CommandRegistrar reg("dump", [](CLI::App& app) {
     auto choice = std::make_shared<cli::ConfigChoice>();
     auto json = std::make_shared<bool>(false);
     app.add_option("FILE", *path, "Site configuration file or plan")->required();
-    cli::AddConfigOptions(app, *choice);
+    cli::AddConfigChoice(app, *choice);
     app.add_flag("--json", *json, "Write the configuration as JSON");
     return [=]() -> int { return RunDump(*path, *choice, *json); };
 });

@@ -7,39 +7,16 @@
 #include <sstream>
 #include <sys/wait.h>
 
+#include "CliRunner.h"
+
 namespace {
-
-struct PlanRun {
-    int rc = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string PlanData(const std::string& name) {
-    return std::string(CABRION_TEST_DATA_DIR) + "/" + name;
+using PlanRun = clitest::Run;
+inline std::string PlanData(const std::string& name) {
+    return clitest::Data(name);
 }
-
-PlanRun RunCli(const std::string& args) {
-    const std::string errFile = ::testing::TempDir() + "cli_plan_stderr.txt";
-    const std::string cmd =
-        std::string(CABRION_BINARY_DIR) + "/programs/cabrion-cli " + args + " 2>" + errFile;
-    PlanRun r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (p == nullptr)
-        return r;
-    std::array<char, 4096> buf{};
-    std::size_t n = 0;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.out.append(buf.data(), n);
-    const int status = ::pclose(p);
-    r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream in(errFile, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    r.err = s.str();
-    return r;
+inline PlanRun RunCli(const std::string& args) {
+    return clitest::Cli(args);
 }
-
 } // namespace
 
 TEST(CliPlan, ListShowsEveryBtsOfAPlan) {

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "convert_support.h"
+#include "CliRunner.h"
 
 using clitest::Cli;
 using clitest::Data;

@@ -7,40 +7,18 @@
 #include <sstream>
 #include <sys/wait.h>
 
+#include "CliRunner.h"
+
 namespace {
 
-struct CliRun {
-    int rc = -1;
-    std::string out;
-    std::string err;
-};
+using clitest::ReadAll;
+using CliRun = clitest::Run;
 
 const std::string kSites = std::string(CABRION_TEST_DATA_DIR) + "/report_sites.hwc";
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Runs cabrion-cli with the header date fixed, unless the environment given says otherwise.
+// The report header carries the date: fix it unless the test says otherwise.
 CliRun Cli(const std::string& args, const std::string& env = "SOURCE_DATE_EPOCH=0") {
-    const std::string errFile = ::testing::TempDir() + "report_cli_stderr.txt";
-    const std::string cmd = "env " + env + " " + std::string(CABRION_BINARY_DIR) +
-                            "/programs/cabrion-cli " + args + " 2>" + errFile;
-    CliRun r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (p == nullptr)
-        return r;
-    std::array<char, 4096> buf{};
-    std::size_t n = 0;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0)
-        r.out.append(buf.data(), n);
-    const int status = ::pclose(p);
-    r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = ReadAll(errFile);
-    return r;
+    return clitest::Cli(args, env);
 }
 
 } // namespace

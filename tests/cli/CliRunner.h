@@ -1,5 +1,5 @@
 #pragma once
-// Running cabrion-cli from the dump and convert tests, and reading what it wrote.
+// Running cabrion-cli from the command tests, and reading what it wrote.
 
 #include <array>
 #include <cstdio>
@@ -43,10 +43,11 @@ inline void Copy(const std::string& from, const std::string& to) {
     WriteAll(to, ReadAll(from));
 }
 
-// Arguments are passed to the shell as they stand; the tests quote where needed.
-inline Run Cli(const std::string& args) {
+// Arguments are passed to the shell as they stand; the tests quote where needed. The clock is
+// fixed unless the environment given says otherwise.
+inline Run Cli(const std::string& args, const std::string& env = "SOURCE_DATE_EPOCH=1700000000") {
     const std::string errFile = Temp("stderr.txt");
-    const std::string cmd = "SOURCE_DATE_EPOCH=1700000000 " + std::string(CABRION_BINARY_DIR) +
+    const std::string cmd = "env " + env + " " + std::string(CABRION_BINARY_DIR) +
                             "/programs/cabrion-cli " + args + " 2>" + errFile;
     Run r;
     FILE* p = ::popen(cmd.c_str(), "r");

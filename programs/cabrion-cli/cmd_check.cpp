@@ -25,6 +25,13 @@ std::string Column(const std::string& text) {
     return out;
 }
 
+// RX diversity may come from any combiner output of the sector, the other RTC's included, so
+// the rules that tie a transceiver to the units of its half do not apply to it.
+bool IsDiversityCable(const CCabling& cable) {
+    return cable.StartKind() == kConnRxDivMark || cable.StartKind() == kConnRxDivOut ||
+           cable.EndKind() == kConnRxDivIn;
+}
+
 // Prints the verdicts other than OK; answers whether any was critical.
 bool CheckConfiguration(const CSCFSite& record, bool& checked) {
     checked = false;
@@ -43,7 +50,7 @@ bool CheckConfiguration(const CSCFSite& record, bool& checked) {
     int position = 0;
     for (const CCabling* cable = site.FirstCable(position, kSelectCandidate); cable != nullptr;
          cable = site.NextCable(position, kSelectCandidate)) {
-        if (cable->Start() == nullptr || cable->End() == nullptr) {
+        if (cable->Start() == nullptr || cable->End() == nullptr || IsDiversityCable(*cable)) {
             continue;
         }
         const SVerdict v = book.CheckCable(*cable->Start(), *cable->End());

@@ -56,7 +56,21 @@ bool CKodaConfigMaster::PlaceScheme(int position, int schemeId) {
             return false;
         }
         CKodaConfig* scheme = Scheme(placed);
-        return scheme == nullptr || scheme->Release(position);
+        if (scheme == nullptr) {
+            return true;
+        }
+        // Positions inside a group only know their place in it; the group is released from
+        // its first position.
+        int start = position;
+        if (scheme->GroupSize() > 1) {
+            while (start > 1 && PlaceInGroup(start) != 1) {
+                --start;
+            }
+            if (PlaceInGroup(start) != 1 || SchemeAt(start) != placed) {
+                return false;
+            }
+        }
+        return scheme->Release(start);
     }
     CKodaConfig* scheme = Scheme(schemeId);
     return scheme != nullptr && scheme->Fits(position) && scheme->Place(position);

@@ -122,6 +122,24 @@ TEST_F(SchemePlaceTest, ReleaseKeepsAWbtAndDduOtherTransceiversAreCabledTo) {
     EXPECT_EQ(grid.CombinerMark(3), 2);
 }
 
+TEST_F(SchemePlaceTest, ReleaseAnywhereInAGroupReleasesTheWholeGroup) {
+    ASSERT_TRUE(grid.PlaceScheme(1, 5));
+    ASSERT_TRUE(grid.PlaceScheme(9, 5));
+    ASSERT_TRUE(grid.PlaceScheme(4, 0));
+    ASSERT_TRUE(grid.PlaceScheme(12, 0));
+    for (int p = 1; p <= 12; ++p) {
+        EXPECT_EQ(grid.SchemeAt(p), 0) << p;
+        EXPECT_EQ(grid.PlaceInGroup(p), 0) << p;
+        EXPECT_EQ(grid.CombinerMark(p), 0) << p;
+    }
+    EXPECT_EQ(grid.CombinerMark(13), 0);
+    // A group whose first position was lost is not released half-way.
+    ASSERT_TRUE(grid.PlaceScheme(5, 8));
+    grid.SetPlaceInGroup(5, 0);
+    EXPECT_FALSE(grid.PlaceScheme(7, 0));
+    EXPECT_EQ(grid.SchemeAt(7), 8);
+}
+
 TEST_F(SchemePlaceTest, ReleaseOfAnUnsharedWbtSchemeClearsItsUnits) {
     ASSERT_TRUE(grid.PlaceScheme(9, 16));
     EXPECT_EQ(grid.CombinerMark(9), 14);

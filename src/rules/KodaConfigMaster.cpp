@@ -179,6 +179,13 @@ void CKodaConfigMaster::RemoveSchemeUnits() {
             }
         }
     }
+    // References of kept transceivers name units that were just removed; left behind they
+    // would keep schemes from fitting again. An apply writes them afresh.
+    for (int n = 1; n <= 12; ++n) {
+        if (CUnitKTrx* trx = Trx(n)) {
+            trx->Cabling() = STrxCabling{};
+        }
+    }
 }
 
 void CKodaConfigMaster::CreateUnit(int kind, int number) {
@@ -243,13 +250,6 @@ void CKodaConfigMaster::Apply(int band) {
             CreateUnit(kUnitKindRtc, (k - 1) / 6 + 1);
         } else if (mark >= 14) {
             CreateUnit(kUnitKindWbt, k);
-        }
-    }
-    // References of kept transceivers name units that were just removed; each scheme writes
-    // them afresh, and a transceiver without a scheme keeps none.
-    for (int n = 1; n <= 12; ++n) {
-        if (CUnitKTrx* trx = Trx(n)) {
-            trx->Cabling() = STrxCabling{};
         }
     }
     for (int p = 1; p <= 12; ++p) {

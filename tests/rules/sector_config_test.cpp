@@ -105,6 +105,21 @@ TEST_F(SectorConfigTest, ShowAndApplyBandGivesTransceiversTheBand) {
     EXPECT_FALSE(table.cells[0][2].empty());
 }
 
+TEST_F(SectorConfigTest, AClearedGridTakesTheSameConfigurationAgain) {
+    ASSERT_TRUE(sectors.PlaceOnGrid(15, kBand1800, grid)); // 3+3+3 (2:1 - WBT)
+    grid.Apply(kBand1800);
+    const STrxCabling first = Refs(3);
+    // The transceivers' references still name the WBT inputs the schemes want.
+    CKodaConfigMaster again(site);
+    EXPECT_FALSE(sectors.PlaceOnGrid(15, kBand1800, again));
+    CKodaConfigMaster cleared(site);
+    cleared.Clear();
+    EXPECT_FALSE(Has(kUnitKindWbt, 4));
+    ASSERT_TRUE(sectors.PlaceOnGrid(15, kBand1800, cleared));
+    cleared.Apply(kBand1800);
+    EXPECT_EQ(Refs(3), first);
+}
+
 TEST_F(SectorConfigTest, OwnConfigurationFollowsTheGrid) {
     ASSERT_TRUE(sectors.SetDiversitySource(0, 1, 2));
     ASSERT_TRUE(grid.PlaceScheme(1, 3));

@@ -28,8 +28,7 @@ std::string Column(const std::string& text) {
 // RX diversity may come from any combiner output of the sector, the other RTC's included, so
 // the rules that tie a transceiver to the units of its half do not apply to it.
 bool IsDiversityCable(const CCabling& cable) {
-    return cable.StartKind() == kConnRxDivMark || cable.StartKind() == kConnRxDivOut ||
-           cable.EndKind() == kConnRxDivIn;
+    return cable.CableType() == kCableRxDiv;
 }
 
 // Prints the verdicts other than OK; answers whether any was critical.

@@ -161,7 +161,7 @@ TEST_F(SectorConfigTest, EveryPreDefinedConfigurationCablesAsTheRulesWant) {
         EXPECT_GT(withSector, 0);
         ASSERT_FALSE(db.Cables().empty());
         for (const auto& cable : db.Cables()) {
-            if (cable->EndKind() == kConnRxDivIn || cable->StartKind() == kConnRxDivMark) {
+            if (cable->CableType() == kCableRxDiv) {
                 continue;
             }
             const SVerdict v = book.CheckCable(*cable->Start(), *cable->End());

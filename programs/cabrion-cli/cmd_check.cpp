@@ -1,0 +1,115 @@
+// check: runs the Orvik rule book over every cable of a configuration and lists what it does
+// not accept.
+#include "FileInput.h"
+#include "files/TextCodec.h"
+#include "files/xml/PlanTextCodec.h"
+#include "model/BtsConfiguration.h"
+#include "model/SiteKODA.h"
+#include "rules/RuleBook.h"
+
+namespace {
+
+struct CheckOptions {
+    std::string path;
+    std::string config;
+    int index = 0;
+};
+
+std::string Column(const std::string& text) {
+    std::string out = Cp1252ToUtf8(text);
+    for (char& c : out) {
+        if (c == '\t') {
+            c = ' ';
+        }
+    }
+    return out;
+}
+
+// RX diversity may come from any combiner output of the sector, the other RTC's included, so
+// the rules that tie a transceiver to the units of its half do not apply to it.
+bool IsDiversityCable(const CCabling& cable) {
+    return cable.CableType() == kCableRxDiv;
+}
+
+// Prints the verdicts other than OK; answers whether any was critical.
+bool CheckConfiguration(const CSCFSite& record, bool& checked) {
+    checked = false;
+    if (record.siteType != kSiteTypeOrvik) {
+        return false;
+    }
+    CBtsConfiguration::Drop();
+    CSiteKODA site;
+    if (!site.BuildFromSiteRecord(record, 0)) {
+        return false;
+    }
+    checked = true;
+    site.CableGuy()->RebuildCables(kSelectCandidate, 1);
+    const CRuleBookKODA book;
+    bool critical = false;
+    int position = 0;
+    for (const CCabling* cable = site.FirstCable(position, kSelectCandidate); cable != nullptr;
+         cable = site.NextCable(position, kSelectCandidate)) {
+        if (cable->Start() == nullptr || cable->End() == nullptr || IsDiversityCable(*cable)) {
+            continue;
+        }
+        const SVerdict v = book.CheckCable(*cable->Start(), *cable->End());
+        if (v.code == 0) {
+            continue;
+        }
+        critical = critical || v.severity == kSeverityCritical;
+        std::cout << Column(record.name) << '\t' << Column(v.unitA->DisplayName()) << " - "
+                  << Column(v.unitB->DisplayName()) << '\t' << SeverityWord(v.severity) << '\t'
+                  << v.message << '\t' << v.action << '\n';
+    }
+    return critical;
+}
+
+int RunCheck(const CheckOptions& o) {
+    CSiteSCFile file;
+    if (const int rc = cli::OpenSiteFile(o.path, file); rc != cli::kExitOk) {
+        return rc;
+    }
+    if (file.HeaderMissing()) {
+        std::cerr << Cp1252ToUtf8(file.HeaderFailureMessage()) << "\n";
+        return cli::kExitProblems;
+    }
+    std::vector<const CSCFSite*> chosen;
+    if (!o.config.empty()) {
+        if (const CSCFSite* site = file.FindSite(Utf8ToCp1252(o.config))) {
+            chosen.push_back(site);
+        }
+    } else if (o.index != 0) {
+        if (o.index >= 1 && o.index <= static_cast<int>(file.Sites().size())) {
+            chosen.push_back(file.Sites()[o.index - 1].get());
+        }
+    } else {
+        for (const auto& site : file.Sites()) {
+            chosen.push_back(site.get());
+        }
+    }
+    if (chosen.empty()) {
+        std::cerr << "No such configuration in " << o.path << "\n";
+        return cli::kExitUsage;
+    }
+    bool critical = false;
+    for (const CSCFSite* record : chosen) {
+        bool checked = false;
+        critical = CheckConfiguration(*record, checked) || critical;
+        if (!checked) {
+            std::cerr << Column(record->name) << ": not an Orvik configuration; not checked\n";
+        }
+    }
+    return critical ? cli::kExitProblems : cli::kExitOk;
+}
+
+cli::CommandRegistrar reg("check", [](CLI::App& app) {
+    app.description("Check the cabling of Orvik configurations against the wiring rules");
+    auto o = std::make_shared<CheckOptions>();
+    app.add_option("FILE", o->path, "Site configuration file")->required();
+    auto* config = app.add_option("--config", o->config, "Check only the configuration so named");
+    app.add_option("--index", o->index, "Check only the configuration at this place (1-based)")
+        ->excludes(config);
+    return [=]() -> int { return RunCheck(*o); };
+});
+
+} // namespace

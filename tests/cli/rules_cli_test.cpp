@@ -9,44 +9,14 @@
 #include <sstream>
 #include <sys/wait.h>
 
+#include "CliRunner.h"
+
 namespace {
 
-struct CliResult {
-    int rc = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-CliResult Cli(const std::string& args) {
-    const std::string errFile = ::testing::TempDir() + "rules_cli_stderr.txt";
-    const std::string cmd =
-        std::string(CABRION_BINARY_DIR) + "/programs/cabrion-cli " + args + " 2>" + errFile;
-    CliResult r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (p == nullptr) {
-        return r;
-    }
-    std::array<char, 4096> buf{};
-    std::size_t n = 0;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) {
-        r.out.append(buf.data(), n);
-    }
-    const int status = ::pclose(p);
-    r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = ReadAll(errFile);
-    return r;
-}
+using CliResult = clitest::Run;
+using clitest::Cli;
+using clitest::ReadAll;
+using clitest::WriteAll;
 
 class RulesCli : public ::testing::Test {
 protected:

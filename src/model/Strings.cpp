@@ -14,6 +14,9 @@ struct Entry {
 constexpr Entry kStrings[] = {
     {100, "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
     {64001, "Requesting BTS HW information"},
+    {64022, "%s state: "},
+    {64079, "Received message: Orvik BTS reported."},
+    {64080, "Received message: Device state has changed."},
 };
 
 } // namespace

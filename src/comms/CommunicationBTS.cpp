@@ -75,6 +75,12 @@ int CCommunicationBTS::StartConnection(int kind, const std::string& target) {
 
 void CCommunicationBTS::StopConnection() {
     m_lock->Close();
+    if (m_pumping) {
+        // A client stops the link while the server is handing it a message: the server lives
+        // on until its hand-over has returned.
+        m_retired = std::move(m_server);
+        return;
+    }
     m_server.reset();
 }
 
@@ -147,9 +153,15 @@ void CCommunicationBTS::DispatchUplink(std::span<const uint8_t> message) {
 }
 
 int CCommunicationBTS::Pump() {
+    const bool outer = !m_pumping;
+    m_pumping = true;
     int count = m_relay->Pump(*this);
     if (m_server) {
         m_server->Pump();
+    }
+    if (outer) {
+        m_pumping = false;
+        m_retired.reset();
     }
     return count;
 }

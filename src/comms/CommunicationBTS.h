@@ -82,5 +82,7 @@ private:
     std::shared_ptr<CLinkRelay> m_relay = std::make_shared<CLinkRelay>();
     std::shared_ptr<CRemoteConnectionLock> m_lock = std::make_shared<CRemoteConnectionLock>();
     std::unique_ptr<CBaseTransactServer> m_server;
+    std::unique_ptr<CBaseTransactServer> m_retired; // stopped during a pump
+    bool m_pumping = false;
     std::array<CCommsClient*, kClientSlots> m_clients{};
 };

@@ -11,7 +11,6 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 using nlohmann::json;
 
-constexpr int kClassBcf = 1;
 constexpr int kCodeBcf = 1;
 
 void Add(Bytes& out, int tag, const Bytes& value) {

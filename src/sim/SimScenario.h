@@ -1,8 +1,11 @@
 #pragma once
 // What the simulated BTS is and how it misbehaves, read from a JSON scenario file.
 
+#include "sim/SimBtsModel.h"
 #include <cstdint>
+
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,9 @@ struct SSimScenario {
     std::vector<std::vector<uint8_t>> uplink; // unsolicited messages, in order
     std::map<uint8_t, SSimReply> replies;     // by request type
     SSimFaults faults;
+    // When set, the BTS reports itself after link-up and answers hardware, autodetect and
+    // cross-connection requests from it.
+    std::optional<SSimBtsModel> bts;
 };
 
 // Parses hex bytes, blanks allowed between them; false on anything else.

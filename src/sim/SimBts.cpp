@@ -11,7 +11,8 @@ frame::Bytes Nothing() {
 
 } // namespace
 
-CSimBts::CSimBts(SSimScenario scenario) : m_scenario(std::move(scenario)) {
+CSimBts::CSimBts(SSimScenario scenario)
+    : m_scenario(std::move(scenario)), m_store(m_scenario.stored) {
     for (auto& m : m_scenario.uplink) {
         m_unsolicited.push_back(m);
     }
@@ -92,9 +93,17 @@ void CSimBts::HandleMessage(std::span<const uint8_t> message) {
         return;
     }
     m_lastRequest.assign(message.begin(), message.end());
-    if (auto it = m_scenario.replies.find(type); it != m_scenario.replies.end()) {
-        for (const auto& m : it->second.uplinkBefore) {
+    const auto scripted = m_scenario.replies.find(type);
+    if (scripted != m_scenario.replies.end()) {
+        for (const auto& m : scripted->second.uplinkBefore) {
             QueueMessage(m);
+        }
+    }
+    // A scripted reply wins, so that a scenario can make a transfer fail.
+    if (scripted == m_scenario.replies.end() || scripted->second.message.empty()) {
+        if (auto reply = m_store.Handle(message)) {
+            QueueMessage(*reply);
+            return;
         }
     }
     QueueMessage(ReplyTo(message));

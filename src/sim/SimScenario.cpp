@@ -104,6 +104,26 @@ bool Parse(const json& root, SSimScenario& s, std::string& error) {
             s.replies[type[0]] = std::move(reply);
         }
     }
+    if (auto it = root.find("stored"); it != root.end()) {
+        if (!it->is_object()) {
+            error = "stored must map operation codes to blocks in hex";
+            return false;
+        }
+        for (const auto& [key, value] : it->items()) {
+            const bool known = key == "0" || key == "1" || key == "3" || key == "4";
+            std::vector<uint8_t> bytes;
+            if (!known || !value.is_string() || !ParseHex(value.get<std::string>(), bytes)) {
+                error = "stored: \"" + key + "\" must be operation 0, 1, 3 or 4 with a hex block";
+                return false;
+            }
+            s.stored[std::stoi(key)] = std::move(bytes);
+        }
+    }
+    s.swLevel = IntOr(root, "swLevel", 0);
+    if (s.swLevel < 0 || s.swLevel > 31) {
+        error = "swLevel must be 0-31";
+        return false;
+    }
     if (auto it = root.find("faults"); it != root.end()) {
         if (!it->is_object()) {
             error = "faults must be an object";

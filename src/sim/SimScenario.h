@@ -29,6 +29,10 @@ struct SSimScenario {
     std::vector<std::vector<uint8_t>> uplink; // unsolicited messages, in order
     std::map<uint8_t, SSimReply> replies;     // by request type
     SSimFaults faults;
+    // Configuration blocks the BTS holds at start, by operation code (0 first file, 1 passive
+    // units, 3 second file, 4 cross-connection block).
+    std::map<int, std::vector<uint8_t>> stored;
+    int swLevel = 0; // the software level the BTS reports; 0 for none given
 };
 
 // Parses hex bytes, blanks allowed between them; false on anything else.

@@ -13,6 +13,7 @@ struct Entry {
 // Keep sorted by number: looked up by binary search.
 constexpr Entry kStrings[] = {
     {100, "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
+    {64001, "Requesting BTS HW information"},
 };
 
 } // namespace

@@ -1,0 +1,201 @@
+#include "comms/CommandHandler.h"
+
+#include "comms/BtsHost.h"
+#include "comms/ElementCodec.h"
+#include "comms/MMIServ.h"
+#include "comms/TransactionId.h"
+#include "model/Strings.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+constexpr uint8_t kTypeGeneric = 0xEC;
+constexpr uint8_t kTypeHardware = 0x9C;
+constexpr uint8_t kTypeCrossTable = 0xF3;
+constexpr uint8_t kTypeAutodetect = 0xF2;
+constexpr uint8_t kTypeAck = 0x81;
+constexpr uint8_t kTypeData = 0xF0;
+constexpr int kTagNoData = 273;
+constexpr int kTagDataLength = 277;
+constexpr int kTagOperation = 278;
+constexpr int kTagCrossTable = 280;
+constexpr int kTagHardwareRequest = 83;
+constexpr size_t kIdentityOffset = 4;
+constexpr size_t kIdentityBytes = 23;
+constexpr int kTrxCount = 12;
+constexpr int kStrRequestingHw = 64001;
+
+std::vector<uint8_t> Header(uint8_t type) {
+    const uint16_t id = transaction::Take();
+    return {type, 0x00, static_cast<uint8_t>(id & 0xFF), static_cast<uint8_t>(id >> 8)};
+}
+
+void AppendByteElement(std::vector<uint8_t>& out, int tag, uint8_t value) {
+    element::AppendTag(out, tag);
+    element::AppendLength(out, 1);
+    out.push_back(value);
+}
+
+} // namespace
+
+std::vector<uint8_t> CCommandHandler::BuildGeneric(int operation,
+                                                   const std::vector<uint8_t>* data) {
+    std::vector<uint8_t> out = Header(kTypeGeneric);
+    AppendByteElement(out, kTagNoData, data ? 0 : 1);
+    AppendByteElement(out, kTagOperation, static_cast<uint8_t>(operation));
+    if (data) {
+        element::AppendTag(out, kTagDataLength);
+        element::AppendLength(out, data->size());
+        out.insert(out.end(), data->begin(), data->end());
+    }
+    return out;
+}
+
+std::vector<uint8_t> CCommandHandler::BuildHardwareInformation() {
+    std::vector<uint8_t> out = Header(kTypeHardware);
+    AppendByteElement(out, kTagHardwareRequest, 1);
+    return out;
+}
+
+std::vector<uint8_t> CCommandHandler::BuildHardwareAttributes(std::span<const uint8_t> identity) {
+    std::vector<uint8_t> out = Header(kTypeHardware);
+    AppendByteElement(out, kTagHardwareRequest, 0);
+    // An identity is shorter than the 23 bytes the request carries; the rest is sent as zeros
+    // rather than whatever lies behind it.
+    for (size_t i = 0; i < kIdentityBytes; ++i) {
+        const size_t at = kIdentityOffset + i;
+        out.push_back(at < identity.size() ? identity[at] : 0);
+    }
+    return out;
+}
+
+std::vector<uint8_t> CCommandHandler::BuildCrossConnectionTable(std::span<const int> bb2Numbers) {
+    std::vector<uint8_t> out = Header(kTypeCrossTable);
+    element::AppendTag(out, kTagCrossTable);
+    element::AppendLength(out, kTrxCount);
+    for (int trx = 0; trx < kTrxCount; ++trx) {
+        const int bb2 = trx < static_cast<int>(bb2Numbers.size()) ? bb2Numbers[trx] : 0;
+        out.push_back(static_cast<uint8_t>(bb2 + 1));
+    }
+    return out;
+}
+
+std::vector<uint8_t> CCommandHandler::BuildAutodetect() {
+    return Header(kTypeAutodetect);
+}
+
+std::vector<uint8_t> CCommandHandler::BuildPassiveUnitData(std::span<const uint8_t> records,
+                                                           int count) {
+    // Never more records than the caller handed over, whatever count it claims.
+    const int available = static_cast<int>(records.size() / kPassiveRecordSize);
+    const int sent = std::clamp(std::min(count, available), 0, kMaxPassiveUnits);
+    std::vector<uint8_t> data;
+    data.reserve(21 + sent * kPassiveRecordSize);
+    data.push_back(static_cast<uint8_t>(sent));
+    data.insert(data.end(), 20, 0);
+    data.insert(data.end(), records.begin(), records.begin() + sent * kPassiveRecordSize);
+    return data;
+}
+
+int CCommandHandler::AcknowledgementResult(std::span<const uint8_t> reply) {
+    if (reply.size() < 4 || reply[0] != kTypeAck) {
+        return kInvalidReply;
+    }
+    const std::span<const uint8_t> rest = reply.subspan(4);
+    if (rest.size() == 4 && rest[3] == 1) {
+        return 0;
+    }
+    // A refusal too short to carry its code still is a refusal, never a success.
+    const int value = rest.size() >= 6 ? rest[4] | (rest[5] << 8) : 0;
+    return value == 0 ? 99 : value;
+}
+
+std::vector<uint8_t> CCommandHandler::DataOfReply(std::span<const uint8_t> reply, int operation) {
+    if (reply.size() < 13 || reply[0] != kTypeData || reply[8] != operation) {
+        return {};
+    }
+    size_t start = 13;
+    if (reply[12] == 0x81) {
+        start = 14;
+    } else if (reply[12] == 0x82) {
+        start = 15;
+    } else if (reply[12] > 0x82) {
+        return {};
+    }
+    if (reply.size() <= start) {
+        return {};
+    }
+    return {reply.begin() + static_cast<long>(start), reply.end()};
+}
+
+int CCommandHandler::Acknowledged(const std::vector<uint8_t>& request, size_t bufferSize) {
+    std::vector<uint8_t> reply;
+    m_server.Transact(request, reply, bufferSize);
+    return AcknowledgementResult(reply);
+}
+
+std::vector<uint8_t> CCommandHandler::Fetch(int operation, size_t bufferSize) {
+    std::vector<uint8_t> reply;
+    m_server.Transact(BuildGeneric(operation, nullptr), reply, bufferSize);
+    return DataOfReply(reply, operation);
+}
+
+int CCommandHandler::SendData(int operation, std::span<const uint8_t> bytes, size_t bufferSize) {
+    const std::vector<uint8_t> data(bytes.begin(), bytes.end());
+    return Acknowledged(BuildGeneric(operation, &data), bufferSize);
+}
+
+int CCommandHandler::SendFirstConfiguration(std::span<const uint8_t> bytes) {
+    return SendData(kOpFirstConfiguration, bytes, 512);
+}
+
+int CCommandHandler::SendPassiveUnits(std::span<const uint8_t> records, int count) {
+    return SendData(kOpPassiveUnits, BuildPassiveUnitData(records, count), 512);
+}
+
+int CCommandHandler::SendSecondConfiguration(std::span<const uint8_t> bytes) {
+    return SendData(kOpSecondConfiguration, bytes, 512);
+}
+
+int CCommandHandler::SendCrossConnection(std::span<const uint8_t> bytes) {
+    return SendData(kOpCrossConnection, bytes, 256);
+}
+
+int CCommandHandler::RequestHardwareInformation() {
+    m_server.LogEvent(std::string(LoadString(kStrRequestingHw)));
+    return Acknowledged(BuildHardwareInformation(), 4096);
+}
+
+int CCommandHandler::RequestHardwareAttributes(std::span<const uint8_t> identity) {
+    return Acknowledged(BuildHardwareAttributes(identity), 512);
+}
+
+int CCommandHandler::SendCrossConnectionTable(std::span<const int> bb2Numbers) {
+    return Acknowledged(BuildCrossConnectionTable(bb2Numbers), 512);
+}
+
+int CCommandHandler::RequestAutodetect() {
+    return Acknowledged(BuildAutodetect(), 512);
+}
+
+std::vector<uint8_t> CCommandHandler::FetchFirstConfiguration() {
+    return Fetch(kOpFirstConfiguration, 1024);
+}
+
+std::vector<uint8_t> CCommandHandler::FetchPassiveUnits() {
+    return Fetch(kOpPassiveUnits, 9216);
+}
+
+std::vector<uint8_t> CCommandHandler::FetchSecondConfiguration() {
+    return Fetch(kOpSecondConfiguration, 512);
+}
+
+std::vector<uint8_t> CCommandHandler::FetchCrossConnection() {
+    std::vector<uint8_t> data = Fetch(kOpCrossConnection, 256);
+    if (!data.empty() && data.size() < kCrossConnectionMinimum) {
+        data.resize(kCrossConnectionMinimum, 0xFF);
+    }
+    return data;
+}

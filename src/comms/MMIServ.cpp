@@ -1,0 +1,45 @@
+#include "comms/MMIServ.h"
+
+#include "comms/CommunicationBTS.h"
+
+#include <ctime>
+
+CMMIServ& CMMIServ::Instance() {
+    static CMMIServ instance(CCommunicationBTS::Instance());
+    return instance;
+}
+
+CMMIServ::CMMIServ(CCommunicationBTS& hub) : m_hub(hub) {}
+
+CMMIServ::~CMMIServ() = default;
+
+int CMMIServ::Transact(std::span<const uint8_t> request, std::vector<uint8_t>& reply,
+                       size_t bufferSize) {
+    m_host->SetWaitCursor(true);
+    int result = -1;
+    {
+        std::lock_guard lock(m_exchangeMutex);
+        const std::vector<uint8_t> copy(request.begin(), request.end());
+        frame::Bytes received;
+        result = m_hub.Transact(copy, received);
+        reply.clear();
+        if (received.size() <= bufferSize) {
+            reply = std::move(received);
+        }
+    }
+    m_host->SetWaitCursor(false);
+    return result;
+}
+
+void CMMIServ::LogEvent(const std::string& text) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[64] = {};
+    std::strftime(stamp, sizeof stamp, "%X", &local);
+    m_host->AddEventLine(stamp, text);
+}
+
+void CMMIServ::LogContinuation(const std::string& text) {
+    m_host->AddEventLine(std::string(), text);
+}

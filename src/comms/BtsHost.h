@@ -5,9 +5,13 @@
 
 #include <string>
 
+class CSite;
+
 class IBtsHost {
 public:
     virtual ~IBtsHost() = default;
+    // The site whose "Currently in BTS" side the reported objects fill; nullptr when none.
+    virtual CSite* Site() { return nullptr; }
     virtual void SetWaitCursor(bool /*on*/) {}
     // A line of the connection event log; continuation lines have an empty time column.
     virtual void AddEventLine(const std::string& /*time*/, const std::string& /*text*/) {}

@@ -1,6 +1,7 @@
 #include "comms/MMIServ.h"
 
 #include "comms/CommunicationBTS.h"
+#include "rules/HwScenario.h"
 
 #include <ctime>
 
@@ -9,7 +10,28 @@ CMMIServ& CMMIServ::Instance() {
     return instance;
 }
 
-CMMIServ::CMMIServ(CCommunicationBTS& hub) : m_hub(hub) {}
+CMMIServ::CMMIServ(CCommunicationBTS& hub)
+    : m_hub(hub), m_hwScenario(std::make_unique<CHwScenario>(*this)) {}
+
+void CMMIServ::Reset() {
+    m_hwScenario->Stop();
+    m_objects.Clear();
+    familyMode = kFamilyUnknown;
+    unsupported = false;
+    btsInformation = {};
+    masterTrx = 0;
+    variant = 0;
+    edge = false;
+    bscTime = -1;
+    bscTimeOffset = 0;
+    omuSignalling = false;
+    trxSignalling = {};
+    traceBytes = {};
+    timeStampedRecords.clear();
+    value285a = value285b = 0;
+    bcfValue16 = 0;
+    bcfValue32 = 0;
+}
 
 CMMIServ::~CMMIServ() = default;
 

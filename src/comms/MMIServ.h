@@ -4,6 +4,10 @@
 
 #include "comms/BtsHost.h"
 #include "comms/CommandHandler.h"
+#include "comms/SiteData.h"
+
+#include <array>
+#include <ctime>
 
 #include <cstdint>
 #include <memory>
@@ -13,6 +17,7 @@
 #include <vector>
 
 class CCommunicationBTS;
+class CHwScenario;
 
 class CMMIServ {
 public:
@@ -37,10 +42,40 @@ public:
     void LogEvent(const std::string& text);
     void LogContinuation(const std::string& text);
 
+    CSiteData& Objects() { return m_objects; }
+    CHwScenario& HwScenario() { return *m_hwScenario; }
+
+    // Family of the connected BTS: 255 until a supported one reported, then 3.
+    static constexpr int kFamilyUnknown = 255;
+    static constexpr int kFamilyOrvik = 3;
+    bool Supported() const { return familyMode == kFamilyOrvik && !unsupported; }
+    // Forgets everything the BTS reported, for a new connection.
+    void Reset();
+
+    int familyMode = kFamilyUnknown;
+    bool unsupported = false;
+    std::array<uint8_t, 13> btsInformation{};
+    int masterTrx = 0;
+    int variant = 0;
+    bool edge = false;
+    // BSC time as reported (-1 while unknown) and its difference to local time in seconds.
+    std::time_t bscTime = -1;
+    long long bscTimeOffset = 0;
+    bool omuSignalling = false;
+    std::array<bool, 12> trxSignalling{};
+    std::array<uint8_t, 10> traceBytes{};
+    std::vector<std::array<uint8_t, 14>> timeStampedRecords;
+    uint32_t value285a = 0;
+    uint32_t value285b = 0;
+    int bcfValue16 = 0;
+    uint32_t bcfValue32 = 0;
+
 private:
     CCommunicationBTS& m_hub;
     IBtsHost m_nullHost;
     IBtsHost* m_host = &m_nullHost;
     CCommandHandler m_commands{*this};
+    CSiteData m_objects{m_host};
+    std::unique_ptr<CHwScenario> m_hwScenario;
     std::mutex m_exchangeMutex;
 };

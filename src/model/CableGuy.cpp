@@ -13,15 +13,15 @@ bool CCableGuy::MulticouplerForId(int id, int& kind, int& number, int) const {
     return true;
 }
 
-int CCableGuy::RememberedType(int displayedNumber) const {
-    if (displayedNumber < 0 || displayedNumber >= static_cast<int>(m_rememberedTypes.size())) {
+int CCableGuy::RememberedType(int reference) const {
+    if (reference < 0 || reference >= static_cast<int>(m_rememberedTypes.size())) {
         return 0;
     }
-    return m_rememberedTypes[displayedNumber];
+    return m_rememberedTypes[reference];
 }
 
-void CCableGuy::RememberType(int displayedNumber, int typeId) {
-    if (displayedNumber >= 0 && displayedNumber < static_cast<int>(m_rememberedTypes.size())) {
-        m_rememberedTypes[displayedNumber] = typeId;
+void CCableGuy::RememberType(int reference, int typeId) {
+    if (reference >= 0 && reference < static_cast<int>(m_rememberedTypes.size())) {
+        m_rememberedTypes[reference] = typeId;
     }
 }

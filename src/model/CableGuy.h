@@ -8,8 +8,10 @@
 #include "model/Cabling.h"
 #include "model/Connector.h"
 
+class CDataBase;
 class CSite;
 class CUnit;
+class CUnitKTrx;
 
 class CCableGuy {
 public:
@@ -32,10 +34,14 @@ public:
     virtual bool MulticouplerForId(int id, int& kind, int& number, int selector) const;
     // Turns a cable drawn by the user into references; 1 when references changed.
     virtual int ApplyDrawnCable(CCabling& /*cable*/) { return 0; }
+    // A cable between `source` and the unit a reference names (`targetKind` with its displayed
+    // number, a WBT by its TX path id). The target is always the end nearer the antenna, so TX
+    // cables run from the source and RX and antenna cables towards it. `sourcePort` is the WBT
+    // input (1-3) through which the TX path reached a WBT source.
     // 0 made, 1 the target does not exist, 2 no cable could be made or flagged.
     virtual int MakeCable(CUnit& /*source*/, int /*trx*/, int /*targetKind*/, int /*targetNumber*/,
-                          int /*reference*/, int /*cableType*/, int /*selector*/,
-                          bool /*changed*/) {
+                          int /*reference*/, int /*cableType*/, int /*selector*/, bool /*changed*/,
+                          int /*sourcePort*/ = 0) {
         return 2;
     }
 
@@ -43,10 +49,10 @@ public:
     // references again.
     void RecomputeCableStates(int selector) { RebuildCables(selector, 1); }
 
-    // Combiner types remembered under a DDU or RTC displayed number while cables are rebuilt
-    // in mode 0.
-    int RememberedType(int displayedNumber) const;
-    void RememberType(int displayedNumber, int typeId);
+    // Combiner types remembered while cables are rebuilt in mode 0, by the combiner's own
+    // reference (so DDU 1 and RTC 1 keep their own).
+    int RememberedType(int reference) const;
+    void RememberType(int reference, int typeId);
 
 protected:
     CSite& m_site;
@@ -59,4 +65,34 @@ private:
 class CCableGuyKODA : public CCableGuy {
 public:
     using CCableGuy::CCableGuy;
+
+    int AddCableByMouse(int cableType, CUnit& a, CUnit& b, SPoint atA, SPoint atB) override;
+    void RebuildCables(int selector, int mode) override;
+    void BuildAntennaCables(int selector) override;
+    int ApplyDrawnCable(CCabling& cable) override;
+    int MakeCable(CUnit& source, int trx, int targetKind, int targetNumber, int reference,
+                  int cableType, int selector, bool changed, int sourcePort = 0) override;
+
+    // Makes the other transceivers that share equipment with `trx` on the cable type's path
+    // follow its references. Fill mode first takes empty references of `trx` from a sharing
+    // transceiver; preview mode reads the preview values of `trx` and proposes the results as
+    // the others' preview values instead of recording them.
+    void ShareReferences(CUnitKTrx& trx, int cableType, bool fill, bool preview, int selector);
+
+    // The unit MakeCable last found as its target (nullptr when none was found).
+    CUnit* LastTarget() const { return m_lastTarget; }
+
+private:
+    void BuildTx(CDataBase& db, CUnitKTrx& trx, int selector);
+    void BuildRx(CDataBase& db, CUnitKTrx& trx, int cableType, int selector);
+    void MakeMarker(CDataBase& db, CUnitKTrx& trx, int cableType, int reference, int selector,
+                    bool changed);
+    CUnit* FindTarget(int targetKind, int targetNumber, int reference, int selector);
+    void AdjustTargetType(CUnit& target, const CUnit& source, int trx, int cableType, bool changed,
+                          int selector);
+
+    int m_mode = 0;
+    bool m_txPart = false;
+    bool m_writeThisTime = true;
+    CUnit* m_lastTarget = nullptr;
 };

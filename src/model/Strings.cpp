@@ -13,6 +13,8 @@ struct Entry {
 // Keep sorted by number: looked up by binary search.
 constexpr Entry kStrings[] = {
     {100, "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
+    {152, "OK"},
+    {153, "Not same"},
     {159, "Fetching..."},
     {160, "Sending..."},
     {161, "Fetching failed"},

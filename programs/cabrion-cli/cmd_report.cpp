@@ -1,0 +1,97 @@
+// report: the configuration report of one configuration, as the ".hwr" file holds it.
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+
+#include "CandidateInput.h"
+#include "files/ConfigurationReportKODA.h"
+
+namespace {
+
+struct ReportOptions {
+    std::string path;
+    cli::ConfigChoice choice;
+    std::string output;
+    std::string btsPath;
+    cli::ConfigChoice btsChoice;
+};
+
+// SOURCE_DATE_EPOCH, when set, fixes the date in the header so that reports can be compared.
+// False when it is set but not a number of seconds.
+bool HeaderTime(CConfigurationReport& report) {
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    if (epoch == nullptr || *epoch == '\0') {
+        return true;
+    }
+    char* end = nullptr;
+    errno = 0;
+    const long long seconds = std::strtoll(epoch, &end, 10);
+    if (errno != 0 || *end != '\0' || seconds < 0) {
+        std::cerr << "SOURCE_DATE_EPOCH is not a number of seconds: " << epoch << "\n";
+        return false;
+    }
+    const std::time_t when = static_cast<std::time_t>(seconds);
+    std::tm utc{};
+    if (gmtime_r(&when, &utc) == nullptr) {
+        std::cerr << "SOURCE_DATE_EPOCH is out of range: " << epoch << "\n";
+        return false;
+    }
+    report.SetTimestamp(utc);
+    return true;
+}
+
+std::string BaseName(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+int RunReport(const ReportOptions& o) {
+    CSiteKODA site;
+    std::string configName;
+    if (const int rc = cli::LoadCandidate(o.path, o.choice, site, configName); rc != cli::kExitOk)
+        return rc;
+    CBtsConfiguration::Drop();
+    if (!o.btsPath.empty()) {
+        if (const int rc = cli::LoadBtsConfiguration(o.btsPath, o.btsChoice); rc != cli::kExitOk)
+            return rc;
+    }
+
+    CConfigurationReportKODA report;
+    if (!HeaderTime(report))
+        return cli::kExitUsage;
+    report.WriteHeader(BaseName(o.path), configName);
+    report.WriteBody(site);
+    CBtsConfiguration::Drop();
+
+    if (o.output.empty()) {
+        const std::string bytes = report.Buffer().FileBytes();
+        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return std::cout.good() ? cli::kExitOk : cli::kExitUsage;
+    }
+    const std::string target = CConfigurationReport::WithReportExtension(o.output);
+    if (const CSaveResult saved = report.Buffer().Write(target); !saved) {
+        std::cerr << CConfigurationReport::kSaveFailed << "\n" << saved.error << "\n";
+        return cli::kExitUsage;
+    }
+    return cli::kExitOk;
+}
+
+cli::CommandRegistrar reg("report", [](CLI::App& app) {
+    app.description("Write the BTS HW configuration report of a configuration (.hwr)");
+    auto o = std::make_shared<ReportOptions>();
+    app.add_option("FILE", o->path, "Site configuration file (.hwc, .sdf) or plan (.ewb)")
+        ->required();
+    cli::AddConfigChoice(app, o->choice, "", "FILE");
+    app.add_option("-o,--output", o->output,
+                   "Report file to write (\".hwr\" is added to a name without extension); "
+                   "standard output without it");
+    auto* bts = app.add_option("--bts", o->btsPath,
+                               "Configuration currently in BTS: units it lacks are bracketed");
+    cli::AddConfigChoice(app, o->btsChoice, "bts-", "the --bts file");
+    app.get_option("--bts-config")->needs(bts);
+    app.get_option("--bts-index")->needs(bts);
+    return [=]() -> int { return RunReport(*o); };
+});
+
+} // namespace

@@ -1,0 +1,97 @@
+#pragma once
+// The summary of an Orvik site: counts of both configurations, whether their aspects agree, the
+// texts of the Differences list, and the missing information that blocks sending the candidate.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "files/ConfigInfo.h"
+#include "files/ConfigSummary.h"
+
+class CHWInfoFile;
+class CSite;
+
+// One row of the Differences list.
+struct SDifferenceRow {
+    int viewType = 0;
+    std::string view;
+    std::string candidate;
+    std::string bts;
+    std::string compared;
+    bool same = false;
+};
+
+class CConfigInfoKODA : public CConfigInfo {
+public:
+    static constexpr const char* kNotDefined = "Not defined";
+
+    // Counts both configurations of the site; without a site every count stays 0.
+    explicit CConfigInfoKODA(CSite* site);
+
+    // Counts again after the configurations changed; texts and comparisons read the counts.
+    void Recompute() override;
+    const SConfigSummary& Summary(int configuration) const;
+
+    // "Indoor, Clock Sync. is Autodetect On, LTE is in use"; empty without the configuration.
+    std::string CabinetDescription(int configuration) const;
+    std::string TrxCountText() const;
+    // "TX, RX Main, RX Div" for the kinds any candidate transceiver is connected for.
+    std::string CablingKindsText() const;
+
+    // Aspects of the candidate and the configuration currently in BTS; a BTS configuration
+    // without a cabinet differs in every one.
+    bool SameCrossConnection() const;
+    bool SameAntennas() const;
+    bool SameCabling(int kind) const;
+    bool SameCabinetInformation() const;
+    bool SameUnits() const;
+    bool SamePassiveUnits() const;
+
+    // No antenna, MHA, TRX cabling or cable counted (nor, when asked, any TRX or cabling unit).
+    bool IsEmpty(int configuration, bool withUnitCounts) const;
+
+    // Builds the lists of what the candidate lacks compared with the BTS and with its own
+    // cabling; true when any is not empty. namesPerLine below 1 keeps each list on one line.
+    bool MissingInformation(int namesPerLine);
+    std::string MissingInformationText() const;
+    const std::vector<std::string>& MissingUnits() const { return m_missing[0]; }
+
+    // Positions of the candidate's sector configuration; without one every position counts.
+    void SetPositionUsed(std::function<bool(int)> used) { m_positionUsed = std::move(used); }
+    // Passive unit information of configuration 1 or 2; none counts as no filled slot.
+    void SetPassiveUnits(int configuration, const CHWInfoFile* info);
+    // Without a connection the BTS column of Cabinet Units shows "-".
+    void SetBtsConnected(bool connected) { m_btsConnected = connected; }
+
+    // The summary of a view for a configuration as the Differences list shows it.
+    std::string SummaryText(int viewType, int configuration) const;
+    // "OK" or "Not same".
+    std::string ComparedText(int viewType) const;
+    bool Same(int viewType) const;
+    // The views that take part in the Differences list, in bar order.
+    static const std::vector<int>& DifferenceViews();
+    static std::string ViewName(int viewType);
+    std::vector<SDifferenceRow> DifferenceRows() const;
+
+    // "Received successfully" (1), "Not received" (0), "Uninitialized" (2), else "-".
+    static std::string ReceptionStateText(int state);
+
+private:
+    void CountAll();
+    // The fetch state that stands in for the BTS summary of the view, or 1 when its data has
+    // arrived.
+    int BtsReception(int viewType) const;
+    const CHWInfoFile* Passive(int configuration) const;
+
+    CSite* m_site;
+    SConfigSummary m_summaries[2];
+    int m_trxCount = 0;
+    // Per candidate TRX 1-12: TX combiner, RX main and RX diversity connections.
+    std::array<std::array<int, 3>, 12> m_connections{};
+    std::vector<std::string> m_missing[4];
+    int m_namesPerLine = 0;
+    std::function<bool(int)> m_positionUsed;
+    const CHWInfoFile* m_passive[2] = {nullptr, nullptr};
+    bool m_btsConnected = false;
+};

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+struct CliRun {
+    int rc = -1;
+    std::string out;
+    std::string err;
+};
+
+const std::string kSites = std::string(CABRION_TEST_DATA_DIR) + "/report_sites.hwc";
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Runs cabrion-cli with the header date fixed, unless the environment given says otherwise.
+CliRun Cli(const std::string& args, const std::string& env = "SOURCE_DATE_EPOCH=0") {
+    const std::string errFile = ::testing::TempDir() + "report_cli_stderr.txt";
+    const std::string cmd = "env " + env + " " + std::string(CABRION_BINARY_DIR) +
+                            "/programs/cabrion-cli " + args + " 2>" + errFile;
+    CliRun r;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    if (p == nullptr)
+        return r;
+    std::array<char, 4096> buf{};
+    std::size_t n = 0;
+    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0)
+        r.out.append(buf.data(), n);
+    const int status = ::pclose(p);
+    r.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = ReadAll(errFile);
+    return r;
+}
+
+} // namespace
+
+TEST(ReportCli, ReportAsTheFileHoldsIt) {
+    const CliRun out = Cli("report " + kSites);
+    ASSERT_EQ(out.rc, 0) << out.err;
+    EXPECT_EQ(out.out.rfind(std::string(75, '-') + "\r\nBTS HW Configuration Report\r\n"
+                                                   "Thursday, January 01, 1970 00:00:00\r\n\r\n"
+                                                   "Config. name:   Harbour Planned\r\n"
+                                                   "Filename:       report_sites.hwc\r\n",
+                            0),
+              0u);
+    // A label of sixteen characters runs straight into its value.
+    EXPECT_NE(out.out.find("\r\nClock Sync Used:Autodetect On\r\n"), std::string::npos);
+    EXPECT_NE(out.out.find("\r\nRVGA 2          -               -               HYGx 1b\r\n"),
+              std::string::npos);
+    EXPECT_EQ(out.out.find('('), out.out.find("(QD2A 1a-RVx 1")) << "no BTS, no brackets";
+    EXPECT_EQ(out.out.find('\t'), std::string::npos);
+
+    const std::string base = ::testing::TempDir() + "report_cli_out";
+    std::filesystem::remove(base + ".hwr");
+    ASSERT_EQ(Cli("report " + kSites + " -o " + base).rc, 0);
+    EXPECT_EQ(ReadAll(base + ".hwr"), out.out);
+    std::filesystem::remove(base + ".hwr");
+}
+
+TEST(ReportCli, ReportAgainstBtsConfiguration) {
+    const CliRun out = Cli("report " + kSites + " --bts " + kSites + " --bts-index 2");
+    ASSERT_EQ(out.rc, 0) << out.err;
+    EXPECT_NE(out.out.find("\r\n(RVGA 2)        -               -               HYGx 1b\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(out.out.ends_with("\r\n\r\n(Units within brackets are upgrade units)\r\n"));
+
+    const CliRun second = Cli("report " + kSites + " --config \"Harbour Installed\"");
+    ASSERT_EQ(second.rc, 0) << second.err;
+    EXPECT_NE(second.out.find("Config. name:   Harbour Installed\r\n"), std::string::npos);
+    EXPECT_EQ(second.out.find("RVGA 2"), std::string::npos);
+}
+
+TEST(ReportCli, DiffListsEveryView) {
+    const CliRun same = Cli("diff " + kSites + " --bts " + kSites);
+    EXPECT_EQ(same.rc, 0) << same.err;
+    EXPECT_EQ(same.out.rfind("Cabinet Information\tIndoor, Clock Sync. is Autodetect On, LTE is "
+                             "in use\tIndoor, Clock Sync. is Autodetect On, LTE is in use\tOK\n"
+                             "Cabinet Units\t2 RVx / 1 cabling units\t2 RVx / 1 cabling units\t"
+                             "OK\n",
+                             0),
+              0u);
+
+    const CliRun differs = Cli("diff " + kSites + " --bts " + kSites + " --bts-index 2");
+    EXPECT_EQ(differs.rc, 1);
+    EXPECT_NE(differs.out.find("\nBB2 - RVx Cross-connection\tStraight through\tStraight "
+                               "through\tOK\n"),
+              std::string::npos);
+    EXPECT_NE(differs.out.find("\nTX Cabling\t2 RVx / 2 cables\t1 RVx / 1 cables\tNot same\n"),
+              std::string::npos);
+    EXPECT_NE(differs.out.find("\nAntenna Settings\t1 Ant / 1 MHAs\t1 Ant / 1 MHAs\tOK\n"),
+              std::string::npos);
+    // TRX 2 of the candidate uses DDU 1 port b, which feeds no antenna.
+    EXPECT_TRUE(differs.out.ends_with("\tOK\n\nMissing Antenna Settings for:\nHYGx 1b\n\n"));
+}
+
+TEST(ReportCli, UsageAndUnreadableInput) {
+    EXPECT_EQ(Cli("report " + kSites + " --index 4").rc, 2);
+    EXPECT_EQ(Cli("report " + kSites + " --config Nowhere").rc, 2);
+    EXPECT_EQ(Cli("report " + kSites + " --config X --index 1").rc, 2);
+    EXPECT_EQ(Cli("report " + kSites + " --bts-index 2").rc, 2);
+    EXPECT_EQ(Cli("report /nonexistent/sites.hwc").rc, 2);
+    EXPECT_EQ(Cli("report " + kSites + " -o /nonexistent/dir/out").rc, 2);
+    EXPECT_EQ(Cli("report " + kSites, "SOURCE_DATE_EPOCH=soon").rc, 2);
+    EXPECT_EQ(Cli("diff " + kSites).rc, 2);
+    EXPECT_EQ(Cli("diff " + kSites + " --bts " + kSites + " --missing 0").rc, 2);
+    // A configuration without cabinet records cannot be described.
+    const CliRun bare = Cli("report " + kSites + " --index 3");
+    EXPECT_EQ(bare.rc, 1);
+    EXPECT_NE(bare.err.find("\"Bare Cabinet\" has no cabinet"), std::string::npos);
+    for (const char* cmd : {"report --help", "diff --help"})
+        EXPECT_EQ(Cli(cmd).rc, 0) << cmd;
+}

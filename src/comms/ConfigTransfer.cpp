@@ -312,7 +312,12 @@ void CConfigTransfer::FetchPassiveUnits() {
         data = m_context.commands->FetchPassiveUnits();
     }
     std::vector<CHWInfoSlotEntry> entries;
-    if (data.empty() || !blocks::DecodePassiveUnitBlock(data, entries) || entries.empty()) {
+    if (!data.empty() && !blocks::DecodePassiveUnitBlock(data, entries)) {
+        // More records than a BTS holds: the reply is broken, not an empty BTS.
+        SetStatus(kStepPassive, 0);
+        return;
+    }
+    if (entries.empty()) {
         SetStatus(kStepPassive, 2);
         return;
     }

@@ -25,7 +25,7 @@ void CableCandidate(CDataBaseKODA& db) {
         trx->Cabling().rxCombinerId = j;
         trx->Cabling().rxMainMulticoupler = 1;
         db.Antenna(j)->SetConnectedCombiner(j);
-        db.Antenna(j)->SetMhaType(2);
+        db.Antenna(j)->SetMhaType(3);
         db.Antenna(j)->SetAttenuation(9999);
     }
 }
@@ -34,8 +34,12 @@ TEST(TransferFlow, SendThenFetchGivesBackWhatWasSent) {
     SBench bench;
     ASSERT_TRUE(bench.connected);
     CableCandidate(bench.Candidate());
-    // The BTS reported the DDU the candidate uses.
+    // The BTS reported the DDU and the transceivers the candidate uses.
     AddUnit(bench.Bts(), kUnitKindDdu, 1, 903);
+    for (int j = 1; j <= 12; ++j) {
+        Trx(bench.Bts(), j)->SetType(Trx(bench.Candidate(), j)->TypeId());
+        Trx(bench.Bts(), j)->SetUpgrade(Trx(bench.Candidate(), j)->IsUpgrade());
+    }
     auto transfer = bench.Transfer();
     transfer.Download(false);
     EXPECT_TRUE(bench.host.questions.empty());

@@ -21,6 +21,13 @@ CSimBts::CSimBts(SSimScenario scenario)
 void CSimBts::NewConnection() {
     m_out.clear();
     m_request.clear();
+    ReportToNewClient();
+}
+
+void CSimBts::ReportToNewClient() {
+    for (const auto& m : m_scenario.reportOnConnect) {
+        m_unsolicited.push_back(m);
+    }
 }
 
 void CSimBts::QueueUplink(frame::Bytes message) {
@@ -90,6 +97,7 @@ void CSimBts::HandleMessage(std::span<const uint8_t> message) {
         QueueMessage({frame::kTypeSpeedAck, 0x00, 0x01, 0x00, 0x5F, 0x82, 0x00, 0x01,
                       static_cast<uint8_t>(code)});
         m_speedCode = code;
+        ReportToNewClient();
         return;
     }
     m_lastRequest.assign(message.begin(), message.end());

@@ -34,6 +34,7 @@ public:
 
 private:
     frame::Bytes Next();
+    void ReportToNewClient();
     frame::Bytes LinkStatus();
     void HandleMessage(std::span<const uint8_t> message);
     void QueueMessage(const frame::Bytes& message);

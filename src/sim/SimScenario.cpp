@@ -104,6 +104,10 @@ bool Parse(const json& root, SSimScenario& s, std::string& error) {
             s.replies[type[0]] = std::move(reply);
         }
     }
+    if (auto it = root.find("reportOnConnect");
+        it != root.end() && !HexList(*it, "reportOnConnect", s.reportOnConnect, error)) {
+        return false;
+    }
     if (auto it = root.find("stored"); it != root.end()) {
         if (!it->is_object()) {
             error = "stored must map operation codes to blocks in hex";

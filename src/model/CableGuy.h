@@ -91,7 +91,14 @@ private:
     void AdjustTargetType(CUnit& target, const CUnit& source, int trx, int cableType, bool changed,
                           int selector);
 
+    // Units by kind and displayed number while a rebuild runs, so that each cable does not
+    // search the configuration again; empty outside a rebuild.
+    void IndexUnits(const CDataBase& db);
+    CUnit* Indexed(int kind, int displayed) const;
+
     int m_mode = 0;
+    bool m_indexed = false;
+    std::array<std::array<CUnit*, 16>, 17> m_index{};
     bool m_txPart = false;
     bool m_writeThisTime = true;
     CUnit* m_lastTarget = nullptr;

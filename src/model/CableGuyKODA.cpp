@@ -11,7 +11,6 @@
 
 namespace {
 
-
 bool IsCombiner(int kind) {
     return kind == kUnitKindDdu || kind == kUnitKindRtc;
 }
@@ -43,6 +42,7 @@ void CCableGuyKODA::RebuildCables(int selector, int mode) {
     }
     m_mode = mode;
     db->ClearCables();
+    IndexUnits(*db);
 
     std::array<CUnitKTrx*, 13> trxs{};
     for (int n = 1; n <= 12; ++n) {
@@ -64,9 +64,33 @@ void CCableGuyKODA::RebuildCables(int selector, int mode) {
         }
     }
     BuildAntennaCables(selector);
+    m_indexed = false;
     if (m_site.SelectsBts(selector)) {
         m_site.RemoveOrMarkIdleCombiners(1, selector);
     }
+}
+
+void CCableGuyKODA::IndexUnits(const CDataBase& db) {
+    for (auto& row : m_index) {
+        row.fill(nullptr);
+    }
+    for (const auto& unit : db.Units()) {
+        const int kind = unit->Kind();
+        const int shown = unit->DisplayedNumber();
+        if (kind >= 0 && kind < static_cast<int>(m_index.size()) && shown >= 0 &&
+            shown < static_cast<int>(m_index[0].size()) && m_index[kind][shown] == nullptr) {
+            m_index[kind][shown] = unit.get();
+        }
+    }
+    m_indexed = true;
+}
+
+CUnit* CCableGuyKODA::Indexed(int kind, int displayed) const {
+    if (kind < 0 || kind >= static_cast<int>(m_index.size()) || displayed < 0 ||
+        displayed >= static_cast<int>(m_index[0].size())) {
+        return nullptr;
+    }
+    return m_index[kind][displayed];
 }
 
 void CCableGuyKODA::BuildTx(CDataBase& db, CUnitKTrx& trx, int selector) {
@@ -212,7 +236,9 @@ CUnit* CCableGuyKODA::FindTarget(int targetKind, int targetNumber, int reference
         }
         displayed = t.displayed;
     }
-    if (CUnit* unit = m_site.FindUnitByDisplayedNumber(targetKind, displayed, selector)) {
+    CUnit* unit = m_indexed ? Indexed(targetKind, displayed)
+                            : m_site.FindUnitByDisplayedNumber(targetKind, displayed, selector);
+    if (unit != nullptr) {
         return unit;
     }
     if (!IsCombiner(targetKind) || !m_site.SelectsBts(selector) || displayed < 1) {
@@ -223,6 +249,9 @@ CUnit* CCableGuyKODA::FindTarget(int targetKind, int targetNumber, int reference
     CUnit* created = m_site.CreateCombinerUnit(targetKind, number, selector);
     if (created != nullptr) {
         created->SetIdle(true);
+        if (m_indexed && displayed < static_cast<int>(m_index[0].size())) {
+            m_index[targetKind][displayed] = created;
+        }
     }
     return created;
 }
@@ -304,7 +333,9 @@ void CCableGuyKODA::AdjustTargetType(CUnit& target, const CUnit& source, int trx
     if (source.Kind() == kUnitKindTrx || cableType == kCableAntenna) {
         band = source.Band();
     } else if (!changed) {
-        if (const CUnit* owner = m_site.FindUnit(kUnitKindTrx, trx, selector)) {
+        const CUnit* owner =
+            m_indexed ? Indexed(kUnitKindTrx, trx) : m_site.FindUnit(kUnitKindTrx, trx, selector);
+        if (owner != nullptr) {
             band = owner->Band();
         }
     }

@@ -19,3 +19,18 @@ int CCabling::CableClass() const {
         return 0;
     }
 }
+
+int CCabling::CableType() const {
+    switch (m_startKind) {
+    case kConnCombinerAntenna:
+        return kCableAntenna;
+    case kConnTxMark:
+        return kCableTx;
+    case kConnRxMainMark:
+        return kCableRxMain;
+    case kConnRxDivMark:
+        return kCableRxDiv;
+    default:
+        return CableClass();
+    }
+}

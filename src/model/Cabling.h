@@ -27,6 +27,9 @@ public:
 
     // 1 TX, 2 RX main, 3 RX diversity, 0 other (antenna and marker cables).
     int CableClass() const;
+    // The cable type the cable belongs to (1 TX, 2 RX main, 3 RX diversity, 5 antenna), marker
+    // cables included; 0 for none.
+    int CableType() const;
 
     bool Changed() const { return m_changed; }
     void SetChanged(bool changed) { m_changed = changed; }

@@ -124,6 +124,14 @@ const CAntenna* CDataBaseKODA::Antenna(int number) const {
     return number >= 1 && number <= kAntennas ? &m_antennas[number - 1] : nullptr;
 }
 
+std::string CDataBaseKODA::AntennaAttenuationText(int number) const {
+    const CAntenna* antenna = Antenna(number);
+    if (antenna == nullptr || FindUnit(kUnitKindMha, number) == nullptr) {
+        return "Invalid unit";
+    }
+    return antenna->AttenuationText();
+}
+
 void CDataBaseKODA::CopyFamilySettings(const CDataBase& other) {
     const auto* o = dynamic_cast<const CDataBaseKODA*>(&other);
     if (o == nullptr) {

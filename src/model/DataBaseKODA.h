@@ -59,6 +59,9 @@ public:
     // Antenna 1-12; nullptr outside.
     CAntenna* Antenna(int number);
     const CAntenna* Antenna(int number) const;
+    // The attenuation text of antenna 1-12; "Invalid unit" when the configuration has no MHA of
+    // that number to carry it.
+    std::string AntennaAttenuationText(int number) const;
 
 protected:
     void CopyFamilySettings(const CDataBase& other) override;

@@ -30,6 +30,15 @@ TEST_F(CablingTest, DrawnCableWithoutTransceiverIsRefused) {
     EXPECT_EQ(Guy().ApplyDrawnCable(drawn), 0);
     EXPECT_EQ(host.messages, (std::vector<std::string>{"RVx unit is zero"}));
     EXPECT_EQ(site.UndoCount(), undo);
+
+    // While the read-only BTS configuration is shown nothing is recorded and no step undone.
+    site.PushUndoStep("Earlier edit");
+    site.SetShowBts(true);
+    CCabling toDdu = Drawn(&Trx(1), kConnTxOut, 1, ddu, kConnTxIn, 1);
+    EXPECT_EQ(Guy().ApplyDrawnCable(toDdu), 0);
+    site.SetShowBts(false);
+    EXPECT_EQ(site.UndoCount(), undo + 1);
+    EXPECT_EQ(Refs(1).txCombinerId, 0);
 }
 
 TEST_F(CablingTest, DrawnCablesRecordReferencesAndShareThem) {

@@ -70,6 +70,7 @@ TEST_F(CablingTest, TxChainThroughWbcToCombinersAndExternalCabinet) {
     for (const auto& c : Db().Cables()) {
         if (c->IsMarker() && c->End() == rtc) {
             EXPECT_EQ(c->StartKind(), kConnTxMark);
+            EXPECT_EQ(c->CableType(), kCableTx);
             EXPECT_EQ(c->EndIndex(), 1); // the main port's mark
         }
     }
@@ -122,6 +123,7 @@ TEST_F(CablingTest, RxDiversityPathsAndExternalCabinetDirectToTrx) {
     EXPECT_EQ(feed[0]->StartKind(), kConnRxDivOut);
     EXPECT_EQ(feed[0]->EndKind(), kConnRxDivIn);
     EXPECT_EQ(feed[0]->CableClass(), 3);
+    EXPECT_EQ(feed[0]->CableType(), kCableRxDiv);
     auto ext = Between(site.ExternalUnit(17), &Trx(2));
     ASSERT_EQ(ext.size(), 1u);
     EXPECT_EQ(ext[0]->CableClass(), 3);
@@ -190,7 +192,14 @@ TEST_F(CablingTest, AntennaCablesFollowRecordsAndCandidateLinks) {
     EXPECT_EQ(a[0]->StartKind(), kConnCombinerAntenna);
     EXPECT_EQ(a[0]->StartIndex(), 2);
     EXPECT_EQ(a[0]->EndKind(), kConnMhaAntenna);
+    EXPECT_EQ(a[0]->CableClass(), 0);
+    EXPECT_EQ(a[0]->CableType(), kCableAntenna);
     EXPECT_EQ(Between(rtc, Db().FindUnit(kUnitKindMha, 2))[0]->StartIndex(), 2);
+
+    Db().Antenna(2)->SetAttenuation(250);
+    EXPECT_EQ(Db().AntennaAttenuationText(2), "+2.50");
+    Db().DeleteUnit(Db().FindUnit(kUnitKindMha, 12));
+    EXPECT_EQ(Db().AntennaAttenuationText(12), "Invalid unit");
 
     // A connection chosen on the MHA but not yet recorded is drawn in its place.
     Db().Find<CUnitKMHA>(kUnitKindMha, 1)->SetLinkValue(1);
@@ -236,4 +245,22 @@ TEST_F(CablingTest, BtsConfigurationCreatesMissingCombinersAndWakesUpgradeTrxs) 
     Refs(4).txCombinerId = 4;
     Rebuild();
     EXPECT_EQ(site.FindUnitByDisplayedNumber(kUnitKindDdu, 2, kSelectCandidate), nullptr);
+}
+
+TEST_F(CablingTest, SubBandCombinerSurvivesABandChangeThroughTheSiteTable) {
+    auto* ddu = AddDdu(1);
+    ddu->SetTypeByNumber(63); // sub band H, a 900 type
+    Trx(1).AdaptToBand(kBand900);
+    ASSERT_EQ(Trx(1).Band(), kBand900);
+    Refs(1).txCombinerId = 1;
+    Guy().RebuildCables(1, 1);
+    EXPECT_EQ(ddu->TypeId(), 63);
+    EXPECT_EQ(site.RememberedCombinerTypes()[1], 63);
+
+    // Mode 0 remembers in the rules' own table and leaves the site's alone.
+    ddu->SetTypeByNumber(44);
+    Rebuild();
+    EXPECT_NE(Guy().RememberedType(1), 0);
+    EXPECT_EQ(site.RememberedCombinerTypes()[1], 63);
+    EXPECT_EQ(ddu->TypeId(), 63);
 }

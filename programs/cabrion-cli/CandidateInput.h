@@ -7,6 +7,7 @@
 #include <string>
 
 #include "FileInput.h"
+#include "files/SCFParseError.h"
 #include "files/TextCodec.h"
 #include "files/xml/PlanTextCodec.h"
 #include "model/BtsConfiguration.h"
@@ -31,9 +32,10 @@ inline void AddConfigChoice(CLI::App& app, ConfigChoice& choice, const std::stri
 }
 
 // A site whose candidate is the chosen configuration of the file. On failure says why on
-// standard error and gives the exit code to return.
+// standard error and gives the exit code to return. Problems the reader found in the chosen
+// configuration are counted and mentioned, but do not stop the command.
 inline int LoadCandidate(const std::string& path, const ConfigChoice& choice, CSiteKODA& site,
-                         std::string& configName) {
+                         std::string& configName, int& problems) {
     CSiteSCFile file;
     if (const int rc = OpenSiteFile(path, file); rc != kExitOk) {
         return rc;
@@ -67,6 +69,14 @@ inline int LoadCandidate(const std::string& path, const ConfigChoice& choice, CS
         record = sites[choice.index - 1].get();
     }
     configName = record->name;
+    problems = 0;
+    for (const CSCFParseError& e : file.Errors()) {
+        problems += e.site == record ? 1 : 0;
+    }
+    if (problems > 0) {
+        std::cerr << path << ": " << problems << " problem(s) in configuration \""
+                  << Cp1252ToUtf8(record->name) << "\"; cabrion-cli validate lists them\n";
+    }
     if (!site.BuildFromSiteRecord(*record, 0)) {
         std::cerr << path << ": configuration \"" << Cp1252ToUtf8(record->name)
                   << "\" has no cabinet\n";
@@ -77,10 +87,11 @@ inline int LoadCandidate(const std::string& path, const ConfigChoice& choice, CS
 
 // Makes the chosen configuration of the file the configuration currently in BTS, as if it had
 // just been fetched.
-inline int LoadBtsConfiguration(const std::string& path, const ConfigChoice& choice) {
+inline int LoadBtsConfiguration(const std::string& path, const ConfigChoice& choice,
+                                int& problems) {
     CSiteKODA other;
     std::string name;
-    if (const int rc = LoadCandidate(path, choice, other, name); rc != kExitOk) {
+    if (const int rc = LoadCandidate(path, choice, other, name, problems); rc != kExitOk) {
         return rc;
     }
     auto bts = std::make_unique<CDataBaseKODA>();

@@ -18,10 +18,14 @@ struct DiffOptions {
 int RunDiff(const DiffOptions& o) {
     CSiteKODA site;
     std::string configName;
-    if (const int rc = cli::LoadCandidate(o.path, o.choice, site, configName); rc != cli::kExitOk)
+    int problems = 0;
+    int btsProblems = 0;
+    if (const int rc = cli::LoadCandidate(o.path, o.choice, site, configName, problems);
+        rc != cli::kExitOk)
         return rc;
     CBtsConfiguration::Drop();
-    if (const int rc = cli::LoadBtsConfiguration(o.btsPath, o.btsChoice); rc != cli::kExitOk)
+    if (const int rc = cli::LoadBtsConfiguration(o.btsPath, o.btsChoice, btsProblems);
+        rc != cli::kExitOk)
         return rc;
 
     CConfigInfoKODA info(&site);
@@ -36,7 +40,7 @@ int RunDiff(const DiffOptions& o) {
     if (info.MissingInformation(o.namesPerLine))
         std::cout << '\n' << Cp1252ToUtf8(info.MissingInformationText());
     CBtsConfiguration::Drop();
-    return allSame ? cli::kExitOk : cli::kExitProblems;
+    return allSame && problems + btsProblems == 0 ? cli::kExitOk : cli::kExitProblems;
 }
 
 cli::CommandRegistrar reg("diff", [](CLI::App& app) {

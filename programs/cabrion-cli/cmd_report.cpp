@@ -49,11 +49,15 @@ std::string BaseName(const std::string& path) {
 int RunReport(const ReportOptions& o) {
     CSiteKODA site;
     std::string configName;
-    if (const int rc = cli::LoadCandidate(o.path, o.choice, site, configName); rc != cli::kExitOk)
+    int problems = 0;
+    int btsProblems = 0;
+    if (const int rc = cli::LoadCandidate(o.path, o.choice, site, configName, problems);
+        rc != cli::kExitOk)
         return rc;
     CBtsConfiguration::Drop();
     if (!o.btsPath.empty()) {
-        if (const int rc = cli::LoadBtsConfiguration(o.btsPath, o.btsChoice); rc != cli::kExitOk)
+        if (const int rc = cli::LoadBtsConfiguration(o.btsPath, o.btsChoice, btsProblems);
+            rc != cli::kExitOk)
             return rc;
     }
 
@@ -67,14 +71,17 @@ int RunReport(const ReportOptions& o) {
     if (o.output.empty()) {
         const std::string bytes = report.Buffer().FileBytes();
         std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return std::cout.good() ? cli::kExitOk : cli::kExitUsage;
+        if (!std::cout.flush())
+            return cli::kExitUsage;
+    } else {
+        const std::string target = CConfigurationReport::WithReportExtension(o.output);
+        if (const CSaveResult saved = report.Buffer().Write(target); !saved) {
+            std::cerr << CConfigurationReport::kSaveFailed << "\n" << saved.error << "\n";
+            return cli::kExitUsage;
+        }
     }
-    const std::string target = CConfigurationReport::WithReportExtension(o.output);
-    if (const CSaveResult saved = report.Buffer().Write(target); !saved) {
-        std::cerr << CConfigurationReport::kSaveFailed << "\n" << saved.error << "\n";
-        return cli::kExitUsage;
-    }
-    return cli::kExitOk;
+    // The report is written all the same; the exit code tells a script the input was not clean.
+    return problems + btsProblems > 0 ? cli::kExitProblems : cli::kExitOk;
 }
 
 cli::CommandRegistrar reg("report", [](CLI::App& app) {

@@ -104,6 +104,22 @@ TEST(ReportCli, DiffListsEveryView) {
     EXPECT_TRUE(differs.out.ends_with("\tOK\n\nMissing Antenna Settings for:\nHYGx 1b\n\n"));
 }
 
+TEST(ReportCli, ProblemsInTheChosenConfigurationAreReported) {
+    std::string bytes = ReadAll(kSites);
+    const std::string after = "\"Harbour Planned\"\r\n";
+    bytes.insert(bytes.find(after) + after.size(), "\\NO_SUCH_KEYWORD         1\r\n");
+    const std::string path = ::testing::TempDir() + "report_cli_problem.hwc";
+    std::ofstream(path, std::ios::binary) << bytes;
+
+    const CliRun planned = Cli("report " + path);
+    EXPECT_EQ(planned.rc, 1);
+    EXPECT_NE(planned.out.find("Config. name:   Harbour Planned"), std::string::npos);
+    EXPECT_NE(planned.err.find("1 problem(s) in configuration \"Harbour Planned\""),
+              std::string::npos);
+    EXPECT_EQ(Cli("report " + path + " --index 2").rc, 0);
+    std::filesystem::remove(path);
+}
+
 TEST(ReportCli, UsageAndUnreadableInput) {
     EXPECT_EQ(Cli("report " + kSites + " --index 4").rc, 2);
     EXPECT_EQ(Cli("report " + kSites + " --config Nowhere").rc, 2);

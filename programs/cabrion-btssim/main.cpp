@@ -68,6 +68,10 @@ int main(int argc, char** argv) {
         std::cerr << "cabrion-btssim: " << error << '\n';
         return 2;
     }
+    if (scenarioFile.empty()) {
+        // Out of the box the BTS is a supported one that reports itself.
+        scenario.bts = SSimBtsModel::Default();
+    }
     auto& f = scenario.faults;
     f.closeAfterFrames = closeAfter.value_or(f.closeAfterFrames);
     f.refuseAfterDrop = f.refuseAfterDrop || refuseAfterDrop;

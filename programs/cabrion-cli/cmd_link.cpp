@@ -5,7 +5,14 @@
 #include "comms/CommsClient.h"
 #include "comms/CommsReport.h"
 #include "comms/CommunicationBTS.h"
+#include "comms/MMIServ.h"
+#include "comms/ObjectMaps.h"
 #include "comms/SobriquetFile.h"
+#include "comms/UpLinkMessageParser.h"
+#include "model/BtsConfiguration.h"
+#include "model/DataBase.h"
+#include "model/SiteKODA.h"
+#include "rules/HwScenario.h"
 #include "sim/SIMTransactServer.h"
 
 #include <chrono>
@@ -38,11 +45,11 @@ public:
             std::cout << hex;
         }
         std::cout << std::endl;
+        CUpLinkMessageParser::Instance().Parse(message);
     }
 
     bool linkCameUp = false;
 
-private:
     // One report per line: line breaks in the texts are written as escapes.
     static std::string Escaped(const std::string& text) {
         std::string out;
@@ -58,6 +65,48 @@ private:
         return out;
     }
 };
+
+// The document's side of the BTS object model: event log lines and messages go to the output,
+// the reported objects fill the "Currently in BTS" side of a site of our own.
+class CPrintingBtsHost : public IBtsHost {
+public:
+    CSite* Site() override { return &m_site; }
+    void AddEventLine(const std::string& time, const std::string& text) override {
+        std::cout << "event " << (time.empty() ? std::string("        ") : time) << ' ' << text
+                  << std::endl;
+    }
+    void ShowMessage(const std::string& text) override {
+        std::cout << "message " << CPrintingClient::Escaped(text) << std::endl;
+    }
+    void ReportProblem(const std::string& text) override {
+        std::cout << "problem " << text << std::endl;
+    }
+
+private:
+    CSiteKODA m_site;
+};
+
+void PrintObjects(CMMIServ& server) {
+    for (const auto& object : server.Objects().Objects()) {
+        std::cout << "object class=" << object->objectClass << " index=" << object->index
+                  << " name=" << object->name << " state=" << objects::StateText(object->state)
+                  << std::endl;
+    }
+    const CDataBase* bts = CBtsConfiguration::Get();
+    if (bts == nullptr) {
+        return;
+    }
+    for (const auto& unit : bts->Units()) {
+        if (!unit->IsUpgrade()) {
+            std::cout << "bts-unit kind=" << unit->Kind() << " number=" << unit->DisplayedNumber()
+                      << " name=" << unit->DisplayName() << std::endl;
+        }
+    }
+    for (const auto& logical : bts->LogicalUnits()) {
+        std::cout << "bts-logical " << logical->DisplayName()
+                  << " state=" << objects::StateText(logical->State()) << std::endl;
+    }
+}
 
 } // namespace
 
@@ -79,6 +128,10 @@ static cli::CommandRegistrar reg("link", [](CLI::App& app) {
                    "Take the target from the sobriquet file ($CABRION_SOBRIQUETS or "
                    "~/.config/Torvane/sobriquets.ini)");
     app.add_flag("--simulator", *simulator, "Use the built-in simulated BTS instead of a target");
+    auto listObjects = std::make_shared<bool>(false);
+    app.add_flag("--objects", *listObjects,
+                 "At the end, print the BTS objects (class, index, name, state) and the "
+                 "configuration currently in BTS");
     return [=]() -> int {
         std::string text = *target;
         if (text.empty() && !nickname->empty()) {
@@ -96,8 +149,13 @@ static cli::CommandRegistrar reg("link", [](CLI::App& app) {
         hub.SetSettings({1, *maxSpeed});
         hub.SetMessageSink([](const std::string& m) { std::cerr << m << '\n'; });
         hub.SetSimulatorFactory([](const CConnectParams& params, CCommunicationBTS& h) {
-            return std::make_unique<CSIMTransactServer>(params, h);
+            SSimScenario scenario;
+            scenario.bts = SSimBtsModel::Default();
+            return std::make_unique<CSIMTransactServer>(params, h, scenario);
         });
+        CPrintingBtsHost btsHost;
+        CMMIServ& server = CMMIServ::Instance();
+        server.SetHost(&btsHost);
         CPrintingClient client(hub);
         const int kind = *simulator                                 ? kConnSimulator
                          : text.find("WP=COM") != std::string::npos ? kConnLocal
@@ -117,9 +175,19 @@ static cli::CommandRegistrar reg("link", [](CLI::App& app) {
             const auto left =
                 std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
             hub.WaitAndPump(std::min(left, std::chrono::milliseconds(100)));
+            if (hub.Server() == nullptr) {
+                break; // the link was stopped, for one by an unsupported BTS
+            }
+            server.HwScenario().Tick();
         }
         hub.StopConnection();
         hub.Pump();
-        return client.linkCameUp ? cli::kExitOk : cli::kExitProblems;
+        server.HwScenario().Stop();
+        if (*listObjects) {
+            PrintObjects(server);
+        }
+        server.SetHost(nullptr);
+        CBtsConfiguration::Drop();
+        return client.linkCameUp && !server.unsupported ? cli::kExitOk : cli::kExitProblems;
     };
 });

@@ -13,7 +13,13 @@ CCommunicationBTS::CCommunicationBTS() : m_factory(DefaultCommServerFactory(m_ti
 
 CCommunicationBTS::~CCommunicationBTS() {
     m_server.reset();
-    m_lock->Close();
+    ReleaseLock();
+}
+
+void CCommunicationBTS::ReleaseLock() {
+    if (m_lock) {
+        m_lock->Release();
+    }
 }
 
 void CCommunicationBTS::SetTimings(const SLinkTimings& timings) {
@@ -22,8 +28,8 @@ void CCommunicationBTS::SetTimings(const SLinkTimings& timings) {
 }
 
 void CCommunicationBTS::SetLockDirectory(const std::string& directory) {
-    m_lock->Close();
-    m_lock = std::make_shared<CRemoteConnectionLock>(directory);
+    ReleaseLock();
+    m_lockDirectory = directory;
 }
 
 void CCommunicationBTS::Tell(const std::string& message) {
@@ -46,7 +52,7 @@ int CCommunicationBTS::StartConnection(int kind, const std::string& target) {
 
     CConnectParams params(m_settings.comPort, m_settings.maxSpeedIndex);
     if (kind == kConnSimulator) {
-        m_lock->Close();
+        ReleaseLock();
         params.SetSimulator();
         m_server = m_simulator ? m_simulator(params, *this) : nullptr;
         if (!m_server) {
@@ -60,7 +66,14 @@ int CCommunicationBTS::StartConnection(int kind, const std::string& target) {
         params.SetTarget(text);
     }
     const bool remote = params.GetKind() == kConnRemote;
-    if (!m_lock->Take(params.RemoteLockName())) {
+    // A new connection lets go of the previous one's lock before taking its own.
+    ReleaseLock();
+    // Per user, as before: the user's runtime folder rather than the machine-wide one that the
+    // lock would pick for its "Global\" name.
+    m_lock = std::make_shared<CNamedLock>(params.RemoteLockName(),
+                                          m_lockDirectory.empty() ? CNamedLock::DefaultDirectory()
+                                                                  : m_lockDirectory);
+    if (m_lock->TryAcquire() != CNamedLock::Result::Acquired) {
         DispatchReport(std::make_unique<CCommsReport>(CCommsReport::kInformation,
                                                       remote ? CCommsReport::kRemoteDuplicate
                                                              : CCommsReport::kComPortInUse));
@@ -74,7 +87,13 @@ int CCommunicationBTS::StartConnection(int kind, const std::string& target) {
 }
 
 void CCommunicationBTS::StopConnection() {
-    m_lock->Close();
+    ReleaseLock();
+    if (m_pumping) {
+        // A client stops the link while the server is handing it a message: the server lives
+        // on until its hand-over has returned.
+        m_retired = std::move(m_server);
+        return;
+    }
     m_server.reset();
 }
 
@@ -147,9 +166,15 @@ void CCommunicationBTS::DispatchUplink(std::span<const uint8_t> message) {
 }
 
 int CCommunicationBTS::Pump() {
+    const bool outer = !m_pumping;
+    m_pumping = true;
     int count = m_relay->Pump(*this);
     if (m_server) {
         m_server->Pump();
+    }
+    if (outer) {
+        m_pumping = false;
+        m_retired.reset();
     }
     return count;
 }

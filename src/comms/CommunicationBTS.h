@@ -6,8 +6,8 @@
 #include "comms/BaseTransactServer.h"
 #include "comms/LinkRelay.h"
 #include "comms/LinkTimings.h"
-#include "comms/RemoteConnectionLock.h"
 #include "comms/TransactServer.h"
+#include "model/NamedLock.h"
 
 #include <array>
 #include <functional>
@@ -72,6 +72,7 @@ public:
 
 private:
     void Tell(const std::string& message);
+    void ReleaseLock();
 
     SLinkSettings m_settings;
     SLinkTimings m_timings;
@@ -80,7 +81,10 @@ private:
     std::function<std::string()> m_targetQuery;
     std::function<void(const std::string&)> m_sink;
     std::shared_ptr<CLinkRelay> m_relay = std::make_shared<CLinkRelay>();
-    std::shared_ptr<CRemoteConnectionLock> m_lock = std::make_shared<CRemoteConnectionLock>();
+    std::string m_lockDirectory;
+    std::shared_ptr<CNamedLock> m_lock; // the lock of the current connection
     std::unique_ptr<CBaseTransactServer> m_server;
+    std::unique_ptr<CBaseTransactServer> m_retired; // stopped during a pump
+    bool m_pumping = false;
     std::array<CCommsClient*, kClientSlots> m_clients{};
 };

@@ -1,6 +1,7 @@
 #include "comms/SerialCommServer.h"
 
 #include "comms/ConnectParams.h"
+#include "model/SerialPortNames.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -30,16 +31,12 @@ speed_t TermiosSpeed(int baud) {
 
 } // namespace
 
-std::string DefaultComDevicePath(int com) {
-    const std::string variable = "CABRION_COM" + std::to_string(com);
-    if (const char* path = std::getenv(variable.c_str()); path && *path) {
-        return path;
-    }
-    return "/dev/ttyS" + std::to_string(com - 1);
-}
-
 CSerialCommServer::CSerialCommServer(const SLinkTimings& timings, ComPortResolver resolver)
-    : CStreamCommServer(timings.exchangeTimeout), m_resolver(std::move(resolver)) {}
+    : CStreamCommServer(timings.exchangeTimeout), m_resolver(std::move(resolver)) {
+    if (!m_resolver) {
+        m_resolver = [](int com) { return CSerialPortNames().DevicePath(com); };
+    }
+}
 
 void CSerialCommServer::OnClosedByPeer() {
     SetError(kMajorLocal, kMinorIo, "The serial line was closed");

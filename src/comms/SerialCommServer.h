@@ -10,14 +10,11 @@
 // Maps a COM number to its device path.
 using ComPortResolver = std::function<std::string(int com)>;
 
-// COM n is the device named by the environment variable CABRION_COM<n> when set, else
-// /dev/ttyS<n-1>.
-std::string DefaultComDevicePath(int com);
-
 class CSerialCommServer : public CStreamCommServer {
 public:
+    // Without a resolver COM n is the device the serial port names give it.
     explicit CSerialCommServer(const SLinkTimings& timings = {},
-                               ComPortResolver resolver = DefaultComDevicePath);
+                               ComPortResolver resolver = nullptr);
 
 protected:
     int Open(const std::string& target) override;

@@ -15,7 +15,7 @@ CommServerFactory DefaultCommServerFactory(const SLinkTimings& timings) {
 
 CTransactServer::CTransactServer(const CConnectParams& params, std::shared_ptr<CLinkRelay> relay,
                                  CommServerFactory factory, const SLinkTimings& timings,
-                                 std::shared_ptr<CRemoteConnectionLock> lock)
+                                 std::shared_ptr<CNamedLock> lock)
     : m_shared(params), m_relay(std::move(relay)), m_timings(timings), m_lock(std::move(lock)) {
     m_shared.desiredSpeed = params.GetSpeedCode();
     m_shared.wake.Reset();
@@ -89,7 +89,7 @@ void CTransactServer::LinkThread(CommServerFactory factory) {
     m_relay->QueueReport(
         std::make_unique<CCommsReport>(CCommsReport::kNoConnection, CCommsReport::kNone));
     if (m_lock) {
-        m_lock->Close();
+        m_lock->Release();
     }
     m_ended = true;
     m_shared.threadEnded.Set();

@@ -7,7 +7,7 @@
 #include "comms/LinkRelay.h"
 #include "comms/LinkShared.h"
 #include "comms/LinkTimings.h"
-#include "comms/RemoteConnectionLock.h"
+#include "model/NamedLock.h"
 
 #include <functional>
 #include <memory>
@@ -24,7 +24,7 @@ public:
     // The lock, when given, is released when the link thread ends.
     CTransactServer(const CConnectParams& params, std::shared_ptr<CLinkRelay> relay,
                     CommServerFactory factory, const SLinkTimings& timings = {},
-                    std::shared_ptr<CRemoteConnectionLock> lock = nullptr);
+                    std::shared_ptr<CNamedLock> lock = nullptr);
     ~CTransactServer() override;
 
     void SetMaxSpeed(int index) override;
@@ -44,7 +44,7 @@ private:
     CLinkShared m_shared;
     std::shared_ptr<CLinkRelay> m_relay;
     SLinkTimings m_timings;
-    std::shared_ptr<CRemoteConnectionLock> m_lock;
+    std::shared_ptr<CNamedLock> m_lock;
     // Set by the link thread before it signals started; null when the service is missing.
     std::mutex m_serverMutex;
     std::atomic<CCommServer*> m_server{nullptr};

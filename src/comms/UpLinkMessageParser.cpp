@@ -8,6 +8,8 @@
 #include "model/Unit.h"
 #include "rules/HwScenario.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace {

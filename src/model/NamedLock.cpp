@@ -43,6 +43,7 @@ CNamedLock::~CNamedLock() {
 }
 
 CNamedLock::Result CNamedLock::TryAcquire() {
+    std::lock_guard lock(m_mutex);
     if (m_fd >= 0) {
         return Result::Acquired;
     }
@@ -70,6 +71,7 @@ CNamedLock::Result CNamedLock::TryAcquire() {
 }
 
 void CNamedLock::Release() {
+    std::lock_guard lock(m_mutex);
     if (m_fd < 0) {
         return;
     }

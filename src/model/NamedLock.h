@@ -3,6 +3,7 @@
 // releases it or ends, and every other attempt fails at once. Used to decide which running copy
 // may write settings and to keep two links off the same BTS.
 
+#include <mutex>
 #include <string>
 
 class CNamedLock {
@@ -20,10 +21,14 @@ public:
     CNamedLock(const CNamedLock&) = delete;
     CNamedLock& operator=(const CNamedLock&) = delete;
 
-    // Never blocks. Calling it again while holding the lock returns Acquired.
+    // Never blocks. Calling it again while holding the lock returns Acquired. Both may be called
+    // from any thread: a link thread lets go of its connection's lock when it ends.
     Result TryAcquire();
     void Release();
-    bool IsHeld() const { return m_fd >= 0; }
+    bool IsHeld() const {
+        std::lock_guard lock(m_mutex);
+        return m_fd >= 0;
+    }
 
     const std::string& Name() const { return m_name; }
     // The file that carries the lock; names may hold any character, the file name never does.
@@ -40,6 +45,7 @@ public:
 private:
     std::string m_name;
     std::string m_path;
+    mutable std::mutex m_mutex;
     int m_fd = -1;
     int m_lastError = 0;
 };

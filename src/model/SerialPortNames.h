@@ -27,7 +27,8 @@ public:
     // "COM" followed by the decimal number.
     static std::string ComName(int number);
 
-    // Device path for a port number, empty when no device carries that number.
+    // Device path for a port number, empty when no device carries that number. The environment
+    // variable CABRION_COM<n>, when set, names the device of COM n before anything else.
     std::string DevicePath(int number) const;
     // Port number of a device (full path or name inside the device folder), 0 when it has none.
     int Number(std::string_view device) const;

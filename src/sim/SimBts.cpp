@@ -1,5 +1,7 @@
 #include "sim/SimBts.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr uint8_t kTypeAck = 0x81;
@@ -16,17 +18,92 @@ CSimBts::CSimBts(SSimScenario scenario)
     for (auto& m : m_scenario.uplink) {
         m_unsolicited.push_back(m);
     }
+    if (m_scenario.bts) {
+        std::stable_sort(
+            m_scenario.bts->events.begin(), m_scenario.bts->events.end(),
+            [](const SSimEvent& a, const SSimEvent& b) { return a.afterMs < b.afterMs; });
+        m_reportDue = true;
+    }
 }
 
 void CSimBts::NewConnection() {
     m_out.clear();
     m_request.clear();
     ReportToNewClient();
+    // Every new client sees the BTS report itself again, and its changes from the start.
+    m_reportDue = m_scenario.bts.has_value();
+    m_linkUpAt.reset();
+    m_nextEvent = 0;
 }
 
 void CSimBts::ReportToNewClient() {
     for (const auto& m : m_scenario.reportOnConnect) {
         m_unsolicited.push_back(m);
+    }
+}
+
+void CSimBts::ReportItself() {
+    m_reportDue = false;
+    m_linkUpAt = std::chrono::steady_clock::now();
+    const SSimBtsModel& model = *m_scenario.bts;
+    m_unsolicited.push_back(simmsg::BtsReported(model));
+    m_unsolicited.push_back(simmsg::InformationStatus(model));
+    m_unsolicited.push_back(simmsg::DeviceStatus(model));
+}
+
+void CSimBts::QueueDueEvents() {
+    if (!m_scenario.bts || !m_linkUpAt) {
+        return;
+    }
+    const auto& events = m_scenario.bts->events;
+    const auto elapsed = std::chrono::steady_clock::now() - *m_linkUpAt;
+    while (m_nextEvent < events.size() &&
+           elapsed >= std::chrono::milliseconds(events[m_nextEvent].afterMs)) {
+        const SSimEvent& e = events[m_nextEvent++];
+        int code = 0;
+        int index = 0;
+        SimObjectCode(e.kind, e.index, code, index);
+        if (e.state >= 0 || e.lost) {
+            m_unsolicited.push_back(simmsg::OneStatus(code, index, e.lost, std::max(e.state, 0)));
+        }
+        if (e.alarm >= 0) {
+            m_unsolicited.push_back(simmsg::Alarm(code, index, e.alarm, e.severity, e.level));
+        }
+    }
+}
+
+bool CSimBts::AnswerAsBts(std::span<const uint8_t> request) {
+    const SSimBtsModel& model = *m_scenario.bts;
+    const frame::Bytes ack = {kTypeAck, 0x00, request[2], request[3], 0x00, 0x00, 0x00, 0x01};
+    switch (request[0]) {
+    case 0x9C:
+        // Byte 7: 1 asks for every identity, 0 for the attributes of the identity that follows
+        // (its class at byte 8 and its index at byte 23).
+        if (request.size() > 7 && request[7] == 1) {
+            QueueMessage(simmsg::Identities(model));
+        } else if (request.size() > 23) {
+            const frame::Bytes answer = simmsg::Attributes(model, request[8], request[23]);
+            if (!answer.empty()) {
+                QueueMessage(answer);
+            }
+        }
+        QueueMessage(ack);
+        return true;
+    case 0xF2: {
+        QueueMessage(ack);
+        int code = 0;
+        int index = 0;
+        SimObjectCode("BCF", 1, code, index);
+        constexpr int kAutodetecting = 1;
+        QueueMessage(simmsg::OneStatus(code, index, false, kAutodetecting));
+        QueueMessage(simmsg::OneStatus(code, index, false, model.bcfState));
+        return true;
+    }
+    case 0xF3:
+        QueueMessage(ack);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -56,12 +133,18 @@ frame::Bytes CSimBts::LinkStatus() {
 }
 
 frame::Bytes CSimBts::Next() {
+    QueueDueEvents();
     if (m_out.empty() && !m_unsolicited.empty()) {
         QueueMessage(m_unsolicited.front());
         m_unsolicited.pop_front();
     }
     if (m_out.empty()) {
-        return LinkStatus();
+        // The link is up once a status went out; the BTS then tells what it is.
+        frame::Bytes status = LinkStatus();
+        if (m_reportDue) {
+            ReportItself();
+        }
+        return status;
     }
     frame::Bytes f = std::move(m_out.front());
     m_out.pop_front();
@@ -102,6 +185,10 @@ void CSimBts::HandleMessage(std::span<const uint8_t> message) {
     }
     m_lastRequest.assign(message.begin(), message.end());
     const auto scripted = m_scenario.replies.find(type);
+    if (scripted == m_scenario.replies.end() && m_scenario.bts && message.size() >= 4 &&
+        AnswerAsBts(message)) {
+        return;
+    }
     if (scripted != m_scenario.replies.end()) {
         for (const auto& m : scripted->second.uplinkBefore) {
             QueueMessage(m);

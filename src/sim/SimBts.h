@@ -6,7 +6,9 @@
 #include "sim/SimConfigStore.h"
 #include "sim/SimScenario.h"
 
+#include <chrono>
 #include <deque>
+#include <optional>
 #include <span>
 
 class CSimBts {
@@ -39,6 +41,10 @@ private:
     void HandleMessage(std::span<const uint8_t> message);
     void QueueMessage(const frame::Bytes& message);
     frame::Bytes ReplyTo(std::span<const uint8_t> request) const;
+    // The BTS's own behaviour: reports after link-up, delayed events and its answers.
+    void ReportItself();
+    void QueueDueEvents();
+    bool AnswerAsBts(std::span<const uint8_t> request);
 
     SSimScenario m_scenario;
     CSimConfigStore m_store;
@@ -50,4 +56,7 @@ private:
     int m_answered = 0;
     int m_statusGiven = 0;
     bool m_dropped = false; // the connection is dropped once
+    bool m_reportDue = false;
+    std::optional<std::chrono::steady_clock::time_point> m_linkUpAt;
+    size_t m_nextEvent = 0;
 };

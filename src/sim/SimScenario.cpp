@@ -128,6 +128,13 @@ bool Parse(const json& root, SSimScenario& s, std::string& error) {
         error = "swLevel must be 0-31";
         return false;
     }
+    if (auto it = root.find("bts"); it != root.end()) {
+        SSimBtsModel model;
+        if (!ParseSimBtsModel(*it, model, error)) {
+            return false;
+        }
+        s.bts = std::move(model);
+    }
     if (auto it = root.find("faults"); it != root.end()) {
         if (!it->is_object()) {
             error = "faults must be an object";

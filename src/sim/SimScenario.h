@@ -1,8 +1,11 @@
 #pragma once
 // What the simulated BTS is and how it misbehaves, read from a JSON scenario file.
 
+#include "sim/SimBtsModel.h"
 #include <cstdint>
+
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +39,9 @@ struct SSimScenario {
     // units, 3 second file, 4 cross-connection block).
     std::map<int, std::vector<uint8_t>> stored;
     int swLevel = 0; // the software level the BTS reports; 0 for none given
+    // When set, the BTS reports itself after link-up and answers hardware, autodetect and
+    // cross-connection requests from it.
+    std::optional<SSimBtsModel> bts;
 };
 
 // Parses hex bytes, blanks allowed between them; false on anything else.

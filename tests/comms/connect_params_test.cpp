@@ -1,5 +1,4 @@
 #include "comms/ConnectParams.h"
-#include "comms/RemoteConnectionLock.h"
 #include "comms/SobriquetFile.h"
 
 #include <gtest/gtest.h>
@@ -71,28 +70,6 @@ TEST(ConnectParams, LockNamesFollowTheTarget) {
     CConnectParams bare;
     bare.SetTarget("HOST=h");
     EXPECT_EQ(bare.RemoteLockName(), "Global\\OSTREL_REMOTE_CONNECTION_BSC0_BCF0");
-}
-
-TEST(RemoteConnectionLock, SecondHolderIsRefusedUntilTheFirstLetsGo) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "cabrion-lockXXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    CRemoteConnectionLock a(pattern);
-    CRemoteConnectionLock b(pattern);
-    const std::string name = "Global\\OSTREL_REMOTE_CONNECTION_BSC1_BCF2";
-    EXPECT_EQ(a.PathFor(name), pattern + "/cabrion-Global_OSTREL_REMOTE_CONNECTION_BSC1_BCF2.lock");
-    ASSERT_TRUE(a.Take(name));
-    EXPECT_FALSE(b.Take(name));
-    EXPECT_FALSE(b.IsHeld());
-    EXPECT_TRUE(b.Take("other"));
-    // Taking another name lets go of the first.
-    EXPECT_TRUE(a.Take("third"));
-    EXPECT_TRUE(b.Take(name));
-    a.Close();
-    EXPECT_FALSE(a.IsHeld());
-    // A folder that does not exist cannot hold locks: refused, not crashed.
-    CRemoteConnectionLock nowhere(pattern + "/missing/deeper");
-    EXPECT_FALSE(nowhere.Take(name));
-    std::filesystem::remove_all(pattern);
 }
 
 TEST(Sobriquet, NamesResolveToTheirConnectionText) {

@@ -1,6 +1,7 @@
 // The stream transports on their own: framing on the byte stream and their error codes.
 #include "comms/SerialCommServer.h"
 #include "comms/TcpCommServer.h"
+#include "model/SerialPortNames.h"
 
 #include <gtest/gtest.h>
 
@@ -128,7 +129,7 @@ TEST(Transport, SerialPortsThatCannotBeUsed) {
     EXPECT_EQ(minor, kMinorNoDevice);
 
     ::setenv("CABRION_COM42", "/dev/pts/99", 1);
-    EXPECT_EQ(DefaultComDevicePath(42), "/dev/pts/99");
+    EXPECT_EQ(CSerialPortNames().DevicePath(42), "/dev/pts/99");
     ::unsetenv("CABRION_COM42");
-    EXPECT_EQ(DefaultComDevicePath(42), "/dev/ttyS41");
+    EXPECT_EQ(CSerialPortNames().DevicePath(42), "/dev/ttyUSB9");
 }

@@ -1,0 +1,148 @@
+// cabrion-cli link against cabrion-btssim: what the simulated BTS reports about itself ends up
+// in the configuration currently in BTS.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// cabrion-btssim on a free loopback port, stopped by its process id; it ends by itself too.
+class CBtsSim {
+public:
+    explicit CBtsSim(const std::string& scenario) {
+        int out[2];
+        if (::pipe(out) != 0) {
+            return;
+        }
+        const std::string program = std::string(CABRION_BINARY_DIR) + "/programs/cabrion-btssim";
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::dup2(out[1], 1);
+            ::close(out[0]);
+            ::execl(program.c_str(), program.c_str(), "--listen", "127.0.0.1:0", "--seconds", "60",
+                    "--scenario", scenario.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(out[1]);
+        FILE* in = ::fdopen(out[0], "r");
+        char line[128] = {};
+        if (in && std::fgets(line, sizeof line, in)) {
+            std::sscanf(line, "listening 127.0.0.1:%d", &m_port);
+        }
+        if (in) {
+            std::fclose(in);
+        }
+    }
+    ~CBtsSim() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            int status = 0;
+            ::waitpid(m_pid, &status, 0);
+        }
+    }
+    int Port() const { return m_port; }
+
+private:
+    pid_t m_pid = -1;
+    int m_port = 0;
+};
+
+struct SRun {
+    int rc = -1;
+    std::vector<std::string> lines;
+};
+
+SRun Link(int port, const std::string& more) {
+    // A runtime folder of its own keeps the connection lock clear of other links on the machine.
+    static const std::string runtime = [] {
+        std::string dir = ::testing::TempDir() + "cabrion-linkXXXXXX";
+        return ::mkdtemp(dir.data()) ? dir : ::testing::TempDir();
+    }();
+    const std::string cmd =
+        "XDG_RUNTIME_DIR=" + runtime + " " + std::string(CABRION_BINARY_DIR) +
+        "/programs/cabrion-cli link --target HOST=127.0.0.1,TCPPORT=" + std::to_string(port) + " " +
+        more + " 2>/dev/null";
+    SRun run;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    if (p == nullptr) {
+        return run;
+    }
+    std::string out;
+    std::array<char, 4096> buf{};
+    size_t n = 0;
+    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) {
+        out.append(buf.data(), n);
+    }
+    const int status = ::pclose(p);
+    run.rc = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        run.lines.push_back(line);
+    }
+    return run;
+}
+
+std::string WriteScenario(const std::string& name, const std::string& json) {
+    const std::string path = ::testing::TempDir() + name;
+    std::ofstream(path) << json;
+    return path;
+}
+
+bool Has(const SRun& run, const std::string& text) {
+    for (const auto& line : run.lines) {
+        if (line.find(text) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(LinkBtsObjects, ConfigurationCurrentlyInBtsHoldsTheReportedUnits) {
+    const std::string scenario = WriteScenario("link_six_trx.json", R"({"bts": {
+        "bcfState": "Commissioning",
+        "units": [{"kind": "TRX", "first": 1, "last": 6}, {"kind": "DDU", "first": 1, "last": 3}]
+    }})");
+    CBtsSim sim(scenario);
+    ASSERT_GT(sim.Port(), 0);
+    const SRun run = Link(sim.Port(), "--seconds 2 --objects");
+    EXPECT_EQ(run.rc, 0);
+    EXPECT_TRUE(Has(run, "Received message: Orvik BTS reported."));
+    EXPECT_TRUE(Has(run, "Received message: Device state has changed."));
+    EXPECT_TRUE(Has(run, " BCF state: Commissioning"));
+
+    std::set<std::string> units;
+    for (const auto& line : run.lines) {
+        if (line.rfind("bts-unit ", 0) == 0) {
+            units.insert(line.substr(9, line.find(" name=") - 9));
+        }
+    }
+    std::set<std::string> expected{"kind=2 number=1"};
+    for (int n = 1; n <= 6; ++n) {
+        expected.insert("kind=1 number=" + std::to_string(n));
+    }
+    for (int n = 1; n <= 3; ++n) {
+        expected.insert("kind=6 number=" + std::to_string(n));
+    }
+    EXPECT_EQ(units, expected);
+    EXPECT_TRUE(Has(run, "bts-logical BCF state=Commissioning"));
+    EXPECT_TRUE(Has(run, "object class=1 index=1 name=BCF state=Commissioning"));
+}
+
+TEST(LinkBtsObjects, UnsupportedBtsIsRefused) {
+    CBtsSim sim(WriteScenario("link_unsupported.json", R"({"bts": {"type": 21}})"));
+    ASSERT_GT(sim.Port(), 0);
+    const SRun run = Link(sim.Port(), "--seconds 5");
+    EXPECT_EQ(run.rc, 1);
+    EXPECT_TRUE(Has(run, "message Cabrion supports only\\nconnection to Orvik EDGE BTS."));
+}
+
+} // namespace

@@ -26,7 +26,9 @@ static cli::CommandRegistrar reg("send", [](CLI::App& app) {
         CSiteKODA site(&host, &host);
         host.Attach(&site);
         std::string configName;
-        if (const int rc = cli::LoadCandidate(*file, *choice, site, configName); rc != 0) {
+        int problems = 0;
+        if (const int rc = cli::LoadCandidate(*file, *choice, site, configName, problems);
+            rc != 0) {
             return rc;
         }
         CHWInfoFileConf candidatePassive;

@@ -123,11 +123,6 @@ bool Parse(const json& root, SSimScenario& s, std::string& error) {
             s.stored[std::stoi(key)] = std::move(bytes);
         }
     }
-    s.swLevel = IntOr(root, "swLevel", 0);
-    if (s.swLevel < 0 || s.swLevel > 31) {
-        error = "swLevel must be 0-31";
-        return false;
-    }
     if (auto it = root.find("bts"); it != root.end()) {
         SSimBtsModel model;
         if (!ParseSimBtsModel(*it, model, error)) {

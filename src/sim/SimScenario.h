@@ -38,7 +38,6 @@ struct SSimScenario {
     // Configuration blocks the BTS holds at start, by operation code (0 first file, 1 passive
     // units, 3 second file, 4 cross-connection block).
     std::map<int, std::vector<uint8_t>> stored;
-    int swLevel = 0; // the software level the BTS reports; 0 for none given
     // When set, the BTS reports itself after link-up and answers hardware, autodetect and
     // cross-connection requests from it.
     std::optional<SSimBtsModel> bts;

@@ -255,7 +255,9 @@ TEST_F(TransferCli, SendAndFetchBackOverASerialLine) {
 }
 
 TEST_F(TransferCli, GivesUpWhenTheBtsNeverReports) {
-    CSimProcess sim({Program("cabrion-btssim"), "--listen", "127.0.0.1:0"});
+    std::ofstream(dir / "mute.json") << "{}";
+    CSimProcess sim({Program("cabrion-btssim"), "--listen", "127.0.0.1:0", "--scenario",
+                     (dir / "mute.json").string()});
     const std::string line = sim.FirstLine();
     const std::string port = line.substr(std::string("listening 127.0.0.1:").size());
     std::string output;

@@ -72,19 +72,17 @@ TEST(SimConfigStore, RefusesBrokenAndOversizedBlocks) {
     EXPECT_EQ(store.Stored(3), nullptr);
 }
 
-TEST(SimConfigStore, ScenarioPreloadsBlocksAndLevel) {
+TEST(SimConfigStore, ScenarioPreloadsBlocks) {
     SSimScenario s;
     std::string error;
     ASSERT_TRUE(
-        ParseSimScenario(R"({"swLevel": 9, "stored": {"3": "4D 4D 49 03 00 00"}})", s, error))
+        ParseSimScenario(R"({"stored": {"3": "4D 4D 49 03 00 00"}})", s, error))
         << error;
-    EXPECT_EQ(s.swLevel, 9);
     CSimConfigStore store(s.stored);
     ASSERT_NE(store.Stored(3), nullptr);
     EXPECT_EQ(store.Stored(3)->at(3), 3);
     EXPECT_FALSE(ParseSimScenario(R"({"stored": {"2": "00"}})", s, error));
     EXPECT_FALSE(ParseSimScenario(R"({"stored": {"0": "zz"}})", s, error));
-    EXPECT_FALSE(ParseSimScenario(R"({"swLevel": 40})", s, error));
 }
 
 } // namespace

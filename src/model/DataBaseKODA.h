@@ -41,6 +41,10 @@ public:
     bool TransferPending(int step) const;
     void SetTransferPending(int step, bool pending);
 
+    // Whether the BTS holds cabling for this configuration (a fetched one); not copied.
+    bool CablingPresent() const { return m_cablingPresent; }
+    void SetCablingPresent(bool present) { m_cablingPresent = present; }
+
     int CableColouring() const { return m_cableColouring; }
     void SetCableColouring(int option) { m_cableColouring = option; }
     // What new configurations take as their cable colouring option.
@@ -68,6 +72,7 @@ private:
     std::array<int, 3> m_transferStatus{};
     std::array<bool, 3> m_transferPending{};
     int m_cableColouring = 0;
+    bool m_cablingPresent = false;
     SCabinetSettings m_cabinet;
     std::array<CAntenna, kAntennas> m_antennas{};
 };

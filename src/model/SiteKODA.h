@@ -24,6 +24,10 @@ public:
 
     bool Busy() const { return m_busy; }
     void SetBusy(bool busy) { m_busy = busy; }
+    // Set once the user was warned of an invalid cross-connection in the BTS (or before a
+    // read-back, where the warning would only repeat what was just sent).
+    bool CrossConnectionWarned() const { return m_crossConnectionWarned; }
+    void SetCrossConnectionWarned(bool warned) { m_crossConnectionWarned = warned; }
     // Sets a transfer step status of the configuration currently in BTS and tells the main
     // window.
     void SetTransferStatus(int step, int status);
@@ -68,6 +72,7 @@ private:
     void RecomputeCandidateBand();
 
     bool m_busy = false;
+    bool m_crossConnectionWarned = false;
     std::unique_ptr<CDataBaseKODA> m_template;
     std::unique_ptr<CUnit> m_extKettra;
     std::unique_ptr<CUnit> m_extOrvik;

@@ -13,7 +13,8 @@ frame::Bytes Nothing() {
 
 } // namespace
 
-CSimBts::CSimBts(SSimScenario scenario) : m_scenario(std::move(scenario)) {
+CSimBts::CSimBts(SSimScenario scenario)
+    : m_scenario(std::move(scenario)), m_store(m_scenario.stored) {
     for (auto& m : m_scenario.uplink) {
         m_unsolicited.push_back(m);
     }
@@ -28,10 +29,17 @@ CSimBts::CSimBts(SSimScenario scenario) : m_scenario(std::move(scenario)) {
 void CSimBts::NewConnection() {
     m_out.clear();
     m_request.clear();
+    ReportToNewClient();
     // Every new client sees the BTS report itself again, and its changes from the start.
     m_reportDue = m_scenario.bts.has_value();
     m_linkUpAt.reset();
     m_nextEvent = 0;
+}
+
+void CSimBts::ReportToNewClient() {
+    for (const auto& m : m_scenario.reportOnConnect) {
+        m_unsolicited.push_back(m);
+    }
 }
 
 void CSimBts::ReportItself() {
@@ -172,17 +180,25 @@ void CSimBts::HandleMessage(std::span<const uint8_t> message) {
         QueueMessage({frame::kTypeSpeedAck, 0x00, 0x01, 0x00, 0x5F, 0x82, 0x00, 0x01,
                       static_cast<uint8_t>(code)});
         m_speedCode = code;
+        ReportToNewClient();
         return;
     }
     m_lastRequest.assign(message.begin(), message.end());
-    const auto it = m_scenario.replies.find(type);
-    if (it == m_scenario.replies.end() && m_scenario.bts && message.size() >= 4 &&
+    const auto scripted = m_scenario.replies.find(type);
+    if (scripted == m_scenario.replies.end() && m_scenario.bts && message.size() >= 4 &&
         AnswerAsBts(message)) {
         return;
     }
-    if (it != m_scenario.replies.end()) {
-        for (const auto& m : it->second.uplinkBefore) {
+    if (scripted != m_scenario.replies.end()) {
+        for (const auto& m : scripted->second.uplinkBefore) {
             QueueMessage(m);
+        }
+    }
+    // A scripted reply wins, so that a scenario can make a transfer fail.
+    if (scripted == m_scenario.replies.end() || scripted->second.message.empty()) {
+        if (auto reply = m_store.Handle(message)) {
+            QueueMessage(*reply);
+            return;
         }
     }
     QueueMessage(ReplyTo(message));

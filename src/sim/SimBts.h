@@ -3,6 +3,7 @@
 // nothing of the wire, so the TCP and pty servers and the in-process simulator share it.
 
 #include "comms/Frame.h"
+#include "sim/SimConfigStore.h"
 #include "sim/SimScenario.h"
 
 #include <chrono>
@@ -31,9 +32,11 @@ public:
     const SSimScenario& Scenario() const { return m_scenario; }
     // The last complete request message, for checks.
     const frame::Bytes& LastRequest() const { return m_lastRequest; }
+    const CSimConfigStore& Store() const { return m_store; }
 
 private:
     frame::Bytes Next();
+    void ReportToNewClient();
     frame::Bytes LinkStatus();
     void HandleMessage(std::span<const uint8_t> message);
     void QueueMessage(const frame::Bytes& message);
@@ -44,6 +47,7 @@ private:
     bool AnswerAsBts(std::span<const uint8_t> request);
 
     SSimScenario m_scenario;
+    CSimConfigStore m_store;
     std::deque<frame::Bytes> m_out;         // frames waiting for the client's polls
     std::deque<frame::Bytes> m_unsolicited; // messages not yet started
     frame::Bytes m_request;                 // a chunked request being received

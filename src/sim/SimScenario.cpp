@@ -104,6 +104,25 @@ bool Parse(const json& root, SSimScenario& s, std::string& error) {
             s.replies[type[0]] = std::move(reply);
         }
     }
+    if (auto it = root.find("reportOnConnect");
+        it != root.end() && !HexList(*it, "reportOnConnect", s.reportOnConnect, error)) {
+        return false;
+    }
+    if (auto it = root.find("stored"); it != root.end()) {
+        if (!it->is_object()) {
+            error = "stored must map operation codes to blocks in hex";
+            return false;
+        }
+        for (const auto& [key, value] : it->items()) {
+            const bool known = key == "0" || key == "1" || key == "3" || key == "4";
+            std::vector<uint8_t> bytes;
+            if (!known || !value.is_string() || !ParseHex(value.get<std::string>(), bytes)) {
+                error = "stored: \"" + key + "\" must be operation 0, 1, 3 or 4 with a hex block";
+                return false;
+            }
+            s.stored[std::stoi(key)] = std::move(bytes);
+        }
+    }
     if (auto it = root.find("bts"); it != root.end()) {
         SSimBtsModel model;
         if (!ParseSimBtsModel(*it, model, error)) {

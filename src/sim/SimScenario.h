@@ -30,8 +30,14 @@ struct SSimScenario {
     std::string name = "Orvik BTS";
     int linkStatus = 0x20;
     std::vector<std::vector<uint8_t>> uplink; // unsolicited messages, in order
-    std::map<uint8_t, SSimReply> replies;     // by request type
+    // Sent again to every new client (a new connection, or a speed request on a serial line),
+    // as a BTS reports itself to each one.
+    std::vector<std::vector<uint8_t>> reportOnConnect;
+    std::map<uint8_t, SSimReply> replies; // by request type
     SSimFaults faults;
+    // Configuration blocks the BTS holds at start, by operation code (0 first file, 1 passive
+    // units, 3 second file, 4 cross-connection block).
+    std::map<int, std::vector<uint8_t>> stored;
     // When set, the BTS reports itself after link-up and answers hardware, autodetect and
     // cross-connection requests from it.
     std::optional<SSimBtsModel> bts;

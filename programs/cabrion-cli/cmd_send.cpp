@@ -1,0 +1,81 @@
+// cabrion-cli send: sends a configuration of a file to the BTS as the transfer dialog does, and
+// reads it back.
+#include "CandidateInput.h"
+#include "TransferSession.h"
+#include "comms/BTSUpdateFetchDlg.h"
+#include "files/ConfigInfoKODA.h"
+#include "files/HWInfoFile.h"
+
+static cli::CommandRegistrar reg("send", [](CLI::App& app) {
+    app.description("Send a configuration of a file to the BTS and read it back");
+    auto file = std::make_shared<std::string>();
+    auto choice = std::make_shared<cli::ConfigChoice>();
+    auto target = std::make_shared<std::string>();
+    auto yes = std::make_shared<bool>(false);
+    auto passive = std::make_shared<std::string>();
+    auto timeout = std::make_shared<double>(30.0);
+    app.add_option("file", *file, "Configuration file (.hwc, .sdf or .ewb)")->required();
+    cli::AddConfigChoice(app, *choice, "", "the file");
+    app.add_option("--target", *target, "Target text of the BTS")->required();
+    app.add_flag("--yes", *yes, "Answer the questions with Yes (default No)");
+    app.add_option("--passive", *passive, "Also send the passive unit information of a .hwi");
+    app.add_option("--timeout", *timeout, "Seconds to wait for the BTS (default 30)")
+        ->check(CLI::Range(0.1, 3600.0));
+    return [=]() -> int {
+        cli::CTerminalSiteHost host(*yes);
+        CSiteKODA site(&host, &host);
+        host.Attach(&site);
+        std::string configName;
+        int problems = 0;
+        if (const int rc = cli::LoadCandidate(*file, *choice, site, configName, problems);
+            rc != 0) {
+            return rc;
+        }
+        CHWInfoFileConf candidatePassive;
+        if (!passive->empty() && !candidatePassive.Import(*passive)) {
+            std::cerr << *passive << ": " << CHWInfoFile::kImportFailed << "\n";
+            return cli::kExitUsage;
+        }
+        cli::CUplinkFeeder feeder(CCommunicationBTS::Instance(), CMMIServ::Instance());
+        if (!cli::ConnectForTransfer(*target, *timeout, host, feeder)) {
+            return cli::kExitProblems;
+        }
+        CHWInfoFile btsPassive;
+        STransferContext context = cli::TransferContext();
+        context.candidatePassive = &candidatePassive;
+        context.btsPassive = &btsPassive;
+        CConfigTransfer transfer(site, context);
+        CConfigInfoKODA info(&site);
+        info.SetBtsConnected(true);
+        info.SetPassiveUnits(1, &candidatePassive);
+        info.SetPassiveUnits(2, &btsPassive);
+
+        CBTSUpdateFetchDlg::SEnvironment env;
+        env.site = &site;
+        env.transfer = &transfer;
+        env.info = &info;
+        env.linkUp = [&feeder] { return feeder.linkUp; };
+        env.bcfState = [] { return cli::BcfState(CMMIServ::Instance()); };
+        env.remote = target->find("WP=COM") == std::string::npos;
+        env.candidatePassive = &candidatePassive;
+        env.btsPassive = &btsPassive;
+        env.log = [&host](const std::string& line) { host.LogEvent(line); };
+
+        bool ok = false;
+        CBTSUpdateFetchDlg send(CBTSUpdateFetchDlg::kSendConfiguration, env);
+        if (send.Start()) {
+            send.OnSend();
+            std::cout << send.status << std::endl;
+            ok = send.status == LoadString(164);
+        }
+        if (ok && !passive->empty()) {
+            CBTSUpdateFetchDlg sendPassive(CBTSUpdateFetchDlg::kSendPassive, env);
+            sendPassive.Start();
+            sendPassive.OnSend();
+            std::cout << sendPassive.status << std::endl;
+            ok = sendPassive.status == LoadString(164);
+        }
+        cli::Disconnect();
+        return ok ? cli::kExitOk : cli::kExitProblems;
+    };
+});

@@ -1,0 +1,272 @@
+// cabrion-cli send and fetch against the simulated BTS: what is sent is fetched back unchanged
+// in every value the stored blocks carry, over TCP and over a serial line at 115200.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "comms/ElementCodec.h"
+#include "files/SiteSCFile.h"
+#include "model/SiteKODA.h"
+#include "model/UnitKTrx.h"
+#include "model/UnitsKODA.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+// Runs the simulated BTS with a pipe on its standard output; stopped by its process id.
+class CSimProcess {
+public:
+    explicit CSimProcess(std::vector<std::string> args) {
+        int out[2];
+        if (::pipe(out) != 0) {
+            return;
+        }
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::dup2(out[1], 1);
+            ::close(out[0]);
+            std::vector<char*> argv;
+            for (auto& a : args) {
+                argv.push_back(a.data());
+            }
+            argv.push_back(nullptr);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        ::close(out[1]);
+        m_out = ::fdopen(out[0], "r");
+    }
+    ~CSimProcess() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            int status = 0;
+            ::waitpid(m_pid, &status, 0);
+        }
+        if (m_out) {
+            std::fclose(m_out);
+        }
+    }
+    std::string FirstLine() {
+        char line[256] = {};
+        if (!m_out || !std::fgets(line, sizeof line, m_out)) {
+            return {};
+        }
+        std::string s = line;
+        while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) {
+            s.pop_back();
+        }
+        return s;
+    }
+
+private:
+    pid_t m_pid = -1;
+    std::FILE* m_out = nullptr;
+};
+
+Bytes Element(int tag, const Bytes& value) {
+    Bytes out;
+    element::AppendTag(out, tag);
+    element::AppendLength(out, value.size());
+    out.insert(out.end(), value.begin(), value.end());
+    return out;
+}
+
+std::string Hex(const Bytes& bytes) {
+    std::string out;
+    char h[4];
+    for (uint8_t b : bytes) {
+        std::snprintf(h, sizeof h, "%02X ", b);
+        out += h;
+    }
+    return out;
+}
+
+// A BTS that reports itself with its BCF in Commissioning to every client.
+std::string Scenario() {
+    Bytes report = {0x82, 0, 0, 0};
+    for (const Bytes& e : {Element(19, {19}), Element(129, Element(150, {150, 1}))}) {
+        report.insert(report.end(), e.begin(), e.end());
+    }
+    Bytes state = {0xD2, 0, 0, 0};
+    const Bytes status = Element(258, {1, 1, 0, 4});
+    state.insert(state.end(), status.begin(), status.end());
+    nlohmann::json j;
+    j["reportOnConnect"] = {Hex(report), Hex(state)};
+    return j.dump();
+}
+
+class TransferCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("cabrion_transfer_" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        std::ofstream(dir / "bts.json") << Scenario();
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    static std::string Program(const char* name) {
+        return std::string(CABRION_BINARY_DIR) + "/programs/" + name;
+    }
+    int Cli(const std::string& args, std::string& output, const std::string& env = "") {
+        const std::string out = (dir / "cli.out").string();
+        const std::string cmd =
+            env + " " + Program("cabrion-cli") + " " + args + " > " + out + " 2>&1";
+        const int status = std::system(cmd.c_str());
+        std::ifstream in(out);
+        output.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    void SendAndFetch(const std::string& target, const std::string& env);
+
+    fs::path dir;
+};
+
+// A candidate cabled in every field the blocks carry; its combiners need no report of the BTS.
+std::string WriteCandidate(const fs::path& path) {
+    CSiteKODA site;
+    CDataBaseKODA& db = *site.GetKODA(kSelectCandidate);
+    db.SetSwLevel(CUcSwVersion(9));
+    for (int j = 1; j <= 12; ++j) {
+        auto* trx = db.Find<CUnitKTrx>(kUnitKindTrx, j);
+        trx->SetUpgrade(j > 6);
+        trx->SetBb2Id(j <= 2 ? 3 - j : j);
+        STrxCabling& c = trx->Cabling();
+        c.txCombinerId = j <= 6 ? 17 : 0;
+        c.rxCombinerId = j <= 6 ? 18 : 0;
+        c.rxDiversityCombiner = j <= 3 ? 17 : 0;
+        c.txPath1 = j;
+        c.rxMainMulticoupler = j <= 6 ? 1 : 0;
+        c.rxDiversityMulticoupler = j <= 6 ? 2 : 0;
+        CAntenna& a = *db.Antenna(j);
+        a.SetConnectedCombiner(j <= 6 ? 17 : 0);
+        a.SetMhaType(j % 2 == 0 || j > 6 ? 1 : 5);
+        a.SetAttenuation(j == 1 ? 9999 : 640 - 50 * j);
+        a.SetCositeMha(j == 4 ? 1 : 0);
+    }
+    for (int n = 1; n <= 2; ++n) {
+        auto mc = CSiteKODA::CreateUnitOfKind(kUnitKindMc2);
+        mc->SetNumber(2 * n - 1);
+        mc->SetType(34);
+        db.AddUnit(std::move(mc));
+    }
+    auto wbc = CSiteKODA::CreateUnitOfKind(kUnitKindWbc);
+    wbc->SetNumber(1);
+    wbc->SetType(47);
+    db.AddUnit(std::move(wbc));
+    SCabinetSettings cabinet{.clockSync = 1, .lte = 1, .wcdma = 0, .cabinetType = 1, .mrc = 1};
+    site.SetCabinet(cabinet.clockSync, cabinet.lte, 0, 0, cabinet.cabinetType, cabinet.mrc,
+                    kSelectCandidate);
+    CSCFSite record;
+    EXPECT_TRUE(site.CopyIntoSiteRecord(record));
+    record.name = "Sent";
+    EXPECT_TRUE(CSiteSCFile::SaveConfigurationInto(path.string(), record));
+    return path.string();
+}
+
+// The values the stored blocks carry, of the first configuration of a file.
+nlohmann::json Dump(const fs::path& path) {
+    CSiteSCFile file;
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    file.ReadBytes(bytes);
+    nlohmann::json j;
+    if (file.Sites().empty()) {
+        return j;
+    }
+    CSiteKODA site;
+    EXPECT_TRUE(site.BuildFromSiteRecord(*file.Sites().front(), 0));
+    const CDataBaseKODA& db = *site.GetKODA(kSelectCandidate);
+    j["swLevel"] = db.SwLevel().Level();
+    const SCabinetSettings& c = db.CabinetSettings();
+    j["cabinet"] = {c.clockSync, c.lte, c.wcdma, c.cabinetType, c.mrc};
+    for (int n = 1; n <= 12; ++n) {
+        const auto* trx = db.Find<CUnitKTrx>(kUnitKindTrx, n);
+        if (trx == nullptr) {
+            continue;
+        }
+        const STrxCabling& t = trx->Cabling();
+        j["trx"][std::to_string(n)] = {trx->LogicalTrxId(),
+                                       trx->Bb2Id(),
+                                       t.txPath1,
+                                       t.txPath2,
+                                       t.txPath3,
+                                       t.txCombinerId,
+                                       t.rxCombinerId,
+                                       t.rxMainMulticoupler,
+                                       t.rxMainPath2,
+                                       t.rxDiversityCombiner,
+                                       t.rxDiversityMulticoupler,
+                                       t.rxDiversityPath2};
+        const CAntenna& a = *db.Antenna(n);
+        j["antenna"][std::to_string(n)] = {a.ConnectedCombiner(), a.MhaType(), a.Attenuation(),
+                                           a.CositeMha()};
+    }
+    for (const auto& unit : db.Units()) {
+        const int k = unit->Kind();
+        if (k == kUnitKindMc2 || k == kUnitKindMc6 || k == kUnitKindWbc || k == kUnitKindWbt) {
+            j["combiners"].push_back({k, unit->Number(), unit->TypeId()});
+        }
+    }
+    return j;
+}
+
+void TransferCli::SendAndFetch(const std::string& target, const std::string& env) {
+    const std::string sent = WriteCandidate(dir / "sent.hwc");
+    std::string output;
+    ASSERT_EQ(Cli("send " + sent + " --yes --timeout 20 --target " + target, output, env), 0)
+        << output;
+    EXPECT_NE(output.find("First configuration file sent succesfully."), std::string::npos)
+        << output;
+    EXPECT_NE(output.find("Send successful"), std::string::npos) << output;
+    const std::string fetched = (dir / "fetched.hwc").string();
+    ASSERT_EQ(Cli("fetch --timeout 20 --target " + target + " -o " + fetched, output, env), 0)
+        << output;
+    const nlohmann::json a = Dump(sent);
+    const nlohmann::json b = Dump(fetched);
+    ASSERT_FALSE(a.is_null());
+    EXPECT_EQ(a.dump(1), b.dump(1));
+}
+
+TEST_F(TransferCli, SendAndFetchBackOverTcp) {
+    CSimProcess sim({Program("cabrion-btssim"), "--listen", "127.0.0.1:0", "--scenario",
+                     (dir / "bts.json").string()});
+    const std::string line = sim.FirstLine();
+    ASSERT_EQ(line.rfind("listening 127.0.0.1:", 0), 0u) << line;
+    const std::string port = line.substr(std::string("listening 127.0.0.1:").size());
+    SendAndFetch("HOST=127.0.0.1,TCPPORT=" + port, "");
+}
+
+TEST_F(TransferCli, SendAndFetchBackOverASerialLine) {
+    CSimProcess sim(
+        {Program("cabrion-btssim"), "--pty", "--scenario", (dir / "bts.json").string()});
+    const std::string line = sim.FirstLine();
+    ASSERT_EQ(line.rfind("pty ", 0), 0u) << line;
+    SendAndFetch("WP=COM,PORT=7", "CABRION_COM7=" + line.substr(4));
+}
+
+TEST_F(TransferCli, GivesUpWhenTheBtsNeverReports) {
+    std::ofstream(dir / "mute.json") << "{}";
+    CSimProcess sim({Program("cabrion-btssim"), "--listen", "127.0.0.1:0", "--scenario",
+                     (dir / "mute.json").string()});
+    const std::string line = sim.FirstLine();
+    const std::string port = line.substr(std::string("listening 127.0.0.1:").size());
+    std::string output;
+    EXPECT_EQ(Cli("fetch --timeout 1 --target HOST=127.0.0.1,TCPPORT=" + port + " -o " +
+                      (dir / "x.hwc").string(),
+                  output),
+              1);
+    EXPECT_NE(output.find("did not report itself"), std::string::npos) << output;
+    EXPECT_FALSE(fs::exists(dir / "x.hwc"));
+}
+
+} // namespace

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include "TransferTestSupport.h"
+#include "comms/FirstConfigFile.h"
+#include "comms/SecondConfigFile.h"
+
+using namespace blocks_test;
+using namespace transfer_test;
+
+namespace {
+
+void CableCandidate(CDataBaseKODA& db) {
+    db.SetSwLevel(CUcSwVersion(9));
+    AddUnit(db, kUnitKindDdu, 1, 44);
+    AddUnit(db, kUnitKindWbc, 1, 47);
+    // Attenuations travel as 0.5 dB classes; these read back exactly.
+    for (int j = 1; j <= 12; ++j) {
+        db.Antenna(j)->SetAttenuation(9999);
+    }
+    db.Antenna(3)->SetAttenuation(-10);
+    for (int j = 1; j <= 2; ++j) {
+        CUnitKTrx* trx = Trx(db, j);
+        trx->SetUpgrade(false);
+        trx->Cabling().txCombinerId = j;
+        trx->Cabling().rxCombinerId = j;
+        trx->Cabling().rxMainMulticoupler = 1;
+        db.Antenna(j)->SetConnectedCombiner(j);
+        db.Antenna(j)->SetMhaType(3);
+        db.Antenna(j)->SetAttenuation(9999);
+    }
+}
+
+TEST(TransferFlow, SendThenFetchGivesBackWhatWasSent) {
+    SBench bench;
+    ASSERT_TRUE(bench.connected);
+    CableCandidate(bench.Candidate());
+    // The BTS reported the DDU and the transceivers the candidate uses.
+    AddUnit(bench.Bts(), kUnitKindDdu, 1, 903);
+    for (int j = 1; j <= 12; ++j) {
+        Trx(bench.Bts(), j)->SetType(Trx(bench.Candidate(), j)->TypeId());
+        Trx(bench.Bts(), j)->SetUpgrade(Trx(bench.Candidate(), j)->IsUpgrade());
+    }
+    auto transfer = bench.Transfer();
+    transfer.Download(false);
+    EXPECT_TRUE(bench.host.questions.empty());
+    EXPECT_EQ(CConfigTransfer::TransferStatus(1), 1);
+    EXPECT_EQ(CConfigTransfer::TransferStatus(2), 1);
+    EXPECT_EQ(bench.host.log,
+              (std::vector<std::string>{"First configuration file sent succesfully.",
+                                        "Second configuration file sent successfully."}));
+    EXPECT_EQ(bench.configurationCleared, 1);
+    ASSERT_NE(bench.sim->Store().Stored(4), nullptr);
+    EXPECT_EQ(bench.sim->Store().Stored(4)->size(), 25u);
+
+    bench.host.log.clear();
+    transfer.Fetch(false);
+    EXPECT_EQ(bench.host.log,
+              (std::vector<std::string>{"First configuration file received successfully.",
+                                        "Second configuration file received successfully."}));
+    EXPECT_TRUE(bench.host.messages.empty());
+    CDataBaseKODA& bts = bench.Bts();
+    for (int j = 1; j <= 12; ++j) {
+        EXPECT_EQ(Trx(bts, j)->Cabling(), Trx(bench.Candidate(), j)->Cabling()) << j;
+        EXPECT_EQ(*bts.Antenna(j), *bench.Candidate().Antenna(j)) << j;
+    }
+    EXPECT_EQ(bts.FindUnit(kUnitKindDdu, 1)->TypeId(), 44);
+    EXPECT_NE(bts.FindUnit(kUnitKindWbc, 1), nullptr);
+    EXPECT_EQ(bts.SwLevel().Level(), 9);
+    EXPECT_TRUE(bts.CablingPresent());
+    EXPECT_EQ(bench.refreshes, 1);
+    EXPECT_FALSE(bench.site.Busy());
+}
+
+TEST(TransferFlow, VersionQuestionAnsweredNoSendsNothing) {
+    SBench bench;
+    bench.Candidate().SetSwLevel(CUcSwVersion(7));
+    bench.Bts().SetTransferStatus(1, 1);
+    bench.Transfer(9).Download(false);
+    ASSERT_EQ(bench.host.questions.size(), 1u);
+    EXPECT_NE(bench.host.questions[0].find("Still Download?"), std::string::npos);
+    for (int step = 1; step <= 3; ++step) {
+        EXPECT_EQ(CConfigTransfer::TransferStatus(step), 0);
+    }
+    EXPECT_EQ(bench.sim->Store().Stored(0), nullptr);
+    EXPECT_EQ(bench.sim->Store().Stored(3), nullptr);
+}
+
+TEST(TransferFlow, WithoutABtsNothingIsSentAndTheUserIsTold) {
+    SBench bench;
+    STransferContext context = bench.Context();
+    context.commands = nullptr;
+    bench.Candidate().SetSwLevel(CUcSwVersion(9));
+    CConfigTransfer(bench.site, context).SendConfiguration();
+    EXPECT_EQ(bench.host.messages,
+              std::vector<std::string>{"Cannot update BTS because there is no connection."});
+    EXPECT_EQ(CConfigTransfer::TransferStatus(1), 0);
+    CConfigTransfer(bench.site, context).FetchFirstFile();
+    EXPECT_EQ(bench.host.messages.back(), "No BTS connection.");
+    EXPECT_FALSE(bench.site.Busy());
+    CBtsConfiguration::Drop();
+    EXPECT_EQ(CConfigTransfer::TransferStatus(1), -1);
+}
+
+TEST(TransferFlow, RefusedFilesAreTriedThreeTimes) {
+    SSimScenario scenario;
+    scenario.replies[0xEC].message = {0x81, 0, 0, 0, 0, 0, 0, 0, 0x05, 0x01};
+    SBench bench(scenario);
+    bench.Candidate().SetSwLevel(CUcSwVersion(9));
+    bench.Transfer().SendConfiguration();
+    EXPECT_EQ(bench.host.log, (std::vector<std::string>{"Cannot send first configuration file.",
+                                                        "Cannot send second configuration file."}));
+    EXPECT_EQ(bench.waited, 4 * CConfigTransfer::kAttemptPauseMs);
+    EXPECT_EQ(CConfigTransfer::TransferStatus(1), 0);
+    EXPECT_EQ(CConfigTransfer::TransferStatus(2), 0);
+    EXPECT_EQ(bench.configurationCleared, 0);
+}
+
+TEST(TransferFlow, UninitialisedBtsAndNewerSecondFile) {
+    SSimScenario scenario;
+    scenario.stored[0] = std::vector<uint8_t>(376, 0);
+    scenario.stored[3] = {'M', 'M', 'I', 3, 0, 0};
+    SBench bench(scenario);
+    bench.Transfer().Fetch(false);
+    EXPECT_EQ(bench.host.log,
+              (std::vector<std::string>{"First configuration file is uninitialized.",
+                                        "Second configuration file received successfully."}));
+    EXPECT_EQ(CConfigTransfer::TransferStatus(1), 2);
+    EXPECT_EQ(CConfigTransfer::TransferStatus(2), 1);
+    ASSERT_EQ(bench.host.messages.size(), 1u);
+    EXPECT_NE(bench.host.messages[0].find("newer Cabrion"), std::string::npos);
+}
+
+TEST(TransferFlow, CrossConnectionWarningOncePerSiteAndNotOnReadBack) {
+    auto swapped = [] {
+        auto db = FirstCandidate();
+        Trx(*db, 1)->SetBb2Id(2);
+        Trx(*db, 2)->SetBb2Id(1);
+        return blocks::BuildFirstConfigFile(*db, 9).bytes;
+    };
+    SSimScenario scenario;
+    scenario.stored[0] = swapped();
+    {
+        SBench bench(scenario);
+        bench.Transfer().FetchFirstFile();
+        bench.site.ResetBtsConfiguration();
+        bench.Transfer().FetchFirstFile();
+        EXPECT_EQ(bench.host.messages,
+                  std::vector<std::string>{
+                      "Warning: Invalid BB2 - RVxx cross connection detected in BTS."});
+        EXPECT_EQ(Trx(bench.Bts(), 1)->Bb2Id(), 2);
+    }
+    SBench bench(scenario);
+    bench.site.SetCrossConnectionWarned(true); // as before the read-back after a send
+    bench.Transfer().FetchFirstFile();
+    EXPECT_TRUE(bench.host.messages.empty());
+}
+
+TEST(TransferFlow, PassiveUnitsSendAndFetch) {
+    SBench bench;
+    bench.candidatePassive.SetSlot(CHWInfoFile::kMhaGroup, 1, "S1", "P1");
+    auto transfer = bench.Transfer();
+    transfer.FetchPassiveUnits();
+    EXPECT_EQ(CConfigTransfer::TransferStatus(3), 2) << "nothing stored yet";
+    transfer.Download(true);
+    EXPECT_EQ(CConfigTransfer::TransferStatus(3), 1);
+    EXPECT_EQ(bench.passiveCleared, 1);
+    bench.btsPassive.SetSlot(3, 0, "STALE", "X");
+    transfer.Fetch(true);
+    EXPECT_EQ(CConfigTransfer::TransferStatus(3), 1);
+    std::string serial, product;
+    EXPECT_TRUE(bench.btsPassive.GetSlot(CHWInfoFile::kMhaGroup, 1, serial, product));
+    EXPECT_EQ(serial, "S1");
+    EXPECT_EQ(bench.btsPassive.FilledCount(), 1);
+    EXPECT_EQ(bench.host.log,
+              (std::vector<std::string>{"Requesting BTS passive unit information.",
+                                        "Passive unit information sent successfully.",
+                                        "Requesting BTS passive unit information."}));
+}
+
+} // namespace

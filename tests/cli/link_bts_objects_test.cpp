@@ -2,6 +2,8 @@
 // in the configuration currently in BTS.
 #include <gtest/gtest.h>
 
+#include "support/SimProcess.h"
+
 #include <array>
 #include <csignal>
 #include <cstdio>
@@ -18,41 +20,15 @@ namespace {
 // cabrion-btssim on a free loopback port, stopped by its process id; it ends by itself too.
 class CBtsSim {
 public:
-    explicit CBtsSim(const std::string& scenario) {
-        int out[2];
-        if (::pipe(out) != 0) {
-            return;
-        }
-        const std::string program = std::string(CABRION_BINARY_DIR) + "/programs/cabrion-btssim";
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::dup2(out[1], 1);
-            ::close(out[0]);
-            ::execl(program.c_str(), program.c_str(), "--listen", "127.0.0.1:0", "--seconds", "60",
-                    "--scenario", scenario.c_str(), static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        FILE* in = ::fdopen(out[0], "r");
-        char line[128] = {};
-        if (in && std::fgets(line, sizeof line, in)) {
-            std::sscanf(line, "listening 127.0.0.1:%d", &m_port);
-        }
-        if (in) {
-            std::fclose(in);
-        }
-    }
-    ~CBtsSim() {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGTERM);
-            int status = 0;
-            ::waitpid(m_pid, &status, 0);
-        }
+    explicit CBtsSim(const std::string& scenario)
+        : m_process({testsupport::BtsSimProgram(), "--listen", "127.0.0.1:0", "--seconds", "60",
+                     "--scenario", scenario}) {
+        std::sscanf(m_process.FirstLine().c_str(), "listening 127.0.0.1:%d", &m_port);
     }
     int Port() const { return m_port; }
 
 private:
-    pid_t m_pid = -1;
+    testsupport::CSimProcess m_process;
     int m_port = 0;
 };
 

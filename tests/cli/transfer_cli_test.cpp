@@ -2,6 +2,8 @@
 // in every value the stored blocks carry, over TCP and over a serial line at 115200.
 #include <gtest/gtest.h>
 
+#include "support/SimProcess.h"
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -23,55 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
 
-// Runs the simulated BTS with a pipe on its standard output; stopped by its process id.
-class CSimProcess {
-public:
-    explicit CSimProcess(std::vector<std::string> args) {
-        int out[2];
-        if (::pipe(out) != 0) {
-            return;
-        }
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::dup2(out[1], 1);
-            ::close(out[0]);
-            std::vector<char*> argv;
-            for (auto& a : args) {
-                argv.push_back(a.data());
-            }
-            argv.push_back(nullptr);
-            ::execv(argv[0], argv.data());
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        m_out = ::fdopen(out[0], "r");
-    }
-    ~CSimProcess() {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGTERM);
-            int status = 0;
-            ::waitpid(m_pid, &status, 0);
-        }
-        if (m_out) {
-            std::fclose(m_out);
-        }
-    }
-    std::string FirstLine() {
-        char line[256] = {};
-        if (!m_out || !std::fgets(line, sizeof line, m_out)) {
-            return {};
-        }
-        std::string s = line;
-        while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) {
-            s.pop_back();
-        }
-        return s;
-    }
-
-private:
-    pid_t m_pid = -1;
-    std::FILE* m_out = nullptr;
-};
+using testsupport::CSimProcess;
 
 Bytes Element(int tag, const Bytes& value) {
     Bytes out;

@@ -62,6 +62,15 @@ bool CKodaConfig::AnyTrxOnCombiner(int portId) const {
     return false;
 }
 
+bool CKodaConfig::FourOntoDduPortAFree(int s) const {
+    for (int q = s; q <= s + 3; ++q) {
+        if (!Free(q) || (q <= s + 2 && (!CombinerFree(q) || !MarkIn(q, {0})))) {
+            return false;
+        }
+    }
+    return (CombinerFree(s + 3) || MarkIn(s + 3, {1})) && MarkIn(s + 4, {0, 2});
+}
+
 void CKodaConfig::Put(Places trxPositions, bool schemeOnFirst, Places combinerPlaces, Marks marks) {
     int place = 1;
     for (int p : trxPositions) {

@@ -53,6 +53,9 @@ protected:
     int SchemeOrNone(int p) const;
     bool AnyTrxOnPath(int pathId) const;
     bool AnyTrxOnCombiner(int portId) const;
+    // Four transceivers from s whose first three feed free combiners in a row and whose last
+    // ends on port a of a DDU that port b may share.
+    bool FourOntoDduPortAFree(int s) const;
 
     // Marks the grid: scheme, TRX use, kind and place in group on the transceiver positions
     // (the scheme itself and the place only on the first when schemeOnFirst), combiner use on

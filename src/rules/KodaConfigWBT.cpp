@@ -183,12 +183,7 @@ bool CKodaConfigWBT4c::Fits(int p) const {
     if (s == 0) {
         return false;
     }
-    for (int q = s; q <= s + 3; ++q) {
-        if (!Free(q) || (q <= s + 2 && (!CombinerFree(q) || !MarkIn(q, {0})))) {
-            return false;
-        }
-    }
-    return (CombinerFree(s + 3) || MarkIn(s + 3, {1})) && MarkIn(s + 4, {0, 2});
+    return FourOntoDduPortAFree(s);
 }
 void CKodaConfigWBT4c::Claim(int s) {
     Put({s, s + 1, s + 2, s + 3}, false, {s, s + 1, s + 2, s + 3},

@@ -54,4 +54,25 @@ inline int LoadBtsConfiguration(const std::string& path, const ConfigChoice& cho
     return kExitOk;
 }
 
+// The candidate of FILE and, when a BTS file is named, the configuration currently in BTS from
+// it; anything left from before is dropped so that nothing stale is compared against.
+inline int LoadCandidateAndBts(const std::string& path, const ConfigChoice& choice,
+                               const std::string& btsPath, const ConfigChoice& btsChoice,
+                               CSiteKODA& site, std::string& configName, int& problems) {
+    int candidateProblems = 0;
+    int btsProblems = 0;
+    if (const int rc = LoadCandidate(path, choice, site, configName, candidateProblems);
+        rc != kExitOk) {
+        return rc;
+    }
+    CBtsConfiguration::Drop();
+    if (!btsPath.empty()) {
+        if (const int rc = LoadBtsConfiguration(btsPath, btsChoice, btsProblems); rc != kExitOk) {
+            return rc;
+        }
+    }
+    problems = candidateProblems + btsProblems;
+    return kExitOk;
+}
+
 } // namespace cli

@@ -19,14 +19,11 @@ int RunDiff(const DiffOptions& o) {
     CSiteKODA site;
     std::string configName;
     int problems = 0;
-    int btsProblems = 0;
-    if (const int rc = cli::LoadCandidate(o.path, o.choice, site, configName, problems);
-        rc != cli::kExitOk)
+    if (const int rc = cli::LoadCandidateAndBts(o.path, o.choice, o.btsPath, o.btsChoice, site,
+                                                configName, problems);
+        rc != cli::kExitOk) {
         return rc;
-    CBtsConfiguration::Drop();
-    if (const int rc = cli::LoadBtsConfiguration(o.btsPath, o.btsChoice, btsProblems);
-        rc != cli::kExitOk)
-        return rc;
+    }
 
     CConfigInfoKODA info(&site);
     info.SetBtsConnected(true);
@@ -40,7 +37,7 @@ int RunDiff(const DiffOptions& o) {
     if (info.MissingInformation(o.namesPerLine))
         std::cout << '\n' << Cp1252ToUtf8(info.MissingInformationText());
     CBtsConfiguration::Drop();
-    return allSame && problems + btsProblems == 0 ? cli::kExitOk : cli::kExitProblems;
+    return allSame && problems == 0 ? cli::kExitOk : cli::kExitProblems;
 }
 
 cli::CommandRegistrar reg("diff", [](CLI::App& app) {

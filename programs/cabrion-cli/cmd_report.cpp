@@ -50,15 +50,10 @@ int RunReport(const ReportOptions& o) {
     CSiteKODA site;
     std::string configName;
     int problems = 0;
-    int btsProblems = 0;
-    if (const int rc = cli::LoadCandidate(o.path, o.choice, site, configName, problems);
-        rc != cli::kExitOk)
+    if (const int rc = cli::LoadCandidateAndBts(o.path, o.choice, o.btsPath, o.btsChoice, site,
+                                                configName, problems);
+        rc != cli::kExitOk) {
         return rc;
-    CBtsConfiguration::Drop();
-    if (!o.btsPath.empty()) {
-        if (const int rc = cli::LoadBtsConfiguration(o.btsPath, o.btsChoice, btsProblems);
-            rc != cli::kExitOk)
-            return rc;
     }
 
     CConfigurationReportKODA report;
@@ -81,7 +76,7 @@ int RunReport(const ReportOptions& o) {
         }
     }
     // The report is written all the same; the exit code tells a script the input was not clean.
-    return problems + btsProblems > 0 ? cli::kExitProblems : cli::kExitOk;
+    return problems > 0 ? cli::kExitProblems : cli::kExitOk;
 }
 
 cli::CommandRegistrar reg("report", [](CLI::App& app) {

@@ -24,6 +24,8 @@ constexpr Entry kStrings[] = {
     {165, "Ready"},
     {64001, "Requesting BTS HW information"},
     {64022, "%s state: "},
+    {64067, "BTS connection enabled"},
+    {64068, "BTS connection disabled"},
     {64069, "Requesting BTS configuration information."},
     {64070, "Sending BTS configuration information."},
     {64071, "First configuration file received successfully."},
@@ -47,6 +49,11 @@ constexpr Entry kStrings[] = {
     {64090, "Passive unit information sent successfully."},
     {64091, "Requesting BTS passive unit information."},
     {64093, "Cannot send passive unit information."},
+    {64095, "This configuration was made for an older BTS software level.\nUpdate it to "
+            "KS%VERSION%?"},
+    {64096, "The configuration will be updated to BTS software level KS%VERSION%.\nClock "
+            "synchronisation modes that level does not know are set to Autodetect On.\n"
+            "Continue?"},
     {64098, "User does not have permissions to send the configuration file to BTS."},
     {64100, "Warning: Invalid BB2 - RVxx cross connection detected in BTS."},
 };

@@ -1,0 +1,452 @@
+#include "app/BTSConfigurationDoc.h"
+
+#include "app/CommandIds.h"
+#include "app/SaveSCFSheetModel.h"
+#include "comms/CommsReport.h"
+#include "files/TextCodec.h"
+#include "model/BtsConfiguration.h"
+#include "model/Registry.h"
+#include "model/SettingsKeys.h"
+#include "model/Site.h"
+#include "model/SiteKODA.h"
+#include "model/Strings.h"
+#include "model/UcSwVersion.h"
+
+#include <ctime>
+
+CBTSConfigurationDoc::CBTSConfigurationDoc(SServices services) : m_services(std::move(services)) {
+    RebuildMenu();
+}
+
+CBTSConfigurationDoc::~CBTSConfigurationDoc() = default;
+
+std::string CBTSConfigurationDoc::ProductVersion() {
+    // The release names run "KS2" ... "KS7 MP1.0"; the update texts put "KS" before it.
+    return CUcSwVersion(CUcSwVersion::kLatest).Name().substr(2);
+}
+
+CSiteKODA* CBTSConfigurationDoc::SiteKODA() const {
+    return dynamic_cast<CSiteKODA*>(m_site.get());
+}
+
+std::string CBTSConfigurationDoc::Now() const {
+    if (m_services.clock) {
+        return m_services.clock();
+    }
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[64];
+    return std::strftime(text, sizeof text, "%X", &local) > 0 ? text : "";
+}
+
+void CBTSConfigurationDoc::RefreshFrame() {
+    Windows().RefreshFrame();
+}
+
+// ---- menu ------------------------------------------------------------------------------------
+
+void CBTSConfigurationDoc::RebuildMenu() {
+    m_menu = BaseMainMenu();
+    RebuildMainMenu(m_menu, ProductVersion());
+    Windows().MenuRebuilt();
+}
+
+std::string CBTSConfigurationDoc::CommandText(int id) const {
+    if (id == cmd::kUndo && m_site && m_site->UndoCount() > 0) {
+        const CDataBase* step = m_site->Snapshot(m_site->RingIndex());
+        return "&Undo " + (step ? step->Name() : std::string()) + "\tCtrl + Z";
+    }
+    if (id == cmd::kCopyBtsConfiguration) {
+        return m_btsTabSelected ? "&Edit Current BTS Configuration" : "&Current BTS Configuration";
+    }
+    const SMenuItem* item = FindMenuItem(m_menu, id);
+    return item ? item->text : std::string();
+}
+
+bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
+    const bool linkUp = LinkRef().IsLinkUp();
+    switch (id) {
+    case cmd::kNew:
+    case cmd::kFileNew:
+    case cmd::kOpen:
+    case cmd::kSaveAs:
+    case cmd::kOptions:
+    case cmd::kPropertySheetOptions:
+        return true;
+    case cmd::kPrint:
+    case cmd::kPrintPreview:
+        return false; // printing arrives with the views
+    case cmd::kSave:
+    case cmd::kReplaceCabinet:
+    case cmd::kUpdateToLatest:
+        return HasSite();
+    case cmd::kUndo:
+        return m_site && m_site->UndoCount() > 0;
+    case cmd::kProperties:
+        return m_propertiesEnabled;
+    case cmd::kCopyBtsConfiguration:
+        return linkUp && HasSite();
+    case cmd::kBtsTab:
+    case cmd::kCandidateTab:
+        return HasSite();
+    case cmd::kShowPhysicalUnits:
+    case cmd::kShowFileUnits:
+        return m_differencesFound && linkUp && m_btsTabSelected &&
+               m_activeViewType == kDifferencesView &&
+               m_showPhysicalUnits == (id == cmd::kShowFileUnits);
+    case cmd::kSend:
+    case cmd::kSendPassive:
+    case cmd::kFetch:
+    case cmd::kFetchPassive:
+        return m_services.transferDialogs && linkUp && SiteKODA() != nullptr;
+    case cmd::kConnectLocal:
+        return CanConnectLocal();
+    case cmd::kConnectRemote:
+        return CanConnectRemote();
+    case cmd::kDisconnect:
+        return CanDisconnect();
+    case cmd::kSimulator:
+        return CanConnectSimulator();
+    default:
+        return false;
+    }
+}
+
+bool CBTSConfigurationDoc::IsCommandChecked(int id) const {
+    if (id == cmd::kBtsTab) {
+        return HasSite() && m_btsTabSelected;
+    }
+    if (id == cmd::kCandidateTab) {
+        return HasSite() && !m_btsTabSelected;
+    }
+    return false;
+}
+
+bool CBTSConfigurationDoc::OnCommand(int id) {
+    if (!IsCommandEnabled(id)) {
+        return false;
+    }
+    switch (id) {
+    case cmd::kNew:
+        New(false);
+        return true;
+    case cmd::kFileNew:
+        New(true);
+        return true;
+    case cmd::kOpen:
+        return Open();
+    case cmd::kSave:
+        return Save();
+    case cmd::kSaveAs:
+        return SaveAs();
+    case cmd::kUndo:
+        Undo();
+        return true;
+    case cmd::kCopyBtsConfiguration:
+        CopyBtsConfiguration();
+        return true;
+    case cmd::kUpdateToLatest:
+        UpdateToLatest();
+        return true;
+    case cmd::kBtsTab:
+    case cmd::kCandidateTab:
+        SelectTab(id == cmd::kBtsTab);
+        return true;
+    case cmd::kShowPhysicalUnits:
+    case cmd::kShowFileUnits:
+        m_showPhysicalUnits = id == cmd::kShowPhysicalUnits;
+        RefreshViews();
+        return true;
+    case cmd::kSend:
+        return Windows().RunTransferDialog(0);
+    case cmd::kSendPassive:
+        return Windows().RunTransferDialog(1);
+    case cmd::kFetch:
+        return Windows().RunTransferDialog(2);
+    case cmd::kFetchPassive:
+        return Windows().RunTransferDialog(3);
+    case cmd::kConnectLocal:
+        ConnectLocal();
+        return true;
+    case cmd::kConnectRemote:
+        ConnectRemote();
+        return true;
+    case cmd::kDisconnect:
+        Disconnect();
+        return true;
+    case cmd::kSimulator:
+        ConnectSimulator();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CBTSConfigurationDoc::SelectTab(bool bts) {
+    m_btsTabSelected = bts;
+    if (m_site) {
+        m_site->SetShowBts(bts);
+    }
+    Windows().RunViewCommand(bts ? cmd::kBtsTabView : cmd::kCandidateTabView);
+}
+
+// ---- connection ------------------------------------------------------------------------------
+
+bool CBTSConfigurationDoc::CanConnectRemote() const {
+    return !(LinkRef().IsLinkUp() && LinkRef().ConnectionKind() == 1);
+}
+
+bool CBTSConfigurationDoc::CanConnectLocal() const {
+    return !LinkRef().IsLocalLinkActive();
+}
+
+bool CBTSConfigurationDoc::CanConnectSimulator() const {
+    return !LinkRef().IsLinkUp();
+}
+
+bool CBTSConfigurationDoc::CanDisconnect() const {
+    return LinkRef().IsLinkUp() || LinkRef().IsLocalLinkActive();
+}
+
+void CBTSConfigurationDoc::ConnectRemote() {
+    Disconnect();
+    m_showPhysicalUnits = true;
+    StartConnection(1);
+}
+
+void CBTSConfigurationDoc::ConnectLocal() {
+    m_differencesFound = false;
+    m_showPhysicalUnits = true;
+    StartConnection(2);
+}
+
+void CBTSConfigurationDoc::ConnectSimulator() {
+    StartConnection(3);
+}
+
+void CBTSConfigurationDoc::StartConnection(int kind) {
+    m_connectionWanted = true;
+    if (LinkRef().Start(kind, std::string())) {
+        SiteLoaded();
+    }
+    if (CSiteKODA* site = SiteKODA()) {
+        site->SetCrossConnectionWarned(false);
+    }
+    RefreshFrame();
+}
+
+void CBTSConfigurationDoc::Disconnect() {
+    m_connectionWanted = false;
+    LinkRef().Stop();
+    m_differencesFound = false;
+    RefreshFrame();
+}
+
+void CBTSConfigurationDoc::DisableConnection() {
+    Windows().Notify(notify::kConnectionState, notify::kDisconnectedIcon, 0);
+    LinkRef().Stop();
+    if (m_site) {
+        m_site->Refresh(false);
+    }
+    LogEvent(std::string(LoadString(64068)));
+}
+
+void CBTSConfigurationDoc::SiteLoaded() {
+    IDocumentLink& link = LinkRef();
+    const int comPort = settings::Read(*m_services.settings, settings::kComPort);
+    if (m_connectionWanted) {
+        if (link.ConnectionKind() != 1 &&
+            (!link.IsLocalLinkActive() || link.ComPort() != comPort)) {
+            link.Start(2, std::string());
+        }
+    } else if (link.ConnectionKind() == 2) {
+        DisableConnection();
+    }
+    RebuildMenu();
+}
+
+// ---- idle passes -----------------------------------------------------------------------------
+
+void CBTSConfigurationDoc::SetStartupSiteFile(const std::string& path, int siteNumber) {
+    m_startupSiteFile = path;
+    m_startupSiteNumber = siteNumber;
+    m_openAtStart = !path.empty();
+}
+
+void CBTSConfigurationDoc::OnIdle() {
+    if (!m_eventLog) {
+        RefreshFrame();
+        Windows().CreateEventLog();
+        m_eventLog = true;
+    }
+    const int pass = m_idlePass;
+    if (m_idlePass < 2) {
+        ++m_idlePass;
+    }
+    if (pass == 0) {
+        if (!m_services.startedFromOstrel &&
+            settings::Read(*m_services.settings, settings::kEnableBTS) == 1 &&
+            LinkRef().ConnectionKind() == 0) {
+            LinkRef().Start(2, std::string());
+            LogEvent(std::string(LoadString(64067)));
+        }
+        RebuildMenu();
+        RefreshFrame();
+    } else if (pass == 1) {
+        if (m_openAtStart) {
+            auto file = std::make_unique<CSiteSCFile>();
+            std::string failure;
+            CSCFSite* record = nullptr;
+            if (ReadConfigurationFile(m_startupSiteFile, *file, failure)) {
+                const int index = m_startupSiteNumber - 1;
+                if (index >= 0 && index < static_cast<int>(file->Sites().size())) {
+                    record = file->Sites()[index].get();
+                }
+            }
+            if (record != nullptr) {
+                LoadRecord(std::move(file), record, m_startupSiteFile,
+                           IsXmlPlanPath(m_startupSiteFile) ? kXmlPlan : kSiteConfigurationFile);
+            } else {
+                m_openAtStart = false;
+                Message(failure.empty() ? "Configuration " + std::to_string(m_startupSiteNumber) +
+                                              " was not found in " + m_startupSiteFile + "."
+                                        : failure);
+            }
+        } else if (!m_startupPath.empty()) {
+            OpenPath(m_startupPath, true);
+        }
+    }
+}
+
+// ---- comms client ----------------------------------------------------------------------------
+
+void CBTSConfigurationDoc::OnReport(const CCommsReport& report) {
+    switch (report.Kind()) {
+    case CCommsReport::kNoConnection:
+        LinkRef().ResetObjects();
+        LogEvent("No Connection to BTS");
+        Windows().Notify(notify::kConnectionState, notify::kDisconnectedIcon, 0);
+        break;
+    case CCommsReport::kConnected:
+        Windows().Notify(notify::kConnectionState, notify::kConnectedIcon, 0);
+        LogEvent("BTS Connected");
+        break;
+    case CCommsReport::kStartingRemote:
+        LogEvent("Starting Remote Connection");
+        break;
+    case CCommsReport::kStartingLocal:
+        LogEvent("Starting Local Connection");
+        m_connectionWanted = true;
+        break;
+    default:
+        break;
+    }
+    // The frame shows what the report says before any box below holds the user.
+    m_reportKind = report.Kind();
+    RefreshFrame();
+    m_reportKind = -1;
+    switch (report.Code()) {
+    case CCommsReport::kNone:
+        break;
+    case CCommsReport::kSpeedChanged:
+        LogEvent(report.Text());
+        break;
+    case CCommsReport::kReason:
+        LogContinuation(report.Text());
+        Windows().ShowBtsMessage("Cannot Open Connection to BTS.", report.Text());
+        break;
+    default:
+        m_connectionWanted = true;
+        Message(report.Text());
+        break;
+    }
+    RefreshViews();
+}
+
+void CBTSConfigurationDoc::OnUplinkMessage(std::span<const uint8_t> message) {
+    // A malformed message must not take the program down: it is dropped.
+    try {
+        LinkRef().ParseUplink(message.data(), message.size());
+    } catch (...) {
+    }
+}
+
+StatusInputs CBTSConfigurationDoc::StatusFor(int reportKind) const {
+    StatusInputs in;
+    in.documentName = m_title;
+    in.reportKind = reportKind >= 0 ? reportKind : m_reportKind;
+    const IDocumentLink& link = LinkRef();
+    in.connection = static_cast<ConnectionKind>(link.ConnectionKind());
+    in.bscId = link.BscId();
+    in.bcfId = link.BcfId();
+    in.accessLevel = m_services.accessLevel;
+    in.linkUp = link.IsLinkUp();
+    in.speedText = link.SpeedText();
+    in.comPort = link.ComPort();
+    return in;
+}
+
+// ---- event log -------------------------------------------------------------------------------
+
+void CBTSConfigurationDoc::LogEvent(const std::string& line) {
+    if (m_eventLog) {
+        Windows().AddEventLine(Now(), line);
+    }
+}
+
+void CBTSConfigurationDoc::LogContinuation(const std::string& line) {
+    if (m_eventLog) {
+        Windows().AddEventLine(std::string(), line);
+    }
+}
+
+void CBTSConfigurationDoc::AddEventLine(const std::string& time, const std::string& text) {
+    if (m_eventLog) {
+        Windows().AddEventLine(time, text);
+    }
+}
+
+// ---- the site's and the BTS model's side -----------------------------------------------------
+
+void CBTSConfigurationDoc::RefreshViews() {
+    Windows().RunViewCommand(cmd::kRefreshAllViews);
+}
+
+void CBTSConfigurationDoc::RefreshViews(int /*view*/) {
+    RefreshViews();
+}
+
+void CBTSConfigurationDoc::NotifyMainWindow(int notification) {
+    if (notification == kNotifyUndoPerformed) {
+        Windows().Notify(notify::kGeneral, notify::kUndoPerformed, 0);
+    } else if (notification == kNotifyTransferStatusChanged) {
+        Windows().Notify(notify::kGeneral, notify::kTransferStatus, 0);
+    }
+}
+
+void CBTSConfigurationDoc::NotifyMainWindow(int message, int wParam, int lParam) {
+    Windows().Notify(message, wParam, lParam);
+}
+
+void CBTSConfigurationDoc::ResetPassiveUnits() {
+    m_candidatePassive = m_btsPassive;
+}
+
+void CBTSConfigurationDoc::Message(const std::string& text) {
+    Windows().Message(text);
+}
+
+bool CBTSConfigurationDoc::AskYesNo(const std::string& text) {
+    return Windows().AskYesNo(text, true);
+}
+
+void CBTSConfigurationDoc::SetWaitCursor(bool on) {
+    Windows().SetWaitCursor(on);
+}
+
+void CBTSConfigurationDoc::EnsureBtsSite() {
+    if (m_site && CBtsConfiguration::Get() == nullptr) {
+        m_site->ResetBtsConfiguration();
+    }
+}

@@ -1,0 +1,238 @@
+#pragma once
+// The one document of the program: the open site and where it came from, the changed marks
+// behind the save and update questions, the menu commands with their texts and enable rules,
+// the connection wishes, and the connection event log. It reaches windows only through
+// IDocumentWindows, and the BTS only through IDocumentLink.
+
+#include "app/DocumentLink.h"
+#include "app/DocumentMenu.h"
+#include "app/DocumentWindows.h"
+#include "app/StatusText.h"
+#include "comms/BtsHost.h"
+#include "files/HWInfoFile.h"
+#include "files/PreConfigFile.h"
+#include "files/SiteSCFile.h"
+#include "model/SiteHost.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+class CCommsReport;
+class CRegistry;
+class CSite;
+class CSiteKODA;
+
+class CBTSConfigurationDoc : public ISiteHost, public IPrompt, public IBtsHost {
+public:
+    static constexpr const char* kUntitled = "Untitled";
+    static constexpr const char* kTypeMismatch =
+        "BTS type in the selected configuration file does not match the currently\nactive BTS "
+        "connection. The file is not opened.";
+    static constexpr const char* kUnsupportedType = "Unsupported BTS type. Cannot open.";
+    static constexpr const char* kOperationFailed = "Operation failed.";
+    static constexpr const char* kUpdateFailed = "BTS update failed.";
+    static constexpr const char* kNotInState =
+        "BTS cannot be updated because it is not in the\ncorrect state. Exit anyway?";
+    static constexpr const char* kFilter =
+        "BTS HW Configuration Files (*.hwc)|*.hwc|Site Configuration Files (*.sdf)|*.sdf|BTS HW "
+        "Configuration Files (*.ewb)|*.ewb|All Files (*.*)|*.*|";
+    static constexpr int kOrvikBtsType = 6;
+    static constexpr int kSelmoBtsType = 4;
+    static constexpr int kPassiveUnitsView = 10;
+    static constexpr int kDifferencesView = 11;
+    enum EFileType { kSiteConfigurationFile = 1, kXmlPlan = 3 };
+
+    struct SServices {
+        IDocumentWindows* windows = nullptr; // required
+        IDocumentLink* link = nullptr;       // required
+        CRegistry* settings = nullptr;       // required
+        // Where file dialogs start when the stored folder does not exist here.
+        std::string documentsFolder;
+        bool startedFromOstrel = false;
+        int accessLevel = 1;
+        // The time column of the event log ("%X" of the local time); replaced by tests.
+        std::function<std::string()> clock;
+        // The transfer dialogs exist (the send and fetch commands are offered).
+        bool transferDialogs = false;
+    };
+
+    explicit CBTSConfigurationDoc(SServices services);
+    ~CBTSConfigurationDoc() override;
+    CBTSConfigurationDoc(const CBTSConfigurationDoc&) = delete;
+    CBTSConfigurationDoc& operator=(const CBTSConfigurationDoc&) = delete;
+
+    // Menu commands. False when the command is not the document's, not enabled, or was not
+    // carried out (a cancelled or failed open or save).
+    bool OnCommand(int id);
+    bool IsCommandEnabled(int id) const;
+    bool IsCommandChecked(int id) const;
+    // The item's text as the menu shows it now ("&Undo Add Unit\tCtrl + Z").
+    std::string CommandText(int id) const;
+    const SMenuModel& Menu() const { return m_menu; }
+    void RebuildMenu();
+    // The product version the update texts name ("7 MP1.0").
+    static std::string ProductVersion();
+
+    void New(bool fileNew = false);
+    bool Open();
+    // Opens a configuration file; `direct` takes a file's only configuration without the
+    // site selection sheet (a file named on the command line).
+    bool OpenPath(const std::string& path, bool direct = false);
+    void UpdateToLatest(bool ask = true);
+    bool Save();
+    bool SaveAs();
+    // Asks what to do with unsaved changes; false means the user chose to stop.
+    bool SaveModified(bool configuration, bool passive);
+    // Closing the document or the program.
+    bool CanClose() { return SaveModified(true, true); }
+    void CopyBtsConfiguration();
+    void Undo();
+
+    void ConnectRemote();
+    void ConnectLocal();
+    void ConnectSimulator();
+    void Disconnect();
+    bool CanConnectRemote() const;
+    bool CanConnectLocal() const;
+    bool CanConnectSimulator() const;
+    bool CanDisconnect() const;
+    void SiteLoaded();
+
+    // Once per idle period of the program.
+    void OnIdle();
+    int IdlePass() const { return m_idlePass; }
+    // The file of the switches -SCF and -SNR, read on the second idle pass.
+    void SetStartupSiteFile(const std::string& path, int siteNumber);
+    bool OpenSiteFileAtStart() const { return m_openAtStart; }
+    // A file named on the command line, opened on the second idle pass.
+    void SetStartupPath(const std::string& path) { m_startupPath = path; }
+
+    // Comms client role: reports and uplink messages of the link.
+    void OnReport(const CCommsReport& report);
+    void OnUplinkMessage(std::span<const uint8_t> message);
+
+    // The connection event log; nothing before it exists.
+    void LogEvent(const std::string& line) override;
+    void LogContinuation(const std::string& line);
+    bool EventLogExists() const { return m_eventLog; }
+
+    // State.
+    CSite* Site() override { return m_site.get(); }
+    CSiteKODA* SiteKODA() const;
+    bool HasSite() const { return m_site != nullptr; }
+    const std::string& Title() const { return m_title; }
+    void SetTitle(const std::string& title) { m_title = title; }
+    const std::string& PathName() const { return m_path; }
+    const std::string& ConfigurationName() const { return m_configurationName; }
+    int FileType() const { return m_fileType; }
+    bool ConfigurationChanged() const { return m_configurationChanged; }
+    void MarkConfigurationChanged(bool changed) { m_configurationChanged = changed; }
+    bool PassiveChanged() const { return m_passiveChanged; }
+    void MarkPassiveChanged(bool changed) { m_passiveChanged = changed; }
+    bool ConnectionWanted() const { return m_connectionWanted; }
+    void SetConnectionWanted(bool wanted) { m_connectionWanted = wanted; }
+    int AccessLevel() const { return m_services.accessLevel; }
+    void SetAccessLevel(int level) { m_services.accessLevel = level; }
+    bool ShowPhysicalUnits() const { return m_showPhysicalUnits; }
+    bool DifferencesFound() const { return m_differencesFound; }
+    void SetDifferencesFound(bool found) { m_differencesFound = found; }
+    bool CandidateTabSelected() const { return !m_btsTabSelected; }
+    void SelectTab(bool bts);
+    int ActiveViewType() const { return m_activeViewType; }
+    void SetActiveViewType(int type) { m_activeViewType = type; }
+    void EnableProperties(bool enabled) { m_propertiesEnabled = enabled; }
+    CSCFSite* SiteRecord() const { return m_record; }
+    CSiteSCFile* SiteFile() const { return m_file.get(); }
+    const CPreConfigFile& PreConfiguration() const { return m_preConfig; }
+    CHWInfoFile& CandidatePassive() { return m_candidatePassive; }
+    CHWInfoFile& BtsPassive() { return m_btsPassive; }
+    IDocumentLink& Link() const { return *m_services.link; }
+    // What the title and status bar show; a report that asked for the rebuild gives its kind.
+    StatusInputs StatusFor(int reportKind) const;
+
+    // ISiteHost and IPrompt: the site's side.
+    void SetModified() override { m_configurationChanged = true; }
+    CSCFSite* CurrentSiteRecord() override { return m_record; }
+    void SetCurrentSiteRecord(CSCFSite* record) override { m_record = record; }
+    void RefreshViews() override;
+    void NotifyMainWindow(int notification) override;
+    void ResetPassiveUnits() override;
+    void Message(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+
+    // IBtsHost: the BTS object model's side.
+    void SetWaitCursor(bool on) override;
+    void AddEventLine(const std::string& time, const std::string& text) override;
+    void NotifyMainWindow(int message, int wParam, int lParam) override;
+    void RefreshViews(int view) override;
+    void ShowMessage(const std::string& text) override { Message(text); }
+    void EnsureBtsSite() override;
+    void ReportProblem(const std::string& text) override { Message(text); }
+
+private:
+    IDocumentWindows& Windows() const { return *m_services.windows; }
+    IDocumentLink& LinkRef() const { return *m_services.link; }
+    bool CreateSiteForType(int btsType);
+    int CurrentBtsType() const;
+    void ResetNames();
+    bool LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSite* record, const std::string& path,
+                    int fileType);
+    bool OpenPlan(const std::string& path, std::unique_ptr<CSiteSCFile>& file, CSCFSite*& record);
+    bool WriteCandidate();
+    bool WritePlan();
+    void AskUpgrade();
+    bool FileMode() const;
+    bool SaveModifiedConfiguration();
+    bool SavePassive(bool& ok);
+    bool ImportPassive();
+    bool ExportPassive();
+    void StartConnection(int kind);
+    void DisableConnection();
+    void RememberFolder(const std::string& path);
+    IUserPrompt::SFileDialog ConfigurationDialog(const char* title) const;
+    std::string Now() const;
+    void RefreshFrame();
+    // What is on disk at the path, to notice a file another program changed since it was read.
+    struct SDiskStamp {
+        bool exists = false;
+        std::uintmax_t size = 0;
+        long long modified = 0;
+        bool operator==(const SDiskStamp&) const = default;
+    };
+    static SDiskStamp StampOf(const std::string& path);
+
+    SServices m_services;
+    std::unique_ptr<CSite> m_site;
+    std::unique_ptr<CSiteSCFile> m_file;
+    CSCFSite* m_record = nullptr;
+    CPreConfigFile m_preConfig;
+    CHWInfoFile m_candidatePassive;
+    CHWInfoFile m_btsPassive;
+    SMenuModel m_menu;
+    bool m_hasViewManager = false;
+    bool m_eventLog = false;
+    std::string m_path;
+    std::string m_title = kUntitled;
+    std::string m_configurationName;
+    SDiskStamp m_stamp;
+    int m_fileType = kSiteConfigurationFile;
+    bool m_differencesFound = false;
+    bool m_connectionWanted = false;
+    bool m_showPhysicalUnits = true;
+    bool m_passiveChanged = false;
+    bool m_configurationChanged = false;
+    bool m_propertiesEnabled = false;
+    bool m_btsTabSelected = false;
+    int m_activeViewType = 1;
+    int m_idlePass = 0;
+    bool m_openAtStart = false;
+    std::string m_startupSiteFile;
+    int m_startupSiteNumber = -1;
+    std::string m_startupPath;
+    int m_reportKind = -1;
+    int m_busy = 0;
+};

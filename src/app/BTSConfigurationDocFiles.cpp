@@ -1,0 +1,636 @@
+// The document's file side: new, open, save, the save-changes questions, undo and taking the
+// configuration currently in BTS as the candidate.
+#include "app/BTSConfigurationDoc.h"
+
+#include "app/CommandIds.h"
+#include "app/FileDialogFolder.h"
+#include "app/NewSiteSheetModel.h"
+#include "app/SaveSCFSheetModel.h"
+#include "files/AtomicFile.h"
+#include "files/TextCodec.h"
+#include "files/xml/ReadXML.h"
+#include "files/xml/XMLPlanWriter.h"
+#include "model/BtsConfiguration.h"
+#include "model/DataBaseKODA.h"
+#include "model/Registry.h"
+#include "model/SettingsKeys.h"
+#include "model/SiteKODA.h"
+#include "model/SiteTARN.h"
+#include "model/Strings.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+constexpr const char* kHwiFilter = "HW Information Files (*.hwi)|*.hwi|All Files (*.*)|*.*|";
+
+std::string LastFour(const std::string& path) {
+    std::string tail = path.size() >= 4 ? path.substr(path.size() - 4) : path;
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return tail;
+}
+
+} // namespace
+
+CBTSConfigurationDoc::SDiskStamp CBTSConfigurationDoc::StampOf(const std::string& path) {
+    SDiskStamp s;
+    std::error_code ec;
+    if (path.empty() || !std::filesystem::is_regular_file(path, ec)) {
+        return s;
+    }
+    s.exists = true;
+    s.size = std::filesystem::file_size(path, ec);
+    s.modified = std::filesystem::last_write_time(path, ec).time_since_epoch().count();
+    return s;
+}
+
+void CBTSConfigurationDoc::RememberFolder(const std::string& path) {
+    settings::Write(*m_services.settings, settings::kSCFPath, FolderOfPath(path));
+    settings::Write(*m_services.settings, settings::kLastSCF, FileNameOfPath(path));
+}
+
+IUserPrompt::SFileDialog CBTSConfigurationDoc::ConfigurationDialog(const char* title) const {
+    IUserPrompt::SFileDialog d;
+    d.title = title;
+    d.filter = kFilter;
+    d.directory = UsableFolder(
+        settings::Read(*m_services.settings, settings::kSCFPath, m_services.documentsFolder),
+        m_services.documentsFolder);
+    d.fileName = settings::Read(*m_services.settings, settings::kLastSCF);
+    return d;
+}
+
+// ---- site ------------------------------------------------------------------------------------
+
+int CBTSConfigurationDoc::CurrentBtsType() const {
+    if (dynamic_cast<const CSiteKODA*>(m_site.get()) != nullptr) {
+        return kOrvikBtsType;
+    }
+    return m_site ? kSelmoBtsType : 0;
+}
+
+bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
+    m_site.reset();
+    m_hasViewManager = false;
+    if (btsType == kOrvikBtsType) {
+        m_site = std::make_unique<CSiteKODA>(this, this);
+    } else if (btsType == kSelmoBtsType) {
+        m_site = std::make_unique<CSiteTARN>(this, this);
+    }
+    if (m_site) {
+        m_hasViewManager = true;
+        m_configurationName.clear();
+        RefreshFrame();
+    }
+    RebuildMenu();
+    if (m_site) {
+        m_site->Refresh(false);
+    }
+    RefreshViews();
+    return m_site != nullptr;
+}
+
+void CBTSConfigurationDoc::ResetNames() {
+    m_configurationName.clear();
+    m_path.clear();
+    m_title = kUntitled;
+    m_stamp = {};
+}
+
+// ---- New -------------------------------------------------------------------------------------
+
+void CBTSConfigurationDoc::New(bool fileNew) {
+    if (!SaveModified(true, true)) {
+        return;
+    }
+    m_candidatePassive.Clear();
+    SelectTab(false);
+    m_configurationChanged = false;
+    m_file.reset();
+    m_record = nullptr;
+    if (LinkRef().IsLinkUp() && m_site && CurrentBtsType() != kOrvikBtsType) {
+        Message(kTypeMismatch);
+        return;
+    }
+    CreateSiteForType(kOrvikBtsType);
+    Windows().RunViewCommand(cmd::ViewCommandOfType(m_activeViewType));
+    ResetNames();
+    m_fileType = kSiteConfigurationFile;
+    if (fileNew) {
+        m_title = "PUntitled";
+    }
+    RefreshFrame();
+}
+
+// ---- Open ------------------------------------------------------------------------------------
+
+bool CBTSConfigurationDoc::Open() {
+    if (m_activeViewType == kPassiveUnitsView) {
+        if (!SaveModified(false, true) || !ImportPassive()) {
+            return false;
+        }
+        Windows().RunViewCommand(cmd::kRefreshAllViews);
+        if (LinkRef().IsLinkUp()) {
+            m_passiveChanged = true;
+        }
+        return true;
+    }
+    if (!SaveModified(true, false)) {
+        return false;
+    }
+    IUserPrompt::SFileDialog d = ConfigurationDialog("Open BTS HW Configuration File");
+    d.mustExist = true;
+    const std::optional<std::string> path = Windows().ChooseFile(d);
+    return path && OpenPath(*path);
+}
+
+bool CBTSConfigurationDoc::OpenPlan(const std::string& path, std::unique_ptr<CSiteSCFile>& file,
+                                    CSCFSite*& record) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        Message("Cannot read " + path + ".\nThe file is not opened.");
+        return false;
+    }
+    CXML_NodeFile plan(path);
+    auto select = [this](const CXML_NodeFile& f) -> std::optional<std::size_t> {
+        const auto& sites = f.GetSiteList();
+        if (sites.size() == 1) {
+            return 0;
+        }
+        std::vector<std::string> names;
+        for (const CXMLSiteEntry& e : sites) {
+            names.push_back(Cp1252ToUtf8(e.name) + " (" + e.familyType + ")");
+        }
+        return Windows().ChoosePlanSite(names);
+    };
+    if (!plan.LoadFromBuffer(bytes, true, select)) {
+        const CXMLError& error = plan.GetLastError();
+        if (error.IsSet()) { // not set when the user cancelled the selection
+            Message(error.message + (error.HasDetails() ? "\n\n" + error.details : ""));
+        }
+        return false;
+    }
+    CReadXML reader(plan);
+    std::unique_ptr<CSCFSite> site = reader.Read();
+    if (!site) {
+        Message("Incorrect or missing Cabinet Information.\nThe file is not opened.");
+        return false;
+    }
+    file = std::make_unique<CSiteSCFile>();
+    record = &file->AddSite(std::move(site));
+    return true;
+}
+
+bool CBTSConfigurationDoc::OpenPath(const std::string& path, bool direct) {
+    std::unique_ptr<CSiteSCFile> file;
+    CSCFSite* record = nullptr;
+    int fileType = kSiteConfigurationFile;
+    if (LastFour(path) == ".ewb") {
+        if (!OpenPlan(path, file, record)) {
+            return false;
+        }
+        fileType = kXmlPlan;
+    } else {
+        CNewSiteSheetModel sheet = CNewSiteSheetModel::ForFile(path);
+        if (!sheet.ReadFailure().empty() && sheet.Rows().empty()) {
+            Message(sheet.ReadFailure() + "\nThe file is not opened.");
+            return false;
+        }
+        // A file named on the command line with one configuration opens without the sheet;
+        // a configuration of another family is then refused below.
+        const bool single = sheet.Rows().size() == 1 && !sheet.HasProblems();
+        if (direct && single) {
+            sheet.Select(0);
+        } else if (!Windows().RunNewSiteSheet(sheet) || !sheet.CanFinish() || sheet.EmptyChosen()) {
+            return false;
+        }
+        record = sheet.ChosenRecord();
+        file = sheet.TakeFile();
+        if (record == nullptr || !file) {
+            return false;
+        }
+    }
+    if (LinkRef().IsLinkUp() && m_site && record->bcfType != CurrentBtsType()) {
+        Message(kTypeMismatch);
+        return false;
+    }
+    return LoadRecord(std::move(file), record, path, fileType);
+}
+
+bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSite* record,
+                                      const std::string& path, int fileType) {
+    // Checked before anything is dropped: a file that cannot be opened leaves the open
+    // configuration as it was.
+    if (record->bcfType != kOrvikBtsType) {
+        Message(kUnsupportedType);
+        return false;
+    }
+    RememberFolder(path);
+    SelectTab(false);
+    CreateSiteForType(record->bcfType);
+    Windows().RunViewCommand(cmd::ViewCommandOfType(m_activeViewType));
+    m_file = std::move(file);
+    m_record = record;
+    m_fileType = fileType;
+    m_preConfig.LoadFromSite(*record, 1);
+    ++m_busy;
+    const bool built = m_site->BuildFromSiteRecord(*record, 0);
+    --m_busy;
+    if (!built) {
+        Message(kOperationFailed);
+    }
+    m_path = path;
+    m_configurationName = record->name;
+    m_title = Cp1252ToUtf8(record->name);
+    m_stamp = StampOf(path);
+    // Building the candidate is no edit of the user's.
+    m_configurationChanged = false;
+    m_passiveChanged = false;
+    RefreshFrame();
+    Windows().AddRecentFile(path);
+    AskUpgrade();
+    m_site->Refresh(false);
+    RefreshViews();
+    return true;
+}
+
+void CBTSConfigurationDoc::AskUpgrade() {
+    const CDataBase* candidate = m_site ? m_site->GetConfiguration(kSelectCandidate) : nullptr;
+    if (candidate == nullptr || candidate->SwLevel().Level() >= CUcSwVersion::kLatest) {
+        return;
+    }
+    const std::string text =
+        ReplaceAll(std::string(LoadString(64095)), "%VERSION%", ProductVersion());
+    if (Windows().AskYesNo(text, true)) {
+        UpdateToLatest(false);
+    }
+}
+
+void CBTSConfigurationDoc::UpdateToLatest(bool ask) {
+    CSiteKODA* site = SiteKODA();
+    if (site == nullptr) {
+        return;
+    }
+    if (ask) {
+        const std::string text =
+            ReplaceAll(std::string(LoadString(64096)), "%VERSION%", ProductVersion());
+        if (!Windows().AskYesNo(text, true)) {
+            return;
+        }
+    }
+    CDataBaseKODA* db = site->GetKODA(kSelectCandidate);
+    if (db == nullptr) {
+        return;
+    }
+    const SCabinetSettings s = db->CabinetSettings();
+    site->SetCabinet(std::min(s.clockSync, 1), s.lte, s.vswr, s.wcdma, s.cabinetType, s.mrc,
+                     kSelectCandidate);
+    db->SetSwLevel(CUcSwVersion(CUcSwVersion::kLatest));
+    RefreshViews();
+    RefreshFrame();
+    m_configurationChanged = true;
+    if (m_fileType == kXmlPlan) {
+        m_passiveChanged = true;
+    }
+}
+
+// ---- Save ------------------------------------------------------------------------------------
+
+bool CBTSConfigurationDoc::Save() {
+    if (m_activeViewType == kPassiveUnitsView) {
+        const bool ok = ExportPassive();
+        if (ok && !LinkRef().IsLinkUp()) {
+            m_passiveChanged = false;
+        }
+        return ok;
+    }
+    if (m_path.empty() || m_configurationName.empty()) {
+        return SaveAs();
+    }
+    const bool ok = WriteCandidate();
+    RefreshFrame();
+    return ok;
+}
+
+bool CBTSConfigurationDoc::WriteCandidate() {
+    if (!m_site) {
+        return false;
+    }
+    // The whole file is written from what was read: had another program changed it since,
+    // its changes would be lost without a word.
+    if (m_stamp.exists && !(StampOf(m_path) == m_stamp)) {
+        Message("The file " + m_path +
+                "\nwas changed by another program after it was opened.\nThe configuration was "
+                "not saved; use Save As to save it.");
+        return false;
+    }
+    if (m_fileType == kXmlPlan) {
+        return WritePlan();
+    }
+    if (!m_file) {
+        auto file = std::make_unique<CSiteSCFile>();
+        std::string failure;
+        std::error_code ec;
+        if (std::filesystem::exists(m_path, ec) && !ReadConfigurationFile(m_path, *file, failure)) {
+            Message(failure + "\nThe configuration was not saved.");
+            return false;
+        }
+        m_file = std::move(file);
+        m_record = m_file->FindSite(m_configurationName);
+    }
+    const bool created = m_record == nullptr;
+    if (m_record != nullptr) {
+        m_record->name = m_configurationName;
+    }
+    m_site->SetText(m_configurationName);
+    const CSaveResult result = m_site->Save(*m_file, m_path);
+    if (!result) {
+        // A record added for this save must not linger in the file held for the next one.
+        if (created && m_record != nullptr) {
+            m_file->RemoveSite(m_record);
+            m_record = nullptr;
+        }
+        Message(result.error + "\nThe configuration was not saved.");
+        return false;
+    }
+    m_stamp = StampOf(m_path);
+    m_configurationChanged = false;
+    Windows().AddRecentFile(m_path);
+    return true;
+}
+
+bool CBTSConfigurationDoc::WritePlan() {
+    CSCFSite record;
+    if (m_record != nullptr) {
+        record = *m_record;
+    }
+    record.name = m_configurationName;
+    if (!m_site->CopyIntoSiteRecord(record) || record.cabinets.empty()) {
+        Message("The configuration could not be stored.\nThe configuration was not saved.");
+        return false;
+    }
+    CXML_NodeFile plan(m_path);
+    std::error_code ec;
+    if (std::filesystem::exists(m_path, ec)) {
+        // Only the BTS of this configuration is replaced; the plan's others stay.
+        bool found = false;
+        auto select = [&](const CXML_NodeFile& f) -> std::optional<std::size_t> {
+            const auto& sites = f.GetSiteList();
+            for (std::size_t i = 0; i < sites.size(); ++i) {
+                if (sites[i].name == record.name) {
+                    found = true;
+                    return i;
+                }
+            }
+            return std::nullopt;
+        };
+        if (!plan.Load(false, select) || !found) {
+            Message("The plan " + m_path + " holds no BTS named " + Cp1252ToUtf8(record.name) +
+                    " that could be replaced.\nThe configuration was not saved.");
+            return false;
+        }
+    }
+    if (!WriteXMLPlan(plan, record, record.cabinets.front(), &m_candidatePassive)) {
+        Message(plan.GetLastError().message + "\nThe configuration was not saved.");
+        return false;
+    }
+    if (m_record != nullptr) {
+        *m_record = record;
+    }
+    m_stamp = StampOf(m_path);
+    m_configurationChanged = false;
+    m_passiveChanged = false;
+    Windows().AddRecentFile(m_path);
+    return true;
+}
+
+bool CBTSConfigurationDoc::SaveAs() {
+    SelectTab(false);
+    if (m_activeViewType == kPassiveUnitsView) {
+        const bool ok = ExportPassive();
+        if (ok && !LinkRef().IsLinkUp()) {
+            m_passiveChanged = false;
+        }
+        return ok;
+    }
+    if (!m_site) {
+        return false;
+    }
+    CSCFSite preview;
+    m_site->CopyIntoSiteRecord(preview);
+    CSaveSCFSheetModel::SInputs in;
+    in.path = m_path;
+    in.configurationName = m_configurationName;
+    if (const CCabinet* cab = m_site->Cabinet(0, kSelectCandidate)) {
+        in.configurationDescription = cab->DescriptionText();
+    }
+    in.newRecord = &preview;
+    in.settings = m_services.settings;
+    in.documentsFolder = m_services.documentsFolder;
+    CSaveSCFSheetModel sheet(std::move(in), Windows());
+    if (!Windows().RunSaveSheet(sheet)) {
+        return false;
+    }
+    if (!sheet.HasFile()) {
+        Message(CSaveSCFSheetModel::kNotSaved);
+        return false;
+    }
+    // The document keeps what it had until the new file is written.
+    std::unique_ptr<CSiteSCFile> previousFile = std::move(m_file);
+    CSCFSite* previousRecord = m_record;
+    const std::string previousPath = m_path;
+    const std::string previousName = m_configurationName;
+    const int previousType = m_fileType;
+    const SDiskStamp previousStamp = m_stamp;
+    const std::string previousDescription =
+        m_site->Cabinet(0, kSelectCandidate)
+            ? m_site->Cabinet(0, kSelectCandidate)->DescriptionText()
+            : std::string();
+
+    m_record = sheet.TargetRecord();
+    m_file = sheet.TakeFile();
+    m_path = sheet.Path();
+    m_configurationName = sheet.Name();
+    m_fileType = IsXmlPlanPath(m_path) ? kXmlPlan : kSiteConfigurationFile;
+    m_stamp = {}; // the sheet read the file just now
+    if (CCabinet* cab = m_site->Cabinet(0, kSelectCandidate)) {
+        cab->SetDescriptionText(sheet.Description());
+    }
+    if (!WriteCandidate()) {
+        m_file = std::move(previousFile);
+        m_record = previousRecord;
+        m_path = previousPath;
+        m_configurationName = previousName;
+        m_fileType = previousType;
+        m_stamp = previousStamp;
+        if (CCabinet* cab = m_site->Cabinet(0, kSelectCandidate)) {
+            cab->SetDescriptionText(previousDescription);
+        }
+        RefreshFrame();
+        return false;
+    }
+    RememberFolder(m_path);
+    m_title = Cp1252ToUtf8(m_configurationName);
+    RefreshFrame();
+    return true;
+}
+
+// ---- passive unit information ----------------------------------------------------------------
+
+bool CBTSConfigurationDoc::ImportPassive() {
+    IUserPrompt::SFileDialog d;
+    d.title = "Open HW Information File";
+    d.filter = kHwiFilter;
+    d.directory = UsableFolder(
+        settings::Read(*m_services.settings, settings::kHWInfoDir, m_services.documentsFolder),
+        m_services.documentsFolder);
+    const std::optional<std::string> path = Windows().ChooseFile(d);
+    if (!path) {
+        return false;
+    }
+    CHWInfoFile read;
+    if (!read.Import(*path)) {
+        Message(CHWInfoFile::kImportFailed);
+        return false;
+    }
+    m_candidatePassive = read;
+    settings::Write(*m_services.settings, settings::kHWInfoDir, FolderOfPath(*path));
+    return true;
+}
+
+bool CBTSConfigurationDoc::ExportPassive() {
+    IUserPrompt::SFileDialog d;
+    d.title = "Save HW Information File";
+    d.filter = kHwiFilter;
+    d.mustExist = false;
+    d.directory = UsableFolder(
+        settings::Read(*m_services.settings, settings::kHWInfoDir, m_services.documentsFolder),
+        m_services.documentsFolder);
+    const std::optional<std::string> path = Windows().ChooseFile(d);
+    if (!path) {
+        return false;
+    }
+    if (!m_candidatePassive.Export(*path)) {
+        Message(CHWInfoFile::kExportFailed);
+        return false;
+    }
+    settings::Write(*m_services.settings, settings::kHWInfoDir, FolderOfPath(*path));
+    return true;
+}
+
+// ---- the save-changes questions --------------------------------------------------------------
+
+bool CBTSConfigurationDoc::FileMode() const {
+    const IDocumentLink& link = LinkRef();
+    return (link.ConnectionKind() == 1 && m_services.accessLevel == 0) || !link.IsLinkUp();
+}
+
+bool CBTSConfigurationDoc::SaveModified(bool configuration, bool passive) {
+    const bool plan = m_fileType == kXmlPlan;
+    if (FileMode()) {
+        if (configuration && (m_configurationChanged || (plan && m_passiveChanged))) {
+            const std::string name = m_configurationName.empty()
+                                         ? std::string("SUntitled")
+                                         : Cp1252ToUtf8(m_configurationName);
+            switch (Windows().AskYesNoCancel(
+                "The configuration has been changed.\nSave changes to " + name + "?")) {
+            case EAnswer::Yes:
+                // A save that failed or was cancelled keeps the changes and the caller waiting.
+                if (!Save()) {
+                    return false;
+                }
+                break;
+            case EAnswer::Cancel:
+                return false;
+            case EAnswer::No:
+                break;
+            }
+            m_configurationChanged = false;
+            if (plan) {
+                m_passiveChanged = false;
+            }
+        }
+        if (passive && !plan && m_passiveChanged) {
+            switch (Windows().AskYesNoCancel(
+                "The passive unit information has been changed.\nSave changes to file?")) {
+            case EAnswer::Yes:
+                if (!ExportPassive()) {
+                    return false;
+                }
+                break;
+            case EAnswer::Cancel:
+                return false;
+            case EAnswer::No:
+                break;
+            }
+            m_passiveChanged = false;
+        }
+        return true;
+    }
+
+    auto updateBts = [this](const char* question, bool passiveStep) {
+        switch (Windows().AskYesNoCancel(question)) {
+        case EAnswer::Cancel:
+            return false;
+        case EAnswer::No:
+            return true;
+        case EAnswer::Yes:
+            break;
+        }
+        // The link may have gone while the question was open: sending then fails cleanly.
+        CSiteKODA* site = SiteKODA();
+        if (site != nullptr && LinkRef().IsLinkUp() && LinkRef().SendingEnabled()) {
+            if (!LinkRef().Send(*site, passiveStep)) {
+                Message(kUpdateFailed);
+                return false;
+            }
+            return true;
+        }
+        return Windows().AskYesNo(kNotInState, false);
+    };
+    if (configuration && m_configurationChanged) {
+        if (!updateBts("The configuration has been changed.\nUpdate BTS with changes?", false)) {
+            return false;
+        }
+        m_configurationChanged = false;
+    }
+    if (passive && m_passiveChanged) {
+        if (!updateBts("The passive unit information has been changed.\nUpdate BTS with changes?",
+                       true)) {
+            return false;
+        }
+        m_passiveChanged = false;
+    }
+    return true;
+}
+
+// ---- undo and the BTS configuration ----------------------------------------------------------
+
+void CBTSConfigurationDoc::Undo() {
+    SelectTab(false);
+    if (m_site) {
+        // The site redraws and tells the main window itself when a step was undone.
+        m_site->Undo(kSelectCandidate);
+        RebuildMenu();
+    }
+}
+
+void CBTSConfigurationDoc::CopyBtsConfiguration() {
+    if (m_configurationChanged &&
+        !Windows().AskYesNo("The Edit tab contains some unsaved information.\nContinue anyway?",
+                            true)) {
+        return;
+    }
+    SelectTab(false);
+    if (m_site && m_site->EditBtsConfiguration()) {
+        RefreshFrame();
+        Windows().RunViewCommand(cmd::kRefreshAllViews);
+        m_configurationChanged = false;
+        m_passiveChanged = false;
+        RefreshFrame();
+    } else {
+        Message(kOperationFailed);
+    }
+}

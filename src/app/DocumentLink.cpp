@@ -1,0 +1,93 @@
+#include "app/DocumentLink.h"
+
+#include "comms/CommunicationBTS.h"
+#include "comms/ConfigTransfer.h"
+#include "comms/MMIServ.h"
+#include "comms/ObjectData.h"
+#include "comms/ObjectMaps.h"
+#include "comms/UpLinkMessageParser.h"
+#include "model/BtsConfiguration.h"
+#include "model/Registry.h"
+#include "model/SettingsKeys.h"
+#include "model/SiteKODA.h"
+
+#include <span>
+
+CHubDocumentLink::CHubDocumentLink(CCommunicationBTS& hub) : m_hub(hub) {}
+
+bool CHubDocumentLink::IsLinkUp() const {
+    return m_hub.IsLinkUp() != 0;
+}
+
+bool CHubDocumentLink::IsLocalLinkActive() const {
+    return m_hub.IsLocalLinkActive() != 0;
+}
+
+int CHubDocumentLink::ConnectionKind() const {
+    return m_hub.GetConnectParams() ? m_hub.GetConnectionKind() : 0;
+}
+
+int CHubDocumentLink::ComPort() const {
+    auto params = m_hub.GetConnectParams();
+    return params ? params->GetComPort() : 0;
+}
+
+int CHubDocumentLink::BscId() const {
+    auto params = m_hub.GetConnectParams();
+    return params ? static_cast<int>(params->GetBscId()) : 0;
+}
+
+int CHubDocumentLink::BcfId() const {
+    auto params = m_hub.GetConnectParams();
+    return params ? static_cast<int>(params->GetBcfId()) : 0;
+}
+
+std::string CHubDocumentLink::SpeedText() const {
+    auto params = m_hub.GetConnectParams();
+    return params ? params->GetSpeedText() : std::string();
+}
+
+bool CHubDocumentLink::Start(int kind, const std::string& target) {
+    // A connection starts from the settings as they are now: the options may have changed
+    // the port since the last one.
+    CRegistry& store = CRegistry::Instance();
+    SLinkSettings s;
+    s.comPort = settings::Read(store, settings::kComPort);
+    s.maxSpeedIndex = store.GetIntOrDefault("MaxUARTSpeed");
+    m_hub.SetSettings(s);
+    return m_hub.StartConnection(kind, target) != 0;
+}
+
+void CHubDocumentLink::Stop() {
+    m_hub.StopConnection();
+}
+
+bool CHubDocumentLink::SendingEnabled() const {
+    const CObjectData* bcf = CMMIServ::Instance().Objects().FirstOfClass(objects::kClassBcf);
+    if (bcf == nullptr) {
+        return false;
+    }
+    return bcf->state == 0 || bcf->state == 1 || bcf->state == 9;
+}
+
+bool CHubDocumentLink::Send(CSiteKODA& site, bool passive) {
+    STransferContext context;
+    context.commands = &CMMIServ::Instance().Commands();
+    const CDataBase* bts = CBtsConfiguration::Get();
+    context.btsSwLevel = bts != nullptr ? bts->SwLevel().Level() : 0;
+    CConfigTransfer transfer(site, context);
+    transfer.Download(passive);
+    if (passive) {
+        return CConfigTransfer::TransferStatus(CConfigTransfer::kStepPassive) > 0;
+    }
+    return CConfigTransfer::TransferStatus(CConfigTransfer::kStepFirst) > 0 &&
+           CConfigTransfer::TransferStatus(CConfigTransfer::kStepSecond) > 0;
+}
+
+void CHubDocumentLink::ResetObjects() {
+    CMMIServ::Instance().Objects().Clear();
+}
+
+void CHubDocumentLink::ParseUplink(const unsigned char* bytes, size_t length) {
+    CUpLinkMessageParser::Instance().Parse(std::span<const uint8_t>(bytes, length));
+}

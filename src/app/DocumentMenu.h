@@ -1,0 +1,37 @@
+#pragma once
+// The main menu as data: submenus with command ids, texts and shortcuts. The document builds
+// it and decides texts, enable states and checks; the window only turns it into actions.
+
+#include <string>
+#include <vector>
+
+struct SMenuItem {
+    int id = 0; // 0 for a separator
+    // Menu text with "&" mnemonics; a shortcut shown in the menu follows a tab.
+    std::string text;
+
+    bool IsSeparator() const { return id == 0; }
+};
+
+struct SSubMenu {
+    std::string title;
+    std::vector<SMenuItem> items;
+};
+
+using SMenuModel = std::vector<SSubMenu>;
+
+// The menu as the resources hold it, before the rebuild touches it.
+SMenuModel BaseMainMenu();
+
+// What the rebuild does to a loaded menu: "%VERSION%" in the update item becomes the product
+// version, and the simulator item goes from the second-last submenu (the connection menu):
+// the in-process simulated BTS is reached through a pseudo-terminal instead.
+void RebuildMainMenu(SMenuModel& menu, const std::string& productVersion);
+
+const SMenuItem* FindMenuItem(const SMenuModel& menu, int id);
+
+// Splits "&Undo Add Unit\tCtrl + Z" into the text and a shortcut without blanks ("Ctrl+Z").
+void SplitMenuText(const std::string& full, std::string& text, std::string& shortcut);
+
+// Replaces every occurrence of `from`.
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);

@@ -1,0 +1,21 @@
+#include "app/FileDialogFolder.h"
+
+#include <filesystem>
+
+std::string FolderOfPath(const std::string& path) {
+    const size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? std::string() : path.substr(0, cut);
+}
+
+std::string FileNameOfPath(const std::string& path) {
+    const size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string UsableFolder(const std::string& folder, const std::string& fallback) {
+    std::error_code ec;
+    if (!folder.empty() && std::filesystem::is_directory(folder, ec)) {
+        return folder;
+    }
+    return fallback;
+}

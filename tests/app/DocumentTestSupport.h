@@ -1,0 +1,205 @@
+#pragma once
+// A scripted stand-in for the windows and the BTS link of the document: questions are answered
+// from a queue and recorded, sheets are driven by a function the test gives.
+
+#include "app/BTSConfigurationDoc.h"
+#include "app/NewSiteSheetModel.h"
+#include "app/SaveSCFSheetModel.h"
+#include "files/SiteConfigFile.h"
+#include "model/BtsConfiguration.h"
+#include "model/MemoryRegistry.h"
+#include "model/SiteKODA.h"
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+struct ScriptedWindows : IDocumentWindows {
+    // Every question and message in the order shown.
+    std::vector<std::string> shown;
+    std::vector<std::string> messages;
+    std::deque<EAnswer> answers; // Yes/No questions take Yes or No; empty queue answers No
+    std::deque<std::optional<std::string>> files;
+    std::function<bool(CNewSiteSheetModel&)> newSiteSheet;
+    std::function<bool(CSaveSCFSheetModel&)> saveSheet;
+    std::optional<std::size_t> planSite = 0;
+    std::vector<int> viewCommands;
+    std::vector<std::tuple<int, int, int>> notifications;
+    std::vector<std::pair<std::string, std::string>> events;
+    std::vector<std::string> recent;
+    std::vector<std::pair<std::string, std::string>> btsMessages;
+    std::function<void()> duringQuestion;
+    int frameRefreshes = 0;
+    int menuRebuilds = 0;
+    int newSheets = 0;
+    int saveSheets = 0;
+
+    EAnswer Next() {
+        if (duringQuestion) {
+            duringQuestion();
+        }
+        if (answers.empty()) {
+            return EAnswer::No;
+        }
+        EAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void Message(const std::string& text) override {
+        shown.push_back(text);
+        messages.push_back(text);
+    }
+    bool AskYesNo(const std::string& text, bool) override {
+        shown.push_back(text);
+        return Next() == EAnswer::Yes;
+    }
+    EAnswer AskYesNoCancel(const std::string& text) override {
+        shown.push_back(text);
+        return Next();
+    }
+    std::optional<std::string> ChooseFile(const SFileDialog& d) override {
+        shown.push_back("[file] " + d.title);
+        if (files.empty()) {
+            return std::nullopt;
+        }
+        auto f = files.front();
+        files.pop_front();
+        return f;
+    }
+    std::optional<std::size_t> ChoosePlanSite(const std::vector<std::string>&) override {
+        return planSite;
+    }
+    bool RunNewSiteSheet(CNewSiteSheetModel& sheet) override {
+        ++newSheets;
+        return newSiteSheet ? newSiteSheet(sheet) : sheet.CanFinish();
+    }
+    bool RunSaveSheet(CSaveSCFSheetModel& sheet) override {
+        ++saveSheets;
+        return saveSheet ? saveSheet(sheet) : sheet.Finish();
+    }
+    void ShowBtsMessage(const std::string& m, const std::string& d) override {
+        btsMessages.push_back({m, d});
+    }
+    void RefreshFrame() override { ++frameRefreshes; }
+    void MenuRebuilt() override { ++menuRebuilds; }
+    void RunViewCommand(int c) override { viewCommands.push_back(c); }
+    void Notify(int m, int w, int l) override { notifications.push_back({m, w, l}); }
+    void CreateEventLog() override {}
+    void AddEventLine(const std::string& t, const std::string& text) override {
+        events.push_back({t, text});
+    }
+    void AddRecentFile(const std::string& p) override { recent.push_back(p); }
+};
+
+struct ScriptedLink : IDocumentLink {
+    bool up = false;
+    bool active = false;
+    int kind = 0;
+    int comPort = 1;
+    int bscId = 0;
+    int bcfId = 0;
+    std::string speed = "9600";
+    bool sendingEnabled = true;
+    bool sendSucceeds = true;
+    std::vector<std::pair<int, std::string>> starts;
+    int stops = 0;
+    int sends = 0;
+    bool throwOnParse = false;
+    int parsed = 0;
+
+    bool IsLinkUp() const override { return up; }
+    bool IsLocalLinkActive() const override { return active; }
+    int ConnectionKind() const override { return kind; }
+    int ComPort() const override { return comPort; }
+    int BscId() const override { return bscId; }
+    int BcfId() const override { return bcfId; }
+    std::string SpeedText() const override { return speed; }
+    bool Start(int k, const std::string& target) override {
+        starts.push_back({k, target});
+        kind = k;
+        active = true;
+        return true;
+    }
+    void Stop() override {
+        ++stops;
+        up = active = false;
+        kind = 0;
+    }
+    bool SendingEnabled() const override { return sendingEnabled; }
+    bool Send(CSiteKODA&, bool) override {
+        ++sends;
+        return sendSucceeds && up;
+    }
+    void ParseUplink(const unsigned char*, size_t) override {
+        ++parsed;
+        if (throwOnParse) {
+            throw std::runtime_error("bad message");
+        }
+    }
+    void GoUp(int k) {
+        kind = k;
+        up = active = true;
+    }
+};
+
+// A document over the scripted windows and link, with settings in memory.
+struct DocumentFixture {
+    ScriptedWindows windows;
+    ScriptedLink link;
+    CMemoryRegistry settings;
+    std::filesystem::path dir;
+    std::unique_ptr<CBTSConfigurationDoc> doc;
+
+    DocumentFixture() {
+        CBtsConfiguration::Drop();
+        dir = std::filesystem::temp_directory_path() /
+              ("cabrion-doc-" + std::to_string(::getpid()) + "-" + std::to_string(++Counter()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        settings.SetInt("Initialization", "EnableBTS", 0);
+        CBTSConfigurationDoc::SServices s;
+        s.windows = &windows;
+        s.link = &link;
+        s.settings = &settings;
+        s.documentsFolder = dir.string();
+        s.clock = [] { return std::string("12:34:56"); };
+        doc = std::make_unique<CBTSConfigurationDoc>(s);
+    }
+    ~DocumentFixture() {
+        doc.reset();
+        CBtsConfiguration::Drop();
+        std::error_code ec;
+        std::filesystem::permissions(dir, std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(dir, ec);
+    }
+    static int& Counter() {
+        static int n = 0;
+        return n;
+    }
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
+};
+
+// A record of an Orvik configuration as a new site writes it.
+inline std::unique_ptr<CSCFSite> OrvikRecord(const std::string& name, int swLevel = 31,
+                                             int clockSync = 0) {
+    CSiteKODA site;
+    auto record = std::make_unique<CSCFSite>();
+    record->name = name;
+    site.CopyIntoSiteRecord(*record);
+    record->ucSwVersion = CUcSwVersion(swLevel);
+    record->bcfClockSync = clockSync;
+    record->cabinets.front().configDescription = name + " description";
+    return record;
+}
+
+// Writes a site configuration file with the given records.
+inline void WriteConfigurations(const std::string& path,
+                                std::vector<std::unique_ptr<CSCFSite>> records) {
+    CSiteConfigFile file;
+    for (auto& r : records) {
+        file.AddSite(std::move(r));
+    }
+    file.Write(path);
+}

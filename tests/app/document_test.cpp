@@ -1,0 +1,514 @@
+// The document without windows: new, open, save, the questions, undo, and the link's side.
+#include "DocumentTestSupport.h"
+
+#include "app/CommandIds.h"
+#include "comms/CommsReport.h"
+#include "files/AtomicFile.h"
+#include "files/xml/XMLPlanWriter.h"
+#include "model/DataBaseKODA.h"
+#include "model/UnitsKODA.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+std::string Slurp(const std::string& path) {
+    std::string bytes;
+    ReadWholeFile(path, bytes);
+    return bytes;
+}
+
+std::unique_ptr<CSiteConfigFile> Reread(const std::string& path) {
+    auto f = std::make_unique<CSiteConfigFile>();
+    f->ReadBytes(Slurp(path));
+    return f;
+}
+
+std::vector<std::string> Names(const std::unique_ptr<CSiteConfigFile>& f) {
+    std::vector<std::string> names;
+    for (const auto& s : f->Sites()) {
+        names.push_back(s->name);
+    }
+    return names;
+}
+
+// Chooses the row of that name in the open sheet.
+std::function<bool(CNewSiteSheetModel&)> PickRow(const std::string& name) {
+    return [name](CNewSiteSheetModel& sheet) {
+        for (size_t i = 0; i < sheet.Rows().size(); ++i) {
+            if (sheet.Rows()[i].name == name) {
+                sheet.Select(static_cast<int>(i));
+            }
+        }
+        return sheet.CanFinish();
+    };
+}
+
+// Saves under a new name: the add-new row, name and description typed, then finish.
+std::function<bool(CSaveSCFSheetModel&)> SaveAsNamed(const std::string& name) {
+    return [name](CSaveSCFSheetModel& sheet) {
+        sheet.SetName(name);
+        sheet.SetDescription(name + " saved");
+        return sheet.Finish();
+    };
+}
+
+// An edit the user could make: one more unit, as an undoable step.
+void Edit(CBTSConfigurationDoc& doc) {
+    auto mha = CSiteKODA::CreateUnitOfKind(kUnitKindMha);
+    mha->SetNumber(7);
+    doc.Site()->AddUnit(std::move(mha), true, kSelectCandidate);
+}
+
+size_t UnitCount(CBTSConfigurationDoc& doc) {
+    return doc.Site()->GetConfiguration(kSelectCandidate)->Units().size();
+}
+
+TEST(Document, NewByEitherCommandMakesAnEmptyOrvikSite) {
+    DocumentFixture f;
+    EXPECT_FALSE(f.doc->HasSite());
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kSave));
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kNew));
+    EXPECT_NE(f.doc->SiteKODA(), nullptr);
+    EXPECT_EQ(f.doc->Title(), "Untitled");
+    EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kSave));
+    EXPECT_FALSE(f.doc->ConfigurationChanged());
+
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kFileNew));
+    EXPECT_EQ(f.doc->Title(), "PUntitled");
+    EXPECT_TRUE(f.doc->CandidateTabSelected());
+    EXPECT_TRUE(f.windows.messages.empty());
+}
+
+TEST(Document, MenuRebuildDropsTheSimulatorAndNamesTheVersion) {
+    DocumentFixture f;
+    f.doc->OnCommand(cmd::kNew);
+    for (int i = 0; i < 3; ++i) {
+        f.doc->RebuildMenu();
+        EXPECT_EQ(FindMenuItem(f.doc->Menu(), cmd::kSimulator), nullptr);
+    }
+    EXPECT_EQ(f.doc->CommandText(cmd::kUpdateToLatest), "&Update To Latest (KS7 MP1.0)");
+    // Every other connection command is still offered.
+    EXPECT_NE(FindMenuItem(f.doc->Menu(), cmd::kConnectLocal), nullptr);
+    EXPECT_NE(FindMenuItem(f.doc->Menu(), cmd::kDisconnect), nullptr);
+}
+
+TEST(Document, UndoNamesTheStepAndTellsTheMainWindow) {
+    DocumentFixture f;
+    f.doc->OnCommand(cmd::kNew);
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kUndo));
+    Edit(*f.doc);
+    EXPECT_TRUE(f.doc->ConfigurationChanged());
+    ASSERT_TRUE(f.doc->IsCommandEnabled(cmd::kUndo));
+    EXPECT_EQ(f.doc->CommandText(cmd::kUndo), "&Undo Add Unit\tCtrl + Z");
+    const size_t edited = UnitCount(*f.doc);
+
+    f.doc->OnCommand(cmd::kUndo);
+    EXPECT_EQ(UnitCount(*f.doc), edited - 1);
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kUndo));
+    EXPECT_NE(std::find(f.windows.notifications.begin(), f.windows.notifications.end(),
+                        std::tuple<int, int, int>{notify::kGeneral, notify::kUndoPerformed, 0}),
+              f.windows.notifications.end());
+}
+
+TEST(DocumentOpen, ChoosesOneConfigurationOfAFileThroughTheSheet) {
+    DocumentFixture f;
+    const std::string path = f.Path("two.hwc");
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("Alpha"));
+    records.push_back(OrvikRecord("Beta"));
+    WriteConfigurations(path, std::move(records));
+
+    f.windows.files.push_back(path);
+    f.windows.newSiteSheet = PickRow("Beta");
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kOpen));
+    EXPECT_EQ(f.windows.newSheets, 1);
+    EXPECT_EQ(f.doc->Title(), "Beta");
+    EXPECT_EQ(f.doc->ConfigurationName(), "Beta");
+    EXPECT_EQ(f.doc->PathName(), path);
+    EXPECT_EQ(f.doc->FileType(), CBTSConfigurationDoc::kSiteConfigurationFile);
+    EXPECT_FALSE(f.doc->ConfigurationChanged());
+    EXPECT_EQ(f.settings.GetString("Settings", "SCFPath", ""), f.dir.string());
+    EXPECT_EQ(f.settings.GetString("Settings", "LastSCF", ""), "two.hwc");
+    EXPECT_EQ(f.windows.recent, std::vector<std::string>{path});
+
+    // Cancelling the sheet leaves the open configuration alone.
+    f.windows.files.push_back(path);
+    f.windows.newSiteSheet = [](CNewSiteSheetModel&) { return false; };
+    f.doc->OnCommand(cmd::kOpen);
+    EXPECT_EQ(f.doc->Title(), "Beta");
+}
+
+TEST(DocumentOpen, PlanExtensionIsRecognisedInAnyCase) {
+    DocumentFixture f;
+    const std::string plan = f.Path("site.EWB");
+    {
+        auto record = OrvikRecord("Quay");
+        CXML_NodeFile file(plan);
+        ASSERT_TRUE(WriteXMLPlan(file, *record, record->cabinets.front(), nullptr));
+    }
+    ASSERT_TRUE(f.doc->OpenPath(plan));
+    EXPECT_EQ(f.windows.newSheets, 0);
+    EXPECT_EQ(f.doc->FileType(), CBTSConfigurationDoc::kXmlPlan);
+    EXPECT_EQ(f.doc->Title(), "Quay");
+
+    // One character more and it is read as a configuration file, which it is not.
+    const std::string longer = f.Path("site.EWBx");
+    std::filesystem::copy_file(plan, longer);
+    EXPECT_FALSE(f.doc->OpenPath(longer));
+    EXPECT_EQ(f.doc->FileType(), CBTSConfigurationDoc::kXmlPlan);
+    EXPECT_EQ(f.doc->Title(), "Quay");
+    ASSERT_FALSE(f.windows.messages.empty());
+    EXPECT_NE(f.windows.messages.back().find("not opened"), std::string::npos);
+}
+
+TEST(DocumentOpen, OlderSoftwareLevelOffersTheUpdate) {
+    DocumentFixture f;
+    const std::string path = f.Path("old.hwc");
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("Thirty", 30, 3));
+    WriteConfigurations(path, std::move(records));
+
+    f.windows.answers = {EAnswer::No};
+    ASSERT_TRUE(f.doc->OpenPath(path));
+    ASSERT_FALSE(f.windows.shown.empty());
+    EXPECT_NE(f.windows.shown.back().find("KS7 MP1.0"), std::string::npos);
+    auto* db = f.doc->SiteKODA()->GetKODA(kSelectCandidate);
+    EXPECT_EQ(db->SwLevel().Level(), 30);
+    EXPECT_EQ(db->CabinetSettings().clockSync, 3);
+    EXPECT_FALSE(f.doc->ConfigurationChanged());
+
+    f.windows.answers = {EAnswer::Yes};
+    ASSERT_TRUE(f.doc->OpenPath(path));
+    db = f.doc->SiteKODA()->GetKODA(kSelectCandidate);
+    EXPECT_EQ(db->SwLevel().Level(), 31);
+    EXPECT_EQ(db->CabinetSettings().clockSync, 1);
+    EXPECT_TRUE(f.doc->ConfigurationChanged());
+}
+
+TEST(DocumentOpen, BadFilesLeaveTheOpenConfigurationAlone) {
+    DocumentFixture f;
+    const std::string good = f.Path("good.hwc");
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("Keep"));
+    WriteConfigurations(good, std::move(records));
+    ASSERT_TRUE(f.doc->OpenPath(good, true));
+    Edit(*f.doc);
+
+    // Missing file.
+    EXPECT_FALSE(f.doc->OpenPath(f.Path("missing.hwc"), true));
+    // Not a configuration file.
+    { std::ofstream(f.Path("notes.hwc")) << "shopping list\n"; }
+    EXPECT_FALSE(f.doc->OpenPath(f.Path("notes.hwc"), true));
+    // A configuration of the other family: taken directly it is refused by type.
+    const std::string other = f.Path("selmo.hwc");
+    auto selmo = OrvikRecord("Selmo site");
+    selmo->bcfType = 4;
+    std::vector<std::unique_ptr<CSCFSite>> others;
+    others.push_back(std::move(selmo));
+    WriteConfigurations(other, std::move(others));
+    EXPECT_FALSE(f.doc->OpenPath(other, true));
+    EXPECT_EQ(f.windows.messages.back(), "Unsupported BTS type. Cannot open.");
+    // Through the sheet the row is listed but cannot be finished.
+    f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
+        EXPECT_EQ(sheet.Rows().at(0).bcfType, "Not supported");
+        return sheet.CanFinish();
+    };
+    EXPECT_FALSE(f.doc->OpenPath(other));
+
+    EXPECT_EQ(f.windows.messages.size(), 3u);
+    EXPECT_EQ(f.doc->Title(), "Keep");
+    EXPECT_EQ(f.doc->PathName(), good);
+    EXPECT_TRUE(f.doc->ConfigurationChanged());
+    EXPECT_NE(f.doc->Site()->FindUnit(kUnitKindMha, 7, kSelectCandidate), nullptr);
+}
+
+TEST(DocumentOpen, FileOfAnotherTypeThanTheConnectedBtsIsRefused) {
+    DocumentFixture f;
+    f.doc->OnCommand(cmd::kNew);
+    f.link.GoUp(2);
+    // An Orvik site is open with the link up: a file of the other family does not fit it.
+    const std::string path = f.Path("selmo.hwc");
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    auto selmo = OrvikRecord("S");
+    selmo->bcfType = 4;
+    records.push_back(std::move(selmo));
+    WriteConfigurations(path, std::move(records));
+    EXPECT_FALSE(f.doc->OpenPath(path, true));
+    EXPECT_EQ(f.windows.messages.back(), CBTSConfigurationDoc::kTypeMismatch);
+    EXPECT_EQ(f.doc->Title(), "Untitled");
+}
+
+TEST(DocumentSave, SaveAsJoinsAFileThatHoldsAnotherConfiguration) {
+    DocumentFixture f;
+    const std::string path = f.Path("shared.hwc");
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("Alpha"));
+    WriteConfigurations(path, std::move(records));
+
+    f.doc->OnCommand(cmd::kNew);
+    Edit(*f.doc);
+    // The new document has no file: the define dialog names one.
+    f.windows.files.push_back(path);
+    f.windows.saveSheet = SaveAsNamed("Beta");
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSaveAs));
+    EXPECT_EQ(Names(Reread(path)), (std::vector<std::string>{"Alpha", "Beta"}));
+    EXPECT_EQ(f.doc->Title(), "Beta");
+    EXPECT_FALSE(f.doc->ConfigurationChanged());
+
+    // Saving again writes into the same record.
+    Edit(*f.doc);
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+    EXPECT_EQ(Names(Reread(path)), (std::vector<std::string>{"Alpha", "Beta"}));
+    EXPECT_EQ(f.windows.saveSheets, 1);
+
+    // Saving under an existing name asks first; No keeps the sheet open and nothing written.
+    const std::string before = Slurp(path);
+    f.windows.answers = {EAnswer::No};
+    f.windows.saveSheet = SaveAsNamed("Alpha");
+    EXPECT_FALSE(f.doc->OnCommand(cmd::kSaveAs));
+    EXPECT_EQ(f.windows.shown.back(), "Do you want to overwrite the existing configuration.");
+    EXPECT_EQ(Slurp(path), before);
+    EXPECT_EQ(f.doc->Title(), "Beta");
+
+    f.windows.answers = {EAnswer::Yes};
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSaveAs));
+    const auto after = Reread(path);
+    EXPECT_EQ(Names(after), (std::vector<std::string>{"Alpha", "Beta"}));
+    EXPECT_EQ(after->Sites()[0]->cabinets.front().configDescription, "Alpha saved");
+    EXPECT_EQ(f.doc->Title(), "Alpha");
+}
+
+TEST(DocumentSave, SelectedRowOfAnotherNameIsNotOverwritten) {
+    DocumentFixture f;
+    const std::string path = f.Path("keep.hwc");
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("Alpha"));
+    WriteConfigurations(path, std::move(records));
+    ASSERT_TRUE(f.doc->OpenPath(path, true));
+    f.windows.saveSheet = [](CSaveSCFSheetModel& sheet) {
+        sheet.Select(1); // Alpha
+        sheet.SetName("Gamma");
+        return sheet.Finish();
+    };
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSaveAs));
+    EXPECT_EQ(Names(Reread(path)), (std::vector<std::string>{"Alpha", "Gamma"}));
+}
+
+TEST(DocumentSave, FailedWritesKeepTheDocumentAndTheFile) {
+    DocumentFixture f;
+    const std::string path = f.Path("disk.hwc");
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("Disk"));
+    WriteConfigurations(path, std::move(records));
+    ASSERT_TRUE(f.doc->OpenPath(path, true));
+    Edit(*f.doc);
+
+    // Another program rewrote the file after it was opened: saving would lose its change.
+    std::vector<std::unique_ptr<CSCFSite>> theirs;
+    theirs.push_back(OrvikRecord("Disk"));
+    theirs.push_back(OrvikRecord("Theirs"));
+    WriteConfigurations(path, std::move(theirs));
+    const std::string changed = Slurp(path);
+    EXPECT_FALSE(f.doc->OnCommand(cmd::kSave));
+    EXPECT_NE(f.windows.messages.back().find("changed by another program"), std::string::npos);
+    EXPECT_EQ(Slurp(path), changed);
+    EXPECT_TRUE(f.doc->ConfigurationChanged());
+
+    // A folder nothing can be written to: the define dialog's choice fails to write.
+    f.windows.saveSheet = [](CSaveSCFSheetModel& sheet) {
+        EXPECT_TRUE(sheet.Browse());
+        sheet.SetName("Elsewhere");
+        sheet.SetDescription("somewhere unwritable");
+        return sheet.Finish();
+    };
+    f.windows.files.push_back(std::string("/proc/cabrion-unwritable.hwc"));
+    EXPECT_FALSE(f.doc->OnCommand(cmd::kSaveAs));
+    EXPECT_NE(f.windows.messages.back().find("not saved"), std::string::npos);
+    EXPECT_EQ(f.doc->PathName(), path);
+    EXPECT_EQ(f.doc->Title(), "Disk");
+    EXPECT_TRUE(f.doc->ConfigurationChanged());
+}
+
+TEST(DocumentQuestions, FileModeAsksToSaveAndCancelStops) {
+    DocumentFixture f;
+    f.doc->OnCommand(cmd::kNew);
+    Edit(*f.doc);
+    f.windows.answers = {EAnswer::Cancel};
+    EXPECT_FALSE(f.doc->CanClose());
+    EXPECT_EQ(f.windows.shown.back(),
+              "The configuration has been changed.\nSave changes to SUntitled?");
+    EXPECT_TRUE(f.doc->ConfigurationChanged());
+
+    // New asks the same; Cancel keeps the edited site.
+    f.windows.answers = {EAnswer::Cancel};
+    f.doc->OnCommand(cmd::kNew);
+    EXPECT_NE(f.doc->Site()->FindUnit(kUnitKindMha, 7, kSelectCandidate), nullptr);
+
+    f.windows.answers = {EAnswer::No};
+    EXPECT_TRUE(f.doc->CanClose());
+    EXPECT_FALSE(f.doc->ConfigurationChanged());
+}
+
+TEST(DocumentQuestions, ReadOnlyRemoteConnectionKeepsTheFileQuestions) {
+    DocumentFixture f;
+    f.doc->OnCommand(cmd::kNew);
+    Edit(*f.doc);
+    f.link.GoUp(1);
+    f.doc->SetAccessLevel(0);
+    f.windows.answers = {EAnswer::Cancel};
+    EXPECT_FALSE(f.doc->CanClose());
+    EXPECT_EQ(f.windows.shown.back(),
+              "The configuration has been changed.\nSave changes to SUntitled?");
+
+    f.doc->SetAccessLevel(1);
+    f.windows.answers = {EAnswer::Cancel};
+    EXPECT_FALSE(f.doc->CanClose());
+    EXPECT_EQ(f.windows.shown.back(),
+              "The configuration has been changed.\nUpdate BTS with changes?");
+}
+
+TEST(DocumentQuestions, BtsModeSendsOrExplainsWhyNot) {
+    DocumentFixture f;
+    f.doc->OnCommand(cmd::kNew);
+    f.link.GoUp(2);
+
+    Edit(*f.doc);
+    f.windows.answers = {EAnswer::Yes};
+    EXPECT_TRUE(f.doc->CanClose());
+    EXPECT_EQ(f.link.sends, 1);
+    EXPECT_FALSE(f.doc->ConfigurationChanged());
+
+    Edit(*f.doc);
+    f.link.sendSucceeds = false;
+    f.windows.answers = {EAnswer::Yes};
+    EXPECT_FALSE(f.doc->CanClose());
+    EXPECT_EQ(f.windows.messages.back(), "BTS update failed.");
+    EXPECT_TRUE(f.doc->ConfigurationChanged());
+
+    f.link.sendingEnabled = false;
+    f.windows.answers = {EAnswer::Yes, EAnswer::No};
+    EXPECT_FALSE(f.doc->CanClose());
+    EXPECT_EQ(f.windows.shown.back(), CBTSConfigurationDoc::kNotInState);
+
+    // The link goes while the question is open: nothing is sent and the candidate stays.
+    f.link.sendingEnabled = true;
+    f.link.sendSucceeds = true;
+    f.windows.duringQuestion = [&] { f.link.Stop(); };
+    f.windows.answers = {EAnswer::Yes, EAnswer::No};
+    const int sends = f.link.sends;
+    EXPECT_FALSE(f.doc->CanClose());
+    EXPECT_EQ(f.link.sends, sends);
+    EXPECT_TRUE(f.doc->ConfigurationChanged());
+    EXPECT_NE(f.doc->Site()->FindUnit(kUnitKindMha, 7, kSelectCandidate), nullptr);
+}
+
+TEST(Document, CopyBtsConfigurationAsksAboutUnsavedEdits) {
+    DocumentFixture f;
+    f.doc->OnCommand(cmd::kNew);
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kCopyBtsConfiguration));
+    f.link.GoUp(2);
+    // Nothing fetched yet.
+    f.doc->OnCommand(cmd::kCopyBtsConfiguration);
+    EXPECT_EQ(f.windows.messages.back(), "Operation failed.");
+
+    f.doc->Site()->ResetBtsConfiguration();
+    const size_t bts = UnitCount(*f.doc);
+    Edit(*f.doc);
+    const size_t edited = UnitCount(*f.doc);
+    f.windows.answers = {EAnswer::No};
+    f.doc->OnCommand(cmd::kCopyBtsConfiguration);
+    EXPECT_EQ(f.windows.shown.back(),
+              "The Edit tab contains some unsaved information.\nContinue anyway?");
+    EXPECT_EQ(UnitCount(*f.doc), edited);
+
+    f.windows.answers = {EAnswer::Yes};
+    f.doc->OnCommand(cmd::kCopyBtsConfiguration);
+    EXPECT_EQ(UnitCount(*f.doc), bts);
+    EXPECT_FALSE(f.doc->ConfigurationChanged());
+    // The candidate it replaced can be had back.
+    EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kUndo));
+}
+
+TEST(DocumentLink, ConnectionCommandsFollowTheLink) {
+    DocumentFixture f;
+    EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kConnectLocal));
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kDisconnect));
+    f.doc->OnCommand(cmd::kConnectLocal);
+    EXPECT_TRUE(f.doc->ConnectionWanted());
+    ASSERT_FALSE(f.link.starts.empty());
+    EXPECT_EQ(f.link.starts.front(), (std::pair<int, std::string>{2, ""}));
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kConnectLocal));
+    EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kDisconnect));
+
+    f.link.up = true;
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kSimulator));
+    f.doc->OnCommand(cmd::kDisconnect);
+    EXPECT_FALSE(f.doc->ConnectionWanted());
+    EXPECT_EQ(f.link.stops, 1);
+}
+
+TEST(DocumentLink, ReportsAreLoggedAndShown) {
+    DocumentFixture f;
+    f.doc->OnIdle(); // the event log exists from the first idle pass
+    f.windows.events.clear();
+
+    f.doc->OnReport(CCommsReport(0, 12));
+    ASSERT_EQ(f.windows.events.size(), 1u);
+    EXPECT_EQ(f.windows.events[0],
+              (std::pair<std::string, std::string>{"12:34:56", "No Connection to BTS"}));
+    EXPECT_EQ(f.windows.messages.back(), CCommsReport::FixedText(12));
+
+    const size_t messages = f.windows.messages.size();
+    f.doc->OnReport(CCommsReport(4, 1, CCommsReport::SpeedChangedText("115200")));
+    EXPECT_EQ(f.windows.events.back().second, "Communication speed changed to 115200.");
+    EXPECT_EQ(f.windows.messages.size(), messages);
+
+    f.doc->OnReport(CCommsReport(0, 10, "The port does not answer."));
+    EXPECT_EQ(f.windows.events.back(),
+              (std::pair<std::string, std::string>{"", "The port does not answer."}));
+    ASSERT_EQ(f.windows.btsMessages.size(), 1u);
+    EXPECT_EQ(f.windows.btsMessages[0].first, "Cannot Open Connection to BTS.");
+
+    // A message the parser chokes on is dropped.
+    f.link.throwOnParse = true;
+    const uint8_t bytes[] = {1, 0, 0, 0};
+    EXPECT_NO_THROW(f.doc->OnUplinkMessage(bytes));
+    EXPECT_EQ(f.link.parsed, 1);
+}
+
+TEST(DocumentIdle, FirstPassesConnectAndOpenTheStartupFile) {
+    DocumentFixture f;
+    const std::string path = f.Path("start.hwc");
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("One"));
+    records.push_back(OrvikRecord("Two"));
+    WriteConfigurations(path, std::move(records));
+    f.settings.SetInt("Initialization", "EnableBTS", 1);
+    f.doc->SetStartupSiteFile(path, 2);
+
+    f.doc->OnIdle();
+    ASSERT_EQ(f.link.starts.size(), 1u);
+    EXPECT_EQ(f.link.starts[0].first, 2);
+    EXPECT_EQ(f.windows.events.back().second, "BTS connection enabled");
+    EXPECT_FALSE(f.doc->HasSite());
+
+    f.doc->OnIdle();
+    EXPECT_EQ(f.doc->Title(), "Two");
+    EXPECT_EQ(f.windows.newSheets, 0);
+    f.doc->OnIdle();
+    EXPECT_EQ(f.link.starts.size(), 1u);
+
+    // A number past the file's configurations opens nothing.
+    DocumentFixture g;
+    g.doc->SetStartupSiteFile(path, 3);
+    g.doc->OnIdle();
+    g.doc->OnIdle();
+    EXPECT_FALSE(g.doc->HasSite());
+    EXPECT_FALSE(g.doc->OpenSiteFileAtStart());
+    EXPECT_TRUE(g.link.starts.empty());
+}
+
+} // namespace

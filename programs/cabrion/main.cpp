@@ -1,35 +1,82 @@
 // cabrion: the desktop application.
 #include "app/BTSConfigurationApp.h"
+#include "app/BTSConfigurationDoc.h"
+#include "app/DocumentLink.h"
+#include "app/DocumentsFolder.h"
 #include "app/MachineSettings.h"
 #include "app/OstrelHandBack.h"
 #include "app/UserAccessControl.h"
 #include "app/WindowsRegistry.h"
+#include "cabrion_version.h"
+#include "comms/CommsClient.h"
+#include "comms/CommunicationBTS.h"
+#include "comms/MMIServ.h"
 #include "model/Registry.h"
+#include "rules/HwScenario.h"
+#include "sim/SIMTransactServer.h"
 #include "ui/MainFrame.h"
 #include "ui/QtUserMessages.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <string>
 #include <vector>
+
+namespace {
+
+// Starts the link the command line names, before any window exists.
+class CHubStarter : public IConnectionStarter {
+public:
+    void StartConnection(ConnectionKind kind, const std::string& target) override {
+        CCommunicationBTS::Instance().StartConnection(kind, target);
+    }
+    void StopConnection() override { CCommunicationBTS::Instance().StopConnection(); }
+};
+
+// The document and the main window hear of every report; uplink messages go to the document.
+class CDocumentClient : public CCommsClient {
+public:
+    explicit CDocumentClient(CBTSConfigurationDoc& doc) : m_doc(doc) {}
+    void OnReport(const CCommsReport& report) override { m_doc.OnReport(report); }
+    void OnUplinkMessage(std::span<const uint8_t> message) override {
+        m_doc.OnUplinkMessage(message);
+    }
+
+private:
+    CBTSConfigurationDoc& m_doc;
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Cabrion"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CABRION_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("cabrion"));
 
     CQtUserMessages messages;
     CWindowsRegistry::InstallAsPersistentStore();
     SetRegistryMessageSink([&messages](const std::string& text) { messages.Information(text); });
 
+    CCommunicationBTS& hub = CCommunicationBTS::Instance();
+    hub.SetSimulatorFactory([](const CConnectParams& params, CCommunicationBTS& h) {
+        SSimScenario scenario;
+        scenario.bts = SSimBtsModel::Default();
+        return std::make_unique<CSIMTransactServer>(params, h, scenario);
+    });
+
     CMachineSettings machine;
     CSystemUserGroups groups;
     CProcessLauncher launcher;
+    CHubStarter starter;
     CBTSConfigurationApp::Services services;
     services.messages = &messages;
     services.machine = &machine;
     services.groups = &groups;
     services.launcher = &launcher;
+    services.connection = &starter;
     CBTSConfigurationApp app(services);
 
     // Qt has taken its own options out of argv by now.
@@ -41,8 +88,62 @@ int main(int argc, char** argv) {
     int rc = 0;
     {
         CMainFrame frame;
+        frame.SetSettings(&CRegistry::Instance());
+        hub.SetMessageSink([&frame](const std::string& text) { frame.Message(text); });
+        // Reports and uplink messages are queued by the link thread and handed out here.
+        hub.Relay().SetNotifier([&frame] {
+            QMetaObject::invokeMethod(
+                &frame, [] { CCommunicationBTS::Instance().Pump(); }, Qt::QueuedConnection);
+        });
+
+        CHubDocumentLink link(hub);
+        CBTSConfigurationDoc::SServices ds;
+        ds.windows = &frame;
+        ds.link = &link;
+        ds.settings = &CRegistry::Instance();
+        ds.documentsFolder = DocumentsFolder();
+        ds.startedFromOstrel = app.StartedFromOstrel();
+        ds.accessLevel = app.AccessLevel();
+        CBTSConfigurationDoc doc(ds);
+        doc.SetConnectionWanted(app.ConnectionWanted());
+        if (app.OpenSiteFileAtStart()) {
+            doc.SetStartupSiteFile(app.SiteFilePath(), app.SiteNumber());
+        } else if (!app.CommandLine().fileName.empty()) {
+            doc.SetStartupPath(app.CommandLine().fileName);
+        } else if (!app.OwnSwitches().startupPath.empty()) {
+            doc.SetStartupPath(app.OwnSwitches().startupPath);
+        }
+        CMMIServ::Instance().SetHost(&doc);
+        CDocumentClient client(doc);
+        frame.AttachDocument(&doc);
+        frame.canClose = [&doc] { return doc.CanClose(); };
+        // A new, empty configuration is always there to start with.
+        doc.New(false);
+
+        frame.RestorePlacement();
         frame.show();
+
+        // The document's idle passes: the first ones at once, later ones now and then.
+        QTimer idle;
+        QObject::connect(&idle, &QTimer::timeout, [&] {
+            doc.OnIdle();
+            if (doc.IdlePass() >= 2) {
+                idle.setInterval(250);
+            }
+        });
+        idle.start(0);
+        QTimer scenario;
+        QObject::connect(&scenario, &QTimer::timeout,
+                         [] { CMMIServ::Instance().HwScenario().Tick(); });
+        scenario.start(100);
+
         rc = qapp.exec();
+        idle.stop();
+        scenario.stop();
+        hub.StopConnection();
+        hub.Relay().SetNotifier({});
+        hub.Pump();
+        CMMIServ::Instance().SetHost(nullptr);
     }
     app.ExitInstance();
     return rc;

@@ -1,41 +1,202 @@
 #include "ui/MainFrame.h"
 
+#include "app/BTSConfigurationDoc.h"
+#include "app/CommandIds.h"
+#include "app/DocumentMenu.h"
+#include "app/RecentFileList.h"
+#include "app/WindowPlacement.h"
+#include "ui/BtsMessageDlg.h"
+#include "ui/ConnectionListView.h"
+#include "ui/SiteSheets.h"
+
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSplitter>
 #include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// "Description (*.ext)|*.ext|...|" as Qt name filters.
+QString NameFilters(const std::string& filter) {
+    const QStringList parts = Q(filter).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        out << parts[i];
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+// A registered window that gets notifications as long as it exists.
+class CWindowTarget : public INotificationTarget {
+public:
+    CWindowTarget(QObject* window, std::function<void(int, int, int)> handler)
+        : m_window(window), m_handler(std::move(handler)) {}
+    bool Exists() const override { return !m_window.isNull(); }
+    void Send(int m, int w, int l) override { m_handler(m, w, l); }
+    void Post(int m, int w, int l) override {
+        QPointer<QObject> window = m_window;
+        auto handler = m_handler;
+        QMetaObject::invokeMethod(
+            m_window.data(),
+            [window, handler, m, w, l] {
+                if (window) {
+                    handler(m, w, l);
+                }
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    QPointer<QObject> m_window;
+    std::function<void(int, int, int)> m_handler;
+};
+
+// Toolbar icons from the style: drawn for the screen's scale, so they stay crisp.
+QIcon IconFor(const QStyle* style, int id) {
+    switch (id) {
+    case cmd::kNew:
+        return style->standardIcon(QStyle::SP_FileIcon);
+    case cmd::kOpen:
+        return style->standardIcon(QStyle::SP_DialogOpenButton);
+    case cmd::kSave:
+        return style->standardIcon(QStyle::SP_DialogSaveButton);
+    case cmd::kUndo:
+        return style->standardIcon(QStyle::SP_ArrowBack);
+    case cmd::kConnectLocal:
+        return style->standardIcon(QStyle::SP_DriveNetIcon);
+    case cmd::kDisconnect:
+        return style->standardIcon(QStyle::SP_BrowserStop);
+    case cmd::kCandidateTab:
+        return style->standardIcon(QStyle::SP_FileDialogDetailedView);
+    case cmd::kBtsTab:
+        return style->standardIcon(QStyle::SP_ComputerIcon);
+    case cmd::kHelpTopics:
+        return style->standardIcon(QStyle::SP_DialogHelpButton);
+    default:
+        return {};
+    }
+}
+
+} // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    setWindowIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
+    CreateActions();
     CreateMenus();
+    CreateToolbars();
     CreateStatusBar();
+    CreatePanes();
     RefreshStatus(StatusInputs{});
-    resize(900, 640);
+    UpdateCommands();
+    resize(1000, 700);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+// ---- commands --------------------------------------------------------------------------------
+
+void CMainFrame::CreateActions() {
+    SMenuModel menu = BaseMainMenu();
+    for (const SSubMenu& sub : menu) {
+        for (const SMenuItem& item : sub.items) {
+            if (item.IsSeparator() || item.id == cmd::kRecentFile1) {
+                continue;
+            }
+            std::string text;
+            std::string shortcut;
+            SplitMenuText(item.text, text, shortcut);
+            auto* a = new QAction(Q(text), this);
+            if (!shortcut.empty()) {
+                a->setShortcut(QKeySequence(Q(shortcut)));
+            }
+            a->setIcon(IconFor(style(), item.id));
+            const int id = item.id;
+            connect(a, &QAction::triggered, this, [this, id] { OnAction(id); });
+            m_actions[id] = a;
+        }
+    }
+    for (int id : {cmd::kToolbar, cmd::kStatusBar, cmd::kOverlapToolbar}) {
+        m_actions[id]->setCheckable(true);
+        m_actions[id]->setChecked(true);
+    }
+    for (int id : {cmd::kCandidateTab, cmd::kBtsTab}) {
+        m_actions[id]->setCheckable(true);
+    }
+    m_actions[cmd::kNew]->setStatusTip(tr("Create a new configuration"));
+    m_actions[cmd::kOpen]->setStatusTip(tr("Open a configuration file"));
+    m_actions[cmd::kSave]->setStatusTip(tr("Save the configuration"));
+    m_exit = m_actions[cmd::kExit];
+    m_exit->setShortcut(QKeySequence::Quit);
+    for (int i = 0; i < cmd::kRecentFileCount; ++i) {
+        m_recentActions[i] = new QAction(this);
+        m_recentActions[i]->setVisible(false);
+        connect(m_recentActions[i], &QAction::triggered, this, [this, i] { OpenRecent(i); });
+    }
+}
+
+QAction* CMainFrame::Action(int id) const {
+    auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
 }
 
 void CMainFrame::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    // The document commands arrive with the document; until then they are shown but disabled
-    // so that nothing pretends to open or save.
-    const struct {
-        const char* text;
-        QKeySequence::StandardKey key;
-    } documentCommands[] = {
-        {QT_TR_NOOP("&New"), QKeySequence::New},
-        {QT_TR_NOOP("&Open..."), QKeySequence::Open},
-        {QT_TR_NOOP("&Save"), QKeySequence::Save},
-        {QT_TR_NOOP("Save &As..."), QKeySequence::SaveAs},
-    };
-    for (const auto& c : documentCommands) {
-        QAction* a = file->addAction(tr(c.text));
-        a->setShortcut(c.key);
-        a->setEnabled(false);
+    SMenuModel menu = BaseMainMenu();
+    RebuildMainMenu(menu, CBTSConfigurationDoc::ProductVersion());
+    for (const SSubMenu& sub : menu) {
+        QMenu* m = menuBar()->addMenu(Q(sub.title));
+        for (const SMenuItem& item : sub.items) {
+            if (item.IsSeparator()) {
+                m->addSeparator();
+            } else if (item.id == cmd::kRecentFile1) {
+                for (QAction* a : m_recentActions) {
+                    m->addAction(a);
+                }
+            } else {
+                m->addAction(m_actions[item.id]);
+                m_menuOf[item.id] = m;
+            }
+        }
+        // Enable states follow the document and the link; they are brought up to date
+        // whenever a menu opens.
+        connect(m, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
     }
-    file->addSeparator();
-    m_exit = file->addAction(tr("E&xit"));
-    m_exit->setShortcut(QKeySequence::Quit);
-    connect(m_exit, &QAction::triggered, this, &QWidget::close);
+}
+
+void CMainFrame::CreateToolbars() {
+    m_main = addToolBar(tr("Toolbar"));
+    m_main->setObjectName(QStringLiteral("MainToolbar"));
+    for (int id : {cmd::kNew, cmd::kOpen, cmd::kSave, 0, cmd::kUndo, 0, cmd::kConnectLocal,
+                   cmd::kDisconnect, 0, cmd::kHelpTopics}) {
+        if (id == 0) {
+            m_main->addSeparator();
+        } else {
+            m_main->addAction(m_actions[id]);
+        }
+    }
+    m_overlap = addToolBar(tr("Overlap Toolbar"));
+    m_overlap->setObjectName(QStringLiteral("OverlapToolbar"));
+    m_overlap->addAction(m_actions[cmd::kCandidateTab]);
+    m_overlap->addAction(m_actions[cmd::kBtsTab]);
+    connect(m_overlap, &QToolBar::visibilityChanged, m_actions[cmd::kOverlapToolbar],
+            &QAction::setChecked);
+    connect(m_main, &QToolBar::visibilityChanged, m_actions[cmd::kToolbar], &QAction::setChecked);
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -45,20 +206,394 @@ void CMainFrame::CreateStatusBar() {
         if (i == 0) {
             bar->addWidget(m_panes[i], 1);
         } else {
-            m_panes[i]->setMinimumWidth(90);
+            // Wide enough for "COM 99" and "Full Control" in the window's font.
+            m_panes[i]->setMinimumWidth(
+                fontMetrics().horizontalAdvance(QStringLiteral("Full Control  ")));
             bar->addPermanentWidget(m_panes[i]);
+        }
+    }
+    m_panes[0]->setAccessibleName(tr("Connection state"));
+    m_panes[1]->setAccessibleName(tr("Connection line"));
+    m_panes[2]->setAccessibleName(tr("Access level"));
+    auto* remote = new QLabel(tr("Remote"), bar);
+    remote->setObjectName(QStringLiteral("RemotePane"));
+    remote->setAccessibleName(tr("Remote connection"));
+    bar->addPermanentWidget(remote);
+    remote->hide();
+    m_visiblePanes = kPanes;
+}
+
+void CMainFrame::CreatePanes() {
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setChildrenCollapsible(false);
+    // The view bar and the container of the views; the views fill them.
+    auto* bar = new QLabel(tr("Views"), m_splitter);
+    bar->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    bar->setMargin(8);
+    bar->setFrameShape(QFrame::StyledPanel);
+    bar->setAccessibleName(tr("View bar"));
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setMinimumWidth(75);
+    m_left = bar;
+    m_right = new QWidget(m_splitter);
+    m_right->setAccessibleName(tr("View container"));
+    auto* layout = new QVBoxLayout(m_right);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_splitter->addWidget(m_left);
+    m_splitter->addWidget(m_right);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({150, 850});
+    setCentralWidget(m_splitter);
+}
+
+void CMainFrame::AttachDocument(CBTSConfigurationDoc* document) {
+    m_doc = document;
+    MenuRebuilt();
+    RefreshFrame();
+}
+
+void CMainFrame::SetSettings(CRegistry* settings) {
+    m_settings = settings;
+    m_recent = settings ? std::make_unique<CRecentFileList>(*settings) : nullptr;
+    UpdateRecentFiles();
+}
+
+void CMainFrame::OnAction(int id) {
+    switch (id) {
+    case cmd::kExit:
+        close();
+        return;
+    case cmd::kToolbar:
+        m_main->setVisible(!m_main->isVisible());
+        return;
+    case cmd::kOverlapToolbar:
+        m_overlap->setVisible(!m_overlap->isVisible());
+        return;
+    case cmd::kStatusBar:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        m_actions[cmd::kStatusBar]->setChecked(statusBar()->isVisible());
+        return;
+    case cmd::kAbout:
+        QMessageBox::about(this, tr("About Cabrion"),
+                           tr("Cabrion\nBTS hardware configuration for Orvik cabinets.\nVersion "
+                              "%1")
+                               .arg(QApplication::applicationVersion()));
+        return;
+    case cmd::kProperties:
+        if (propertySheet) {
+            propertySheet();
+        }
+        return;
+    case cmd::kWizard:
+        if (wizard) {
+            wizard();
+        }
+        return;
+    default:
+        break;
+    }
+    if (m_doc != nullptr) {
+        m_doc->OnCommand(id);
+        UpdateCommands();
+    }
+}
+
+void CMainFrame::UpdateCommands() {
+    for (auto& [id, action] : m_actions) {
+        switch (id) {
+        case cmd::kExit:
+        case cmd::kToolbar:
+        case cmd::kStatusBar:
+        case cmd::kOverlapToolbar:
+        case cmd::kAbout:
+            action->setEnabled(true);
+            continue;
+        case cmd::kHelpTopics:
+            action->setEnabled(false); // the user guide is not installed yet
+            continue;
+        case cmd::kWizard:
+            action->setEnabled(static_cast<bool>(wizard));
+            continue;
+        case cmd::kProperties:
+            action->setEnabled(propertySheet && m_doc && m_doc->IsCommandEnabled(id));
+            continue;
+        default:
+            break;
+        }
+        if (m_doc == nullptr) {
+            action->setEnabled(false);
+            continue;
+        }
+        action->setEnabled(m_doc->IsCommandEnabled(id));
+        if (action->isCheckable()) {
+            action->setChecked(m_doc->IsCommandChecked(id));
+        }
+        if (id == cmd::kUndo || id == cmd::kCopyBtsConfiguration) {
+            std::string text;
+            std::string shortcut;
+            SplitMenuText(m_doc->CommandText(id), text, shortcut);
+            action->setText(Q(text));
         }
     }
 }
 
+void CMainFrame::MenuRebuilt() {
+    if (m_doc == nullptr) {
+        return;
+    }
+    const SMenuModel& menu = m_doc->Menu();
+    // The menus keep their actions; what the rebuilt menu no longer holds leaves its menu.
+    for (auto& [id, action] : m_actions) {
+        const SMenuItem* item = FindMenuItem(menu, id);
+        auto where = m_menuOf.find(id);
+        if (item == nullptr) {
+            if (where != m_menuOf.end()) {
+                where->second->removeAction(action);
+                m_menuOf.erase(where);
+            }
+            action->setVisible(false);
+            continue;
+        }
+        std::string text;
+        std::string shortcut;
+        SplitMenuText(item->text, text, shortcut);
+        action->setText(Q(text));
+    }
+    UpdateCommands();
+}
+
+// ---- title and status bar --------------------------------------------------------------------
+
 void CMainFrame::RefreshStatus(const StatusInputs& inputs) {
     const StatusTexts texts = BuildStatusTexts(inputs);
-    setWindowTitle(QString::fromStdString(texts.title));
-    m_panes[0]->setText(QString::fromStdString(texts.pane1));
-    m_panes[1]->setText(QString::fromStdString(texts.pane2));
-    m_panes[2]->setText(QString::fromStdString(texts.pane3));
+    setWindowTitle(Q(texts.title));
+    m_panes[0]->setText(Q(texts.pane1));
+    m_panes[1]->setText(Q(texts.pane2));
+    m_panes[2]->setText(Q(texts.pane3));
+    ShowStatusPanes(inputs.connection == kConnectionRemote ? 4 : 3);
+}
+
+void CMainFrame::ShowStatusPanes(int count) {
+    if (auto* remote = statusBar()->findChild<QLabel*>(QStringLiteral("RemotePane"))) {
+        remote->setVisible(count == 4);
+    }
+    m_visiblePanes = count;
+}
+
+int CMainFrame::StatusPaneCount() const {
+    return m_visiblePanes;
 }
 
 QString CMainFrame::StatusPaneText(int pane) const {
     return pane >= 0 && pane < kPanes ? m_panes[pane]->text() : QString();
+}
+
+void CMainFrame::RefreshFrame() {
+    if (m_doc != nullptr) {
+        RefreshStatus(m_doc->StatusFor(-1));
+    }
+    UpdateCommands();
+}
+
+// ---- notifications ---------------------------------------------------------------------------
+
+int CMainFrame::RegisterForNotifications(QObject* window, int mask, bool send,
+                                         std::function<void(int, int, int)> handler) {
+    return m_relay.Register(std::make_unique<CWindowTarget>(window, std::move(handler)), mask,
+                            send);
+}
+
+bool CMainFrame::UnregisterNotifications(int id) {
+    return m_relay.Unregister(id);
+}
+
+void CMainFrame::Notify(int message, int wParam, int lParam) {
+    m_relay.Relay(message, wParam, lParam);
+    if (message == notify::kGeneral && wParam == notify::kUndoPerformed) {
+        UpdateCommands();
+    }
+}
+
+// ---- placement -------------------------------------------------------------------------------
+
+bool CMainFrame::RestorePlacement() {
+    if (m_settings == nullptr) {
+        return false;
+    }
+    const QScreen* screen = this->screen() ? this->screen() : QApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1280, 1024);
+    const int icon = style()->pixelMetric(QStyle::PM_LargeIconSize);
+    const auto p = ::RestorePlacement(*m_settings, area.width(), area.height(), icon, icon);
+    if (!p) {
+        return false;
+    }
+    setGeometry(QRect(QPoint(p->left, p->top), QPoint(p->right - 1, p->bottom - 1)));
+    if (p->showCommand == 3) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    return true;
+}
+
+void CMainFrame::SavePlacement() {
+    if (m_settings == nullptr) {
+        return;
+    }
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    SWindowPlacement p;
+    p.flags = 0;
+    p.showCommand = isMaximized() ? 3 : isMinimized() ? 2 : 1;
+    p.left = normal.left();
+    p.top = normal.top();
+    p.right = normal.right() + 1;
+    p.bottom = normal.bottom() + 1;
+    ::SavePlacement(*m_settings, p);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (canClose && !canClose()) {
+        event->ignore();
+        return;
+    }
+    SavePlacement();
+    m_relay.Clear();
+    QMainWindow::closeEvent(event);
+}
+
+// ---- the document's questions and sheets -----------------------------------------------------
+
+void CMainFrame::Message(const std::string& text) {
+    QMessageBox::warning(this, QApplication::applicationName(), Q(text));
+}
+
+bool CMainFrame::AskYesNo(const std::string& text, bool question) {
+    QMessageBox box(question ? QMessageBox::Question : QMessageBox::Warning,
+                    QApplication::applicationName(), Q(text), QMessageBox::Yes | QMessageBox::No,
+                    this);
+    return box.exec() == QMessageBox::Yes;
+}
+
+EAnswer CMainFrame::AskYesNoCancel(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), Q(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return EAnswer::Yes;
+    case QMessageBox::No:
+        return EAnswer::No;
+    default:
+        return EAnswer::Cancel;
+    }
+}
+
+std::optional<std::string> CMainFrame::ChooseFile(const SFileDialog& d) {
+    const QString start =
+        d.fileName.empty() ? Q(d.directory) : Q(d.directory) + QLatin1Char('/') + Q(d.fileName);
+    const QString path =
+        d.mustExist ? QFileDialog::getOpenFileName(this, Q(d.title), start, NameFilters(d.filter))
+                    : QFileDialog::getSaveFileName(this, Q(d.title), start, NameFilters(d.filter),
+                                                   nullptr, QFileDialog::DontConfirmOverwrite);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path.toStdString();
+}
+
+std::optional<std::size_t> CMainFrame::ChoosePlanSite(const std::vector<std::string>& names) {
+    QStringList items;
+    for (const std::string& n : names) {
+        items << Q(n);
+    }
+    bool ok = false;
+    const QString chosen =
+        QInputDialog::getItem(this, tr("Select Site"), tr("&Site:"), items, 0, false, &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(items.indexOf(chosen));
+}
+
+bool CMainFrame::RunNewSiteSheet(CNewSiteSheetModel& sheet) {
+    CNewSiteSheet dialog(sheet, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CMainFrame::RunSaveSheet(CSaveSCFSheetModel& sheet) {
+    CSaveSCFSheet dialog(sheet, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CMainFrame::ShowBtsMessage(const std::string& message, const std::string& details) {
+    CBtsMessageDlg dialog(Q(message), Q(details), !details.empty(), this);
+    dialog.exec();
+}
+
+void CMainFrame::RunViewCommand(int /*command*/) {
+    // The views arrive with the view manager; until then there is nothing to show or redraw.
+}
+
+void CMainFrame::CreateEventLog() {
+    if (m_connectionView != nullptr) {
+        return;
+    }
+    m_connectionView = new CBTSConnectionListView(m_right);
+    m_right->layout()->addWidget(m_connectionView);
+}
+
+void CMainFrame::AddEventLine(const std::string& time, const std::string& text) {
+    if (m_connectionView != nullptr) {
+        m_connectionView->ConnectionList()->AddLine(Q(time), Q(text));
+    }
+}
+
+void CMainFrame::SetWaitCursor(bool on) {
+    if (on) {
+        if (m_waitDepth++ == 0) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        }
+    } else if (m_waitDepth > 0 && --m_waitDepth == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+// ---- recent files ----------------------------------------------------------------------------
+
+void CMainFrame::AddRecentFile(const std::string& path) {
+    if (m_recent) {
+        m_recent->Add(path);
+        UpdateRecentFiles();
+    }
+}
+
+void CMainFrame::UpdateRecentFiles() {
+    const std::vector<std::string> files =
+        m_recent ? m_recent->Files() : std::vector<std::string>{};
+    for (int i = 0; i < cmd::kRecentFileCount; ++i) {
+        QAction* a = m_recentActions[i];
+        if (i < static_cast<int>(files.size())) {
+            const QString path = Q(files[i]);
+            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(path.section(QLatin1Char('/'), -1)));
+            a->setToolTip(path);
+            a->setStatusTip(path);
+            a->setVisible(true);
+        } else {
+            a->setVisible(false);
+        }
+    }
+}
+
+void CMainFrame::OpenRecent(int index) {
+    if (!m_recent || m_doc == nullptr || index >= static_cast<int>(m_recent->Files().size())) {
+        return;
+    }
+    const std::string path = m_recent->Files()[index];
+    if (!QFileInfo::exists(Q(path))) {
+        Message("The file " + path + " no longer exists.");
+        m_recent->Remove(path);
+        UpdateRecentFiles();
+        return;
+    }
+    if (m_doc->SaveModified(true, false)) {
+        m_doc->OpenPath(path);
+    }
+    UpdateCommands();
 }

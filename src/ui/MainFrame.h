@@ -1,31 +1,121 @@
 #pragma once
-// Cabrion's main window: menus, status bar, and the title that names the document and the
-// state of the BTS link. Later the view bar, views, toolbars and property sheet live here.
+// Cabrion's main window: the menus and toolbars of the document's commands, the title and
+// status bar that name the document and the state of the BTS link, the view bar and view
+// container, the connection event list, and the relay of notifications between windows. It is
+// the document's window side: the document asks its questions and runs its sheets through it.
 
+#include "app/DocumentWindows.h"
+#include "app/NotificationRelay.h"
 #include "app/StatusText.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
+#include <functional>
+#include <map>
+#include <memory>
+
+class CBTSConfigurationDoc;
+class CBTSConnectionListView;
+class CRecentFileList;
+class CRegistry;
 class QAction;
 class QLabel;
+class QMenu;
+class QSplitter;
+class QToolBar;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public IDocumentWindows {
     Q_OBJECT
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The document whose commands the menus carry; the frame does not own it.
+    void AttachDocument(CBTSConfigurationDoc* document);
+    // Where the placement and the recent files are kept; none keeps them for this run only.
+    void SetSettings(CRegistry* settings);
 
     // Rebuilds title and status bar; called for every connection report and on demand.
     void RefreshStatus(const StatusInputs& inputs);
+    // Enable states, check marks and texts of every command, from the document.
+    void UpdateCommands();
 
     QAction* ExitAction() const { return m_exit; }
+    QAction* Action(int id) const;
     QString StatusPaneText(int pane) const;
+    int StatusPaneCount() const;
+    QToolBar* OverlapToolbar() const { return m_overlap; }
+    CBTSConnectionListView* ConnectionView() const { return m_connectionView; }
+    QWidget* ViewBarPane() const { return m_left; }
+    QWidget* ContainerPane() const { return m_right; }
+    CNotificationRelay& Relay() { return m_relay; }
+
+    // Placement: restored at start-up (false when nothing usable was stored), saved at close.
+    bool RestorePlacement();
+    void SavePlacement();
+
+    // Windows that want notifications; the handler runs while the window exists.
+    int RegisterForNotifications(QObject* window, int mask, bool send,
+                                 std::function<void(int, int, int)> handler);
+    bool UnregisterNotifications(int id);
+
+    // Filled by the property sheet and the wizard when they exist.
+    std::function<void()> propertySheet;
+    std::function<void()> wizard;
+    // The window asked to close: answers whether it may (the document's questions).
+    std::function<bool()> canClose;
+
+    // IDocumentWindows
+    void Message(const std::string& text) override;
+    bool AskYesNo(const std::string& text, bool question) override;
+    EAnswer AskYesNoCancel(const std::string& text) override;
+    std::optional<std::string> ChooseFile(const SFileDialog& dialog) override;
+    std::optional<std::size_t> ChoosePlanSite(const std::vector<std::string>& names) override;
+    bool RunNewSiteSheet(CNewSiteSheetModel& sheet) override;
+    bool RunSaveSheet(CSaveSCFSheetModel& sheet) override;
+    void ShowBtsMessage(const std::string& message, const std::string& details) override;
+    void RefreshFrame() override;
+    void MenuRebuilt() override;
+    void RunViewCommand(int command) override;
+    void Notify(int message, int wParam, int lParam) override;
+    void CreateEventLog() override;
+    void AddEventLine(const std::string& time, const std::string& text) override;
+    void AddRecentFile(const std::string& path) override;
+    void SetWaitCursor(bool on) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CreateActions();
     void CreateMenus();
+    void CreateToolbars();
     void CreateStatusBar();
+    void CreatePanes();
+    void OnAction(int id);
+    void UpdateRecentFiles();
+    void OpenRecent(int index);
+    void ShowStatusPanes(int count);
 
+    CBTSConfigurationDoc* m_doc = nullptr;
+    CRegistry* m_settings = nullptr;
+    std::unique_ptr<CRecentFileList> m_recent;
+    std::map<int, QAction*> m_actions;
+    std::map<int, QMenu*> m_menuOf;
     QAction* m_exit = nullptr;
-    // Link state, the line it uses ("LAN", "COM n", "SIM"), and the access level of a remote link.
+    QAction* m_recentActions[4] = {};
+    QToolBar* m_main = nullptr;
+    QToolBar* m_overlap = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QWidget* m_left = nullptr;
+    QWidget* m_right = nullptr;
+    CBTSConnectionListView* m_connectionView = nullptr;
+    CNotificationRelay m_relay;
+    int m_waitDepth = 0;
+    // Link state, the line it uses ("LAN", "COM n", "SIM"), and the access level of a remote
+    // link.
     static constexpr int kPanes = 3;
     QLabel* m_panes[kPanes] = {};
+    int m_visiblePanes = 2;
 };

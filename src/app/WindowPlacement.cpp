@@ -1,0 +1,32 @@
+#include "app/WindowPlacement.h"
+
+#include "model/Registry.h"
+#include "model/SettingsKeys.h"
+
+#include <algorithm>
+
+std::optional<SWindowPlacement> RestorePlacement(const CRegistry& store, int screenWidth,
+                                                 int screenHeight, int iconWidth, int iconHeight) {
+    SWindowPlacement p;
+    p.flags = settings::Read(store, settings::kMainWinFlags);
+    p.showCommand = settings::Read(store, settings::kMainShowWindow);
+    p.left = settings::Read(store, settings::kMainX);
+    p.top = settings::Read(store, settings::kMainY);
+    p.right = settings::Read(store, settings::kMainCx);
+    p.bottom = settings::Read(store, settings::kMainCy);
+    if (p.left == -1 || p.top == -1 || p.right == -1 || p.bottom == -1) {
+        return std::nullopt;
+    }
+    p.left = std::min(p.left, screenWidth - iconWidth);
+    p.top = std::min(p.top, screenHeight - iconHeight);
+    return p;
+}
+
+void SavePlacement(CRegistry& store, const SWindowPlacement& p) {
+    settings::Write(store, settings::kMainWinFlags, p.flags);
+    settings::Write(store, settings::kMainShowWindow, p.showCommand);
+    settings::Write(store, settings::kMainX, p.left);
+    settings::Write(store, settings::kMainY, p.top);
+    settings::Write(store, settings::kMainCx, p.right);
+    settings::Write(store, settings::kMainCy, p.bottom);
+}

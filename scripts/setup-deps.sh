@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins
     libpugixml-dev nlohmann-json3-dev libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb x11-utils
 )
 
 missing=()

@@ -47,7 +47,11 @@ CBTSConfigurationDoc::SDiskStamp CBTSConfigurationDoc::StampOf(const std::string
 }
 
 void CBTSConfigurationDoc::RememberFolder(const std::string& path) {
-    settings::Write(*m_services.settings, settings::kSCFPath, FolderOfPath(path));
+    // A path relative to where the program was started means nothing to the next run.
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    settings::Write(*m_services.settings, settings::kSCFPath,
+                    FolderOfPath(ec ? path : absolute.lexically_normal().string()));
     settings::Write(*m_services.settings, settings::kLastSCF, FileNameOfPath(path));
 }
 

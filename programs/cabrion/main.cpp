@@ -143,6 +143,7 @@ int main(int argc, char** argv) {
         hub.StopConnection();
         hub.Relay().SetNotifier({});
         hub.Pump();
+        hub.SetMessageSink({});
         CMMIServ::Instance().SetHost(nullptr);
     }
     app.ExitInstance();

@@ -149,6 +149,9 @@ bool CBTSConfigurationDoc::OnCommand(int id) {
     case cmd::kUpdateToLatest:
         UpdateToLatest();
         return true;
+    case cmd::kReplaceCabinet:
+        Windows().RunAddCabinetSheet();
+        return true;
     case cmd::kBtsTab:
     case cmd::kCandidateTab:
         SelectTab(id == cmd::kBtsTab);

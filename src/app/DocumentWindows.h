@@ -60,6 +60,8 @@ public:
     // A file was opened or saved: it goes to the top of the recent files.
     virtual void AddRecentFile(const std::string& path) = 0;
     virtual void SetWaitCursor(bool /*on*/) {}
+    // The cabinet sheet of "Replace Cabinet...".
+    virtual void RunAddCabinetSheet() {}
     // The transfer dialog in one of its four modes; false when there is none to run.
     virtual bool RunTransferDialog(int /*mode*/) { return false; }
 };

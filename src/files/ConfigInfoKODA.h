@@ -56,6 +56,8 @@ public:
     bool MissingInformation(int namesPerLine);
     std::string MissingInformationText() const;
     const std::vector<std::string>& MissingUnits() const { return m_missing[0]; }
+    // 0 units, 1 TX cabling, 2 RX main cabling, 3 antenna settings; lines as built.
+    const std::vector<std::string>& MissingList(int list) const { return m_missing[list & 3]; }
 
     // Positions of the candidate's sector configuration; without one every position counts.
     void SetPositionUsed(std::function<bool(int)> used) { m_positionUsed = std::move(used); }

@@ -8,6 +8,7 @@
 #include "ui/BtsMessageDlg.h"
 #include "ui/ConnectionListView.h"
 #include "ui/SiteSheets.h"
+#include "ui/SmallDialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -525,6 +526,11 @@ bool CMainFrame::RunSaveSheet(CSaveSCFSheetModel& sheet) {
 void CMainFrame::ShowBtsMessage(const std::string& message, const std::string& details) {
     CBtsMessageDlg dialog(Q(message), Q(details), !details.empty(), this);
     dialog.exec();
+}
+
+void CMainFrame::RunAddCabinetSheet() {
+    CAddCabinetSheet sheet(this);
+    sheet.exec();
 }
 
 void CMainFrame::RunViewCommand(int /*command*/) {

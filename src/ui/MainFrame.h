@@ -83,6 +83,7 @@ public:
     void AddEventLine(const std::string& time, const std::string& text) override;
     void AddRecentFile(const std::string& path) override;
     void SetWaitCursor(bool on) override;
+    void RunAddCabinetSheet() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

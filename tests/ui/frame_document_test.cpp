@@ -5,10 +5,12 @@
 #include "app/RecentFileList.h"
 #include "app/WindowPlacement.h"
 #include "comms/CommsReport.h"
+#include "files/ConfigInfoKODA.h"
 #include "ui/BtsMessageDlg.h"
 #include "ui/ConnectionListView.h"
 #include "ui/MainFrame.h"
 #include "ui/SiteSheets.h"
+#include "ui/SmallDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -289,6 +291,34 @@ TEST(Screenshots, MainWindowAndSheetsWithASample) {
     saveSheet.show();
     QApplication::processEvents();
     Shoot(saveSheet, "save-sheet");
+}
+
+} // namespace
+
+namespace {
+
+TEST(SmallDialogs, MissingInformationShowsOkForCompleteListsAndCabinetSheetIsInert) {
+    CSiteKODA site;
+    CConfigInfoKODA info(&site);
+    info.Recompute();
+    const auto sections = MissingInformationSections(info);
+    EXPECT_EQ(sections[0].heading, "Missing Units:\n");
+    EXPECT_EQ(sections[3].heading, "Missing Antenna Settings for:\n");
+    for (const auto& s : sections) {
+        EXPECT_FALSE(s.text.empty());
+    }
+    CSendMissingInfoDlg dialog(sections);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Missing Information"));
+    dialog.show();
+    QApplication::processEvents();
+    Shoot(dialog, "missing-information");
+
+    CAddCabinetSheet cabinet;
+    ASSERT_EQ(cabinet.List()->topLevelItemCount(), 1);
+    EXPECT_EQ(cabinet.List()->topLevelItem(0)->text(0), QStringLiteral("Under construction"));
+    cabinet.show();
+    QApplication::processEvents();
+    Shoot(cabinet, "add-cabinet");
 }
 
 } // namespace

@@ -18,6 +18,8 @@
 #include "ui/QtUserMessages.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <string>
@@ -90,6 +92,15 @@ int main(int argc, char** argv) {
         CMainFrame frame;
         frame.SetSettings(&CRegistry::Instance());
         hub.SetMessageSink([&frame](const std::string& text) { frame.Message(text); });
+        // "Connect..." without a target asks for one.
+        hub.SetTargetQuery([&frame]() -> std::string {
+            bool ok = false;
+            const QString text = QInputDialog::getText(
+                &frame, QObject::tr("Connect to a Remote BTS"),
+                QObject::tr("&Target (HOST=name,TCPPORT=port,BSCID=n,BCFID=n):"), QLineEdit::Normal,
+                QString(), &ok);
+            return ok ? text.trimmed().toStdString() : std::string();
+        });
         // Reports and uplink messages are queued by the link thread and handed out here.
         hub.Relay().SetNotifier([&frame] {
             QMetaObject::invokeMethod(
@@ -144,6 +155,7 @@ int main(int argc, char** argv) {
         hub.Relay().SetNotifier({});
         hub.Pump();
         hub.SetMessageSink({});
+        hub.SetTargetQuery({});
         CMMIServ::Instance().SetHost(nullptr);
     }
     app.ExitInstance();

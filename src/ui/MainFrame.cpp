@@ -310,7 +310,11 @@ void CMainFrame::UpdateCommands() {
             action->setEnabled(true);
             continue;
         case cmd::kHelpTopics:
-            action->setEnabled(false); // the user guide is not installed yet
+        case cmd::kOptions:
+        case cmd::kPropertySheetOptions:
+            // The user guide and the options dialogs are not there yet; a command that does
+            // nothing is not offered.
+            action->setEnabled(false);
             continue;
         case cmd::kWizard:
             action->setEnabled(static_cast<bool>(wizard));

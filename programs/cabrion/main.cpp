@@ -3,6 +3,7 @@
 #include "app/BTSConfigurationDoc.h"
 #include "app/DocumentLink.h"
 #include "app/DocumentsFolder.h"
+#include "app/LinkStartup.h"
 #include "app/MachineSettings.h"
 #include "app/OstrelHandBack.h"
 #include "app/UserAccessControl.h"
@@ -26,15 +27,6 @@
 #include <vector>
 
 namespace {
-
-// Starts the link the command line names, before any window exists.
-class CHubStarter : public IConnectionStarter {
-public:
-    void StartConnection(ConnectionKind kind, const std::string& target) override {
-        CCommunicationBTS::Instance().StartConnection(kind, target);
-    }
-    void StopConnection() override { CCommunicationBTS::Instance().StopConnection(); }
-};
 
 // The document and the main window hear of every report; uplink messages go to the document.
 class CDocumentClient : public CCommsClient {
@@ -72,18 +64,22 @@ int main(int argc, char** argv) {
     CMachineSettings machine;
     CSystemUserGroups groups;
     CProcessLauncher launcher;
-    CHubStarter starter;
+    CLinkConnectionStarter connection(hub);
+    CSobriquetFileResolver sobriquets;
+    RelayLinkThroughEventLoop(hub);
     CBTSConfigurationApp::Services services;
     services.messages = &messages;
     services.machine = &machine;
     services.groups = &groups;
     services.launcher = &launcher;
-    services.connection = &starter;
+    services.connection = &connection;
+    services.sobriquets = &sobriquets;
     CBTSConfigurationApp app(services);
 
     // Qt has taken its own options out of argv by now.
     const std::vector<std::string> args(argv, argv + argc);
     if (!app.InitInstance(args)) {
+        StopRelayingLink(hub);
         return 1;
     }
 
@@ -100,11 +96,6 @@ int main(int argc, char** argv) {
                 QObject::tr("&Target (HOST=name,TCPPORT=port,BSCID=n,BCFID=n):"), QLineEdit::Normal,
                 QString(), &ok);
             return ok ? text.trimmed().toStdString() : std::string();
-        });
-        // Reports and uplink messages are queued by the link thread and handed out here.
-        hub.Relay().SetNotifier([&frame] {
-            QMetaObject::invokeMethod(
-                &frame, [] { CCommunicationBTS::Instance().Pump(); }, Qt::QueuedConnection);
         });
 
         CHubDocumentLink link(hub);
@@ -151,9 +142,7 @@ int main(int argc, char** argv) {
         rc = qapp.exec();
         idle.stop();
         scenario.stop();
-        hub.StopConnection();
-        hub.Relay().SetNotifier({});
-        hub.Pump();
+        StopRelayingLink(hub);
         hub.SetMessageSink({});
         hub.SetTargetQuery({});
         CMMIServ::Instance().SetHost(nullptr);

@@ -5,6 +5,7 @@
 #include "app/pages/PageAntennaController.h"
 #include "app/pages/PageCablingControllers.h"
 #include "app/pages/PageInfoControllers.h"
+#include "app/pages/PageUnitsController.h"
 
 namespace {
 
@@ -232,6 +233,38 @@ TEST_F(CrossConnectionPage, TheInformationPagesReadTheCandidate) {
     document.rightsMissing = true;
     EXPECT_EQ(bts.State().comment,
               "User does not have permissions to send the configuration file to BTS.");
+}
+
+} // namespace
+
+namespace {
+
+using GonePages = PageTest;
+
+// Undo replaces every unit object; pages look units up again and do nothing when theirs is gone.
+TEST_F(GonePages, ActionsOnAUnitThatNoLongerExistsDoNothing) {
+    BuildCabinet();
+    ASSERT_TRUE(Db().DeleteUnit(Db().FindUnit(kUnitKindTrx, 6)));
+    PageUnitsController units(site, document);
+    units.Select(kUnitKindTrx, 6);
+    ASSERT_TRUE(units.Add());
+    PageTXCablingController tx(site, document);
+    tx.SelectTrx(6);
+    PageAntennaController antenna(site, document);
+    antenna.SelectAntenna(3);
+    ASSERT_EQ(site.Undo(kSelectCandidate), 1);
+
+    const std::string before = Before();
+    const int steps = site.UndoCount();
+    EXPECT_FALSE(units.Modify());
+    EXPECT_FALSE(units.Remove());
+    EXPECT_FALSE(tx.ChoosePath1(5));
+    EXPECT_FALSE(tx.Set());
+    EXPECT_FALSE(tx.Clear());
+    EXPECT_EQ(site.UndoCount(), steps);
+    ExpectSameJson(Json(), before);
+    // The antenna records belong to the configuration, which always has twelve.
+    EXPECT_TRUE(antenna.Enabled());
 }
 
 } // namespace

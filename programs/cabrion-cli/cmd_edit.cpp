@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "ConfigChoice.h"
+#include "PlanOutput.h"
 #include "app/pages/EditScriptRunner.h"
 #include "app/pages/PageDocument.h"
 
@@ -48,10 +49,6 @@ int RunEdit(const std::string& path, const cli::ConfigChoice& choice, const std:
         std::cerr << error->reason << ". Nothing was written.\n";
         return cli::kExitUsage;
     }
-    if (IsXmlPlanPath(path) || (!out.empty() && IsXmlPlanPath(out))) {
-        std::cerr << "edit works on site configuration files (.hwc, .sdf); convert a plan first\n";
-        return cli::kExitUsage;
-    }
     cli::ChosenConfiguration chosen;
     if (const int rc = cli::OpenConfiguration(path, choice, chosen); rc != cli::kExitOk) {
         return rc;
@@ -81,12 +78,26 @@ int RunEdit(const std::string& path, const cli::ConfigChoice& choice, const std:
             labels.push_back(result.label);
         }
     }
-    // The record belongs to the file just read; the site stores the edited candidate into it.
-    host.SetCurrentSiteRecord(const_cast<CSCFSite*>(chosen.record));
     const std::string target = out.empty() ? path : out;
-    if (const CSaveResult saved = site.Save(chosen.file, target); !saved) {
-        std::cerr << saved.error << "\n";
-        return cli::kExitUsage;
+    if (IsXmlPlanPath(target)) {
+        // What the record holds beyond the model (site, BCF and network values) goes along.
+        CSCFSite record = *chosen.record;
+        if (!site.CopyIntoSiteRecord(record)) {
+            std::cerr << "The configuration could not be stored.\n";
+            return cli::kExitProblems;
+        }
+        const auto passive = cli::PassiveUnitsOf(path, *chosen.record);
+        if (const int rc = cli::SavePlan(record, passive.get(), target); rc != cli::kExitOk) {
+            return rc;
+        }
+    } else {
+        // The record belongs to the file just read; the site stores the edited candidate into
+        // it and the file is written whole.
+        host.SetCurrentSiteRecord(const_cast<CSCFSite*>(chosen.record));
+        if (const CSaveResult saved = site.Save(chosen.file, target); !saved) {
+            std::cerr << saved.error << "\n";
+            return cli::kExitUsage;
+        }
     }
     for (const std::string& label : labels) {
         std::cout << label << "\n";
@@ -95,13 +106,15 @@ int RunEdit(const std::string& path, const cli::ConfigChoice& choice, const std:
 }
 
 cli::CommandRegistrar reg("edit", [](CLI::App& app) {
-    app.description("Apply property page operations from a JSON script to one configuration of "
-                    "a site configuration file and save it; prints the undo label of each step");
+    app.description(
+        "Apply property page operations from a JSON script to one configuration of "
+        "a site configuration file or plan and save it; prints the undo label of each step");
     auto path = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
     auto script = std::make_shared<std::string>();
     auto choice = std::make_shared<cli::ConfigChoice>();
-    app.add_option("FILE", *path, "Site configuration file (.hwc, .sdf)")->required();
+    app.add_option("FILE", *path, "Site configuration file (.hwc, .sdf) or plan (.ewb)")
+        ->required();
     cli::AddConfigChoice(app, *choice);
     app.add_option("--out", *out, "Save into this file instead of FILE");
     app.add_option("--script", *script, "JSON list of operations; - reads standard input")

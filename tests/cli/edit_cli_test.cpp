@@ -1,5 +1,7 @@
 // cabrion-cli edit: scripted page operations, refused scripts that leave the file alone, and the
 // same result as the same clicks on the pages.
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 #include "CliRunner.h"
@@ -177,4 +179,22 @@ TEST(Edit, TheScriptAndThePagesSaveTheSameBytes) {
     const std::string pages = Temp("same_pages.hwc");
     ASSERT_TRUE(site.Save(file, pages));
     EXPECT_EQ(ReadAll(pages), ReadAll(f.site));
+}
+
+TEST(Edit, APlanIsEditedInPlaceAndKeepsItsOtherBts) {
+    const std::string plan = Temp("edit_plan.ewb");
+    std::remove(plan.c_str());
+    clitest::Copy(Data("plan_two_sites.ewb"), plan);
+    const auto before = Cli("list " + plan);
+    ASSERT_EQ(before.rc, 0) << before.err;
+    const std::string script = Temp("edit_plan.json");
+    WriteAll(script, R"([{"op": "cabinet-usage", "lte": 1}])");
+    const auto run = Cli("edit " + plan + " --index 2 --script " + script);
+    ASSERT_EQ(run.rc, 0) << run.err;
+    // The other BTS is as it was; the edited one is now stored as an Orvik BTS.
+    const std::string after = Cli("list " + plan).out;
+    EXPECT_EQ(after.substr(0, after.find('\n')), before.out.substr(0, before.out.find('\n')));
+    EXPECT_EQ(std::count(after.begin(), after.end(), '\n'), 2);
+    EXPECT_EQ(run.out, "Change Cabinet Usage\n");
+    EXPECT_EQ(Dump(plan + " --index 2")["cabinet"]["lte"], 1);
 }

@@ -223,6 +223,17 @@ TEST_F(UnitsPage, ABandEqualToTheCurrentOneRecordsNothing) {
     EXPECT_EQ(site.UndoCount(), 0);
     EXPECT_EQ(document.bandChanges, 0);
 
+    // The two combos together give the band: 1800 with some EDGE transceivers.
+    EXPECT_EQ(Data(PageUnitsController::EdgeChoices()), (std::vector<int>{0, 256, 128}));
+    const auto networks = Data(PageUnitsController::NetworkTypes());
+    EXPECT_NE(std::find(networks.begin(), networks.end(), 3), networks.end());
+    for (int network : networks) {
+        EXPECT_EQ(network & ~kBandMaskBits, 0) << network;
+        EXPECT_TRUE(PageUnitsController::IsOfferedBand(PageUnitsController::BandOf(network, 256)));
+    }
+    EXPECT_EQ(page.NetworkType(), 2);
+    EXPECT_EQ(page.EdgeChoice(), 0);
+
     const std::string before = Before();
     ASSERT_TRUE(page.ChangeBand(3));
     EXPECT_EQ(Label(), "Change Band To 900/1800");

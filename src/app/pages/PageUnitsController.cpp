@@ -290,6 +290,28 @@ bool PageUnitsController::Modify() {
     return true;
 }
 
+ComboItems PageUnitsController::NetworkTypes() {
+    CBandChoiceVector list;
+    CBandInformation::FillBandChoiceList(list, true, true, true, true);
+    ComboItems items;
+    for (const auto& entry : list.entries) {
+        items.push_back({entry.text, entry.value});
+    }
+    return items;
+}
+
+ComboItems PageUnitsController::EdgeChoices() {
+    return {{"None", 0}, {"Some", kEdgeSome}, {"All", kEdgeAll}};
+}
+
+int PageUnitsController::NetworkType() const {
+    return Candidate().Band() & kBandMaskBits;
+}
+
+int PageUnitsController::EdgeChoice() const {
+    return Candidate().Band() & (kEdgeAll | kEdgeSome);
+}
+
 bool PageUnitsController::IsOfferedBand(int band) {
     const int mask = band & kBandMaskBits;
     const int marks = band & ~kBandMaskBits;

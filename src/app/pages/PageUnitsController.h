@@ -62,6 +62,16 @@ public:
     bool Modify();
     bool Remove();
 
+    // The band radio buttons: 900, 1800, 1900, 850, 900/1800, 850/1900.
+    static constexpr int kRadioBands[6] = {1, 2, 4, 8, 3, 12};
+    // "N&etwork Type:": the transceiver bands without EDGE marks, "GSM " before each.
+    static ComboItems NetworkTypes();
+    // "E&DGE RVx's:": "None" 0, "Some" 256, "All" 128.
+    static ComboItems EdgeChoices();
+    int NetworkType() const;
+    int EdgeChoice() const;
+    // The band the two combos give together.
+    static int BandOf(int networkType, int edge) { return networkType | edge; }
     // Band values the radio buttons and the network type and EDGE combos give.
     static bool IsOfferedBand(int band);
     // "Change Band To 900/1800"; false when the band is the current one or not offered.

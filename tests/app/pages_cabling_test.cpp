@@ -241,6 +241,35 @@ namespace {
 
 using GonePages = PageTest;
 
+using FollowingPages = PageTest;
+
+// Pages follow what the views select, and only what they list.
+TEST_F(FollowingPages, TheSelectionOfTheViews) {
+    BuildCabinet();
+    PageTXCablingController tx(site, document);
+    tx.FollowSelection(kUnitKindTrx, 3);
+    EXPECT_EQ(tx.SelectedTrx(), 3);
+    tx.FollowSelection(kUnitKindTrx, 9); // an upgrade TRX is not listed
+    EXPECT_EQ(tx.SelectedTrx(), 0);
+    tx.FollowSelection(kUnitKindTrx, 2);
+    tx.FollowSelection(kUnitKindDdu, 1);
+    EXPECT_EQ(tx.SelectedTrx(), 0);
+    EXPECT_EQ(document.selectedKind, 0);
+
+    PageAntennaController antenna(site, document);
+    antenna.FollowSelection(kUnitKindMha, 4);
+    EXPECT_EQ(antenna.SelectedAntenna(), 4);
+    antenna.FollowSelection(kUnitKindTrx, 1);
+    EXPECT_EQ(antenna.SelectedAntenna(), 0);
+
+    PageUnitsController units(site, document);
+    units.FollowSelection(kUnitKindWbc, 5);
+    EXPECT_EQ(units.SelectedKind(), kUnitKindWbc);
+    EXPECT_TRUE(units.ModifyEnabled());
+    units.FollowSelection(kUnitKindExternal, 1);
+    EXPECT_EQ(units.SelectedKind(), 0);
+}
+
 // Undo replaces every unit object; pages look units up again and do nothing when theirs is gone.
 TEST_F(GonePages, ActionsOnAUnitThatNoLongerExistsDoNothing) {
     BuildCabinet();

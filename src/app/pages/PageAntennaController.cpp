@@ -111,6 +111,13 @@ void PageAntennaController::SelectAntenna(int number) {
     Document().RedrawViews();
 }
 
+void PageAntennaController::FollowSelection(int kind, int number) {
+    const bool listed = kind == kUnitKindMha && number > 0 && combo::Offers(Antennas(), number);
+    if ((listed ? number : 0) != m_antenna) {
+        SelectAntenna(listed ? number : 0);
+    }
+}
+
 void PageAntennaController::PreviewConnection() {
     if (CUnitKODA* mha = Candidate().Find<CUnitKODA>(kUnitKindMha, m_antenna)) {
         mha->SetPreview(kPreviewLink, m_connection);

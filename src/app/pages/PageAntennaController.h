@@ -33,6 +33,8 @@ public:
 
     // Shows the antenna's record; 0 selects none.
     void SelectAntenna(int number);
+    // Selecting an MHA in the views shows the antenna of its number; anything else none.
+    void FollowSelection(int kind, int number);
     int SelectedAntenna() const { return m_antenna; }
     bool Enabled() const { return Editable() && m_antenna > 0; }
 

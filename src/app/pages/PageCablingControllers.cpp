@@ -50,6 +50,13 @@ void CCablingPageController::SelectTrx(int number) {
     Document().RedrawViews();
 }
 
+void CCablingPageController::FollowSelection(int kind, int number) {
+    const bool listed = kind == kUnitKindTrx && number > 0 && combo::Offers(Trxs(), number);
+    if ((listed ? number : 0) != m_trx) {
+        SelectTrx(listed ? number : 0);
+    }
+}
+
 void CCablingPageController::ProposeToSharing() {
     if (CUnitKTrx* trx = Trx(); trx != nullptr) {
         if (CCableGuyKODA* rules = Rules(Site())) {

@@ -15,6 +15,9 @@ public:
     ComboItems Trxs() const { return combo::TrxList(Candidate(), true); }
     // Selecting a TRX drops every preview and shows its recorded endpoints; 0 selects none.
     void SelectTrx(int number);
+    // The views selected a unit while the sheet was not active: a TRX the page lists is
+    // shown, anything else selects "Not selected".
+    void FollowSelection(int kind, int number);
     int SelectedTrx() const { return m_trx; }
     bool Enabled() const;
     // The cables of this page's type that run for the selected TRX, one per line.

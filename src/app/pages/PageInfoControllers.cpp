@@ -26,6 +26,13 @@ void PageBB2XconController::SelectTrx(int number) {
     Document().RedrawViews();
 }
 
+void PageBB2XconController::FollowSelection(int kind, int number) {
+    const bool listed = kind == kUnitKindTrx && number > 0 && combo::Offers(Trxs(), number);
+    if ((listed ? number : 0) != m_trx) {
+        SelectTrx(listed ? number : 0);
+    }
+}
+
 int PageBB2XconController::SelectedHalf() const {
     const auto* trx = Candidate().Find<CUnitKTrx>(kUnitKindTrx, m_trx);
     return trx != nullptr ? trx->Bb2Id() : -1;

@@ -23,6 +23,8 @@ public:
     ComboItems Halves() const { return combo::Bb2Halves(Candidate()); }
     void SelectTrx(int number);
     int SelectedTrx() const { return m_trx; }
+    // As on the cabling pages: a listed TRX is followed, anything else selects none.
+    void FollowSelection(int kind, int number);
     // The half the selected TRX is connected to; -1 when none is selected.
     int SelectedHalf() const;
     // Shows, in the preview fields, the swap that choosing the half would make.

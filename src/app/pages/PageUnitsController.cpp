@@ -111,6 +111,10 @@ void PageUnitsController::Select(int kind, int number) {
     Document().RedrawViews();
 }
 
+void PageUnitsController::FollowSelection(int kind, int number) {
+    Select(kind != 0 && combo::Offers(Kinds(), kind) ? kind : 0, number);
+}
+
 void PageUnitsController::Leave() {
     DropNotYetAdded();
     m_kind = 0;

@@ -34,6 +34,8 @@ public:
     // Works on the unit of that kind and number from now on; kind 0 selects nothing. Drops the
     // not yet added unit of the previous choice.
     void Select(int kind, int number);
+    // The views selected a unit: the page works on it when its kind is listed.
+    void FollowSelection(int kind, int number);
     // Leaving the page drops a unit that was not added.
     void Leave();
     int SelectedKind() const { return m_kind; }

@@ -1,7 +1,7 @@
 // convert: one configuration of a file built into a candidate and saved into another file
 // through the site, as the application's Save As does. The target's extension picks the format.
 #include "ConfigChoice.h"
-#include "PlanOutput.h"
+#include "PlanSave.h"
 
 namespace {
 

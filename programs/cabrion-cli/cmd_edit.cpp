@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "ConfigChoice.h"
-#include "PlanOutput.h"
+#include "PlanSave.h"
 #include "app/pages/EditScriptRunner.h"
 #include "app/pages/PageDocument.h"
 

@@ -1,12 +1,7 @@
 // convert: one configuration of a file built into a candidate and saved into another file
 // through the site, as the application's Save As does. The target's extension picks the format.
-#include <sys/stat.h>
-
 #include "ConfigChoice.h"
-#include "PlanOutput.h"
-#include "files/HWInfoFile.h"
-#include "files/xml/ReadXML.h"
-#include "files/xml/XMLPlanWriter.h"
+#include "PlanSave.h"
 
 namespace {
 
@@ -20,22 +15,12 @@ private:
     CSCFSite* m_record = nullptr;
 };
 
-bool HoldsSomething(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && st.st_size > 0;
-}
-
-int Refuse(const std::string& out, const std::string& why) {
-    std::cerr << "Cannot save into " << out << ": " << why << ". The file was left unchanged.\n";
-    return cli::kExitProblems;
-}
-
 // Text target: its other configurations are read first and written back; a configuration of
 // the same name is replaced by the converted one.
 int SaveText(const CSiteConfigFile& source, const CSCFSite& record, CSiteKODA& site,
              CConvertHost& host, const std::string& out) {
     CSiteConfigFile target;
-    if (HoldsSomething(out)) {
+    if (cli::HoldsSomething(out)) {
         std::string bytes;
         if (!ReadWholeFile(out, bytes)) {
             std::cerr << "Cannot read " << out << ". The file was left unchanged.\n";
@@ -43,13 +28,14 @@ int SaveText(const CSiteConfigFile& source, const CSCFSite& record, CSiteKODA& s
         }
         target.ReadBytes(bytes);
         if (target.HeaderMissing()) {
-            return Refuse(out, "it is not a site configuration file (" +
-                                   Cp1252ToUtf8(target.HeaderFailureMessage()) + ")");
+            return cli::RefuseSave(out, "it is not a site configuration file (" +
+                                            Cp1252ToUtf8(target.HeaderFailureMessage()) + ")");
         }
         // Lines the reader could not take would silently vanish from the other
         // configurations.
         if (target.HasErrors()) {
-            return Refuse(out, "it has problems that a save would drop (see cabrion-cli validate)");
+            return cli::RefuseSave(
+                out, "it has problems that a save would drop (see cabrion-cli validate)");
         }
     } else {
         target.Header() = source.Header();
@@ -66,64 +52,6 @@ int SaveText(const CSiteConfigFile& source, const CSCFSite& record, CSiteKODA& s
         return cli::kExitUsage;
     }
     return cli::kExitOk;
-}
-
-std::string UnusedBtsDistName(const CXML_NodeFile& plan) {
-    for (int n = 1;; ++n) {
-        const std::string distName = "BTS_NE-" + std::to_string(n);
-        bool used = false;
-        for (const CXMLSiteEntry& entry : plan.GetSiteList()) {
-            used = used || entry.distName == distName;
-        }
-        if (!used) {
-            return distName;
-        }
-    }
-}
-
-// Plan target: its other BTSs stay; a BTS of the same name is replaced.
-int SavePlan(const CSCFSite& record, const CHWInfoFile* passive, const std::string& out) {
-    CXML_NodeFile plan(out);
-    cli::UseToolsFolder(plan);
-    if (HoldsSomething(out)) {
-        // A file the plan reader cannot take would be replaced by a new plan.
-        if (!plan.Load(false)) {
-            const CXMLError& error = plan.GetLastError();
-            const int rc = Refuse(out, "it is not a plan that can be added to");
-            std::cerr << Cp1252ToUtf8(error.message) << "\n";
-            if (error.HasDetails()) {
-                std::cerr << Cp1252ToUtf8(error.details)
-                          << (error.details.ends_with('\n') ? "" : "\n");
-            }
-            return rc;
-        }
-        std::string distName;
-        std::string notFound;
-        if (!plan.GetSiteDistName(record.name, distName, notFound)) {
-            distName = UnusedBtsDistName(plan);
-        }
-        plan.SetCurrentBtsDistName(distName);
-    }
-    if (!WriteXMLPlan(plan, record, record.cabinets.front(), passive)) {
-        std::cerr << Cp1252ToUtf8(plan.GetLastError().message) << "\n";
-        return cli::kExitUsage;
-    }
-    return cli::kExitOk;
-}
-
-// The passive unit information a plan carries for the configuration, so that a plan written
-// from a plan keeps it; null when there is none to carry.
-std::unique_ptr<CHWInfoFile> PassiveUnitsOf(const std::string& in, const CSCFSite& record) {
-    if (!IsXmlPlanPath(in)) {
-        return nullptr;
-    }
-    auto passive = std::make_unique<CHWInfoFile>();
-    CXML_NodeFile plan(in);
-    CXMLError error;
-    if (!ReadXMLPlanSite(plan, record.name, passive.get(), error)) {
-        return nullptr;
-    }
-    return passive;
 }
 
 int RunConvert(const std::string& in, const std::string& out, const cli::ConfigChoice& choice) {
@@ -149,8 +77,8 @@ int RunConvert(const std::string& in, const std::string& out, const cli::ConfigC
             std::cerr << "The configuration could not be stored.\n";
             return cli::kExitProblems;
         }
-        const auto passive = PassiveUnitsOf(in, *chosen.record);
-        rc = SavePlan(record, passive.get(), out);
+        const auto passive = cli::PassiveUnitsOf(in, *chosen.record);
+        rc = cli::SavePlan(record, passive.get(), out);
     } else {
         rc = SaveText(chosen.file, *chosen.record, site, host, out);
     }

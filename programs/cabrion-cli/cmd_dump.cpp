@@ -1,6 +1,6 @@
 // dump: one configuration of a file built into a candidate, as the application would show it.
-#include "CandidateJson.h"
 #include "ConfigChoice.h"
+#include "app/CandidateJson.h"
 #include "model/BandInformation.h"
 
 namespace {
@@ -29,7 +29,7 @@ int RunDump(const std::string& path, const cli::ConfigChoice& choice, bool json)
         return rc;
     }
     if (json) {
-        std::cout << cli::CandidateJson(site, chosen.record->name).dump(2) << '\n';
+        std::cout << CandidateJson(site, chosen.record->name).dump(2) << '\n';
     } else {
         PrintText(site, chosen.record->name);
     }

@@ -14,7 +14,7 @@ std::array<SMissingSection, 4> MissingInformationSections(CConfigInfoKODA& info)
         sections[i].viewType = kViews[i];
         sections[i].heading = kHeadings[i];
         std::string text;
-        for (const std::string& line : info.MissingList(i)) {
+        for (const std::string& line : info.Missing(i)) {
             text += (text.empty() ? "" : "\n") + line;
         }
         sections[i].text = text.empty() ? "OK" : text;

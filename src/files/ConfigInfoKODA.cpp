@@ -232,6 +232,12 @@ std::string CConfigInfoKODA::MissingInformationText() const {
     return text;
 }
 
+std::string CConfigInfoKODA::MissingNames(int list) const {
+    std::string text;
+    AppendNames(text, Missing(list), m_namesPerLine);
+    return text;
+}
+
 void CConfigInfoKODA::SetPassiveUnits(int configuration, const CHWInfoFile* info) {
     if (configuration == kSelectCandidate || configuration == kSelectBts) {
         m_passive[configuration - 1] = info;

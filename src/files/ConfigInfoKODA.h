@@ -56,8 +56,10 @@ public:
     bool MissingInformation(int namesPerLine);
     std::string MissingInformationText() const;
     const std::vector<std::string>& MissingUnits() const { return m_missing[0]; }
-    // 0 units, 1 TX cabling, 2 RX main cabling, 3 antenna settings; lines as built.
-    const std::vector<std::string>& MissingList(int list) const { return m_missing[list & 3]; }
+    // List 0 units, 1 TX cabling, 2 RX main cabling, 3 antenna settings; the names as the lists
+    // of MissingInformationText join them.
+    const std::vector<std::string>& Missing(int list) const { return m_missing[list & 3]; }
+    std::string MissingNames(int list) const;
 
     // Positions of the candidate's sector configuration; without one every position counts.
     void SetPositionUsed(std::function<bool(int)> used) { m_positionUsed = std::move(used); }

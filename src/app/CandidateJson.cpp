@@ -1,11 +1,10 @@
-#include "CandidateJson.h"
+#include "app/CandidateJson.h"
 
 #include "files/TextCodec.h"
 #include "model/BandInformation.h"
 #include "model/SiteKODA.h"
 #include "model/UnitKTrx.h"
 
-namespace cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -109,5 +108,3 @@ Json CandidateJson(CSiteKODA& site, const std::string& name) {
             {"antennas", antennas},
             {"cables", cables}};
 }
-
-} // namespace cli

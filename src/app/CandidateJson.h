@@ -1,5 +1,6 @@
 #pragma once
-// The candidate of a site as the JSON that `dump --json` writes; scripts rely on its names.
+// The candidate of a site as the JSON that `cabrion-cli dump --json` writes; scripts rely on its
+// names, and the page tests compare candidates through it.
 
 #include <nlohmann/json.hpp>
 
@@ -7,9 +8,5 @@
 
 class CSiteKODA;
 
-namespace cli {
-
 // `name` is the configuration's name as stored (Windows-1252).
 nlohmann::ordered_json CandidateJson(CSiteKODA& site, const std::string& name);
-
-} // namespace cli

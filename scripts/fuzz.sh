@@ -1,20 +1,142 @@
 #!/usr/bin/env bash
-# Runs every fuzz target of the fuzz preset for a few seconds each, seeded from tests/data.
+# Runs the fuzz targets of the fuzz preset (scripts/build.sh fuzz), each from its corpus in
+# tests/fuzz/corpus/<target>/ and with its dictionary tests/fuzz/<target>.dict when there is one.
+#
+#   scripts/fuzz.sh [SECONDS]                   every target briefly (CI; default 20 s each)
+#   scripts/fuzz.sh --long MINUTES [TARGET...]  every target (or those named) in turn for the
+#                                               minutes, or until --runs inputs; what it finds is
+#                                               merged back into the corpus, minimized
+#       --runs N     stop a target after N inputs (with --long)
+#       --max-len N  longest input tried and kept (with --long; default 1536, which keeps each
+#                    minimized corpus well under a megabyte)
+#
+# The brief run works on a copy, so CI never changes the tree. A long run prints per target the
+# inputs run, the coverage (cov: edges, ft: features) and the corpus size after the merge.
+# Any crash, leak or timeout stops the script with the fuzzer's report and the input that did
+# it (in build/fuzz/findings/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-20}
+
+long=0
+minutes=0
+runs=0
+max_len=1536
+seconds=20
+targets=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --long)
+        long=1
+        minutes=${2:?--long needs MINUTES}
+        shift 2
+        ;;
+    --runs)
+        runs=${2:?--runs needs a number}
+        shift 2
+        ;;
+    --max-len)
+        max_len=${2:?--max-len needs a number}
+        shift 2
+        ;;
+    -h | --help)
+        sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'
+        exit 0
+        ;;
+    *)
+        if [ "$long" = 1 ]; then
+            targets+=("$1")
+        else
+            seconds=$1
+        fi
+        shift
+        ;;
+    esac
+done
+
 shopt -s nullglob
+findings=build/fuzz/findings
+mkdir -p "$findings"
+
+# The targets to run: the names given, or every one that was built.
+binaries=()
+if [ ${#targets[@]} -gt 0 ]; then
+    for t in "${targets[@]}"; do
+        binaries+=("build/fuzz/tests/fuzz_${t#fuzz_}")
+    done
+else
+    binaries=(build/fuzz/tests/fuzz_*)
+fi
+
+dict_args() {
+    local dict="tests/fuzz/$1.dict"
+    [ -f "$dict" ] && echo "-dict=$dict"
+    return 0
+}
+
+# Runs one target; its output goes to the log. Fails with the report on a finding.
+run_target() {
+    local binary=$1 work=$2 log=$3
+    shift 3
+    local name
+    name=$(basename "$binary")
+    # shellcheck disable=SC2046
+    if ! "$binary" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+        -artifact_prefix="$findings/${name#fuzz_}-" $(dict_args "${name#fuzz_}") "$@" \
+        "$work" >"$log" 2>&1; then
+        tail -60 "$log"
+        echo "== $name: finding; the input is in $findings/" >&2
+        return 1
+    fi
+}
+
+stat_of() {
+    sed -n "s/^stat::$1: *//p" "$2" | tail -1
+}
+
 ran=0
-for target in build/fuzz/tests/fuzz_*; do
-    [ -x "$target" ] || continue
-    name=$(basename "$target")
-    corpus=$(mktemp -d)
-    seeds="tests/fuzz/corpus/${name#fuzz_}"
-    [ -d "$seeds" ] && cp -r "$seeds"/. "$corpus"/
-    echo "-- $name ($seconds s)"
-    "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 \
-        "$corpus" 2>"$corpus.log" || { tail -50 "$corpus.log"; exit 1; }
-    rm -rf "$corpus" "$corpus.log"
+for binary in "${binaries[@]}"; do
+    [ -x "$binary" ] || {
+        echo "no fuzz target $binary (build the fuzz preset first)" >&2
+        exit 2
+    }
+    name=$(basename "$binary")
+    short=${name#fuzz_}
+    corpus="tests/fuzz/corpus/$short"
+    work=$(mktemp -d)
+    log=$(mktemp)
+    trap 'rm -rf "$work" "$log"' EXIT
+    [ -d "$corpus" ] && cp -r "$corpus"/. "$work"/
+
+    if [ "$long" = 0 ]; then
+        echo "-- $name ($seconds s)"
+        run_target "$binary" "$work" "$log" -max_total_time="$seconds" || exit 1
+    else
+        limit=(-max_total_time=$((minutes * 60)) -max_len="$max_len")
+        [ "$runs" -gt 0 ] && limit+=(-runs="$runs")
+        echo "-- $name (up to $minutes min$([ "$runs" -gt 0 ] && echo ", $runs inputs"))"
+        run_target "$binary" "$work" "$log" "${limit[@]}" || exit 1
+        inputs=$(stat_of number_of_executed_units "$log")
+        cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+        ft=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+        # Everything the run kept, together with the old corpus, minimized into a fresh one.
+        merged=$(mktemp -d)
+        old=$(mktemp -d)
+        [ -d "$corpus" ] && cp -r "$corpus"/. "$old"/
+        "$binary" -merge=1 -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
+            "$merged" "$old" "$work" >"$log.merge" 2>&1 || {
+            tail -30 "$log.merge"
+            exit 1
+        }
+        rm -rf "$corpus" && mkdir -p "$corpus" && cp "$merged"/* "$corpus"/ 2>/dev/null || true
+        rm -rf "$merged" "$old" "$log.merge"
+        files=$(find "$corpus" -type f | wc -l)
+        bytes=$(du -sb "$corpus" | cut -f1)
+        printf '%-22s inputs %-10s cov %-6s ft %-6s corpus %s files, %s bytes\n' \
+            "$short" "${inputs:-?}" "${cov:-?}" "${ft:-?}" "$files" "$bytes" |
+            tee -a build/fuzz/long-run.txt
+    fi
+    rm -rf "$work" "$log"
+    trap - EXIT
     ran=$((ran + 1))
 done
 echo "fuzz targets run: $ran"

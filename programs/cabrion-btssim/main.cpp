@@ -55,6 +55,11 @@ int main(int argc, char** argv) {
                    "Answer polls with --status-value after N frames");
     app.add_option("--status-value", statusValue, "Link status value (1, 31, 42...)");
     app.add_option("--status-times", statusTimes, "How many polls get that value (0: all)");
+    std::string blockFault;
+    app.add_option("--fault", blockFault,
+                   "One fault at the N-th configuration block request: drop@N, delay@N:MS, "
+                   "corrupt@N, silence@N (until the client reconnects), status@N:VALUE, "
+                   "oversize@N (a reply over 64 KB)");
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -81,6 +86,11 @@ int main(int argc, char** argv) {
     f.statusAfterFrames = statusAfter.value_or(f.statusAfterFrames);
     f.statusValue = statusValue.value_or(f.statusValue);
     f.statusTimes = statusTimes.value_or(f.statusTimes);
+    if (!blockFault.empty() && !ParseSimBlockFault(blockFault, f.blockFault)) {
+        std::cerr << "cabrion-btssim: --fault wants KIND@N or KIND@N:VALUE, not " << blockFault
+                  << '\n';
+        return 2;
+    }
 
     // Signals are taken by sigwait in this thread only; block them before the server thread.
     sigset_t set;

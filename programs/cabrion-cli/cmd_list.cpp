@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "FileInput.h"
+#include "RowsJson.h"
 #include "files/TextCodec.h"
 
 namespace {
@@ -22,16 +23,7 @@ int RunList(const std::string& path, bool json) {
         ++index;
         const std::string btsType = CSiteSCFile::BtsTypeText(*site);
         if (json) {
-            rows.push_back({{"index", index},
-                            {"name", Cp1252ToUtf8(v.name)},
-                            {"btsType", btsType},
-                            {"id", Cp1252ToUtf8(v.id)},
-                            {"network", v.network},
-                            {"trxIds", v.trxIds},
-                            {"trxUnits", v.trxUnits},
-                            {"sectors", Cp1252ToUtf8(v.sectors)},
-                            {"cabling", v.cabling},
-                            {"description", Cp1252ToUtf8(v.description)}});
+            rows.push_back(cli::ListRowJson(index, v, btsType));
             continue;
         }
         std::cout << index << '\t' << Cp1252ToUtf8(v.name) << '\t' << btsType << '\t'

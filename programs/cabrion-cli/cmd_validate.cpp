@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include "FileInput.h"
+#include "RowsJson.h"
 #include "files/TextCodec.h"
 
 namespace {
@@ -22,11 +23,7 @@ int RunValidate(const std::string& path, bool json) {
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (const CSCFParseError& e : file.Errors()) {
         if (json) {
-            rows.push_back({{"line", e.line},
-                            {"type", std::string(e.TypeWord())},
-                            {"keyword", Cp1252ToUtf8(e.keyword)},
-                            {"value", Cp1252ToUtf8(e.value)},
-                            {"configuration", Cp1252ToUtf8(e.ConfigurationName())}});
+            rows.push_back(cli::ProblemJson(e));
             continue;
         }
         std::cout << e.line << '\t' << e.TypeWord() << '\t' << Column(e.keyword) << '\t'

@@ -27,6 +27,7 @@ CSimBts::CSimBts(SSimScenario scenario)
 }
 
 void CSimBts::NewConnection() {
+    m_silentForThisClient = false;
     m_out.clear();
     m_request.clear();
     ReportToNewClient();
@@ -180,6 +181,8 @@ void CSimBts::HandleMessage(std::span<const uint8_t> message) {
         QueueMessage({frame::kTypeSpeedAck, 0x00, 0x01, 0x00, 0x5F, 0x82, 0x00, 0x01,
                       static_cast<uint8_t>(code)});
         m_speedCode = code;
+        // On a serial line the client that comes back after a failure starts here.
+        m_silentForThisClient = false;
         ReportToNewClient();
         return;
     }
@@ -204,10 +207,65 @@ void CSimBts::HandleMessage(std::span<const uint8_t> message) {
     QueueMessage(ReplyTo(message));
 }
 
+void CSimBts::TakeMessage(std::span<const uint8_t> message, Answer& answer) {
+    using Kind = SSimBlockFault::Kind;
+    const SSimBlockFault& fault = m_scenario.faults.blockFault;
+    const bool blockRequest = message.size() >= 4 && message[0] == CSimConfigStore::kTypeGeneric;
+    if (!blockRequest || fault.kind == Kind::None || ++m_blockRequests != fault.request) {
+        HandleMessage(message);
+        answer.frame = Next();
+        return;
+    }
+    switch (fault.kind) {
+    case Kind::Drop:
+        // The request is lost with the connection.
+        answer.action = Action::Close;
+        return;
+    case Kind::Silence:
+        answer.action = Action::Silent;
+        m_silentForThisClient = true;
+        return;
+    case Kind::Oversize: {
+        // A reply to the request that no client can hold; the request itself is not served.
+        frame::Bytes huge = {0xF0, 0x00, message[2], message[3]};
+        huge.resize(70000);
+        for (size_t i = 4; i < huge.size(); ++i) {
+            huge[i] = static_cast<uint8_t>(i);
+        }
+        QueueMessage(huge);
+        answer.frame = Next();
+        return;
+    }
+    case Kind::Status: {
+        // The request is served, but the link status comes first; the reply follows it.
+        HandleMessage(message);
+        const frame::Bytes body = {
+            frame::kTypeLinkStatus,           0x00, 0x00, 0x00, 0x5F, 0x82, 0x07, 0x01,
+            static_cast<uint8_t>(fault.value)};
+        answer.frame = frame::Make(frame::kClassMessage, frame::kOnlyChunk, 0, body);
+        return;
+    }
+    case Kind::Delay:
+        HandleMessage(message);
+        answer.frame = Next();
+        answer.delayMs = fault.value;
+        return;
+    case Kind::Corrupt:
+        HandleMessage(message);
+        answer.frame = Next();
+        for (size_t i = frame::kHeaderSize; i < answer.frame.size(); ++i) {
+            answer.frame[i] ^= 0x5A;
+        }
+        return;
+    case Kind::None:
+        break;
+    }
+}
+
 CSimBts::Answer CSimBts::HandleFrame(std::span<const uint8_t> in) {
     Answer answer;
     const auto& f = m_scenario.faults;
-    if (f.silentAfterFrames > 0 && m_answered >= f.silentAfterFrames) {
+    if (m_silentForThisClient || (f.silentAfterFrames > 0 && m_answered >= f.silentAfterFrames)) {
         answer.action = Action::Silent;
         return answer;
     }
@@ -230,9 +288,10 @@ CSimBts::Answer CSimBts::HandleFrame(std::span<const uint8_t> in) {
         case frame::kOnlyChunk:
             m_request.clear();
             if (!body.empty()) {
-                HandleMessage(body);
+                TakeMessage(body, answer);
+            } else {
+                answer.frame = Next();
             }
-            answer.frame = Next();
             break;
         case frame::kFirstChunk:
             m_request.assign(body.begin(), body.end());
@@ -245,14 +304,19 @@ CSimBts::Answer CSimBts::HandleFrame(std::span<const uint8_t> in) {
         case frame::kLastChunk:
             m_request.insert(m_request.end(), body.begin(), body.end());
             if (!m_request.empty()) {
-                HandleMessage(m_request);
+                const frame::Bytes message = std::move(m_request);
+                m_request.clear();
+                TakeMessage(message, answer);
+            } else {
+                answer.frame = Next();
             }
-            m_request.clear();
-            answer.frame = Next();
             break;
         default:
             answer.frame = Nothing();
         }
+    }
+    if (answer.action != Action::Reply) {
+        return answer;
     }
     ++m_answered;
     if (f.corruptFrame > 0 && m_answered == f.corruptFrame) {

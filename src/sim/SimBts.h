@@ -17,6 +17,7 @@ public:
     struct Answer {
         Action action = Action::Reply;
         frame::Bytes frame;
+        int delayMs = 0; // besides the scenario's delay for every answer
     };
 
     explicit CSimBts(SSimScenario scenario = {});
@@ -45,6 +46,8 @@ private:
     void ReportItself();
     void QueueDueEvents();
     bool AnswerAsBts(std::span<const uint8_t> request);
+    // A complete message from the client; applies the block fault when its turn has come.
+    void TakeMessage(std::span<const uint8_t> message, Answer& answer);
 
     SSimScenario m_scenario;
     CSimConfigStore m_store;
@@ -55,6 +58,8 @@ private:
     int m_speedCode = 9;
     int m_answered = 0;
     int m_statusGiven = 0;
+    int m_blockRequests = 0;
+    bool m_silentForThisClient = false;
     bool m_dropped = false; // the connection is dropped once
     bool m_reportDue = false;
     std::optional<std::chrono::steady_clock::time_point> m_linkUpAt;

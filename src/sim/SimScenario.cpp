@@ -5,6 +5,7 @@
 #include <cctype>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 bool ParseHex(const std::string& text, std::vector<uint8_t>& out) {
     out.clear();
@@ -30,6 +31,51 @@ bool ParseHex(const std::string& text, std::vector<uint8_t>& out) {
         }
     }
     return high < 0;
+}
+
+bool ParseSimBlockFault(const std::string& text, SSimBlockFault& out) {
+    using Kind = SSimBlockFault::Kind;
+    static const std::pair<const char*, Kind> kKinds[] = {
+        {"drop", Kind::Drop},       {"delay", Kind::Delay},   {"corrupt", Kind::Corrupt},
+        {"silence", Kind::Silence}, {"status", Kind::Status}, {"oversize", Kind::Oversize}};
+    const auto at = text.find('@');
+    if (at == std::string::npos) {
+        return false;
+    }
+    const std::string name = text.substr(0, at);
+    SSimBlockFault fault;
+    for (const auto& [word, kind] : kKinds) {
+        if (name == word) {
+            fault.kind = kind;
+        }
+    }
+    if (fault.kind == Kind::None) {
+        return false;
+    }
+    const auto colon = text.find(':', at);
+    const std::string number =
+        text.substr(at + 1, colon == std::string::npos ? colon : colon - at - 1);
+    const std::string value = colon == std::string::npos ? "" : text.substr(colon + 1);
+    auto toInt = [](const std::string& digits, int max, int& result) {
+        if (digits.empty() || digits.size() > 7 ||
+            digits.find_first_not_of("0123456789") != std::string::npos) {
+            return false;
+        }
+        result = std::stoi(digits);
+        return result <= max;
+    };
+    if (!toInt(number, 1000000, fault.request) || fault.request < 1) {
+        return false;
+    }
+    const bool needsValue = fault.kind == Kind::Delay || fault.kind == Kind::Status;
+    if (needsValue != (colon != std::string::npos)) {
+        return false;
+    }
+    if (needsValue && !toInt(value, fault.kind == Kind::Status ? 255 : 600000, fault.value)) {
+        return false;
+    }
+    out = fault;
+    return true;
 }
 
 namespace {
@@ -144,6 +190,12 @@ bool Parse(const json& root, SSimScenario& s, std::string& error) {
         f.statusAfterFrames = IntOr(*it, "statusAfterFrames", -1);
         f.statusValue = IntOr(*it, "statusValue", 0) & 0xFF;
         f.statusTimes = IntOr(*it, "statusTimes", 0);
+        if (auto b = it->find("blockFault"); b != it->end()) {
+            if (!b->is_string() || !ParseSimBlockFault(b->get<std::string>(), f.blockFault)) {
+                error = "faults.blockFault must be KIND@N or KIND@N:VALUE, not " + b->dump();
+                return false;
+            }
+        }
     }
     return true;
 }

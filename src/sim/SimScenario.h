@@ -15,6 +15,19 @@ struct SSimReply {
     std::vector<std::vector<uint8_t>> uplinkBefore; // sent ahead of the reply
 };
 
+// One fault at one configuration block request (a generic request, counted from 1 over the
+// simulator's life, retries included), so that a test can break a transfer at a chosen step.
+struct SSimBlockFault {
+    enum class Kind { None, Drop, Delay, Corrupt, Silence, Status, Oversize };
+    Kind kind = Kind::None;
+    int request = 0; // the n-th block request
+    int value = 0;   // Delay: milliseconds; Status: the link status value
+};
+
+// "KIND@N" or "KIND@N:VALUE", KIND one of drop, delay, corrupt, silence, status, oversize;
+// delay and status need their value. False on anything else.
+bool ParseSimBlockFault(const std::string& text, SSimBlockFault& out);
+
 struct SSimFaults {
     int closeAfterFrames = 0;     // drop the connection after answering this many frames
     bool refuseAfterDrop = false; // and take no further connection
@@ -24,6 +37,7 @@ struct SSimFaults {
     int statusAfterFrames = -1;   // answer polls with statusValue once this many were answered
     int statusValue = 0;
     int statusTimes = 0; // how many polls get statusValue; 0: all of them
+    SSimBlockFault blockFault;
 };
 
 struct SSimScenario {

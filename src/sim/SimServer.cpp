@@ -263,7 +263,7 @@ CSimServer::End CSimServer::Serve(int fd, bool stream) {
         {
             std::lock_guard lock(m_mutex);
             answer = m_bts.HandleFrame(in);
-            delay = m_bts.Scenario().faults.replyDelayMs;
+            delay = m_bts.Scenario().faults.replyDelayMs + answer.delayMs;
         }
         if (answer.action == CSimBts::Action::Close) {
             return End::Dropped;

@@ -4,6 +4,7 @@
 
 #include "support/SimProcess.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -242,6 +243,54 @@ TEST_F(TransferCli, SendThatCannotBeReadBackIsNoSuccess) {
     EXPECT_NE(output.find("Second configuration file sent successfully."), std::string::npos)
         << output;
     EXPECT_NE(output.find("could not be read back for verification"), std::string::npos) << output;
+}
+
+// A fetch that fails half way leaves a file it was to replace as it was, and leaves nothing
+// behind; the next fetch from the same BTS replaces it whole.
+TEST_F(TransferCli, FailedFetchLeavesTheOutputFileAlone) {
+    // Block requests 1-6 are the send and its read-back; the 7th is the fetch's first file.
+    CSimProcess sim({Program("cabrion-btssim"), "--listen", "127.0.0.1:0", "--scenario",
+                     (dir / "bts.json").string(), "--fault", "drop@7"});
+    const std::string line = sim.FirstLine();
+    ASSERT_EQ(line.rfind("listening 127.0.0.1:", 0), 0u) << line;
+    const std::string target =
+        "HOST=127.0.0.1,TCPPORT=" + line.substr(std::string("listening 127.0.0.1:").size());
+    const std::string sent = WriteCandidate(dir / "sent.hwc");
+    std::string output;
+    ASSERT_EQ(Cli("send " + sent + " --yes --timeout 20 --target " + target, output), 0) << output;
+
+    // A file of configurations that the fetch is to add the BTS's one to.
+    const fs::path kept = dir / "kept.hwc";
+    fs::copy_file(sent, kept);
+    const auto bytes = [](const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string previous = bytes(kept);
+    const auto entries = [&] {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir)) {
+            names.push_back(e.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    const auto before = entries();
+    EXPECT_EQ(Cli("fetch --timeout 20 --target " + target + " -o " + kept.string(), output), 1)
+        << output;
+    EXPECT_NE(output.find("Cannot receive first configuration file."), std::string::npos) << output;
+    EXPECT_NE(output.find("Fetching failed"), std::string::npos) << output;
+    EXPECT_EQ(bytes(kept), previous);
+    EXPECT_EQ(entries(), before);
+
+    ASSERT_EQ(Cli("fetch --timeout 20 --target " + target + " -o " + kept.string(), output), 0)
+        << output;
+    CSiteSCFile file;
+    file.ReadBytes(bytes(kept));
+    ASSERT_EQ(file.Sites().size(), 2u);
+    EXPECT_EQ(file.Sites()[0]->name, "Sent");
+    EXPECT_EQ(file.Sites()[1]->name, "Currently in BTS");
+    EXPECT_EQ(entries(), before);
 }
 
 } // namespace

@@ -136,6 +136,66 @@ TEST(SimBts, FaultsFollowTheScenario) {
     EXPECT_EQ(Body(file)[7], 1);
 }
 
+TEST(SimBts, BlockFaultHitsTheChosenRequestOnly) {
+    using Kind = SSimBlockFault::Kind;
+    SSimBlockFault f;
+    EXPECT_TRUE(ParseSimBlockFault("status@3:31", f));
+    EXPECT_EQ(f.kind, Kind::Status);
+    EXPECT_EQ(f.request, 3);
+    EXPECT_EQ(f.value, 31);
+    EXPECT_TRUE(ParseSimBlockFault("oversize@1", f));
+    EXPECT_EQ(f.kind, Kind::Oversize);
+    for (const char* bad : {"drop", "drop@", "drop@0", "drop@x", "drop@2:5", "delay@2",
+                            "status@1:256", "loud@1", "@1", "status@1:", "drop@-1"}) {
+        EXPECT_FALSE(ParseSimBlockFault(bad, f)) << bad;
+    }
+    SSimScenario parsed;
+    std::string error;
+    EXPECT_TRUE(ParseSimScenario(R"({"faults": {"blockFault": "delay@2:40"}})", parsed, error));
+    EXPECT_EQ(parsed.faults.blockFault.value, 40);
+    EXPECT_FALSE(ParseSimScenario(R"({"faults": {"blockFault": 2}})", parsed, error));
+
+    // Block requests count across polls and other requests; only the chosen one is hit.
+    const frame::Bytes block = {0xEC, 0x00, 0x02, 0x02, 0x5F, 0x82, 0x11,
+                                0x01, 0x01, 0x5F, 0x82, 0x16, 0x01, 0x03};
+    const frame::Bytes other = {0xF3, 0x00, 0x04, 0x02};
+    auto run = [&](Kind kind, int value) {
+        SSimScenario s;
+        s.faults.blockFault = {kind, 2, value};
+        CSimBts bts(s);
+        EXPECT_EQ(bts.HandleFrame(frame::Split(block).front()).action, CSimBts::Action::Reply);
+        bts.HandleFrame(frame::Poll(true));
+        bts.HandleFrame(frame::Split(other).front());
+        auto hit = bts.HandleFrame(frame::Split(block).front());
+        auto after = bts.HandleFrame(frame::Split(block).front());
+        return std::pair(hit, after);
+    };
+    auto [dropped, next] = run(Kind::Drop, 0);
+    EXPECT_EQ(dropped.action, CSimBts::Action::Close);
+    EXPECT_EQ(next.action, CSimBts::Action::Reply);
+
+    auto [silent, still] = run(Kind::Silence, 0);
+    EXPECT_EQ(silent.action, CSimBts::Action::Silent);
+    EXPECT_EQ(still.action, CSimBts::Action::Silent) << "silent until the client reconnects";
+
+    auto [status, reply] = run(Kind::Status, 1);
+    EXPECT_EQ(Body(status.frame), (frame::Bytes{0xE3, 0, 0, 0, 0x5F, 0x82, 0x07, 0x01, 1}));
+    EXPECT_EQ(Body(reply.frame)[0], 0xF0) << "the reply follows the status";
+
+    auto [delayed, prompt] = run(Kind::Delay, 70);
+    EXPECT_EQ(delayed.delayMs, 70);
+    EXPECT_EQ(prompt.delayMs, 0);
+
+    auto [garbled, clean] = run(Kind::Corrupt, 0);
+    EXPECT_NE(Body(garbled.frame)[0], 0xF0);
+    EXPECT_EQ(Body(clean.frame)[0], 0xF0);
+
+    auto [huge, rest] = run(Kind::Oversize, 0);
+    EXPECT_EQ(huge.frame[1], frame::kFirstChunk);
+    EXPECT_EQ(Body(huge.frame)[0], 0xF0);
+    EXPECT_EQ(rest.frame[1], frame::kMiddleChunk) << "the oversized reply goes on";
+}
+
 namespace {
 
 struct Recorder : CCommsClient {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "app/views/ViewChoice.h"
 #include "app/views/ViewPagesKODA.h"
 #include "model/CabinetKODA.h"
 #include "support/ViewTestHost.h"
@@ -377,4 +378,23 @@ TEST(ViewHitTest, RowsOnlyWhereTheViewTestsThem) {
     EXPECT_EQ(text, bb2->DisplayName() + " - Dual Base Band, port b");
     s.manager->ActivateView(kViewCabinetInfo);
     EXPECT_EQ(s.manager->Hover({r.left + 3, r.bottom - 2}), cabinet.Name());
+}
+
+TEST(ViewChoice, ViewsAndUnitsAsScriptsNameThem) {
+    SSampleViews s;
+    EXPECT_EQ(ViewChoice::ViewType(*s.manager, "4"), kViewTxCabling);
+    EXPECT_EQ(ViewChoice::ViewType(*s.manager, "TX Cabling"), kViewTxCabling);
+    EXPECT_EQ(ViewChoice::ViewType(*s.manager, "bb2-rvx-cross-connection"), kViewBB2);
+    EXPECT_EQ(ViewChoice::ViewType(*s.manager, "9"), 0);
+    EXPECT_EQ(ViewChoice::ViewType(*s.manager, ""), 0);
+    int kind = 0;
+    int number = 0;
+    EXPECT_TRUE(ViewChoice::ParseUnit("DDU:2", kind, number));
+    EXPECT_EQ(kind, kUnitKindDdu);
+    EXPECT_EQ(number, 2);
+    EXPECT_TRUE(ViewChoice::ParseUnit("11:4", kind, number));
+    EXPECT_EQ(kind, kUnitKindMha);
+    for (const char* bad : {"trx", "trx:", "trx:0", "trx:x", "13:1", "foo:1", ":3", "trx:3x"}) {
+        EXPECT_FALSE(ViewChoice::ParseUnit(bad, kind, number)) << bad;
+    }
 }

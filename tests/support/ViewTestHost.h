@@ -2,6 +2,7 @@
 // A document stand-in for the view manager: owns the site, records the notifications the
 // manager sends, and answers the questions about passive units and the BTS link.
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -21,7 +22,13 @@ public:
         return selector == 2 ? btsPassive : candidatePassive;
     }
     bool BtsConnected() const override { return connected; }
-    void UnitSelected(int packed) override { selections.push_back(packed); }
+    void UnitSelected(int packed) override {
+        selections.push_back(packed);
+        if (onSelection) {
+            onSelection();
+        }
+    }
+    void OpenProperties() override { ++propertiesOpened; }
     void ShowPassiveRecord(int group, int slot) override { shownRecords.push_back({group, slot}); }
     void ViewsChanged() override { ++redraws; }
 
@@ -32,6 +39,9 @@ public:
     std::vector<int> selections;
     std::vector<std::pair<int, int>> shownRecords;
     int redraws = 0;
+    int propertiesOpened = 0;
+    // What the main window does with a selection: make the windows follow.
+    std::function<void()> onSelection;
 };
 
 // The cabled sample with a view manager over it, optionally with a configuration currently in

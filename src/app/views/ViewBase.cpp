@@ -361,6 +361,64 @@ SListContent CViewBase::ListContent() const {
     return content;
 }
 
+void CViewBase::MousePress(SPoint point) {
+    Hover(point);
+    m_pressed = true;
+    m_clickSelected = m_hovered != SelectedUnit();
+    if (m_clickSelected) {
+        SelectUnit(m_hovered);
+        Redraw();
+    }
+}
+
+void CViewBase::MouseRelease() {
+    if (!m_pressed) {
+        return;
+    }
+    m_pressed = false;
+    if (!m_clickSelected && SelectedUnit() != nullptr && m_hovered == SelectedUnit()) {
+        SelectUnit(nullptr);
+        Redraw();
+    }
+}
+
+int CViewBase::ContextClick(SPoint point) {
+    Hover(point);
+    m_pressed = false;
+    if (m_hovered != SelectedUnit()) {
+        SelectUnit(m_hovered);
+        Redraw();
+    }
+    return ContextMenu();
+}
+
+void CViewBase::DoubleClick(SPoint point) {
+    Hover(point);
+    m_pressed = false;
+    if (m_hovered == nullptr) {
+        return;
+    }
+    if (m_hovered != SelectedUnit()) {
+        SelectUnit(m_hovered);
+        Redraw();
+    }
+    m_host.OpenProperties();
+}
+
+void CViewBase::ShowConfiguration(int selector) {
+    CSiteKODA* site = Site();
+    if (site == nullptr) {
+        return;
+    }
+    const bool bts = selector == kSelectBts && CBtsConfiguration::Get() != nullptr;
+    if (bts) {
+        // The BTS tab shows the BTS configuration as it is now, with its cables.
+        site->CableGuy()->RecomputeCableStates(kSelectBts);
+    }
+    site->SetShowBts(bts);
+    TabChanged();
+}
+
 void CViewBase::TabChanged() {
     ClearHover();
     if (m_selectedKind != 0) {

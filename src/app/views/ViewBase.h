@@ -99,6 +99,17 @@ public:
     SListContent ListContent() const;
     CListSortState& Sorting() { return m_sorting; }
 
+    // Mouse in the picture. A press selects the unit under the pointer; the release of a click
+    // on the unit that was already selected clears the selection. A right click acts as a
+    // press and never clears; it gives the menu to show (0 for none). A double click selects
+    // and opens the properties.
+    void MousePress(SPoint point);
+    void MouseRelease();
+    int ContextClick(SPoint point);
+    void DoubleClick(SPoint point);
+
+    // Shows the candidate (1) or the configuration currently in BTS (2), as the tabs do.
+    void ShowConfiguration(int selector);
     // The shown configuration changed between the candidate and the one currently in BTS; the
     // selection follows to the unit of the same kind and number.
     void TabChanged();
@@ -124,6 +135,9 @@ private:
     int m_viewSettings = 5;
     bool m_physicalUnits = true;
     CListSortState m_sorting;
+    // The current click changed the selection (its release must not clear it again).
+    bool m_clickSelected = false;
+    bool m_pressed = false;
 };
 
 // The Orvik manager: its ten views, the colour table and the BTS connection switch.

@@ -24,4 +24,6 @@ public:
     virtual void ShowPassiveRecord(int /*group*/, int /*slot*/) {}
     // The picture and the list need to be drawn and filled again.
     virtual void ViewsChanged() {}
+    // Properties of the selected unit were asked for (double click, Enter).
+    virtual void OpenProperties() {}
 };

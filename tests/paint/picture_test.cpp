@@ -12,6 +12,7 @@
 #include "paint/CabinetPainter.h"
 #include "paint/CablePainting.h"
 #include "paint/PictureExport.h"
+#include "paint/PrintPage.h"
 #include "paint/ViewIcons.h"
 #include "support/ViewTestHost.h"
 
@@ -197,4 +198,38 @@ TEST(ViewIcons, EachViewHasItsOwnPicture) {
                                static_cast<int>(image.sizeInBytes())));
     }
     EXPECT_EQ(seen.size(), 10);
+}
+
+TEST(PrintPage, PictureAndListOnOnePageAndTheRestCounted) {
+    SSampleViews s;
+    s.manager->ActivateView(kViewCabinetUnits);
+    const SCabinetScene scene = s.manager->BuildScene();
+    SListContent list = s.manager->ListContent();
+    QImage page(595, 842, QImage::Format_ARGB32);
+    page.fill(Qt::white);
+    QPainter p(&page);
+    const paint::SPrintHeading heading{QStringLiteral("Cabinet Units"), QStringLiteral("Pier")};
+    EXPECT_EQ(paint::PaintViewPage(p, QRectF(20, 20, 555, 802), heading, scene, list),
+              static_cast<int>(list.rows.size()));
+    p.end();
+    const QString dir = OutputFolder(QStringLiteral("print"));
+    EXPECT_TRUE(page.save(dir + QStringLiteral("/cabinet-units.png")));
+    // Nothing is drawn into the margins.
+    for (int x = 0; x < 595; x += 5) {
+        EXPECT_EQ(page.pixelColor(x, 5), QColor(Qt::white));
+        EXPECT_EQ(page.pixelColor(x, 836), QColor(Qt::white));
+    }
+    // A list longer than the page stops in time.
+    for (int i = 0; i < 200; ++i) {
+        list.rows.push_back(list.rows.front());
+    }
+    page.fill(Qt::white);
+    QPainter again(&page);
+    const int printed = paint::PaintViewPage(again, QRectF(20, 20, 555, 802), heading, scene, list);
+    again.end();
+    EXPECT_GT(printed, 5);
+    EXPECT_LT(printed, static_cast<int>(list.rows.size()));
+    for (int x = 0; x < 595; x += 5) {
+        EXPECT_EQ(page.pixelColor(x, 836), QColor(Qt::white));
+    }
 }

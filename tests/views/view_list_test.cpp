@@ -93,6 +93,12 @@ TEST(ViewList, CabinetInformationAndUnitsAndAntennas) {
                                  [mc](const SListRow& r) { return r.Names(mc); });
     ASSERT_NE(it, list.rows.end());
     EXPECT_EQ(it->cells[1], "4 /  2 /  3");
+    EXPECT_EQ(it->cells[3], "1800/1900");
+    const CUnit* power = s.Candidate().FindUnit(kUnitKindPwr, 1);
+    const auto pwr = std::find_if(list.rows.begin(), list.rows.end(),
+                                  [power](const SListRow& r) { return r.Names(power); });
+    ASSERT_NE(pwr, list.rows.end());
+    EXPECT_EQ(pwr->cells[3], "-");
     for (const SListRow& r : list.rows) {
         EXPECT_FALSE(s.Candidate().FindUnit(r.unitKind, r.unitNumber)->IsUpgrade());
     }

@@ -8,6 +8,7 @@
 #include "app/views/ViewTexts.h"
 #include "files/ConfigInfoKODA.h"
 #include "files/HWInfoFile.h"
+#include "model/BandInformation.h"
 #include "model/BtsConfiguration.h"
 #include "model/CabinetKODA.h"
 #include "model/DataBaseKODA.h"
@@ -26,6 +27,31 @@ bool IsMulticoupler(int kind) {
 
 bool IsWideband(int kind) {
     return kind == kUnitKindWbc || kind == kUnitKindWbt;
+}
+
+// The frequency column: a band set (the multicouplers' and combiners' low and high sets) names
+// each of its bands; units for any band (power, baseband, transmission) have none.
+std::string BandCell(const CUnit& unit) {
+    std::string text = unit.BandText();
+    if (text != "Illegal" && !text.empty()) {
+        return text;
+    }
+    const int mask = unit.Band() & 0x0F;
+    if (mask == 0 || mask == 0x0F) {
+        return "-";
+    }
+    text.clear();
+    for (int bit : {1, 2, 4, 8}) {
+        if ((unit.Band() & bit) == 0) {
+            continue;
+        }
+        std::string name = CBandInformation::BandName(bit, 0);
+        if (name.rfind("GSM ", 0) == 0) {
+            name.erase(0, 4);
+        }
+        text += (text.empty() ? "" : "/") + name;
+    }
+    return text.empty() ? "-" : text;
 }
 
 bool HasRows(const CUnit& unit) {
@@ -161,9 +187,10 @@ void CViewCabinetUnits::FillList(SListContent& content) const {
     for (const CUnit* u : units) {
         SListRow row;
         const std::string_view type = u->TypeDescription();
+        std::string band = BandCell(*u);
         row.cells = {u->DisplayName(), cabinet != nullptr ? cabinet->LocationText(*u) : "",
                      type.empty() ? std::string(u->Description()) : std::string(type),
-                     u->BandText()};
+                     std::move(band)};
         row.unitKind = u->Kind();
         row.unitNumber = u->Number();
         content.rows.push_back(std::move(row));

@@ -38,6 +38,26 @@ std::vector<SPlaceRange> PlacesOf(int cabinetType) {
     }
 }
 
+// The slot an empty place stands for, as the rack, shelf and slot texts count them.
+int SlotOfPlace(int place) {
+    if (place <= 2) {
+        return place + 1;
+    }
+    if (place <= 8) {
+        return place - 2;
+    }
+    if (place == 9) {
+        return 7;
+    }
+    if (place <= 13) {
+        return place - 9;
+    }
+    if (place <= 27) {
+        return place - 13;
+    }
+    return place <= 39 ? place - 27 : place - 39;
+}
+
 bool IsOutdoor(int cabinetType) {
     return cabinetType == kCabinetOutdoor || cabinetType == kCabinetMidiOutdoor;
 }
@@ -126,7 +146,7 @@ void DrawEmptyPlaces(QPainter& p, const SCabinetScene& scene, const CCabinet& ca
             if (scene.rackShelfSlot && place < 54 && r.height() >= 14) {
                 p.setFont(paint::PictureFont(6.5));
                 p.setPen(QColor(0x8b, 0x96, 0xa2));
-                p.drawText(r, Qt::AlignCenter, QString::number(place));
+                p.drawText(r, Qt::AlignCenter, QString::number(SlotOfPlace(place)));
             }
         }
     }

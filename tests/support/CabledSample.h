@@ -67,10 +67,12 @@ inline void CompleteSample(CSiteKODA& site) {
         add(kUnitKindTre, n);
     }
     add(kUnitKindBoi, 1);
+    // Antennas on the ports of the sectors' duplexers (displayed numbers 1, 3 and 5).
+    static constexpr int kPorts[6] = {1, 2, 5, 6, 9, 10};
     for (int i = 1; i <= 6; ++i) {
         CAntenna* a = db.Antenna(i);
         if (a->ConnectedCombiner() == 0) {
-            a->SetConnectedCombiner(i);
+            a->SetConnectedCombiner(kPorts[i - 1]);
         }
         a->SetMhaType(i % 3 == 0 ? 3 : 2);
         a->SetAttenuation(150 + 25 * i);

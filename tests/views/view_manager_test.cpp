@@ -398,3 +398,24 @@ TEST(ViewChoice, ViewsAndUnitsAsScriptsNameThem) {
         EXPECT_FALSE(ViewChoice::ParseUnit(bad, kind, number)) << bad;
     }
 }
+
+TEST(ViewCables, AntennaViewMarksTheTransceiversOfTheSelectedDuplexer) {
+    SSampleViews s;
+    s.manager->ActivateView(kViewAntenna);
+    EXPECT_TRUE(s.manager->BuildScene().antennaMarks.empty());
+    CUnit* ddu = s.Candidate().FindUnitByDisplayedNumber(kUnitKindDdu, 1);
+    s.manager->SelectUnit(ddu);
+    const SCabinetScene scene = s.manager->BuildScene();
+    int expected = 0;
+    for (int n = 1; n <= 12; ++n) {
+        const STrxCabling& c = s.Candidate().Find<CUnitKTrx>(kUnitKindTrx, n)->Cabling();
+        const auto onDdu = [](int port) { return port == 1 || port == 2; };
+        expected += onDdu(c.txCombinerId) || onDdu(c.rxCombinerId) || onDdu(c.rxDiversityCombiner);
+    }
+    EXPECT_GT(expected, 0);
+    EXPECT_EQ(static_cast<int>(scene.antennaMarks.size()), expected);
+    // Its antenna cables are drawn in the selected antenna colour.
+    const auto selected = std::count_if(scene.cables.begin(), scene.cables.end(),
+                                        [](const SSceneCable& c) { return c.selected; });
+    EXPECT_EQ(selected, 2);
+}

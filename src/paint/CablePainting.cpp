@@ -29,10 +29,15 @@ void DrawCable(QPainter& p, const SSceneCable& cable) {
     const QPainterPath path = CablePath(cable.from, cable.to);
     const QColor colour = FromScene(cable.colour);
     p.setBrush(Qt::NoBrush);
-    // A light casing keeps crossing cables apart; a proposed cable glows.
-    const QColor casing = cable.changed ? QColor(255, 236, 120, 220) : QColor(255, 255, 255, 140);
-    p.setPen(QPen(casing, cable.width + (cable.changed ? 3.0 : 1.6), Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(path);
+    // A light casing lifts the selected cables off the others; a proposed cable glows. The
+    // rest go without: the casing is the dearest part of painting a cable.
+    if (cable.selected || cable.changed) {
+        const QColor casing =
+            cable.changed ? QColor(255, 236, 120, 220) : QColor(255, 255, 255, 170);
+        p.setPen(
+            QPen(casing, cable.width + (cable.changed ? 3.0 : 1.8), Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(path);
+    }
     p.setPen(QPen(colour, cable.width, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(path);
     p.setPen(QPen(colour.darker(160), 0.6));

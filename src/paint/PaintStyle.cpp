@@ -44,7 +44,13 @@ void CentredText(QPainter& p, const QRectF& r, const QString& text, const QFont&
         p.setBrush(fill);
         p.drawRoundedRect(QRectF(-w / 2 - 1.5, -height / 2, w + 3, height), 1.5, 1.5);
     }
-    HaloText(p, QPointF(-w / 2, ascent - height / 2), text, ink, halo);
+    if (plate) {
+        // The plate already keeps cables away from the letters.
+        p.setPen(ink);
+        p.drawText(QPointF(-w / 2, ascent - height / 2), text);
+    } else {
+        HaloText(p, QPointF(-w / 2, ascent - height / 2), text, ink, halo);
+    }
     p.restore();
 }
 

@@ -162,17 +162,19 @@ void CViewPageBase::AddCablePasses(SCabinetScene& scene, const std::vector<int>&
 
     // Markers stand for a transceiver's path to its combiner. Where the units in between are
     // hidden the marker is drawn as the cable itself, so that the path can still be followed.
-    const auto pathVisible = [&](const CCabling& marker) {
-        for (const auto& c : db->Cables()) {
-            if (c->IsMarker() || c->CableType() != marker.CableType()) {
-                continue;
-            }
-            const bool atTrx = c->Start() == marker.Start() || c->End() == marker.Start();
-            if (atTrx && Drawn(SceneUnit(scene, c->Start())) && Drawn(SceneUnit(scene, c->End()))) {
-                return true;
-            }
+    // Which transceivers have a drawn cable of which type, found once for all markers.
+    std::vector<std::pair<const CUnit*, int>> drawnPaths;
+    for (const auto& c : db->Cables()) {
+        if (!c->IsMarker() && Drawn(SceneUnit(scene, c->Start())) &&
+            Drawn(SceneUnit(scene, c->End()))) {
+            drawnPaths.emplace_back(c->Start(), c->CableType());
+            drawnPaths.emplace_back(c->End(), c->CableType());
         }
-        return false;
+    }
+    const auto pathVisible = [&](const CCabling& marker) {
+        return std::find(drawnPaths.begin(), drawnPaths.end(),
+                         std::pair<const CUnit*, int>(marker.Start(), marker.CableType())) !=
+               drawnPaths.end();
     };
 
     for (int pass = 0; pass < 2; ++pass) {

@@ -1,0 +1,147 @@
+// render: the picture of a view of a configuration as PNG, SVG or PDF, drawn by the same code
+// as the window, without a display.
+#include <QGuiApplication>
+#include <cstdlib>
+#include <iostream>
+
+#include "CandidateInput.h"
+#include "app/views/ViewBase.h"
+#include "app/views/ViewChoice.h"
+#include "app/views/ViewHost.h"
+#include "model/MemoryRegistry.h"
+#include "paint/PictureExport.h"
+
+namespace {
+
+struct RenderOptions {
+    std::string path;
+    cli::ConfigChoice choice;
+    std::string btsPath;
+    cli::ConfigChoice btsChoice;
+    std::string view;
+    std::string tab = "candidate";
+    std::string select;
+    int options = 5;
+    std::string out;
+    double scale = 1.0;
+};
+
+class CRenderHost : public IViewHost {
+public:
+    explicit CRenderHost(CSiteKODA& site) : m_site(site) {}
+    CSiteKODA* Site() override { return &m_site; }
+
+private:
+    CSiteKODA& m_site;
+};
+
+// Qt's notes about the runtime folder say nothing about the picture; other messages pass.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtDebugMsg || text.startsWith(QLatin1String("QStandardPaths:"))) {
+        return;
+    }
+    std::cerr << text.toStdString() << "\n";
+}
+
+// Fonts and painting need a GUI application object; without a display it runs offscreen.
+std::unique_ptr<QGuiApplication> StartGui() {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    qInstallMessageHandler(QuietMessages);
+    static int argc = 1;
+    static char name[] = "cabrion-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int RunRender(const RenderOptions& o) {
+    if (o.tab != "candidate" && o.tab != "bts") {
+        std::cerr << "Unknown tab: " << o.tab << " (candidate or bts)\n";
+        return cli::kExitUsage;
+    }
+    if (o.tab == "bts" && o.btsPath.empty()) {
+        std::cerr << "The bts tab needs the configuration currently in BTS: --bts FILE\n";
+        return cli::kExitUsage;
+    }
+    if (paint::FormatOfPath(QString::fromStdString(o.out)) == paint::EPictureFormat::Unknown) {
+        std::cerr << o.out << ": the picture can be written as .png, .svg or .pdf\n";
+        return cli::kExitUsage;
+    }
+    int selKind = 0;
+    int selNumber = 0;
+    if (!o.select.empty() && !ViewChoice::ParseUnit(o.select, selKind, selNumber)) {
+        std::cerr << "Not a unit: " << o.select << " (KIND:NUMBER, e.g. trx:3 or ddu:1)\n";
+        return cli::kExitUsage;
+    }
+
+    CSiteKODA site;
+    std::string configName;
+    int problems = 0;
+    if (const int rc = cli::LoadCandidateAndBts(o.path, o.choice, o.btsPath, o.btsChoice, site,
+                                                configName, problems);
+        rc != cli::kExitOk) {
+        return rc;
+    }
+    site.SetShowBts(o.tab == "bts");
+    if (o.tab == "bts") {
+        site.CableGuy()->RebuildCables(kSelectBts, 0);
+    }
+
+    const auto gui = StartGui();
+    CRenderHost host(site);
+    CMemoryRegistry settings;
+    CViewBaseKODA manager(host, settings);
+    manager.SetViewSettings(o.options);
+    const int viewType = ViewChoice::ViewType(manager, o.view);
+    if (viewType == 0) {
+        std::cerr << "Unknown view: " << o.view << " (views: " << ViewChoice::ViewNames(manager)
+                  << ")\n";
+        CBtsConfiguration::Drop();
+        return cli::kExitUsage;
+    }
+    manager.ActivateView(viewType);
+    if (selKind != 0) {
+        const CUnit* unit = manager.Shown()->FindUnit(selKind, selNumber);
+        if (unit == nullptr || unit->IsUpgrade()) {
+            std::cerr << "No unit " << o.select << " in the shown configuration\n";
+            CBtsConfiguration::Drop();
+            return cli::kExitUsage;
+        }
+        manager.SelectUnit(unit);
+    }
+    QString error;
+    const bool written =
+        paint::ExportPicture(manager.BuildScene(), QString::fromStdString(o.out), o.scale, &error);
+    CBtsConfiguration::Drop();
+    if (!written) {
+        std::cerr << error.toStdString() << "\n";
+        return cli::kExitUsage;
+    }
+    return problems > 0 ? cli::kExitProblems : cli::kExitOk;
+}
+
+cli::CommandRegistrar reg("render", [](CLI::App& app) {
+    app.description("Draw the picture of a view of a configuration as PNG, SVG or PDF");
+    auto o = std::make_shared<RenderOptions>();
+    app.add_option("FILE", o->path, "Site configuration file (.hwc, .sdf) or plan (.ewb)")
+        ->required();
+    cli::AddConfigChoice(app, o->choice, "", "FILE");
+    app.add_option("--view", o->view, "View: its number 1-11 or its name, e.g. tx-cabling")
+        ->required();
+    app.add_option("--tab", o->tab, "candidate (default) or bts");
+    auto* bts = app.add_option("--bts", o->btsPath, "Configuration currently in BTS");
+    cli::AddConfigChoice(app, o->btsChoice, "bts-", "the --bts file");
+    app.get_option("--bts-config")->needs(bts);
+    app.get_option("--bts-index")->needs(bts);
+    app.add_option("--select", o->select, "Unit drawn selected: KIND:NUMBER, e.g. trx:3");
+    app.add_option("--options", o->options,
+                   "Display options as ViewSettings bits: 1 wideband and multicoupler units, "
+                   "2 rack/shelf/slot, 4 only selected cabling (default 5)")
+        ->check(CLI::Range(0, 7));
+    app.add_option("--out", o->out, "Picture to write: .png, .svg or .pdf")->required();
+    app.add_option("--scale", o->scale, "Size factor (default 1)")->check(CLI::Range(0.1, 16.0));
+    return [=]() -> int { return RunRender(*o); };
+});
+
+} // namespace

@@ -1,0 +1,29 @@
+#pragma once
+// What the view manager needs from the document that owns it: the open site, the passive unit
+// information of both configurations, the state of the BTS link, and where to send the
+// notifications that make the windows follow a change.
+
+class CSiteKODA;
+class CHWInfoFile;
+
+class IViewHost {
+public:
+    virtual ~IViewHost() = default;
+
+    // nullptr while the document has no site.
+    virtual CSiteKODA* Site() = 0;
+    // Passive unit information of the candidate (1) or of the configuration currently in BTS
+    // (2); nullptr when there is none.
+    virtual const CHWInfoFile* PassiveUnits(int /*selector*/) { return nullptr; }
+    // The link to the BTS is up.
+    virtual bool BtsConnected() const { return false; }
+
+    // The selected unit changed; 256 × number + kind, 0 for none.
+    virtual void UnitSelected(int /*packedKindAndNumber*/) {}
+    // A list row without a unit but with a passive unit record was chosen.
+    virtual void ShowPassiveRecord(int /*group*/, int /*slot*/) {}
+    // The picture and the list need to be drawn and filled again.
+    virtual void ViewsChanged() {}
+    // Properties of the selected unit were asked for (double click, Enter).
+    virtual void OpenProperties() {}
+};

@@ -1,0 +1,90 @@
+#include "app/views/ViewList.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "model/Unit.h"
+
+bool SListRow::Names(const CUnit* unit) const {
+    return unit != nullptr && unitKind != 0 && unit->Kind() == unitKind &&
+           unit->Number() == unitNumber;
+}
+
+void AddNoInformationRow(SListContent& content) {
+    if (!content.rows.empty()) {
+        return;
+    }
+    SListRow row;
+    row.cells.push_back(kNoInformation);
+    content.rows.push_back(std::move(row));
+}
+
+void CListSortState::HeaderClicked(int column) {
+    if (column == m_column) {
+        m_ascending = !m_ascending;
+    } else {
+        m_column = column;
+        m_ascending = true;
+    }
+}
+
+void CListSortState::Sort(std::vector<SListRow>& rows) const {
+    if (m_column < 0) {
+        return;
+    }
+    const auto cell = [this](const SListRow& r) -> const std::string& {
+        static const std::string empty;
+        return m_column < static_cast<int>(r.cells.size()) ? r.cells[m_column] : empty;
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](const SListRow& a, const SListRow& b) {
+        const int c = CompareNatural(cell(a), cell(b));
+        return m_ascending ? c < 0 : c > 0;
+    });
+}
+
+int CompareNatural(const std::string& a, const std::string& b) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    while (i < a.size() && j < b.size()) {
+        if (digit(a[i]) && digit(b[j])) {
+            std::size_t ei = i;
+            std::size_t ej = j;
+            while (ei < a.size() && digit(a[ei])) {
+                ++ei;
+            }
+            while (ej < b.size() && digit(b[ej])) {
+                ++ej;
+            }
+            // Leading zeros do not make a number larger.
+            std::size_t si = i;
+            std::size_t sj = j;
+            while (si + 1 < ei && a[si] == '0') {
+                ++si;
+            }
+            while (sj + 1 < ej && b[sj] == '0') {
+                ++sj;
+            }
+            if (ei - si != ej - sj) {
+                return ei - si < ej - sj ? -1 : 1;
+            }
+            if (const int c = a.compare(si, ei - si, b, sj, ej - sj); c != 0) {
+                return c;
+            }
+            i = ei;
+            j = ej;
+            continue;
+        }
+        const int ca = std::tolower(static_cast<unsigned char>(a[i]));
+        const int cb = std::tolower(static_cast<unsigned char>(b[j]));
+        if (ca != cb) {
+            return ca < cb ? -1 : 1;
+        }
+        ++i;
+        ++j;
+    }
+    if (i < a.size()) {
+        return 1;
+    }
+    return j < b.size() ? -1 : 0;
+}

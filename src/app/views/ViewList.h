@@ -1,0 +1,51 @@
+#pragma once
+// The rows and columns the list pane shows for a view, and the order it sorts them in.
+
+#include <string>
+#include <vector>
+
+class CUnit;
+
+struct SListRow {
+    std::vector<std::string> cells;
+    // The unit the row stands for (kind 0: none).
+    int unitKind = 0;
+    int unitNumber = 0;
+    // The passive unit record the row stands for (-1: none).
+    int passiveGroup = -1;
+    int passiveSlot = -1;
+
+    bool Names(const CUnit* unit) const;
+};
+
+struct SListContent {
+    std::vector<std::string> columns;
+    std::vector<SListRow> rows;
+};
+
+inline constexpr const char* kNoInformation = "No information";
+
+// Replaces an empty row list by the single row "No information".
+void AddNoInformationRow(SListContent& content);
+
+// Clicking a column header sorts by it; clicking the same header again reverses the order.
+class CListSortState {
+public:
+    void HeaderClicked(int column);
+    int Column() const { return m_column; }
+    bool Ascending() const { return m_ascending; }
+    void Reset() {
+        m_column = -1;
+        m_ascending = true;
+    }
+    // Sorts the rows by the chosen column; numbers inside texts compare by value, so that
+    // "RVGA 10" follows "RVGA 9". Rows that compare equal keep their order.
+    void Sort(std::vector<SListRow>& rows) const;
+
+private:
+    int m_column = -1;
+    bool m_ascending = true;
+};
+
+// Compares texts with runs of digits taken as numbers; negative, zero or positive.
+int CompareNatural(const std::string& a, const std::string& b);

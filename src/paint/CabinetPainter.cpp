@@ -1,0 +1,305 @@
+#include "paint/CabinetPainter.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "model/CabinetKODA.h"
+#include "paint/CablePainting.h"
+#include "paint/PaintStyle.h"
+#include "paint/UnitFront.h"
+
+namespace {
+
+using paint::ToRectF;
+
+const QColor kBackground(0xec, 0xef, 0xf2);
+const QColor kFrame(0x22, 0x27, 0x2d);
+const QColor kBackPlate(0x2e, 0x34, 0x3b);
+const QColor kRail(0x59, 0x63, 0x6e);
+
+struct SPlaceRange {
+    int first;
+    int last;
+};
+
+// The places each cabinet class has room for; empty places are drawn as covered slots.
+std::vector<SPlaceRange> PlacesOf(int cabinetType) {
+    switch (cabinetType) {
+    case kCabinetMidi:
+    case kCabinetMidiOutdoor:
+        return {{0, 2}, {3, 8}, {9, 9}, {10, 13}, {14, 19}, {28, 33}, {40, 46}, {54, 59}};
+    case kCabinetMini:
+        return {{0, 0}, {3, 4}, {9, 9}, {10, 13}, {14, 17}, {28, 31}, {40, 43}, {54, 57}};
+    default:
+        return {{0, 2}, {3, 8}, {9, 9}, {10, 13}, {14, 27}, {28, 39}, {40, 53}, {54, 65}};
+    }
+}
+
+// The slot an empty place stands for, as the rack, shelf and slot texts count them.
+int SlotOfPlace(int place) {
+    if (place <= 2) {
+        return place + 1;
+    }
+    if (place <= 8) {
+        return place - 2;
+    }
+    if (place == 9) {
+        return 7;
+    }
+    if (place <= 13) {
+        return place - 9;
+    }
+    if (place <= 27) {
+        return place - 13;
+    }
+    return place <= 39 ? place - 27 : place - 39;
+}
+
+bool IsOutdoor(int cabinetType) {
+    return cabinetType == kCabinetOutdoor || cabinetType == kCabinetMidiOutdoor;
+}
+
+// Bottom of the lowest row of the unit columns.
+int ColumnsBottom(const SCabinetScene& scene) {
+    switch (scene.trxRows) {
+    case 6:
+        return 258;
+    case 4:
+        return 192;
+    default:
+        return 405;
+    }
+}
+
+void DrawCabinetBody(QPainter& p, const SCabinetScene& scene) {
+    const qreal bottom = ColumnsBottom(scene) + 6;
+    const QRectF body(5, 17, 213, bottom - 17);
+    if (IsOutdoor(scene.cabinetType)) {
+        // Weather hood and plinth of an outdoor cabinet.
+        QPainterPath roof;
+        roof.moveTo(1, 17);
+        roof.lineTo(10, 5);
+        roof.lineTo(213, 5);
+        roof.lineTo(222, 17);
+        roof.closeSubpath();
+        p.setPen(QPen(kFrame, 1));
+        p.setBrush(QColor(0x5a, 0x66, 0x5c));
+        p.drawPath(roof);
+        p.fillRect(QRectF(9, bottom, 205, 6), QColor(0x3d, 0x44, 0x4c));
+    }
+    p.setPen(QPen(kFrame, 2));
+    p.setBrush(kBackPlate);
+    p.drawRoundedRect(body, 3, 3);
+    // Subrack rails above and below each block of places.
+    p.setPen(QPen(kRail, 1));
+    for (const qreal y : {22.5, 104.5, 234.5}) {
+        if (y < bottom - 4) {
+            p.drawLine(QPointF(9, y), QPointF(214, y));
+        }
+    }
+    if (scene.trxRows == 12) {
+        p.drawLine(QPointF(9, 406.5), QPointF(214, 406.5));
+    }
+    // Column dividers.
+    p.setPen(QPen(QColor(0x23, 0x28, 0x2e), 1));
+    for (const qreal x : {38.0, 158.0}) {
+        p.drawLine(QPointF(x, 106), QPointF(x, bottom - 4));
+    }
+}
+
+void DrawMast(QPainter& p, const SCabinetScene& scene) {
+    const qreal lastMha = 33 + 30 * (scene.mhaCount - 1) + 22;
+    const qreal foot = std::max<qreal>(lastMha + 14, ColumnsBottom(scene) + 6);
+    p.setPen(QPen(QColor(0x55, 0x5d, 0x66), 1));
+    p.setBrush(QColor(0x9a, 0xa3, 0xad));
+    p.drawRect(QRectF(303, 10, 5, foot - 10));
+    // Antenna on top of the mast.
+    p.setPen(QPen(QColor(0x55, 0x5d, 0x66), 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(305.5, 10), QPointF(305.5, 2));
+    p.drawLine(QPointF(299, 3), QPointF(312, 3));
+    p.drawLine(QPointF(300, 7), QPointF(311, 7));
+    // Brackets of the amplifier places.
+    for (int i = 0; i < scene.mhaCount; ++i) {
+        const qreal y = 33 + 30 * i + 11;
+        p.drawLine(QPointF(300, y), QPointF(303, y));
+    }
+}
+
+void DrawEmptyPlaces(QPainter& p, const SCabinetScene& scene, const CCabinet& cabinet) {
+    for (const SPlaceRange& range : PlacesOf(scene.cabinetType)) {
+        for (int place = range.first; place <= range.last; ++place) {
+            const QRectF r = ToRectF(cabinet.PlaceRect(place, scene.variant, nullptr))
+                                 .adjusted(0.5, 0.5, -0.5, -0.5);
+            if (place >= 54) {
+                QPen pen(QColor(0xa9, 0xb1, 0xba), 1, Qt::DashLine);
+                p.setPen(pen);
+                p.setBrush(Qt::NoBrush);
+                p.drawRoundedRect(r, 2, 2);
+            } else {
+                p.setPen(QPen(QColor(0x3f, 0x47, 0x50), 1));
+                p.setBrush(QColor(0x35, 0x3c, 0x44));
+                p.drawRect(r);
+            }
+            if (scene.rackShelfSlot && place < 54 && r.height() >= 14) {
+                p.setFont(paint::PictureFont(6.5));
+                p.setPen(QColor(0x8b, 0x96, 0xa2));
+                p.drawText(r, Qt::AlignCenter, QString::number(SlotOfPlace(place)));
+            }
+        }
+    }
+}
+
+// Rack numbers under the columns and above the top row, while rack, shelf and slot are shown.
+void DrawRackLegend(QPainter& p, const SCabinetScene& scene) {
+    const QFont font = paint::PictureFont(7, true);
+    const QColor ink(0xdf, 0xe6, 0xee);
+    const QColor halo = kBackPlate;
+    const std::pair<QRectF, const char*> top[] = {
+        {QRectF(12, 17, 45, 8), "Rack 1"},
+        {QRectF(59, 17, 78, 8), "Rack 2"},
+        {QRectF(139, 17, 26, 8), "2"},
+        {QRectF(165, 17, 44, 8), "Rack 3"},
+    };
+    for (const auto& [r, text] : top) {
+        paint::CentredText(p, r, QString::fromLatin1(text), font, ink, halo, false);
+    }
+    const qreal y = ColumnsBottom(scene) - 1;
+    const std::pair<QRectF, const char*> columns[] = {
+        {QRectF(12, y, 23, 8), "4"},
+        {QRectF(41, y, 114, 8), "Rack 5"},
+        {QRectF(161, y, 50, 8), "Rack 6"},
+    };
+    for (const auto& [r, text] : columns) {
+        paint::CentredText(p, r, QString::fromLatin1(text), font, ink, halo, false);
+    }
+}
+
+// What the colours of the all-cabling picture stand for.
+void DrawCableLegend(QPainter& p, const SCabinetScene& scene) {
+    SceneColour colours[3] = {kSceneWhite, kSceneWhite, kSceneWhite};
+    for (const SSceneCable& c : scene.cables) {
+        if (!c.selected && c.cableType >= 1 && c.cableType <= 3) {
+            colours[c.cableType - 1] = c.colour;
+        }
+    }
+    const char* names[3] = {"TX", "RX main", "RX div"};
+    qreal x = 12;
+    const qreal y = scene.bounds.bottom - 8;
+    p.setFont(paint::PictureFont(7));
+    for (int i = 0; i < 3; ++i) {
+        p.fillRect(QRectF(x, y - 4, 12, 3), paint::FromScene(colours[i]));
+        p.setPen(QColor(0x20, 0x26, 0x2c));
+        p.drawText(QPointF(x + 15, y), QString::fromLatin1(names[i]));
+        x += 60;
+    }
+}
+
+void DrawOutline(QPainter& p, const SSceneUnit& u) {
+    QPen pen(QColor(0xe0, 0x10, 0x10), 2,
+             u.outline == EOutline::Solid ? Qt::SolidLine : Qt::DotLine);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(ToRectF(u.rect).adjusted(2, 2, -2, -2));
+}
+
+void DrawStateMark(QPainter& p, const SPoint& at, int stateClass, qreal size) {
+    p.setPen(QPen(QColor(0x1d, 0x21, 0x25), 0.7));
+    p.setBrush(paint::StateClassColour(stateClass));
+    p.drawEllipse(QPointF(at.x + size / 2, at.y + size / 2), size / 2, size / 2);
+}
+
+} // namespace
+
+QSize CCabinetPainter::PictureSize(const SCabinetScene& scene) {
+    if (!scene.valid) {
+        return {};
+    }
+    return {scene.bounds.right - scene.bounds.left, scene.bounds.bottom - scene.bounds.top};
+}
+
+void CCabinetPainter::Paint(QPainter& p, const SCabinetScene& scene, const SPaintOptions& options) {
+    if (!scene.valid) {
+        return;
+    }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.translate(-scene.bounds.left, -scene.bounds.top);
+    const QRectF bounds = ToRectF(scene.bounds);
+    if (options.background) {
+        p.fillRect(bounds, kBackground);
+    }
+    const std::unique_ptr<CCabinetKODA> cabinet = CCabinetKODA::Create(scene.cabinetType);
+    DrawCabinetBody(p, scene);
+    DrawMast(p, scene);
+    if (cabinet != nullptr) {
+        DrawEmptyPlaces(p, scene, *cabinet);
+    }
+    for (const SSceneUnit& u : scene.units) {
+        if (u.shown) {
+            paint::DrawUnitFront(p, u);
+        } else {
+            paint::DrawPlaceBackground(p, u.rect);
+        }
+    }
+    for (const SSceneCable& c : scene.cables) {
+        paint::DrawCable(p, c);
+    }
+    for (const SSceneMark& m : scene.marks) {
+        paint::DrawMark(p, m);
+    }
+    for (const SSceneLine& l : scene.lines) {
+        paint::DrawCrossConnection(p, l);
+    }
+    for (const SAntennaMark& m : scene.antennaMarks) {
+        paint::DrawAntennaMark(p, m);
+    }
+    for (const STrxStatusMark& m : scene.trxStatus) {
+        DrawStateMark(p, m.at, m.stateClass, 6);
+    }
+    // Names last, so that no cable hides which unit is which.
+    for (const SSceneUnit& u : scene.units) {
+        if (u.shown) {
+            paint::WriteUnitName(p, u);
+        }
+        if (u.shown && u.logicalMark.x >= 0) {
+            DrawStateMark(p, u.logicalMark, u.logicalStateClass, 7);
+        }
+    }
+    for (const SSceneUnit& u : scene.units) {
+        if (u.outline != EOutline::None) {
+            DrawOutline(p, u);
+        }
+    }
+    if (scene.rackShelfSlot) {
+        DrawRackLegend(p, scene);
+    }
+    if (scene.variant == 3) {
+        DrawCableLegend(p, scene);
+    }
+    if (options.focus) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(QColor(0x20, 0x26, 0x2c), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(bounds.adjusted(0, 0, -1, -1));
+    }
+    p.restore();
+}
+
+QImage CCabinetPainter::Render(const SCabinetScene& scene, qreal dpr,
+                               const SPaintOptions& options) {
+    const QSize size = PictureSize(scene);
+    if (size.isEmpty() || dpr <= 0) {
+        return {};
+    }
+    QImage image(size * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    Paint(p, scene, options);
+    p.end();
+    return image;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Cables, connector-family marks, cross-connection lines and antenna marks of the picture.
+
+#include <QPainterPath>
+
+#include "app/views/CabinetScene.h"
+
+class QPainter;
+
+namespace paint {
+
+// The curve a cable follows between its connectors: it leaves and enters horizontally, and
+// cables between connectors above one another bow out sideways instead of running over the
+// fronts between them.
+QPainterPath CablePath(const SPoint& from, const SPoint& to);
+void DrawCable(QPainter& p, const SSceneCable& cable);
+void DrawMark(QPainter& p, const SSceneMark& mark);
+void DrawCrossConnection(QPainter& p, const SSceneLine& line);
+void DrawAntennaMark(QPainter& p, const SAntennaMark& mark);
+
+} // namespace paint

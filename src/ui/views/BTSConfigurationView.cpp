@@ -1,0 +1,196 @@
+#include "ui/views/BTSConfigurationView.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "app/views/ViewBase.h"
+#include "paint/CabinetPainter.h"
+#include "ui/views/ViewAccessibility.h"
+
+namespace {
+
+// Margins the origin rule keeps around the picture.
+constexpr int kMinLeft = 10;
+constexpr int kMinTop = 15;
+constexpr int kMaxTop = 100;
+
+} // namespace
+
+CBTSConfigurationView::CBTSConfigurationView(CViewBase& manager, QWidget* parent)
+    : QAbstractScrollArea(parent), m_manager(manager) {
+    // Before anything asks for this window's accessible interface.
+    RegisterViewAccessibility();
+    setObjectName(QStringLiteral("cabinetPicture"));
+    setAccessibleName(QStringLiteral("Cabinet picture"));
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    viewport()->setBackgroundRole(QPalette::Base);
+    setMinimumWidth(120);
+    Refresh();
+}
+
+void CBTSConfigurationView::Refresh() {
+    m_scene = m_manager.BuildScene();
+    UpdateScrollBars();
+    viewport()->update();
+}
+
+QSize CBTSConfigurationView::PictureSize() const {
+    return CCabinetPainter::PictureSize(m_scene);
+}
+
+void CBTSConfigurationView::UpdateScrollBars() {
+    const QSize picture = PictureSize();
+    const QSize area = viewport()->size();
+    const int needW = picture.width() + 2 * kMinLeft;
+    const int needH = picture.height() + 2 * kMinTop;
+    horizontalScrollBar()->setRange(0, std::max(0, needW - area.width()));
+    verticalScrollBar()->setRange(0, std::max(0, needH - area.height()));
+    horizontalScrollBar()->setPageStep(area.width());
+    verticalScrollBar()->setPageStep(area.height());
+    horizontalScrollBar()->setSingleStep(21);
+    verticalScrollBar()->setSingleStep(21);
+}
+
+QPoint CBTSConfigurationView::PictureOrigin() const {
+    const QSize picture = PictureSize();
+    const QSize area = viewport()->size();
+    const int x = std::max(kMinLeft, area.width() / 2 - picture.width() / 2);
+    const int y = std::clamp(area.height() / 2 - picture.height() / 2, kMinTop, kMaxTop);
+    return {x - horizontalScrollBar()->value(), y - verticalScrollBar()->value()};
+}
+
+SPoint CBTSConfigurationView::ToPicture(const QPoint& pos) const {
+    const QPoint p = pos - PictureOrigin();
+    return {p.x() + m_scene.bounds.left, p.y() + m_scene.bounds.top};
+}
+
+QPoint CBTSConfigurationView::FromPicture(const SPoint& point) const {
+    return PictureOrigin() + QPoint(point.x - m_scene.bounds.left, point.y - m_scene.bounds.top);
+}
+
+void CBTSConfigurationView::paintEvent(QPaintEvent*) {
+    QPainter p(viewport());
+    p.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+    if (!m_scene.valid) {
+        return;
+    }
+    p.translate(PictureOrigin());
+    SPaintOptions options;
+    options.focus = hasFocus();
+    CCabinetPainter::Paint(p, m_scene, options);
+}
+
+void CBTSConfigurationView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+}
+
+void CBTSConfigurationView::mouseMoveEvent(QMouseEvent* event) {
+    const CUnit* before = m_manager.HoveredUnit();
+    const int rowBefore = m_manager.HoveredRow();
+    emit StatusText(
+        QString::fromStdString(m_manager.Hover(ToPicture(event->position().toPoint()))));
+    if (before != m_manager.HoveredUnit() || rowBefore != m_manager.HoveredRow()) {
+        Refresh();
+    }
+}
+
+void CBTSConfigurationView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_manager.MousePress(ToPicture(event->position().toPoint()));
+        Refresh();
+    }
+}
+
+void CBTSConfigurationView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_manager.MouseRelease();
+        Refresh();
+    }
+}
+
+void CBTSConfigurationView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_manager.DoubleClick(ToPicture(event->position().toPoint()));
+        Refresh();
+    }
+}
+
+void CBTSConfigurationView::contextMenuEvent(QContextMenuEvent* event) {
+    QPoint pos = event->pos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // From the keyboard the menu belongs to the selected unit, not to the pointer.
+        pos = viewport()->rect().center();
+        if (const CUnit* selected = m_manager.SelectedUnit()) {
+            if (const SSceneUnit* u = m_scene.Find(selected)) {
+                pos = FromPicture(
+                    {(u->rect.left + u->rect.right) / 2, (u->rect.top + u->rect.bottom) / 2});
+            }
+        }
+    }
+    // A mouse's menu event reaches the scroll area through its viewport, in viewport
+    // coordinates.
+    const int menu = m_manager.ContextClick(ToPicture(pos));
+    Refresh();
+    if (menu != 0) {
+        emit ContextMenuRequested(menu, viewport()->mapToGlobal(pos));
+    }
+}
+
+void CBTSConfigurationView::keyPressEvent(QKeyEvent* event) {
+    QScrollBar* v = verticalScrollBar();
+    QScrollBar* h = horizontalScrollBar();
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        v->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        v->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        break;
+    case Qt::Key_Home:
+        v->setValue(v->minimum());
+        h->setValue(h->minimum());
+        break;
+    case Qt::Key_End:
+        v->setValue(v->maximum());
+        h->setValue(h->maximum());
+        break;
+    case Qt::Key_Up:
+        v->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Down:
+        v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_Left:
+        h->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Right:
+        h->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    viewport()->update();
+}
+
+void CBTSConfigurationView::leaveEvent(QEvent* event) {
+    m_manager.ClearHover();
+    emit StatusText(QString::fromLatin1(CViewBase::kNoHelpText));
+    Refresh();
+    QAbstractScrollArea::leaveEvent(event);
+}
+
+void CBTSConfigurationView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void CBTSConfigurationView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}

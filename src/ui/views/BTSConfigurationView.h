@@ -1,0 +1,55 @@
+#pragma once
+// The scrolling picture pane: paints the active view's cabinet picture, tells the status bar
+// what the pointer is over, and hands clicks, double clicks and right clicks to the view
+// manager. The drawn units are exposed to assistive technology as children of the pane.
+
+#include <QAbstractScrollArea>
+
+#include "app/views/CabinetScene.h"
+#include "model/Connector.h"
+
+class CViewBase;
+
+class CBTSConfigurationView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit CBTSConfigurationView(CViewBase& manager, QWidget* parent = nullptr);
+
+    CViewBase& Manager() const { return m_manager; }
+    // Where the picture's top left corner lies in the viewport, scrolling included.
+    QPoint PictureOrigin() const;
+    // The point of the cabinet picture under a viewport position.
+    SPoint ToPicture(const QPoint& viewportPos) const;
+    QPoint FromPicture(const SPoint& picturePoint) const;
+    // The scene as last painted (what the accessibility children describe).
+    const SCabinetScene& Scene() const { return m_scene; }
+
+public slots:
+    // The model or the view changed: build the picture again.
+    void Refresh();
+
+signals:
+    void StatusText(const QString& text);
+    // The menu (362, 364) to show at the global position.
+    void ContextMenuRequested(int menuId, const QPoint& globalPos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void UpdateScrollBars();
+    QSize PictureSize() const;
+
+    CViewBase& m_manager;
+    SCabinetScene m_scene;
+};

@@ -1,0 +1,171 @@
+#include "ui/views/ContainerView.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/views/ViewBase.h"
+#include "model/Site.h"
+#include "paint/ViewIcons.h"
+#include "ui/views/BTSConfigurationView.h"
+#include "ui/views/ListViewOwn.h"
+
+namespace {
+
+const char* const kTabNames[2] = {"Configuration Candidate", "Currently in BTS"};
+
+} // namespace
+
+CContainerView::CContainerView(CViewBaseKODA& manager, QWidget* parent)
+    : QWidget(parent), m_manager(manager) {
+    setObjectName(QStringLiteral("viewContainer"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_titleStrip = new QWidget(this);
+    m_titleStrip->setAutoFillBackground(true);
+    m_titleStrip->setBackgroundRole(QPalette::Dark);
+    auto* strip = new QHBoxLayout(m_titleStrip);
+    strip->setContentsMargins(8, 2, 6, 2);
+    m_title = new QLabel(m_titleStrip);
+    m_title->setObjectName(QStringLiteral("viewTitle"));
+    QFont titleFont = m_title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    m_title->setFont(titleFont);
+    m_title->setForegroundRole(QPalette::BrightText);
+    m_icon = new QLabel(m_titleStrip);
+    strip->addWidget(m_title, 1);
+    strip->addWidget(m_icon);
+    layout->addWidget(m_titleStrip);
+
+    m_tabs = new QTabBar(this);
+    m_tabs->setObjectName(QStringLiteral("configurationTabs"));
+    m_tabs->setAccessibleName(QStringLiteral("Configuration shown"));
+    m_tabs->addTab(QString::fromLatin1(kTabNames[0]));
+    m_tabs->addTab(QString::fromLatin1(kTabNames[1]));
+    m_tabs->setFixedHeight(kTabRowHeight);
+    m_tabs->setExpanding(false);
+    m_tabs->setMouseTracking(true);
+    m_tabs->installEventFilter(this);
+    connect(m_tabs, &QTabBar::currentChanged, this,
+            [this](int index) { RunTabCommand(index == 1 ? kBtsCommand : kCandidateCommand); });
+    layout->addWidget(m_tabs);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_left = new QStackedWidget(m_splitter);
+    m_right = new QStackedWidget(m_splitter);
+    m_picture = new CBTSConfigurationView(manager, m_left);
+    m_tree = new QTreeWidget(m_left);
+    m_tree->setObjectName(QStringLiteral("passiveTree"));
+    m_tree->setAccessibleName(QStringLiteral("Passive units"));
+    m_tree->setHeaderHidden(true);
+    m_left->addWidget(m_picture);
+    m_left->addWidget(m_tree);
+    m_list = new CListViewOwn(manager, m_right);
+    m_right->addWidget(m_list);
+
+    // The Differences view shows its list above the BTS connection events.
+    m_connectionPane = new QSplitter(Qt::Vertical, m_right);
+    m_differences = new CListViewOwn(manager, m_connectionPane);
+    m_differences->setObjectName(QStringLiteral("differencesList"));
+    m_connections = new QTreeWidget(m_connectionPane);
+    m_connections->setObjectName(QStringLiteral("connectionList"));
+    m_connections->setAccessibleName(QStringLiteral("BTS connection events"));
+    m_connections->setRootIsDecorated(false);
+    m_connections->setHeaderLabels(
+        {QStringLiteral("Event Time"), QStringLiteral("Event Description")});
+    m_connections->header()->setSectionsClickable(false);
+    static_cast<QSplitter*>(m_connectionPane)->setSizes({200, 150});
+    m_right->addWidget(m_connectionPane);
+
+    m_splitter->setSizes({kPictureWidth, 400});
+    layout->addWidget(m_splitter, 1);
+
+    for (CListViewOwn* list : {m_list, m_differences}) {
+        connect(list, &CListViewOwn::SelectionMade, m_picture, &CBTSConfigurationView::Refresh);
+        connect(list, &CListViewOwn::ContextMenuRequested, this,
+                &CContainerView::ContextMenuRequested);
+    }
+    connect(m_picture, &CBTSConfigurationView::StatusText, this, &CContainerView::StatusText);
+    connect(m_picture, &CBTSConfigurationView::ContextMenuRequested, this,
+            &CContainerView::ContextMenuRequested);
+    setTabOrder(m_picture, m_list);
+    Refresh();
+}
+
+QWidget* CContainerView::LeftPane() const {
+    return m_left->currentWidget();
+}
+
+QWidget* CContainerView::RightPane() const {
+    return m_right->currentWidget();
+}
+
+QString CContainerView::Title() const {
+    return m_title->text();
+}
+
+void CContainerView::ArrangePanes() {
+    const CViewPageBase* view = m_manager.ActiveView();
+    const EPaneArrangement panes =
+        view != nullptr ? view->Panes() : EPaneArrangement::PictureAndList;
+    m_left->setCurrentWidget(panes == EPaneArrangement::TreeAndList
+                                 ? static_cast<QWidget*>(m_tree)
+                                 : static_cast<QWidget*>(m_picture));
+    m_right->setCurrentWidget(panes == EPaneArrangement::PictureAndConnectionList
+                                  ? m_connectionPane
+                                  : static_cast<QWidget*>(m_list));
+}
+
+void CContainerView::Refresh() {
+    const CViewPageBase* view = m_manager.ActiveView();
+    m_title->setText(view != nullptr ? QString::fromStdString(view->Name())
+                                     : QStringLiteral("No view"));
+    const int iconSize = 20;
+    m_icon->setPixmap(view != nullptr ? paint::ViewIcon(view->Type()).pixmap(iconSize, iconSize)
+                                      : QPixmap());
+    m_tabs->setVisible(m_manager.BtsConnectionEnabled());
+    {
+        const QSignalBlocker block(m_tabs);
+        m_tabs->setCurrentIndex(m_manager.BtsTab() ? 1 : 0);
+    }
+    ArrangePanes();
+    m_picture->Refresh();
+    m_list->Fill();
+    m_differences->Fill();
+}
+
+void CContainerView::FollowSelection() {
+    m_picture->Refresh();
+    m_list->FollowSelection();
+    m_differences->FollowSelection();
+}
+
+void CContainerView::RunTabCommand(int command) {
+    if (command != kCandidateCommand && command != kBtsCommand) {
+        return;
+    }
+    m_manager.ShowConfiguration(command == kBtsCommand ? kSelectBts : kSelectCandidate);
+    Refresh();
+}
+
+bool CContainerView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_tabs && event->type() == QEvent::MouseMove) {
+        const int tab = m_tabs->tabAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (tab >= 0) {
+            emit StatusText(QStringLiteral("Shows ") + m_tabs->tabText(tab) +
+                            QStringLiteral(" information in views"));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The view container: a title strip with the active view's name and icon, the tab row that
+// chooses between the configuration candidate and the one currently in BTS (only while the BTS
+// connection is enabled), and the two panes of the active view.
+
+#include <QWidget>
+
+class CViewBaseKODA;
+class CBTSConfigurationView;
+class CListViewOwn;
+class QLabel;
+class QSplitter;
+class QStackedWidget;
+class QTabBar;
+class QTreeWidget;
+
+class CContainerView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kTabRowHeight = 21;
+    static constexpr int kPictureWidth = 335;
+    static constexpr int kCandidateCommand = 32828;
+    static constexpr int kBtsCommand = 32829;
+
+    explicit CContainerView(CViewBaseKODA& manager, QWidget* parent = nullptr);
+
+    CBTSConfigurationView* Picture() const { return m_picture; }
+    CListViewOwn* List() const { return m_list; }
+    CListViewOwn* DifferencesList() const { return m_differences; }
+    QTabBar* Tabs() const { return m_tabs; }
+    QTreeWidget* PassiveTree() const { return m_tree; }
+    QTreeWidget* ConnectionList() const { return m_connections; }
+    // The panes now in front: the left one (picture or tree) and the right one (list or the
+    // connection pane).
+    QWidget* LeftPane() const;
+    QWidget* RightPane() const;
+    QString Title() const;
+
+public slots:
+    // The active view, the tab or the configuration changed.
+    void Refresh();
+    // The selection changed elsewhere: the picture and the lists follow.
+    void FollowSelection();
+    // Runs a tab command (32828, 32829).
+    void RunTabCommand(int command);
+
+signals:
+    void StatusText(const QString& text);
+    void ContextMenuRequested(int menuId, const QPoint& globalPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ArrangePanes();
+
+    CViewBaseKODA& m_manager;
+    QWidget* m_titleStrip = nullptr;
+    QLabel* m_title = nullptr;
+    QLabel* m_icon = nullptr;
+    QTabBar* m_tabs = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QStackedWidget* m_left = nullptr;
+    QStackedWidget* m_right = nullptr;
+    CBTSConfigurationView* m_picture = nullptr;
+    QTreeWidget* m_tree = nullptr;
+    CListViewOwn* m_list = nullptr;
+    QWidget* m_connectionPane = nullptr;
+    CListViewOwn* m_differences = nullptr;
+    QTreeWidget* m_connections = nullptr;
+};

@@ -1,0 +1,127 @@
+#include "ui/views/ListViewOwn.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+#include "app/views/ViewBase.h"
+#include "app/views/ViewHost.h"
+#include "model/DataBaseKODA.h"
+
+CListViewOwn::CListViewOwn(CViewBase& manager, QWidget* parent)
+    : QTreeWidget(parent), m_manager(manager) {
+    setObjectName(QStringLiteral("viewList"));
+    setAccessibleName(QStringLiteral("View list"));
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);
+    header()->setSectionsClickable(true);
+    header()->setStretchLastSection(false);
+    connect(header(), &QHeaderView::sectionClicked, this, &CListViewOwn::HeaderClicked);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &CListViewOwn::RowChosen);
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem*, int) { m_manager.Host().OpenProperties(); });
+}
+
+void CListViewOwn::Fill() {
+    m_filling = true;
+    clear();
+    m_content = m_manager.ListContent();
+    QStringList labels;
+    for (const std::string& c : m_content.columns) {
+        labels << QString::fromStdString(c);
+    }
+    setColumnCount(std::max<int>(1, static_cast<int>(labels.size())));
+    setHeaderLabels(labels);
+    const int count = std::max(1, columnCount());
+    const int width = std::min(kMaxColumnWidth, viewport()->width() / count);
+    for (int i = 0; i < count; ++i) {
+        setColumnWidth(i, std::max(40, width));
+    }
+    const CListSortState& sorting = m_manager.Sorting();
+    header()->setSortIndicatorShown(sorting.Column() >= 0);
+    if (sorting.Column() >= 0) {
+        header()->setSortIndicator(sorting.Column(),
+                                   sorting.Ascending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    }
+    QList<QTreeWidgetItem*> items;
+    for (std::size_t i = 0; i < m_content.rows.size(); ++i) {
+        QStringList cells;
+        for (const std::string& c : m_content.rows[i].cells) {
+            cells << QString::fromStdString(c);
+        }
+        auto* item = new QTreeWidgetItem(cells);
+        item->setData(0, Qt::UserRole, static_cast<int>(i));
+        items << item;
+    }
+    addTopLevelItems(items);
+    m_filling = false;
+    FollowSelection();
+}
+
+void CListViewOwn::FollowSelection() {
+    const QSignalBlocker block(this);
+    const CUnit* selected = m_manager.SelectedUnit();
+    clearSelection();
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = topLevelItem(i);
+        const int row = item->data(0, Qt::UserRole).toInt();
+        if (m_content.rows[row].Names(selected)) {
+            item->setSelected(true);
+            setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+            scrollToItem(item);
+        }
+    }
+    viewport()->update();
+}
+
+void CListViewOwn::RowChosen() {
+    if (m_filling) {
+        return;
+    }
+    const QList<QTreeWidgetItem*> chosen = selectedItems();
+    const CUnit* unit = nullptr;
+    if (!chosen.isEmpty()) {
+        const SListRow& row = m_content.rows[chosen.first()->data(0, Qt::UserRole).toInt()];
+        if (row.unitKind != 0 && m_manager.Shown() != nullptr) {
+            unit = m_manager.Shown()->FindUnit(row.unitKind, row.unitNumber);
+        } else if (row.passiveGroup >= 0) {
+            m_manager.Host().ShowPassiveRecord(row.passiveGroup, row.passiveSlot);
+        }
+    }
+    m_manager.SelectUnit(unit);
+    emit SelectionMade();
+}
+
+void CListViewOwn::HeaderClicked(int column) {
+    m_manager.Sorting().HeaderClicked(column);
+    Fill();
+}
+
+void CListViewOwn::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !selectedItems().isEmpty()) {
+        m_manager.Host().OpenProperties();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void CListViewOwn::mousePressEvent(QMouseEvent* event) {
+    // A click beside the rows clears the selection.
+    if (itemAt(event->position().toPoint()) == nullptr) {
+        clearSelection();
+        return;
+    }
+    QTreeWidget::mousePressEvent(event);
+}
+
+void CListViewOwn::contextMenuEvent(QContextMenuEvent* event) {
+    if (const int menu = m_manager.ContextMenu(); menu != 0) {
+        emit ContextMenuRequested(menu, event->globalPos());
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The list pane: the rows of the active view, sorted by the clicked header, with the row of
+// the selected unit selected; choosing a row selects its unit in the views.
+
+#include <QTreeWidget>
+
+#include "app/views/ViewList.h"
+
+class CViewBase;
+
+class CListViewOwn : public QTreeWidget {
+    Q_OBJECT
+public:
+    static constexpr int kMaxColumnWidth = 120;
+
+    explicit CListViewOwn(CViewBase& manager, QWidget* parent = nullptr);
+
+    // Removes everything and fills the list of the active view again.
+    void Fill();
+    // Selects the row of the selected unit and no other.
+    void FollowSelection();
+    const SListContent& Content() const { return m_content; }
+
+signals:
+    // The user chose a row (or none): the views follow.
+    void SelectionMade();
+    void ContextMenuRequested(int menuId, const QPoint& globalPos);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void RowChosen();
+    void HeaderClicked(int column);
+
+    CViewBase& m_manager;
+    SListContent m_content;
+    bool m_filling = false;
+};

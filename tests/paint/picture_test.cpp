@@ -1,0 +1,235 @@
+// The cabinet picture as painted: cable pixels in the colours of the table, white for a group
+// without colour, pictures of every view written for looking at, and the export formats.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QSet>
+
+#include "app/views/ViewPagesKODA.h"
+#include "model/CabinetKODA.h"
+#include "paint/CabinetPainter.h"
+#include "paint/CablePainting.h"
+#include "paint/PictureExport.h"
+#include "paint/PrintPage.h"
+#include "paint/ViewIcons.h"
+#include "support/ViewTestHost.h"
+
+using testsupport::SSampleViews;
+
+namespace {
+
+// The colour under the middle of a cable drawn alone, at a ratio where the pen covers many
+// device pixels.
+QColor MiddleOfCable(const SCabinetScene& full, const SSceneCable& cable) {
+    SCabinetScene scene = full;
+    scene.units.clear();
+    scene.marks.clear();
+    scene.lines.clear();
+    scene.cables = {cable};
+    const qreal dpr = 4;
+    const QImage image = CCabinetPainter::Render(scene, dpr);
+    const QPointF mid = paint::CablePath(cable.from, cable.to).pointAtPercent(0.5) -
+                        QPointF(scene.bounds.left, scene.bounds.top);
+    return image.pixelColor((mid * dpr).toPoint());
+}
+
+QString OutputFolder(const QString& sub) {
+    const QString dir =
+        QString::fromUtf8(CABRION_BINARY_DIR) + QStringLiteral("/screenshots/") + sub;
+    QDir().mkpath(dir);
+    return dir;
+}
+
+QString FileName(const CViewPageBase& view) {
+    QString name = QString::fromStdString(view.Name()).toLower();
+    name.replace(QLatin1Char(' '), QLatin1Char('-'));
+    return QStringLiteral("%1-%2.png").arg(view.Type(), 2, 10, QLatin1Char('0')).arg(name);
+}
+
+// A manager with the Orvik views but no colour table: every cable group lacks an entry.
+class CUncolouredViews : public CViewBase {
+public:
+    explicit CUncolouredViews(IViewHost& host) : CViewBase(host) {
+        AddView(std::make_unique<CViewTXCabling>(*this));
+        ActivateView(kViewTxCabling);
+    }
+};
+
+} // namespace
+
+TEST(Picture, CablePixelsHaveTheColoursOfTheTable) {
+    SSampleViews s;
+    s.manager->ActivateView(kViewTxCabling);
+    s.manager->SetViewSettings(1);
+    s.manager->SelectUnit(s.Candidate().FindUnit(kUnitKindTrx, 5));
+    const SCabinetScene scene = s.manager->BuildScene();
+    const auto unselected = std::find_if(scene.cables.begin(), scene.cables.end(),
+                                         [](const SSceneCable& c) { return !c.selected; });
+    const auto selected = std::find_if(scene.cables.begin(), scene.cables.end(),
+                                       [](const SSceneCable& c) { return c.selected; });
+    ASSERT_NE(unselected, scene.cables.end());
+    ASSERT_NE(selected, scene.cables.end());
+    EXPECT_EQ(MiddleOfCable(scene, *unselected), QColor(0, 128, 0));
+    EXPECT_EQ(MiddleOfCable(scene, *selected), QColor(0, 255, 0));
+
+    s.manager->SetColour(1, 0xAA3366);
+    const SCabinetScene recoloured = s.manager->BuildScene();
+    const auto again = std::find_if(recoloured.cables.begin(), recoloured.cables.end(),
+                                    [](const SSceneCable& c) { return c.selected; });
+    EXPECT_EQ(MiddleOfCable(recoloured, *again), QColor(0xAA, 0x33, 0x66));
+}
+
+TEST(Picture, CableGroupWithoutColourIsDrawnWhite) {
+    SSampleViews s;
+    CUncolouredViews plain(s.host);
+    const SCabinetScene scene = plain.BuildScene();
+    ASSERT_FALSE(scene.cables.empty());
+    for (const SSceneCable& c : scene.cables) {
+        EXPECT_EQ(MiddleOfCable(scene, c), QColor(Qt::white));
+    }
+}
+
+TEST(Picture, SelectedUnitIsFramedAndHiddenUnitsOnlyFillTheirPlace) {
+    SSampleViews s;
+    s.manager->ActivateView(kViewBB2);
+    CUnit* trx = s.Candidate().FindUnit(kUnitKindTrx, 7);
+    const SRect r = s.Candidate().Cabinet(0)->UnitRect(*trx, 0);
+    const QImage before = CCabinetPainter::Render(s.manager->BuildScene(), 2);
+    s.manager->SelectUnit(trx);
+    const QImage after = CCabinetPainter::Render(s.manager->BuildScene(), 2);
+    const QPoint corner((r.left + 1) * 2, (r.top + 1) * 2);
+    EXPECT_NE(before.pixelColor(corner), after.pixelColor(corner));
+    EXPECT_EQ(after.pixelColor(corner), QColor(0xff, 0x9d, 0x00));
+}
+
+TEST(Picture, EveryViewOfTheSampleIsWrittenForLooking) {
+    SSampleViews s(true);
+    s.host.connected = true;
+    const auto writeAll = [&](const QString& sub) {
+        const QString dir = OutputFolder(sub);
+        for (const auto& view : s.manager->Views()) {
+            s.manager->ActivateView(view->Type());
+            s.manager->SelectUnit(s.manager->Shown()->FindUnit(kUnitKindTrx, 3));
+            const SCabinetScene scene = s.manager->BuildScene();
+            ASSERT_TRUE(scene.valid);
+            const QImage image = CCabinetPainter::Render(scene, 2);
+            ASSERT_FALSE(image.isNull());
+            EXPECT_EQ(image.size(), CCabinetPainter::PictureSize(scene) * 2);
+            EXPECT_TRUE(image.save(dir + QLatin1Char('/') + FileName(*view)));
+        }
+    };
+    s.manager->SetViewSettings(1);
+    writeAll(QStringLiteral("candidate"));
+    s.ShowBts(true);
+    writeAll(QStringLiteral("bts"));
+}
+
+TEST(Picture, EveryCabinetClassHasItsPicture) {
+    SSampleViews s;
+    s.manager->ActivateView(kViewCabinetUnits);
+    const QString dir = OutputFolder(QStringLiteral("cabinets"));
+    QSet<QByteArray> seen;
+    for (int type :
+         {kCabinetIndoor, kCabinetOutdoor, kCabinetMidi, kCabinetMidiOutdoor, kCabinetMini}) {
+        s.host.site->SetCabinet(1, 0, 0, 0, type, 0, kSelectCandidate);
+        for (int variant : {1, 2}) {
+            s.manager->SetViewSettings(variant == 1 ? 2 : 0);
+            const SCabinetScene scene = s.manager->BuildScene();
+            ASSERT_TRUE(scene.valid);
+            EXPECT_EQ(scene.cabinetType, type);
+            const QImage image = CCabinetPainter::Render(scene, 2);
+            EXPECT_TRUE(image.save(
+                QStringLiteral("%1/type%2-variant%3.png").arg(dir).arg(type).arg(variant)));
+            seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                                   static_cast<int>(image.sizeInBytes())));
+        }
+    }
+    EXPECT_EQ(seen.size(), 10);
+}
+
+TEST(PictureExport, WritesPngSvgAndPdf) {
+    SSampleViews s;
+    s.manager->ActivateView(kViewAllCabling);
+    const SCabinetScene scene = s.manager->BuildScene();
+    const QString dir = OutputFolder(QStringLiteral("export"));
+    const struct {
+        const char* name;
+        QByteArray magic;
+    } files[] = {{"all.png", QByteArray("\x89PNG", 4)}, {"all.svg", "<?xml"}, {"all.pdf", "%PDF"}};
+    for (const auto& f : files) {
+        const QString path = dir + QLatin1Char('/') + QLatin1String(f.name);
+        QString error;
+        ASSERT_TRUE(paint::ExportPicture(scene, path, 1.5, &error)) << error.toStdString();
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().startsWith(f.magic)) << f.name;
+    }
+    QImage png(dir + QStringLiteral("/all.png"));
+    EXPECT_EQ(png.size(), CCabinetPainter::PictureSize(scene) * 1.5);
+}
+
+TEST(PictureExport, RefusesWhatItCannotWrite) {
+    SSampleViews s;
+    s.manager->ActivateView(kViewTxCabling);
+    const SCabinetScene scene = s.manager->BuildScene();
+    const QString dir = OutputFolder(QStringLiteral("export"));
+    QString error;
+    EXPECT_FALSE(paint::ExportPicture(scene, dir + QStringLiteral("/x.bmp"), 1, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral(".png, .svg or .pdf")));
+    EXPECT_FALSE(paint::ExportPicture(scene, dir + QStringLiteral("/x.png"), 0, &error));
+    EXPECT_FALSE(paint::ExportPicture(SCabinetScene{}, dir + QStringLiteral("/x.png"), 1, &error));
+    // A folder that is a file.
+    QFile blocker(dir + QStringLiteral("/blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(paint::ExportPicture(scene, dir + QStringLiteral("/blocker/x.png"), 1, &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot write"))) << error.toStdString();
+}
+
+TEST(ViewIcons, EachViewHasItsOwnPicture) {
+    QSet<QByteArray> seen;
+    for (int type : {1, 2, 3, 4, 5, 6, 7, 8, 10, 11}) {
+        const QIcon icon = paint::ViewIcon(type);
+        const QImage image = icon.pixmap(32, 32).toImage();
+        ASSERT_FALSE(image.isNull());
+        seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
+                               static_cast<int>(image.sizeInBytes())));
+    }
+    EXPECT_EQ(seen.size(), 10);
+}
+
+TEST(PrintPage, PictureAndListOnOnePageAndTheRestCounted) {
+    SSampleViews s;
+    s.manager->ActivateView(kViewCabinetUnits);
+    const SCabinetScene scene = s.manager->BuildScene();
+    SListContent list = s.manager->ListContent();
+    QImage page(595, 842, QImage::Format_ARGB32);
+    page.fill(Qt::white);
+    QPainter p(&page);
+    const paint::SPrintHeading heading{QStringLiteral("Cabinet Units"), QStringLiteral("Pier")};
+    EXPECT_EQ(paint::PaintViewPage(p, QRectF(20, 20, 555, 802), heading, scene, list),
+              static_cast<int>(list.rows.size()));
+    p.end();
+    const QString dir = OutputFolder(QStringLiteral("print"));
+    EXPECT_TRUE(page.save(dir + QStringLiteral("/cabinet-units.png")));
+    // Nothing is drawn into the margins.
+    for (int x = 0; x < 595; x += 5) {
+        EXPECT_EQ(page.pixelColor(x, 5), QColor(Qt::white));
+        EXPECT_EQ(page.pixelColor(x, 836), QColor(Qt::white));
+    }
+    // A list longer than the page stops in time.
+    for (int i = 0; i < 200; ++i) {
+        list.rows.push_back(list.rows.front());
+    }
+    page.fill(Qt::white);
+    QPainter again(&page);
+    const int printed = paint::PaintViewPage(again, QRectF(20, 20, 555, 802), heading, scene, list);
+    again.end();
+    EXPECT_GT(printed, 5);
+    EXPECT_LT(printed, static_cast<int>(list.rows.size()));
+    for (int x = 0; x < 595; x += 5) {
+        EXPECT_EQ(page.pixelColor(x, 836), QColor(Qt::white));
+    }
+}

@@ -1,0 +1,72 @@
+#pragma once
+// A document stand-in for the view manager: owns the site, records the notifications the
+// manager sends, and answers the questions about passive units and the BTS link.
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/views/ViewBase.h"
+#include "app/views/ViewHost.h"
+#include "files/HWInfoFile.h"
+#include "model/MemoryRegistry.h"
+#include "model/SiteKODA.h"
+#include "support/CabledSample.h"
+
+namespace testsupport {
+
+class CViewTestHost : public IViewHost {
+public:
+    CSiteKODA* Site() override { return site.get(); }
+    const CHWInfoFile* PassiveUnits(int selector) override {
+        return selector == 2 ? btsPassive : candidatePassive;
+    }
+    bool BtsConnected() const override { return connected; }
+    void UnitSelected(int packed) override {
+        selections.push_back(packed);
+        if (onSelection) {
+            onSelection();
+        }
+    }
+    void OpenProperties() override { ++propertiesOpened; }
+    void ShowPassiveRecord(int group, int slot) override { shownRecords.push_back({group, slot}); }
+    void ViewsChanged() override { ++redraws; }
+
+    std::unique_ptr<CSiteKODA> site = std::make_unique<CSiteKODA>();
+    const CHWInfoFile* candidatePassive = nullptr;
+    const CHWInfoFile* btsPassive = nullptr;
+    bool connected = false;
+    std::vector<int> selections;
+    std::vector<std::pair<int, int>> shownRecords;
+    int redraws = 0;
+    int propertiesOpened = 0;
+    // What the main window does with a selection: make the windows follow.
+    std::function<void()> onSelection;
+};
+
+// The cabled sample with a view manager over it, optionally with a configuration currently in
+// BTS that differs from the candidate.
+struct SSampleViews {
+    explicit SSampleViews(bool withBts = false) {
+        CBtsConfiguration::Drop();
+        BuildSector(*host.site);
+        CompleteSample(*host.site);
+        if (withBts) {
+            MakeBtsConfiguration(*host.site);
+        }
+        manager = std::make_unique<CViewBaseKODA>(host, settings);
+    }
+    ~SSampleViews() { CBtsConfiguration::Drop(); }
+
+    CDataBaseKODA& Candidate() { return *host.site->GetKODA(kSelectCandidate); }
+    void ShowBts(bool bts) {
+        host.site->SetShowBts(bts);
+        manager->TabChanged();
+    }
+
+    CMemoryRegistry settings;
+    CViewTestHost host;
+    std::unique_ptr<CViewBaseKODA> manager;
+};
+
+} // namespace testsupport

@@ -1,0 +1,270 @@
+// The view windows offscreen: the bar's buttons and keys, the container's tabs and panes, the
+// picture's clicks and the list's rows, sorting and selection.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+
+#include "app/views/ViewPagesKODA.h"
+#include "support/ViewTestHost.h"
+#include "ui/views/BTSConfigurationBar.h"
+#include "ui/views/BTSConfigurationView.h"
+#include "ui/views/ContainerView.h"
+#include "ui/views/ListViewOwn.h"
+
+using testsupport::SSampleViews;
+
+namespace {
+
+// The bar and the container side by side, as the main window places them.
+struct SViewWindows {
+    explicit SViewWindows(bool withBts = false) : s(withBts) {
+        auto* layout = new QHBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        bar = new CBTSConfigurationBar(*s.manager, &window);
+        container = new CContainerView(*s.manager, &window);
+        layout->addWidget(bar);
+        layout->addWidget(container, 1);
+        QObject::connect(bar, &CBTSConfigurationBar::Command, container, &CContainerView::Refresh);
+        s.host.onSelection = [this] { container->FollowSelection(); };
+        window.resize(1000, 720);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QPoint UnitCentre(const CUnit& unit) {
+        const SRect r = s.manager->Shown()->Cabinet(0)->UnitRect(unit, 0);
+        return container->Picture()->FromPicture({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    }
+    QWidget* PictureViewport() { return container->Picture()->viewport(); }
+
+    SSampleViews s;
+    QWidget window;
+    CBTSConfigurationBar* bar = nullptr;
+    CContainerView* container = nullptr;
+};
+
+std::vector<QString> ColumnTexts(const CListViewOwn& list, int column) {
+    std::vector<QString> out;
+    for (int i = 0; i < list.topLevelItemCount(); ++i) {
+        out.push_back(list.topLevelItem(i)->text(column));
+    }
+    return out;
+}
+
+void ClickHeader(CListViewOwn& list, int column) {
+    QHeaderView* header = list.header();
+    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+}
+
+} // namespace
+
+TEST(ViewBar, NineButtonsWithoutTheBtsConnectionAndTenWithIt) {
+    SViewWindows w;
+    EXPECT_EQ(w.bar->State().Count(), 10);
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(w.bar);
+    ASSERT_NE(access, nullptr);
+    EXPECT_EQ(access->childCount(), 10);
+    EXPECT_EQ(access->child(3)->text(QAccessible::Name), QStringLiteral("TX Cabling"));
+    w.s.manager->SetBtsConnectionEnabled(false);
+    w.bar->Rebuild();
+    EXPECT_EQ(w.bar->State().Count(), 9);
+    EXPECT_EQ(access->childCount(), 9);
+}
+
+TEST(ViewBar, KeysWrapAroundAndAClickRunsTheCommandOfOneButton) {
+    SViewWindows w;
+    w.bar->setFocus();
+    QSignalSpy commands(w.bar, &CBTSConfigurationBar::Command);
+    QTest::keyClick(w.bar, Qt::Key_Up);
+    EXPECT_EQ(w.s.manager->ActiveView()->Type(), kViewDifferences);
+    QTest::keyClick(w.bar, Qt::Key_Down);
+    EXPECT_EQ(w.s.manager->ActiveView()->Type(), kViewCabinetInfo);
+    QTest::keyClick(w.bar, Qt::Key_End);
+    EXPECT_EQ(w.s.manager->ActiveView()->Type(), kViewDifferences);
+    QTest::keyClick(w.bar, Qt::Key_PageUp);
+    EXPECT_EQ(w.s.manager->ActiveView()->Type(), kViewCabinetInfo);
+    ASSERT_EQ(commands.count(), 4);
+    EXPECT_EQ(commands.at(0).at(0).toInt(), 32785);
+
+    QTest::mouseClick(w.bar, Qt::LeftButton, {}, w.bar->ButtonRect(3).center());
+    EXPECT_EQ(w.s.manager->ActiveView()->Type(), kViewTxCabling);
+    EXPECT_EQ(w.container->Title(), QStringLiteral("TX Cabling"));
+    // Pressed on one button and released on another: nothing runs.
+    QTest::mousePress(w.bar, Qt::LeftButton, {}, w.bar->ButtonRect(1).center());
+    QTest::mouseRelease(w.bar, Qt::LeftButton, {}, w.bar->ButtonRect(2).center());
+    EXPECT_EQ(w.s.manager->ActiveView()->Type(), kViewTxCabling);
+}
+
+TEST(ViewBar, ScrollsWhenTheButtonsDoNotFit) {
+    SViewWindows w;
+    w.bar->setFixedHeight(200);
+    QApplication::processEvents();
+    EXPECT_TRUE(w.bar->State().NeedsScrolling(w.bar->height()));
+    w.bar->setFocus();
+    QTest::keyClick(w.bar, Qt::Key_End);
+    EXPECT_GT(w.bar->State().FirstVisible(), 0);
+    EXPECT_TRUE(w.bar->rect().contains(w.bar->ButtonRect(w.bar->State().FocusIndex()).center()));
+}
+
+TEST(ViewContainer, NoTabRowWhileTheConnectionIsDisabled) {
+    SViewWindows w(true);
+    EXPECT_TRUE(w.container->Tabs()->isVisibleTo(w.container));
+    EXPECT_EQ(w.container->Tabs()->height(), CContainerView::kTabRowHeight);
+    w.s.manager->SetBtsConnectionEnabled(false);
+    w.container->Refresh();
+    EXPECT_FALSE(w.container->Tabs()->isVisibleTo(w.container));
+}
+
+TEST(ViewContainer, TabsChooseTheConfigurationAndTellWhatTheyShow) {
+    SViewWindows w(true);
+    QSignalSpy status(w.container, &CContainerView::StatusText);
+    QTabBar* tabs = w.container->Tabs();
+    QTest::mouseMove(tabs, tabs->tabRect(1).center());
+    ASSERT_FALSE(status.isEmpty());
+    EXPECT_EQ(status.last().at(0).toString(),
+              QStringLiteral("Shows Currently in BTS information in views"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_TRUE(w.s.manager->BtsTab());
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_Left);
+    EXPECT_FALSE(w.s.manager->BtsTab());
+}
+
+TEST(ViewContainer, PassiveAndDifferencesViewsSwapTheirPanes) {
+    SViewWindows w(true);
+    EXPECT_EQ(w.container->LeftPane(), w.container->Picture());
+    EXPECT_EQ(w.container->RightPane(), w.container->List());
+    w.s.manager->ActivateView(kViewPassive);
+    w.container->Refresh();
+    EXPECT_EQ(w.container->LeftPane(), w.container->PassiveTree());
+    EXPECT_EQ(w.container->RightPane(), w.container->List());
+    w.s.manager->ActivateView(kViewDifferences);
+    w.container->Refresh();
+    EXPECT_EQ(w.container->LeftPane(), w.container->Picture());
+    EXPECT_TRUE(w.container->RightPane()->isAncestorOf(w.container->DifferencesList()));
+    EXPECT_TRUE(w.container->RightPane()->isAncestorOf(w.container->ConnectionList()));
+    EXPECT_EQ(w.container->DifferencesList()->Content().columns.size(), 4u);
+}
+
+TEST(ViewPicture, ASecondClickDeselectsAndARightClickDoesNot) {
+    SViewWindows w;
+    w.s.manager->ActivateView(kViewTxCabling);
+    w.container->Refresh();
+    CUnit* trx = w.s.Candidate().FindUnit(kUnitKindTrx, 5);
+    const QPoint at = w.UnitCentre(*trx);
+    QTest::mouseClick(w.PictureViewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(w.s.manager->SelectedUnit(), trx);
+    QTest::mouseClick(w.PictureViewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(w.s.manager->SelectedUnit(), nullptr);
+    QTest::mouseClick(w.PictureViewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(w.s.manager->SelectedUnit(), trx);
+
+    QSignalSpy menus(w.container->Picture(), &CBTSConfigurationView::ContextMenuRequested);
+    QContextMenuEvent right(QContextMenuEvent::Mouse, at, w.PictureViewport()->mapToGlobal(at));
+    QApplication::sendEvent(w.PictureViewport(), &right);
+    EXPECT_EQ(w.s.manager->SelectedUnit(), trx);
+    ASSERT_EQ(menus.count(), 1);
+    EXPECT_EQ(menus.at(0).at(0).toInt(), 364);
+
+    // The list follows the picture.
+    const auto selected = w.container->List()->selectedItems();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected[0]->text(0), QString::fromStdString(trx->DisplayName()));
+
+    QTest::mouseDClick(w.PictureViewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(w.s.host.propertiesOpened, 1);
+}
+
+TEST(ViewPicture, HoverTellsTheStatusBarAndUnitsAreAccessible) {
+    SViewWindows w;
+    w.s.manager->ActivateView(kViewCabinetUnits);
+    w.container->Refresh();
+    QSignalSpy status(w.container, &CContainerView::StatusText);
+    CUnit* trx = w.s.Candidate().FindUnit(kUnitKindTrx, 2);
+    QTest::mouseMove(w.PictureViewport(), w.UnitCentre(*trx));
+    ASSERT_FALSE(status.isEmpty());
+    EXPECT_EQ(status.last().at(0).toString(),
+              QString::fromStdString(trx->DisplayName()) + QStringLiteral(" - Transceiver"));
+    QTest::mouseMove(w.PictureViewport(), QPoint(2, 2));
+    EXPECT_EQ(status.last().at(0).toString(), QStringLiteral("For Help, press F1"));
+
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(w.container->Picture());
+    ASSERT_NE(access, nullptr);
+    const auto& units = w.container->Picture()->Scene().units;
+    ASSERT_EQ(access->childCount(), static_cast<int>(units.size()));
+    bool found = false;
+    for (int i = 0; i < access->childCount(); ++i) {
+        found = found || access->child(i)->text(QAccessible::Name) ==
+                             QString::fromStdString(trx->DisplayName());
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST(ViewList, RowsNoInformationSortingAndSelection) {
+    SViewWindows w;
+    CListViewOwn& list = *w.container->List();
+    w.s.manager->ActivateView(kViewPassive);
+    w.container->Refresh();
+    ASSERT_EQ(list.topLevelItemCount(), 1);
+    EXPECT_EQ(list.topLevelItem(0)->text(0), QStringLiteral("No information"));
+
+    w.s.manager->ActivateView(kViewTxCabling);
+    w.s.manager->SetViewSettings(0);
+    w.container->Refresh();
+    EXPECT_EQ(list.columnCount(), 2);
+    EXPECT_LE(list.columnWidth(0), CListViewOwn::kMaxColumnWidth);
+    w.s.manager->SetViewSettings(1);
+    w.container->Refresh();
+    EXPECT_EQ(list.columnCount(), 4);
+    ASSERT_EQ(list.topLevelItemCount(), 12);
+
+    ClickHeader(list, 3);
+    const std::vector<QString> ascending = ColumnTexts(list, 3);
+    EXPECT_TRUE(
+        std::is_sorted(ascending.begin(), ascending.end(), [](const QString& a, const QString& b) {
+            return CompareNatural(a.toStdString(), b.toStdString()) < 0;
+        }));
+    ClickHeader(list, 3);
+    std::vector<QString> descending = ColumnTexts(list, 3);
+    std::reverse(descending.begin(), descending.end());
+    EXPECT_EQ(ColumnTexts(list, 3).front(), ascending.back());
+    EXPECT_EQ(list.header()->sortIndicatorOrder(), Qt::DescendingOrder);
+
+    // Choosing a row selects its unit; Enter opens the properties.
+    QTreeWidgetItem* row = list.topLevelItem(0);
+    list.setCurrentItem(row);
+    const CUnit* selected = w.s.manager->SelectedUnit();
+    ASSERT_NE(selected, nullptr);
+    EXPECT_EQ(QString::fromStdString(selected->DisplayName()), row->text(0));
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(w.s.host.propertiesOpened, 1);
+}
+
+TEST(ViewScreens, TheViewWindowsAsTheEngineerSeesThem) {
+    SViewWindows w(true);
+    const QString dir =
+        QString::fromUtf8(CABRION_BINARY_DIR) + QStringLiteral("/screenshots/windows");
+    QDir().mkpath(dir);
+    w.s.manager->SetViewSettings(1);
+    for (int view : {kViewCabinetUnits, kViewAllCabling, kViewDifferences}) {
+        w.s.manager->ActivateView(view);
+        if (view == kViewDifferences) {
+            w.container->RunTabCommand(CContainerView::kBtsCommand);
+        }
+        w.s.manager->SelectUnit(w.s.manager->Shown()->FindUnit(kUnitKindTrx, 3));
+        w.container->Refresh();
+        w.bar->update();
+        QApplication::processEvents();
+        EXPECT_TRUE(w.window.grab().save(QStringLiteral("%1/views-%2.png").arg(dir).arg(view)));
+    }
+}

@@ -1,0 +1,132 @@
+// What clicks in the picture and keys on the view bar do, without windows.
+#include <gtest/gtest.h>
+
+#include "app/views/ViewBarState.h"
+#include "model/CabinetKODA.h"
+#include "support/ViewTestHost.h"
+
+using testsupport::SSampleViews;
+
+namespace {
+
+SPoint CentreOf(SSampleViews& s, const CUnit& unit) {
+    const SRect r = s.Candidate().Cabinet(0)->UnitRect(unit, 0);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+} // namespace
+
+TEST(PictureClicks, PressSelectsAndTheSecondClickOnTheSelectedUnitDeselects) {
+    SSampleViews s;
+    s.manager->ActivateView(kViewTxCabling);
+    CUnit* a = s.Candidate().FindUnit(kUnitKindTrx, 1);
+    CUnit* b = s.Candidate().FindUnit(kUnitKindTrx, 2);
+    s.manager->MousePress(CentreOf(s, *a));
+    EXPECT_EQ(s.manager->SelectedUnit(), a);
+    s.manager->MouseRelease();
+    EXPECT_EQ(s.manager->SelectedUnit(), a);
+    // Another unit takes the selection over.
+    s.manager->MousePress(CentreOf(s, *b));
+    s.manager->MouseRelease();
+    EXPECT_EQ(s.manager->SelectedUnit(), b);
+    s.manager->MousePress(CentreOf(s, *b));
+    s.manager->MouseRelease();
+    EXPECT_EQ(s.manager->SelectedUnit(), nullptr);
+    // A click on nothing clears nothing further and selects nothing.
+    s.manager->MousePress({1000, 1000});
+    s.manager->MouseRelease();
+    EXPECT_EQ(s.manager->SelectedUnit(), nullptr);
+    // A release without a press (the press went to a menu) does nothing.
+    s.manager->SelectUnit(a);
+    s.manager->Hover(CentreOf(s, *a));
+    s.manager->MouseRelease();
+    EXPECT_EQ(s.manager->SelectedUnit(), a);
+}
+
+TEST(PictureClicks, RightClickSelectsButNeverDeselectsAndDoubleClickOpensProperties) {
+    SSampleViews s;
+    s.manager->ActivateView(kViewTxCabling);
+    CUnit* a = s.Candidate().FindUnit(kUnitKindTrx, 4);
+    EXPECT_EQ(s.manager->ContextClick(CentreOf(s, *a)), 364);
+    EXPECT_EQ(s.manager->SelectedUnit(), a);
+    EXPECT_EQ(s.manager->ContextClick(CentreOf(s, *a)), 364);
+    EXPECT_EQ(s.manager->SelectedUnit(), a);
+    s.manager->MouseRelease();
+    EXPECT_EQ(s.manager->SelectedUnit(), a);
+
+    s.manager->DoubleClick({1000, 1000});
+    EXPECT_EQ(s.host.propertiesOpened, 0);
+    CUnit* b = s.Candidate().FindUnit(kUnitKindTrx, 6);
+    s.manager->DoubleClick(CentreOf(s, *b));
+    EXPECT_EQ(s.manager->SelectedUnit(), b);
+    EXPECT_EQ(s.host.propertiesOpened, 1);
+}
+
+TEST(PictureTabs, ShowingTheBtsConfigurationNeedsOne) {
+    SSampleViews s;
+    s.manager->ShowConfiguration(kSelectBts);
+    EXPECT_FALSE(s.manager->BtsTab());
+    testsupport::MakeBtsConfiguration(*s.host.site);
+    s.manager->ShowConfiguration(kSelectBts);
+    EXPECT_TRUE(s.manager->BtsTab());
+    EXPECT_EQ(s.manager->ShownSelector(), kSelectBts);
+    s.manager->ShowConfiguration(kSelectCandidate);
+    EXPECT_FALSE(s.manager->BtsTab());
+}
+
+TEST(ViewBarState, KeysWrapAroundAndGiveTheCommand) {
+    SSampleViews s;
+    CViewBarState bar;
+    bar.SetEntries(s.manager->BarEntries());
+    using K = CViewBarState::EKey;
+    EXPECT_EQ(bar.Key(K::Left), 32785);
+    EXPECT_EQ(bar.FocusIndex(), 9);
+    EXPECT_EQ(bar.Key(K::Right), 32773);
+    EXPECT_EQ(bar.Key(K::Down), 32774);
+    EXPECT_EQ(bar.Key(K::Up), 32773);
+    EXPECT_EQ(bar.Key(K::PageDown), 32785);
+    EXPECT_EQ(bar.Key(K::Home), 32773);
+    EXPECT_EQ(bar.Key(K::Other), 0);
+    EXPECT_EQ(bar.FocusIndex(), 0);
+    // Fewer buttons keep the focus inside the bar.
+    bar.SetFocusIndex(9);
+    s.manager->SetBtsConnectionEnabled(false);
+    bar.SetEntries(s.manager->BarEntries());
+    EXPECT_EQ(bar.FocusIndex(), 8);
+    EXPECT_EQ(bar.Key(K::Right), 32773);
+}
+
+TEST(ViewBarState, ClickNeedsPressAndReleaseOnOneButton) {
+    SSampleViews s;
+    CViewBarState bar;
+    bar.SetEntries(s.manager->BarEntries());
+    bar.Press(2);
+    EXPECT_EQ(bar.Release(3), 0);
+    bar.Press(2);
+    EXPECT_EQ(bar.Release(2), 32775);
+    EXPECT_EQ(bar.FocusIndex(), 2);
+    EXPECT_EQ(bar.Release(2), 0);
+    bar.Press(-1);
+    EXPECT_EQ(bar.Release(-1), 0);
+}
+
+TEST(ViewBarState, ScrollsOnlyWhenTheButtonsDoNotFit) {
+    SSampleViews s;
+    CViewBarState bar;
+    bar.SetEntries(s.manager->BarEntries());
+    const int tall = 10 * CViewBarState::kButtonHeight;
+    EXPECT_FALSE(bar.NeedsScrolling(tall));
+    bar.ScrollBy(3, tall);
+    EXPECT_EQ(bar.FirstVisible(), 0);
+    const int shortBar = 3 * CViewBarState::kButtonHeight;
+    bar.ScrollBy(100, shortBar);
+    EXPECT_EQ(bar.FirstVisible(), 7);
+    bar.ScrollBy(-2, shortBar);
+    EXPECT_EQ(bar.FirstVisible(), 5);
+    bar.SetFocusIndex(1);
+    bar.KeepFocusVisible(shortBar);
+    EXPECT_EQ(bar.FirstVisible(), 1);
+    bar.SetFocusIndex(9);
+    bar.KeepFocusVisible(shortBar);
+    EXPECT_EQ(bar.FirstVisible(), 7);
+}

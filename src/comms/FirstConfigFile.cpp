@@ -169,9 +169,16 @@ void ApplyHighGain(CUnitKMHA& mha, const CDataBaseKODA& bts, int connectedCombin
 void ApplyMhaType(CUnitKMHA& mha, int plainType, const CDataBaseKODA& bts, int connectedCombiner,
                   bool bypassMarked) {
     switch (plainType) {
-    case 1:
+    case 1: {
         mha.SetUpgrade(true);
+        // Not installed, but its antenna cable still hands its band to the combiner when the
+        // cables are rebuilt: it must not be the band the template happened to give it.
+        const CUnit* combiner = CombinerForPort(bts, connectedCombiner);
+        if (combiner != nullptr && (combiner->Band() & kBandMaskBits) != 0) {
+            mha.ApplyBand(combiner->Band() & kBandMaskBits);
+        }
         break;
+    }
     case 2:
         mha.SetUpgrade(false);
         mha.SetType(53);
@@ -224,14 +231,11 @@ void ApplyFirstConfigFile(CDataBaseKODA& bts, const SFirstConfigFile& file,
         antenna.SetConnectedCombiner(e.connectedCombiner);
         antenna.SetAttenuation(e.attenuationClass == kAttenuationClassNone ? 9999
                                                                            : e.attenuationClass);
-        if (auto* mha = bts.Find<CUnitKMHA>(kUnitKindMha, j); mha != nullptr) {
-            const bool bypassMarked = block != nullptr && block->bypassMha[j - 1] == 1;
-            ApplyMhaType(*mha, antenna.MhaType(true), bts, e.connectedCombiner, bypassMarked);
-        }
         if (block != nullptr) {
             antenna.SetCositeMha(block->cositeMha[j - 1]);
         }
     }
+    ApplyMhaTypes(bts, block);
     SCabinetSettings cabinet = bts.CabinetSettings();
     bool wcdma = false;
     CabinetFromCode(file.cabinetCode, cabinet.cabinetType, wcdma);
@@ -243,6 +247,17 @@ void ApplyFirstConfigFile(CDataBaseKODA& bts, const SFirstConfigFile& file,
         cabinet.mrc = block->mrc == 1 ? 1 : 0;
     }
     bts.SetCabinetSettings(cabinet);
+}
+
+void ApplyMhaTypes(CDataBaseKODA& bts, const SCrossConnectionBlock* block) {
+    for (int j = 1; j <= kTrxCount; ++j) {
+        if (auto* mha = bts.Find<CUnitKMHA>(kUnitKindMha, j); mha != nullptr) {
+            const CAntenna& antenna = *bts.Antenna(j);
+            const bool bypassMarked = block != nullptr && block->bypassMha[j - 1] == 1;
+            ApplyMhaType(*mha, antenna.MhaType(true), bts, antenna.ConnectedCombiner(),
+                         bypassMarked);
+        }
+    }
 }
 
 void ConvertAttenuationClasses(CDataBaseKODA& bts) {

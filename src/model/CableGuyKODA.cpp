@@ -339,7 +339,9 @@ void CCableGuyKODA::AdjustTargetType(CUnit& target, const CUnit& source, int trx
             band = owner->Band();
         }
     }
-    if (band == kBandAny) {
+    // A unit of no band (the low-gain MHA serves every band) gives its combiner nothing to
+    // follow; adapting to it would pick the first type of the kind, whatever its band.
+    if (band == kBandAny || (band & kBandMaskBits) == 0) {
         return;
     }
     const bool sameBand = target.Band() == band;

@@ -182,27 +182,34 @@ void ApplyMhaType(CUnitKMHA& mha, int plainType, const CDataBaseKODA& bts, int c
     case 2:
         mha.SetUpgrade(false);
         mha.SetType(53);
+        mha.SetBypassFlag(false);
         break;
     case 3:
         mha.SetUpgrade(false);
         ApplyHighGain(mha, bts, connectedCombiner);
+        mha.SetBypassFlag(false);
         break;
     case 7: {
         mha.SetUpgrade(false);
+        // Only an MHA the block marks as bypass takes the bypass type of the band; the others
+        // are high-gain ones, in 900, 1800 and 800 alike.
         const int band = bts.Band() & kBandMaskBits;
-        if (band == kBand900) {
-            mha.SetType(68);
-        } else if (band == kBand1800) {
-            mha.SetType(69);
-        } else if (band == kBand800) {
-            if (bypassMarked) {
-                mha.SetType(71);
-            } else {
-                ApplyHighGain(mha, bts, connectedCombiner);
-            }
-        } else if (band == kBand1900) {
-            mha.SetType(bypassMarked ? 70 : 59);
+        const int bypassType = band == kBand900    ? 68
+                               : band == kBand1800 ? 69
+                               : band == kBand800  ? 71
+                               : band == kBand1900 ? 70
+                                                   : 0;
+        if (bypassType == 0) {
+            break; // another band leaves the type as it is
         }
+        if (bypassMarked) {
+            mha.SetType(bypassType);
+        } else if (band == kBand1900) {
+            mha.SetType(59);
+        } else {
+            ApplyHighGain(mha, bts, connectedCombiner);
+        }
+        mha.SetBypassFlag(true);
         break;
     }
     default:

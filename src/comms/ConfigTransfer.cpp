@@ -141,6 +141,10 @@ void CConfigTransfer::Fetch(bool passive) {
     if (Bts() == nullptr) {
         return;
     }
+    if (m_appliedFirst) {
+        const auto& block = *m_appliedFirst;
+        blocks::ApplyMhaTypes(*Bts(), block ? &*block : nullptr);
+    }
     if (CCableGuy* guy = m_site.CableGuy()) {
         guy->RebuildCables(kSelectBts, 0);
     }
@@ -206,6 +210,7 @@ void CConfigTransfer::FetchSecondFile() {
 }
 
 void CConfigTransfer::FetchFirst() {
+    m_appliedFirst.reset();
     if (m_context.commands == nullptr) {
         m_site.Prompt().Message("No BTS connection.");
         m_site.Host().LogEvent("No BTS connection.");
@@ -238,6 +243,7 @@ void CConfigTransfer::FetchFirst() {
     const std::vector<uint8_t> cross = m_context.commands->FetchCrossConnection();
     const blocks::SCrossConnectionBlock block = blocks::DecodeCrossConnectionBlock(cross);
     blocks::ApplyFirstConfigFile(bts, *file, cross.empty() ? nullptr : &block);
+    m_appliedFirst.emplace(cross.empty() ? std::nullopt : std::optional(block));
     const SCabinetSettings cabinet = bts.CabinetSettings();
     m_site.SetCabinet(cabinet.clockSync, cabinet.lte, 0, cabinet.wcdma, cabinet.cabinetType,
                       cabinet.mrc, kSelectBts);

@@ -5,6 +5,9 @@
 // them.
 
 #include <functional>
+#include <optional>
+
+#include "comms/ConfigBlocks.h"
 
 class CCommandHandler;
 class CHWInfoFile;
@@ -63,4 +66,8 @@ private:
 
     CSiteKODA& m_site;
     STransferContext m_context;
+    // What the last first-file fetch applied, for the MHAs to be chosen again once the second
+    // file has told the combiners' types: nothing when the first file was not applied, an
+    // empty block when the BTS sent none.
+    std::optional<std::optional<blocks::SCrossConnectionBlock>> m_appliedFirst;
 };

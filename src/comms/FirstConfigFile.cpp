@@ -169,33 +169,47 @@ void ApplyHighGain(CUnitKMHA& mha, const CDataBaseKODA& bts, int connectedCombin
 void ApplyMhaType(CUnitKMHA& mha, int plainType, const CDataBaseKODA& bts, int connectedCombiner,
                   bool bypassMarked) {
     switch (plainType) {
-    case 1:
+    case 1: {
         mha.SetUpgrade(true);
+        // Not installed, but its antenna cable still hands its band to the combiner when the
+        // cables are rebuilt: it must not be the band the template happened to give it.
+        const CUnit* combiner = CombinerForPort(bts, connectedCombiner);
+        if (combiner != nullptr && (combiner->Band() & kBandMaskBits) != 0) {
+            mha.ApplyBand(combiner->Band() & kBandMaskBits);
+        }
         break;
+    }
     case 2:
         mha.SetUpgrade(false);
         mha.SetType(53);
+        mha.SetBypassFlag(false);
         break;
     case 3:
         mha.SetUpgrade(false);
         ApplyHighGain(mha, bts, connectedCombiner);
+        mha.SetBypassFlag(false);
         break;
     case 7: {
         mha.SetUpgrade(false);
+        // Only an MHA the block marks as bypass takes the bypass type of the band; the others
+        // are high-gain ones, in 900, 1800 and 800 alike.
         const int band = bts.Band() & kBandMaskBits;
-        if (band == kBand900) {
-            mha.SetType(68);
-        } else if (band == kBand1800) {
-            mha.SetType(69);
-        } else if (band == kBand800) {
-            if (bypassMarked) {
-                mha.SetType(71);
-            } else {
-                ApplyHighGain(mha, bts, connectedCombiner);
-            }
-        } else if (band == kBand1900) {
-            mha.SetType(bypassMarked ? 70 : 59);
+        const int bypassType = band == kBand900    ? 68
+                               : band == kBand1800 ? 69
+                               : band == kBand800  ? 71
+                               : band == kBand1900 ? 70
+                                                   : 0;
+        if (bypassType == 0) {
+            break; // another band leaves the type as it is
         }
+        if (bypassMarked) {
+            mha.SetType(bypassType);
+        } else if (band == kBand1900) {
+            mha.SetType(59);
+        } else {
+            ApplyHighGain(mha, bts, connectedCombiner);
+        }
+        mha.SetBypassFlag(true);
         break;
     }
     default:
@@ -224,14 +238,11 @@ void ApplyFirstConfigFile(CDataBaseKODA& bts, const SFirstConfigFile& file,
         antenna.SetConnectedCombiner(e.connectedCombiner);
         antenna.SetAttenuation(e.attenuationClass == kAttenuationClassNone ? 9999
                                                                            : e.attenuationClass);
-        if (auto* mha = bts.Find<CUnitKMHA>(kUnitKindMha, j); mha != nullptr) {
-            const bool bypassMarked = block != nullptr && block->bypassMha[j - 1] == 1;
-            ApplyMhaType(*mha, antenna.MhaType(true), bts, e.connectedCombiner, bypassMarked);
-        }
         if (block != nullptr) {
             antenna.SetCositeMha(block->cositeMha[j - 1]);
         }
     }
+    ApplyMhaTypes(bts, block);
     SCabinetSettings cabinet = bts.CabinetSettings();
     bool wcdma = false;
     CabinetFromCode(file.cabinetCode, cabinet.cabinetType, wcdma);
@@ -243,6 +254,17 @@ void ApplyFirstConfigFile(CDataBaseKODA& bts, const SFirstConfigFile& file,
         cabinet.mrc = block->mrc == 1 ? 1 : 0;
     }
     bts.SetCabinetSettings(cabinet);
+}
+
+void ApplyMhaTypes(CDataBaseKODA& bts, const SCrossConnectionBlock* block) {
+    for (int j = 1; j <= kTrxCount; ++j) {
+        if (auto* mha = bts.Find<CUnitKMHA>(kUnitKindMha, j); mha != nullptr) {
+            const CAntenna& antenna = *bts.Antenna(j);
+            const bool bypassMarked = block != nullptr && block->bypassMha[j - 1] == 1;
+            ApplyMhaType(*mha, antenna.MhaType(true), bts, antenna.ConnectedCombiner(),
+                         bypassMarked);
+        }
+    }
 }
 
 void ConvertAttenuationClasses(CDataBaseKODA& bts) {

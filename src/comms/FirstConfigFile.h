@@ -71,6 +71,13 @@ bool ApplyBb2Ids(CDataBaseKODA& bts, const SFirstConfigFile& file);
 void ApplyFirstConfigFile(CDataBaseKODA& bts, const SFirstConfigFile& file,
                           const SCrossConnectionBlock* block);
 
+// The MHA of each antenna by the antenna's fetched MHA type; the high-gain ones (and those not
+// installed) take the band of the combiner the antenna is connected to. Run again once the
+// second file has given the combiners their types: until then they only have the band the
+// BTS's report gave them, and the cable rebuild would pass an MHA's wrong band on to its
+// combiner.
+void ApplyMhaTypes(CDataBaseKODA& bts, const SCrossConnectionBlock* block);
+
 // Turns every antenna attenuation that holds a fetched class 0-30 back into a value.
 void ConvertAttenuationClasses(CDataBaseKODA& bts);
 

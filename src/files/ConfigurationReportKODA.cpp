@@ -27,8 +27,9 @@ template <class F> int ForEachTrx(const CDataBaseKODA& db, F&& f) {
     return rows;
 }
 
-// The text of the MHA column with its tab. The monitored variants read as their base type so
-// that every line keeps its columns.
+// The text of the MHA column with its tab. The VSWR-monitored variants (4, 5, 6, 8) have no
+// text of their own (the VSWR column says they are monitored), but keep their cell so that the
+// attenuation and VSWR values stay under their headings.
 const char* MhaColumn(int type) {
     switch (type) {
     case 1:
@@ -225,7 +226,7 @@ void CConfigurationReportKODA::WriteAntennas() {
         const bool hasMha = ReportUnits::Present(*m_candidate, kUnitKindMha, n) != nullptr;
         std::string line = "Antenna " + std::to_string(n) + '\t';
         line += CombinerName(antenna->ConnectedCombiner()) + '\t';
-        line += MhaColumn(antenna->MhaType(true));
+        line += MhaColumn(antenna->MhaType());
         line += hasMha ? antenna->AttenuationText() : std::string("Invalid unit");
         line += '\t';
         line += YesNo(antenna->VswrMonitoring());

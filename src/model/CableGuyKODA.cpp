@@ -343,7 +343,8 @@ void CCableGuyKODA::AdjustTargetType(CUnit& target, const CUnit& source, int trx
             band = owner->Band();
         }
     }
-    // A low-gain MHA serves every band and carries the band 0: that names no reference band.
+    // A unit of no band (the low-gain MHA serves every band) gives its combiner nothing to
+    // follow; adapting to it would pick the first type of the kind, whatever its band.
     if (band == kBandAny || (band & kBandMaskBits) == 0) {
         return;
     }

@@ -129,6 +129,9 @@ public:
     int LinkValue() const { return m_link; }
     void SetLinkValue(int value) { m_link = value; }
     bool BypassFlag() const { return m_bypass; }
+    // Setting a type sets the flag from the type; a fetched MHA recorded as one with bypass
+    // keeps it even when its type falls back to a plain high-gain one.
+    void SetBypassFlag(bool bypass) { m_bypass = bypass; }
     ConnectorList Connectors() const override;
 
 private:

@@ -231,7 +231,12 @@ bool CKodaConfigWBC1b::Release(int p) {
             m_master.SetCombinerUse(k, 0);
         }
     }
-    ClearUses({s});
+    // The combiner use of s is the DDU's second place: it went with the DDU above, or stays
+    // with it.
+    m_master.SetSchemeAt(s, 0);
+    m_master.SetTrxUse(s, 0);
+    m_master.SetPlaceInGroup(s, 0);
+    m_master.SetMulticouplerKind(s, 0);
     m_master.SetTrxUse(s + 1, 0);
     m_master.SetMulticouplerKind(s + 1, 0);
     return true;

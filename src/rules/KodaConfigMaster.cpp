@@ -61,16 +61,8 @@ bool CKodaConfigMaster::PlaceScheme(int position, int schemeId) {
         }
         // Positions inside a group only know their place in it; the group is released from
         // its first position.
-        int start = position;
-        if (scheme->GroupSize() > 1) {
-            while (start > 1 && PlaceInGroup(start) != 1) {
-                --start;
-            }
-            if (PlaceInGroup(start) != 1 || SchemeAt(start) != placed) {
-                return false;
-            }
-        }
-        return scheme->Release(start);
+        const int start = PlacedGroupStart(position, *scheme);
+        return start != 0 && scheme->Release(start);
     }
     CKodaConfig* scheme = Scheme(schemeId);
     return scheme != nullptr && scheme->Fits(position) && scheme->Place(position);
@@ -115,10 +107,30 @@ int CKodaConfigMaster::GroupSizeOfScheme(int id) const {
     return scheme == nullptr ? 0 : scheme->GroupSize();
 }
 
+int CKodaConfigMaster::PlacedGroupStart(int position, const CKodaConfig& scheme) const {
+    int start = position;
+    if (scheme.GroupSize() > 1) {
+        while (start > 1 && PlaceInGroup(start) != 1) {
+            --start;
+        }
+        if (PlaceInGroup(start) != 1 || SchemeAt(start) != scheme.Id()) {
+            return 0;
+        }
+    }
+    return start;
+}
+
 int CKodaConfigMaster::OutputPort(int position, int n, int schemeId) const {
     const CKodaConfig* scheme = Scheme(schemeId);
     if (scheme == nullptr || n < 1 || n > scheme->Outputs()) {
         return 0;
+    }
+    // A group of four may start at any odd position, so a position inside a placed group is
+    // answered for that group, not for one that would start there.
+    if (SchemeAt(position) == schemeId) {
+        if (const int start = PlacedGroupStart(position, *scheme); start != 0) {
+            return scheme->OutputPort(start, n);
+        }
     }
     return scheme->OutputPort(position, n);
 }

@@ -82,6 +82,9 @@ private:
             a[i] = v;
         }
     }
+    // The first position of the scheme's group that holds the position, walking back by place
+    // in group; 0 when the group has lost its first position.
+    int PlacedGroupStart(int position, const CKodaConfig& scheme) const;
     void RemoveSchemeUnits();
     void CreateUnit(int kind, int number);
     CUnitKTrx* TrxForApply(int number);

@@ -232,6 +232,34 @@ TEST(FirstConfigFile, BypassMhaTypesFollowTheBand) {
     EXPECT_EQ(bts->Antenna(2)->MhaType(), 8);
 }
 
+TEST(FirstConfigFile, BypassMhaWithoutTheBypassMarkIsAHighGainOneInEveryBand) {
+    // Antenna 1 on a 900 DDU and marked as bypass in the block, antenna 2 on an 1800 DDU and
+    // not marked; the band of the configuration decides the bypass type, the combiner the
+    // high-gain one.
+    for (const int band : {kBand900, kBand1800, kBand800}) {
+        auto db = FirstCandidate();
+        db->SetBand(band);
+        AddUnit(*db, kUnitKindDdu, 1, 43);
+        AddUnit(*db, kUnitKindDdu, 3, 44);
+        for (int j = 1; j <= 2; ++j) {
+            db->Antenna(j)->SetMhaType(7);
+            db->Antenna(j)->SetConnectedCombiner(j == 1 ? 1 : 3);
+        }
+        SCrossConnectionBlock xblock =
+            DecodeCrossConnectionBlock(BuildCrossConnectionBlock(*db, 9));
+        xblock.bypassMha[0] = 1;
+        xblock.bypassMha[1] = 0;
+        auto bts = ReadBack(*db, 9, &xblock);
+        const auto* marked = bts->Find<CUnitKMHA>(kUnitKindMha, 1);
+        const auto* unmarked = bts->Find<CUnitKMHA>(kUnitKindMha, 2);
+        EXPECT_EQ(marked->TypeId(), band == kBand900 ? 68 : band == kBand1800 ? 69 : 71) << band;
+        EXPECT_EQ(unmarked->TypeId(), 51) << band; // high gain for the 1800 DDU
+        EXPECT_TRUE(marked->BypassFlag()) << band;
+        EXPECT_TRUE(unmarked->BypassFlag()) << "recorded as one with bypass: " << band;
+        EXPECT_FALSE(unmarked->IsUpgrade()) << band;
+    }
+}
+
 TEST(CrossConnectionBlock, LengthBySoftwareLevel) {
     auto db = FirstCandidate();
     EXPECT_EQ(BuildCrossConnectionBlock(*db, 9).size(), 25u);

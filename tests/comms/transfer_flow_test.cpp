@@ -71,6 +71,61 @@ TEST(TransferFlow, SendThenFetchGivesBackWhatWasSent) {
     EXPECT_FALSE(bench.site.Busy());
 }
 
+TEST(TransferFlow, AttenuationsSurviveOnEveryCombinerAndScale) {
+    // A dual-band site: DDUs 1, 3 and 5 are 900 units, 2, 4 and 6 1800 units, RTC 1 a 900
+    // unit; one antenna on each DDU (both halves by turns), one on the RTC and one on the
+    // external cabinet, which has no unit of its own. Each attenuation reads back only on its
+    // own scale (340 - 50c low band, 640 - 50c otherwise).
+    SBench bench;
+    ASSERT_TRUE(bench.connected);
+    CDataBaseKODA& candidate = bench.Candidate();
+    candidate.SetSwLevel(CUcSwVersion(9));
+    bench.site.SetBand(kBand900 | kBand1800, kSelectCandidate, false);
+    struct SAntennaCase {
+        int port;
+        int attenuation;
+        int mhaType;
+    };
+    // No MHA (1) and a low gain one (2) on a DDU each, the VSWR variant of high gain on one.
+    const SAntennaCase cases[] = {{1, 140, 3},  {4, 240, 3},  {5, 340, 1}, {8, -10, 2},
+                                  {9, -360, 6}, {12, 590, 3}, {13, 90, 3}, {18, 440, 3}};
+    for (int k = 1; k <= 6; ++k) {
+        AddUnit(candidate, kUnitKindDdu, 2 * k - 1, k % 2 == 1 ? 43 : 44);
+    }
+    AddUnit(candidate, kUnitKindRtc, 1, 40);
+    for (int j = 1; j <= 12; ++j) {
+        candidate.Antenna(j)->SetAttenuation(9999);
+    }
+    for (int j = 1; j <= 8; ++j) {
+        CAntenna& a = *candidate.Antenna(j);
+        a.SetConnectedCombiner(cases[j - 1].port);
+        a.SetMhaType(cases[j - 1].mhaType);
+        a.SetAttenuation(cases[j - 1].attenuation);
+    }
+    // The BTS reported its DDUs under their first halves and its RTC; only the second file
+    // tells their types.
+    for (int k = 1; k <= 6; ++k) {
+        bench.site.UnitReportedByBts(13, 2 * k - 1, nullptr);
+    }
+    bench.site.UnitReportedByBts(12, 1, nullptr);
+
+    auto transfer = bench.Transfer();
+    transfer.Download(false);
+    ASSERT_EQ(CConfigTransfer::TransferStatus(1), 1);
+    transfer.Fetch(false);
+    ASSERT_EQ(CConfigTransfer::TransferStatus(2), 1);
+    for (int j = 1; j <= 12; ++j) {
+        EXPECT_EQ(bench.Bts().Antenna(j)->Attenuation(), candidate.Antenna(j)->Attenuation())
+            << "antenna " << j << " on port " << candidate.Antenna(j)->ConnectedCombiner();
+    }
+    for (int k = 1; k <= 6; ++k) {
+        const CUnit* ddu = bench.Bts().FindUnitByDisplayedNumber(kUnitKindDdu, k);
+        ASSERT_NE(ddu, nullptr) << k;
+        EXPECT_EQ(ddu->TypeId(), k % 2 == 1 ? 43 : 44) << k;
+    }
+    EXPECT_EQ(bench.Bts().FindUnit(kUnitKindRtc, 1)->TypeId(), 40);
+}
+
 TEST(TransferFlow, VersionQuestionAnsweredNoSendsNothing) {
     SBench bench;
     bench.Candidate().SetSwLevel(CUcSwVersion(7));

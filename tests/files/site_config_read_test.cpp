@@ -90,8 +90,15 @@ TEST(SiteConfigRead, UnreadablePathsGiveNothing) {
     CSiteConfigFile missing("/nonexistent/dir/x.hwc");
     EXPECT_TRUE(missing.Sites().empty());
     EXPECT_FALSE(missing.HasErrors());
-    CSiteConfigFile plan(DataPath("full.EWB"));
+    // A plan is left to the plan reader, whatever the case of its extension; read as a site
+    // configuration file the same bytes would be a "Missing" problem.
+    CScratchDir dir;
+    std::filesystem::copy_file(DataPath("plan_two_sites.ewb"), dir.File("PLAN.EWB"));
+    std::filesystem::copy_file(DataPath("plan_two_sites.ewb"), dir.File("plan.hwc"));
+    CSiteConfigFile plan(dir.File("PLAN.EWB"));
     EXPECT_FALSE(plan.HasErrors());
+    EXPECT_TRUE(plan.Sites().empty());
+    EXPECT_TRUE(CSiteConfigFile(dir.File("plan.hwc")).HasErrors());
     CSiteConfigFile folder(CABRION_TEST_DATA_DIR);
     EXPECT_FALSE(folder.HasErrors());
 }

@@ -227,6 +227,20 @@ TEST_F(CablingTest, CombinerTypesFollowTheTransceiverBand) {
     EXPECT_EQ(site.RememberedCombinerTypes()[13], 41);
 }
 
+TEST_F(CablingTest, CombinersFollowTheMhaOnTheirAntennaUnlessItHasNoBand) {
+    auto* ddu1 = AddDdu(1);
+    auto* ddu2 = AddDdu(2);
+    ddu1->SetType(43);
+    ddu2->SetType(43);
+    Db().Antenna(1)->SetConnectedCombiner(1);
+    Db().Antenna(2)->SetConnectedCombiner(3);
+    Db().Find<CUnitKMHA>(kUnitKindMha, 1)->SetType(51); // high gain 1800
+    Db().Find<CUnitKMHA>(kUnitKindMha, 2)->SetType(53); // low gain: every band
+    Rebuild();
+    EXPECT_EQ(ddu1->TypeId(), 44);
+    EXPECT_EQ(ddu2->TypeId(), 43) << "a low-gain MHA leaves its DDU's type alone";
+}
+
 TEST_F(CablingTest, BtsConfigurationCreatesMissingCombinersAndWakesUpgradeTrxs) {
     site.ResetBtsConfiguration();
     CUnitKTrx& trx = Trx(4, kSelectBts);

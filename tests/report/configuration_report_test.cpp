@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <sstream>
+
 #include "ReportTestSite.h"
 #include "files/ConfigurationReportKODA.h"
 #include "files/HWInfoFile.h"
+#include "files/ReportBuffer.h"
 
 namespace {
 
@@ -86,7 +90,7 @@ TEST(ConfigurationReport, WholeReport) {
                   rule + "\nAntenna settings\n================\n" +
                   "Antenna\tConnected to\tMHA type\tAtt. value\tVSWR\n\n" +
                   "Antenna 1\tHYGx 1a\tHigh gain MHA\t+2.50\tNo\n"
-                  "Antenna 2\tHYGx 1b\t-\tInvalid unit\tYes\n\n" +
+                  "Antenna 2\tHYGx 1b\t\tInvalid unit\tYes\n\n" +
                   rule + "\nPassive unit information\n========================\n" +
                   "Unit\tProduct id.\tSerial number\n\n" + CHWInfoFile::EntryName(5, 0) +
                   "\tSZDX-01\tMH-1\n");
@@ -160,13 +164,50 @@ TEST(ConfigurationReport, AntennaColumnsAndClockTexts) {
     t.Unit(kUnitKindMha, 3);
     EXPECT_EQ(Section(Report(t.Site()), "Antenna settings"),
               "Antenna\tConnected to\tMHA type\tAtt. value\tVSWR\n\n"
-              "Antenna 1\tHYGx 1a\tHigh gain MHA with bypass\tHigh gain\tYes\n"
-              "Antenna 2\tHYGx 1b\t-\tInvalid unit\tYes\n"
-              "Antenna 3\tExternal Kettra\tLow gain MHA\t-1.50\tYes\n");
+              "Antenna 1\tHYGx 1a\t\tHigh gain\tYes\n"
+              "Antenna 2\tHYGx 1b\t\tInvalid unit\tYes\n"
+              "Antenna 3\tExternal Kettra\t\t-1.50\tYes\n");
 
     EXPECT_STREQ(CConfigurationReportKODA::ClockSyncText(1), "Autodetect On");
     EXPECT_STREQ(CConfigurationReportKODA::ClockSyncText(2), "LMU is Master");
     EXPECT_STREQ(CConfigurationReportKODA::ClockSyncText(7), "LMU is Master in chain");
+}
+
+TEST(ConfigurationReport, VswrMonitoredMhaTypesKeepTheirColumnsInTheFile) {
+    // The monitored types have no text of their own; their empty cell keeps the attenuation
+    // and VSWR values under their headings once the tabs are expanded.
+    ReportTestSite t;
+    TwoSectors(t);
+    const int types[] = {4, 5, 6, 8, 1, 2, 3, 7};
+    for (int n = 1; n <= 8; ++n) {
+        CAntenna& a = *t.Candidate().Antenna(n);
+        a.SetConnectedCombiner(17);
+        a.SetMhaType(types[n - 1]);
+        a.SetAttenuation(250);
+        t.Unit(kUnitKindMha, n);
+    }
+    const std::string file =
+        CReportBuffer::ExpandTabs(Section(Report(t.Site()), "Antenna settings"));
+    std::istringstream lines(file);
+    std::string line;
+    int rows = 0;
+    while (std::getline(lines, line)) {
+        if (line.rfind("Antenna ", 0) != 0 || !std::isdigit(static_cast<unsigned char>(line[8]))) {
+            continue; // the column line
+        }
+        ++rows;
+        const int type = types[std::stoi(line.substr(8)) - 1];
+        if (type == 7) {
+            continue; // its text is longer than a cell: the next cell follows it directly
+        }
+        EXPECT_EQ(line.substr(48, 16), "+2.50" + std::string(11, ' ')) << line;
+        EXPECT_EQ(line.substr(64), type == 4 || type == 5 || type == 6 || type == 8 ? "Yes" : "No")
+            << line;
+        if (type >= 4) {
+            EXPECT_EQ(line.substr(32, 16), std::string(16, ' ')) << line;
+        }
+    }
+    EXPECT_EQ(rows, 8);
 }
 
 TEST(ConfigurationReport, WcdmaLineOnlyAfterTheFirstLevel) {

@@ -151,6 +151,60 @@ TEST_F(SchemePlaceTest, ReleaseOfAnUnsharedWbtSchemeClearsItsUnits) {
     EXPECT_TRUE(grid.PlaceScheme(9, 16));
 }
 
+TEST_F(SchemePlaceTest, ReleaseOfWbcToBHalfKeepsTheDduPlacesAnotherTransceiverEndsAt) {
+    // WBC with DDU (to b half) at 3 ends on port b of DDU 2; the 2-way WBC at 1 ends on its
+    // port a, so the DDU's two places stay marked and in use after the release.
+    ASSERT_TRUE(grid.PlaceScheme(3, 13));
+    ASSERT_TRUE(grid.PlaceScheme(1, 3));
+    grid.Apply(kBand1800);
+    ASSERT_EQ(Refs(1).txCombinerId, 1);
+    ASSERT_EQ(Refs(3).txCombinerId, 2);
+    ASSERT_TRUE(grid.PlaceScheme(3, 0));
+    EXPECT_EQ(grid.SchemeAt(3), 0);
+    EXPECT_EQ(grid.TrxUse(3), 0);
+    EXPECT_EQ(grid.TrxUse(4), 0);
+    EXPECT_EQ(grid.CombinerMark(4), 0) << "its own WBC goes";
+    EXPECT_EQ(grid.CombinerUse(4), 0);
+    EXPECT_EQ(grid.CombinerMark(2), 1);
+    EXPECT_EQ(grid.CombinerMark(3), 2);
+    EXPECT_NE(grid.CombinerUse(2), 0);
+    EXPECT_NE(grid.CombinerUse(3), 0) << "the DDU's second place is still in use";
+
+    // Without a transceiver on the other port the DDU goes with the scheme.
+    grid.Clear();
+    ASSERT_TRUE(grid.PlaceScheme(3, 13));
+    grid.Apply(kBand1800);
+    ASSERT_TRUE(grid.PlaceScheme(3, 0));
+    for (int k = 2; k <= 4; ++k) {
+        EXPECT_EQ(grid.CombinerMark(k), 0) << k;
+        EXPECT_EQ(grid.CombinerUse(k), 0) << k;
+    }
+}
+
+TEST_F(SchemePlaceTest, OutputPortOfAPositionInsideAPlacedGroupIsTheGroups) {
+    // Groups of four start at any odd position, so a position inside a placed group is not
+    // the start of a group of its own.
+    struct SCase {
+        int scheme;
+        int start;
+        int port;
+    };
+    for (const SCase c : {SCase{5, 1, 3}, SCase{5, 3, 5}, SCase{6, 3, 2}, SCase{8, 1, 2},
+                          SCase{10, 3, 2}, SCase{11, 1, 3}, SCase{3, 5, 5}}) {
+        grid.Clear();
+        ASSERT_TRUE(grid.PlaceScheme(c.start, c.scheme)) << c.scheme;
+        for (int p = c.start; p < c.start + grid.GroupSizeOfScheme(c.scheme); ++p) {
+            EXPECT_EQ(grid.OutputPort(p, 1, c.scheme), c.port)
+                << "scheme " << c.scheme << " at " << c.start << ", position " << p;
+        }
+    }
+    // Where the scheme is not placed, the position is taken as the start of a group.
+    grid.Clear();
+    EXPECT_EQ(grid.OutputPort(3, 1, 5), 5);
+    ASSERT_TRUE(grid.PlaceScheme(1, 8));
+    EXPECT_EQ(grid.OutputPort(3, 1, 5), 5) << "another scheme's group does not count";
+}
+
 TEST_F(SchemePlaceTest, OutputPortsNameTheCombinerPortOfTheGroup) {
     EXPECT_EQ(grid.OutputPort(2, 1, 2), 2);
     EXPECT_EQ(grid.OutputPort(5, 1, 12), 6);

@@ -142,7 +142,7 @@ TEST_F(Desktop, StartsWithTheSampleAndNoConnection) {
     CChild app({Program(), Sample("harbour-4x3.hwc")},
                {"DISPLAY=" + x.display, "XDG_CONFIG_HOME=" + home.string(),
                 "XDG_RUNTIME_DIR=" + home.string(), "QT_QPA_PLATFORM=xcb"});
-    EXPECT_EQ(x.WaitForTitle("Harbour 4+4+4", 30), "Harbour 4+4+4 - Cabrion No connection to BTS ");
+    EXPECT_EQ(x.WaitForTitle("Harbour 4+4+4", 90), "Harbour 4+4+4 - Cabrion No connection to BTS ");
     fs::remove_all(home);
 }
 
@@ -157,7 +157,7 @@ TEST_F(Desktop, ConnectsToTheSimulatedBtsOnAPseudoTerminal) {
                {"DISPLAY=" + x.display, "XDG_CONFIG_HOME=" + home.string(),
                 "XDG_RUNTIME_DIR=" + home.string(), "QT_QPA_PLATFORM=xcb",
                 "CABRION_COM1=" + line.substr(4)});
-    const std::string title = x.WaitForTitle("BTS Connected at Speed", 40);
+    const std::string title = x.WaitForTitle("BTS Connected at Speed", 90);
     EXPECT_EQ(title.rfind("Chapel 2+2+2 - Cabrion BTS Connected at Speed ", 0), 0u) << title;
     fs::remove_all(home);
 }

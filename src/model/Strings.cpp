@@ -15,6 +15,13 @@ constexpr Entry kStrings[] = {
     {100, "OLE initialization failed.  Make sure that the OLE libraries are the correct version."},
     {152, "OK"},
     {153, "Not same"},
+    {154, "Cannot use Bar Code reader with this port when BTS connection is in use.\nDo you want "
+          "to disable BTS connection?"},
+    {155, "Cannot use BTS connection with this port when Bar Code reader is in use.\nDo you want "
+          "to disable Bar Code reader?"},
+    {156, "Cannot use Bar Code reader with selected port.\nIt is already used by BTS connection."},
+    {157, "Cannot use BTS connection with selected port.\nIt is already used  by Bar Code reader."},
+    {158, "Could not start UART port polling timer.\nThe bar code reader cannot be used."},
     {159, "Fetching..."},
     {160, "Sending..."},
     {161, "Fetching failed"},

@@ -3,6 +3,7 @@
 #include "CandidateInput.h"
 #include "TransferSession.h"
 #include "files/HWInfoFile.h"
+#include "files/SiteRecords.h"
 #include "files/xml/XMLPlanWriter.h"
 
 namespace {
@@ -21,7 +22,7 @@ bool SaveBtsConfiguration(CSiteKODA& site, const std::string& path, const std::s
         return false;
     }
     CSCFSite record;
-    if (!site.CopyIntoSiteRecord(record)) {
+    if (!CopySiteIntoRecord(site, record)) {
         std::cerr << "The configuration read from the BTS cannot be stored\n";
         return false;
     }

@@ -4,7 +4,7 @@
 #include "app/OstrelHandBack.h"
 #include "app/UserAccessControl.h"
 #include "app/WindowsRegistry.h"
-#include "model/Registry.h"
+#include "platform/Registry.h"
 #include "ui/MainFrame.h"
 #include "ui/QtUserMessages.h"
 

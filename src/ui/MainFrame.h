@@ -1,6 +1,6 @@
 #pragma once
 // Cabrion's main window: menus, status bar, and the title that names the document and the
-// state of the BTS link. Later the view bar, views, toolbars and property sheet live here.
+// state of the BTS link.
 
 #include "app/StatusText.h"
 

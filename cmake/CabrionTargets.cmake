@@ -24,9 +24,12 @@ function(cabrion_add_test_area area)
         target_link_libraries(${target} PRIVATE GTest::gtest_main)
     endif()
     add_test(NAME ${area} COMMAND ${target} --gtest_brief=1)
+    # Links the tests open lock their BTS in a folder of this build, not in the machine's, so
+    # that test runs of other builds on the same machine do not meet.
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-locks)
     set_tests_properties(${area} PROPERTIES
         LABELS ${area}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CABRION_BINARY_DIR=${CMAKE_BINARY_DIR}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CABRION_BINARY_DIR=${CMAKE_BINARY_DIR};CABRION_LOCK_DIR=${CMAKE_BINARY_DIR}/test-locks"
         TIMEOUT 600)
 endfunction()
 

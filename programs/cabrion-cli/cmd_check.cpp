@@ -14,6 +14,7 @@ struct CheckOptions {
     std::string path;
     std::string config;
     int index = 0;
+    bool quiet = false;
 };
 
 std::string Column(const std::string& text) {
@@ -32,8 +33,9 @@ bool IsDiversityCable(const CCabling& cable) {
     return cable.CableType() == kCableRxDiv;
 }
 
-// Prints the verdicts other than OK; answers whether any was critical.
-bool CheckConfiguration(const CSCFSite& record, bool& checked) {
+// Prints the verdicts other than OK; answers whether any was critical. `remarks` counts the
+// verdicts printed.
+bool CheckConfiguration(const CSCFSite& record, bool& checked, int& remarks) {
     checked = false;
     if (record.siteType != kSiteTypeOrvik) {
         return false;
@@ -58,6 +60,7 @@ bool CheckConfiguration(const CSCFSite& record, bool& checked) {
             continue;
         }
         critical = critical || v.severity == kSeverityCritical;
+        ++remarks;
         std::cout << Column(record.name) << '\t' << Column(v.unitA->DisplayName()) << " - "
                   << Column(v.unitB->DisplayName()) << '\t' << SeverityWord(v.severity) << '\t'
                   << v.message << '\t' << v.action << '\n';
@@ -93,12 +96,24 @@ int RunCheck(const CheckOptions& o) {
         return cli::kExitUsage;
     }
     bool critical = false;
+    int remarks = 0;
+    std::vector<const CSCFSite*> checkedOnes;
     for (const CSCFSite* record : chosen) {
         bool checked = false;
-        critical = CheckConfiguration(*record, checked) || critical;
+        critical = CheckConfiguration(*record, checked, remarks) || critical;
         if (!checked) {
             std::cerr << Column(record->name) << ": not an Orvik configuration; not checked\n";
+        } else {
+            checkedOnes.push_back(record);
         }
+    }
+    // Silence would not tell a clean check from one that looked at nothing.
+    if (remarks == 0 && !checkedOnes.empty() && !o.quiet) {
+        std::cout << o.path << ": cabling of "
+                  << (checkedOnes.size() == 1
+                          ? Column(checkedOnes.front()->name)
+                          : std::to_string(checkedOnes.size()) + " configurations")
+                  << " checked, no problems\n";
     }
     return critical ? cli::kExitProblems : cli::kExitOk;
 }
@@ -110,6 +125,7 @@ cli::CommandRegistrar reg("check", [](CLI::App& app) {
     auto* config = app.add_option("--config", o->config, "Check only the configuration so named");
     app.add_option("--index", o->index, "Check only the configuration at this place (1-based)")
         ->excludes(config);
+    app.add_flag("--quiet", o->quiet, "Print nothing when the cabling has no problems");
     return [=]() -> int { return RunCheck(*o); };
 });
 

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "ConfigChoice.h"
+#include "PlanOutput.h"
 #include "files/HWInfoFile.h"
 #include "files/SiteRecords.h"
 #include "files/xml/ReadXML.h"
@@ -73,6 +74,7 @@ std::string UnusedBtsDistName(const CXML_NodeFile& plan) {
 // Plan target: its other BTSs stay; a BTS of the same name is replaced.
 int SavePlan(const CSCFSite& record, const CHWInfoFile* passive, const std::string& out) {
     CXML_NodeFile plan(out);
+    cli::UseToolsFolder(plan);
     if (HoldsSomething(out)) {
         // A file the plan reader cannot take would be replaced by a new plan.
         if (!plan.Load(false)) {

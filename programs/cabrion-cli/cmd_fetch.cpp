@@ -1,6 +1,7 @@
 // cabrion-cli fetch: reads the configuration the BTS holds and saves it as a configuration of a
 // file.
 #include "CandidateInput.h"
+#include "PlanOutput.h"
 #include "TransferSession.h"
 #include "files/HWInfoFile.h"
 #include "files/SiteRecords.h"
@@ -29,6 +30,7 @@ bool SaveBtsConfiguration(CSiteKODA& site, const std::string& path, const std::s
     record.name = Utf8ToCp1252(name);
     if (EndsWith(path, ".ewb")) {
         CXML_NodeFile plan(path);
+        cli::UseToolsFolder(plan);
         const CSCFCabinet* cabinet = CSiteSCFile::FirstCabinet(record);
         if (cabinet == nullptr || !WriteXMLPlan(plan, record, *cabinet, passive)) {
             std::cerr << "Cannot save " << path << "\n";

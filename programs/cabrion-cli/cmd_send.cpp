@@ -67,6 +67,14 @@ static cli::CommandRegistrar reg("send", [](CLI::App& app) {
             send.OnSend();
             std::cout << send.status << std::endl;
             ok = send.status == LoadString(164);
+            // The dialog calls a send successful once both files went out; a script also needs
+            // to know that the BTS gave them back.
+            if (ok && (CConfigTransfer::TransferStatus(1) != 1 ||
+                       CConfigTransfer::TransferStatus(2) != 1)) {
+                std::cerr << "The configuration was sent but could not be read back for "
+                             "verification.\n";
+                ok = false;
+            }
         }
         if (ok && !passive->empty()) {
             CBTSUpdateFetchDlg sendPassive(CBTSUpdateFetchDlg::kSendPassive, env);

@@ -1,9 +1,11 @@
 // cabrion: the desktop application.
 #include "app/BTSConfigurationApp.h"
+#include "app/LinkStartup.h"
 #include "app/MachineSettings.h"
 #include "app/OstrelHandBack.h"
 #include "app/UserAccessControl.h"
 #include "app/WindowsRegistry.h"
+#include "comms/CommunicationBTS.h"
 #include "platform/Registry.h"
 #include "ui/MainFrame.h"
 #include "ui/QtUserMessages.h"
@@ -25,16 +27,23 @@ int main(int argc, char** argv) {
     CMachineSettings machine;
     CSystemUserGroups groups;
     CProcessLauncher launcher;
+    CCommunicationBTS& link = CCommunicationBTS::Instance();
+    RelayLinkThroughEventLoop(link);
+    CLinkConnectionStarter connection(link);
+    CSobriquetFileResolver sobriquets;
     CBTSConfigurationApp::Services services;
     services.messages = &messages;
     services.machine = &machine;
     services.groups = &groups;
     services.launcher = &launcher;
+    services.connection = &connection;
+    services.sobriquets = &sobriquets;
     CBTSConfigurationApp app(services);
 
     // Qt has taken its own options out of argv by now.
     const std::vector<std::string> args(argv, argv + argc);
     if (!app.InitInstance(args)) {
+        StopRelayingLink(link);
         return 1;
     }
 
@@ -45,5 +54,6 @@ int main(int argc, char** argv) {
         rc = qapp.exec();
     }
     app.ExitInstance();
+    StopRelayingLink(link);
     return rc;
 }

@@ -54,8 +54,8 @@ std::vector<uint8_t> CCommandHandler::BuildHardwareInformation() {
 std::vector<uint8_t> CCommandHandler::BuildHardwareAttributes(std::span<const uint8_t> identity) {
     std::vector<uint8_t> out = Header(kTypeHardwareRequest);
     AppendByteElement(out, kTagHardwareRequest, 0);
-    // An identity is shorter than the 23 bytes the request carries; the rest is sent as zeros
-    // rather than whatever lies behind it.
+    // The request carries 23 bytes from the identity's fifth byte on, but a 24-byte identity has
+    // only 20 of them: the last three go out as zeros rather than whatever lies behind it.
     for (size_t i = 0; i < kIdentityBytes; ++i) {
         const size_t at = kIdentityOffset + i;
         out.push_back(at < identity.size() ? identity[at] : 0);

@@ -68,11 +68,8 @@ int CCommunicationBTS::StartConnection(int kind, const std::string& target) {
     const bool remote = params.GetKind() == kConnRemote;
     // A new connection lets go of the previous one's lock before taking its own.
     ReleaseLock();
-    // Per user, as before: the user's runtime folder rather than the machine-wide one that the
-    // lock would pick for its "Global\" name.
-    m_lock = std::make_shared<CNamedLock>(params.RemoteLockName(),
-                                          m_lockDirectory.empty() ? CNamedLock::DefaultDirectory()
-                                                                  : m_lockDirectory);
+    // Machine-wide, as its "Global\" name says: two users must not both hold a link to one BTS.
+    m_lock = std::make_shared<CNamedLock>(params.RemoteLockName(), m_lockDirectory);
     if (m_lock->TryAcquire() != CNamedLock::Result::Acquired) {
         DispatchReport(std::make_unique<CCommsReport>(CCommsReport::kInformation,
                                                       remote ? CCommsReport::kRemoteDuplicate

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -20,6 +21,15 @@ void PutLe32(uint8_t* p, int32_t v) {
     for (int i = 0; i < 4; ++i) {
         p[i] = static_cast<uint8_t>(u >> (8 * i));
     }
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
 }
 
 } // namespace
@@ -92,24 +102,19 @@ void CConnectParams::SetSimulator() {
 }
 
 std::string CConnectParams::LookupText(const std::string& target, const std::string& key) {
-    const auto at = target.find(key);
-    if (at == std::string::npos) {
-        return {};
+    // Whole keys only: "PORT" must not be found inside "TCPPORT".
+    std::string_view rest = target;
+    while (!rest.empty()) {
+        const auto comma = rest.find(',');
+        const std::string_view item = rest.substr(0, comma);
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+        const auto eq = item.find('=');
+        if (eq == std::string_view::npos || Trimmed(item.substr(0, eq)) != key) {
+            continue;
+        }
+        return std::string(Trimmed(item.substr(eq + 1)));
     }
-    const auto eq = target.find('=', at + key.size());
-    if (eq == std::string::npos) {
-        return {};
-    }
-    std::string value = target.substr(eq + 1);
-    if (const auto comma = value.find(','); comma != std::string::npos) {
-        value.erase(comma);
-    }
-    const auto first = value.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = value.find_last_not_of(" \t");
-    return value.substr(first, last - first + 1);
+    return {};
 }
 
 long CConnectParams::LookupValue(const std::string& target, const std::string& key) {
@@ -134,9 +139,16 @@ std::string CConnectParams::RemoteLockName() const {
     if (m_kind == kConnLocal) {
         std::snprintf(buffer, sizeof buffer, "Global\\OSTREL_REMOTE_CONNECTION_BSC%li_BCF",
                       static_cast<long>(m_comPort));
-    } else {
-        std::snprintf(buffer, sizeof buffer, "Global\\OSTREL_REMOTE_CONNECTION_BSC%li_BCF%li",
-                      GetBscId(), GetBcfId());
+        return buffer;
     }
-    return buffer;
+    std::snprintf(buffer, sizeof buffer, "Global\\OSTREL_REMOTE_CONNECTION_BSC%li_BCF%li",
+                  GetBscId(), GetBcfId());
+    std::string name = buffer;
+    if (LookupText(m_target, "BSCID").empty() && LookupText(m_target, "BCFID").empty()) {
+        // Without BSC and BCF ids every such BTS would share one lock; where it is reached tells
+        // them apart.
+        name += "_HOST" + LookupText(m_target, "HOST") + "_TCPPORT" +
+                std::to_string(LookupValue("TCPPORT"));
+    }
+    return name;
 }

@@ -16,6 +16,11 @@ constexpr int kTagTypeText = 274;
 constexpr int kTagTrxType = 128;
 constexpr size_t kTypeTextMax = 10;
 
+bool Understood(int tag) {
+    return tag == kTagIdentity || tag == kTagProductCode || tag == kTagSerialNumber ||
+           tag == kTagTypeText || tag == kTagTrxType;
+}
+
 bool Skipped(int tag) {
     switch (tag) {
     case 38:
@@ -85,8 +90,15 @@ int CHwScenario::Tick() {
         if (m_server.Commands().RequestHardwareAttributes(identity->Bytes()) != 0) {
             Fail("Failed to request BTS HW attributes from the BTS.");
         }
+        // Counted from the acknowledgement: the request itself may block for a while.
+        m_askedTime = m_clock();
         break;
     }
+    case kWaitAttributes:
+        if (m_clock() - m_askedTime > kAttributeAnswerTimeoutSeconds) {
+            m_state = kAskAttributes;
+        }
+        break;
     default:
         break;
     }
@@ -110,7 +122,13 @@ void CHwScenario::HandleReply(std::span<const uint8_t> message) {
     std::string attributes[3];
     for (size_t offset = 4; offset < message.size();) {
         const element::SElement e = element::Read(message, offset);
-        if (e.size == 0) {
+        // An element that cannot be read ends the walk like an unknown one: a garbled answer is
+        // dropped whole, and the scenario moves on instead of waiting for an answer that came.
+        if (e.size == 0 || (!Understood(e.tag) && !Skipped(e.tag))) {
+            if (m_state == kWaitAttributes) {
+                m_state = kAskAttributes;
+                return;
+            }
             break;
         }
         const auto value = message.subspan(offset + e.valueOffset, e.ValueLength());
@@ -135,12 +153,6 @@ void CHwScenario::HandleReply(std::span<const uint8_t> message) {
             if (m_trxType) {
                 m_trxType(message.subspan(offset, e.size));
             }
-        } else if (!Skipped(e.tag)) {
-            if (m_state == kWaitAttributes) {
-                m_state = kAskAttributes;
-                return;
-            }
-            break;
         }
         offset += e.size;
     }

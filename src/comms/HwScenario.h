@@ -24,6 +24,10 @@ public:
         kWaitAttributes = 5,
     };
     static constexpr int64_t kStartDelaySeconds = 3;
+    // How long a unit's attributes may take to come back before the scenario gives up on that
+    // unit and asks for the next one. The answer is a single short message, so this is ample even
+    // at 9600 baud, while a BTS that never answers cannot hold up the remaining units.
+    static constexpr int64_t kAttributeAnswerTimeoutSeconds = 10;
 
     explicit CHwScenario(CMMIServ& server);
 
@@ -52,6 +56,7 @@ private:
 
     std::deque<std::unique_ptr<CHwUnitIdentity>> m_pending;
     int64_t m_startTime = 0;
+    int64_t m_askedTime = 0;
     CMMIServ& m_server;
     int m_state = kIdle;
     std::function<int64_t()> m_clock;

@@ -5,7 +5,8 @@
 
 namespace transaction {
 
-// The id for the next request; the counter then moves on by 2 and wraps at 16 bits.
+// The id for the next request; the counter then moves on by 2 and wraps at 16 bits, passing
+// over 0.
 uint16_t Take();
 // The id the next request will get, without taking it.
 uint16_t Peek();

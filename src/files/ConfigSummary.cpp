@@ -1,5 +1,6 @@
 #include "files/ConfigSummary.h"
 
+#include "model/CableReferences.h"
 #include "model/DataBaseKODA.h"
 #include "model/UnitKTrx.h"
 
@@ -23,6 +24,24 @@ bool AnySet(const std::array<int, 3>& ports) {
 bool TouchesUpgradeUnit(const CCabling& cable) {
     return (cable.Start() != nullptr && cable.Start()->IsUpgrade()) ||
            (cable.End() != nullptr && cable.End()->IsUpgrade());
+}
+
+// A multicoupler's cable to a transceiver whose path has no combiner yet: the candidate shows it
+// while the user draws, but the path is not cabled, so it is not counted on either side.
+bool IsUnfedRxCable(const CCabling& cable, int kind) {
+    const CUnit* start = cable.Start();
+    if ((kind != kCablingRxMain && kind != kCablingRxDiv) || start == nullptr ||
+        (start->Kind() != kUnitKindMc2 && start->Kind() != kUnitKindMc6)) {
+        return false;
+    }
+    const auto* trx = dynamic_cast<const CUnitKTrx*>(cable.End());
+    if (trx == nullptr) {
+        return false;
+    }
+    const int combiner =
+        kind == kCablingRxMain ? trx->Cabling().rxCombinerId : trx->Cabling().rxDiversityCombiner;
+    SCableTarget target;
+    return combiner <= 0 || !cableref::DecodeCombinerPort(combiner, target);
 }
 
 } // namespace
@@ -75,7 +94,7 @@ SConfigSummary SConfigSummary::Of(const CDataBaseKODA* db) {
     for (const auto& cable : db->Cables()) {
         const int kind = cable->CableClass();
         if (kind >= kCablingTx && kind <= kCablingRxDiv && !cable->IsMarker() &&
-            !TouchesUpgradeUnit(*cable)) {
+            !TouchesUpgradeUnit(*cable) && !IsUnfedRxCable(*cable, kind)) {
             ++s.cabling.cables[kind - 1];
         }
     }

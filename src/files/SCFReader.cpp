@@ -1,5 +1,8 @@
 #include "files/SCFReader.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "files/SCFKeywords.h"
 #include "files/SCFValues.h"
 
@@ -34,6 +37,16 @@ void CSCFReader::Advance() {
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (!line.empty() && line.front() == '\\') {
+            // A carriage return inside a line (mixed line ends, a stray CR before CR LF) is
+            // read as the blank the writer turns it into: a value that reads one way and is
+            // written another need not survive the next save. A BTS id of a lone CR, say,
+            // would be written back empty, and the next reading would drop the BTS with all
+            // its TRXs; read as a blank it is an empty value, reported at once.
+            if (line.find('\r') != std::string_view::npos) {
+                m_lineCopy.assign(line);
+                std::replace(m_lineCopy.begin(), m_lineCopy.end(), '\r', ' ');
+                line = m_lineCopy;
+            }
             m_line = line;
             return;
         }
@@ -61,18 +74,22 @@ void CSCFReader::Classify() {
 }
 
 void CSCFReader::AddError(ESCFErrorType type) {
+    AddErrorAt(type, m_lineNumber, m_line);
+}
+
+void CSCFReader::AddErrorAt(ESCFErrorType type, int lineNumber, std::string_view line) {
     CSCFParseError error;
-    error.line = m_lineNumber;
+    error.line = lineNumber;
     error.type = type;
-    error.text = std::string(m_line);
+    error.text = std::string(line);
     error.site = m_site;
     if (m_site != nullptr)
         error.siteName = m_site->name;
     std::size_t blank = 0;
-    while (blank < m_line.size() && !IsBlank(m_line[blank]))
+    while (blank < line.size() && !IsBlank(line[blank]))
         ++blank;
-    error.keyword = std::string(m_line.substr(0, blank));
-    error.value = std::string(TrimLeadingBlanks(m_line.substr(blank)));
+    error.keyword = std::string(line.substr(0, blank));
+    error.value = std::string(TrimLeadingBlanks(line.substr(blank)));
     m_file.m_errors.push_back(std::move(error));
 }
 
@@ -90,6 +107,18 @@ bool CSCFReader::ReadInt(int& out) {
         return false;
     }
     out = *value;
+    return true;
+}
+
+bool CSCFReader::ReadBlockNumber(int& out, int max) {
+    int value = 0;
+    if (!ReadInt(value))
+        return false;
+    if (value < 0 || value > max) {
+        AddError(ESCFErrorType::Value);
+        return false;
+    }
+    out = value;
     return true;
 }
 
@@ -286,7 +315,7 @@ void CSCFReader::ReadSite() {
             return true;
         case kwBcfId: {
             int v = 0;
-            if (ReadInt(v)) {
+            if (ReadBlockNumber(v, 65535)) {
                 site.bcfId = static_cast<std::uint16_t>(v);
                 Advance();
                 ReadBcf(site);
@@ -335,7 +364,7 @@ void CSCFReader::ReadBcf(CSCFSite& site) {
             return true;
         case kwOmLinkNumber: {
             int v = 0;
-            if (ReadInt(v)) {
+            if (ReadBlockNumber(v)) {
                 site.omLinkNumber = v;
                 Advance();
                 ReadOm(site);
@@ -408,7 +437,7 @@ void CSCFReader::ReadCabinetList(CSCFSite& site) {
 
 void CSCFReader::ReadCabinet(CSCFSite& site) {
     CSCFCabinet cabinet;
-    if (!ReadInt(cabinet.cabinetNumber)) {
+    if (!ReadBlockNumber(cabinet.cabinetNumber)) {
         Advance();
         return;
     }
@@ -457,7 +486,7 @@ void CSCFReader::ReadCabinet(CSCFSite& site) {
 
 void CSCFReader::ReadUnit(CSCFCabinet& cabinet) {
     CSCFUnit unit;
-    if (!ReadInt(unit.typeId)) {
+    if (!ReadBlockNumber(unit.typeId)) {
         Advance();
         return;
     }
@@ -520,10 +549,13 @@ void CSCFReader::ReadAlarmLine(CSCFCabinet& cabinet, bool input) {
 
 void CSCFReader::ReadTrxCabling(CSCFCabinet& cabinet) {
     CSCFTrxCabling trx;
-    if (!ReadInt(trx.trxNumber)) {
+    if (!ReadBlockNumber(trx.trxNumber)) {
         Advance();
         return;
     }
+    const int idLineNumber = m_lineNumber;
+    const std::string idLine(m_line);
+    bool unitTypeReported = false;
     Advance();
     Block(6, [&](std::uint32_t id) {
         switch (id) {
@@ -535,6 +567,7 @@ void CSCFReader::ReadTrxCabling(CSCFCabinet& cabinet) {
                 if (trx.trxUnitTypeId < 0)
                     AddError(ESCFErrorType::Value);
             }
+            unitTypeReported = trx.trxUnitTypeId < 0;
             Advance();
             return true;
         }
@@ -581,12 +614,18 @@ void CSCFReader::ReadTrxCabling(CSCFCabinet& cabinet) {
             return false;
         }
     });
+    // Without a known unit type a record is saved as its number only; cabling read for it
+    // would vanish at the next save, so that is said here unless the type line already was.
+    CSCFTrxCabling numberOnly;
+    numberOnly.trxNumber = trx.trxNumber;
+    if (trx.trxUnitTypeId < 0 && !unitTypeReported && !(trx == numberOnly))
+        AddErrorAt(ESCFErrorType::Value, idLineNumber, idLine);
     cabinet.trxCablings.push_back(trx);
 }
 
 void CSCFReader::ReadAntenna(CSCFCabinet& cabinet) {
     CSCFAntenna antenna;
-    if (!ReadInt(antenna.antennaNumber)) {
+    if (!ReadBlockNumber(antenna.antennaNumber)) {
         Advance();
         return;
     }
@@ -595,8 +634,14 @@ void CSCFReader::ReadAntenna(CSCFCabinet& cabinet) {
         switch (id) {
         case kwCabAntMha: {
             int v = 0;
-            if (ReadInt(v))
-                antenna.mhaType = m_oldVersion ? v + 1 : v; // old files count MHA types from 0
+            if (ReadInt(v)) {
+                if (!m_oldVersion)
+                    antenna.mhaType = v;
+                else if (v < std::numeric_limits<int>::max())
+                    antenna.mhaType = v + 1; // old files count MHA types from 0
+                else
+                    AddError(ESCFErrorType::Value);
+            }
             Advance();
             return true;
         }
@@ -667,7 +712,7 @@ void CSCFReader::ReadBts(CSCFSite& site) {
 
 void CSCFReader::ReadNetworkTrx(CSCFSite& site, const std::string& btsId) {
     CSCFNetworkTrx trx;
-    if (!ReadInt(trx.trxId)) {
+    if (!ReadBlockNumber(trx.trxId)) {
         Advance();
         return;
     }
@@ -758,7 +803,7 @@ void CSCFReader::ReadTre(CSCFSite& site) {
             return true;
         case kwTreManagement: {
             int v = 0;
-            if (ReadInt(v)) {
+            if (ReadBlockNumber(v)) {
                 tre.management.managementType = v;
                 Advance();
                 ReadManagement(site);
@@ -784,7 +829,7 @@ void CSCFReader::ReadTre(CSCFSite& site) {
 
 void CSCFReader::ReadTreInterface(CSCFSiteTreUnit& unit) {
     CSCFTreInterface itf;
-    if (!ReadInt(itf.id)) {
+    if (!ReadBlockNumber(itf.id)) {
         Advance();
         return;
     }
@@ -869,7 +914,7 @@ void CSCFReader::ReadManagement(CSCFSite& site) {
 
 void CSCFReader::ReadSync(CSCFSiteTre& tre) {
     CSCFTreSync sync;
-    if (!ReadInt(sync.priority)) {
+    if (!ReadBlockNumber(sync.priority)) {
         Advance();
         return;
     }

@@ -3,6 +3,8 @@
 // bytes, one reader per block level.
 
 #include <cstdint>
+#include <limits>
+#include <string>
 #include <string_view>
 
 #include "files/SiteConfigFile.h"
@@ -17,10 +19,14 @@ private:
     void Advance();
     void Classify();
     void AddError(ESCFErrorType type);
+    void AddErrorAt(ESCFErrorType type, int lineNumber, std::string_view line);
     void Skip() { Advance(); }
 
     // Values read from the current column; each records a "Value" error when it fails.
     bool ReadInt(int& out);
+    // The identity of a block: the file has no negative numbers, so one would be written
+    // back as another block's identity (or, for a block left out when -1, lose the block).
+    bool ReadBlockNumber(int& out, int max = std::numeric_limits<int>::max());
     bool ReadQuoted(std::string& out);
     bool ReadLineText(std::string& out);
     // Reads an int field and moves to the next line; the field keeps its value on failure.
@@ -52,6 +58,7 @@ private:
     std::string_view m_bytes;
     std::size_t m_pos = 0;
     std::string_view m_line;
+    std::string m_lineCopy; // holds the current line when it had to be changed
     int m_lineNumber = 0;
     std::size_t m_column = 0;
     std::uint32_t m_id = 0;

@@ -87,7 +87,7 @@ CSCFPanelValues CSiteSCFile::PanelValues(const CSCFSite& site) {
     const CSCFSiteSummary s = Summarise(site);
     CSCFPanelValues v;
     v.id = site.siteId.empty() ? "-" : site.siteId;
-    v.name = site.name;
+    v.name = site.name.empty() ? "-" : site.name;
 
     std::vector<std::string> bands;
     if (s.networkFlags & 1)

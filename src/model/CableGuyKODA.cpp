@@ -152,9 +152,13 @@ void CCableGuyKODA::BuildRx(CDataBase& db, CUnitKTrx& trx, int cableType, int se
                           combChanged);
             }
         }
-        // The multicoupler's own cable stays even before it is fed, so that a cable the user
-        // drew to it does not vanish.
-        MakeCable(trx, n, mct.kind, mct.displayed, mc, cableType, selector, mcChanged);
+        // Without a combiner the path is not cabled yet. The candidate shows the multicoupler's
+        // cable all the same: the user draws RX paths from the transceiver outwards, and the
+        // cable drawn to it must neither vanish nor stop the next one from finding its
+        // transceiver. Summaries leave it out of their counts.
+        if (hasComb || !m_site.SelectsBts(selector)) {
+            MakeCable(trx, n, mct.kind, mct.displayed, mc, cableType, selector, mcChanged);
+        }
     } else if (hasComb && !main && comb.kind == kUnitKindExternal) {
         MakeCable(trx, n, comb.kind, comb.displayed, combiner, cableType, selector, combChanged);
     }
@@ -339,7 +343,8 @@ void CCableGuyKODA::AdjustTargetType(CUnit& target, const CUnit& source, int trx
             band = owner->Band();
         }
     }
-    if (band == kBandAny) {
+    // A low-gain MHA serves every band and carries the band 0: that names no reference band.
+    if (band == kBandAny || (band & kBandMaskBits) == 0) {
         return;
     }
     const bool sameBand = target.Band() == band;

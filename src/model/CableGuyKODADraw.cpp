@@ -79,7 +79,8 @@ CUnitKTrx* AsTrx(CUnit* unit) {
 }
 
 // The transceiver whose references a drawn cable changes: its own end, else the one found by
-// following the cables that feed A back (two stages), else the one fed through B.
+// following the cables that feed A back (two stages), else the one fed through B by a cable of
+// the drawn kind (an RX cable leaving a DDU says nothing about who transmits into it).
 CUnitKTrx* DrawnTrx(const CDataBase& db, const CCabling& drawn) {
     if (CUnitKTrx* trx = AsTrx(drawn.End())) {
         return trx;
@@ -104,7 +105,8 @@ CUnitKTrx* DrawnTrx(const CDataBase& db, const CCabling& drawn) {
         }
     }
     for (const auto& c : db.Cables()) {
-        if (c.get() == &drawn || c->IsMarker() || c->Start() != drawn.End()) {
+        if (c.get() == &drawn || c->IsMarker() || c->Start() != drawn.End() ||
+            c->CableClass() != drawn.CableClass()) {
             continue;
         }
         if (CUnitKTrx* trx = AsTrx(c->End())) {

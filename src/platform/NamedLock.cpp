@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -19,12 +21,33 @@ int OpenLockFile(const std::string& path) {
             return fd;
         }
         fd = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0644);
-        if (fd >= 0 || errno != EEXIST) {
+        if (fd >= 0) {
+            // Every user takes the lock through this file, whatever our umask left of its mode.
+            ::fchmod(fd, 0644);
+            return fd;
+        }
+        if (errno != EEXIST) {
             return fd;
         }
         // Another process created it between the two calls: open the existing one.
     }
     return -1;
+}
+
+// A folder we may create files in, where nobody but a file's owner (or the folder's owner, us or
+// root) can remove it again: otherwise another user could delete a held lock file and take a
+// fresh one under the same name.
+bool IsSafeSharedFolder(const std::string& dir) {
+    struct stat st {};
+    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) ||
+        ::access(dir.c_str(), W_OK | X_OK) != 0) {
+        return false;
+    }
+    if (st.st_uid != 0 && st.st_uid != ::geteuid()) {
+        return false;
+    }
+    const bool othersWrite = (st.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+    return !othersWrite || (st.st_mode & S_ISVTX) != 0;
 }
 
 } // namespace
@@ -33,7 +56,7 @@ CNamedLock::CNamedLock(std::string name, std::string directory) : m_name(std::mo
     if (directory.empty()) {
         // "Global\" names guard resources of the whole machine, so they must not land in a
         // per-user runtime folder.
-        directory = m_name.starts_with("Global\\") ? std::string("/tmp") : DefaultDirectory();
+        directory = m_name.starts_with("Global\\") ? MachineDirectory() : DefaultDirectory();
     }
     m_path = directory + "/" + FileNameFor(m_name);
 }
@@ -88,6 +111,21 @@ std::string CNamedLock::DefaultDirectory() {
         return runtime;
     }
     return "/tmp";
+}
+
+std::string CNamedLock::MachineDirectory() {
+    std::vector<std::string> candidates;
+    if (const char* chosen = std::getenv(kDirectoryVariable); chosen != nullptr && *chosen != 0) {
+        candidates.emplace_back(chosen);
+    } else {
+        candidates = {"/run/lock", "/tmp"};
+    }
+    for (const std::string& dir : candidates) {
+        if (IsSafeSharedFolder(dir)) {
+            return dir;
+        }
+    }
+    return DefaultDirectory();
 }
 
 std::string CNamedLock::FileNameFor(const std::string& name) {

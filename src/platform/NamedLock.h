@@ -14,8 +14,8 @@ public:
         Failed,        // the lock file could not be opened; nothing is held
     };
 
-    // The lock file lives in `directory`; an empty directory means /tmp for names that begin with
-    // "Global\" and the default lock directory for all others.
+    // The lock file lives in `directory`; an empty directory means the machine-wide folder for
+    // names that begin with "Global\" and the default lock directory for all others.
     explicit CNamedLock(std::string name, std::string directory = {});
     ~CNamedLock();
     CNamedLock(const CNamedLock&) = delete;
@@ -36,8 +36,14 @@ public:
     // errno of the last Failed result, 0 otherwise.
     int LastError() const { return m_lastError; }
 
+    // Names the machine-wide lock folder instead of the system's (for tests).
+    static constexpr const char* kDirectoryVariable = "CABRION_LOCK_DIR";
     // $XDG_RUNTIME_DIR when set and absolute, else /tmp.
     static std::string DefaultDirectory();
+    // The folder every user of the machine shares for locks: $CABRION_LOCK_DIR when set, else
+    // /run/lock, else /tmp; the first one in which this user may create lock files and nobody
+    // but its owner or root may remove them. When none is, the default lock directory.
+    static std::string MachineDirectory();
     // The lock file name for a lock name: characters other than letters, digits, '.', '-' and
     // '_' become '_' so that names such as "Global\X" stay inside the directory.
     static std::string FileNameFor(const std::string& name);

@@ -8,6 +8,11 @@
 namespace {
 constexpr int kEdgeMark = 0x80;
 constexpr int kPartialEdgeMark = 0x100;
+
+bool IsSingleBand(int bandFlags) {
+    const int band = bandFlags & 0x7F;
+    return band == kBand900 || band == kBand1800 || band == kBand1900 || band == kBand800;
+}
 } // namespace
 
 CSectorConfigKODAOwn::CSectorConfigKODAOwn() {
@@ -67,7 +72,8 @@ void CSectorConfigKODAOwn::ShowAndApplyBand(int, int bandFlags, ITableList& list
         if (dual && (row.band & bandFlags & 0x7F) == 0) {
             row.band = CBandInformation::PrimaryBand(bandFlags) | (row.band & kEdgeMark);
         }
-        if (!dual && (bandFlags & kPartialEdgeMark) == 0) {
+        // No band given (the sector dialog after each change) leaves each row's own band.
+        if (IsSingleBand(bandFlags) && (bandFlags & kPartialEdgeMark) == 0) {
             row.band = bandFlags;
         }
         if (row.band == 0) {

@@ -249,11 +249,12 @@ void CSectorConfigKODAPre::ShowAndApplyBand(int index, int bandFlags, ITableList
         if (trx == nullptr) {
             continue;
         }
-        list.SetText(p - 1, 0, trx->DisplayName());
         if (!dual) {
             const int band = (*rows)[p - 1].band != 0 ? (*rows)[p - 1].band : bandFlags;
             trx->ApplyBand(band);
             list.SetText(p - 1, 2, CBandInformation::BandNameOfValue(band));
         }
+        // The band decides the type, so the name is taken once the band is applied.
+        list.SetText(p - 1, 0, trx->DisplayName());
     }
 }

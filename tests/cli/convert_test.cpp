@@ -176,3 +176,30 @@ TEST(Convert, ExitCodes) {
     EXPECT_NE(ReadAll(sdf).find("\\SITE_NAME                \"Broken \xe5sa\""), std::string::npos);
     std::remove(sdf.c_str());
 }
+
+// A new plan names its schema in the maker's tools folder: the machine settings first, then
+// $TORVANEMGR, either without its trailing separator.
+TEST(Convert, NewPlanNamesTheSchemaInTheToolsFolder) {
+    const std::string machine = Temp("machine.ini");
+    clitest::WriteAll(machine, "[Relko Communication Service]\nTORVANEMGR=/opt/tv/\n");
+    const std::string plan = Temp("schema.ewb");
+    std::remove(plan.c_str());
+    ASSERT_EQ(Cli("convert " + Data("plan_site.hwc") + " " + plan,
+                  "CABRION_MACHINE_INI=" + machine + " TORVANEMGR=/opt/env")
+                  .rc,
+              0);
+    EXPECT_NE(ReadAll(plan).find("xsi:noNamespaceSchemaLocation=\"/opt/tv\\Cabrion\\qorm21.xsd\""),
+              std::string::npos)
+        << ReadAll(plan);
+
+    std::remove(plan.c_str());
+    ASSERT_EQ(Cli("convert " + Data("plan_site.hwc") + " " + plan,
+                  "CABRION_MACHINE_INI=" + Temp("none.ini") + " TORVANEMGR=/opt/env/")
+                  .rc,
+              0);
+    EXPECT_NE(ReadAll(plan).find("xsi:noNamespaceSchemaLocation=\"/opt/env\\Cabrion\\qorm21.xsd\""),
+              std::string::npos)
+        << ReadAll(plan);
+    std::remove(plan.c_str());
+    std::remove(machine.c_str());
+}

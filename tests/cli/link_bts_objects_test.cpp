@@ -38,13 +38,14 @@ struct SRun {
 };
 
 SRun Link(int port, const std::string& more) {
-    // A runtime folder of its own keeps the connection lock clear of other links on the machine.
+    // Lock folders of its own keep the connection lock clear of other links on the machine.
     static const std::string runtime = [] {
         std::string dir = ::testing::TempDir() + "cabrion-linkXXXXXX";
         return ::mkdtemp(dir.data()) ? dir : ::testing::TempDir();
     }();
     const std::string cmd =
-        "XDG_RUNTIME_DIR=" + runtime + " " + std::string(CABRION_BINARY_DIR) +
+        "XDG_RUNTIME_DIR=" + runtime + " CABRION_LOCK_DIR=" + runtime + " " +
+        std::string(CABRION_BINARY_DIR) +
         "/programs/cabrion-cli link --target HOST=127.0.0.1,TCPPORT=" + std::to_string(port) + " " +
         more + " 2>/dev/null";
     SRun run;

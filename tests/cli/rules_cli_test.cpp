@@ -41,9 +41,13 @@ TEST_F(RulesCli, NewWritesAConfigurationThatListsAndChecksClean) {
     EXPECT_EQ(list.rc, 0);
     EXPECT_NE(list.out.find("6+6 (RTC)"), std::string::npos);
     EXPECT_EQ(Cli("validate " + out).rc, 0);
+    // A clean check says what it checked; --quiet keeps it silent.
     const CliResult check = Cli("check " + out);
     EXPECT_EQ(check.rc, 0) << check.out;
-    EXPECT_EQ(check.out, "");
+    EXPECT_EQ(check.out, out + ": cabling of 6+6 (RTC) checked, no problems\n");
+    const CliResult quiet = Cli("check --quiet " + out);
+    EXPECT_EQ(quiet.rc, 0) << quiet.out;
+    EXPECT_EQ(quiet.out, "");
 
     // A second configuration joins the file; the first stays.
     const CliResult second = Cli("new --sector 1 --band 130 --name Harbour -o " + out);
@@ -52,6 +56,8 @@ TEST_F(RulesCli, NewWritesAConfigurationThatListsAndChecksClean) {
     EXPECT_NE(both.out.find("6+6 (RTC)"), std::string::npos);
     EXPECT_NE(both.out.find("Harbour"), std::string::npos);
     EXPECT_EQ(Cli("check --config Harbour " + out).rc, 0);
+    EXPECT_EQ(Cli("check " + out).out,
+              out + ": cabling of 2 configurations checked, no problems\n");
     EXPECT_EQ(Cli("check --index 3 " + out).rc, 2);
 }
 

@@ -224,4 +224,25 @@ TEST_F(TransferCli, GivesUpWhenTheBtsNeverReports) {
     EXPECT_FALSE(fs::exists(dir / "x.hwc"));
 }
 
+// The BTS takes both files but gives nothing back: the send cannot be verified, and a script
+// must not read that as success.
+TEST_F(TransferCli, SendThatCannotBeReadBackIsNoSuccess) {
+    nlohmann::json j = nlohmann::json::parse(Scenario());
+    j["replies"]["EC"] = {{"message", "81 00 00 00 00 00 00 01"}};
+    std::ofstream(dir / "deaf.json") << j.dump();
+    CSimProcess sim({Program("cabrion-btssim"), "--listen", "127.0.0.1:0", "--scenario",
+                     (dir / "deaf.json").string()});
+    const std::string line = sim.FirstLine();
+    ASSERT_EQ(line.rfind("listening 127.0.0.1:", 0), 0u) << line;
+    const std::string port = line.substr(std::string("listening 127.0.0.1:").size());
+    const std::string sent = WriteCandidate(dir / "sent.hwc");
+    std::string output;
+    EXPECT_EQ(
+        Cli("send " + sent + " --yes --timeout 20 --target HOST=127.0.0.1,TCPPORT=" + port, output),
+        1);
+    EXPECT_NE(output.find("Second configuration file sent successfully."), std::string::npos)
+        << output;
+    EXPECT_NE(output.find("could not be read back for verification"), std::string::npos) << output;
+}
+
 } // namespace

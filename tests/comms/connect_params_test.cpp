@@ -67,9 +67,33 @@ TEST(ConnectParams, LockNamesFollowTheTarget) {
     EXPECT_EQ(remote.RemoteLockName(), "Global\\OSTREL_REMOTE_CONNECTION_BSC12_BCF3");
     CConnectParams local(2, 1);
     EXPECT_EQ(local.RemoteLockName(), "Global\\OSTREL_REMOTE_CONNECTION_BSC2_BCF");
+    // Without BSC and BCF ids only the host and TCP port tell two BTSs apart.
     CConnectParams bare;
     bare.SetTarget("HOST=h");
-    EXPECT_EQ(bare.RemoteLockName(), "Global\\OSTREL_REMOTE_CONNECTION_BSC0_BCF0");
+    EXPECT_EQ(bare.RemoteLockName(), "Global\\OSTREL_REMOTE_CONNECTION_BSC0_BCF0_HOSTh_TCPPORT0");
+    CConnectParams first;
+    first.SetTarget("HOST=10.0.0.1,TCPPORT=5001");
+    CConnectParams second;
+    second.SetTarget("HOST=10.0.0.1,TCPPORT=5002");
+    EXPECT_NE(first.RemoteLockName(), second.RemoteLockName());
+    CConnectParams other;
+    other.SetTarget("HOST=10.0.0.2,TCPPORT=5001");
+    EXPECT_NE(first.RemoteLockName(), other.RemoteLockName());
+    // With them, the name stays what other programs on the machine take for that BTS.
+    CConnectParams viaHost;
+    viaHost.SetTarget("HOST=10.0.0.1,TCPPORT=5001,BSCID=12,BCFID=3");
+    EXPECT_EQ(viaHost.RemoteLockName(), "Global\\OSTREL_REMOTE_CONNECTION_BSC12_BCF3");
+}
+
+TEST(ConnectParams, KeysAreLookedUpWhole) {
+    EXPECT_EQ(CConnectParams::LookupValue("HOST=h,TCPPORT=5000", "PORT"), 0);
+    EXPECT_EQ(CConnectParams::LookupValue("HOST=h,TCPPORT=5000,PORT=3", "PORT"), 3);
+    EXPECT_EQ(CConnectParams::LookupValue("XBSCID=4,BSCID=5", "BSCID"), 5);
+    EXPECT_EQ(CConnectParams::LookupText("HOSTNAME=a,HOST=b", "HOST"), "b");
+    EXPECT_EQ(CConnectParams::LookupText("WP=COM,PORT=2", "WP"), "COM");
+    CConnectParams remote;
+    remote.SetTarget("HOST=h,TCPPORT=5000");
+    EXPECT_EQ(remote.GetPort(), 0);
 }
 
 TEST(Sobriquet, NamesResolveToTheirConnectionText) {

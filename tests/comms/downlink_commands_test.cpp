@@ -68,6 +68,29 @@ TEST(DownlinkEncoding, ConsecutiveRequestsTakeIdsTwoApart) {
     EXPECT_EQ(transaction::Peek(), static_cast<uint16_t>(second + 2));
 }
 
+TEST(DownlinkEncoding, IdsWrapAtSixteenBitsPassingOverZero) {
+    // Id 0 belongs to the file service's acknowledgements; a request carrying it would have its
+    // reply swallowed by the link. One full turn of the counter must never hand it out.
+    const uint16_t start = transaction::Peek();
+    constexpr int kIdsPerTurn = 0x10000 / 2 - 1;
+    uint16_t previous = IdOf(CCommandHandler::BuildAutodetect());
+    ASSERT_EQ(previous % 2, 0);
+    bool wrapped = false;
+    for (int i = 1; i < kIdsPerTurn; ++i) {
+        const uint16_t id = IdOf(CCommandHandler::BuildAutodetect());
+        ASSERT_NE(id, 0) << "after " << previous;
+        if (previous == 0xFFFE) {
+            ASSERT_EQ(id, 0x0002);
+            wrapped = true;
+        } else {
+            ASSERT_EQ(id, previous + 2);
+        }
+        previous = id;
+    }
+    EXPECT_TRUE(wrapped);
+    EXPECT_EQ(transaction::Peek(), start) << "a turn covers every other even id once";
+}
+
 TEST(DownlinkEncoding, PassiveUnitsAreCutToOneHundredAndToWhatWasGiven) {
     const Bytes records(150 * 32, 7);
     const Bytes data = CCommandHandler::BuildPassiveUnitData(records, 150);

@@ -5,6 +5,8 @@
 #include "comms/ObjectMaps.h"
 #include "model/DataBase.h"
 
+#include <algorithm>
+
 namespace {
 
 using namespace uplinktest;
@@ -32,6 +34,23 @@ protected:
         parser.Parse(Message(0xD2, {Status(4, 2, false, 96)}));
     }
     CHwScenario& scenario() { return server.HwScenario(); }
+    // Starts the scenario, lets the BTS name the given units and asks for the first one's
+    // attributes.
+    void AskFirstOf(const std::vector<Bytes>& identities) {
+        scenario().Start();
+        now += 4;
+        scenario().Tick();
+        script->replies.push_back(kAck);
+        scenario().Tick();
+        parser.Parse(Message(0x9D, identities));
+        script->replies.push_back(kAck);
+        scenario().Tick();
+        ASSERT_EQ(scenario().State(), CHwScenario::kWaitAttributes);
+    }
+    size_t AttributeRequests() const {
+        return static_cast<size_t>(std::count_if(script->sent.begin(), script->sent.end(),
+                                                 [](const Bytes& m) { return m.size() == 31; }));
+    }
 
     int64_t now = 1000;
     std::shared_ptr<fakebts::SScript> script;
@@ -109,6 +128,56 @@ TEST_F(HwScenarioTest, UnknownElementDropsTheAnswer) {
     parser.Parse(Message(0x9D, {Identity(2), Element(1, {0}), Text(274, "\x04TRXA")}));
     EXPECT_EQ(scenario().State(), CHwScenario::kAskAttributes);
     EXPECT_EQ(server.Objects().Find(objects::kClassTrx, 2)->typeText, "Unknown");
+}
+
+TEST_F(HwScenarioTest, GarbledAnswerIsDroppedAndTheNextUnitIsAsked) {
+    AskFirstOf({Identity(2), Identity(7), Identity(9)});
+    const Bytes badLength{0x41, 0x83, 0x00};
+    // The identity and texts in front of the unreadable element are not applied either.
+    Bytes garbled = Message(0x9D, {Identity(2), Text(274, "\x04TRXA"), Text(100, "42")});
+    garbled.insert(garbled.end(), badLength.begin(), badLength.end());
+    parser.Parse(garbled);
+    EXPECT_EQ(scenario().State(), CHwScenario::kAskAttributes);
+    const CObjectData* trx = server.Objects().Find(objects::kClassTrx, 2);
+    EXPECT_EQ(trx->typeText, "Unknown");
+    EXPECT_EQ(trx->serialNumber, "Unknown");
+
+    script->replies.push_back(kAck);
+    scenario().Tick();
+    ASSERT_EQ(scenario().State(), CHwScenario::kWaitAttributes);
+    parser.Parse(Message(0x9D, {badLength}));
+    EXPECT_EQ(scenario().State(), CHwScenario::kAskAttributes);
+
+    // An element whose length runs past the end of the message reads the same way.
+    script->replies.push_back(kAck);
+    scenario().Tick();
+    ASSERT_EQ(scenario().State(), CHwScenario::kWaitAttributes);
+    parser.Parse(Message(0x9D, {Bytes{0x5F, 0x64, 0x09, '1'}}));
+    EXPECT_EQ(scenario().State(), CHwScenario::kAskAttributes);
+    EXPECT_EQ(AttributeRequests(), 3u);
+    EXPECT_EQ(scenario().Tick(), 0);
+}
+
+TEST_F(HwScenarioTest, UnitThatNeverAnswersIsGivenUpAfterTheTimeout) {
+    AskFirstOf({Identity(2), Identity(7)});
+    now += CHwScenario::kAttributeAnswerTimeoutSeconds;
+    EXPECT_EQ(scenario().Tick(), 1);
+    EXPECT_EQ(scenario().State(), CHwScenario::kWaitAttributes);
+    now += 1;
+    scenario().Tick();
+    EXPECT_EQ(scenario().State(), CHwScenario::kAskAttributes);
+
+    // The next unit gets its own full time.
+    script->replies.push_back(kAck);
+    scenario().Tick();
+    ASSERT_EQ(AttributeRequests(), 2u);
+    EXPECT_EQ(script->sent.back()[8], Identity(7)[4]);
+    now += CHwScenario::kAttributeAnswerTimeoutSeconds;
+    scenario().Tick();
+    EXPECT_EQ(scenario().State(), CHwScenario::kWaitAttributes);
+    parser.Parse(Message(0x9D, {Identity(7), Text(274, "\x04TRXA")}));
+    EXPECT_EQ(scenario().State(), CHwScenario::kAskAttributes);
+    EXPECT_EQ(scenario().Tick(), 0);
 }
 
 TEST_F(HwScenarioTest, FailedRequestsAndLostConnectionsEndIt) {

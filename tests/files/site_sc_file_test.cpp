@@ -42,6 +42,7 @@ TEST(SiteSCFile, PanelValuesOfAConfiguration) {
     EXPECT_EQ(sum.trxCount, 2) << "a record without a TRX unit is not counted";
     EXPECT_EQ(sum.networkFlags, 3);
     const CSCFPanelValues v = file.PanelValues(site);
+    EXPECT_EQ(v.name, "Panel");
     EXPECT_EQ(v.id, "-");
     EXPECT_EQ(v.network, "GSM 900/1800");
     EXPECT_EQ(v.trxIds, "3");
@@ -62,7 +63,11 @@ TEST(SiteSCFile, PanelValuesOfAConfiguration) {
 
     CSCFSite empty;
     const CSCFPanelValues e = file.PanelValues(empty);
+    EXPECT_EQ(e.name, "-");
+    EXPECT_EQ(e.id, "-");
     EXPECT_EQ(e.network, "-");
+    EXPECT_EQ(e.trxIds, "-");
+    EXPECT_EQ(e.sectors, "-");
     EXPECT_EQ(e.trxUnits, "-");
     EXPECT_EQ(e.cabling, "-");
     EXPECT_EQ(CSiteSCFile::BtsTypeText(empty), "Missing");

@@ -165,3 +165,41 @@ TEST_F(CablingTest, CrossConnectionStraightThroughAndOtherwise) {
     EXPECT_EQ(crossconnect::PortOf(12).bb2, 6);
     EXPECT_EQ(crossconnect::PortOf(12).half, 'b');
 }
+
+// Through the far unit only a cable of the kind being drawn leads to a transceiver: the RX
+// cable that leaves a DDU says nothing about who transmits into it.
+TEST_F(CablingTest, DrawnCableFindsItsTransceiverOnlyThroughCablesOfItsKind) {
+    auto* ddu1 = AddDdu(1);
+    AddDdu(2);
+    Add<CUnitKMC6>(1);
+    auto* unused = Add<CUnitKWBC>(2);
+    Refs(1).rxMainMulticoupler = 7;
+    Refs(1).rxCombinerId = 1;
+    Refs(1).txCombinerId = 3;
+    Rebuild();
+    const STrxCabling before = Refs(1);
+    const int undo = site.UndoCount();
+    CCabling drawn = Drawn(unused, kConnTxOut, 1, ddu1, kConnTxIn, 1);
+    EXPECT_EQ(Guy().ApplyDrawnCable(drawn), 0);
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"RVx unit is zero"}));
+    EXPECT_EQ(Refs(1), before);
+    EXPECT_EQ(site.UndoCount(), undo);
+}
+
+// RX cabling drawn from the transceiver outwards: the multicoupler's cable stays while the
+// multicoupler is not fed yet, and feeding it then finds the transceiver through that cable.
+TEST_F(CablingTest, RxPathDrawnFromTheTransceiverOutwards) {
+    AddDdu(1);
+    Add<CUnitKMC6>(1);
+    // Every applied drawing works on a new undo snapshot: units are looked up afresh.
+    auto mc = [this] { return Db().FindUnit(kUnitKindMc6, 1); };
+    CCabling mcToTrx = Drawn(mc(), kConnRxMainOut, 1, &Trx(3), kConnRxMainIn, 1);
+    ASSERT_EQ(Guy().ApplyDrawnCable(mcToTrx), 1);
+    EXPECT_EQ(Refs(3).rxMainMulticoupler, 7);
+    ASSERT_EQ(Between(mc(), &Trx(3)).size(), 1u);
+    CCabling dduToMc = Drawn(site.FindUnitByDisplayedNumber(kUnitKindDdu, 1, kSelectCandidate),
+                             kConnRxMainOut, 1, mc(), kConnRxMainIn, 1);
+    ASSERT_EQ(Guy().ApplyDrawnCable(dduToMc), 1);
+    EXPECT_EQ(Refs(3).rxCombinerId, 1);
+    EXPECT_TRUE(host.messages.empty());
+}

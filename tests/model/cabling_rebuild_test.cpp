@@ -1,4 +1,5 @@
 #include "CablingFixture.h"
+#include "files/ConfigSummary.h"
 #include "model/CableReferences.h"
 
 TEST(CableReferences, DecodeEveryReferenceKind) {
@@ -263,4 +264,49 @@ TEST_F(CablingTest, SubBandCombinerSurvivesABandChangeThroughTheSiteTable) {
     EXPECT_NE(Guy().RememberedType(1), 0);
     EXPECT_EQ(site.RememberedCombinerTypes()[1], 63);
     EXPECT_EQ(ddu->TypeId(), 63);
+}
+
+// A multicoupler's cable to its transceiver stands without a combiner only where the user draws
+// (the candidate); summaries count RX cables only on fed paths, so both sides compare alike.
+TEST_F(CablingTest, UnfedMulticouplerCableIsDrawnOnlyWhereTheUserDraws) {
+    auto* mc = Add<CUnitKMC6>(1);
+    Refs(2).rxMainMulticoupler = 7;
+    Refs(2).rxDiversityMulticoupler = 7;
+    Rebuild();
+    EXPECT_EQ(Between(mc, &Trx(2)).size(), 2u);
+
+    site.ResetBtsConfiguration();
+    auto* btsMc = Add<CUnitKMC6>(1, kSelectBts);
+    CUnitKTrx& btsTrx = Trx(2, kSelectBts);
+    btsTrx.SetUpgrade(false);
+    btsTrx.Cabling().rxMainMulticoupler = 7;
+    btsTrx.Cabling().rxDiversityMulticoupler = 7;
+    Rebuild(kSelectBts);
+    EXPECT_TRUE(Between(btsMc, &btsTrx, kSelectBts).empty());
+
+    const SConfigSummary candidate = SConfigSummary::Of(&Db());
+    const SConfigSummary bts = SConfigSummary::Of(&Db(kSelectBts));
+    EXPECT_EQ(candidate.cabling.cables[kCablingRxMain - 1], 0);
+    EXPECT_EQ(candidate.cabling.cables[kCablingRxDiv - 1], 0);
+    EXPECT_EQ(candidate.cabling.cables, bts.cabling.cables);
+
+    // Once fed, the path counts its cables as before.
+    Refs(2).rxCombinerId = 1;
+    AddDdu(1);
+    Rebuild();
+    EXPECT_EQ(SConfigSummary::Of(&Db()).cabling.cables[kCablingRxMain - 1], 2);
+}
+
+// A low-gain MHA serves every band and names none: its antenna cable leaves the DDU's type alone.
+TEST_F(CablingTest, LowGainMhaLeavesItsDduTypeAlone) {
+    auto* ddu = AddDdu(1);
+    ddu->SetTypeByNumber(44);
+    auto* mha = Db().FindUnit(kUnitKindMha, 1);
+    mha->SetType(53);
+    ASSERT_EQ(mha->Band(), 0);
+    Db().Antenna(1)->SetConnectedCombiner(1);
+    Rebuild();
+    Guy().RebuildCables(kSelectCandidate, 1);
+    EXPECT_EQ(ddu->TypeId(), 44);
+    EXPECT_EQ(Between(ddu, mha).size(), 1u);
 }

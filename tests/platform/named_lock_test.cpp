@@ -2,7 +2,10 @@
 
 #include "platform/NamedLock.h"
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,7 +43,8 @@ TEST(NamedLock, FirstHolderKeepsItUntilRelease) {
               "cabrion-lock-Global_OSTREL_REMOTE_CONNECTION_BSC12_BCF3");
 
     // Machine-wide names never land in a per-user runtime folder.
-    EXPECT_EQ(fs::path(CNamedLock(first.Name()).Path()).parent_path(), "/tmp");
+    EXPECT_EQ(fs::path(CNamedLock(first.Name()).Path()).parent_path(),
+              fs::path(CNamedLock::MachineDirectory()));
 
     ASSERT_EQ(first.TryAcquire(), CNamedLock::Result::Acquired);
     EXPECT_EQ(first.TryAcquire(), CNamedLock::Result::Acquired);
@@ -84,4 +88,63 @@ TEST(NamedLock, UnusableFolderFailsWithoutHolding) {
     CNamedLock linked("link", dir.path);
     EXPECT_EQ(linked.TryAcquire(), CNamedLock::Result::Failed);
     EXPECT_FALSE(fs::exists(dir.path + "/target"));
+}
+
+namespace {
+
+// Points the machine-wide lock folder somewhere else for one test.
+class ScopedLockDir {
+public:
+    explicit ScopedLockDir(const std::string& dir) {
+        if (const char* old = std::getenv(CNamedLock::kDirectoryVariable)) {
+            m_old = old;
+        }
+        ::setenv(CNamedLock::kDirectoryVariable, dir.c_str(), 1);
+    }
+    ~ScopedLockDir() {
+        if (m_old) {
+            ::setenv(CNamedLock::kDirectoryVariable, m_old->c_str(), 1);
+        } else {
+            ::unsetenv(CNamedLock::kDirectoryVariable);
+        }
+    }
+
+private:
+    std::optional<std::string> m_old;
+};
+
+} // namespace
+
+// Machine-wide locks need a folder where every user may create lock files and nobody may delete
+// another's; a folder that does not promise that is passed over for the user's own.
+TEST(NamedLock, MachineFolderMustKeepOtherUsersLocksSafe) {
+    TempDir dir;
+    ScopedLockDir use(dir.path);
+    // Only the owner can write here: safe.
+    ASSERT_EQ(::chmod(dir.path.c_str(), 0755), 0);
+    EXPECT_EQ(CNamedLock::MachineDirectory(), dir.path);
+    // Everybody may write and delete: unsafe.
+    ASSERT_EQ(::chmod(dir.path.c_str(), 0777), 0);
+    EXPECT_EQ(CNamedLock::MachineDirectory(), CNamedLock::DefaultDirectory());
+    // Everybody may write, only owners delete (as in /tmp): safe.
+    ASSERT_EQ(::chmod(dir.path.c_str(), 01777), 0);
+    EXPECT_EQ(CNamedLock::MachineDirectory(), dir.path);
+    CNamedLock global("Global\\X");
+    EXPECT_EQ(fs::path(global.Path()).parent_path(), fs::path(dir.path));
+
+    ScopedLockDir missing(dir.path + "/none");
+    EXPECT_EQ(CNamedLock::MachineDirectory(), CNamedLock::DefaultDirectory());
+}
+
+// Whatever the creator's umask, every user can open the lock file to take the lock.
+TEST(NamedLock, LockFileIsReadableByEveryUser) {
+    TempDir dir;
+    const mode_t old = ::umask(077);
+    CNamedLock lock("Global\\Y", dir.path);
+    const auto result = lock.TryAcquire();
+    ::umask(old);
+    ASSERT_EQ(result, CNamedLock::Result::Acquired);
+    struct stat st {};
+    ASSERT_EQ(::stat(lock.Path().c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
 }

@@ -105,6 +105,47 @@ TEST_F(SectorConfigTest, ShowAndApplyBandGivesTransceiversTheBand) {
     EXPECT_FALSE(table.cells[0][2].empty());
 }
 
+// The sector dialog shows the own configuration again after every change with no band given:
+// each row keeps the network the user chose for it.
+TEST_F(SectorConfigTest, OwnRowsKeepTheirBandsWhenNoBandIsGiven) {
+    CSectorConfigKODAOwn& own = sectors.Own();
+    own.SetBand(1, kBand1800);
+    own.SetBand(2, kBand900);
+    own.SetSector(1, 1);
+    own.SetSector(2, 1);
+    CTableVector table;
+    sectors.ShowAndApplyBand(0, 0, table, grid);
+    EXPECT_EQ(sectors.Band(0, 1), kBand1800);
+    EXPECT_EQ(sectors.Band(0, 2), kBand900);
+    EXPECT_EQ(grid.Trx(1)->Band(), kBand1800);
+    EXPECT_EQ(grid.Trx(2)->Band(), kBand900);
+    EXPECT_EQ(table.cells[1][2], "900");
+
+    // A band with only some transceivers EDGE is no single band either.
+    sectors.ShowAndApplyBand(0, kBand900 | 0x100, table, grid);
+    EXPECT_EQ(sectors.Band(0, 1), kBand1800);
+    // A single band overrides every row; a dual band only the rows outside it.
+    sectors.ShowAndApplyBand(0, kBand1900, table, grid);
+    EXPECT_EQ(sectors.Band(0, 2), kBand1900);
+    own.SetBand(2, kBand1800);
+    own.SetBand(3, kBand1900 | 0x80);
+    sectors.ShowAndApplyBand(0, 3, table, grid);
+    EXPECT_EQ(sectors.Band(0, 2), kBand1800);
+    EXPECT_EQ(sectors.Band(0, 3), kBand900 | 0x80);
+}
+
+// The name column shows the transceiver as the new band made it.
+TEST_F(SectorConfigTest, PreDefinedListNamesTheTransceiverAfterItsBandChange) {
+    ASSERT_TRUE(sectors.PlaceOnGrid(5, kBand900, grid));
+    grid.Apply(kBand900);
+    CTableVector table;
+    sectors.ShowAndApplyBand(5, kBand900, table, grid);
+    const std::string before = grid.Trx(3)->DisplayName();
+    sectors.ShowAndApplyBand(5, kBand1800, table, grid);
+    ASSERT_NE(grid.Trx(3)->DisplayName(), before);
+    EXPECT_EQ(table.cells[2][0], grid.Trx(3)->DisplayName());
+}
+
 TEST_F(SectorConfigTest, AClearedGridTakesTheSameConfigurationAgain) {
     ASSERT_TRUE(sectors.PlaceOnGrid(15, kBand1800, grid)); // 3+3+3 (2:1 - WBT)
     grid.Apply(kBand1800);

@@ -100,7 +100,7 @@ TEST(BtsSimProgram, CliLinkPrintsReportsAndUplinkMessages) {
 
     const std::string out = dir + "/out.txt";
     const std::string cmd =
-        "XDG_RUNTIME_DIR=" + dir + " " + cli +
+        "XDG_RUNTIME_DIR=" + dir + " CABRION_LOCK_DIR=" + dir + " " + cli +
         " link --max-speed 1 --seconds 1 --target HOST=127.0.0.1,TCPPORT=" + port + " > " + out;
     const int status = std::system(cmd.c_str());
     EXPECT_EQ(WEXITSTATUS(status), 0);
@@ -119,7 +119,7 @@ TEST(BtsSimProgram, CliLinkPrintsReportsAndUplinkMessages) {
     EXPECT_NE(text.find("report kind=0 code=0\n"), std::string::npos) << text;
 
     // Nothing to connect to: the link never comes up.
-    const std::string refused = "XDG_RUNTIME_DIR=" + dir + " " + cli +
+    const std::string refused = "XDG_RUNTIME_DIR=" + dir + " CABRION_LOCK_DIR=" + dir + " " + cli +
                                 " link --seconds 0.2 --target HOST=127.0.0.1,TCPPORT=1 >/dev/null";
     EXPECT_EQ(WEXITSTATUS(std::system(refused.c_str())), 1);
     EXPECT_EQ(WEXITSTATUS(std::system((cli + " link 2>/dev/null").c_str())), 2);

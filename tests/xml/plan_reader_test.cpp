@@ -1,8 +1,12 @@
 #include "files/HWInfoFile.h"
 #include "files/SiteConfigFile.h"
+#include "files/SiteRecords.h"
 #include "files/xml/ReadXML.h"
 #include "files/xml/XMLPlanTables.h"
 #include "files/xml/XMLPlanWriter.h"
+#include "model/BtsConfiguration.h"
+#include "model/DataBase.h"
+#include "model/SiteKODA.h"
 #include "xml/XmlTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -218,4 +222,30 @@ TEST(XmlPlanReader, TextFileThroughPlanAndBack) {
     ASSERT_EQ(result.tre.units.size(), original.tre.units.size());
     EXPECT_EQ(result.tre.units[0].typeId, original.tre.units[0].typeId);
     EXPECT_EQ(result.tre.units[0].slot, original.tre.units[0].slot);
+}
+
+// The plan names the BOI's fixed place, not its number: a site read back from a plan has the
+// one BOI it was written with.
+TEST(XmlPlanReader, NewSiteThroughPlanKeepsItsOneBoi) {
+    CSiteKODA written;
+    CSCFSite record;
+    ASSERT_TRUE(CopySiteIntoRecord(written, record));
+    record.name = "Quay";
+    xmltest::ScratchDir dir;
+    CXML_NodeFile plan(dir.File("quay.ewb"));
+    ASSERT_TRUE(WriteXMLPlan(plan, record, record.cabinets.at(0), nullptr));
+
+    CXML_NodeFile reread(dir.File("quay.ewb"));
+    CXMLError error;
+    auto site = ReadXMLPlan(reread, {}, nullptr, error);
+    ASSERT_TRUE(site) << error.details;
+    CSiteKODA read;
+    ASSERT_TRUE(BuildSiteFromRecord(read, *site, 0));
+    std::vector<int> bois;
+    for (const auto& unit : read.GetConfiguration(kSelectCandidate)->Units()) {
+        if (unit->Kind() == kUnitKindBoi) {
+            bois.push_back(unit->Number());
+        }
+    }
+    EXPECT_EQ(bois, std::vector<int>{1});
 }

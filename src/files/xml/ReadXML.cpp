@@ -196,7 +196,9 @@ void CReadXML::ReadUnits(CSCFSite& site, CSCFCabinet& cabinet) {
     XMLParameterList boi;
     if (m_file.GetManagedObjectParameters("BOI_INFO", 0, boi) &&
         XMLUnitKindFromText(Text(boi, "boiType")) == 2) {
-        cabinet.units.push_back({1000, Number(boi, "slot").value_or(7), -1});
+        // Its "slot" is the BOI's fixed place in the cabinet, not a number: a site has one BOI,
+        // and that is BOI 1.
+        cabinet.units.push_back({1000, 1, -1});
     }
     for (const char* name :
          {"PWS_INFO", "BB2_INFO", "RTC_INFO", "WBC_INFO", "TWBC_INFO", "RMC_INFO", "HYGDF_INFO"}) {

@@ -66,11 +66,7 @@ std::string LogonUserName() {
 
 } // namespace
 
-CXML_NodeFile::CXML_NodeFile(std::string path) : m_path(std::move(path)) {
-    if (const char* manager = std::getenv("TORVANEMGR")) {
-        m_managerDirectory = manager;
-    }
-}
+CXML_NodeFile::CXML_NodeFile(std::string path) : m_path(std::move(path)) {}
 
 CXML_NodeFile::~CXML_NodeFile() = default;
 

@@ -85,8 +85,8 @@ public:
     const CXMLCompositeNode* GetRoot() const { return m_root.get(); }
     const CXMLNode* FindManagedObject(std::string_view distName) const;
 
-    // The directory written into the schema location of a new plan; by default the
-    // TORVANEMGR environment value.
+    // The directory written into the schema location of a new plan: the maker's tools folder,
+    // which the application looks up (machine settings, then $TORVANEMGR). Empty by default.
     void SetManagerDirectory(std::string directory) { m_managerDirectory = std::move(directory); }
 
 private:

@@ -1,0 +1,44 @@
+#include "app/LinkStartup.h"
+
+#include "comms/CommunicationBTS.h"
+#include "comms/SobriquetFile.h"
+#include "platform/Registry.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+void CLinkConnectionStarter::StartConnection(ConnectionKind kind, const std::string& target) {
+    // Read now rather than at construction: port enumeration may just have chosen the COM port.
+    CRegistry& settings = CRegistry::Instance();
+    m_hub.SetSettings(
+        {settings.GetIntOrDefault("ComPort"), settings.GetIntOrDefault("MaxUARTSpeed")});
+    m_hub.StartConnection(kind, target);
+}
+
+void CLinkConnectionStarter::StopConnection() {
+    m_hub.StopConnection();
+}
+
+CSobriquetFileResolver::CSobriquetFileResolver(std::string path)
+    : m_path(path.empty() ? sobriquet::DefaultPath() : std::move(path)) {}
+
+SobriquetResult CSobriquetFileResolver::Resolve(const std::string& name) {
+    SobriquetResult result;
+    result.found = sobriquet::Resolve(m_path, name, result.target, result.failureMessage);
+    return result;
+}
+
+void RelayLinkThroughEventLoop(CCommunicationBTS& hub) {
+    hub.Relay().SetNotifier([&hub] {
+        if (QCoreApplication* app = QCoreApplication::instance()) {
+            QMetaObject::invokeMethod(
+                app, [&hub] { hub.Pump(); }, Qt::QueuedConnection);
+        }
+    });
+}
+
+void StopRelayingLink(CCommunicationBTS& hub) {
+    hub.StopConnection();
+    hub.Relay().SetNotifier({});
+    hub.Pump();
+}

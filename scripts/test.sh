@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the unit and end-to-end tests, the core
-# under AddressSanitizer and UndefinedBehaviorSanitizer, the link tests under ThreadSanitizer,
-# and a short run of every fuzz target.
+# Installs what is missing, checks that includes point down the layers, builds, and runs every
+# test: the unit and end-to-end tests, the core under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the link tests under ThreadSanitizer, and a short run of every fuzz
+# target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-deps.sh
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache}
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+
+echo "== layers"
+bash scripts/check-layers.sh
 
 echo "== dev build and tests"
 bash scripts/build.sh dev

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "FileInput.h"
+#include "files/SiteRecords.h"
 #include "files/TextCodec.h"
 #include "files/xml/PlanTextCodec.h"
 #include "model/SiteKODA.h"
@@ -105,7 +106,7 @@ inline void WarnAboutProblems(const std::string& path, const ChosenConfiguration
 // Builds the record's first cabinet into the site's candidate.
 inline int BuildCandidate(const std::string& path, const CSCFSite& record, CSiteKODA& site) {
     site.SetText(record.name);
-    if (record.cabinets.empty() || !site.BuildFromSiteRecord(record, 0)) {
+    if (record.cabinets.empty() || !BuildSiteFromRecord(site, record, 0)) {
         std::cerr << path << ": configuration \"" << Cp1252ToUtf8(record.name)
                   << "\" has no cabinet\n";
         return kExitProblems;

@@ -33,8 +33,6 @@ public:
 
     void LogEvent(const std::string& line) override { std::cout << line << std::endl; }
     void SetModified() override {}
-    CSCFSite* CurrentSiteRecord() override { return nullptr; }
-    void SetCurrentSiteRecord(CSCFSite*) override {}
     void RefreshViews() override {}
     void NotifyMainWindow(int) override {}
     void Message(const std::string& text) override { std::cout << text << std::endl; }

@@ -1,6 +1,7 @@
 // check: runs the Orvik rule book over every cable of a configuration and lists what it does
 // not accept.
 #include "FileInput.h"
+#include "files/SiteRecords.h"
 #include "files/TextCodec.h"
 #include "files/xml/PlanTextCodec.h"
 #include "model/BtsConfiguration.h"
@@ -41,7 +42,7 @@ bool CheckConfiguration(const CSCFSite& record, bool& checked, int& remarks) {
     }
     CBtsConfiguration::Drop();
     CSiteKODA site;
-    if (!site.BuildFromSiteRecord(record, 0)) {
+    if (!BuildSiteFromRecord(site, record, 0)) {
         return false;
     }
     checked = true;

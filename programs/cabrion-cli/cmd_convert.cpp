@@ -2,23 +2,14 @@
 // through the site, as the application's Save As does. The target's extension picks the format.
 #include "ConfigChoice.h"
 #include "PlanSave.h"
+#include "files/SiteRecords.h"
 
 namespace {
-
-// The document side of a save: which record of the target file the site stores itself into.
-class CConvertHost : public CNullSiteHost {
-public:
-    CSCFSite* CurrentSiteRecord() override { return m_record; }
-    void SetCurrentSiteRecord(CSCFSite* record) override { m_record = record; }
-
-private:
-    CSCFSite* m_record = nullptr;
-};
 
 // Text target: its other configurations are read first and written back; a configuration of
 // the same name is replaced by the converted one.
 int SaveText(const CSiteConfigFile& source, const CSCFSite& record, CSiteKODA& site,
-             CConvertHost& host, const std::string& out) {
+             const std::string& out) {
     CSiteConfigFile target;
     if (cli::HoldsSomething(out)) {
         std::string bytes;
@@ -46,8 +37,7 @@ int SaveText(const CSiteConfigFile& source, const CSCFSite& record, CSiteKODA& s
     } else {
         into = &target.AddSite(std::make_unique<CSCFSite>(record));
     }
-    host.SetCurrentSiteRecord(into);
-    if (const CSaveResult saved = site.Save(target, out); !saved) {
+    if (const CSaveResult saved = SaveSite(site, target, into, out); !saved) {
         std::cerr << saved.error << "\n";
         return cli::kExitUsage;
     }
@@ -59,8 +49,7 @@ int RunConvert(const std::string& in, const std::string& out, const cli::ConfigC
     if (const int rc = cli::OpenConfiguration(in, choice, chosen); rc != cli::kExitOk) {
         return rc;
     }
-    CConvertHost host;
-    CSiteKODA site(&host, &host);
+    CSiteKODA site;
     if (const int rc = cli::BuildCandidate(in, *chosen.record, site); rc != cli::kExitOk) {
         return rc;
     }
@@ -73,14 +62,14 @@ int RunConvert(const std::string& in, const std::string& out, const cli::ConfigC
         // What the source record holds beyond the model (site, BCF and network values) goes
         // along; the site fills in the configuration itself.
         CSCFSite record = *chosen.record;
-        if (!site.CopyIntoSiteRecord(record)) {
+        if (!CopySiteIntoRecord(site, record)) {
             std::cerr << "The configuration could not be stored.\n";
             return cli::kExitProblems;
         }
         const auto passive = cli::PassiveUnitsOf(in, *chosen.record);
         rc = cli::SavePlan(record, passive.get(), out);
     } else {
-        rc = SaveText(chosen.file, *chosen.record, site, host, out);
+        rc = SaveText(chosen.file, *chosen.record, site, out);
     }
     if (rc != cli::kExitOk) {
         return rc;

@@ -7,22 +7,18 @@
 #include "PlanSave.h"
 #include "app/pages/EditScriptRunner.h"
 #include "app/pages/PageDocument.h"
+#include "files/SiteRecords.h"
 
 namespace {
 
-// The document side of the edit: the record the site stores itself into; questions (Clear
-// All) are answered Yes because the script already says what to do, notes go to standard error.
+// The document side of the edit: questions (Clear All) are answered Yes because the script
+// already says what to do, notes go to standard error.
 class CEditHost : public CNullSiteHost {
 public:
-    CSCFSite* CurrentSiteRecord() override { return m_record; }
-    void SetCurrentSiteRecord(CSCFSite* record) override { m_record = record; }
     void Message(const std::string& text) override {
         std::cerr << "note: " << Cp1252ToUtf8(text) << "\n";
     }
     bool AskYesNo(const std::string&) override { return true; }
-
-private:
-    CSCFSite* m_record = nullptr;
 };
 
 bool ReadScript(const std::string& path, std::string& bytes) {
@@ -82,7 +78,7 @@ int RunEdit(const std::string& path, const cli::ConfigChoice& choice, const std:
     if (IsXmlPlanPath(target)) {
         // What the record holds beyond the model (site, BCF and network values) goes along.
         CSCFSite record = *chosen.record;
-        if (!site.CopyIntoSiteRecord(record)) {
+        if (!CopySiteIntoRecord(site, record)) {
             std::cerr << "The configuration could not be stored.\n";
             return cli::kExitProblems;
         }
@@ -93,8 +89,8 @@ int RunEdit(const std::string& path, const cli::ConfigChoice& choice, const std:
     } else {
         // The record belongs to the file just read; the site stores the edited candidate into
         // it and the file is written whole.
-        host.SetCurrentSiteRecord(const_cast<CSCFSite*>(chosen.record));
-        if (const CSaveResult saved = site.Save(chosen.file, target); !saved) {
+        CSCFSite* record = const_cast<CSCFSite*>(chosen.record);
+        if (const CSaveResult saved = SaveSite(site, chosen.file, record, target); !saved) {
             std::cerr << saved.error << "\n";
             return cli::kExitUsage;
         }

@@ -4,6 +4,7 @@
 #include "PlanOutput.h"
 #include "TransferSession.h"
 #include "files/HWInfoFile.h"
+#include "files/SiteRecords.h"
 #include "files/xml/XMLPlanWriter.h"
 
 namespace {
@@ -22,7 +23,7 @@ bool SaveBtsConfiguration(CSiteKODA& site, const std::string& path, const std::s
         return false;
     }
     CSCFSite record;
-    if (!site.CopyIntoSiteRecord(record)) {
+    if (!CopySiteIntoRecord(site, record)) {
         std::cerr << "The configuration read from the BTS cannot be stored\n";
         return false;
     }

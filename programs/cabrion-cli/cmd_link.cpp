@@ -5,6 +5,7 @@
 #include "comms/CommsClient.h"
 #include "comms/CommsReport.h"
 #include "comms/CommunicationBTS.h"
+#include "comms/HwScenario.h"
 #include "comms/MMIServ.h"
 #include "comms/ObjectMaps.h"
 #include "comms/SobriquetFile.h"
@@ -12,7 +13,6 @@
 #include "model/BtsConfiguration.h"
 #include "model/DataBase.h"
 #include "model/SiteKODA.h"
-#include "rules/HwScenario.h"
 #include "sim/SIMTransactServer.h"
 
 #include <chrono>

@@ -4,6 +4,7 @@
 
 #include "FileInput.h"
 #include "files/SiteConfigFile.h"
+#include "files/SiteRecords.h"
 #include "files/TextCodec.h"
 #include "files/xml/PlanTextCodec.h"
 #include "model/BandInformation.h"
@@ -96,7 +97,7 @@ int RunNew(const NewOptions& o) {
     auto record = std::make_unique<CSCFSite>();
     record->name = Utf8ToCp1252(name);
     record->description = Utf8ToCp1252(o.description);
-    if (!site.CopyIntoSiteRecord(*record)) {
+    if (!CopySiteIntoRecord(site, *record)) {
         std::cerr << "The configuration could not be stored.\n";
         return cli::kExitProblems;
     }

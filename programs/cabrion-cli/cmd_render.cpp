@@ -8,7 +8,7 @@
 #include "app/views/ViewBase.h"
 #include "app/views/ViewChoice.h"
 #include "app/views/ViewHost.h"
-#include "model/MemoryRegistry.h"
+#include "platform/MemoryRegistry.h"
 #include "paint/PictureExport.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // reads it back.
 #include "CandidateInput.h"
 #include "TransferSession.h"
-#include "comms/BTSUpdateFetchDlg.h"
+#include "app/BTSUpdateFetchDlg.h"
 #include "files/ConfigInfoKODA.h"
 #include "files/HWInfoFile.h"
 

@@ -3,7 +3,7 @@
 #include "app/MachineSettings.h"
 #include "app/OstrelHandBack.h"
 #include "app/UserAccessControl.h"
-#include "model/Registry.h"
+#include "platform/Registry.h"
 
 CBTSConfigurationApp::CBTSConfigurationApp(Services services) : m_services(std::move(services)) {}
 

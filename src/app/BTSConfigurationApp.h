@@ -5,9 +5,9 @@
 
 #include "app/SerialPortList.h"
 #include "app/StartupSeams.h"
-#include "model/CommandLineInfo.h"
-#include "model/NamedLock.h"
-#include "model/OwnSwitches.h"
+#include "platform/CommandLineInfo.h"
+#include "platform/NamedLock.h"
+#include "platform/OwnSwitches.h"
 
 #include <QString>
 

@@ -1,16 +1,17 @@
 #include "app/BTSConfigurationDoc.h"
+#include "files/SiteRecords.h"
 
 #include "app/CommandIds.h"
 #include "app/SaveSCFSheetModel.h"
 #include "comms/CommsReport.h"
 #include "files/TextCodec.h"
 #include "model/BtsConfiguration.h"
-#include "model/Registry.h"
-#include "model/SettingsKeys.h"
 #include "model/Site.h"
 #include "model/SiteKODA.h"
 #include "model/Strings.h"
 #include "model/UcSwVersion.h"
+#include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
 
 #include <ctime>
 
@@ -411,6 +412,14 @@ void CBTSConfigurationDoc::AddEventLine(const std::string& time, const std::stri
 }
 
 // ---- the site's and the BTS model's side -----------------------------------------------------
+
+// A transmission unit that leaves the candidate for good takes its TRE record with it; the
+// other units are written afresh on every save.
+void CBTSConfigurationDoc::UnitDeleted(int kind, int number) {
+    if (m_record != nullptr) {
+        ForgetUnitRecord(*m_record, kind, number);
+    }
+}
 
 void CBTSConfigurationDoc::RefreshViews() {
     Windows().RunViewCommand(cmd::kRefreshAllViews);

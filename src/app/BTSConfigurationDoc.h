@@ -156,8 +156,7 @@ public:
 
     // ISiteHost and IPrompt: the site's side.
     void SetModified() override { m_configurationChanged = true; }
-    CSCFSite* CurrentSiteRecord() override { return m_record; }
-    void SetCurrentSiteRecord(CSCFSite* record) override { m_record = record; }
+    void UnitDeleted(int kind, int number) override;
     void RefreshViews() override;
     void NotifyMainWindow(int notification) override;
     void ResetPassiveUnits() override;

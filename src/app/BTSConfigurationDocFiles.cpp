@@ -7,16 +7,17 @@
 #include "app/NewSiteSheetModel.h"
 #include "app/SaveSCFSheetModel.h"
 #include "files/AtomicFile.h"
+#include "files/SiteRecords.h"
 #include "files/TextCodec.h"
 #include "files/xml/ReadXML.h"
 #include "files/xml/XMLPlanWriter.h"
 #include "model/BtsConfiguration.h"
 #include "model/DataBaseKODA.h"
-#include "model/Registry.h"
-#include "model/SettingsKeys.h"
 #include "model/SiteKODA.h"
 #include "model/SiteTARN.h"
 #include "model/Strings.h"
+#include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -240,7 +241,7 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
     m_fileType = fileType;
     m_preConfig.LoadFromSite(*record, 1);
     ++m_busy;
-    const bool built = m_site->BuildFromSiteRecord(*record, 0);
+    const bool built = BuildSiteFromRecord(*m_site, *record, 0);
     --m_busy;
     if (!built) {
         Message(kOperationFailed);
@@ -349,7 +350,7 @@ bool CBTSConfigurationDoc::WriteCandidate() {
         m_record->name = m_configurationName;
     }
     m_site->SetText(m_configurationName);
-    const CSaveResult result = m_site->Save(*m_file, m_path);
+    const CSaveResult result = SaveSite(*m_site, *m_file, m_record, m_path);
     if (!result) {
         // A record added for this save must not linger in the file held for the next one.
         if (created && m_record != nullptr) {
@@ -371,7 +372,7 @@ bool CBTSConfigurationDoc::WritePlan() {
         record = *m_record;
     }
     record.name = m_configurationName;
-    if (!m_site->CopyIntoSiteRecord(record) || record.cabinets.empty()) {
+    if (!CopySiteIntoRecord(*m_site, record) || record.cabinets.empty()) {
         Message("The configuration could not be stored.\nThe configuration was not saved.");
         return false;
     }
@@ -423,7 +424,7 @@ bool CBTSConfigurationDoc::SaveAs() {
         return false;
     }
     CSCFSite preview;
-    m_site->CopyIntoSiteRecord(preview);
+    CopySiteIntoRecord(*m_site, preview);
     CSaveSCFSheetModel::SInputs in;
     in.path = m_path;
     in.configurationName = m_configurationName;

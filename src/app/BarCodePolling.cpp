@@ -1,7 +1,7 @@
 #include "app/BarCodePolling.h"
 
-#include "model/Registry.h"
-#include "model/SettingsKeys.h"
+#include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
 #include "model/Strings.h"
 #include "peripherals/UartErrors.h"
 

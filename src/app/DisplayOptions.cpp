@@ -1,7 +1,7 @@
 #include "app/DisplayOptions.h"
 
-#include "model/Registry.h"
-#include "model/SettingsKeys.h"
+#include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
 
 SDisplayFlags SDisplayFlags::FromViewSettings(int value) {
     SDisplayFlags f;

@@ -7,8 +7,8 @@
 #include "comms/ObjectMaps.h"
 #include "comms/UpLinkMessageParser.h"
 #include "model/BtsConfiguration.h"
-#include "model/Registry.h"
-#include "model/SettingsKeys.h"
+#include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
 #include "model/SiteKODA.h"
 
 #include <span>

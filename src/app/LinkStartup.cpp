@@ -2,7 +2,7 @@
 
 #include "comms/CommunicationBTS.h"
 #include "comms/SobriquetFile.h"
-#include "model/Registry.h"
+#include "platform/Registry.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

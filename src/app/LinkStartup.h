@@ -3,7 +3,7 @@
 // sobriquet file. Tests of start-up put scripted ones in their place.
 
 #include "app/StartupSeams.h"
-#include "model/SobriquetResolver.h"
+#include "platform/SobriquetResolver.h"
 
 #include <string>
 

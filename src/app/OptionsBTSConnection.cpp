@@ -1,7 +1,7 @@
 #include "app/OptionsBTSConnection.h"
 
-#include "model/Registry.h"
-#include "model/SettingsKeys.h"
+#include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
 #include "model/Strings.h"
 
 const std::vector<std::string>& COptionsBTSConnection::SpeedNames() {

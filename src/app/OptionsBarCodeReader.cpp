@@ -1,8 +1,8 @@
 #include "app/OptionsBarCodeReader.h"
 
-#include "model/Registry.h"
-#include "model/SerialPortNames.h"
-#include "model/SettingsKeys.h"
+#include "platform/Registry.h"
+#include "platform/SerialPortNames.h"
+#include "platform/SettingsKeys.h"
 #include "model/Strings.h"
 
 namespace {

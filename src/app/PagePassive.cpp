@@ -2,8 +2,8 @@
 
 #include "app/PassiveProductId.h"
 #include "files/HWInfoFile.h"
-#include "model/Registry.h"
-#include "model/SettingsKeys.h"
+#include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "app/RecentFileList.h"
 
-#include "model/Registry.h"
+#include "platform/Registry.h"
 
 #include <algorithm>
 #include <filesystem>

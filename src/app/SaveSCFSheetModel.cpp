@@ -3,8 +3,8 @@
 #include "app/FileDialogFolder.h"
 #include "files/AtomicFile.h"
 #include "files/xml/ReadXML.h"
-#include "model/Registry.h"
-#include "model/SettingsKeys.h"
+#include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
 
 #include <filesystem>
 

@@ -2,7 +2,7 @@
 // The serial ports of this machine as "COM n" entries, found by scanning the device folder and
 // trying each candidate, sorted by number.
 
-#include "model/SerialPortNames.h"
+#include "platform/SerialPortNames.h"
 
 #include <functional>
 #include <string>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/StartupTarget.h"
+#include "platform/StartupTarget.h"
 
 // Messages to the user: boxes in the window program, standard error elsewhere.
 class IUserMessages {

@@ -1,7 +1,7 @@
 #pragma once
 // The texts of the main window's title and status bar for the state of the BTS link.
 
-#include "model/StartupTarget.h"
+#include "platform/StartupTarget.h"
 
 #include <string>
 

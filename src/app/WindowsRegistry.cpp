@@ -38,19 +38,15 @@ void CWindowsRegistry::KeepDamagedFile() {
     }
 }
 
-void CWindowsRegistry::SetString(const std::string& section, const std::string& entry,
-                                 const std::string& value) {
+void CWindowsRegistry::StoreString(const std::string& section, const std::string& entry,
+                                   const std::string& value) {
     KeepDamagedFile();
     m_settings->setValue(Key(section, entry), QString::fromStdString(value));
     m_settings->sync();
 }
 
-void CWindowsRegistry::SetString(const std::string& entry, const std::string& value) {
-    SetString(kInitialization, entry, value);
-}
-
-std::string CWindowsRegistry::GetString(const std::string& section, const std::string& entry,
-                                        const std::string& defaultValue) const {
+std::string CWindowsRegistry::LoadString(const std::string& section, const std::string& entry,
+                                         const std::string& defaultValue) const {
     const QVariant v = m_settings->value(Key(section, entry));
     if (!v.isValid()) {
         return defaultValue;
@@ -65,28 +61,14 @@ std::string CWindowsRegistry::GetString(const std::string& section, const std::s
     return v.toString().toStdString();
 }
 
-std::string CWindowsRegistry::GetString(const std::string& entry,
-                                        const std::string& defaultValue) const {
-    return GetString(kInitialization, entry, defaultValue);
-}
-
-std::string CWindowsRegistry::GetStringOrDefault(const std::string& entry) const {
-    std::string value = GetString(entry, "");
-    return value.empty() ? BuiltInStringDefault(entry) : value;
-}
-
-void CWindowsRegistry::SetInt(const std::string& section, const std::string& entry, int value) {
+void CWindowsRegistry::StoreInt(const std::string& section, const std::string& entry, int value) {
     KeepDamagedFile();
     m_settings->setValue(Key(section, entry), value);
     m_settings->sync();
 }
 
-void CWindowsRegistry::SetInt(const std::string& entry, int value) {
-    SetInt(kInitialization, entry, value);
-}
-
-int CWindowsRegistry::GetInt(const std::string& section, const std::string& entry,
-                             int defaultValue) const {
+int CWindowsRegistry::LoadInt(const std::string& section, const std::string& entry,
+                              int defaultValue) const {
     const QVariant v = m_settings->value(Key(section, entry));
     if (!v.isValid()) {
         return defaultValue;
@@ -95,11 +77,6 @@ int CWindowsRegistry::GetInt(const std::string& section, const std::string& entr
     bool ok = false;
     const int value = v.toString().trimmed().toInt(&ok);
     return ok ? value : defaultValue;
-}
-
-int CWindowsRegistry::GetIntOrDefault(const std::string& entry) const {
-    const int value = GetInt(kInitialization, entry, -1);
-    return value == -1 ? BuiltInIntDefault(entry) : value;
 }
 
 QString CWindowsRegistry::DefaultPath() {

@@ -2,7 +2,7 @@
 // The persistent settings store: the user's settings file (INI, one group per section), written
 // through at every change so that nothing is lost when the program ends abruptly.
 
-#include "model/Registry.h"
+#include "platform/Registry.h"
 
 #include <QSettings>
 #include <QString>
@@ -14,19 +14,6 @@ public:
     // `path` empty: DefaultPath().
     explicit CWindowsRegistry(const QString& path = {});
 
-    void SetString(const std::string& section, const std::string& entry,
-                   const std::string& value) override;
-    void SetString(const std::string& entry, const std::string& value) override;
-    std::string GetString(const std::string& section, const std::string& entry,
-                          const std::string& defaultValue) const override;
-    std::string GetString(const std::string& entry, const std::string& defaultValue) const override;
-    std::string GetStringOrDefault(const std::string& entry) const override;
-    void SetInt(const std::string& section, const std::string& entry, int value) override;
-    void SetInt(const std::string& entry, int value) override;
-    int GetInt(const std::string& section, const std::string& entry,
-               int defaultValue) const override;
-    int GetIntOrDefault(const std::string& entry) const override;
-
     QString Path() const { return m_settings->fileName(); }
     // Where a settings file that could not be parsed was copied before the first write, so that
     // a hand-edited file is never silently lost; empty when the file was sound or unchanged.
@@ -36,6 +23,15 @@ public:
     static QString DefaultPath();
     // Makes CRegistry::Instance() keep its settings in the file at `path` (empty: DefaultPath()).
     static void InstallAsPersistentStore(const QString& path = {});
+
+protected:
+    void StoreString(const std::string& section, const std::string& entry,
+                     const std::string& value) override;
+    std::string LoadString(const std::string& section, const std::string& entry,
+                           const std::string& defaultValue) const override;
+    void StoreInt(const std::string& section, const std::string& entry, int value) override;
+    int LoadInt(const std::string& section, const std::string& entry,
+                int defaultValue) const override;
 
 private:
     void KeepDamagedFile();

@@ -3,6 +3,7 @@
 #include "comms/BtsHost.h"
 #include "comms/ElementCodec.h"
 #include "comms/MMIServ.h"
+#include "comms/Protocol.h"
 #include "comms/TransactionId.h"
 #include "model/Strings.h"
 
@@ -11,17 +12,8 @@
 
 namespace {
 
-constexpr uint8_t kTypeGeneric = 0xEC;
-constexpr uint8_t kTypeHardware = 0x9C;
-constexpr uint8_t kTypeCrossTable = 0xF3;
-constexpr uint8_t kTypeAutodetect = 0xF2;
-constexpr uint8_t kTypeAck = 0x81;
-constexpr uint8_t kTypeData = 0xF0;
-constexpr int kTagNoData = 273;
-constexpr int kTagDataLength = 277;
-constexpr int kTagOperation = 278;
-constexpr int kTagCrossTable = 280;
-constexpr int kTagHardwareRequest = 83;
+using namespace protocol;
+
 constexpr size_t kIdentityOffset = 4;
 constexpr size_t kIdentityBytes = 23;
 constexpr int kTrxCount = 12;
@@ -54,13 +46,13 @@ std::vector<uint8_t> CCommandHandler::BuildGeneric(int operation,
 }
 
 std::vector<uint8_t> CCommandHandler::BuildHardwareInformation() {
-    std::vector<uint8_t> out = Header(kTypeHardware);
+    std::vector<uint8_t> out = Header(kTypeHardwareRequest);
     AppendByteElement(out, kTagHardwareRequest, 1);
     return out;
 }
 
 std::vector<uint8_t> CCommandHandler::BuildHardwareAttributes(std::span<const uint8_t> identity) {
-    std::vector<uint8_t> out = Header(kTypeHardware);
+    std::vector<uint8_t> out = Header(kTypeHardwareRequest);
     AppendByteElement(out, kTagHardwareRequest, 0);
     // The request carries 23 bytes from the identity's fifth byte on, but a 24-byte identity has
     // only 20 of them: the last three go out as zeros rather than whatever lies behind it.

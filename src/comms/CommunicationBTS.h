@@ -7,7 +7,7 @@
 #include "comms/LinkRelay.h"
 #include "comms/LinkTimings.h"
 #include "comms/TransactServer.h"
-#include "model/NamedLock.h"
+#include "platform/NamedLock.h"
 
 #include <array>
 #include <functional>

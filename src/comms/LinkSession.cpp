@@ -1,15 +1,12 @@
 #include "comms/LinkSession.h"
 
+#include "comms/Protocol.h"
+
 #include <cstdio>
 
 namespace {
 
-constexpr uint8_t kTypeFileEnd = 0xE1;
-constexpr uint8_t kTypeFileRequest = 0x85;
-constexpr uint8_t kTypeAck = 0x81;
-constexpr uint8_t kTypeTrace = 0xD4;
-constexpr uint8_t kTypeHwIdentities = 0x9D;
-constexpr uint8_t kTypeAlwaysReply = 0x84;
+using namespace protocol;
 
 constexpr int kStatusBufferOverrun = 42;
 constexpr int kStatusLinkLost = 31;
@@ -214,7 +211,7 @@ void CLinkSession::Dispatch(std::span<const uint8_t> body, bool bothPolls) {
         }
         MatchOrQueue(body, true);
         return;
-    case kTypeHwIdentities:
+    case kTypeHardwareIdentities:
         MatchOrQueue(body, true);
         return;
     default:

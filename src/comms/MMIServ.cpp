@@ -1,7 +1,7 @@
 #include "comms/MMIServ.h"
 
 #include "comms/CommunicationBTS.h"
-#include "rules/HwScenario.h"
+#include "comms/HwScenario.h"
 
 #include <ctime>
 

@@ -1,7 +1,7 @@
 #include "comms/SerialCommServer.h"
 
 #include "comms/ConnectParams.h"
-#include "model/SerialPortNames.h"
+#include "platform/SerialPortNames.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -7,7 +7,7 @@
 #include "comms/LinkRelay.h"
 #include "comms/LinkShared.h"
 #include "comms/LinkTimings.h"
-#include "model/NamedLock.h"
+#include "platform/NamedLock.h"
 
 #include <functional>
 #include <memory>

@@ -2,10 +2,10 @@
 // signalling, the BCF's oscillator and texts, and background software download.
 
 #include "comms/ElementCodec.h"
+#include "comms/HwScenario.h"
 #include "comms/MMIServ.h"
 #include "comms/ObjectMaps.h"
 #include "comms/UpLinkMessageParser.h"
-#include "rules/HwScenario.h"
 
 #include <ctime>
 

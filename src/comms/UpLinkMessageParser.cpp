@@ -2,11 +2,12 @@
 
 #include "comms/CommunicationBTS.h"
 #include "comms/ElementCodec.h"
+#include "comms/HwScenario.h"
 #include "comms/MMIServ.h"
 #include "comms/ObjectMaps.h"
+#include "comms/Protocol.h"
 #include "model/Strings.h"
 #include "model/Unit.h"
-#include "rules/HwScenario.h"
 
 #include <algorithm>
 #include <array>
@@ -14,12 +15,8 @@
 
 namespace {
 
-constexpr uint8_t kTypeBtsReported = 0x82;
-constexpr uint8_t kTypeInformation = 0xD5;
-constexpr uint8_t kTypeDeviceStatus = 0xD2;
-constexpr uint8_t kTypeAlarm = 0xAE;
-constexpr uint8_t kTypeTrace = 0xD4;
-constexpr uint8_t kTypeHardware = 0x9D;
+using namespace protocol;
+
 constexpr int kMessageBts = 3055;
 constexpr int kRedrawActiveView = 14;
 constexpr int kStrBtsReported = 64079;
@@ -104,7 +101,7 @@ void CUpLinkMessageParser::Parse(std::span<const uint8_t> bytes) {
     case kTypeTrace:
         GenericTrace(message);
         break;
-    case kTypeHardware:
+    case kTypeHardwareIdentities:
         m_server.HwScenario().HandleReply(message);
         break;
     default:

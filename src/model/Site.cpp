@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "files/SCFSite.h"
-#include "files/SiteConfigFile.h"
 #include "model/BandInformation.h"
 #include "model/BtsConfiguration.h"
 #include "model/UnitTypeRecord.h"
@@ -115,14 +113,10 @@ void CSite::RemoveUnit(CUnit* unit, int selector) {
         unit->SetMark(0);
         return;
     }
-    const bool transmission = unit->Kind() == kUnitKindTre;
+    const int kind = unit->Kind();
     const int number = unit->Number();
     db->DeleteUnit(unit);
-    if (transmission) {
-        if (CSCFSite* record = m_host->CurrentSiteRecord()) {
-            RemoveTreRecord(*record, number);
-        }
-    }
+    m_host->UnitDeleted(kind, number);
 }
 
 bool CSite::ContainsUnit(const CUnit* unit) {
@@ -318,29 +312,4 @@ int CSite::FreeConnector(int end, const CUnit& unit, int connectorKind, int star
         }
     }
     return -1;
-}
-
-void CSite::RemoveTreRecord(CSCFSite& record, int number) {
-    std::erase_if(record.tre.units,
-                  [number](const CSCFSiteTreUnit& unit) { return unit.slot == number; });
-}
-
-CSaveResult CSite::Save(CSiteConfigFile& file, const std::string& path) {
-    CSCFSite* record = m_host->CurrentSiteRecord();
-    const bool created = record == nullptr;
-    if (created) {
-        auto fresh = std::make_unique<CSCFSite>();
-        // A configuration without a name cannot be read back; the site's text names it.
-        fresh->name = m_text;
-        record = &file.AddSite(std::move(fresh));
-        m_host->SetCurrentSiteRecord(record);
-    }
-    if (!CopyIntoSiteRecord(*record)) {
-        if (created) {
-            m_host->SetCurrentSiteRecord(nullptr);
-            file.RemoveSite(record);
-        }
-        return {false, "The configuration could not be stored."};
-    }
-    return file.Write(path);
 }

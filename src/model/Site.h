@@ -13,10 +13,6 @@
 #include "model/SiteHost.h"
 
 class CBandInformation;
-class CSiteConfigFile;
-struct CSaveResult;
-struct CSCFSite;
-struct CSCFUnit;
 struct UnitTypeRecord;
 
 // Configuration selectors.
@@ -117,17 +113,6 @@ public:
     // -1 when there is none. The cable found on a tried index is handed back.
     virtual int FreeConnector(int end, const CUnit& unit, int connectorKind, int startIndex,
                               int selector, CCabling** occupiedBy);
-    virtual std::unique_ptr<CUnit> CreateUnitForType(const CSCFUnit& /*entry*/) const {
-        return nullptr;
-    }
-    virtual bool BuildFromSiteRecord(const CSCFSite& /*record*/, int /*cabinetIndex*/) {
-        return false;
-    }
-    virtual bool CopyIntoSiteRecord(CSCFSite& /*record*/) { return false; }
-    // Stores the candidate into the document's site record (a new one is added to the file when
-    // the document has none) and writes the file. A record that could not be filled is
-    // dropped again and nothing is written.
-    virtual CSaveResult Save(CSiteConfigFile& file, const std::string& path);
     virtual void SetCabinet(int /*clockSync*/, int /*lte*/, int /*vswr*/, int /*wcdma*/,
                             int /*cabinetType*/, int /*mrc*/, int /*selector*/) {}
 
@@ -139,8 +124,6 @@ protected:
     void SetCableGuy(std::unique_ptr<CCableGuy> guy) { m_cableGuy = std::move(guy); }
     // The candidate at the current ring index, whatever the selector rules say.
     CDataBase* Candidate();
-    // Drops the TRE unit record of a transmission unit number from a site record.
-    static void RemoveTreRecord(CSCFSite& record, int number);
 
 private:
     std::unique_ptr<CCableGuy> m_cableGuy;

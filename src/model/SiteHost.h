@@ -4,8 +4,6 @@
 
 #include <string>
 
-struct CSCFSite;
-
 // General notifications the site sends to the main window.
 enum ESiteNotification : int {
     kNotifyUndoPerformed = 1,
@@ -17,9 +15,9 @@ public:
     virtual ~ISiteHost() = default;
     virtual void LogEvent(const std::string& line) = 0;
     virtual void SetModified() = 0;
-    // The site record the document was opened from or last saved to; nullptr when none.
-    virtual CSCFSite* CurrentSiteRecord() = 0;
-    virtual void SetCurrentSiteRecord(CSCFSite* record) = 0;
+    // A unit left the candidate for good (it was not kept as an upgrade unit). A document that
+    // keeps the file record it was opened from or saved to drops the unit's record with it.
+    virtual void UnitDeleted(int /*kind*/, int /*number*/) {}
     virtual void RefreshViews() = 0;
     virtual void NotifyMainWindow(int notification) = 0;
     // The view's selection, stored with every undo snapshot.
@@ -41,8 +39,6 @@ class CNullSiteHost : public ISiteHost, public IPrompt {
 public:
     void LogEvent(const std::string&) override {}
     void SetModified() override {}
-    CSCFSite* CurrentSiteRecord() override { return nullptr; }
-    void SetCurrentSiteRecord(CSCFSite*) override {}
     void RefreshViews() override {}
     void NotifyMainWindow(int) override {}
     void Message(const std::string&) override {}

@@ -1,7 +1,7 @@
 #pragma once
-// The site of an Orvik BTS: builds the first candidate of a new site, moves configurations into
-// and out of site records, holds the external cabinets cables may end at, and builds the
-// configuration currently in BTS from what the BTS reports.
+// The site of an Orvik BTS: builds the first candidate of a new site, holds the external
+// cabinets cables may end at, and builds the configuration currently in BTS from what the BTS
+// reports.
 
 #include <array>
 
@@ -53,11 +53,10 @@ public:
     void Download(bool fromConnection) override;
     void UnitReportedByBts(int objectClass, int number, const CLogicalUnit* reported) override;
     std::string KindName(int kind) const override;
-    std::unique_ptr<CUnit> CreateUnitForType(const CSCFUnit& entry) const override;
-    bool BuildFromSiteRecord(const CSCFSite& record, int cabinetIndex) override;
-    bool CopyIntoSiteRecord(CSCFSite& record) override;
     void SetCabinet(int clockSync, int lte, int vswr, int wcdma, int cabinetType, int mrc,
                     int selector) override;
+    // Recomputes the band of the candidate from its transceivers; an illegal mix keeps it.
+    void RecomputeCandidateBand();
 
 protected:
     std::unique_ptr<CDataBase> CreateDataBase() const override {
@@ -68,8 +67,6 @@ private:
     void BuildFirstCandidate();
     // The configuration that holds the unit: the candidate or the one currently in BTS.
     CDataBaseKODA* HolderOf(const CUnit& unit);
-    // Recomputes the band of the candidate from its transceivers; an illegal mix keeps it.
-    void RecomputeCandidateBand();
 
     bool m_busy = false;
     bool m_crossConnectionWarned = false;

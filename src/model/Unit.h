@@ -10,10 +10,6 @@
 #include "model/Connector.h"
 #include "model/UnitTypeRecord.h"
 
-struct CSCFCabinet;
-struct CSCFSite;
-struct CSCFUnit;
-
 class CUnit {
 public:
     virtual ~CUnit() = default;
@@ -104,11 +100,6 @@ public:
     const SConnector* FindConnector(int connectorKind, int index) const;
     virtual bool MarkPosition(int cableType, int connectorKind, int index, SPoint& out) const;
     virtual bool ConnectorPosition(int cableType, int connectorKind, int index, SPoint& out) const;
-    // Storage into the records of a site configuration file: what the unit adds to the site
-    // record being saved, and the plain unit entry every class can give.
-    virtual void AppendStorageEntry(CSCFSite& site, CSCFCabinet& cabinet);
-    void AppendShortStorageEntry(std::vector<CSCFUnit>& list) const;
-
     // Where the state icons of the logical unit go; (-1, -1) for none.
     virtual SPoint LogicalStateIconPosition(int) const { return {-1, -1}; }
 

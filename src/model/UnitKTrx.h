@@ -39,7 +39,6 @@ public:
     std::string BandText() const override;
     std::string LogicalName() const override;
     ConnectorList Connectors() const override;
-    void AppendStorageEntry(CSCFSite& site, CSCFCabinet& cabinet) override;
 
 protected:
     std::unique_ptr<CUnit> Clone() const override { return std::make_unique<CUnitKTrx>(*this); }

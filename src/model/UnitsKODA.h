@@ -43,7 +43,6 @@ class CUnitKTRE : public CUnitKCopyable<CUnitKTRE> {
 public:
     CUnitKTRE();
     std::string TypeCodeText() const override { return TypeCode(); }
-    void AppendStorageEntry(CSCFSite& site, CSCFCabinet& cabinet) override;
     // The TRE unit record of the site record this unit was last stored into or built from, as
     // an index into the record's TRE unit list (-1 none). Records move when the list changes,
     // so the link is only trusted while the record there still carries this unit's slot.
@@ -69,7 +68,6 @@ public:
     std::string ConnectionText() const override;
     ConnectorList Connectors() const override;
     bool MarkPosition(int cableType, int connectorKind, int index, SPoint& out) const override;
-    void AppendStorageEntry(CSCFSite& site, CSCFCabinet& cabinet) override;
     int Extra(int i) const { return m_extra[i]; }
     void SetExtra(int i, int value) { m_extra[i] = value; }
 

@@ -1,11 +1,12 @@
 #include "sim/SimBts.h"
 
+#include "comms/Protocol.h"
+
 #include <algorithm>
 
 namespace {
 
-constexpr uint8_t kTypeAck = 0x81;
-constexpr uint8_t kTypeFileEnd = 0xE1;
+using namespace protocol;
 
 frame::Bytes Nothing() {
     return {frame::kClassMessage, 0x00, 0x00, 0x01, 0x00};
@@ -77,7 +78,7 @@ bool CSimBts::AnswerAsBts(std::span<const uint8_t> request) {
     const SSimBtsModel& model = *m_scenario.bts;
     const frame::Bytes ack = {kTypeAck, 0x00, request[2], request[3], 0x00, 0x00, 0x00, 0x01};
     switch (request[0]) {
-    case 0x9C:
+    case kTypeHardwareRequest:
         // Byte 7: 1 asks for every identity, 0 for the attributes of the identity that follows
         // (its class at byte 8 and its index at byte 23).
         if (request.size() > 7 && request[7] == 1) {
@@ -90,7 +91,7 @@ bool CSimBts::AnswerAsBts(std::span<const uint8_t> request) {
         }
         QueueMessage(ack);
         return true;
-    case 0xF2: {
+    case kTypeAutodetect: {
         QueueMessage(ack);
         int code = 0;
         int index = 0;
@@ -100,7 +101,7 @@ bool CSimBts::AnswerAsBts(std::span<const uint8_t> request) {
         QueueMessage(simmsg::OneStatus(code, index, false, model.bcfState));
         return true;
     }
-    case 0xF3:
+    case kTypeCrossTable:
         QueueMessage(ack);
         return true;
     default:

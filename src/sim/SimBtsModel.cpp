@@ -1,6 +1,7 @@
 #include "sim/SimBtsModel.h"
 
 #include "comms/ElementCodec.h"
+#include "comms/Protocol.h"
 
 #include <nlohmann/json.hpp>
 
@@ -195,7 +196,7 @@ bool ParseSimBtsModel(const json& section, SSimBtsModel& model, std::string& err
 namespace simmsg {
 
 Bytes BtsReported(const SSimBtsModel& model) {
-    Bytes out{0x82, 0, 0, 0};
+    Bytes out{protocol::kTypeBtsReported, 0, 0, 0};
     Add(out, 19, {B(model.type)});
     Bytes list;
     Add(list, 150, {kCodeBcf, 1});
@@ -221,7 +222,7 @@ Bytes BtsReported(const SSimBtsModel& model) {
 }
 
 Bytes InformationStatus(const SSimBtsModel& model) {
-    Bytes out{0xD5, 0, 0, 0};
+    Bytes out{protocol::kTypeInformation, 0, 0, 0};
     Bytes sector{1};
     for (const auto& unit : model.units) {
         if (unit.kind == "TRX") {
@@ -247,13 +248,13 @@ Bytes InformationStatus(const SSimBtsModel& model) {
 }
 
 Bytes OneStatus(int code, int index, bool lost, int state) {
-    Bytes out{0xD2, 0, 0, 0};
+    Bytes out{protocol::kTypeDeviceStatus, 0, 0, 0};
     Add(out, 258, {B(code), B(index), B(lost ? 1 : 0), B(state)});
     return out;
 }
 
 Bytes DeviceStatus(const SSimBtsModel& model) {
-    Bytes out{0xD2, 0, 0, 0};
+    Bytes out{protocol::kTypeDeviceStatus, 0, 0, 0};
     Add(out, 258, {kCodeBcf, 1, 0, B(model.bcfState)});
     for (const auto& unit : model.units) {
         int code = 0;
@@ -268,7 +269,7 @@ Bytes DeviceStatus(const SSimBtsModel& model) {
 }
 
 Bytes Alarm(int code, int index, int number, int severity, int level) {
-    Bytes out{0xAE, 0, 0, 0};
+    Bytes out{protocol::kTypeAlarm, 0, 0, 0};
     Add(out, 50, {0, B(number & 0xFF), B(number >> 8), B(severity)});
     Add(out, 64, {B(code), 0, B(index), 0});
     Add(out, 75, {B(level)});
@@ -292,7 +293,7 @@ Bytes IdentityOf(const SSimUnit& unit) {
 } // namespace
 
 Bytes Identities(const SSimBtsModel& model) {
-    Bytes out{0x9D, 0, 0, 0};
+    Bytes out{protocol::kTypeHardwareIdentities, 0, 0, 0};
     for (const auto& unit : model.units) {
         const Bytes id = IdentityOf(unit);
         out.insert(out.end(), id.begin(), id.end());
@@ -308,7 +309,7 @@ Bytes Attributes(const SSimBtsModel& model, int objectClass, int btsIndex) {
         if (ClassOfKind(unit.kind) != objectClass || index != btsIndex) {
             continue;
         }
-        Bytes out{0x9D, 0, 0, 0};
+        Bytes out{protocol::kTypeHardwareIdentities, 0, 0, 0};
         const Bytes id = IdentityOf(unit);
         out.insert(out.end(), id.begin(), id.end());
         Bytes type{B(objectClass)};

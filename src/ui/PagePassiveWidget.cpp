@@ -1,8 +1,8 @@
 #include "ui/PagePassiveWidget.h"
 
 #include "files/HWInfoFile.h"
-#include "model/Registry.h"
-#include "model/SettingsKeys.h"
+#include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
 
 #include <QApplication>
 #include <QComboBox>

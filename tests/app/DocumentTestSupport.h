@@ -6,9 +6,10 @@
 #include "app/NewSiteSheetModel.h"
 #include "app/SaveSCFSheetModel.h"
 #include "files/SiteConfigFile.h"
+#include "files/SiteRecords.h"
 #include "model/BtsConfiguration.h"
-#include "model/MemoryRegistry.h"
 #include "model/SiteKODA.h"
+#include "platform/MemoryRegistry.h"
 
 #include <deque>
 #include <filesystem>
@@ -187,7 +188,7 @@ inline std::unique_ptr<CSCFSite> OrvikRecord(const std::string& name, int swLeve
     CSiteKODA site;
     auto record = std::make_unique<CSCFSite>();
     record->name = name;
-    site.CopyIntoSiteRecord(*record);
+    CopySiteIntoRecord(site, *record);
     record->ucSwVersion = CUcSwVersion(swLevel);
     record->bcfClockSync = clockSync;
     record->cabinets.front().configDescription = name + " description";

@@ -2,8 +2,8 @@
 #include "peripherals/PtyScanner.h"
 
 #include "app/BarCodePolling.h"
-#include "model/MemoryRegistry.h"
-#include "model/SettingsKeys.h"
+#include "platform/MemoryRegistry.h"
+#include "platform/SettingsKeys.h"
 #include "peripherals/UartErrors.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "app/NotificationRelay.h"
 #include "app/RecentFileList.h"
 #include "app/WindowPlacement.h"
-#include "model/MemoryRegistry.h"
+#include "platform/MemoryRegistry.h"
 
 #include <gtest/gtest.h>
 

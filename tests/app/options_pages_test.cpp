@@ -5,8 +5,8 @@
 #include "app/OptionsBTSConnection.h"
 #include "app/OptionsBarCodeReader.h"
 #include "app/OptionsSheet.h"
-#include "model/MemoryRegistry.h"
-#include "model/SettingsKeys.h"
+#include "platform/MemoryRegistry.h"
+#include "platform/SettingsKeys.h"
 #include "model/Strings.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 #include "app/PagePassive.h"
 #include "app/PassiveProductId.h"
 #include "files/HWInfoFile.h"
-#include "model/MemoryRegistry.h"
-#include "model/SettingsKeys.h"
+#include "platform/MemoryRegistry.h"
+#include "platform/SettingsKeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/SerialPortList.h"
-#include "model/MemoryRegistry.h"
-#include "model/SettingsKeys.h"
+#include "platform/MemoryRegistry.h"
+#include "platform/SettingsKeys.h"
 #include "test_support.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "app/DocumentsFolder.h"
 #include "app/WindowsRegistry.h"
-#include "model/MemoryRegistry.h"
-#include "model/SettingsKeys.h"
+#include "platform/MemoryRegistry.h"
+#include "platform/SettingsKeys.h"
 #include "test_support.h"
 
 #include <QDir>

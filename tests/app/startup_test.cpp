@@ -3,7 +3,7 @@
 #include "app/BTSConfigurationApp.h"
 #include "app/MachineSettings.h"
 #include "app/WindowsRegistry.h"
-#include "model/Registry.h"
+#include "platform/Registry.h"
 #include "test_support.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "app/StartupSeams.h"
 #include "app/UserAccessControl.h"
-#include "model/SobriquetResolver.h"
+#include "platform/SobriquetResolver.h"
 
 #include <QFile>
 #include <QString>

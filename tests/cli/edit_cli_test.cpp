@@ -11,6 +11,7 @@
 #include "app/pages/PageDocument.h"
 #include "app/pages/PageUnitsController.h"
 #include "files/SiteConfigFile.h"
+#include "files/SiteRecords.h"
 #include "model/SiteKODA.h"
 
 using clitest::Cli;
@@ -48,13 +49,10 @@ json TrxOf(const json& dump, int number) {
     return {};
 }
 
-// The document side of a save from the pages: the record the site stores itself into.
+// The document side of a save from the pages: Clear All is answered Yes.
 class SaveHost : public CNullSiteHost {
 public:
-    CSCFSite* CurrentSiteRecord() override { return record; }
-    void SetCurrentSiteRecord(CSCFSite* r) override { record = r; }
     bool AskYesNo(const std::string&) override { return true; }
-    CSCFSite* record = nullptr;
 };
 
 } // namespace
@@ -150,7 +148,7 @@ TEST(Edit, TheScriptAndThePagesSaveTheSameBytes) {
     CSCFSite* record = file.FindSite("Harbour Edit");
     ASSERT_NE(record, nullptr);
     site.SetText(record->name);
-    ASSERT_TRUE(site.BuildFromSiteRecord(*record, 0));
+    ASSERT_TRUE(BuildSiteFromRecord(site, *record, 0));
     CCountingPageDocument document;
     PageTXCablingController tx(site, document);
     tx.SelectTrx(4);
@@ -175,9 +173,8 @@ TEST(Edit, TheScriptAndThePagesSaveTheSameBytes) {
     ASSERT_TRUE(antenna.Set());
     ASSERT_TRUE(tx.ClearAll());
     ASSERT_TRUE(units.ChangeBand(3));
-    host.record = record;
     const std::string pages = Temp("same_pages.hwc");
-    ASSERT_TRUE(site.Save(file, pages));
+    ASSERT_TRUE(SaveSite(site, file, record, pages));
     EXPECT_EQ(ReadAll(pages), ReadAll(f.site));
 }
 

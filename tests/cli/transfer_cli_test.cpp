@@ -2,6 +2,7 @@
 // in every value the stored blocks carry, over TCP and over a serial line at 115200.
 #include <gtest/gtest.h>
 
+#include "files/SiteRecords.h"
 #include "support/SimProcess.h"
 
 #include <algorithm>
@@ -122,7 +123,7 @@ std::string WriteCandidate(const fs::path& path) {
     site.SetCabinet(cabinet.clockSync, cabinet.lte, 0, 0, cabinet.cabinetType, cabinet.mrc,
                     kSelectCandidate);
     CSCFSite record;
-    EXPECT_TRUE(site.CopyIntoSiteRecord(record));
+    EXPECT_TRUE(CopySiteIntoRecord(site, record));
     record.name = "Sent";
     EXPECT_TRUE(CSiteSCFile::SaveConfigurationInto(path.string(), record));
     return path.string();
@@ -139,7 +140,7 @@ nlohmann::json Dump(const fs::path& path) {
         return j;
     }
     CSiteKODA site;
-    EXPECT_TRUE(site.BuildFromSiteRecord(*file.Sites().front(), 0));
+    EXPECT_TRUE(BuildSiteFromRecord(site, *file.Sites().front(), 0));
     const CDataBaseKODA& db = *site.GetKODA(kSelectCandidate);
     j["swLevel"] = db.SwLevel().Level();
     const SCabinetSettings& c = db.CabinetSettings();

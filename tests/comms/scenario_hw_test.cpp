@@ -1,9 +1,9 @@
 #include "FakeBtsServer.h"
 #include "UplinkTestSupport.h"
 
+#include "comms/HwScenario.h"
 #include "comms/ObjectMaps.h"
 #include "model/DataBase.h"
-#include "rules/HwScenario.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The stream transports on their own: framing on the byte stream and their error codes.
 #include "comms/SerialCommServer.h"
 #include "comms/TcpCommServer.h"
-#include "model/SerialPortNames.h"
+#include "platform/SerialPortNames.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 
 #include <thread>
 
-#include "comms/BTSUpdateFetchDlg.h"
+#include "app/BTSUpdateFetchDlg.h"
 #include "comms/BlocksTestSupport.h"
 #include "comms/ConfigBlocks.h"
 #include "comms/FirstConfigFile.h"
@@ -14,6 +14,7 @@
 #include "comms/SecondConfigFile.h"
 #include "comms/TransferTestSupport.h"
 #include "files/SCFSite.h"
+#include "files/SiteRecords.h"
 
 using namespace blocks_test;
 using namespace linktest;
@@ -153,7 +154,7 @@ public:
         EXPECT_EQ(m_h.hub.StartConnection(kConnRemote, TcpTarget(*m_sim)), 1);
         EXPECT_TRUE(m_h.WaitLinkUp());
         CSCFSite before;
-        EXPECT_TRUE(m_site.CopyIntoSiteRecord(before));
+        EXPECT_TRUE(CopySiteIntoRecord(m_site, before));
 
         CMMIServ mmi(m_h.hub);
         STransferContext context;
@@ -178,7 +179,7 @@ public:
         }
 
         CSCFSite after;
-        EXPECT_TRUE(m_site.CopyIntoSiteRecord(after));
+        EXPECT_TRUE(CopySiteIntoRecord(m_site, after));
         EXPECT_TRUE(after == before) << "the candidate changed";
         EXPECT_FALSE(m_site.Busy());
         ExpectLinkAfterwards(mmi);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "files/SiteConfigFile.h"
+#include "files/SiteRecords.h"
 #include "model/BtsConfiguration.h"
 #include "model/SiteKODA.h"
 #include "rules/RuleBook.h"
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         CBtsConfiguration::Drop();
         CSiteKODA site;
-        if (!site.BuildFromSiteRecord(*record, 0)) {
+        if (!BuildSiteFromRecord(site, *record, 0)) {
             continue;
         }
         site.CableGuy()->RebuildCables(kSelectCandidate, 1);

@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "CandidateJson.h"
 #include "RowsJson.h"
+#include "app/CandidateJson.h"
+#include "files/SiteRecords.h"
 #include "files/SiteSCFile.h"
 #include "model/BtsConfiguration.h"
 #include "model/SiteKODA.h"
@@ -40,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             continue;
         CSiteKODA site;
         site.SetText(record->name);
-        if (site.BuildFromSiteRecord(*record, 0))
+        if (BuildSiteFromRecord(site, *record, 0))
             ExpectReadsBack(cli::CandidateJson(site, record->name));
     }
     ExpectReadsBack(rows);

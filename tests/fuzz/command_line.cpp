@@ -1,8 +1,8 @@
 // The command line comes from whoever starts us (a shell, a desktop entry, Ostrel): its own
 // switches are scanned by hand from the raw text, so every byte sequence must parse safely.
-#include "model/CommandLineInfo.h"
-#include "model/OwnSwitches.h"
-#include "model/StartupTarget.h"
+#include "platform/CommandLineInfo.h"
+#include "platform/OwnSwitches.h"
+#include "platform/StartupTarget.h"
 
 #include <cstddef>
 #include <cstdint>

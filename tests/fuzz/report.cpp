@@ -9,6 +9,7 @@
 #include "files/ConfigInfoKODA.h"
 #include "files/ConfigurationReportKODA.h"
 #include "files/SiteConfigFile.h"
+#include "files/SiteRecords.h"
 #include "model/BtsConfiguration.h"
 #include "model/SiteKODA.h"
 
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CBtsConfiguration::Drop();
     for (const auto& record : file.Sites()) {
         CSiteKODA site;
-        if (!site.BuildFromSiteRecord(*record, 0)) {
+        if (!BuildSiteFromRecord(site, *record, 0)) {
             continue;
         }
         CConfigurationReportKODA report;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "files/SCFSite.h"
+#include "files/SiteRecords.h"
 #include "model/BtsConfiguration.h"
 #include "model/CabinetKODA.h"
 #include "model/SiteKODA.h"
@@ -71,11 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CBtsConfiguration::Drop();
     CSiteKODA site;
     site.PushUndoStep("Open");
-    site.BuildFromSiteRecord(record, 0);
+    BuildSiteFromRecord(site, record, 0);
     site.RebuildOccupancyMaps(kSelectCandidate);
     site.RemoveOrMarkIdleCombiners(1, kSelectCandidate);
     CSCFSite out = record;
-    site.CopyIntoSiteRecord(out);
+    CopySiteIntoRecord(site, out);
     if (const CCabinet* cabinet = site.Cabinet(0, kSelectCandidate)) {
         for (const auto& unit : site.GetConfiguration(kSelectCandidate)->Units()) {
             (void)cabinet->LocationText(*unit);

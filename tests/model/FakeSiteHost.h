@@ -6,14 +6,19 @@
 #include <string>
 #include <vector>
 
+#include "files/SiteRecords.h"
 #include "model/SiteHost.h"
 
 class CFakeSiteHost : public ISiteHost, public IPrompt {
 public:
     void LogEvent(const std::string& line) override { log.push_back(line); }
     void SetModified() override { ++modified; }
-    CSCFSite* CurrentSiteRecord() override { return record; }
-    void SetCurrentSiteRecord(CSCFSite* r) override { record = r; }
+    // As a document does: the record the configuration came from loses a deleted unit's record.
+    void UnitDeleted(int kind, int number) override {
+        if (record != nullptr) {
+            ForgetUnitRecord(*record, kind, number);
+        }
+    }
     void RefreshViews() override { ++refreshes; }
     void NotifyMainWindow(int n) override { notifications.push_back(n); }
     int ViewSelection() const override { return selection; }

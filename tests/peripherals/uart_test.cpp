@@ -1,8 +1,8 @@
 // The bar-code reader against a pseudo-terminal in place of the scanner's serial line.
 #include "PtyScanner.h"
 
-#include "model/MemoryRegistry.h"
-#include "model/SettingsKeys.h"
+#include "platform/MemoryRegistry.h"
+#include "platform/SettingsKeys.h"
 #include "peripherals/MarkedInput.h"
 #include "peripherals/Uart.h"
 #include "peripherals/UartErrors.h"

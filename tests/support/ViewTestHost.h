@@ -9,7 +9,7 @@
 #include "app/views/ViewBase.h"
 #include "app/views/ViewHost.h"
 #include "files/HWInfoFile.h"
-#include "model/MemoryRegistry.h"
+#include "platform/MemoryRegistry.h"
 #include "model/SiteKODA.h"
 #include "support/CabledSample.h"
 

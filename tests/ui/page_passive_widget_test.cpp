@@ -2,8 +2,8 @@
 #include "peripherals/PtyScanner.h"
 
 #include "files/HWInfoFile.h"
-#include "model/MemoryRegistry.h"
-#include "model/SettingsKeys.h"
+#include "platform/MemoryRegistry.h"
+#include "platform/SettingsKeys.h"
 #include "ui/PagePassiveWidget.h"
 
 #include <gtest/gtest.h>

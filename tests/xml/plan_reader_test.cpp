@@ -1,5 +1,6 @@
 #include "files/HWInfoFile.h"
 #include "files/SiteConfigFile.h"
+#include "files/SiteRecords.h"
 #include "files/xml/ReadXML.h"
 #include "files/xml/XMLPlanTables.h"
 #include "files/xml/XMLPlanWriter.h"
@@ -228,7 +229,7 @@ TEST(XmlPlanReader, TextFileThroughPlanAndBack) {
 TEST(XmlPlanReader, NewSiteThroughPlanKeepsItsOneBoi) {
     CSiteKODA written;
     CSCFSite record;
-    ASSERT_TRUE(written.CopyIntoSiteRecord(record));
+    ASSERT_TRUE(CopySiteIntoRecord(written, record));
     record.name = "Quay";
     xmltest::ScratchDir dir;
     CXML_NodeFile plan(dir.File("quay.ewb"));
@@ -239,7 +240,7 @@ TEST(XmlPlanReader, NewSiteThroughPlanKeepsItsOneBoi) {
     auto site = ReadXMLPlan(reread, {}, nullptr, error);
     ASSERT_TRUE(site) << error.details;
     CSiteKODA read;
-    ASSERT_TRUE(read.BuildFromSiteRecord(*site, 0));
+    ASSERT_TRUE(BuildSiteFromRecord(read, *site, 0));
     std::vector<int> bois;
     for (const auto& unit : read.GetConfiguration(kSelectCandidate)->Units()) {
         if (unit->Kind() == kUnitKindBoi) {

@@ -8,7 +8,7 @@
 #include "model/BtsConfiguration.h"
 #include "model/CabinetKODA.h"
 #include "model/DataBaseKODA.h"
-#include "model/SettingsKeys.h"
+#include "platform/SettingsKeys.h"
 #include "model/SiteKODA.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/SerialPortNames.h"
+#include "platform/SerialPortNames.h"
 
 TEST(SerialPortNames, FixedBlocksMapBothWays) {
     EXPECT_EQ(CSerialPortNames::DefaultNumber("ttyS0"), 1);

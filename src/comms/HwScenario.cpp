@@ -1,4 +1,4 @@
-#include "rules/HwScenario.h"
+#include "comms/HwScenario.h"
 
 #include "comms/CommunicationBTS.h"
 #include "comms/ElementCodec.h"

@@ -1,4 +1,4 @@
-#include "model/StartupTarget.h"
+#include "platform/StartupTarget.h"
 
 std::string NormaliseTarget(std::string_view target) {
     std::string out;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "model/MemoryRegistry.h"
-#include "model/Registry.h"
-#include "model/SettingsKeys.h"
-#include "model/TransientRegistry.h"
+#include "platform/MemoryRegistry.h"
+#include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
+#include "platform/TransientRegistry.h"
 
 namespace {
 

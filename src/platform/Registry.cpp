@@ -1,7 +1,7 @@
-#include "model/Registry.h"
+#include "platform/Registry.h"
 
-#include "model/MemoryRegistry.h"
-#include "model/TransientRegistry.h"
+#include "platform/MemoryRegistry.h"
+#include "platform/TransientRegistry.h"
 
 #include <cstdio>
 #include <mutex>
@@ -53,6 +53,16 @@ constexpr StringDefault kStringDefaults[] = {
 };
 
 } // namespace
+
+std::string CRegistry::GetStringOrDefault(const std::string& entry) const {
+    std::string value = GetString(entry, "");
+    return value.empty() ? BuiltInStringDefault(entry) : value;
+}
+
+int CRegistry::GetIntOrDefault(const std::string& entry) const {
+    const int value = GetInt(kInitialization, entry, -1);
+    return value == -1 ? BuiltInIntDefault(entry) : value;
+}
 
 CRegistry& CRegistry::Instance() {
     RegistryState& s = State();

@@ -2,7 +2,7 @@
 // Every setting the program keeps: its section, entry and the value a reader assumes when the
 // store has none. Readers go through these so that a key is spelt and defaulted in one place.
 
-#include "model/Registry.h"
+#include "platform/Registry.h"
 
 #include <string>
 

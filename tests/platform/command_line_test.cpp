@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "model/CommandLineInfo.h"
-#include "model/OwnSwitches.h"
-#include "model/SobriquetResolver.h"
-#include "model/StartupTarget.h"
+#include "platform/CommandLineInfo.h"
+#include "platform/OwnSwitches.h"
+#include "platform/SobriquetResolver.h"
+#include "platform/StartupTarget.h"
 
 namespace {
 

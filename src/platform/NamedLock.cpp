@@ -1,4 +1,4 @@
-#include "model/NamedLock.h"
+#include "platform/NamedLock.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "comms/BTSUpdateFetchDlg.h"
+#include "app/BTSUpdateFetchDlg.h"
 
 #include "comms/ConfigTransfer.h"
 #include "comms/ObjectMaps.h"

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "FakeSiteHost.h"
 #include "files/SCFSite.h"
 #include "files/SiteConfigFile.h"
+#include "files/SiteRecords.h"
 #include "model/BtsConfiguration.h"
+#include "model/FakeSiteHost.h"
 #include "model/SiteKODA.h"
 #include "model/SiteTARN.h"
 #include "model/UnitKTrx.h"
@@ -92,7 +93,7 @@ protected:
 
 TEST_F(RecordTest, BuildThenCopyKeepsEveryUnitCablingAndAntenna) {
     const CSCFSite input = SampleRecord();
-    ASSERT_TRUE(site.BuildFromSiteRecord(input, 0));
+    ASSERT_TRUE(BuildSiteFromRecord(site, input, 0));
 
     CDataBaseKODA& db = *site.GetKODA(kSelectCandidate);
     EXPECT_EQ(db.Cabinet(0)->Name(), "Orvik Midi");
@@ -113,7 +114,7 @@ TEST_F(RecordTest, BuildThenCopyKeepsEveryUnitCablingAndAntenna) {
     EXPECT_EQ(db.Antenna(4)->Attenuation(), 9999);
 
     CSCFSite output = input; // a save after an open fills the record it came from
-    ASSERT_TRUE(site.CopyIntoSiteRecord(output));
+    ASSERT_TRUE(CopySiteIntoRecord(site, output));
     ASSERT_EQ(output.cabinets.size(), 1u);
     const CSCFCabinet& in = input.cabinets[0];
     const CSCFCabinet& out = output.cabinets[0];
@@ -151,7 +152,7 @@ TEST_F(RecordTest, BuildThenCopyKeepsEveryUnitCablingAndAntenna) {
 
     // Saving twice does not pile up entries.
     CSCFSite again = output;
-    site.CopyIntoSiteRecord(again);
+    CopySiteIntoRecord(site, again);
     EXPECT_EQ(again.cabinets[0].units.size(), out.units.size());
     EXPECT_EQ(again.cabinets[0].trxCablings.size(), out.trxCablings.size());
 }
@@ -170,8 +171,8 @@ TEST_F(RecordTest, CleansCabinetValuesAndStopsAtMissingTransceiver) {
     t1.trxUnitTypeId = -1; // file code without a catalogue type
     cab.trxCablings = {t13, t1};
     record.cabinets.push_back(cab);
-    EXPECT_FALSE(site.BuildFromSiteRecord(record, 1));
-    ASSERT_TRUE(site.BuildFromSiteRecord(record, 0));
+    EXPECT_FALSE(BuildSiteFromRecord(site, record, 1));
+    ASSERT_TRUE(BuildSiteFromRecord(site, record, 0));
     CDataBaseKODA& db = *site.GetKODA(kSelectCandidate);
     EXPECT_EQ(db.Cabinet(0)->Name(), "Orvik Indoor");
     EXPECT_EQ(db.CabinetSettings(), (SCabinetSettings{0, 0, 0, 0, 0, 0}));
@@ -179,7 +180,7 @@ TEST_F(RecordTest, CleansCabinetValuesAndStopsAtMissingTransceiver) {
     EXPECT_TRUE(db.FindUnit(kUnitKindTrx, 1)->IsUpgrade());
 
     record.cabinets[0].trxCablings = {t1};
-    ASSERT_TRUE(site.BuildFromSiteRecord(record, 0));
+    ASSERT_TRUE(BuildSiteFromRecord(site, record, 0));
     EXPECT_FALSE(db.FindUnit(kUnitKindTrx, 1)->IsUpgrade());
     EXPECT_EQ(db.FindUnit(kUnitKindTrx, 1)->TypeCode(), "RVDA"); // kept its own type
 }
@@ -194,7 +195,7 @@ TEST_F(RecordTest, CopyIntoEmptyRecord) {
     db.Antenna(4)->SetMhaType(3);
 
     CSCFSite record;
-    ASSERT_TRUE(site.CopyIntoSiteRecord(record));
+    ASSERT_TRUE(CopySiteIntoRecord(site, record));
     ASSERT_EQ(record.cabinets.size(), 1u);
     const CSCFCabinet& cab = record.cabinets[0];
     EXPECT_EQ(cab.cabinetType, 1);
@@ -215,7 +216,7 @@ TEST_F(RecordTest, CopyIntoEmptyRecord) {
     // Once the cross-connection is no longer straight, planned transceivers are stored too.
     db.Find<CUnitKTrx>(kUnitKindTrx, 4)->SetBb2Id(5);
     CSCFSite second;
-    site.CopyIntoSiteRecord(second);
+    CopySiteIntoRecord(site, second);
     ASSERT_EQ(second.cabinets[0].trxCablings.size(), 12u);
     const CSCFTrxCabling& planned = second.cabinets[0].trxCablings[3];
     EXPECT_EQ(planned.logicalId, 0);
@@ -249,7 +250,7 @@ TEST_F(RecordTest, SaveAddsARecordOnlyWhenItCanBeFilled) {
     const std::string path = ::testing::TempDir() + "/model_save_test.hwc";
     CSiteConfigFile file;
     site.SetText("North");
-    CSaveResult result = site.Save(file, path);
+    CSaveResult result = SaveSite(site, file, host.record, path);
     ASSERT_TRUE(result.ok) << result.error;
     ASSERT_EQ(file.Sites().size(), 1u);
     EXPECT_EQ(host.record, file.Sites()[0].get());
@@ -263,7 +264,7 @@ TEST_F(RecordTest, SaveAddsARecordOnlyWhenItCanBeFilled) {
     CSiteTARN selmo(&host, &host);
     host.record = nullptr;
     CSiteConfigFile other;
-    EXPECT_FALSE(selmo.Save(other, path).ok);
+    EXPECT_FALSE(SaveSite(selmo, other, host.record, path).ok);
     EXPECT_TRUE(other.Sites().empty());
     EXPECT_EQ(host.record, nullptr);
     EXPECT_EQ(selmo.KindName(15), "Outer Units");
@@ -277,8 +278,8 @@ TEST_F(RecordTest, ConfigurationSurvivesAFileRoundTrip) {
     auto sample = std::make_unique<CSCFSite>(SampleRecord());
     CSCFSite& record = file.AddSite(std::move(sample));
     host.record = &record;
-    ASSERT_TRUE(site.BuildFromSiteRecord(record, 0));
-    ASSERT_TRUE(site.Save(file, path).ok);
+    ASSERT_TRUE(BuildSiteFromRecord(site, record, 0));
+    ASSERT_TRUE(SaveSite(site, file, host.record, path).ok);
 
     CSiteConfigFile reread(path);
     std::remove(path.c_str());
@@ -286,7 +287,7 @@ TEST_F(RecordTest, ConfigurationSurvivesAFileRoundTrip) {
     EXPECT_FALSE(reread.HasErrors());
     CFakeSiteHost otherHost;
     CSiteKODA other(&otherHost, &otherHost);
-    ASSERT_TRUE(other.BuildFromSiteRecord(*reread.Sites()[0], 0));
+    ASSERT_TRUE(BuildSiteFromRecord(other, *reread.Sites()[0], 0));
 
     const CDataBase& a = *site.GetConfiguration(kSelectCandidate);
     const CDataBase& b = *other.GetConfiguration(kSelectCandidate);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "TransferTestSupport.h"
-#include "comms/BTSUpdateFetchDlg.h"
+#include "app/BTSUpdateFetchDlg.h"
+#include "comms/TransferTestSupport.h"
 #include "files/ConfigInfoKODA.h"
 
 using namespace transfer_test;

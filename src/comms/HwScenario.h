@@ -2,7 +2,7 @@
 // The exchange that reads the identities of the BTS's hardware units and then, unit by unit,
 // their type text, serial number and product code into the BTS object model.
 
-#include "rules/HwUnitIdentity.h"
+#include "comms/HwUnitIdentity.h"
 
 #include <cstdint>
 #include <deque>

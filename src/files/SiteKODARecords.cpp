@@ -1,6 +1,7 @@
 // Moving an Orvik configuration into and out of the records of a site configuration file.
 
 #include "files/SCFSite.h"
+#include "files/SiteRecords.h"
 #include "model/CabinetKODA.h"
 #include "model/SiteKODA.h"
 #include "model/UnitKTrx.h"
@@ -62,22 +63,94 @@ bool AllTwelveStraightThrough(const CDataBase& db) {
     return true;
 }
 
-} // namespace
-
-std::unique_ptr<CUnit> CSiteKODA::CreateUnitForType(const CSCFUnit& entry) const {
+std::unique_ptr<CUnit> CreateUnitForEntry(const CSCFUnit& entry) {
     const UnitTypeRecord* row = UnitTypeCatalogue::FindByTypeId(EUnitFamily::Orvik, entry.typeId);
     if (row == nullptr) {
         return nullptr;
     }
-    auto unit = CreateUnitOfKind(row->category);
+    auto unit = CSiteKODA::CreateUnitOfKind(row->category);
     if (unit) {
         unit->SetNumber(entry.slot);
     }
     return unit;
 }
 
-bool CSiteKODA::BuildFromSiteRecord(const CSCFSite& record, int cabinetIndex) {
-    CDataBaseKODA* db = GetKODA(kSelectCandidate);
+void AppendTrxRecord(const CUnitKTrx& trx, CSCFCabinet& cabinet) {
+    CSCFTrxCabling r;
+    r.trxNumber = trx.Number();
+    r.bb2XCon = trx.Bb2Id();
+    r.trxUnitTypeId = trx.TypeId();
+    if (trx.IsUpgrade()) {
+        // A planned transceiver carries no cabling yet.
+        r.logicalId = 0;
+        r.txCon = -1;
+        r.rxMainCon = -1;
+        r.rxDivCon = -1;
+        r.diversityPair = -1;
+    } else {
+        const auto& c = trx.Cabling();
+        r.logicalId = trx.LogicalTrxId();
+        r.txPath1 = c.txPath1;
+        r.txPath2 = c.txPath2;
+        r.txPath3 = c.txPath3;
+        r.txCon = c.txCombinerId;
+        r.rxMainPath1 = c.rxMainMulticoupler;
+        r.rxMainPath2 = c.rxMainPath2;
+        r.rxMainCon = c.rxCombinerId;
+        r.rxDivPath1 = c.rxDiversityMulticoupler;
+        r.rxDivPath2 = c.rxDiversityPath2;
+        r.rxDivCon = c.rxDiversityCombiner;
+        r.diversityPair = c.diversityPair;
+    }
+    cabinet.trxCablings.push_back(r);
+}
+
+// The TRE unit record is found again by the index the unit remembers, as long as the record
+// there still carries the unit's slot, else by slot; a unit without one gets a new record.
+void AppendTreRecord(CUnitKTRE& tre, CSCFSite& site) {
+    auto& units = site.tre.units;
+    CSCFSiteTreUnit* record = nullptr;
+    const int remembered = tre.TreRecordIndex();
+    if (remembered >= 0 && remembered < static_cast<int>(units.size()) &&
+        units[remembered].slot == tre.Number()) {
+        record = &units[remembered];
+    }
+    for (int i = 0; record == nullptr && i < static_cast<int>(units.size()); ++i) {
+        if (units[i].slot == tre.Number()) {
+            record = &units[i];
+            tre.SetTreRecordIndex(i);
+        }
+    }
+    if (record == nullptr) {
+        units.emplace_back();
+        tre.SetTreRecordIndex(static_cast<int>(units.size()) - 1);
+        record = &units.back();
+    }
+    record->typeId = tre.TypeId();
+    record->slot = tre.Number();
+    if (site.tre.equipmentName.empty()) {
+        site.tre.equipmentName = "TRE Equipment";
+    }
+}
+
+// What a unit adds to the site record being saved: transceivers their cabling, TRE units their
+// TRE record, every other unit its entry (a DDU with its backplane connector).
+void AppendUnitRecord(CUnit& unit, CSCFSite& site, CSCFCabinet& cabinet) {
+    if (const auto* trx = dynamic_cast<const CUnitKTrx*>(&unit)) {
+        AppendTrxRecord(*trx, cabinet);
+    } else if (auto* tre = dynamic_cast<CUnitKTRE*>(&unit)) {
+        AppendTreRecord(*tre, site);
+    } else if (dynamic_cast<const CUnitKDDU*>(&unit) != nullptr) {
+        cabinet.units.push_back({unit.TypeId(), unit.Number(), unit.DisplayedNumber()});
+    } else {
+        cabinet.units.push_back({unit.TypeId(), unit.Number(), -1});
+    }
+}
+
+} // namespace
+
+bool BuildSiteFromRecordKODA(CSiteKODA& site, const CSCFSite& record, int cabinetIndex) {
+    CDataBaseKODA* db = site.GetKODA(kSelectCandidate);
     if (db == nullptr || cabinetIndex < 0 ||
         cabinetIndex >= static_cast<int>(record.cabinets.size())) {
         return false;
@@ -87,15 +160,15 @@ bool CSiteKODA::BuildFromSiteRecord(const CSCFSite& record, int cabinetIndex) {
     db->SetSwLevel(record.ucSwVersion);
 
     const int fileType = ValidFileCabinetType(cab.cabinetType) ? cab.cabinetType : 1;
-    SetCabinet(ZeroIfUnset(record.bcfClockSync), ZeroIfUnset(cab.lteInstalled),
-               ZeroIfUnset(cab.vswrMonitored), ZeroIfUnset(cab.wcdmaUpgrade), fileType - 1,
-               cab.mrcSupportWbc == 1 ? 1 : 0, kSelectCandidate);
+    site.SetCabinet(ZeroIfUnset(record.bcfClockSync), ZeroIfUnset(cab.lteInstalled),
+                    ZeroIfUnset(cab.vswrMonitored), ZeroIfUnset(cab.wcdmaUpgrade), fileType - 1,
+                    cab.mrcSupportWbc == 1 ? 1 : 0, kSelectCandidate);
     if (CCabinet* cabinet = db->Cabinet(0)) {
         cabinet->SetDescriptionText(cab.configDescription);
     }
 
     for (const CSCFUnit& entry : cab.units) {
-        auto created = CreateUnitForType(entry);
+        auto created = CreateUnitForEntry(entry);
         if (!created) {
             continue;
         }
@@ -132,7 +205,7 @@ bool CSiteKODA::BuildFromSiteRecord(const CSCFSite& record, int cabinetIndex) {
         }
         CopyCablingFromRecord(*trx, r);
     }
-    CableGuy()->RebuildCables(kSelectShown, 0);
+    site.CableGuy()->RebuildCables(kSelectShown, 0);
 
     for (const CSCFAntenna& a : cab.antennas) {
         CAntenna* antenna = db->Antenna(a.antennaNumber);
@@ -152,14 +225,14 @@ bool CSiteKODA::BuildFromSiteRecord(const CSCFSite& record, int cabinetIndex) {
             antenna->SetAttenuation(CAntenna::kAttenuationNotGiven);
         }
     }
-    CableGuy()->BuildAntennaCables(kSelectCandidate);
+    site.CableGuy()->BuildAntennaCables(kSelectCandidate);
 
-    RecomputeCandidateBand();
+    site.RecomputeCandidateBand();
     return true;
 }
 
-bool CSiteKODA::CopyIntoSiteRecord(CSCFSite& record) {
-    CDataBaseKODA* db = GetKODA(kSelectCandidate);
+bool CopySiteIntoRecordKODA(CSiteKODA& site, CSCFSite& record) {
+    CDataBaseKODA* db = site.GetKODA(kSelectCandidate);
     if (db == nullptr) {
         return false;
     }
@@ -188,7 +261,7 @@ bool CSiteKODA::CopyIntoSiteRecord(CSCFSite& record) {
     for (const auto& unit : db->Units()) {
         const bool storeUpgrade = unit->Kind() == kUnitKindTrx && !straight;
         if (!unit->IsUpgrade() || storeUpgrade) {
-            unit->AppendStorageEntry(record, cab);
+            AppendUnitRecord(*unit, record, cab);
         }
     }
 

@@ -1,4 +1,4 @@
-#include "model/SerialPortNames.h"
+#include "platform/SerialPortNames.h"
 
 #include <cstdlib>
 

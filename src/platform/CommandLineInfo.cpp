@@ -1,7 +1,7 @@
-#include "model/CommandLineInfo.h"
+#include "platform/CommandLineInfo.h"
 
-#include "model/SobriquetResolver.h"
-#include "model/StartupTarget.h"
+#include "platform/SobriquetResolver.h"
+#include "platform/StartupTarget.h"
 
 void CBTSCommandLineInfo::ParseParam(const std::string& text, bool isSwitch, bool /*isLast*/) {
     if (isSwitch) {

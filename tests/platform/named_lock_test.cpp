@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/NamedLock.h"
+#include "platform/NamedLock.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "model/OwnSwitches.h"
+#include "platform/OwnSwitches.h"
 
 #include <charconv>
 

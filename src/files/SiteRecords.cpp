@@ -1,0 +1,46 @@
+#include "files/SiteRecords.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "files/SCFSite.h"
+#include "files/SiteConfigFile.h"
+#include "model/SiteKODA.h"
+#include "model/Unit.h"
+
+bool BuildSiteFromRecord(CSite& site, const CSCFSite& record, int cabinetIndex) {
+    // Selmo sites keep no site records.
+    auto* orvik = dynamic_cast<CSiteKODA*>(&site);
+    return orvik != nullptr && BuildSiteFromRecordKODA(*orvik, record, cabinetIndex);
+}
+
+bool CopySiteIntoRecord(CSite& site, CSCFSite& record) {
+    auto* orvik = dynamic_cast<CSiteKODA*>(&site);
+    return orvik != nullptr && CopySiteIntoRecordKODA(*orvik, record);
+}
+
+CSaveResult SaveSite(CSite& site, CSiteConfigFile& file, CSCFSite*& record,
+                     const std::string& path) {
+    const bool created = record == nullptr;
+    if (created) {
+        auto fresh = std::make_unique<CSCFSite>();
+        // A configuration without a name cannot be read back; the site's text names it.
+        fresh->name = site.Text();
+        record = &file.AddSite(std::move(fresh));
+    }
+    if (!CopySiteIntoRecord(site, *record)) {
+        if (created) {
+            file.RemoveSite(record);
+            record = nullptr;
+        }
+        return {false, "The configuration could not be stored."};
+    }
+    return file.Write(path);
+}
+
+void ForgetUnitRecord(CSCFSite& record, int kind, int number) {
+    if (kind == kUnitKindTre) {
+        std::erase_if(record.tre.units,
+                      [number](const CSCFSiteTreUnit& unit) { return unit.slot == number; });
+    }
+}

@@ -1,4 +1,9 @@
 #include "ui/MainFrame.h"
+#include "app/views/ViewBase.h"
+#include "ui/views/BTSConfigurationBar.h"
+#include "ui/views/BTSConfigurationView.h"
+#include "ui/views/ContainerView.h"
+#include "ui/views/ListViewOwn.h"
 
 #include "app/BTSConfigurationDoc.h"
 #include "app/CommandIds.h"
@@ -227,15 +232,12 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::CreatePanes() {
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setChildrenCollapsible(false);
-    // The view bar and the container of the views; the views fill them.
-    auto* bar = new QLabel(tr("Views"), m_splitter);
-    bar->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    bar->setMargin(8);
-    bar->setFrameShape(QFrame::StyledPanel);
-    bar->setAccessibleName(tr("View bar"));
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setMinimumWidth(75);
-    m_left = bar;
+    // The view bar and the container of the views; the document's view manager fills them.
+    m_left = new QWidget(m_splitter);
+    m_left->setAccessibleName(tr("View bar"));
+    auto* barLayout = new QVBoxLayout(m_left);
+    barLayout->setContentsMargins(0, 0, 0, 0);
+    m_left->setMinimumWidth(75);
     m_right = new QWidget(m_splitter);
     m_right->setAccessibleName(tr("View container"));
     auto* layout = new QVBoxLayout(m_right);
@@ -243,12 +245,19 @@ void CMainFrame::CreatePanes() {
     m_splitter->addWidget(m_left);
     m_splitter->addWidget(m_right);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({150, 850});
+    m_splitter->setSizes({90, 910});
     setCentralWidget(m_splitter);
 }
 
 void CMainFrame::AttachDocument(CBTSConfigurationDoc* document) {
     m_doc = document;
+    // The view manager hears every notification first, at any depth of the relay.
+    m_relay.SetViewManager([this](int message, int wParam, int lParam) {
+        if (m_doc != nullptr) {
+            m_doc->ViewNotification(message, wParam, lParam);
+        }
+    });
+    ViewManagerChanged();
     MenuRebuilt();
     RefreshFrame();
 }
@@ -538,7 +547,59 @@ void CMainFrame::RunAddCabinetSheet() {
 }
 
 void CMainFrame::RunViewCommand(int /*command*/) {
-    // The views arrive with the view manager; until then there is nothing to show or redraw.
+    // The document's view manager has carried the command out; the windows show the result.
+    RedrawViews();
+    UpdateCommands();
+}
+
+void CMainFrame::ViewManagerChanged() {
+    // The old widgets hold the old manager: they go at once, before it does.
+    delete m_bar;
+    m_bar = nullptr;
+    delete m_container;
+    m_container = nullptr;
+    CViewBaseKODA* manager = m_doc != nullptr ? m_doc->ViewManager() : nullptr;
+    if (manager == nullptr) {
+        return;
+    }
+    m_bar = new CBTSConfigurationBar(*manager, m_left);
+    m_bar->setAccessibleName(tr("View bar"));
+    m_left->layout()->addWidget(m_bar);
+    connect(m_bar, &CBTSConfigurationBar::Command, this,
+            [this](int command) { OnAction(command); });
+    m_container = new CContainerView(*manager, m_right);
+    static_cast<QVBoxLayout*>(m_right->layout())->insertWidget(0, m_container, 3);
+    connect(m_container, &CContainerView::StatusText, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(m_container, &CContainerView::TabCommand, this, [this](int command) {
+        OnAction(command == CContainerView::kBtsCommand ? cmd::kBtsTab : cmd::kCandidateTab);
+    });
+    // Tab and Shift+Tab go round the bar, the left pane and the right pane.
+    setTabOrder(m_bar, m_container->Picture());
+    setTabOrder(m_container->Picture(), m_container->List());
+    m_bar->show();
+    m_container->show();
+}
+
+void CMainFrame::RedrawViews() {
+    if (m_bar != nullptr) {
+        m_bar->Rebuild();
+    }
+    if (m_container != nullptr) {
+        m_container->Refresh();
+    }
+}
+
+void CMainFrame::ViewSelectionChanged() {
+    if (m_container != nullptr) {
+        m_container->FollowSelection();
+    }
+}
+
+void CMainFrame::OpenProperties() {
+    if (propertySheet) {
+        propertySheet();
+    }
 }
 
 void CMainFrame::CreateEventLog() {

@@ -17,6 +17,8 @@
 
 class CBTSConfigurationDoc;
 class CBTSConnectionListView;
+class CBTSConfigurationBar;
+class CContainerView;
 class CRecentFileList;
 class CRegistry;
 class QAction;
@@ -49,6 +51,9 @@ public:
     CBTSConnectionListView* ConnectionView() const { return m_connectionView; }
     QWidget* ViewBarPane() const { return m_left; }
     QWidget* ContainerPane() const { return m_right; }
+    // The document's view bar and view container; nullptr while it has no view manager.
+    CBTSConfigurationBar* ViewBar() const { return m_bar; }
+    CContainerView* Container() const { return m_container; }
     CNotificationRelay& Relay() { return m_relay; }
 
     // Placement: restored at start-up (false when nothing usable was stored), saved at close.
@@ -84,6 +89,10 @@ public:
     void AddRecentFile(const std::string& path) override;
     void SetWaitCursor(bool on) override;
     void RunAddCabinetSheet() override;
+    void ViewManagerChanged() override;
+    void RedrawViews() override;
+    void ViewSelectionChanged() override;
+    void OpenProperties() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -112,6 +121,8 @@ private:
     QWidget* m_left = nullptr;
     QWidget* m_right = nullptr;
     CBTSConnectionListView* m_connectionView = nullptr;
+    CBTSConfigurationBar* m_bar = nullptr;
+    CContainerView* m_container = nullptr;
     CNotificationRelay m_relay;
     int m_waitDepth = 0;
     // Link state, the line it uses ("LAN", "COM n", "SIM"), and the access level of a remote

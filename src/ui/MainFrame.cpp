@@ -4,6 +4,7 @@
 #include "ui/views/BTSConfigurationView.h"
 #include "ui/views/ContainerView.h"
 #include "ui/views/ListViewOwn.h"
+#include "ui/views/ViewPrinting.h"
 
 #include "app/BTSConfigurationDoc.h"
 #include "app/CommandIds.h"
@@ -145,6 +146,7 @@ void CMainFrame::CreateActions() {
     for (int id : {cmd::kCandidateTab, cmd::kBtsTab}) {
         m_actions[id]->setCheckable(true);
     }
+
     m_actions[cmd::kNew]->setStatusTip(tr("Create a new configuration"));
     m_actions[cmd::kOpen]->setStatusTip(tr("Open a configuration file"));
     m_actions[cmd::kSave]->setStatusTip(tr("Save the configuration"));
@@ -182,6 +184,21 @@ void CMainFrame::CreateMenus() {
         // Enable states follow the document and the link; they are brought up to date
         // whenever a menu opens.
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    }
+    // Export View... sits with printing: it writes the same picture into a file.
+    if (QMenu* file = m_menuOf[cmd::kPrintPreview]; file != nullptr) {
+        m_exportView = new QAction(tr("&Export View..."), this);
+        m_exportView->setObjectName(QStringLiteral("ExportView"));
+        m_exportView->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+        m_exportView->setStatusTip(tr("Save the picture of the active view as PNG, SVG or PDF"));
+        const QList<QAction*> actions = file->actions();
+        const qsizetype at = actions.indexOf(m_actions[cmd::kPrintPreview]);
+        file->insertAction(at + 1 < actions.size() ? actions[at + 1] : nullptr, m_exportView);
+        connect(m_exportView, &QAction::triggered, this, [this] {
+            if (m_doc != nullptr && m_doc->ViewManager() != nullptr) {
+                ViewPrinting::ExportView(this, *m_doc->ViewManager());
+            }
+        });
     }
 }
 
@@ -299,6 +316,18 @@ void CMainFrame::OnAction(int id) {
             wizard();
         }
         return;
+    case cmd::kPrint:
+    case cmd::kPrintPreview:
+        if (m_doc != nullptr && m_doc->ViewManager() != nullptr) {
+            const QString name =
+                Q(m_doc->ConfigurationName().empty() ? m_doc->Title() : m_doc->ConfigurationName());
+            if (id == cmd::kPrint) {
+                ViewPrinting::Print(this, *m_doc->ViewManager(), name);
+            } else {
+                ViewPrinting::PrintPreview(this, *m_doc->ViewManager(), name);
+            }
+        }
+        return;
     default:
         break;
     }
@@ -309,6 +338,10 @@ void CMainFrame::OnAction(int id) {
 }
 
 void CMainFrame::UpdateCommands() {
+    if (m_exportView != nullptr) {
+        // Export draws what printing draws.
+        m_exportView->setEnabled(m_doc != nullptr && m_doc->IsCommandEnabled(cmd::kPrint));
+    }
     for (auto& [id, action] : m_actions) {
         switch (id) {
         case cmd::kExit:
@@ -559,6 +592,7 @@ void CMainFrame::ViewManagerChanged() {
     delete m_container;
     m_container = nullptr;
     CViewBaseKODA* manager = m_doc != nullptr ? m_doc->ViewManager() : nullptr;
+    RebuildViewActions(manager);
     if (manager == nullptr) {
         return;
     }
@@ -579,6 +613,39 @@ void CMainFrame::ViewManagerChanged() {
     setTabOrder(m_container->Picture(), m_container->List());
     m_bar->show();
     m_container->show();
+}
+
+void CMainFrame::RebuildViewActions(const CViewBaseKODA* manager) {
+    for (QAction* a : m_viewActions) {
+        m_actions.erase(a->data().toInt());
+        delete a;
+    }
+    m_viewActions.clear();
+    QMenu* view = m_menuOf[cmd::kToolbar];
+    if (manager == nullptr || view == nullptr) {
+        return;
+    }
+    // The views of the family head the View menu, Ctrl+1 ... Ctrl+0 in bar order.
+    QAction* before = view->actions().isEmpty() ? nullptr : view->actions().first();
+    int index = 0;
+    for (const auto& page : manager->Views()) {
+        const int id = page->Command();
+        auto* a = new QAction(Q(page->Name()), this);
+        a->setData(id);
+        a->setCheckable(true);
+        if (index < 10) {
+            a->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + (index == 9 ? -1 : index))));
+        }
+        ++index;
+        connect(a, &QAction::triggered, this, [this, id] { OnAction(id); });
+        view->insertAction(before, a);
+        m_actions[id] = a;
+        m_viewActions.push_back(a);
+    }
+    QAction* separator = view->insertSeparator(before);
+    separator->setData(0);
+    m_viewActions.push_back(separator);
+    UpdateCommands();
 }
 
 void CMainFrame::RedrawViews() {

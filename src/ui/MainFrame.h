@@ -14,11 +14,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class CBTSConfigurationDoc;
 class CBTSConnectionListView;
 class CBTSConfigurationBar;
 class CContainerView;
+class CViewBaseKODA;
 class CRecentFileList;
 class CRegistry;
 class QAction;
@@ -44,6 +46,7 @@ public:
     void UpdateCommands();
 
     QAction* ExitAction() const { return m_exit; }
+    QAction* ExportViewAction() const { return m_exportView; }
     QAction* Action(int id) const;
     QString StatusPaneText(int pane) const;
     int StatusPaneCount() const;
@@ -107,6 +110,7 @@ private:
     void UpdateRecentFiles();
     void OpenRecent(int index);
     void ShowStatusPanes(int count);
+    void RebuildViewActions(const CViewBaseKODA* manager);
 
     CBTSConfigurationDoc* m_doc = nullptr;
     CRegistry* m_settings = nullptr;
@@ -114,6 +118,7 @@ private:
     std::map<int, QAction*> m_actions;
     std::map<int, QMenu*> m_menuOf;
     QAction* m_exit = nullptr;
+    QAction* m_exportView = nullptr;
     QAction* m_recentActions[4] = {};
     QToolBar* m_main = nullptr;
     QToolBar* m_overlap = nullptr;
@@ -123,6 +128,8 @@ private:
     CBTSConnectionListView* m_connectionView = nullptr;
     CBTSConfigurationBar* m_bar = nullptr;
     CContainerView* m_container = nullptr;
+    // The View menu's commands of the document's views; they change with the manager.
+    std::vector<QAction*> m_viewActions;
     CNotificationRelay m_relay;
     int m_waitDepth = 0;
     // Link state, the line it uses ("LAN", "COM n", "SIM"), and the access level of a remote

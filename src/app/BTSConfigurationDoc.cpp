@@ -3,6 +3,9 @@
 
 #include "app/CommandIds.h"
 #include "app/SaveSCFSheetModel.h"
+#include "app/views/ViewBase.h"
+#include "app/views/ViewCommands.h"
+#include "app/views/ViewPageBase.h"
 #include "comms/CommsReport.h"
 #include "files/TextCodec.h"
 #include "model/BtsConfiguration.h"
@@ -19,7 +22,9 @@ CBTSConfigurationDoc::CBTSConfigurationDoc(SServices services) : m_services(std:
     RebuildMenu();
 }
 
-CBTSConfigurationDoc::~CBTSConfigurationDoc() = default;
+CBTSConfigurationDoc::~CBTSConfigurationDoc() {
+    DropViewManager();
+}
 
 std::string CBTSConfigurationDoc::ProductVersion() {
     // The release names run "KS2" ... "KS7 MP1.0"; the update texts put "KS" before it.
@@ -66,6 +71,9 @@ std::string CBTSConfigurationDoc::CommandText(int id) const {
 }
 
 bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
+    if (m_viewManager && m_viewManager->FindViewByCommand(id) != nullptr) {
+        return true;
+    }
     const bool linkUp = LinkRef().IsLinkUp();
     switch (id) {
     case cmd::kNew:
@@ -77,7 +85,7 @@ bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
         return true;
     case cmd::kPrint:
     case cmd::kPrintPreview:
-        return false; // printing arrives with the views
+        return m_viewManager && m_viewManager->ActiveView() != nullptr;
     case cmd::kSave:
     case cmd::kReplaceCabinet:
     case cmd::kUpdateToLatest:
@@ -115,6 +123,9 @@ bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
 }
 
 bool CBTSConfigurationDoc::IsCommandChecked(int id) const {
+    if (m_viewManager && m_viewManager->FindViewByCommand(id) != nullptr) {
+        return m_viewManager->ActiveView() == m_viewManager->FindViewByCommand(id);
+    }
     if (id == cmd::kBtsTab) {
         return HasSite() && m_btsTabSelected;
     }
@@ -127,6 +138,10 @@ bool CBTSConfigurationDoc::IsCommandChecked(int id) const {
 bool CBTSConfigurationDoc::OnCommand(int id) {
     if (!IsCommandEnabled(id)) {
         return false;
+    }
+    if (m_viewManager && m_viewManager->FindViewByCommand(id) != nullptr) {
+        ViewCommand(id);
+        return true;
     }
     switch (id) {
     case cmd::kNew:
@@ -192,7 +207,7 @@ void CBTSConfigurationDoc::SelectTab(bool bts) {
     if (m_site) {
         m_site->SetShowBts(bts);
     }
-    Windows().RunViewCommand(bts ? cmd::kBtsTabView : cmd::kCandidateTabView);
+    ViewCommand(bts ? cmd::kBtsTabView : cmd::kCandidateTabView);
 }
 
 // ---- connection ------------------------------------------------------------------------------
@@ -422,7 +437,43 @@ void CBTSConfigurationDoc::UnitDeleted(int kind, int number) {
 }
 
 void CBTSConfigurationDoc::RefreshViews() {
-    Windows().RunViewCommand(cmd::kRefreshAllViews);
+    ViewCommand(cmd::kRefreshAllViews);
+}
+
+void CBTSConfigurationDoc::ViewCommand(int command) {
+    if (m_viewManager) {
+        const int type = viewcommands::ViewTypeOfCommand(*m_viewManager, command);
+        if (viewcommands::Run(*m_viewManager, command) && type != 0 && type != kViewRedraw) {
+            m_activeViewType = type;
+        }
+    }
+    Windows().RunViewCommand(command);
+}
+
+void CBTSConfigurationDoc::ViewNotification(int message, int wParam, int lParam) {
+    if (m_viewManager) {
+        viewcommands::Notify(*m_viewManager, message, wParam, lParam);
+    }
+}
+
+const CHWInfoFile* CBTSConfigurationDoc::CViewHost::PassiveUnits(int selector) {
+    return selector == kSelectBts ? &m_doc.m_btsPassive : &m_doc.m_candidatePassive;
+}
+
+bool CBTSConfigurationDoc::CViewHost::BtsConnected() const {
+    return m_doc.LinkRef().IsLinkUp();
+}
+
+void CBTSConfigurationDoc::CViewHost::UnitSelected(int /*packed*/) {
+    m_doc.Windows().ViewSelectionChanged();
+}
+
+void CBTSConfigurationDoc::CViewHost::ViewsChanged() {
+    m_doc.Windows().RedrawViews();
+}
+
+void CBTSConfigurationDoc::CViewHost::OpenProperties() {
+    m_doc.Windows().OpenProperties();
 }
 
 void CBTSConfigurationDoc::RefreshViews(int /*view*/) {

@@ -8,6 +8,7 @@
 #include "app/DocumentMenu.h"
 #include "app/DocumentWindows.h"
 #include "app/StatusText.h"
+#include "app/views/ViewHost.h"
 #include "comms/BtsHost.h"
 #include "files/HWInfoFile.h"
 #include "files/PreConfigFile.h"
@@ -25,6 +26,7 @@ class CCommsReport;
 class CRegistry;
 class CSite;
 class CSiteKODA;
+class CViewBaseKODA;
 
 class CBTSConfigurationDoc : public ISiteHost, public IPrompt, public IBtsHost {
 public:
@@ -110,6 +112,14 @@ public:
     bool OpenSiteFileAtStart() const { return m_openAtStart; }
     // A file named on the command line, opened on the second idle pass.
     void SetStartupPath(const std::string& path) { m_startupPath = path; }
+
+    // The view manager of an Orvik site; nullptr without one.
+    CViewBaseKODA* ViewManager() const { return m_viewManager.get(); }
+    // A view command (a view's command, a tab command, the redraw of every view): the view
+    // manager carries it out and the windows follow.
+    void ViewCommand(int command);
+    // A notification the main window relays; the view manager hears it before any window.
+    void ViewNotification(int message, int wParam, int lParam);
 
     // Comms client role: reports and uplink messages of the link.
     void OnReport(const CCommsReport& report);
@@ -204,8 +214,28 @@ private:
     };
     static SDiskStamp StampOf(const std::string& path);
 
+    // The view manager's side of the document; a member because the site host and the view
+    // host both name their site Site().
+    class CViewHost : public IViewHost {
+    public:
+        explicit CViewHost(CBTSConfigurationDoc& doc) : m_doc(doc) {}
+        CSiteKODA* Site() override { return m_doc.SiteKODA(); }
+        const CHWInfoFile* PassiveUnits(int selector) override;
+        bool BtsConnected() const override;
+        void UnitSelected(int packed) override;
+        void ViewsChanged() override;
+        void OpenProperties() override;
+
+    private:
+        CBTSConfigurationDoc& m_doc;
+    };
+    void DropViewManager();
+
     SServices m_services;
+    CViewHost m_viewHost{*this};
     std::unique_ptr<CSite> m_site;
+    // Declared after the site so that it goes first: its views hold the site's units.
+    std::unique_ptr<CViewBaseKODA> m_viewManager;
     std::unique_ptr<CSiteSCFile> m_file;
     CSCFSite* m_record = nullptr;
     CPreConfigFile m_preConfig;

@@ -1,6 +1,7 @@
 // The document's file side: new, open, save, the save-changes questions, undo and taking the
 // configuration currently in BTS as the candidate.
 #include "app/BTSConfigurationDoc.h"
+#include "app/views/ViewBase.h"
 
 #include "app/CommandIds.h"
 #include "app/FileDialogFolder.h"
@@ -76,7 +77,17 @@ int CBTSConfigurationDoc::CurrentBtsType() const {
     return m_site ? kSelmoBtsType : 0;
 }
 
+void CBTSConfigurationDoc::DropViewManager() {
+    if (!m_viewManager) {
+        return;
+    }
+    // The windows let go of the old manager before it goes.
+    auto old = std::move(m_viewManager);
+    Windows().ViewManagerChanged();
+}
+
 bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
+    DropViewManager();
     m_site.reset();
     m_hasViewManager = false;
     if (btsType == kOrvikBtsType) {
@@ -86,6 +97,11 @@ bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
     }
     if (m_site) {
         m_hasViewManager = true;
+        if (SiteKODA() != nullptr) {
+            m_viewManager = std::make_unique<CViewBaseKODA>(m_viewHost, *m_services.settings);
+            m_viewManager->ActivateView(m_activeViewType);
+            Windows().ViewManagerChanged();
+        }
         m_configurationName.clear();
         RefreshFrame();
     }
@@ -120,7 +136,7 @@ void CBTSConfigurationDoc::New(bool fileNew) {
         return;
     }
     CreateSiteForType(kOrvikBtsType);
-    Windows().RunViewCommand(cmd::ViewCommandOfType(m_activeViewType));
+    ViewCommand(cmd::ViewCommandOfType(m_activeViewType));
     ResetNames();
     m_fileType = kSiteConfigurationFile;
     if (fileNew) {
@@ -136,7 +152,7 @@ bool CBTSConfigurationDoc::Open() {
         if (!SaveModified(false, true) || !ImportPassive()) {
             return false;
         }
-        Windows().RunViewCommand(cmd::kRefreshAllViews);
+        ViewCommand(cmd::kRefreshAllViews);
         if (LinkRef().IsLinkUp()) {
             m_passiveChanged = true;
         }
@@ -235,7 +251,7 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
     RememberFolder(path);
     SelectTab(false);
     CreateSiteForType(record->bcfType);
-    Windows().RunViewCommand(cmd::ViewCommandOfType(m_activeViewType));
+    ViewCommand(cmd::ViewCommandOfType(m_activeViewType));
     m_file = std::move(file);
     m_record = record;
     m_fileType = fileType;
@@ -631,7 +647,7 @@ void CBTSConfigurationDoc::CopyBtsConfiguration() {
     SelectTab(false);
     if (m_site && m_site->EditBtsConfiguration()) {
         RefreshFrame();
-        Windows().RunViewCommand(cmd::kRefreshAllViews);
+        ViewCommand(cmd::kRefreshAllViews);
         m_configurationChanged = false;
         m_passiveChanged = false;
         RefreshFrame();

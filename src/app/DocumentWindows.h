@@ -62,6 +62,15 @@ public:
     virtual void SetWaitCursor(bool /*on*/) {}
     // The cabinet sheet of "Replace Cabinet...".
     virtual void RunAddCabinetSheet() {}
+    // The document made a new view manager or dropped its old one: the view bar and the view
+    // container must be rebuilt before the old one goes.
+    virtual void ViewManagerChanged() {}
+    // The view manager asks for the picture, the list and the bar to be drawn again.
+    virtual void RedrawViews() {}
+    // The selected unit changed in one pane; the others follow.
+    virtual void ViewSelectionChanged() {}
+    // Properties of the selected unit (double click, Enter in the list).
+    virtual void OpenProperties() {}
     // The transfer dialog in one of its four modes; false when there is none to run.
     virtual bool RunTransferDialog(int /*mode*/) { return false; }
 };

@@ -1,4 +1,10 @@
 #include "ui/MainFrame.h"
+#include "app/views/ViewBase.h"
+#include "ui/views/BTSConfigurationBar.h"
+#include "ui/views/BTSConfigurationView.h"
+#include "ui/views/ContainerView.h"
+#include "ui/views/ListViewOwn.h"
+#include "ui/views/ViewPrinting.h"
 
 #include "app/BTSConfigurationDoc.h"
 #include "app/CommandIds.h"
@@ -140,6 +146,7 @@ void CMainFrame::CreateActions() {
     for (int id : {cmd::kCandidateTab, cmd::kBtsTab}) {
         m_actions[id]->setCheckable(true);
     }
+
     m_actions[cmd::kNew]->setStatusTip(tr("Create a new configuration"));
     m_actions[cmd::kOpen]->setStatusTip(tr("Open a configuration file"));
     m_actions[cmd::kSave]->setStatusTip(tr("Save the configuration"));
@@ -177,6 +184,21 @@ void CMainFrame::CreateMenus() {
         // Enable states follow the document and the link; they are brought up to date
         // whenever a menu opens.
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    }
+    // Export View... sits with printing: it writes the same picture into a file.
+    if (QMenu* file = m_menuOf[cmd::kPrintPreview]; file != nullptr) {
+        m_exportView = new QAction(tr("&Export View..."), this);
+        m_exportView->setObjectName(QStringLiteral("ExportView"));
+        m_exportView->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+        m_exportView->setStatusTip(tr("Save the picture of the active view as PNG, SVG or PDF"));
+        const QList<QAction*> actions = file->actions();
+        const qsizetype at = actions.indexOf(m_actions[cmd::kPrintPreview]);
+        file->insertAction(at + 1 < actions.size() ? actions[at + 1] : nullptr, m_exportView);
+        connect(m_exportView, &QAction::triggered, this, [this] {
+            if (m_doc != nullptr && m_doc->ViewManager() != nullptr) {
+                ViewPrinting::ExportView(this, *m_doc->ViewManager());
+            }
+        });
     }
 }
 
@@ -227,15 +249,12 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::CreatePanes() {
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setChildrenCollapsible(false);
-    // The view bar and the container of the views; the views fill them.
-    auto* bar = new QLabel(tr("Views"), m_splitter);
-    bar->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    bar->setMargin(8);
-    bar->setFrameShape(QFrame::StyledPanel);
-    bar->setAccessibleName(tr("View bar"));
-    bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setMinimumWidth(75);
-    m_left = bar;
+    // The view bar and the container of the views; the document's view manager fills them.
+    m_left = new QWidget(m_splitter);
+    m_left->setAccessibleName(tr("View bar"));
+    auto* barLayout = new QVBoxLayout(m_left);
+    barLayout->setContentsMargins(0, 0, 0, 0);
+    m_left->setMinimumWidth(75);
     m_right = new QWidget(m_splitter);
     m_right->setAccessibleName(tr("View container"));
     auto* layout = new QVBoxLayout(m_right);
@@ -243,12 +262,19 @@ void CMainFrame::CreatePanes() {
     m_splitter->addWidget(m_left);
     m_splitter->addWidget(m_right);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({150, 850});
+    m_splitter->setSizes({90, 910});
     setCentralWidget(m_splitter);
 }
 
 void CMainFrame::AttachDocument(CBTSConfigurationDoc* document) {
     m_doc = document;
+    // The view manager hears every notification first, at any depth of the relay.
+    m_relay.SetViewManager([this](int message, int wParam, int lParam) {
+        if (m_doc != nullptr) {
+            m_doc->ViewNotification(message, wParam, lParam);
+        }
+    });
+    ViewManagerChanged();
     MenuRebuilt();
     RefreshFrame();
 }
@@ -290,6 +316,18 @@ void CMainFrame::OnAction(int id) {
             wizard();
         }
         return;
+    case cmd::kPrint:
+    case cmd::kPrintPreview:
+        if (m_doc != nullptr && m_doc->ViewManager() != nullptr) {
+            const QString name =
+                Q(m_doc->ConfigurationName().empty() ? m_doc->Title() : m_doc->ConfigurationName());
+            if (id == cmd::kPrint) {
+                ViewPrinting::Print(this, *m_doc->ViewManager(), name);
+            } else {
+                ViewPrinting::PrintPreview(this, *m_doc->ViewManager(), name);
+            }
+        }
+        return;
     default:
         break;
     }
@@ -300,6 +338,10 @@ void CMainFrame::OnAction(int id) {
 }
 
 void CMainFrame::UpdateCommands() {
+    if (m_exportView != nullptr) {
+        // Export draws what printing draws.
+        m_exportView->setEnabled(m_doc != nullptr && m_doc->IsCommandEnabled(cmd::kPrint));
+    }
     for (auto& [id, action] : m_actions) {
         switch (id) {
         case cmd::kExit:
@@ -538,7 +580,93 @@ void CMainFrame::RunAddCabinetSheet() {
 }
 
 void CMainFrame::RunViewCommand(int /*command*/) {
-    // The views arrive with the view manager; until then there is nothing to show or redraw.
+    // The document's view manager has carried the command out; the windows show the result.
+    RedrawViews();
+    UpdateCommands();
+}
+
+void CMainFrame::ViewManagerChanged() {
+    // The old widgets hold the old manager: they go at once, before it does.
+    delete m_bar;
+    m_bar = nullptr;
+    delete m_container;
+    m_container = nullptr;
+    CViewBaseKODA* manager = m_doc != nullptr ? m_doc->ViewManager() : nullptr;
+    RebuildViewActions(manager);
+    if (manager == nullptr) {
+        return;
+    }
+    m_bar = new CBTSConfigurationBar(*manager, m_left);
+    m_bar->setAccessibleName(tr("View bar"));
+    m_left->layout()->addWidget(m_bar);
+    connect(m_bar, &CBTSConfigurationBar::Command, this,
+            [this](int command) { OnAction(command); });
+    m_container = new CContainerView(*manager, m_right);
+    static_cast<QVBoxLayout*>(m_right->layout())->insertWidget(0, m_container, 3);
+    connect(m_container, &CContainerView::StatusText, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(m_container, &CContainerView::TabCommand, this, [this](int command) {
+        OnAction(command == CContainerView::kBtsCommand ? cmd::kBtsTab : cmd::kCandidateTab);
+    });
+    // Tab and Shift+Tab go round the bar, the left pane and the right pane.
+    setTabOrder(m_bar, m_container->Picture());
+    setTabOrder(m_container->Picture(), m_container->List());
+    m_bar->show();
+    m_container->show();
+}
+
+void CMainFrame::RebuildViewActions(const CViewBaseKODA* manager) {
+    for (QAction* a : m_viewActions) {
+        m_actions.erase(a->data().toInt());
+        delete a;
+    }
+    m_viewActions.clear();
+    QMenu* view = m_menuOf[cmd::kToolbar];
+    if (manager == nullptr || view == nullptr) {
+        return;
+    }
+    // The views of the family head the View menu, Ctrl+1 ... Ctrl+0 in bar order.
+    QAction* before = view->actions().isEmpty() ? nullptr : view->actions().first();
+    int index = 0;
+    for (const auto& page : manager->Views()) {
+        const int id = page->Command();
+        auto* a = new QAction(Q(page->Name()), this);
+        a->setData(id);
+        a->setCheckable(true);
+        if (index < 10) {
+            a->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + (index == 9 ? -1 : index))));
+        }
+        ++index;
+        connect(a, &QAction::triggered, this, [this, id] { OnAction(id); });
+        view->insertAction(before, a);
+        m_actions[id] = a;
+        m_viewActions.push_back(a);
+    }
+    QAction* separator = view->insertSeparator(before);
+    separator->setData(0);
+    m_viewActions.push_back(separator);
+    UpdateCommands();
+}
+
+void CMainFrame::RedrawViews() {
+    if (m_bar != nullptr) {
+        m_bar->Rebuild();
+    }
+    if (m_container != nullptr) {
+        m_container->Refresh();
+    }
+}
+
+void CMainFrame::ViewSelectionChanged() {
+    if (m_container != nullptr) {
+        m_container->FollowSelection();
+    }
+}
+
+void CMainFrame::OpenProperties() {
+    if (propertySheet) {
+        propertySheet();
+    }
 }
 
 void CMainFrame::CreateEventLog() {

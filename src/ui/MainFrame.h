@@ -14,9 +14,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class CBTSConfigurationDoc;
 class CBTSConnectionListView;
+class CBTSConfigurationBar;
+class CContainerView;
+class CViewBaseKODA;
 class CRecentFileList;
 class CRegistry;
 class QAction;
@@ -42,6 +46,7 @@ public:
     void UpdateCommands();
 
     QAction* ExitAction() const { return m_exit; }
+    QAction* ExportViewAction() const { return m_exportView; }
     QAction* Action(int id) const;
     QString StatusPaneText(int pane) const;
     int StatusPaneCount() const;
@@ -49,6 +54,9 @@ public:
     CBTSConnectionListView* ConnectionView() const { return m_connectionView; }
     QWidget* ViewBarPane() const { return m_left; }
     QWidget* ContainerPane() const { return m_right; }
+    // The document's view bar and view container; nullptr while it has no view manager.
+    CBTSConfigurationBar* ViewBar() const { return m_bar; }
+    CContainerView* Container() const { return m_container; }
     CNotificationRelay& Relay() { return m_relay; }
 
     // Placement: restored at start-up (false when nothing usable was stored), saved at close.
@@ -84,6 +92,10 @@ public:
     void AddRecentFile(const std::string& path) override;
     void SetWaitCursor(bool on) override;
     void RunAddCabinetSheet() override;
+    void ViewManagerChanged() override;
+    void RedrawViews() override;
+    void ViewSelectionChanged() override;
+    void OpenProperties() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +110,7 @@ private:
     void UpdateRecentFiles();
     void OpenRecent(int index);
     void ShowStatusPanes(int count);
+    void RebuildViewActions(const CViewBaseKODA* manager);
 
     CBTSConfigurationDoc* m_doc = nullptr;
     CRegistry* m_settings = nullptr;
@@ -105,6 +118,7 @@ private:
     std::map<int, QAction*> m_actions;
     std::map<int, QMenu*> m_menuOf;
     QAction* m_exit = nullptr;
+    QAction* m_exportView = nullptr;
     QAction* m_recentActions[4] = {};
     QToolBar* m_main = nullptr;
     QToolBar* m_overlap = nullptr;
@@ -112,6 +126,10 @@ private:
     QWidget* m_left = nullptr;
     QWidget* m_right = nullptr;
     CBTSConnectionListView* m_connectionView = nullptr;
+    CBTSConfigurationBar* m_bar = nullptr;
+    CContainerView* m_container = nullptr;
+    // The View menu's commands of the document's views; they change with the manager.
+    std::vector<QAction*> m_viewActions;
     CNotificationRelay m_relay;
     int m_waitDepth = 0;
     // Link state, the line it uses ("LAN", "COM n", "SIM"), and the access level of a remote

@@ -92,6 +92,17 @@ struct ScriptedWindows : IDocumentWindows {
         events.push_back({t, text});
     }
     void AddRecentFile(const std::string& p) override { recent.push_back(p); }
+
+    // The view manager each time the windows were told it changed, as the document has it then.
+    std::function<const void*()> currentManager;
+    std::vector<const void*> managers;
+    int redraws = 0;
+    int selectionChanges = 0;
+    void ViewManagerChanged() override {
+        managers.push_back(currentManager ? currentManager() : nullptr);
+    }
+    void RedrawViews() override { ++redraws; }
+    void ViewSelectionChanged() override { ++selectionChanges; }
 };
 
 struct ScriptedLink : IDocumentLink {

@@ -26,7 +26,7 @@ TEST(MainFrame, OpensWithTheOfflineTitleAndClosesThroughExit) {
     EXPECT_EQ(items, (QStringList{QStringLiteral("&New"), QStringLiteral("&Open..."),
                                   QStringLiteral("&Save"), QStringLiteral("Save &As..."),
                                   QStringLiteral("&Print..."), QStringLiteral("Print Pre&view"),
-                                  QStringLiteral("E&xit")}));
+                                  QStringLiteral("&Export View..."), QStringLiteral("E&xit")}));
     // Without a document nothing pretends to open or save.
     EXPECT_FALSE(frame->Action(57601)->isEnabled());
     EXPECT_FALSE(frame->Action(57603)->isEnabled());

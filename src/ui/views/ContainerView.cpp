@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -57,8 +58,14 @@ CContainerView::CContainerView(CViewBaseKODA& manager, QWidget* parent)
     m_tabs->setExpanding(false);
     m_tabs->setMouseTracking(true);
     m_tabs->installEventFilter(this);
-    connect(m_tabs, &QTabBar::currentChanged, this,
-            [this](int index) { RunTabCommand(index == 1 ? kBtsCommand : kCandidateCommand); });
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
+        const int command = index == 1 ? kBtsCommand : kCandidateCommand;
+        if (isSignalConnected(QMetaMethod::fromSignal(&CContainerView::TabCommand))) {
+            emit TabCommand(command);
+        } else {
+            RunTabCommand(command);
+        }
+    });
     layout->addWidget(m_tabs);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);

@@ -47,6 +47,9 @@ public slots:
 signals:
     void StatusText(const QString& text);
     void ContextMenuRequested(int menuId, const QPoint& globalPos);
+    // A tab was chosen; with a receiver the tab command goes through it (the document keeps
+    // which tab is selected), without one the container runs it itself.
+    void TabCommand(int command);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,132 @@
+// The document's view manager: made with the site, told to the windows before the old one goes,
+// driven by the view and tab commands, and the first to hear relayed notifications.
+#include <gtest/gtest.h>
+
+#include "DocumentTestSupport.h"
+#include "app/CommandIds.h"
+#include "app/views/ViewBase.h"
+#include "app/views/ViewPageBase.h"
+#include "model/SiteKODA.h"
+
+namespace {
+
+std::string Sample() {
+    return std::string(CABRION_TEST_DATA_DIR) + "/../../docs/samples/harbour-4x3.hwc";
+}
+
+struct ViewsFixture : DocumentFixture {
+    ViewsFixture() {
+        // The document is already gone from the pointer while it is being destroyed.
+        windows.currentManager = [this]() -> const void* {
+            return doc ? doc->ViewManager() : nullptr;
+        };
+    }
+    int ActiveType() const {
+        const CViewPageBase* view = doc->ViewManager()->ActiveView();
+        return view != nullptr ? view->Type() : 0;
+    }
+};
+
+} // namespace
+
+TEST(DocumentViews, EachNewSiteGetsItsOwnManagerAndTheWindowsLetGoOfTheOldFirst) {
+    ViewsFixture f;
+    EXPECT_EQ(f.doc->ViewManager(), nullptr);
+    f.doc->New(false);
+    ASSERT_NE(f.doc->ViewManager(), nullptr);
+    EXPECT_EQ(f.ActiveType(), kViewCabinetInfo);
+    ASSERT_EQ(f.windows.managers.size(), 1u);
+    EXPECT_EQ(f.windows.managers[0], f.doc->ViewManager());
+
+    ASSERT_TRUE(f.doc->OpenPath(Sample(), true)) << testing::PrintToString(f.windows.messages);
+    // Told once with no manager (the old one is about to go), then with the new one.
+    ASSERT_EQ(f.windows.managers.size(), 3u);
+    EXPECT_EQ(f.windows.managers[1], nullptr);
+    EXPECT_EQ(f.windows.managers[2], f.doc->ViewManager());
+    EXPECT_EQ(f.doc->ViewManager()->Site(), f.doc->SiteKODA());
+}
+
+TEST(DocumentViews, ViewCommandsActivateViewsAndTheChoiceOutlivesOpeningAFile) {
+    ViewsFixture f;
+    f.doc->New(false);
+    const int tx = cmd::ViewCommandOfType(kViewTxCabling);
+    ASSERT_TRUE(f.doc->IsCommandEnabled(tx));
+    EXPECT_FALSE(f.doc->IsCommandChecked(tx));
+    ASSERT_TRUE(f.doc->OnCommand(tx));
+    EXPECT_EQ(f.ActiveType(), kViewTxCabling);
+    EXPECT_EQ(f.doc->ActiveViewType(), kViewTxCabling);
+    EXPECT_TRUE(f.doc->IsCommandChecked(tx));
+    EXPECT_FALSE(f.doc->IsCommandChecked(cmd::ViewCommandOfType(kViewCabinetInfo)));
+    EXPECT_EQ(f.windows.viewCommands.back(), tx);
+
+    ASSERT_TRUE(f.doc->OpenPath(Sample(), true));
+    EXPECT_EQ(f.ActiveType(), kViewTxCabling);
+
+    // The redraw command redraws without changing the view.
+    const int redraws = f.windows.redraws;
+    f.doc->RefreshViews();
+    EXPECT_GT(f.windows.redraws, redraws);
+    EXPECT_EQ(f.ActiveType(), kViewTxCabling);
+    EXPECT_EQ(f.doc->ActiveViewType(), kViewTxCabling);
+}
+
+TEST(DocumentViews, TabCommandsShowTheCandidateWithoutABtsConfiguration) {
+    ViewsFixture f;
+    ASSERT_TRUE(f.doc->OpenPath(Sample(), true));
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kBtsTab));
+    EXPECT_EQ(f.windows.viewCommands.back(), cmd::kBtsTabView);
+    // Nothing has come from a BTS: the views keep showing the candidate.
+    EXPECT_FALSE(f.doc->ViewManager()->BtsTab());
+    EXPECT_NE(f.doc->ViewManager()->Shown(), nullptr);
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kCandidateTab));
+    EXPECT_EQ(f.windows.viewCommands.back(), cmd::kCandidateTabView);
+    EXPECT_TRUE(f.doc->CandidateTabSelected());
+}
+
+TEST(DocumentViews, RelayedNotificationsRedrawOnlyForWhatChangesThePicture) {
+    ViewsFixture f;
+    // Without a site there is no manager and nothing to do.
+    f.doc->ViewNotification(notify::kConnectionState, notify::kConnectedIcon, 0);
+    EXPECT_EQ(f.windows.redraws, 0);
+
+    ASSERT_TRUE(f.doc->OpenPath(Sample(), true));
+    const auto redrawsAfter = [&](int message, int wParam) {
+        const int before = f.windows.redraws;
+        f.doc->ViewNotification(message, wParam, 0);
+        return f.windows.redraws - before;
+    };
+    EXPECT_GT(redrawsAfter(notify::kConnectionState, notify::kDisconnectedIcon), 0);
+    EXPECT_GT(redrawsAfter(notify::kBtsNotification, 1), 0);
+    EXPECT_GT(redrawsAfter(notify::kGeneral, notify::kUndoPerformed), 0);
+    // Bar-code options and pane focus do not touch the picture.
+    EXPECT_EQ(redrawsAfter(notify::kGeneral, 7), 0);
+    EXPECT_EQ(redrawsAfter(notify::kGeneral, 10), 0);
+}
+
+TEST(DocumentViews, SelectingAUnitTellsTheWindowsAndUndoRedrawsTheViews) {
+    ViewsFixture f;
+    ASSERT_TRUE(f.doc->OpenPath(Sample(), true));
+    CViewBaseKODA& views = *f.doc->ViewManager();
+    ASSERT_TRUE(f.doc->OnCommand(cmd::ViewCommandOfType(kViewCabinetUnits)));
+    const CUnit* unit = nullptr;
+    for (const auto& u : f.doc->SiteKODA()->GetKODA(kSelectCandidate)->Units()) {
+        if (views.ActiveView()->IsUnitShown(*u)) {
+            unit = u.get();
+            break;
+        }
+    }
+    ASSERT_NE(unit, nullptr);
+    views.SelectUnit(unit);
+    EXPECT_EQ(f.windows.selectionChanges, 1);
+    EXPECT_EQ(views.SelectedUnit(), unit);
+    // Choosing the same unit again is no change.
+    views.SelectUnit(unit);
+    EXPECT_EQ(f.windows.selectionChanges, 1);
+
+    auto mha = CSiteKODA::CreateUnitOfKind(kUnitKindMha);
+    mha->SetNumber(12);
+    f.doc->Site()->AddUnit(std::move(mha), true, kSelectCandidate);
+    const int redraws = f.windows.redraws;
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kUndo));
+    EXPECT_GT(f.windows.redraws, redraws);
+}

@@ -1,4 +1,4 @@
-#include "app/views/ViewCommands.h"
+#include "app/ViewCommands.h"
 
 #include "app/CommandIds.h"
 #include "app/views/ViewBase.h"

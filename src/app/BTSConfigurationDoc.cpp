@@ -3,8 +3,8 @@
 
 #include "app/CommandIds.h"
 #include "app/SaveSCFSheetModel.h"
-#include "app/views/ViewBase.h"
 #include "app/ViewCommands.h"
+#include "app/views/ViewBase.h"
 #include "app/views/ViewPageBase.h"
 #include "comms/CommsReport.h"
 #include "files/TextCodec.h"

@@ -59,6 +59,26 @@ TEST(ReportCli, ReportAgainstBtsConfiguration) {
     EXPECT_EQ(second.out.find("RVGA 2"), std::string::npos);
 }
 
+TEST(ReportCli, DiffOfAConfigurationWithItselfIsTheSameWithAnExternalCabinet) {
+    // TRX 3 ends at the external Orvik cabinet through a TX path that names no unit.
+    const std::string path = ::testing::TempDir() + "external_orvik.hwc";
+    std::ofstream(path, std::ios::binary) << "\\VERSION                  3.00\r\n"
+                                             "\\SITE_NAME                \"Ext\"\r\n"
+                                             "\\CAB_AMOUNT               1\r\n"
+                                             "\\CAB_NUMBER               1\r\n"
+                                             "\\CAB_TYPE                 0\r\n"
+                                             "\\CAB_TRX_ID               3\r\n"
+                                             "\\CAB_TRX_UNIT_TYPE        11\r\n"
+                                             "\\CAB_TRX_LOG_ID           3\r\n"
+                                             "\\CAB_TRX_TX_CON           18\r\n"
+                                             "\\CAB_TRX_TX_PATH1         5\r\n"
+                                             "\\CAB_TRX_RXM_CON          18\r\n"
+                                             "\\EOF\r\n";
+    const CliRun run = Cli("diff " + path + " --bts " + path);
+    EXPECT_EQ(run.rc, 0) << run.out << run.err;
+    EXPECT_EQ(run.out.find("Not same"), std::string::npos) << run.out;
+}
+
 TEST(ReportCli, DiffListsEveryView) {
     const CliRun same = Cli("diff " + kSites + " --bts " + kSites);
     EXPECT_EQ(same.rc, 0) << same.err;

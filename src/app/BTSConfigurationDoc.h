@@ -159,7 +159,7 @@ public:
     CSCFSite* CurrentSiteRecord() override { return m_record; }
     void SetCurrentSiteRecord(CSCFSite* record) override { m_record = record; }
     void RefreshViews() override;
-    void NotifyMainWindow(int notification) override;
+    void NotifyMainWindow(int notification, int value) override;
     void ResetPassiveUnits() override;
     void Message(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;

@@ -21,7 +21,9 @@ public:
     virtual CSCFSite* CurrentSiteRecord() = 0;
     virtual void SetCurrentSiteRecord(CSCFSite* record) = 0;
     virtual void RefreshViews() = 0;
-    virtual void NotifyMainWindow(int notification) = 0;
+    // A general notification for the main window and the value that goes with it (a transfer
+    // status change: step x 256 + the new status; 0 otherwise).
+    virtual void NotifyMainWindow(int notification, int value) = 0;
     // The view's selection, stored with every undo snapshot.
     virtual int ViewSelection() const { return 1; }
     virtual void ResetPassiveUnits() {}
@@ -44,7 +46,7 @@ public:
     CSCFSite* CurrentSiteRecord() override { return nullptr; }
     void SetCurrentSiteRecord(CSCFSite*) override {}
     void RefreshViews() override {}
-    void NotifyMainWindow(int) override {}
+    void NotifyMainWindow(int, int) override {}
     void Message(const std::string&) override {}
     bool AskYesNo(const std::string&) override { return false; }
 };

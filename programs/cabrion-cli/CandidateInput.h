@@ -11,6 +11,7 @@
 #include "files/TextCodec.h"
 #include "files/xml/PlanTextCodec.h"
 #include "model/BtsConfiguration.h"
+#include "model/CableGuy.h"
 #include "model/SiteKODA.h"
 
 namespace cli {
@@ -36,10 +37,10 @@ inline int LoadCandidate(const std::string& path, const ConfigChoice& choice, CS
     return BuildCandidate(path, *chosen.record, site);
 }
 
-// Makes the chosen configuration of the file the configuration currently in BTS, as if it had
-// just been fetched.
+// Makes the chosen configuration of the file the configuration currently in BTS of the site,
+// as if it had just been fetched.
 inline int LoadBtsConfiguration(const std::string& path, const ConfigChoice& choice,
-                                int& problems) {
+                                CSiteKODA& site, int& problems) {
     CSiteKODA other;
     std::string name;
     if (const int rc = LoadCandidate(path, choice, other, name, problems); rc != kExitOk) {
@@ -51,6 +52,11 @@ inline int LoadBtsConfiguration(const std::string& path, const ConfigChoice& cho
         bts->SetTransferStatus(step, 1);
     }
     CBtsConfiguration::Set(std::move(bts));
+    // The copied cables to an external cabinet still point at the other site's cabinet units,
+    // which go with it: they are built again by this site's rules, as after a fetch.
+    if (CCableGuy* guy = site.CableGuy()) {
+        guy->RebuildCables(kSelectBts, 0);
+    }
     return kExitOk;
 }
 
@@ -67,7 +73,8 @@ inline int LoadCandidateAndBts(const std::string& path, const ConfigChoice& choi
     }
     CBtsConfiguration::Drop();
     if (!btsPath.empty()) {
-        if (const int rc = LoadBtsConfiguration(btsPath, btsChoice, btsProblems); rc != kExitOk) {
+        if (const int rc = LoadBtsConfiguration(btsPath, btsChoice, site, btsProblems);
+            rc != kExitOk) {
             return rc;
         }
     }

@@ -34,7 +34,7 @@ public:
     void LogEvent(const std::string& line) override { std::cout << line << std::endl; }
     void SetModified() override {}
     void RefreshViews() override {}
-    void NotifyMainWindow(int) override {}
+    void NotifyMainWindow(int, int) override {}
     void Message(const std::string& text) override { std::cout << text << std::endl; }
     bool AskYesNo(const std::string& text) override {
         std::cout << text << (m_yes ? " Yes" : " No") << std::endl;
@@ -56,8 +56,10 @@ private:
 // Hands what the BTS sends on its own to the object model.
 class CUplinkFeeder : public CCommsClient {
 public:
-    CUplinkFeeder(CCommunicationBTS& hub, CMMIServ& server) : CCommsClient(hub), m_parser(server) {}
+    CUplinkFeeder(CCommunicationBTS& hub, CMMIServ& server)
+        : CCommsClient(hub), m_server(server), m_parser(server) {}
     void OnReport(const CCommsReport& report) override {
+        m_server.TakeReport(report);
         if (report.Kind() == CCommsReport::kConnected) {
             linkUp = true;
         } else if (report.Kind() == CCommsReport::kNoConnection) {
@@ -68,6 +70,7 @@ public:
     bool linkUp = false;
 
 private:
+    CMMIServ& m_server;
     CUpLinkMessageParser m_parser;
 };
 

@@ -26,6 +26,7 @@ public:
     explicit CPrintingClient(CCommunicationBTS& hub) : CCommsClient(hub) {}
 
     void OnReport(const CCommsReport& report) override {
+        CMMIServ::Instance().TakeReport(report);
         if (report.Kind() == CCommsReport::kConnected) {
             linkCameUp = true;
         }
@@ -180,12 +181,13 @@ static cli::CommandRegistrar reg("link", [](CLI::App& app) {
             }
             server.HwScenario().Tick();
         }
-        hub.StopConnection();
-        hub.Pump();
-        server.HwScenario().Stop();
+        // While the link is there: its end empties the object store.
         if (*listObjects) {
             PrintObjects(server);
         }
+        hub.StopConnection();
+        hub.Pump();
+        server.HwScenario().Stop();
         server.SetHost(nullptr);
         CBtsConfiguration::Drop();
         return client.linkCameUp && !server.unsupported ? cli::kExitOk : cli::kExitProblems;

@@ -480,11 +480,12 @@ void CBTSConfigurationDoc::RefreshViews(int /*view*/) {
     RefreshViews();
 }
 
-void CBTSConfigurationDoc::NotifyMainWindow(int notification) {
+void CBTSConfigurationDoc::NotifyMainWindow(int notification, int value) {
     if (notification == kNotifyUndoPerformed) {
         Windows().Notify(notify::kGeneral, notify::kUndoPerformed, 0);
     } else if (notification == kNotifyTransferStatusChanged) {
-        Windows().Notify(notify::kGeneral, notify::kTransferStatus, 0);
+        // The transfer window reads the step and its new status from the value.
+        Windows().Notify(notify::kGeneral, notify::kTransferStatus, value);
     }
 }
 

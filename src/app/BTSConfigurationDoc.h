@@ -168,7 +168,7 @@ public:
     void SetModified() override { m_configurationChanged = true; }
     void UnitDeleted(int kind, int number) override;
     void RefreshViews() override;
-    void NotifyMainWindow(int notification) override;
+    void NotifyMainWindow(int notification, int value) override;
     void ResetPassiveUnits() override;
     void Message(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;

@@ -261,6 +261,7 @@ void CConfigTransfer::FetchSecond() {
         Log(64074);
         SetStatus(kStepSecond, 0);
     } else {
+        bts.SetSecondFileCopy(data);
         const blocks::SSecondConfigFile file = blocks::DecodeSecondConfigFile(data);
         if (file.hasHeader && file.version >= 3) {
             m_site.Prompt().Message(

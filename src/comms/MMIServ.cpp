@@ -1,5 +1,6 @@
 #include "comms/MMIServ.h"
 
+#include "comms/CommsReport.h"
 #include "comms/CommunicationBTS.h"
 #include "comms/HwScenario.h"
 
@@ -34,6 +35,12 @@ void CMMIServ::Reset() {
 }
 
 CMMIServ::~CMMIServ() = default;
+
+void CMMIServ::TakeReport(const CCommsReport& report) {
+    if (report.Kind() == CCommsReport::kNoConnection) {
+        m_objects.Clear();
+    }
+}
 
 int CMMIServ::Transact(std::span<const uint8_t> request, std::vector<uint8_t>& reply,
                        size_t bufferSize) {

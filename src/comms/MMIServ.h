@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+class CCommsReport;
 class CCommunicationBTS;
 class CHwScenario;
 
@@ -51,6 +52,11 @@ public:
     bool Supported() const { return familyMode == kFamilyOrvik && !unsupported; }
     // Forgets everything the BTS reported, for a new connection.
     void Reset();
+    // The document hands every comms report on: a report that there is no connection empties
+    // the object store, so the link that follows (a Connect after a Disconnect, or the link
+    // reopened after a failure) starts without the mark of the previous BTS report and takes
+    // the BTS's report again. Within one link a second report is still refused.
+    void TakeReport(const CCommsReport& report);
 
     int familyMode = kFamilyUnknown;
     bool unsupported = false;

@@ -4,7 +4,9 @@
 // antenna records.
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/Antenna.h"
 #include "model/DataBase.h"
@@ -41,6 +43,11 @@ public:
     bool TransferPending(int step) const;
     void SetTransferPending(int step, bool pending);
 
+    // The second configuration file as the BTS last gave it (a fetched configuration), whole
+    // whatever its length; not copied.
+    const std::vector<uint8_t>& SecondFileCopy() const { return m_secondFile; }
+    void SetSecondFileCopy(std::vector<uint8_t> bytes) { m_secondFile = std::move(bytes); }
+
     // Whether the BTS holds cabling for this configuration (a fetched one); not copied.
     bool CablingPresent() const { return m_cablingPresent; }
     void SetCablingPresent(bool present) { m_cablingPresent = present; }
@@ -73,6 +80,7 @@ private:
     std::array<bool, 3> m_transferPending{};
     int m_cableColouring = 0;
     bool m_cablingPresent = false;
+    std::vector<uint8_t> m_secondFile;
     SCabinetSettings m_cabinet;
     std::array<CAntenna, kAntennas> m_antennas{};
 };

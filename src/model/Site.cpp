@@ -234,7 +234,7 @@ int CSite::Undo(int selector) {
     m_ringIndex = (m_ringIndex + kRingSize - 1) % kRingSize;
     --m_undoCount;
     m_host->RefreshViews();
-    m_host->NotifyMainWindow(kNotifyUndoPerformed);
+    m_host->NotifyMainWindow(kNotifyUndoPerformed, 0);
     if (m_cableGuy) {
         m_cableGuy->RecomputeCableStates(kSelectCandidate);
     }

@@ -19,7 +19,9 @@ public:
     // keeps the file record it was opened from or saved to drops the unit's record with it.
     virtual void UnitDeleted(int /*kind*/, int /*number*/) {}
     virtual void RefreshViews() = 0;
-    virtual void NotifyMainWindow(int notification) = 0;
+    // A general notification for the main window and the value that goes with it (a transfer
+    // status change: step x 256 + the new status; 0 otherwise).
+    virtual void NotifyMainWindow(int notification, int value) = 0;
     // The view's selection, stored with every undo snapshot.
     virtual int ViewSelection() const { return 1; }
     virtual void ResetPassiveUnits() {}
@@ -40,7 +42,7 @@ public:
     void LogEvent(const std::string&) override {}
     void SetModified() override {}
     void RefreshViews() override {}
-    void NotifyMainWindow(int) override {}
+    void NotifyMainWindow(int, int) override {}
     void Message(const std::string&) override {}
     bool AskYesNo(const std::string&) override { return false; }
 };

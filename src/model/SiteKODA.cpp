@@ -110,7 +110,7 @@ CUnit* CSiteKODA::ExternalUnit(int portId) const {
 void CSiteKODA::SetTransferStatus(int step, int status) {
     if (auto* bts = dynamic_cast<CDataBaseKODA*>(CBtsConfiguration::Get())) {
         bts->SetTransferStatus(step, status);
-        Host().NotifyMainWindow(kNotifyTransferStatusChanged);
+        Host().NotifyMainWindow(kNotifyTransferStatusChanged, step * 256 + status);
     }
 }
 

@@ -19,6 +19,7 @@ CSimBts::CSimBts(SSimScenario scenario)
     for (auto& m : m_scenario.uplink) {
         m_unsolicited.push_back(m);
     }
+    ReportToNewClient();
     if (m_scenario.bts) {
         std::stable_sort(
             m_scenario.bts->events.begin(), m_scenario.bts->events.end(),
@@ -31,11 +32,25 @@ void CSimBts::NewConnection() {
     m_silentForThisClient = false;
     m_out.clear();
     m_request.clear();
+}
+
+void CSimBts::LinkStarts() {
     ReportToNewClient();
-    // Every new client sees the BTS report itself again, and its changes from the start.
+    // Every new link sees the BTS report itself again, and its changes from the start.
     m_reportDue = m_scenario.bts.has_value();
     m_linkUpAt.reset();
     m_nextEvent = 0;
+}
+
+void CSimBts::TakePoll(std::span<const uint8_t> poll) {
+    // A client polls with "link down" until it has seen the link come up. Polling so after it
+    // had the link is a new link (a new client, or one that lost the link and connected
+    // again); a client that only changed the line speed keeps its link and polls "link up".
+    const bool clientHasLink = poll.size() > 8 && poll[8] == frame::kPollLinkUp;
+    if (!clientHasLink && m_clientHadLink) {
+        LinkStarts();
+    }
+    m_clientHadLink = clientHasLink;
 }
 
 void CSimBts::ReportToNewClient() {
@@ -175,16 +190,17 @@ frame::Bytes CSimBts::ReplyTo(std::span<const uint8_t> request) const {
 void CSimBts::HandleMessage(std::span<const uint8_t> message) {
     const uint8_t type = message[0];
     if (type == frame::kTypeLinkStatus) {
-        return; // a poll: whatever is queued answers it
+        TakePoll(message); // whatever is queued answers it
+        return;
     }
     if (type == frame::kTypeSpeedRequest) {
+        // Not a new link: the client reopens the line at the new speed and goes on.
         const int code = message.size() > 8 ? message[8] : 9;
         QueueMessage({frame::kTypeSpeedAck, 0x00, 0x01, 0x00, 0x5F, 0x82, 0x00, 0x01,
                       static_cast<uint8_t>(code)});
         m_speedCode = code;
         // On a serial line the client that comes back after a failure starts here.
         m_silentForThisClient = false;
-        ReportToNewClient();
         return;
     }
     m_lastRequest.assign(message.begin(), message.end());

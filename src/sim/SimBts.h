@@ -23,7 +23,9 @@ public:
     explicit CSimBts(SSimScenario scenario = {});
 
     Answer HandleFrame(std::span<const uint8_t> frame);
-    // A new client: half-received requests and half-sent replies are forgotten.
+    // A new connection on the transport: half-received requests and half-sent replies are
+    // forgotten. Whether it is also a new link the client's polls tell (a client that changed
+    // the line speed connects again but keeps its link).
     void NewConnection();
     // Queues an unsolicited message; it goes out with the next polls.
     void QueueUplink(frame::Bytes message);
@@ -38,6 +40,8 @@ public:
 private:
     frame::Bytes Next();
     void ReportToNewClient();
+    void LinkStarts();
+    void TakePoll(std::span<const uint8_t> poll);
     frame::Bytes LinkStatus();
     void HandleMessage(std::span<const uint8_t> message);
     void QueueMessage(const frame::Bytes& message);
@@ -62,6 +66,7 @@ private:
     bool m_silentForThisClient = false;
     bool m_dropped = false; // the connection is dropped once
     bool m_reportDue = false;
+    bool m_clientHadLink = false; // the last poll said the client has the link up
     std::optional<std::chrono::steady_clock::time_point> m_linkUpAt;
     size_t m_nextEvent = 0;
 };

@@ -120,6 +120,7 @@ struct ScriptedLink : IDocumentLink {
     int sends = 0;
     bool throwOnParse = false;
     int parsed = 0;
+    int objectResets = 0;
 
     bool IsLinkUp() const override { return up; }
     bool IsLocalLinkActive() const override { return active; }
@@ -144,6 +145,7 @@ struct ScriptedLink : IDocumentLink {
         ++sends;
         return sendSucceeds && up;
     }
+    void ResetObjects() override { ++objectResets; }
     void ParseUplink(const unsigned char*, size_t) override {
         ++parsed;
         if (throwOnParse) {

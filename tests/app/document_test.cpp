@@ -479,6 +479,36 @@ TEST(DocumentLink, ReportsAreLoggedAndShown) {
     EXPECT_EQ(f.link.parsed, 1);
 }
 
+TEST(DocumentLink, ALinkThatEndsForgetsTheBtsObjectsSoTheNextLinkTakesItsReport) {
+    DocumentFixture f;
+    f.doc->OnCommand(cmd::kConnectLocal);
+    f.link.GoUp(2);
+    f.doc->OnReport(CCommsReport(CCommsReport::kConnected, CCommsReport::kNone));
+    f.doc->OnReport(CCommsReport(4, 1, CCommsReport::SpeedChangedText("115200")));
+    EXPECT_EQ(f.link.objectResets, 0) << "a speed change keeps the link and what the BTS said";
+
+    f.doc->OnCommand(cmd::kDisconnect);
+    f.doc->OnReport(CCommsReport(CCommsReport::kNoConnection, CCommsReport::kNone));
+    EXPECT_EQ(f.link.objectResets, 1);
+    f.doc->OnCommand(cmd::kConnectLocal);
+    f.doc->OnReport(CCommsReport(CCommsReport::kConnected, CCommsReport::kNone));
+    EXPECT_EQ(f.link.objectResets, 1);
+}
+
+TEST(DocumentLink, TransferStatusChangesTellTheStepAndTheStatus) {
+    DocumentFixture f;
+    f.doc->OnCommand(cmd::kNew);
+    f.doc->EnsureBtsSite();
+    ASSERT_NE(f.doc->SiteKODA(), nullptr);
+    f.windows.notifications.clear();
+    f.doc->SiteKODA()->SetTransferStatus(2, 1);
+    f.doc->SiteKODA()->SetTransferStatus(3, 0);
+    EXPECT_EQ(f.windows.notifications,
+              (std::vector<std::tuple<int, int, int>>{
+                  {notify::kGeneral, notify::kTransferStatus, 2 * 256 + 1},
+                  {notify::kGeneral, notify::kTransferStatus, 3 * 256 + 0}}));
+}
+
 TEST(DocumentIdle, FirstPassesConnectAndOpenTheStartupFile) {
     DocumentFixture f;
     const std::string path = f.Path("start.hwc");

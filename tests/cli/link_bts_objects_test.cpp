@@ -114,6 +114,40 @@ TEST(LinkBtsObjects, ConfigurationCurrentlyInBtsHoldsTheReportedUnits) {
     EXPECT_TRUE(Has(run, "object class=1 index=1 name=BCF state=Commissioning"));
 }
 
+int Count(const SRun& run, const std::string& text) {
+    int n = 0;
+    for (const auto& line : run.lines) {
+        n += line.find(text) != std::string::npos ? 1 : 0;
+    }
+    return n;
+}
+
+TEST(LinkBtsObjects, TheBtsReportsOncePerLinkAndTheSpeedChangeIsNoNewLink) {
+    // The link is raised to 115200 once it is up, which reopens the connection.
+    CBtsSim sim(WriteScenario("link_once.json", R"({"bts": {}})"));
+    ASSERT_GT(sim.Port(), 0);
+    const SRun run = Link(sim.Port(), "--seconds 3");
+    EXPECT_EQ(run.rc, 0);
+    EXPECT_TRUE(Has(run, "report kind=4 code=1 text=Communication speed changed to 115200."));
+    EXPECT_EQ(Count(run, "Received message: Orvik BTS reported."), 1);
+    EXPECT_EQ(Count(run, "Message rejected because it has already been received"), 0);
+
+    // Another client is another link: the BTS reports itself to it too.
+    const SRun again = Link(sim.Port(), "--seconds 2");
+    EXPECT_EQ(Count(again, "Received message: Orvik BTS reported."), 1);
+    EXPECT_EQ(Count(again, "Message rejected because it has already been received"), 0);
+}
+
+TEST(LinkBtsObjects, ABtsThatReportsTwiceOnOneLinkIsRefusedTheSecondTime) {
+    // Reported once by the BTS model and once more from the scenario's own messages.
+    CBtsSim sim(
+        WriteScenario("link_twice.json", R"({"bts": {}, "uplink": ["82 00 00 00 13 01 13"]})"));
+    ASSERT_GT(sim.Port(), 0);
+    const SRun run = Link(sim.Port(), "--seconds 3");
+    EXPECT_EQ(Count(run, "Received message: Orvik BTS reported."), 2);
+    EXPECT_EQ(Count(run, "Message rejected because it has already been received"), 1);
+}
+
 TEST(LinkBtsObjects, UnsupportedBtsIsRefused) {
     CBtsSim sim(WriteScenario("link_unsupported.json", R"({"bts": {"type": 21}})"));
     ASSERT_GT(sim.Port(), 0);

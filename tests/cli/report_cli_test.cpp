@@ -59,6 +59,24 @@ TEST(ReportCli, ReportAgainstBtsConfiguration) {
     EXPECT_EQ(second.out.find("RVGA 2"), std::string::npos);
 }
 
+TEST(ReportCli, DiffOfAConfigurationWithItselfIsTheSameWithAnExternalCabinet) {
+    // TRX 3 ends at the external Orvik cabinet through a TX path that names no unit.
+    const std::string path = ::testing::TempDir() + "external_orvik.hwc";
+    std::filesystem::remove(path);
+    ASSERT_EQ(Cli("new --sector 3 --band 2 -o " + path).rc, 0);
+    // The TX page offers no external cabinet, so the file is changed as another tool would.
+    std::string text = ReadAll(path);
+    const std::string trx3 = "\\CAB_TRX_TX_CON           3\r\n";
+    ASSERT_NE(text.find(trx3), std::string::npos);
+    text.replace(text.find(trx3), trx3.size(), "\\CAB_TRX_TX_CON           18\r\n");
+    std::ofstream(path, std::ios::binary) << text;
+    ASSERT_EQ(Cli("validate " + path).rc, 0);
+
+    const CliRun run = Cli("diff " + path + " --bts " + path);
+    EXPECT_EQ(run.rc, 0) << run.out << run.err;
+    EXPECT_EQ(run.out.find("Not same"), std::string::npos) << run.out;
+}
+
 TEST(ReportCli, DiffListsEveryView) {
     const CliRun same = Cli("diff " + kSites + " --bts " + kSites);
     EXPECT_EQ(same.rc, 0) << same.err;

@@ -67,6 +67,13 @@ TEST(TransferFlow, SendThenFetchGivesBackWhatWasSent) {
     EXPECT_NE(bts.FindUnit(kUnitKindWbc, 1), nullptr);
     EXPECT_EQ(bts.SwLevel().Level(), 9);
     EXPECT_TRUE(bts.CablingPresent());
+    // The fetched second file is kept as it came; every status written told the main window
+    // which step it was and what it became.
+    ASSERT_NE(bench.sim->Store().Stored(3), nullptr);
+    EXPECT_EQ(bts.SecondFileCopy(), *bench.sim->Store().Stored(3));
+    const std::vector<int> told(bench.host.notificationValues.end() - 2,
+                                bench.host.notificationValues.end());
+    EXPECT_EQ(told, (std::vector<int>{1 * 256 + 1, 2 * 256 + 1}));
     EXPECT_EQ(bench.refreshes, 1);
     EXPECT_FALSE(bench.site.Busy());
 }

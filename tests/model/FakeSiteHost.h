@@ -20,7 +20,10 @@ public:
         }
     }
     void RefreshViews() override { ++refreshes; }
-    void NotifyMainWindow(int n) override { notifications.push_back(n); }
+    void NotifyMainWindow(int n, int value) override {
+        notifications.push_back(n);
+        notificationValues.push_back(value);
+    }
     int ViewSelection() const override { return selection; }
     void ResetPassiveUnits() override { ++passiveResets; }
     void StartDownload(bool) override { ++downloads; }
@@ -41,6 +44,7 @@ public:
     CSCFSite* record = nullptr;
     int refreshes = 0;
     std::vector<int> notifications;
+    std::vector<int> notificationValues;
     int selection = 1;
     int passiveResets = 0;
     int downloads = 0;

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -33,9 +34,10 @@ public:
 
 class CParsingClient : public CCommsClient {
 public:
-    CParsingClient(CCommunicationBTS& hub, CUpLinkMessageParser& parser)
-        : CCommsClient(hub), m_parser(parser) {}
-    void OnReport(const CCommsReport&) override {}
+    CParsingClient(CCommunicationBTS& hub, CMMIServ& server, CUpLinkMessageParser& parser)
+        : CCommsClient(hub), m_server(server), m_parser(parser) {}
+    // As the document does: the BTS model hears of every report.
+    void OnReport(const CCommsReport& report) override { m_server.TakeReport(report); }
     void OnUplinkMessage(std::span<const uint8_t> m) override {
         types.push_back(m[0]);
         m_parser.Parse(m);
@@ -43,6 +45,7 @@ public:
     std::vector<int> types;
 
 private:
+    CMMIServ& m_server;
     CUpLinkMessageParser& m_parser;
 };
 
@@ -75,7 +78,7 @@ protected:
     CHost host;
     CMMIServ server{hub};
     CUpLinkMessageParser parser{server};
-    CParsingClient client{hub, parser};
+    CParsingClient client{hub, server, parser};
 };
 
 TEST_F(SimulatedBts, ReportsItselfAfterLinkUp) {
@@ -102,6 +105,29 @@ TEST_F(SimulatedBts, ReportsItselfAfterLinkUp) {
     }
     EXPECT_EQ(trx, 6);
     EXPECT_EQ(ddu, 3);
+}
+
+TEST_F(SimulatedBts, AConnectionAfterADisconnectTakesTheBtsReportAgain) {
+    const std::string reported = "Received message: Orvik BTS reported.";
+    const std::string rejected = "  Message rejected because it has already been received";
+    Connect(Parse(R"({"bts": {}})"));
+    ASSERT_FALSE(host.lines.empty());
+    EXPECT_EQ(host.lines[0], reported);
+    hub.StopConnection();
+    hub.Pump();
+    EXPECT_EQ(server.Objects().FirstOfClass(objects::kClassBcf), nullptr)
+        << "the objects of a link that is gone";
+    host.lines.clear();
+    Connect(Parse(R"({"bts": {}})"));
+    ASSERT_GE(host.lines.size(), 1u);
+    EXPECT_EQ(host.lines[0], reported);
+    EXPECT_EQ(std::count(host.lines.begin(), host.lines.end(), rejected), 0);
+    EXPECT_NE(server.Objects().FirstOfClass(objects::kClassBcf), nullptr);
+
+    // On one link a second report is still refused.
+    std::vector<uint8_t> again = {0x82, 0, 0, 0, 0x13, 0x01, 0x13};
+    parser.Parse(again);
+    EXPECT_EQ(std::count(host.lines.begin(), host.lines.end(), rejected), 1);
 }
 
 TEST_F(SimulatedBts, AnswersHardwareRequestsWithItsUnits) {

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         CSiteKODA site;
         site.SetText(record->name);
         if (BuildSiteFromRecord(site, *record, 0))
-            ExpectReadsBack(cli::CandidateJson(site, record->name));
+            ExpectReadsBack(CandidateJson(site, record->name));
     }
     ExpectReadsBack(rows);
     return 0;

@@ -8,6 +8,7 @@
 #include "app/DocumentMenu.h"
 #include "app/DocumentWindows.h"
 #include "app/StatusText.h"
+#include "app/pages/PageDocument.h"
 #include "app/views/ViewHost.h"
 #include "comms/BtsHost.h"
 #include "files/HWInfoFile.h"
@@ -28,7 +29,10 @@ class CSite;
 class CSiteKODA;
 class CViewBaseKODA;
 
-class CBTSConfigurationDoc : public ISiteHost, public IPrompt, public IBtsHost {
+class CBTSConfigurationDoc : public ISiteHost,
+                             public IPrompt,
+                             public IBtsHost,
+                             public IPageDocument {
 public:
     static constexpr const char* kUntitled = "Untitled";
     static constexpr const char* kTypeMismatch =
@@ -181,6 +185,16 @@ public:
     void ShowMessage(const std::string& text) override { Message(text); }
     void EnsureBtsSite() override;
     void ReportProblem(const std::string& text) override { Message(text); }
+
+    // IPageDocument: what the property pages change and read.
+    void MarkConfigurationChanged() override;
+    void RedrawViews() override;
+    void BandChanged() override;
+    void SelectUnitInViews(int kind, int number) override;
+    int BtsSwLevel() const override;
+    bool BtsConnected() const override;
+    int BcfState() const override;
+    bool SendRightsMissing() const override;
 
 private:
     IDocumentWindows& Windows() const { return *m_services.windows; }

@@ -84,6 +84,7 @@ void CBTSConfigurationDoc::DropViewManager() {
     // The windows let go of the old manager before it goes.
     auto old = std::move(m_viewManager);
     Windows().ViewManagerChanged();
+    Windows().Notify(notify::kGeneral, notify::kViewChanged, 0);
 }
 
 bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
@@ -101,6 +102,7 @@ bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
             m_viewManager = std::make_unique<CViewBaseKODA>(m_viewHost, *m_services.settings);
             m_viewManager->ActivateView(m_activeViewType);
             Windows().ViewManagerChanged();
+            Windows().Notify(notify::kGeneral, notify::kViewChanged, m_activeViewType);
         }
         m_configurationName.clear();
         RefreshFrame();

@@ -7,9 +7,9 @@
 #include "comms/ObjectMaps.h"
 #include "comms/UpLinkMessageParser.h"
 #include "model/BtsConfiguration.h"
+#include "model/SiteKODA.h"
 #include "platform/Registry.h"
 #include "platform/SettingsKeys.h"
-#include "model/SiteKODA.h"
 
 #include <span>
 
@@ -68,6 +68,11 @@ bool CHubDocumentLink::SendingEnabled() const {
         return false;
     }
     return bcf->state == 0 || bcf->state == 1 || bcf->state == 9;
+}
+
+int CHubDocumentLink::BcfState() const {
+    const CObjectData* bcf = CMMIServ::Instance().Objects().FirstOfClass(objects::kClassBcf);
+    return bcf != nullptr ? bcf->state : -1;
 }
 
 bool CHubDocumentLink::Send(CSiteKODA& site, bool passive) {

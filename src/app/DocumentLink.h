@@ -25,6 +25,8 @@ public:
     virtual void Stop() = 0;
     // The BCF state of the configuration currently in BTS allows sending.
     virtual bool SendingEnabled() const = 0;
+    // The state of BCF 1 as the BTS last reported it; -1 when it has not.
+    virtual int BcfState() const { return -1; }
     // Sends the candidate (or its passive unit information); true when every step was sent.
     virtual bool Send(CSiteKODA& site, bool passive) = 0;
     // Forgets the BTS objects of the last connection.
@@ -38,6 +40,7 @@ class CHubDocumentLink : public IDocumentLink {
 public:
     explicit CHubDocumentLink(CCommunicationBTS& hub);
     bool IsLinkUp() const override;
+    int BcfState() const override;
     bool IsLocalLinkActive() const override;
     int ConnectionKind() const override;
     int ComPort() const override;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/SCFFields.h"
 #include "files/SiteConfigFile.h"
 
 class CSCFReader {
@@ -36,11 +37,13 @@ private:
 
     // Runs one block: handle(id) returns true when it consumed the current keyword.
     template <class Handler> void Block(std::uint32_t level, Handler&& handle);
+    // Reads the keyword into its field when the block's table has it as a plain value.
+    template <class Rec, std::size_t N>
+    bool Plain(const CSCFField<Rec> (&table)[N], Rec& record, std::uint32_t id);
 
     void ReadSite();
     void ReadBcf(CSCFSite& site);
-    void ReadOm(CSCFSite& site);
-    void ReadCabinetList(CSCFSite& site);
+    void ReadCabinetAmount(CSCFSite& site);
     void ReadCabinet(CSCFSite& site);
     void ReadUnit(CSCFCabinet& cabinet);
     void ReadAlarmLine(CSCFCabinet& cabinet, bool input);

@@ -125,6 +125,12 @@ bool CSCFReader::ReadBlockNumber(int& out, int max) {
     return true;
 }
 
+bool CSCFReader::OpenBlock(int& out, int max) {
+    const bool ok = ReadBlockNumber(out, max);
+    Advance();
+    return ok;
+}
+
 bool CSCFReader::ReadQuoted(std::string& out) {
     std::string_view rest = TrimLeadingBlanks(m_line.substr(m_column));
     if (rest.empty() || rest.front() != '"') {
@@ -280,12 +286,9 @@ void CSCFReader::ReadSite() {
         }
         case kwBcfId: {
             int v = 0;
-            if (ReadBlockNumber(v, 65535)) {
+            if (OpenBlock(v, 65535)) {
                 site.bcfId = static_cast<std::uint16_t>(v);
-                Advance();
                 ReadBcf(site);
-            } else {
-                Advance();
             }
             return true;
         }
@@ -322,12 +325,9 @@ void CSCFReader::ReadBcf(CSCFSite& site) {
         }
         case kwOmLinkNumber: {
             int v = 0;
-            if (ReadBlockNumber(v)) {
+            if (OpenBlock(v)) {
                 site.omLinkNumber = v;
-                Advance();
                 Block(5, [&](std::uint32_t om) { return Plain(kOmFields, site, om); });
-            } else {
-                Advance();
             }
             return true;
         }
@@ -370,11 +370,8 @@ void CSCFReader::ReadCabinetAmount(CSCFSite& site) {
 
 void CSCFReader::ReadCabinet(CSCFSite& site) {
     CSCFCabinet cabinet;
-    if (!ReadBlockNumber(cabinet.cabinetNumber)) {
-        Advance();
+    if (!OpenBlock(cabinet.cabinetNumber))
         return;
-    }
-    Advance();
     Block(5, [&](std::uint32_t id) {
         if (Plain(kCabinetFields, cabinet, id))
             return true;
@@ -403,11 +400,8 @@ void CSCFReader::ReadCabinet(CSCFSite& site) {
 
 void CSCFReader::ReadUnit(CSCFCabinet& cabinet) {
     CSCFUnit unit;
-    if (!ReadBlockNumber(unit.typeId)) {
-        Advance();
+    if (!OpenBlock(unit.typeId))
         return;
-    }
-    Advance();
     Block(6, [&](std::uint32_t id) { return Plain(kUnitFields, unit, id); });
     cabinet.units.push_back(unit);
 }
@@ -470,11 +464,8 @@ void CSCFReader::ReadTrxCabling(CSCFCabinet& cabinet) {
 
 void CSCFReader::ReadAntenna(CSCFCabinet& cabinet) {
     CSCFAntenna antenna;
-    if (!ReadBlockNumber(antenna.antennaNumber)) {
-        Advance();
+    if (!OpenBlock(antenna.antennaNumber))
         return;
-    }
-    Advance();
     Block(6, [&](std::uint32_t id) {
         if (Plain(kAntennaFields, antenna, id))
             return true;
@@ -590,12 +581,9 @@ void CSCFReader::ReadTre(CSCFSite& site) {
             return true;
         case kwTreManagement: {
             int v = 0;
-            if (ReadBlockNumber(v)) {
+            if (OpenBlock(v)) {
                 tre.management.managementType = v;
-                Advance();
                 ReadManagement(site);
-            } else {
-                Advance();
             }
             return true;
         }
@@ -613,11 +601,8 @@ void CSCFReader::ReadTre(CSCFSite& site) {
 
 void CSCFReader::ReadTreInterface(CSCFSiteTreUnit& unit) {
     CSCFTreInterface itf;
-    if (!ReadBlockNumber(itf.id)) {
-        Advance();
+    if (!OpenBlock(itf.id))
         return;
-    }
-    Advance();
     Block(4, [&](std::uint32_t id) { return Plain(kTreInterfaceFields, itf, id); });
     unit.interfaces.push_back(std::move(itf));
 }
@@ -636,22 +621,18 @@ void CSCFReader::ReadManagement(CSCFSite& site) {
 
 void CSCFReader::ReadSync(CSCFSiteTre& tre) {
     CSCFTreSync sync;
-    if (!ReadBlockNumber(sync.priority)) {
-        Advance();
+    if (!OpenBlock(sync.priority))
         return;
-    }
-    Advance();
     Block(4, [&](std::uint32_t id) { return Plain(kSyncFields, sync, id); });
     tre.syncs.push_back(sync);
 }
 
 void CSCFReader::ReadHop(CSCFSiteTre& tre) {
     CSCFHop hop;
-    if (!ReadQuoted(hop.name)) {
-        Advance();
-        return;
-    }
+    const bool named = ReadQuoted(hop.name);
     Advance();
+    if (!named)
+        return;
     Block(4, [&](std::uint32_t id) {
         if (Plain(kHopFields, hop, id))
             return true;

@@ -28,6 +28,9 @@ private:
     // The identity of a block: the file has no negative numbers, so one would be written
     // back as another block's identity (or, for a block left out when -1, lose the block).
     bool ReadBlockNumber(int& out, int max = std::numeric_limits<int>::max());
+    // Reads the number that opens a block and moves past its line; false when the block is
+    // skipped.
+    bool OpenBlock(int& out, int max = std::numeric_limits<int>::max());
     bool ReadQuoted(std::string& out);
     bool ReadLineText(std::string& out);
     // Reads an int field and moves to the next line; the field keeps its value on failure.

@@ -474,6 +474,13 @@ void CBTSConfigurationDoc::CViewHost::UnitSelected(int packed) {
     m_doc.Windows().Notify(notify::kGeneral, notify::kSelectionChanged, packed);
 }
 
+void CBTSConfigurationDoc::CViewHost::ShowPassiveRecord(int group, int slot) {
+    if (group < 0 || slot < 0 || slot > 255) {
+        return;
+    }
+    m_doc.Windows().Notify(notify::kGeneral, notify::kPassiveRecordChosen, 256 * group + slot);
+}
+
 void CBTSConfigurationDoc::CViewHost::ViewsChanged() {
     m_doc.Windows().RedrawViews();
 }

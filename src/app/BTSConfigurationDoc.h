@@ -237,6 +237,7 @@ private:
         const CHWInfoFile* PassiveUnits(int selector) override;
         bool BtsConnected() const override;
         void UnitSelected(int packed) override;
+        void ShowPassiveRecord(int group, int slot) override;
         void ViewsChanged() override;
         void OpenProperties() override;
 

@@ -72,7 +72,16 @@ TEST(PropertySheet, PagesFollowTheActiveViewAndTheTab) {
     f.ShowView(10);
     EXPECT_EQ(sheet->windowTitle(), QStringLiteral("Passive Unit Properties"));
     EXPECT_EQ(TabTexts(*sheet), QStringList{QStringLiteral("Information")});
-    EXPECT_NE(sheet->CurrentPage()->findChild<CPagePassiveWidget*>(), nullptr);
+    auto* passive = sheet->CurrentPage()->findChild<CPagePassiveWidget*>();
+    ASSERT_NE(passive, nullptr);
+    // A passive unit row chosen in the list is shown by the page.
+    passive->Controller().ChooseLocation(1);
+    ASSERT_FALSE(passive->Controller().UnitTypes().empty());
+    const int group = passive->Controller().UnitTypes().back().first;
+    passive->Controller().ChooseLocation(0);
+    f.Views().Host().ShowPassiveRecord(group, 0);
+    EXPECT_EQ(passive->Controller().Location(), 1);
+    EXPECT_EQ(passive->Controller().UnitType(), group);
 
     f.ShowView(11);
     EXPECT_EQ(sheet->windowTitle(), QStringLiteral("Differences Properties"));

@@ -149,7 +149,12 @@ void CPageUnits::FollowSelection(int kind, int number) {
 }
 
 void CPageUnits::Leave() {
+    const bool shown = m_controller.IsNotYetAdded();
     m_controller.Leave();
+    // The place that a unit not yet added showed is empty again.
+    if (shown) {
+        m_controller.Document().RedrawViews();
+    }
 }
 
 void CPageUnits::Refresh() {

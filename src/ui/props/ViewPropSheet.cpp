@@ -4,6 +4,7 @@
 #include "app/CommandIds.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewPageBase.h"
+#include "files/HWInfoFile.h"
 #include "platform/Registry.h"
 #include "platform/SettingsKeys.h"
 #include "ui/MainFrame.h"
@@ -42,6 +43,11 @@ public:
         }
     }
     void Refresh() override {}
+    void ShowRecord(int group, int slot) {
+        m_widget->ShowSelection(
+            SPassiveSelection{.top = CHWInfoFile::TopGroupOf(group), .group = group, .slot = slot});
+    }
+    CPagePassiveWidget* Widget() const { return m_widget; }
 
 private:
     CPagePassiveWidget* m_widget = nullptr;
@@ -254,12 +260,18 @@ void CViewPropSheet::FollowSelection() {
     }
 }
 
-void CViewPropSheet::Notification(int message, int wParam, int /*lParam*/) {
+void CViewPropSheet::Notification(int message, int wParam, int lParam) {
     if (message == notify::kGeneral && wParam == notify::kSelectionChanged) {
         // While the user works in the sheet, the selection it makes in the views comes back
         // here; only a selection made elsewhere is followed.
         if (isVisible() && !isActiveWindow() && m_manager == m_doc.ViewManager()) {
             FollowSelection();
+        }
+        return;
+    }
+    if (message == notify::kGeneral && wParam == notify::kPassiveRecordChosen) {
+        if (auto* passive = dynamic_cast<CPassivePropPage*>(Page(EPropPage::Passive))) {
+            passive->ShowRecord(lParam / 256, lParam % 256);
         }
         return;
     }

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -313,4 +314,52 @@ TEST(PropertySheet, CrossConnectionOnlyPreviewsUntilReset) {
     EXPECT_TRUE(f.Json() == before);
     EXPECT_EQ(f.UndoText(), undo);
     EXPECT_FALSE(xcon.ResetButton()->isEnabled());
+}
+
+TEST(PropertySheet, MiniCabinetNarrowsWhatThePagesOffer) {
+    SheetFixture f;
+    ASSERT_TRUE(f.opened);
+    f.ShowView(1);
+    CViewPropSheet& sheet = f.Open();
+    // At this SW level there is no LMU to choose.
+    sheet.Tabs()->setCurrentIndex(1);
+    auto& usage = f.Current<CPageCabUsage>();
+    EXPECT_TRUE(usage.ClockButton(1)->isVisible());
+    EXPECT_FALSE(usage.ClockButton(2)->isVisible());
+    EXPECT_FALSE(usage.ClockButton(3)->isVisible());
+
+    sheet.Tabs()->setCurrentIndex(0);
+    f.Current<CPageCabType>().Button(4)->click();
+    f.ShowView(4);
+    auto& tx = f.Current<CPageTXCabling>();
+    ASSERT_TRUE(Choose(tx.TrxBox(), 1));
+    // DDU 1-3 halves and no RTC.
+    for (int i = 0; i < tx.CombinerBox()->count(); ++i) {
+        EXPECT_LE(tx.CombinerBox()->itemData(i).toInt(), 6) << i;
+    }
+    EXPECT_FALSE(Choose(tx.CombinerBox(), 13));
+}
+
+TEST(PropertySheet, RemovingATransceiverKeepsItPlannedWithoutCables) {
+    SheetFixture f;
+    ASSERT_TRUE(f.opened);
+    f.ShowView(2);
+    f.SelectInViews(1, 12);
+    f.Open();
+    auto& units = f.Current<CPageUnits>();
+    EXPECT_EQ(units.Kind()->currentData().toInt(), 1);
+    EXPECT_EQ(units.Index()->currentData().toInt(), 12);
+    EXPECT_EQ(units.Location()->text(), QStringLiteral("5 /  2 / 12"));
+    const std::string before = f.Json();
+    ASSERT_TRUE(units.RemoveButton()->isEnabled());
+    units.RemoveButton()->click();
+    EXPECT_EQ(f.UndoText(), "&Undo Remove Unit\tCtrl + Z");
+    // A transceiver of the configuration stays as a planned unit, without its cables.
+    const nlohmann::json after = Parsed(f.Json());
+    EXPECT_EQ(UnitIn(after, 1, 12)["upgrade"], true);
+    for (const auto& cable : after["cables"]) {
+        EXPECT_NE(cable["trx"], 12);
+    }
+    f.doc->OnCommand(cmd::kUndo);
+    EXPECT_TRUE(f.Json() == before);
 }

@@ -169,6 +169,10 @@ TEST(PropertySheet, TxCablingThroughTheWidgets) {
     EXPECT_EQ(f.Views().SelectedNumber(), 3);
     EXPECT_EQ(tx.Path1Box()->currentData().toInt(), 4);
     EXPECT_EQ(tx.CombinerBox()->currentData().toInt(), 2);
+    // The halves are named as they are marked on the unit.
+    EXPECT_EQ(tx.CombinerBox()->currentText(), QStringLiteral("HYDx 1b"));
+    EXPECT_EQ(tx.CombinerBox()->itemText(tx.CombinerBox()->findData(1)), QStringLiteral("HYDx 1a"));
+    EXPECT_EQ(tx.CombinerBox()->itemText(tx.CombinerBox()->findData(5)), QStringLiteral("HYDx 3a"));
 
     // WBC 1 feeds TRX 1 through DDU 1 half a: that combiner is proposed, not yet stored.
     ASSERT_TRUE(Choose(tx.Path1Box(), 1));
@@ -309,6 +313,7 @@ TEST(PropertySheet, CrossConnectionOnlyPreviewsUntilReset) {
     const std::string before = f.Json();
     const std::string undo = f.UndoText();
     ASSERT_TRUE(Choose(xcon.TrxBox(), 1));
+    EXPECT_EQ(xcon.HalfBox()->currentText(), QStringLiteral("(QD2E 1a)"));
     ASSERT_TRUE(Choose(xcon.HalfBox(), 4));
     EXPECT_EQ(xcon.HalfBox()->currentData().toInt(), 4);
     EXPECT_TRUE(f.Json() == before);

@@ -4,6 +4,7 @@
 
 #include "SearchFixture.h"
 #include "rules/ConfigSearch.h"
+#include "rules/ConfigSearchJob.h"
 
 using namespace searchtest;
 
@@ -149,4 +150,37 @@ TEST_F(SearchTest, AFolderThatCannotBeListedSaysWhy) {
     EXPECT_FALSE(r.folderError.empty());
     EXPECT_TRUE(r.found.empty());
     EXPECT_EQ(r.filesSearched, 0);
+}
+
+TEST_F(SearchTest, AJobSearchesOnItsOwnThreadAndCanBeCancelledMidway) {
+    for (int i = 0; i < 40; ++i) {
+        Write("f" + std::to_string(100 + i) + ".hwc", {{"C" + std::to_string(i), {1}, {}}});
+    }
+    CConfigSearchJob job;
+    EXPECT_FALSE(job.TakeResult().has_value());
+    job.Start(folder, Trxs({1}));
+    job.Wait();
+    auto whole = job.TakeResult();
+    ASSERT_TRUE(whole.has_value());
+    EXPECT_EQ(whole->found.size(), 40u);
+    EXPECT_FALSE(job.TakeResult().has_value());
+
+    // Cancelled before it could finish: the result says so and holds only what was found.
+    job.Start(folder, Trxs({1}));
+    job.Cancel();
+    job.Wait();
+    auto cut = job.TakeResult();
+    ASSERT_TRUE(cut.has_value());
+    if (cut->cancelled) {
+        EXPECT_LT(cut->found.size(), 40u);
+        EXPECT_EQ(static_cast<int>(cut->found.size()), cut->filesSearched);
+    }
+    // A new start drops a search still running.
+    job.Start(folder, Trxs({1}));
+    job.Start(folder, Trxs({2}));
+    job.Wait();
+    auto second = job.TakeResult();
+    ASSERT_TRUE(second.has_value());
+    EXPECT_TRUE(second->found.empty());
+    EXPECT_EQ(second->filesSearched, 40);
 }

@@ -638,6 +638,13 @@ void CBTSConfigurationDoc::Undo() {
     }
 }
 
+void CBTSConfigurationDoc::BecomeUntitled() {
+    m_path.clear();
+    m_title = kUntitled;
+    m_stamp = {};
+    RefreshFrame();
+}
+
 void CBTSConfigurationDoc::CopyBtsConfiguration() {
     if (m_configurationChanged &&
         !Windows().AskYesNo("The Edit tab contains some unsaved information.\nContinue anyway?",

@@ -221,6 +221,29 @@ TEST(WizardWait, ReadinessFollowsTheLinkAndActsOnlyOnAChangedBcfState) {
     EXPECT_TRUE(wait.Next());
 }
 
+TEST(WizardWait, RelayedNotificationsDriveTheStates) {
+    WizardFixture f;
+    f.sheet->Begin();
+    CWizardWaitController wait(*f.sheet);
+    wait.Enter();
+    f.link.GoUp(2);
+    wait.OnNotification(3054, 2);
+    EXPECT_EQ(wait.State(), CWizardWaitController::kWaitingInfo);
+    wait.OnNotification(3055, 1);
+    EXPECT_EQ(wait.State(), CWizardWaitController::kWaitingBcf);
+    f.link.bcf = 3;
+    wait.OnNotification(3055, 3);
+    EXPECT_EQ(wait.State(), CWizardWaitController::kReady);
+    EXPECT_EQ(wait.Lines()[wait.Lines().size() - 2], "- BCF has passed the Commissioning state");
+    // A second report of the objects does not take a ready BTS back.
+    wait.OnNotification(3055, 1);
+    EXPECT_EQ(wait.State(), CWizardWaitController::kReady);
+    f.link.Stop();
+    wait.OnNotification(3054, 1);
+    EXPECT_EQ(wait.State(), CWizardWaitController::kNoConnection);
+    EXPECT_EQ(wait.Lines().front(), "- BTS Connection lost");
+}
+
 TEST(WizardWait, ADisabledConnectionIsOfferedAndAWrongBcfStateQuestioned) {
     WizardFixture f;
     f.settings.SetInt("Initialization", "EnableBTS", 0);

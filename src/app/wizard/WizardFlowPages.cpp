@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/BTSConfigurationDoc.h"
+#include "app/CommandIds.h"
 #include "app/SaveSCFSheetModel.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "files/ConfigInfoKODA.h"
@@ -275,6 +276,22 @@ void CWizardWaitController::CheckBcfState() {
     }
 }
 
+void CWizardWaitController::OnNotification(int message, int wParam) {
+    if (message == notify::kConnectionState) {
+        if (wParam == notify::kDisconnectedIcon) {
+            ConnectionLost();
+        } else if (wParam == notify::kConnectedIcon) {
+            ConnectionEstablished();
+        }
+    } else if (message == notify::kBtsNotification) {
+        // 1: the BTS has reported its objects; anything else may carry a new BCF state.
+        if (wParam == 1 && m_state < kWaitingBcf) {
+            InformationReceived();
+        }
+        CheckBcfState();
+    }
+}
+
 bool CWizardWaitController::Next() {
     if (m_state == kNoConnection && !m_sheet.Prompt().AskYesNo(kNotEstablished, false)) {
         return false;
@@ -308,11 +325,13 @@ CWizardWaitController::SInfo CWizardWaitController::Information() const {
         info.network = info.trxUnits = info.cabling = kNotDefined;
         return info;
     }
-    CBandInformation band;
-    site->CollectBand(kSelectCandidate, false, &band);
-    info.network = band.BandText().empty() ? kNotDefined : band.BandText();
     CConfigInfoKODA summary(site);
     summary.Recompute();
+    CBandInformation band;
+    site->CollectBand(kSelectCandidate, false, &band);
+    // Without a transceiver in use there is no band to judge, not an illegal one.
+    const bool anyTrx = summary.Summary(1).trxUnits > 0;
+    info.network = !anyTrx || band.BandText().empty() ? kNotDefined : band.BandText();
     info.trxUnits = summary.TrxCountText();
     info.cabling = summary.CablingKindsText();
     if (info.cabling.empty()) {

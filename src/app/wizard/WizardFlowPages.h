@@ -105,6 +105,8 @@ public:
     void ConnectionEstablished();
     void InformationReceived();
     void CheckBcfState();
+    // A notification the main window relays: connection state, or news from the BTS.
+    void OnNotification(int message, int wParam);
     // False keeps the page.
     bool Next();
     bool BackAllowed() const;

@@ -46,8 +46,8 @@ CWizardNewLastController::SCounts CWizardNewLastController::CountsOf(CSiteKODA& 
     counts.mhas = summary.antennas.withMha;
     for (int a = 1; a <= CDataBaseKODA::kAntennas && db != nullptr; ++a) {
         const CAntenna* antenna = db->Antenna(a);
-        counts.vswr |= antenna != nullptr && antenna->ConnectedCombiner() != 0 &&
-                       antenna->VswrMonitoring();
+        counts.vswr |=
+            antenna != nullptr && antenna->ConnectedCombiner() != 0 && antenna->VswrMonitoring();
     }
     return counts;
 }
@@ -73,9 +73,9 @@ std::vector<std::string> CWizardNewLastController::SummaryLines(const SCounts& c
             lines.push_back(std::string(kCabling[k]) + "None");
         } else {
             // The suffix keeps its blank even before "with" and at the end of the line.
-            lines.push_back(std::string(kCabling[k]) +
-                            Format("%d RVx%s with %d cable%s", trxs, Plural(trxs, "s "), cables,
-                                   Plural(cables, "s ")));
+            lines.push_back(std::string(kCabling[k]) + Format("%d RVx%s with %d cable%s", trxs,
+                                                              Plural(trxs, "s "), cables,
+                                                              Plural(cables, "s ")));
         }
     }
     lines.emplace_back();

@@ -95,10 +95,11 @@ public:
     void Undo();
     // The wizard's New way: the configuration no longer belongs to a file.
     void BecomeUntitled();
-    // The wizard's configuration selection: a configuration of a file replaces the site.
+    // The wizard's configuration selection: a configuration of a file becomes the candidate of
+    // the Orvik site there is, so that the wizard's undo step can still give back the earlier one.
     bool TakeConfiguration(std::unique_ptr<CSiteSCFile> file, CSCFSite* record,
                            const std::string& path) {
-        return LoadRecord(std::move(file), record, path, kSiteConfigurationFile);
+        return LoadRecord(std::move(file), record, path, kSiteConfigurationFile, true);
     }
 
     void ConnectRemote();
@@ -198,7 +199,7 @@ private:
     int CurrentBtsType() const;
     void ResetNames();
     bool LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSite* record, const std::string& path,
-                    int fileType);
+                    int fileType, bool keepSite = false);
     bool OpenPlan(const std::string& path, std::unique_ptr<CSiteSCFile>& file, CSCFSite*& record);
     bool WriteCandidate();
     bool WritePlan();

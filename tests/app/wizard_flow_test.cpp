@@ -163,6 +163,13 @@ TEST(WizardSCF, ListsOnlyOrvikConfigurationsOfTheUsableKinds) {
     EXPECT_EQ(f.sheet->ReportPath(), path);
     ASSERT_NE(f.sheet->Schemes(), nullptr);
     EXPECT_EQ(&f.sheet->Schemes()->Site(), f.doc->Site());
+
+    // Cancel gives back the candidate the wizard was opened on.
+    CDataBaseKODA& loaded = *f.doc->SiteKODA()->GetKODA(kSelectCandidate);
+    loaded.Antenna(1)->SetConnectedCombiner(5);
+    EXPECT_EQ(f.doc->CommandText(57643), "&Undo Wizard\tCtrl + Z");
+    ASSERT_TRUE(f.sheet->CancelRun());
+    EXPECT_EQ(f.doc->SiteKODA()->GetKODA(kSelectCandidate)->Antenna(1)->ConnectedCombiner(), 0);
 }
 
 TEST(WizardSCF, AFileOfAnotherFamilyLeavesOnlyTheActiveConfiguration) {

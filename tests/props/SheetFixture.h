@@ -121,8 +121,12 @@ inline void AnswerNextQuestion(QMessageBox::StandardButton answer, QString* text
     });
 }
 
+// Pictures go to the build folder, or where CABRION_SHOTS_DIR points.
 inline void Shoot(QWidget& w, const QString& name) {
-    const QString dir = QStringLiteral("/tmp/shots-i18w");
+    const QString dir =
+        qEnvironmentVariableIsSet("CABRION_SHOTS_DIR")
+            ? qEnvironmentVariable("CABRION_SHOTS_DIR")
+            : QString::fromUtf8(CABRION_BINARY_DIR) + QStringLiteral("/screenshots/property-sheet");
     QDir().mkpath(dir);
     w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
 }

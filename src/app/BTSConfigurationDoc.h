@@ -105,6 +105,13 @@ public:
                            const std::string& path) {
         return LoadRecord(std::move(file), record, path, kSiteConfigurationFile, true);
     }
+    // A configuration the search put into the candidate becomes the document's configuration:
+    // a later Save writes it back under its name into the file it came from. When the file no
+    // longer holds that configuration at that position, only the folder is kept, so that Save
+    // asks where to put it rather than adding a second configuration of that name.
+    void AdoptFoundConfiguration(const std::string& path, int indexInFile, const std::string& name);
+    // The candidate no longer comes from a file.
+    void ForgetConfigurationFile();
 
     void ConnectRemote();
     void ConnectLocal();

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/BTSConfigurationDoc.h"
@@ -98,6 +99,11 @@ void CWizardSheet::PageChanged(int id) {
     if (CWizardPageBase* left = Page(m_lastId); left != nullptr && !hasVisitedPage(m_lastId)) {
         left->LeaveBack();
     }
+    // The first page is entered once the sheet is on the screen: a question it asks must not
+    // stand in front of a wizard the user cannot see yet.
+    if (!isVisible()) {
+        return;
+    }
     m_lastId = id;
     if (CWizardPageBase* page = Page(id)) {
         page->Enter();
@@ -136,10 +142,12 @@ void CWizardSheet::showEvent(QShowEvent* event) {
             PlacementShift(mainRect.left(), mainRect.right(), own.left(), own.right());
         setGeometry(geometry().translated(shift.dx, shift.dy));
     }
-    if (CWizardPageBase* page = Page(currentId()); page != nullptr && m_lastId != currentId()) {
-        m_lastId = currentId();
-        page->Enter();
-    }
+    QTimer::singleShot(0, this, [this] {
+        if (CWizardPageBase* page = Page(currentId()); page != nullptr && m_lastId != currentId()) {
+            m_lastId = currentId();
+            page->Enter();
+        }
+    });
 }
 
 bool RunWizard(const SWizardOpening& opening, bool updateOnly) {

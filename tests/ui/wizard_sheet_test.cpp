@@ -146,6 +146,7 @@ TEST(WizardSheetWindow, CancelAfterANewRunGivesBackTheEarlierCandidate) {
     f.doc->New(false);
     CWizardSheet sheet(*f.doc, f.frame, f.settings, false, &f.frame);
     sheet.show();
+    QApplication::processEvents();
     sheet.next();
     auto* preference = PageOf<CWizardPagePreference>(sheet, kPagePreference);
     preference->Configurations()->setCurrentItem(
@@ -202,7 +203,8 @@ TEST(WizardSheetWindow, UpdateOnlyOpensOnceOnTheWaitingPageWithoutBack) {
     int shownOn = -1;
     bool backEnabled = true;
     QString firstLine;
-    QTimer::singleShot(0, [&] {
+    // Once the sheet is up and its first page entered.
+    QTimer::singleShot(200, [&] {
         auto* sheet = qobject_cast<CWizardSheet*>(QApplication::activeModalWidget());
         ASSERT_NE(sheet, nullptr);
         shownOn = sheet->currentId();

@@ -1,45 +1,39 @@
 #include "wizard/WizardSheet.h"
 
-#include <QLabel>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "app/BTSConfigurationDoc.h"
+#include "app/DocumentsFolder.h"
+#include "app/search/SearchResultModel.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "wizard/WizardCheckWidgets.h"
 #include "wizard/WizardFlowWidgets.h"
 #include "wizard/WizardNewWidgets.h"
+#include "wizard/WizardPageDirectory.h"
+#include "wizard/WizardSearchValidConfig.h"
 
 using namespace wizard;
 
 namespace {
 
-CWizardSheet::PageFactory& Factory() {
-    static CWizardSheet::PageFactory factory;
-    return factory;
-}
-
-// Stands in for a page that another part of the program provides.
-class CWizardPagePlaceholder : public CWizardPageBase {
+// The search result page's side of the sheet: the live document and its views.
+class CSearchHost : public ISearchResultHost {
 public:
-    CWizardPagePlaceholder(CWizardSheetModel& sheet, const char* title)
-        : CWizardPageBase(sheet, title, "") {
-        auto* text = new QLabel(
-            QStringLiteral("The configuration search is not available in this version."), this);
-        text->setWordWrap(true);
-        Body()->addWidget(text);
-        Body()->addStretch(1);
-    }
-    void Enter() override { SetButtons(EButtons::BackOnly); }
+    explicit CSearchHost(CWizardSheetModel& sheet) : m_sheet(sheet) {}
+    CSiteKODA* Site() override { return m_sheet.Site(); }
+    void SelectCandidateTab() override { m_sheet.SelectTab(false); }
+    void ActivateView(int viewType) override { m_sheet.ActivateView(viewType); }
+    void BandChanged() override { m_sheet.Redraw(); }
+    void RedrawViews() override { m_sheet.Redraw(); }
+    void MarkConfigurationChanged() override { m_sheet.Doc().MarkConfigurationChanged(true); }
+
+private:
+    CWizardSheetModel& m_sheet;
 };
 
 } // namespace
-
-void CWizardSheet::SetPageFactory(PageFactory factory) {
-    Factory() = std::move(factory);
-}
 
 CWizardSheet::CWizardSheet(CBTSConfigurationDoc& doc, IUserPrompt& prompt, CRegistry& settings,
                            bool updateOnly, QWidget* mainWindow)
@@ -66,11 +60,7 @@ CWizardSheet::CWizardSheet(CBTSConfigurationDoc& doc, IUserPrompt& prompt, CRegi
     Add(kPageAntenna, new CWizardPageAntenna(model));
     Add(kPageFastCablingCheck, new CWizardPageFastCablingCheck(model));
     Add(kPageNewLast, new CWizardPageNewLast(model));
-    for (const auto& [id, title] : {std::pair{kPageSearchResult, "Configuration Search Result"},
-                                    std::pair{kPageDirectory, "Select Directory"}}) {
-        CWizardPageBase* page = Factory() ? Factory()(id, model) : nullptr;
-        Add(id, page != nullptr ? page : new CWizardPagePlaceholder(model, title));
-    }
+    AddSearchPages(settings);
     setStartId(model.StartPage());
     connect(this, &QWizard::currentIdChanged, this, &CWizardSheet::PageChanged);
     resize(640, 520);
@@ -78,14 +68,26 @@ CWizardSheet::CWizardSheet(CBTSConfigurationDoc& doc, IUserPrompt& prompt, CRegi
 
 CWizardSheet::~CWizardSheet() = default;
 
-void CWizardSheet::Add(int id, CWizardPageBase* page) {
+void CWizardSheet::Add(int id, QWizardPage* page) {
     m_pages[id] = page;
     setPage(id, page);
 }
 
+void CWizardSheet::AddSearchPages(CRegistry& settings) {
+    m_searchHost = std::make_unique<CSearchHost>(*m_model);
+    m_directory = new CWizardPageDirectory(settings, DocumentsFolder());
+    m_searchResult = new CWizardSearchValidConfig(*m_searchHost);
+    m_directory->onEnter = [this] { m_model->SelectTab(true); };
+    m_directory->onNext = [this](const std::string& folder) {
+        m_searchResult->Model().SetSearchDirectory(folder);
+    };
+    Add(kPageSearchResult, m_searchResult);
+    Add(kPageDirectory, m_directory);
+}
+
 CWizardPageBase* CWizardSheet::Page(int id) const {
     const auto it = m_pages.find(id);
-    return it == m_pages.end() ? nullptr : it->second;
+    return it == m_pages.end() ? nullptr : dynamic_cast<CWizardPageBase*>(it->second);
 }
 
 int CWizardSheet::nextId() const {
@@ -105,6 +107,11 @@ void CWizardSheet::PageChanged(int id) {
         return;
     }
     m_lastId = id;
+    if (id == kPageDirectory && m_model->SearchAgain()) {
+        // The Search way was chosen again: the result page looks again when it is reached.
+        m_searchResult->Model().MarkForNewSearch();
+        m_model->SetSearchAgain(false);
+    }
     if (CWizardPageBase* page = Page(id)) {
         page->Enter();
     }

@@ -121,6 +121,11 @@ void CWizardSheet::OnNotification(int message, int wParam, int /*lParam*/) {
     if (auto* wait = dynamic_cast<CWizardPageWaitForBTS*>(Page(kPageWaitForBTS))) {
         wait->OnNotification(message, wParam);
     }
+    // Without this the page would wait for a click on its check box to notice the BCF is back.
+    if (auto* bb2 = dynamic_cast<CWizardPageBB2XCon*>(Page(kPageBB2XCon));
+        bb2 != nullptr && currentId() == kPageBB2XCon) {
+        bb2->OnBtsNews();
+    }
 }
 
 void CWizardSheet::reject() {

@@ -172,14 +172,19 @@ void CWizardPageBB2XCon::Show() {
     m_autodetect->setEnabled(m_controller.AutodetectEnabled());
     m_viewAutodetected->setChecked(m_controller.ViewingBts());
     setCursor(m_controller.Running() ? Qt::WaitCursor : Qt::ArrowCursor);
-    SetButtons(m_controller.NavigationEnabled() ? wizard::EButtons::BackNext
-                                                : wizard::EButtons::Finish);
-    if (!m_controller.NavigationEnabled()) {
+    if (m_controller.NavigationEnabled()) {
+        SetButtons(wizard::EButtons::BackNext);
+    } else {
+        // The BCF restarts: the user waits on this page until it is back in Commissioning.
+        SetNextAllowed(false);
         SetBackAllowed(false);
-        if (wizard() != nullptr) {
-            // Neither Next nor Finish while the BCF restarts.
-            emit completeChanged();
-        }
+    }
+}
+
+void CWizardPageBB2XCon::OnBtsNews() {
+    if (m_controller.Running()) {
+        m_controller.CheckAvailability();
+        Show();
     }
 }
 

@@ -36,6 +36,8 @@ class CWizardPageBB2XCon : public CWizardPageBase {
 public:
     explicit CWizardPageBB2XCon(CWizardSheetModel& sheet);
     void Enter() override;
+    // News from the BTS may be the BCF back in Commissioning after an autodetection.
+    void OnBtsNews();
     CWizardBB2Controller& Controller() { return m_controller; }
     QComboBox* Box(int half) const { return m_boxes[half - 1]; }
 

@@ -25,12 +25,15 @@ CWizardPageBase::CWizardPageBase(CWizardSheetModel& sheet, const char* title,
 
 void CWizardPageBase::SetButtons(wizard::EButtons buttons) {
     const wizard::SButtonState state = wizard::ButtonsOf(buttons);
-    const bool next = state.next || state.finish;
-    if (next != m_nextAllowed) {
-        m_nextAllowed = next;
+    SetNextAllowed(state.next || state.finish);
+    SetBackAllowed(state.back);
+}
+
+void CWizardPageBase::SetNextAllowed(bool allowed) {
+    if (allowed != m_nextAllowed) {
+        m_nextAllowed = allowed;
         emit completeChanged();
     }
-    SetBackAllowed(state.back);
 }
 
 void CWizardPageBase::SetBackAllowed(bool allowed) {

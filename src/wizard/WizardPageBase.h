@@ -39,6 +39,8 @@ protected:
     // Back+Next, Back only and the Finish variants, as the page's state asks.
     void SetButtons(wizard::EButtons buttons);
     void SetBackAllowed(bool allowed);
+    // Neither Next nor Finish, while the page waits for something outside it.
+    void SetNextAllowed(bool allowed);
     QVBoxLayout* Body() const { return m_body; }
     CWizardSheetModel& Sheet() const { return m_sheet; }
 

@@ -90,10 +90,15 @@ CWizardSearchValidConfig::CWizardSearchValidConfig(ISearchResultHost& host, QWid
 
     m_progress->hide();
     m_cancel->hide();
-    m_model.Created();
 }
 
 void CWizardSearchValidConfig::initializePage() {
+    // The sheet builds every page when it opens; the page counts as made when first shown,
+    // so that opening the wizard for another way does not switch the main window's view.
+    if (!m_shown) {
+        m_shown = true;
+        m_model.Created();
+    }
     if (m_model.Enter()) {
         m_results->clear();
         m_results->setEnabled(false);

@@ -43,4 +43,5 @@ private:
     QPushButton* m_cancel = nullptr;
     QLabel* m_status = nullptr;
     QTimer* m_timer = nullptr;
+    bool m_shown = false;
 };

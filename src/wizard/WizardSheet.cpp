@@ -1,31 +1,47 @@
 #include "wizard/WizardSheet.h"
 
-#include <QLabel>
 #include <QScreen>
 #include <QShowEvent>
-#include <QVBoxLayout>
+#include <QTimer>
 
 #include "app/BTSConfigurationDoc.h"
+#include "app/DocumentsFolder.h"
+#include "app/search/SearchResultModel.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "wizard/WizardCheckWidgets.h"
 #include "wizard/WizardFlowWidgets.h"
 #include "wizard/WizardNewWidgets.h"
-#include "wizard/WizardSearchPages.h"
+#include "wizard/WizardPageDirectory.h"
+#include "wizard/WizardSearchValidConfig.h"
 
 using namespace wizard;
 
 namespace {
 
-CWizardSheet::PageFactory& Factory() {
-    static CWizardSheet::PageFactory factory;
-    return factory;
-}
+// The search result page's side of the sheet: the live document and its views.
+class CSearchHost : public ISearchResultHost {
+public:
+    explicit CSearchHost(CWizardSheetModel& sheet) : m_sheet(sheet) {}
+    CSiteKODA* Site() override { return m_sheet.Site(); }
+    void SelectCandidateTab() override { m_sheet.SelectTab(false); }
+    void ActivateView(int viewType) override { m_sheet.ActivateView(viewType); }
+    void BandChanged() override { m_sheet.Redraw(); }
+    void RedrawViews() override { m_sheet.Redraw(); }
+    // A found configuration becomes the document's: Save writes it back into its file.
+    void SetCurrentRecord(const SFoundConfiguration* found) override {
+        if (found != nullptr) {
+            m_sheet.Doc().AdoptFoundConfiguration(found->path, found->indexInFile, found->name);
+        } else {
+            m_sheet.Doc().ForgetConfigurationFile();
+        }
+    }
+    void MarkConfigurationChanged() override { m_sheet.Doc().MarkConfigurationChanged(true); }
+
+private:
+    CWizardSheetModel& m_sheet;
+};
 
 } // namespace
-
-void CWizardSheet::SetPageFactory(PageFactory factory) {
-    Factory() = std::move(factory);
-}
 
 CWizardSheet::CWizardSheet(CBTSConfigurationDoc& doc, IUserPrompt& prompt, CRegistry& settings,
                            bool updateOnly, QWidget* mainWindow)
@@ -52,16 +68,7 @@ CWizardSheet::CWizardSheet(CBTSConfigurationDoc& doc, IUserPrompt& prompt, CRegi
     Add(kPageAntenna, new CWizardPageAntenna(model));
     Add(kPageFastCablingCheck, new CWizardPageFastCablingCheck(model));
     Add(kPageNewLast, new CWizardPageNewLast(model));
-    // The Search way's pages; a factory given by the program replaces them.
-    CWizardPageBase* result = Factory() ? Factory()(kPageSearchResult, model) : nullptr;
-    CWizardPageBase* directory = Factory() ? Factory()(kPageDirectory, model) : nullptr;
-    if (result == nullptr || directory == nullptr) {
-        auto* searchResult = new CWizardPageSearchResult(model);
-        result = searchResult;
-        directory = new CWizardPageSearchDirectory(model, *searchResult);
-    }
-    Add(kPageSearchResult, result);
-    Add(kPageDirectory, directory);
+    AddSearchPages(settings);
     setStartId(model.StartPage());
     connect(this, &QWizard::currentIdChanged, this, &CWizardSheet::PageChanged);
     resize(640, 520);
@@ -69,14 +76,26 @@ CWizardSheet::CWizardSheet(CBTSConfigurationDoc& doc, IUserPrompt& prompt, CRegi
 
 CWizardSheet::~CWizardSheet() = default;
 
-void CWizardSheet::Add(int id, CWizardPageBase* page) {
+void CWizardSheet::Add(int id, QWizardPage* page) {
     m_pages[id] = page;
     setPage(id, page);
 }
 
+void CWizardSheet::AddSearchPages(CRegistry& settings) {
+    m_searchHost = std::make_unique<CSearchHost>(*m_model);
+    m_directory = new CWizardPageDirectory(settings, DocumentsFolder());
+    m_searchResult = new CWizardSearchValidConfig(*m_searchHost);
+    m_directory->onEnter = [this] { m_model->SelectTab(true); };
+    m_directory->onNext = [this](const std::string& folder) {
+        m_searchResult->Model().SetSearchDirectory(folder);
+    };
+    Add(kPageSearchResult, m_searchResult);
+    Add(kPageDirectory, m_directory);
+}
+
 CWizardPageBase* CWizardSheet::Page(int id) const {
     const auto it = m_pages.find(id);
-    return it == m_pages.end() ? nullptr : it->second;
+    return it == m_pages.end() ? nullptr : dynamic_cast<CWizardPageBase*>(it->second);
 }
 
 int CWizardSheet::nextId() const {
@@ -90,7 +109,21 @@ void CWizardSheet::PageChanged(int id) {
     if (CWizardPageBase* left = Page(m_lastId); left != nullptr && !hasVisitedPage(m_lastId)) {
         left->LeaveBack();
     }
+    // A search still running when its page is left by Back is of no use to anyone.
+    if (m_lastId == kPageSearchResult && !hasVisitedPage(m_lastId)) {
+        m_searchResult->Model().Cancel();
+    }
+    // The first page is entered once the sheet is on the screen: a question it asks must not
+    // stand in front of a wizard the user cannot see yet.
+    if (!isVisible()) {
+        return;
+    }
     m_lastId = id;
+    if (id == kPageDirectory && m_model->SearchAgain()) {
+        // The Search way was chosen again: the result page looks again when it is reached.
+        m_searchResult->Model().MarkForNewSearch();
+        m_model->SetSearchAgain(false);
+    }
     if (CWizardPageBase* page = Page(id)) {
         page->Enter();
     }
@@ -99,6 +132,11 @@ void CWizardSheet::PageChanged(int id) {
 void CWizardSheet::OnNotification(int message, int wParam, int /*lParam*/) {
     if (auto* wait = dynamic_cast<CWizardPageWaitForBTS*>(Page(kPageWaitForBTS))) {
         wait->OnNotification(message, wParam);
+    }
+    // Without this the page would wait for a click on its check box to notice the BCF is back.
+    if (auto* bb2 = dynamic_cast<CWizardPageBB2XCon*>(Page(kPageBB2XCon));
+        bb2 != nullptr && currentId() == kPageBB2XCon) {
+        bb2->OnBtsNews();
     }
 }
 
@@ -110,6 +148,9 @@ void CWizardSheet::reject() {
     }
     if (CWizardPageBase* page = Page(currentId())) {
         page->LeaveBack();
+    }
+    if (m_searchResult->Model().Searching()) {
+        m_searchResult->Model().Cancel();
     }
     m_model->CancelRun();
     QWizard::reject();
@@ -128,10 +169,12 @@ void CWizardSheet::showEvent(QShowEvent* event) {
             PlacementShift(mainRect.left(), mainRect.right(), own.left(), own.right());
         setGeometry(geometry().translated(shift.dx, shift.dy));
     }
-    if (CWizardPageBase* page = Page(currentId()); page != nullptr && m_lastId != currentId()) {
-        m_lastId = currentId();
-        page->Enter();
-    }
+    QTimer::singleShot(0, this, [this] {
+        if (CWizardPageBase* page = Page(currentId()); page != nullptr && m_lastId != currentId()) {
+            m_lastId = currentId();
+            page->Enter();
+        }
+    });
 }
 
 bool RunWizard(const SWizardOpening& opening, bool updateOnly) {

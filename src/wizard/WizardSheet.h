@@ -12,23 +12,25 @@
 class CBTSConfigurationDoc;
 class CRegistry;
 class CWizardPageBase;
+class CWizardPageDirectory;
+class CWizardSearchValidConfig;
 class CWizardSheetModel;
+class ISearchResultHost;
 class IUserPrompt;
+class QWizardPage;
 
 class CWizardSheet : public QWizard {
     Q_OBJECT
 public:
-    // Makes the page of an id the sheet does not build itself (the Search way's directory and
-    // result pages); nullptr leaves the placeholder in place.
-    using PageFactory = std::function<CWizardPageBase*(int pageId, CWizardSheetModel& sheet)>;
-    static void SetPageFactory(PageFactory factory);
-
     CWizardSheet(CBTSConfigurationDoc& doc, IUserPrompt& prompt, CRegistry& settings,
                  bool updateOnly, QWidget* mainWindow = nullptr);
     ~CWizardSheet() override;
 
     CWizardSheetModel& Model() const { return *m_model; }
+    // The page of an id as the flow pages are built; nullptr for the search pages.
     CWizardPageBase* Page(int id) const;
+    CWizardPageDirectory* DirectoryPage() const { return m_directory; }
+    CWizardSearchValidConfig* SearchResultPage() const { return m_searchResult; }
     // A relayed notification of the main window (connection state, news from the BTS).
     void OnNotification(int message, int wParam, int lParam);
 
@@ -40,10 +42,14 @@ protected:
 
 private:
     void PageChanged(int id);
-    void Add(int id, CWizardPageBase* page);
+    void Add(int id, QWizardPage* page);
+    void AddSearchPages(CRegistry& settings);
 
     std::unique_ptr<CWizardSheetModel> m_model;
-    std::map<int, CWizardPageBase*> m_pages;
+    std::unique_ptr<ISearchResultHost> m_searchHost;
+    std::map<int, QWizardPage*> m_pages;
+    CWizardPageDirectory* m_directory = nullptr;
+    CWizardSearchValidConfig* m_searchResult = nullptr;
     int m_lastId = -1;
 };
 

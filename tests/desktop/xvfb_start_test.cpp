@@ -162,4 +162,19 @@ TEST_F(Desktop, ConnectsToTheSimulatedBtsOnAPseudoTerminal) {
     fs::remove_all(home);
 }
 
+TEST_F(Desktop, SiteFileSwitchOpensTheWizardOnTheWaitingPage) {
+    XServer x;
+    ASSERT_TRUE(x.Ready());
+    // With the connection switched off the waiting page asks to switch it on; the wizard is
+    // on the screen by then.
+    const fs::path home = SettingsHome("update-only", false);
+    // As a planning tool hands a configuration over for the update at the cabinet.
+    CChild app({Program(), "-SCF", "\"" + Sample("harbour-4x3.hwc") + "\"", "-SNR=1"},
+               {"DISPLAY=" + x.display, "XDG_CONFIG_HOME=" + home.string(),
+                "XDG_RUNTIME_DIR=" + home.string(), "QT_QPA_PLATFORM=xcb"});
+    EXPECT_EQ(x.WaitForTitle("Configuration Wizard", 90), "Configuration Wizard");
+    EXPECT_EQ(x.WaitForTitle("Harbour 4+4+4", 10).rfind("Harbour 4+4+4 - Cabrion", 0), 0u);
+    fs::remove_all(home);
+}
+
 } // namespace

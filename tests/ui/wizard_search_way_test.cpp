@@ -10,7 +10,6 @@
 #include "ui/MainFrame.h"
 #include "wizard/WizardFlowWidgets.h"
 #include "wizard/WizardPageDirectory.h"
-#include "wizard/WizardSearchPages.h"
 #include "wizard/WizardSearchValidConfig.h"
 #include "wizard/WizardSheet.h"
 
@@ -71,25 +70,23 @@ TEST(WizardSearchWay, FoundConfigurationBecomesTheDocumentsAndSavesBackIntoItsFi
         ASSERT_EQ(sheet.currentId(), kPageWizardWay);
         sheet.next();
         ASSERT_EQ(sheet.currentId(), kPageDirectory);
-        auto* directory = dynamic_cast<CWizardPageSearchDirectory*>(sheet.Page(kPageDirectory));
+        CWizardPageDirectory* directory = sheet.DirectoryPage();
         ASSERT_NE(directory, nullptr);
-        EXPECT_TRUE(directory->Inner()->CustomChoice()->isChecked());
-        EXPECT_EQ(directory->Inner()->Folders()->currentText(),
-                  QString::fromStdString(folder.string()));
+        EXPECT_TRUE(directory->CustomChoice()->isChecked());
+        EXPECT_EQ(directory->Folders()->currentText(), QString::fromStdString(folder.string()));
 
         sheet.next();
         ASSERT_EQ(sheet.currentId(), kPageSearchResult);
-        auto* result = dynamic_cast<CWizardPageSearchResult*>(sheet.Page(kPageSearchResult));
+        CWizardSearchValidConfig* result = sheet.SearchResultPage();
         ASSERT_NE(result, nullptr);
-        ASSERT_NE(result->Inner(), nullptr);
         // The window keeps working while the search runs.
-        for (int i = 0; i < 500 && result->Inner()->Model().Searching(); ++i) {
+        for (int i = 0; i < 500 && result->Model().Searching(); ++i) {
             QTest::qWait(10);
         }
-        ASSERT_FALSE(result->Inner()->Model().Searching());
-        ASSERT_EQ(result->Inner()->Results()->count(), 1);
-        EXPECT_EQ(result->Inner()->Results()->item(0)->text(), QStringLiteral("Fits"));
-        EXPECT_EQ(result->Inner()->Model().Skipped().size(), 1u);
+        ASSERT_FALSE(result->Model().Searching());
+        ASSERT_EQ(result->Results()->count(), 1);
+        EXPECT_EQ(result->Results()->item(0)->text(), QStringLiteral("Fits"));
+        EXPECT_EQ(result->Model().Skipped().size(), 1u);
         const QString shots =
             QString::fromUtf8(CABRION_BINARY_DIR) + QStringLiteral("/screenshots");
         QDir().mkpath(shots);

@@ -9,11 +9,14 @@
 #include "wizard/WizardFlowWidgets.h"
 #include "wizard/WizardNewWidgets.h"
 #include "wizard/WizardOpening.h"
+#include "wizard/WizardPageDirectory.h"
+#include "wizard/WizardSearchValidConfig.h"
 #include "wizard/WizardSheet.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -146,6 +149,7 @@ TEST(WizardSheetWindow, CancelAfterANewRunGivesBackTheEarlierCandidate) {
     f.doc->New(false);
     CWizardSheet sheet(*f.doc, f.frame, f.settings, false, &f.frame);
     sheet.show();
+    QApplication::processEvents();
     sheet.next();
     auto* preference = PageOf<CWizardPagePreference>(sheet, kPagePreference);
     preference->Configurations()->setCurrentItem(
@@ -202,7 +206,8 @@ TEST(WizardSheetWindow, UpdateOnlyOpensOnceOnTheWaitingPageWithoutBack) {
     int shownOn = -1;
     bool backEnabled = true;
     QString firstLine;
-    QTimer::singleShot(0, [&] {
+    // Once the sheet is up and its first page entered.
+    QTimer::singleShot(200, [&] {
         auto* sheet = qobject_cast<CWizardSheet*>(QApplication::activeModalWidget());
         ASSERT_NE(sheet, nullptr);
         shownOn = sheet->currentId();
@@ -219,4 +224,37 @@ TEST(WizardSheetWindow, UpdateOnlyOpensOnceOnTheWaitingPageWithoutBack) {
     // Once only.
     EXPECT_FALSE(OpenStartupWizard(f.frame, *f.doc, f.settings));
     QFile::remove(QString::fromStdString(path));
+}
+
+TEST(WizardSheetWindow, WizardCommandOpensOnTheWayPageAndSearchLeadsToTheDirectory) {
+    SheetFixture f;
+    f.doc->New(false);
+    InstallWizard(f.frame, *f.doc, f.settings);
+    QAction* command = f.frame.Action(32772);
+    ASSERT_NE(command, nullptr);
+    EXPECT_TRUE(command->isEnabled());
+    f.link.GoUp(2);
+
+    int firstPage = -1;
+    int afterSearch = -1;
+    bool searchEnabled = false;
+    std::string undoText;
+    QTimer::singleShot(200, [&] {
+        auto* sheet = qobject_cast<CWizardSheet*>(QApplication::activeModalWidget());
+        ASSERT_NE(sheet, nullptr);
+        firstPage = sheet->currentId();
+        undoText = f.doc->CommandText(57643);
+        auto* way = PageOf<CWizardPageWizardWay>(*sheet, kPageWizardWay);
+        searchEnabled = way->Radio(kWaySearch)->isEnabled();
+        way->Radio(kWaySearch)->click();
+        sheet->next();
+        afterSearch = sheet->currentId();
+        Shoot(*sheet, QStringLiteral("11-search-directory"));
+        sheet->reject();
+    });
+    command->trigger();
+    EXPECT_EQ(firstPage, kPageWizardWay);
+    EXPECT_EQ(undoText, "&Undo Wizard\tCtrl + Z");
+    EXPECT_TRUE(searchEnabled);
+    EXPECT_EQ(afterSearch, kPageDirectory);
 }

@@ -387,8 +387,8 @@ std::vector<CWizardAntennaController::SRow> CWizardAntennaController::Rows() con
         return rows;
     }
     const CDataBaseKODA& db = *site->GetKODA(kSelectCandidate);
-    CKodaConfigMaster* grid = const_cast<CWizardSheetModel&>(m_sheet).Schemes();
-    const CSectorConfigKODAMaster& sectors = const_cast<CWizardSheetModel&>(m_sheet).Sectors();
+    const CKodaConfigMaster* grid = m_sheet.Schemes();
+    const CSectorConfigKODAMaster& sectors = m_sheet.Sectors();
     for (int a = 1; a <= CDataBaseKODA::kAntennas; ++a) {
         SRow row;
         row.antenna = std::to_string(a);

@@ -4,8 +4,11 @@
 
 #include <filesystem>
 
+#include "DocumentTestSupport.h"
+#include "app/CommandIds.h"
 #include "app/search/DirDialogModel.h"
 #include "app/search/DirectoryPageModel.h"
+#include "app/search/DocumentSearchHost.h"
 #include "app/search/SearchResultModel.h"
 #include "files/SiteConfigFile.h"
 #include "files/SiteRecords.h"
@@ -265,4 +268,40 @@ TEST_F(SearchResultPage, CancelListsWhatWasFoundAndSearchesAgainNextTime) {
         EXPECT_TRUE(page.SearchNeeded());
     }
     EXPECT_EQ(page.Selected(), 0);
+}
+
+TEST(SearchOnDocument, TheFoundConfigurationBecomesTheDocumentsCandidate) {
+    DocumentFixture f;
+    f.doc->New();
+    ASSERT_NE(f.doc->SiteKODA(), nullptr);
+    const std::string folder = f.Path("archive");
+    fs::create_directories(folder);
+    WriteFile(folder + "/a.hwc", FileText({{"Found", {1, 2}, {Ddu(1, 1)}, 6, 3, {{1, 1}}}}));
+
+    CDocumentSearchHost host(*f.doc);
+    int bandChanges = 0;
+    host.onBandChanged = [&] { ++bandChanges; };
+    CSearchResultModel page(host);
+    page.SetSearchDirectory(folder);
+    page.Enter();
+    page.Wait();
+    ASSERT_EQ(page.Entries().size(), 1u);
+    ASSERT_NE(host.CurrentRecord(), nullptr);
+    EXPECT_EQ(host.CurrentRecord()->name, "Found");
+    EXPECT_EQ(bandChanges, 1);
+    CDataBase* db = f.doc->SiteKODA()->GetConfiguration(kSelectCandidate);
+    EXPECT_NE(db->FindUnitByDisplayedNumber(kUnitKindDdu, 1), nullptr);
+    EXPECT_FALSE(db->FindUnit(kUnitKindTrx, 2)->IsUpgrade());
+    EXPECT_TRUE(f.doc->CandidateTabSelected());
+    // The Cabinet Units view was asked for once; asking again for the active one does nothing.
+    const auto shown = std::count(f.windows.viewCommands.begin(), f.windows.viewCommands.end(),
+                                  cmd::ViewCommandOfType(2));
+    page.SetActiveViewChoice(0);
+    EXPECT_EQ(std::count(f.windows.viewCommands.begin(), f.windows.viewCommands.end(),
+                         cmd::ViewCommandOfType(2)),
+              shown);
+
+    f.doc->MarkConfigurationChanged(false);
+    page.Next();
+    EXPECT_TRUE(f.doc->ConfigurationChanged());
 }

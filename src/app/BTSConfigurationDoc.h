@@ -157,6 +157,11 @@ public:
     void EnableProperties(bool enabled) { m_propertiesEnabled = enabled; }
     CSCFSite* SiteRecord() const { return m_record; }
     CSiteSCFile* SiteFile() const { return m_file.get(); }
+    // The wizard's search made configuration `indexInFile` (0-based) of the file the candidate,
+    // or, with an empty path, cleared it. The document then stands for that configuration, so
+    // that a save writes it back there and never over the configuration held before.
+    void TakeSearchedConfiguration(const std::string& path, int indexInFile,
+                                   const std::string& name);
     const CPreConfigFile& PreConfiguration() const { return m_preConfig; }
     CHWInfoFile& CandidatePassive() { return m_candidatePassive; }
     CHWInfoFile& BtsPassive() { return m_btsPassive; }

@@ -120,6 +120,30 @@ void CBTSConfigurationDoc::ResetNames() {
     m_stamp = {};
 }
 
+void CBTSConfigurationDoc::TakeSearchedConfiguration(const std::string& path, int indexInFile,
+                                                     const std::string& name) {
+    m_file.reset();
+    m_record = nullptr;
+    m_fileType = kSiteConfigurationFile;
+    ResetNames();
+    if (!path.empty()) {
+        // Read afresh, so that a save keeps every other configuration of the file.
+        auto file = std::make_unique<CSiteSCFile>(path);
+        const auto& sites = file->Sites();
+        if (indexInFile >= 0 && indexInFile < static_cast<int>(sites.size()) &&
+            sites[indexInFile]->name == name) {
+            m_record = sites[indexInFile].get();
+            m_file = std::move(file);
+        }
+        // Otherwise the file changed since the search; the save finds the record by name.
+        m_path = path;
+        m_configurationName = name;
+        m_title = Cp1252ToUtf8(name);
+        m_stamp = StampOf(path);
+    }
+    RefreshFrame();
+}
+
 // ---- New -------------------------------------------------------------------------------------
 
 void CBTSConfigurationDoc::New(bool fileNew) {

@@ -30,3 +30,12 @@ void CDocumentSearchHost::RedrawViews() {
 void CDocumentSearchHost::MarkConfigurationChanged() {
     m_doc.MarkConfigurationChanged(true);
 }
+
+void CDocumentSearchHost::SetCurrentRecord(const SFoundConfiguration* found) {
+    m_found = found;
+    if (found != nullptr) {
+        m_doc.TakeSearchedConfiguration(found->path, found->indexInFile, found->name);
+    } else {
+        m_doc.TakeSearchedConfiguration({}, -1, {});
+    }
+}

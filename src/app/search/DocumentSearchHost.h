@@ -17,11 +17,11 @@ public:
     void ActivateView(int viewType) override;
     void BandChanged() override;
     void RedrawViews() override;
-    void SetCurrentRecord(const SFoundConfiguration* found) override { m_found = found; }
+    void SetCurrentRecord(const SFoundConfiguration* found) override;
     void MarkConfigurationChanged() override;
 
-    // The configuration the candidate was last loaded from; nullptr when none. It lives as long
-    // as the result page's search result.
+    // The configuration the document took on Next; nullptr when none. It lives as long as the
+    // result page's search result.
     const SFoundConfiguration* CurrentRecord() const { return m_found; }
     // The main window shows the band; the sheet tells it.
     std::function<void()> onBandChanged;

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/wizard/WizardSheetModel.h"
 #include "files/TextCodec.h"
 
 namespace {
@@ -24,11 +25,29 @@ QString FromFile(const std::string& text) {
 
 } // namespace
 
-CWizardSearchValidConfig::CWizardSearchValidConfig(ISearchResultHost& host, QWidget* parent)
-    : QWizardPage(parent), m_model(host) {
-    setTitle(QString::fromLatin1(CSearchResultModel::kTitle));
-    setSubTitle(tr("Configurations that hold every unit the BTS has detected, in the order "
-                   "found. The selected one is shown as the configuration candidate."));
+namespace {
+constexpr const char* kInstruction =
+    "Choose the configuration that becomes the configuration candidate. It is shown as soon as "
+    "it is selected.";
+} // namespace
+
+CWizardSearchValidConfig::CWizardSearchValidConfig(CWizardSheetModel& sheet)
+    : CWizardSearchValidConfig(sheet, std::make_unique<CDocumentSearchHost>(sheet.Doc())) {}
+
+CWizardSearchValidConfig::CWizardSearchValidConfig(CWizardSheetModel& sheet,
+                                                   std::unique_ptr<CDocumentSearchHost> host)
+    : CWizardPageBase(sheet, CSearchResultModel::kTitle, kInstruction), m_docHost(std::move(host)),
+      m_model(*m_docHost) {
+    Build();
+}
+
+CWizardSearchValidConfig::CWizardSearchValidConfig(CWizardSheetModel& sheet,
+                                                   ISearchResultHost& host)
+    : CWizardPageBase(sheet, CSearchResultModel::kTitle, kInstruction), m_model(host) {
+    Build();
+}
+
+void CWizardSearchValidConfig::Build() {
 
     auto* listLabel = new QLabel(tr("&Matching configurations:"), this);
     m_results = new QListWidget(this);
@@ -59,7 +78,8 @@ CWizardSearchValidConfig::CWizardSearchValidConfig(ISearchResultHost& host, QWid
     auto* progressRow = new QHBoxLayout;
     progressRow->addWidget(m_progress, 1);
     progressRow->addWidget(m_cancel);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout();
+    Body()->addLayout(layout);
     layout->addWidget(listLabel);
     layout->addWidget(m_results, 1);
     layout->addLayout(progressRow);
@@ -86,7 +106,13 @@ CWizardSearchValidConfig::CWizardSearchValidConfig(ISearchResultHost& host, QWid
     m_model.Created();
 }
 
-void CWizardSearchValidConfig::initializePage() {
+void CWizardSearchValidConfig::Enter() {
+    // The way page asks for a new search when the Search way is chosen again.
+    if (Sheet().SearchAgain()) {
+        Sheet().SetSearchAgain(false);
+        m_model.MarkForNewSearch();
+    }
+    SetButtons(wizard::EButtons::BackNext);
     if (m_model.Enter()) {
         m_results->clear();
         m_results->setEnabled(false);
@@ -161,7 +187,7 @@ bool CWizardSearchValidConfig::isComplete() const {
     return !m_model.Searching();
 }
 
-bool CWizardSearchValidConfig::validatePage() {
+bool CWizardSearchValidConfig::Leave() {
     if (m_model.Searching()) {
         return false;
     }

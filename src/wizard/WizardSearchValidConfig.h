@@ -3,9 +3,11 @@
 // on a thread of their own while the window stays live (progress and Cancel), and the chosen one
 // shown as the candidate at once. The rules live in CSearchResultModel.
 
-#include <QWizardPage>
+#include <memory>
 
+#include "app/search/DocumentSearchHost.h"
 #include "app/search/SearchResultModel.h"
+#include "wizard/WizardPageBase.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -15,10 +17,12 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 
-class CWizardSearchValidConfig : public QWizardPage {
+class CWizardSearchValidConfig : public CWizardPageBase {
     Q_OBJECT
 public:
-    explicit CWizardSearchValidConfig(ISearchResultHost& host, QWidget* parent = nullptr);
+    // Loads into the sheet's document.
+    explicit CWizardSearchValidConfig(CWizardSheetModel& sheet);
+    CWizardSearchValidConfig(CWizardSheetModel& sheet, ISearchResultHost& host);
 
     CSearchResultModel& Model() { return m_model; }
     QListWidget* Results() const { return m_results; }
@@ -27,14 +31,17 @@ public:
     QPushButton* CancelButton() const { return m_cancel; }
     QLabel* Status() const { return m_status; }
 
-    void initializePage() override;
-    bool validatePage() override;
+    void Enter() override;
+    bool Leave() override;
     bool isComplete() const override;
 
 private:
+    CWizardSearchValidConfig(CWizardSheetModel& sheet, std::unique_ptr<CDocumentSearchHost> host);
+    void Build();
     void Poll();
     void ShowResult();
 
+    std::unique_ptr<CDocumentSearchHost> m_docHost;
     CSearchResultModel m_model;
     QListWidget* m_results = nullptr;
     QCheckBox* m_only = nullptr;

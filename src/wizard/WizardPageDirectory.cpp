@@ -8,30 +8,14 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include <QWizard>
-
-#include "app/DocumentsFolder.h"
-#include "app/wizard/WizardSheetModel.h"
 #include "ui/DirDialog.h"
-#include "wizard/WizardSearchValidConfig.h"
 
-CWizardPageDirectory::CWizardPageDirectory(CWizardSheetModel& sheet)
-    : CWizardPageDirectory(sheet, sheet.Settings(), DocumentsFolder()) {}
-
-CWizardPageDirectory::CWizardPageDirectory(CWizardSheetModel& sheet, CRegistry& settings,
-                                           const std::string& applicationHome)
-    : CWizardPageBase(sheet, "Select Directory",
-                      "Choose the folder whose configuration files (*.hwc) are searched for "
-                      "configurations that fit the units the BTS has detected."),
-      m_model(settings, applicationHome) {
-    onNext = [this](const std::string& folder) {
-        if (QWizard* sheet = wizard()) {
-            if (auto* result = dynamic_cast<CWizardSearchValidConfig*>(
-                    sheet->page(wizard::kPageSearchResult))) {
-                result->Model().SetSearchDirectory(folder);
-            }
-        }
-    };
+CWizardPageDirectory::CWizardPageDirectory(CRegistry& settings, const std::string& applicationHome,
+                                           QWidget* parent)
+    : QWizardPage(parent), m_model(settings, applicationHome) {
+    setTitle(QStringLiteral("Select Directory"));
+    setSubTitle(tr("Choose the folder whose configuration files (*.hwc) are searched for "
+                   "configurations that fit the units the BTS has detected."));
     browse = [this](const QString& start) -> std::optional<QString> {
         CDirDialog dialog(start, this);
         if (dialog.exec() != QDialog::Accepted) {
@@ -52,8 +36,7 @@ CWizardPageDirectory::CWizardPageDirectory(CWizardSheetModel& sheet, CRegistry& 
     group->addButton(m_home, CDirectoryPageModel::kHome);
     group->addButton(m_custom, CDirectoryPageModel::kCustom);
 
-    auto* layout = new QGridLayout();
-    Body()->addLayout(layout);
+    auto* layout = new QGridLayout(this);
     layout->addWidget(m_home, 0, 0, 1, 2);
     layout->addWidget(m_homeText, 1, 0, 1, 2);
     layout->addWidget(m_custom, 2, 0, 1, 2);
@@ -110,13 +93,14 @@ void CWizardPageDirectory::Refresh() {
     m_browse->setEnabled(m_model.CustomEnabled());
 }
 
-void CWizardPageDirectory::Enter() {
-    Sheet().SelectTab(true);
-    SetButtons(wizard::EButtons::BackNext);
+void CWizardPageDirectory::initializePage() {
+    if (onEnter) {
+        onEnter();
+    }
     Refresh();
 }
 
-bool CWizardPageDirectory::Leave() {
+bool CWizardPageDirectory::validatePage() {
     const std::string folder = m_model.Next();
     if (onNext) {
         onNext(folder);

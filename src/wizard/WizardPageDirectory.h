@@ -3,25 +3,23 @@
 // custom folders. The rules live in CDirectoryPageModel; the sheet hands the chosen folder on to
 // the result page through onNext.
 
+#include <QWizardPage>
+
 #include <functional>
 #include <optional>
 
 #include "app/search/DirectoryPageModel.h"
-#include "wizard/WizardPageBase.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 
-class CWizardPageDirectory : public CWizardPageBase {
+class CWizardPageDirectory : public QWizardPage {
     Q_OBJECT
 public:
-    // The folder history lives in the sheet's settings; the home folder under the user's
-    // documents folder.
-    explicit CWizardPageDirectory(CWizardSheetModel& sheet);
-    CWizardPageDirectory(CWizardSheetModel& sheet, CRegistry& settings,
-                         const std::string& applicationHome);
+    CWizardPageDirectory(CRegistry& settings, const std::string& applicationHome,
+                         QWidget* parent = nullptr);
 
     CDirectoryPageModel& Model() { return m_model; }
     QRadioButton* HomeChoice() const { return m_home; }
@@ -29,13 +27,15 @@ public:
     QComboBox* Folders() const { return m_folders; }
     QPushButton* BrowseButton() const { return m_browse; }
 
-    // Next with the folder to search; by default the sheet's result page takes it.
+    // Entering the page (the sheet shows the configuration currently in BTS).
+    std::function<void()> onEnter;
+    // Next with the folder to search.
     std::function<void(const std::string&)> onNext;
     // The folder chooser; tests answer for it. Nothing when it was cancelled.
     std::function<std::optional<QString>(const QString& start)> browse;
 
-    void Enter() override;
-    bool Leave() override;
+    void initializePage() override;
+    bool validatePage() override;
 
 private:
     void Refresh();

@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/wizard/WizardSheetModel.h"
 #include "files/TextCodec.h"
 
 namespace {
@@ -25,29 +24,11 @@ QString FromFile(const std::string& text) {
 
 } // namespace
 
-namespace {
-constexpr const char* kInstruction =
-    "Choose the configuration that becomes the configuration candidate. It is shown as soon as "
-    "it is selected.";
-} // namespace
-
-CWizardSearchValidConfig::CWizardSearchValidConfig(CWizardSheetModel& sheet)
-    : CWizardSearchValidConfig(sheet, std::make_unique<CDocumentSearchHost>(sheet.Doc())) {}
-
-CWizardSearchValidConfig::CWizardSearchValidConfig(CWizardSheetModel& sheet,
-                                                   std::unique_ptr<CDocumentSearchHost> host)
-    : CWizardPageBase(sheet, CSearchResultModel::kTitle, kInstruction), m_docHost(std::move(host)),
-      m_model(*m_docHost) {
-    Build();
-}
-
-CWizardSearchValidConfig::CWizardSearchValidConfig(CWizardSheetModel& sheet,
-                                                   ISearchResultHost& host)
-    : CWizardPageBase(sheet, CSearchResultModel::kTitle, kInstruction), m_model(host) {
-    Build();
-}
-
-void CWizardSearchValidConfig::Build() {
+CWizardSearchValidConfig::CWizardSearchValidConfig(ISearchResultHost& host, QWidget* parent)
+    : QWizardPage(parent), m_model(host) {
+    setTitle(QString::fromLatin1(CSearchResultModel::kTitle));
+    setSubTitle(tr("Configurations that hold every unit the BTS has detected, in the order "
+                   "found. The selected one is shown as the configuration candidate."));
 
     auto* listLabel = new QLabel(tr("&Matching configurations:"), this);
     m_results = new QListWidget(this);
@@ -78,8 +59,7 @@ void CWizardSearchValidConfig::Build() {
     auto* progressRow = new QHBoxLayout;
     progressRow->addWidget(m_progress, 1);
     progressRow->addWidget(m_cancel);
-    auto* layout = new QVBoxLayout();
-    Body()->addLayout(layout);
+    auto* layout = new QVBoxLayout(this);
     layout->addWidget(listLabel);
     layout->addWidget(m_results, 1);
     layout->addLayout(progressRow);
@@ -106,13 +86,7 @@ void CWizardSearchValidConfig::Build() {
     m_model.Created();
 }
 
-void CWizardSearchValidConfig::Enter() {
-    // The way page asks for a new search when the Search way is chosen again.
-    if (Sheet().SearchAgain()) {
-        Sheet().SetSearchAgain(false);
-        m_model.MarkForNewSearch();
-    }
-    SetButtons(wizard::EButtons::BackNext);
+void CWizardSearchValidConfig::initializePage() {
     if (m_model.Enter()) {
         m_results->clear();
         m_results->setEnabled(false);
@@ -187,7 +161,7 @@ bool CWizardSearchValidConfig::isComplete() const {
     return !m_model.Searching();
 }
 
-bool CWizardSearchValidConfig::Leave() {
+bool CWizardSearchValidConfig::validatePage() {
     if (m_model.Searching()) {
         return false;
     }

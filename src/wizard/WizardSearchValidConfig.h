@@ -3,11 +3,9 @@
 // on a thread of their own while the window stays live (progress and Cancel), and the chosen one
 // shown as the candidate at once. The rules live in CSearchResultModel.
 
-#include <memory>
+#include <QWizardPage>
 
-#include "app/search/DocumentSearchHost.h"
 #include "app/search/SearchResultModel.h"
-#include "wizard/WizardPageBase.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -17,12 +15,10 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 
-class CWizardSearchValidConfig : public CWizardPageBase {
+class CWizardSearchValidConfig : public QWizardPage {
     Q_OBJECT
 public:
-    // Loads into the sheet's document.
-    explicit CWizardSearchValidConfig(CWizardSheetModel& sheet);
-    CWizardSearchValidConfig(CWizardSheetModel& sheet, ISearchResultHost& host);
+    explicit CWizardSearchValidConfig(ISearchResultHost& host, QWidget* parent = nullptr);
 
     CSearchResultModel& Model() { return m_model; }
     QListWidget* Results() const { return m_results; }
@@ -31,17 +27,14 @@ public:
     QPushButton* CancelButton() const { return m_cancel; }
     QLabel* Status() const { return m_status; }
 
-    void Enter() override;
-    bool Leave() override;
+    void initializePage() override;
+    bool validatePage() override;
     bool isComplete() const override;
 
 private:
-    CWizardSearchValidConfig(CWizardSheetModel& sheet, std::unique_ptr<CDocumentSearchHost> host);
-    void Build();
     void Poll();
     void ShowResult();
 
-    std::unique_ptr<CDocumentSearchHost> m_docHost;
     CSearchResultModel m_model;
     QListWidget* m_results = nullptr;
     QCheckBox* m_only = nullptr;

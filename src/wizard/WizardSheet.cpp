@@ -10,8 +10,6 @@
 #include "wizard/WizardCheckWidgets.h"
 #include "wizard/WizardFlowWidgets.h"
 #include "wizard/WizardNewWidgets.h"
-#include "wizard/WizardPageDirectory.h"
-#include "wizard/WizardSearchValidConfig.h"
 
 using namespace wizard;
 
@@ -21,6 +19,20 @@ CWizardSheet::PageFactory& Factory() {
     static CWizardSheet::PageFactory factory;
     return factory;
 }
+
+// Stands in for a page that another part of the program provides.
+class CWizardPagePlaceholder : public CWizardPageBase {
+public:
+    CWizardPagePlaceholder(CWizardSheetModel& sheet, const char* title)
+        : CWizardPageBase(sheet, title, "") {
+        auto* text = new QLabel(
+            QStringLiteral("The configuration search is not available in this version."), this);
+        text->setWordWrap(true);
+        Body()->addWidget(text);
+        Body()->addStretch(1);
+    }
+    void Enter() override { SetButtons(EButtons::BackOnly); }
+};
 
 } // namespace
 
@@ -53,14 +65,10 @@ CWizardSheet::CWizardSheet(CBTSConfigurationDoc& doc, IUserPrompt& prompt, CRegi
     Add(kPageAntenna, new CWizardPageAntenna(model));
     Add(kPageFastCablingCheck, new CWizardPageFastCablingCheck(model));
     Add(kPageNewLast, new CWizardPageNewLast(model));
-    for (const int id : {kPageSearchResult, kPageDirectory}) {
+    for (const auto& [id, title] : {std::pair{kPageSearchResult, "Configuration Search Result"},
+                                    std::pair{kPageDirectory, "Select Directory"}}) {
         CWizardPageBase* page = Factory() ? Factory()(id, model) : nullptr;
-        if (page == nullptr) {
-            page = id == kPageDirectory
-                       ? static_cast<CWizardPageBase*>(new CWizardPageDirectory(model))
-                       : new CWizardSearchValidConfig(model);
-        }
-        Add(id, page);
+        Add(id, page != nullptr ? page : new CWizardPagePlaceholder(model, title));
     }
     setStartId(model.StartPage());
     connect(this, &QWizard::currentIdChanged, this, &CWizardSheet::PageChanged);

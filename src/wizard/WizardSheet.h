@@ -18,8 +18,8 @@ class IUserPrompt;
 class CWizardSheet : public QWizard {
     Q_OBJECT
 public:
-    // Makes the Search way's directory or result page in place of the sheet's own (tests);
-    // nullptr keeps the sheet's own.
+    // Makes the page of an id the sheet does not build itself (the Search way's directory and
+    // result pages); nullptr leaves the placeholder in place.
     using PageFactory = std::function<CWizardPageBase*(int pageId, CWizardSheetModel& sheet)>;
     static void SetPageFactory(PageFactory factory);
 

@@ -18,8 +18,6 @@
 
 #include <filesystem>
 
-#include "app/WizardTestSupport.h"
-#include "app/wizard/WizardFlow.h"
 #include "files/SiteConfigFile.h"
 #include "files/SiteRecords.h"
 #include "model/BtsConfiguration.h"
@@ -28,10 +26,8 @@
 #include "platform/MemoryRegistry.h"
 #include "support/SearchArchive.h"
 #include "ui/DirDialog.h"
-#include "wizard/WizardFlowWidgets.h"
 #include "wizard/WizardPageDirectory.h"
 #include "wizard/WizardSearchValidConfig.h"
-#include "wizard/WizardSheet.h"
 
 using namespace searchtest;
 namespace fs = std::filesystem;
@@ -70,7 +66,6 @@ protected:
         CBtsConfiguration::Drop();
         fs::remove_all(folder);
     }
-    WizardFixture w;
     std::string folder;
 };
 
@@ -83,13 +78,12 @@ TEST_F(SearchWidgets, ResultPageSearchesWithoutFreezingAndListsTheFit) {
     WriteFile(folder + "/bad.hwc", "not ours");
     CHost host;
     QWizard wizard;
-    auto* page = new CWizardSearchValidConfig(*w.sheet, host);
+    auto* page = new CWizardSearchValidConfig(host);
     wizard.addPage(page);
     EXPECT_EQ(host.lastView, 7); // All Cabling when the page is made
     page->Model().SetSearchDirectory(folder);
-    wizard.resize(640, 520);
+    wizard.resize(640, 480);
     wizard.show();
-    page->Enter();
     // The search runs while the event loop turns; Next waits for it.
     EXPECT_TRUE(QTest::qWaitFor([&] { return page->isComplete(); }, 10000));
     EXPECT_EQ(host.lastView, 2);
@@ -116,11 +110,10 @@ TEST_F(SearchWidgets, ResultPageCancelShowsWhatWasFound) {
     }
     CHost host;
     QWizard wizard;
-    auto* page = new CWizardSearchValidConfig(*w.sheet, host);
+    auto* page = new CWizardSearchValidConfig(host);
     wizard.addPage(page);
     page->Model().SetSearchDirectory(folder);
     wizard.show();
-    page->Enter();
     if (!page->isComplete()) {
         EXPECT_FALSE(page->CancelButton()->isHidden());
         Shoot(wizard, "wizard_search_running");
@@ -133,7 +126,7 @@ TEST_F(SearchWidgets, ResultPageCancelShowsWhatWasFound) {
 
 TEST_F(SearchWidgets, DirectoryPageFallsBackHomeWhenBrowseGivesNothing) {
     CMemoryRegistry store;
-    CWizardPageDirectory page(*w.sheet, store, "/home/eng");
+    CWizardPageDirectory page(store, "/home/eng");
     int browsed = 0;
     page.browse = [&](const QString& start) -> std::optional<QString> {
         ++browsed;
@@ -153,7 +146,7 @@ TEST_F(SearchWidgets, DirectoryPageFallsBackHomeWhenBrowseGivesNothing) {
     EXPECT_EQ(page.Folders()->currentText(), QStringLiteral("/data"));
     std::string handed;
     page.onNext = [&](const std::string& f) { handed = f; };
-    EXPECT_TRUE(page.Leave());
+    EXPECT_TRUE(page.validatePage());
     EXPECT_EQ(handed, "/data");
     EXPECT_EQ(store.GetString("Wizard", "ComboDir0", ""), "/data");
     page.resize(520, 260);
@@ -194,46 +187,4 @@ TEST_F(SearchWidgets, FolderChooserRefusesAFileAndCreatesAMissingFolderWhenAsked
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Folder(), QString::fromStdString(folder + "/new/deeper"));
     EXPECT_TRUE(fs::is_directory(folder + "/new/deeper"));
-}
-
-TEST_F(SearchWidgets, TheSearchWayWalkedThroughTheSheet) {
-    WriteFile(folder + "/a.hwc", FileText({{"Harbour North", {1, 2, 3, 4, 5, 6}}}));
-    w.link.kind = 1; // a BTS connection is in use
-    w.doc->New(false);
-    w.settings.SetString("Wizard", "ComboDir0", folder);
-    w.settings.SetInt("Wizard", "DefaultSearch", 1);
-    // The sheet drops what it finds at opening; the BTS stands as a fetch left it.
-    CSiteConfigFile btsFile;
-    btsFile.ReadBytes(FileText({{"Bts", {1, 2, 3, 4}}}));
-    CSiteKODA other;
-    ASSERT_TRUE(BuildSiteFromRecord(other, *btsFile.Sites()[0], 0));
-    auto db = std::make_unique<CDataBaseKODA>();
-    db->CopyFrom(*other.GetKODA(kSelectCandidate));
-    CBtsConfiguration::Set(std::move(db));
-
-    CWizardSheet sheet(*w.doc, w.windows, w.settings, false);
-    sheet.show();
-    auto* way = dynamic_cast<CWizardPageWizardWay*>(sheet.Page(wizard::kPageWizardWay));
-    ASSERT_NE(way, nullptr);
-    way->Radio(wizard::kWaySearch)->click();
-    sheet.next();
-    ASSERT_EQ(sheet.currentId(), wizard::kPageDirectory);
-    auto* directory = dynamic_cast<CWizardPageDirectory*>(sheet.currentPage());
-    ASSERT_NE(directory, nullptr);
-    EXPECT_TRUE(directory->CustomChoice()->isChecked());
-    EXPECT_EQ(directory->Folders()->currentText(), QString::fromStdString(folder));
-    Shoot(sheet, "wizard_search_directory_page");
-    sheet.next();
-    ASSERT_EQ(sheet.currentId(), wizard::kPageSearchResult);
-    auto* result = dynamic_cast<CWizardSearchValidConfig*>(sheet.currentPage());
-    ASSERT_NE(result, nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return result->isComplete(); }, 10000));
-    ASSERT_EQ(result->Results()->count(), 1);
-    EXPECT_EQ(result->Results()->item(0)->text(), QStringLiteral("Harbour North"));
-    EXPECT_TRUE(w.doc->SiteKODA()->FindUnit(kUnitKindTrx, 5, kSelectCandidate)->IsUpgrade());
-    Shoot(sheet, "wizard_search_result_page");
-    sheet.next();
-    EXPECT_EQ(sheet.currentId(), wizard::kPageNewLast);
-    EXPECT_EQ(w.doc->Title(), "Harbour North");
-    EXPECT_EQ(w.doc->PathName(), folder + "/a.hwc");
 }

@@ -18,6 +18,7 @@
 #include "sim/SIMTransactServer.h"
 #include "ui/MainFrame.h"
 #include "ui/QtUserMessages.h"
+#include "ui/props/ViewPropSheet.h"
 #include "wizard/WizardOpening.h"
 
 #include <QApplication>
@@ -172,6 +173,7 @@ int main(int argc, char** argv) {
         CDocumentClient client(doc);
         frame.AttachDocument(&doc);
         frame.canClose = [&doc] { return doc.CanClose(); };
+        CViewPropSheet::Install(frame, doc, CRegistry::Instance());
         InstallWizard(frame, doc, CRegistry::Instance());
         // A new, empty configuration is always there to start with.
         doc.New(false);

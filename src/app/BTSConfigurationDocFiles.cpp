@@ -84,6 +84,7 @@ void CBTSConfigurationDoc::DropViewManager() {
     // The windows let go of the old manager before it goes.
     auto old = std::move(m_viewManager);
     Windows().ViewManagerChanged();
+    Windows().Notify(notify::kGeneral, notify::kViewChanged, 0);
 }
 
 bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
@@ -101,6 +102,7 @@ bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
             m_viewManager = std::make_unique<CViewBaseKODA>(m_viewHost, *m_services.settings);
             m_viewManager->ActivateView(m_activeViewType);
             Windows().ViewManagerChanged();
+            Windows().Notify(notify::kGeneral, notify::kViewChanged, m_activeViewType);
         }
         m_configurationName.clear();
         RefreshFrame();
@@ -120,28 +122,30 @@ void CBTSConfigurationDoc::ResetNames() {
     m_stamp = {};
 }
 
-void CBTSConfigurationDoc::TakeSearchedConfiguration(const std::string& path, int indexInFile,
-                                                     const std::string& name) {
-    m_file.reset();
-    m_record = nullptr;
-    m_fileType = kSiteConfigurationFile;
-    ResetNames();
-    if (!path.empty()) {
-        // Read afresh, so that a save keeps every other configuration of the file.
-        auto file = std::make_unique<CSiteSCFile>(path);
-        const auto& sites = file->Sites();
-        if (indexInFile >= 0 && indexInFile < static_cast<int>(sites.size()) &&
-            sites[indexInFile]->name == name) {
-            m_record = sites[indexInFile].get();
-            m_file = std::move(file);
-        }
-        // Otherwise the file changed since the search; the save finds the record by name.
+void CBTSConfigurationDoc::AdoptFoundConfiguration(const std::string& path, int indexInFile,
+                                                   const std::string& name) {
+    ForgetConfigurationFile();
+    auto file = std::make_unique<CSiteSCFile>(path);
+    if (indexInFile >= 0 && indexInFile < static_cast<int>(file->Sites().size()) &&
+        file->Sites()[static_cast<std::size_t>(indexInFile)]->name == name) {
+        m_record = file->Sites()[static_cast<std::size_t>(indexInFile)].get();
+        m_file = std::move(file);
         m_path = path;
         m_configurationName = name;
         m_title = Cp1252ToUtf8(name);
         m_stamp = StampOf(path);
+        m_fileType = kSiteConfigurationFile;
+        m_preConfig.LoadFromSite(*m_record, 1);
+    } else {
+        m_path = path;
     }
     RefreshFrame();
+}
+
+void CBTSConfigurationDoc::ForgetConfigurationFile() {
+    m_file.reset();
+    m_record = nullptr;
+    ResetNames();
 }
 
 // ---- New -------------------------------------------------------------------------------------

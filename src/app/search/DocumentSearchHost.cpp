@@ -34,8 +34,8 @@ void CDocumentSearchHost::MarkConfigurationChanged() {
 void CDocumentSearchHost::SetCurrentRecord(const SFoundConfiguration* found) {
     m_found = found;
     if (found != nullptr) {
-        m_doc.TakeSearchedConfiguration(found->path, found->indexInFile, found->name);
+        m_doc.AdoptFoundConfiguration(found->path, found->indexInFile, found->name);
     } else {
-        m_doc.TakeSearchedConfiguration({}, -1, {});
+        m_doc.ForgetConfigurationFile();
     }
 }

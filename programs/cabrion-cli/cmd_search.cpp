@@ -161,6 +161,10 @@ cli::CommandRegistrar reg("search", [](CLI::App& app) {
             std::cerr << "search: give the BTS with --target or --bts\n";
             return cli::kExitUsage;
         }
+        if (o->btsPath.empty() && (!o->btsChoice.name.empty() || o->btsChoice.index > 0)) {
+            std::cerr << "search: --bts-config and --bts-index choose from the --bts file\n";
+            return cli::kExitUsage;
+        }
         return RunSearch(*o);
     };
 });

@@ -24,7 +24,8 @@ CDirDialog::CDirDialog(const QString& startFolder, QWidget* parent, CDirDialogMo
     : QDialog(parent), m_model(std::move(model)) {
     setWindowTitle(tr("Select Folder"));
     showMessage = [this](const QString& text) {
-        QMessageBox::information(this, Cabrion(), text, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::NoIcon, Cabrion(), text, QMessageBox::Ok, this);
+        box.exec();
     };
     askYesNo = [this](const QString& text) {
         return QMessageBox::question(this, Cabrion(), text, QMessageBox::Yes | QMessageBox::No) ==

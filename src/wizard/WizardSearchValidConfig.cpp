@@ -143,6 +143,11 @@ void CWizardSearchValidConfig::ShowResult() {
         m_results->clear();
         for (const CSearchResultModel::SEntry& e : m_model.Entries()) {
             m_results->addItem(FromFile(e.text));
+            // Archives often hold one name in several files; the file tells them apart.
+            if (e.found != nullptr) {
+                m_results->item(m_results->count() - 1)
+                    ->setToolTip(QString::fromStdString(e.found->path));
+            }
         }
         m_results->setCurrentRow(m_model.Selected());
     }

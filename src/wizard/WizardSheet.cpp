@@ -6,7 +6,7 @@
 
 #include "app/BTSConfigurationDoc.h"
 #include "app/DocumentsFolder.h"
-#include "app/search/SearchResultModel.h"
+#include "app/search/DocumentSearchHost.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "wizard/WizardCheckWidgets.h"
 #include "wizard/WizardFlowWidgets.h"
@@ -15,33 +15,6 @@
 #include "wizard/WizardSearchValidConfig.h"
 
 using namespace wizard;
-
-namespace {
-
-// The search result page's side of the sheet: the live document and its views.
-class CSearchHost : public ISearchResultHost {
-public:
-    explicit CSearchHost(CWizardSheetModel& sheet) : m_sheet(sheet) {}
-    CSiteKODA* Site() override { return m_sheet.Site(); }
-    void SelectCandidateTab() override { m_sheet.SelectTab(false); }
-    void ActivateView(int viewType) override { m_sheet.ActivateView(viewType); }
-    void BandChanged() override { m_sheet.Redraw(); }
-    void RedrawViews() override { m_sheet.Redraw(); }
-    // A found configuration becomes the document's: Save writes it back into its file.
-    void SetCurrentRecord(const SFoundConfiguration* found) override {
-        if (found != nullptr) {
-            m_sheet.Doc().AdoptFoundConfiguration(found->path, found->indexInFile, found->name);
-        } else {
-            m_sheet.Doc().ForgetConfigurationFile();
-        }
-    }
-    void MarkConfigurationChanged() override { m_sheet.Doc().MarkConfigurationChanged(true); }
-
-private:
-    CWizardSheetModel& m_sheet;
-};
-
-} // namespace
 
 CWizardSheet::CWizardSheet(CBTSConfigurationDoc& doc, IUserPrompt& prompt, CRegistry& settings,
                            bool updateOnly, QWidget* mainWindow)
@@ -82,7 +55,9 @@ void CWizardSheet::Add(int id, QWizardPage* page) {
 }
 
 void CWizardSheet::AddSearchPages(CRegistry& settings) {
-    m_searchHost = std::make_unique<CSearchHost>(*m_model);
+    auto host = std::make_unique<CDocumentSearchHost>(m_model->Doc());
+    host->onBandChanged = [this] { m_model->Redraw(); };
+    m_searchHost = std::move(host);
     m_directory = new CWizardPageDirectory(settings, DocumentsFolder());
     m_searchResult = new CWizardSearchValidConfig(*m_searchHost);
     m_directory->onEnter = [this] { m_model->SelectTab(true); };

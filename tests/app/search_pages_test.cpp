@@ -4,8 +4,11 @@
 
 #include <filesystem>
 
+#include "DocumentTestSupport.h"
+#include "app/CommandIds.h"
 #include "app/search/DirDialogModel.h"
 #include "app/search/DirectoryPageModel.h"
+#include "app/search/DocumentSearchHost.h"
 #include "app/search/SearchResultModel.h"
 #include "files/SiteConfigFile.h"
 #include "files/SiteRecords.h"
@@ -202,8 +205,7 @@ TEST_F(SearchResultPage, SearchesOnEnteringListsInOrderAndAppliesTheFirst) {
     EXPECT_FALSE(page.Searching());
     EXPECT_EQ(Texts(page), (std::vector<std::string>{"Six", "Six"}));
     EXPECT_EQ(page.Selected(), 0);
-    ASSERT_NE(host.record, nullptr);
-    EXPECT_EQ(host.record->path, folder + "/a.hwc");
+    EXPECT_EQ(host.record, nullptr); // the document takes it on Next only
     EXPECT_TRUE(Trx(5)->IsUpgrade());
     EXPECT_GE(host.bandChanges, 1);
     EXPECT_EQ(host.views, (std::vector<int>{7, 2}));
@@ -219,6 +221,9 @@ TEST_F(SearchResultPage, SearchesOnEnteringListsInOrderAndAppliesTheFirst) {
     page.Next();
     EXPECT_FALSE(Trx(5)->IsIdle());
     EXPECT_EQ(host.changes, 1);
+    ASSERT_NE(host.record, nullptr);
+    EXPECT_EQ(host.record->path, folder + "/a.hwc");
+    EXPECT_EQ(host.record->indexInFile, 1);
 
     // Back and Next with the same folder keep the result; choosing the Search way again
     // searches again.
@@ -265,4 +270,63 @@ TEST_F(SearchResultPage, CancelListsWhatWasFoundAndSearchesAgainNextTime) {
         EXPECT_TRUE(page.SearchNeeded());
     }
     EXPECT_EQ(page.Selected(), 0);
+}
+
+TEST(SearchOnDocument, TheFoundConfigurationBecomesTheDocumentsCandidate) {
+    DocumentFixture f;
+    f.doc->New();
+    ASSERT_NE(f.doc->SiteKODA(), nullptr);
+    const std::string folder = f.Path("archive");
+    fs::create_directories(folder);
+    WriteFile(folder + "/a.hwc",
+              FileText({{"Other", {1}}, {"Found", {1, 2}, {Ddu(1, 1)}, 6, 3, {{1, 1}}}}));
+
+    CDocumentSearchHost host(*f.doc);
+    int bandChanges = 0;
+    host.onBandChanged = [&] { ++bandChanges; };
+    CSearchResultModel page(host);
+    page.SetSearchDirectory(folder);
+    page.Enter();
+    page.Wait();
+    // Without a configuration currently in BTS nothing is required: both fit.
+    ASSERT_EQ(page.Entries().size(), 2u);
+    page.Select(1);
+    EXPECT_EQ(host.CurrentRecord(), nullptr);
+    EXPECT_EQ(bandChanges, 2);
+    CDataBase* db = f.doc->SiteKODA()->GetConfiguration(kSelectCandidate);
+    EXPECT_NE(db->FindUnitByDisplayedNumber(kUnitKindDdu, 1), nullptr);
+    EXPECT_FALSE(db->FindUnit(kUnitKindTrx, 2)->IsUpgrade());
+    EXPECT_TRUE(f.doc->CandidateTabSelected());
+    // The Cabinet Units view was asked for once; asking again for the active one does nothing.
+    const auto shown = std::count(f.windows.viewCommands.begin(), f.windows.viewCommands.end(),
+                                  cmd::ViewCommandOfType(2));
+    page.SetActiveViewChoice(0);
+    EXPECT_EQ(std::count(f.windows.viewCommands.begin(), f.windows.viewCommands.end(),
+                         cmd::ViewCommandOfType(2)),
+              shown);
+
+    f.doc->MarkConfigurationChanged(false);
+    page.Next();
+    EXPECT_TRUE(f.doc->ConfigurationChanged());
+    ASSERT_NE(host.CurrentRecord(), nullptr);
+    EXPECT_EQ(f.doc->PathName(), folder + "/a.hwc");
+    EXPECT_EQ(f.doc->Title(), "Found");
+    ASSERT_NE(f.doc->SiteRecord(), nullptr);
+    EXPECT_EQ(f.doc->SiteRecord()->name, "Found");
+
+    // Saving writes the configuration back in its place; the file's other one stays.
+    ASSERT_TRUE(f.doc->Save());
+    CSiteConfigFile saved(folder + "/a.hwc");
+    ASSERT_EQ(saved.Sites().size(), 2u);
+    EXPECT_EQ(saved.Sites()[0]->name, "Other");
+    EXPECT_EQ(saved.Sites()[1]->name, "Found");
+
+    // Nothing found: the document no longer stands for any file, so a save cannot overwrite
+    // what it held before.
+    page.SetSearchDirectory(f.Path("empty"));
+    page.Enter();
+    page.Wait();
+    page.Next();
+    EXPECT_EQ(f.doc->PathName(), "");
+    EXPECT_EQ(f.doc->SiteRecord(), nullptr);
 }

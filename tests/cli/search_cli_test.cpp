@@ -69,6 +69,7 @@ TEST_F(SearchCli, BadInputIsAUsageError) {
     EXPECT_EQ(Cli("search " + Archive() + " --bts " + dir + "/missing.hwc").rc, 2);
     EXPECT_EQ(Cli("search " + Archive() + " --bts " + dir + "/bts.hwc --bts-config Nope").rc, 2);
     EXPECT_EQ(Cli("search " + Archive() + " --bts x.hwc --target HOST=127.0.0.1").rc, 2);
+    EXPECT_EQ(Cli("search " + Archive() + " --target HOST=127.0.0.1 --bts-config Big").rc, 2);
 }
 
 TEST_F(SearchCli, ALiveBtsIsComparedByTheUnitsItReports) {

@@ -90,6 +90,7 @@ TEST_F(SearchWidgets, ResultPageSearchesWithoutFreezingAndListsTheFit) {
     EXPECT_EQ(host.lastView, 2);
     ASSERT_EQ(page->Results()->count(), 2);
     EXPECT_EQ(page->Results()->item(0)->text(), QStringLiteral("Harbour North"));
+    EXPECT_EQ(page->Results()->item(1)->toolTip(), QString::fromStdString(folder + "/b.hwc"));
     EXPECT_EQ(page->Results()->currentRow(), 0);
     EXPECT_TRUE(page->Results()->isEnabled());
     EXPECT_TRUE(page->ProgressBar()->isHidden());

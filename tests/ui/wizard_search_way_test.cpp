@@ -92,14 +92,17 @@ TEST(WizardSearchWay, FoundConfigurationBecomesTheDocumentsAndSavesBackIntoItsFi
         QDir().mkpath(shots);
         sheet.grab().save(shots + QStringLiteral("/wizard-search-result.png"));
 
-        // The chosen configuration is the document's: Save will write it back under its name.
+        // Shown but not yet taken: a Cancel now gives back the earlier candidate through the
+        // undo step, and the document must not then stand for the archive's configuration.
+        EXPECT_EQ(doc->PathName(), "");
+        EXPECT_EQ(settings.GetInt("Wizard", "DefaultSearch", 0), 1);
+        sheet.next();
+        EXPECT_TRUE(doc->ConfigurationChanged());
+        // Next makes the chosen configuration the document's: Save writes it back under its name.
         EXPECT_EQ(doc->PathName(), (folder / "a.hwc").string());
         EXPECT_EQ(doc->ConfigurationName(), "Fits");
         ASSERT_NE(doc->SiteRecord(), nullptr);
         EXPECT_EQ(doc->SiteRecord()->name, "Fits");
-        EXPECT_EQ(settings.GetInt("Wizard", "DefaultSearch", 0), 1);
-        sheet.next();
-        EXPECT_TRUE(doc->ConfigurationChanged());
     }
     frame.AttachDocument(nullptr);
     doc.reset();

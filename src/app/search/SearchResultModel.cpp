@@ -112,10 +112,6 @@ void CSearchResultModel::Apply() {
         return;
     }
     const SFoundConfiguration* found = m_entries[m_selected].found;
-    m_host.SetCurrentRecord(nullptr);
-    if (found != nullptr) {
-        m_host.SetCurrentRecord(found);
-    }
     ApplyFoundConfiguration(*site, found != nullptr ? found->record.get() : nullptr,
                             {m_onlyAutodetected});
     m_host.BandChanged();
@@ -124,8 +120,13 @@ void CSearchResultModel::Apply() {
 
 void CSearchResultModel::Next() {
     CSiteKODA* site = m_host.Site();
-    if (site == nullptr || m_selected < 0 || m_selected >= static_cast<int>(m_entries.size()) ||
-        m_entries[m_selected].found == nullptr) {
+    if (site == nullptr || m_selected < 0 || m_selected >= static_cast<int>(m_entries.size())) {
+        return;
+    }
+    // Only now does the document stand for the configuration shown: a wizard cancelled before
+    // leaves the document's file and record as they were, for the undo step to match.
+    m_host.SetCurrentRecord(m_entries[m_selected].found);
+    if (m_entries[m_selected].found == nullptr) {
         return;
     }
     for (const auto& unit : site->GetConfiguration(kSelectCandidate)->Units()) {

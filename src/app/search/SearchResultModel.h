@@ -23,8 +23,8 @@ public:
     virtual void ActivateView(int /*viewType*/) {}
     virtual void BandChanged() {}
     virtual void RedrawViews() {}
-    // The configuration the candidate was loaded from, or nullptr: the document's current
-    // configuration record follows it.
+    // On Next: the configuration the candidate was loaded from, or nullptr when none was
+    // found. The document's file and current configuration record follow it.
     virtual void SetCurrentRecord(const SFoundConfiguration* /*found*/) {}
     virtual void MarkConfigurationChanged() {}
 };
@@ -83,7 +83,8 @@ public:
     int ActiveViewChoice() const { return m_viewChoice; }
     void SetActiveViewChoice(int choice);
 
-    // Next: a loaded configuration loses every idle mark and counts as an unsent change.
+    // Next: the document takes the configuration; a loaded one loses every idle mark and
+    // counts as an unsent change.
     void Next();
 
 private:

@@ -105,6 +105,7 @@ int main(int argc, char** argv) {
         ds.settings = &CRegistry::Instance();
         ds.documentsFolder = DocumentsFolder();
         ds.startedFromOstrel = app.StartedFromOstrel();
+        ds.transferDialogs = true;
         ds.accessLevel = app.AccessLevel();
         CBTSConfigurationDoc doc(ds);
         doc.SetConnectionWanted(app.ConnectionWanted());
@@ -135,8 +136,12 @@ int main(int argc, char** argv) {
         });
         idle.start(0);
         QTimer scenario;
-        QObject::connect(&scenario, &QTimer::timeout,
-                         [] { CMMIServ::Instance().HwScenario().Tick(); });
+        QObject::connect(&scenario, &QTimer::timeout, [] {
+            // Not while a transfer waits for its reply: the link takes one request at a time.
+            if (!CMMIServ::Instance().InExchange()) {
+                CMMIServ::Instance().HwScenario().Tick();
+            }
+        });
         scenario.start(100);
 
         rc = qapp.exec();

@@ -11,6 +11,7 @@
 #include "app/DocumentMenu.h"
 #include "app/RecentFileList.h"
 #include "app/WindowPlacement.h"
+#include "ui/BTSUpdateFetchWindow.h"
 #include "ui/BtsMessageDlg.h"
 #include "ui/ConnectionListView.h"
 #include "ui/SiteSheets.h"
@@ -734,4 +735,14 @@ void CMainFrame::OpenRecent(int index) {
         m_doc->OpenPath(path);
     }
     UpdateCommands();
+}
+
+bool CMainFrame::RunTransferDialog(int mode) {
+    if (m_doc == nullptr) {
+        return false;
+    }
+    CBTSUpdateFetchWindow window(*m_doc, mode, this);
+    const bool ran = window.Run();
+    UpdateCommands();
+    return ran;
 }

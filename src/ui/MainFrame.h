@@ -96,6 +96,7 @@ public:
     void RedrawViews() override;
     void ViewSelectionChanged() override;
     void OpenProperties() override;
+    bool RunTransferDialog(int mode) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -13,14 +13,14 @@
 #include "comms/CommunicationBTS.h"
 #include "comms/HwScenario.h"
 #include "comms/MMIServ.h"
+#include "comms/SobriquetFile.h"
 #include "platform/Registry.h"
 #include "sim/SIMTransactServer.h"
+#include "ui/ConnectDialog.h"
 #include "ui/MainFrame.h"
 #include "ui/QtUserMessages.h"
 
 #include <QApplication>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QTimer>
 
 #include <string>
@@ -88,14 +88,14 @@ int main(int argc, char** argv) {
         CMainFrame frame;
         frame.SetSettings(&CRegistry::Instance());
         hub.SetMessageSink([&frame](const std::string& text) { frame.Message(text); });
-        // "Connect..." without a target asks for one.
-        hub.SetTargetQuery([&frame]() -> std::string {
-            bool ok = false;
-            const QString text = QInputDialog::getText(
-                &frame, QObject::tr("Connect to a Remote BTS"),
-                QObject::tr("&Target (HOST=name,TCPPORT=port,BSCID=n,BCFID=n):"), QLineEdit::Normal,
-                QString(), &ok);
-            return ok ? text.trimmed().toStdString() : std::string();
+        // "Connect..." without a target asks for one; the last one given is offered again.
+        std::string lastTarget;
+        hub.SetTargetQuery([&frame, &lastTarget]() -> std::string {
+            std::string target = CConnectDialog::Ask(&frame, sobriquet::DefaultPath(), lastTarget);
+            if (!target.empty()) {
+                lastTarget = target;
+            }
+            return target;
         });
 
         CHubDocumentLink link(hub);

@@ -93,6 +93,44 @@ stat_of() {
     sed -n "s/^stat::$1: *//p" "$2" | tail -1
 }
 
+# The brief run takes the targets side by side, one per core: CI waits for the slowest only.
+if [ "$long" = 0 ]; then
+    tmp=$(mktemp -d)
+    trap 'rm -rf "$tmp"' EXIT
+    brief() {
+        local binary=$1 short
+        short=$(basename "$binary")
+        short=${short#fuzz_}
+        mkdir -p "$tmp/$short"
+        [ -d "tests/fuzz/corpus/$short" ] && cp -r "tests/fuzz/corpus/$short"/. "$tmp/$short"/
+        run_target "$binary" "$tmp/$short" "$tmp/$short.log" -max_total_time="$seconds"
+    }
+    jobs=$(nproc)
+    running=0
+    failed=0
+    for binary in "${binaries[@]}"; do
+        [ -x "$binary" ] || {
+            echo "no fuzz target $binary (build the fuzz preset first)" >&2
+            exit 2
+        }
+        echo "-- $(basename "$binary") ($seconds s)"
+        brief "$binary" &
+        running=$((running + 1))
+        if [ "$running" -ge "$jobs" ]; then
+            wait -n || failed=1
+            running=$((running - 1))
+        fi
+        [ "$failed" = 0 ] || break
+    done
+    while [ "$running" -gt 0 ]; do
+        wait -n || failed=1
+        running=$((running - 1))
+    done
+    [ "$failed" = 0 ] || exit 1
+    echo "fuzz targets run: ${#binaries[@]}"
+    exit 0
+fi
+
 ran=0
 for binary in "${binaries[@]}"; do
     [ -x "$binary" ] || {

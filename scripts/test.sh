@@ -17,6 +17,9 @@ echo "== dev build and tests"
 bash scripts/build.sh dev
 ctest --test-dir build/dev --output-on-failure -j "$jobs"
 
+echo "== Debian package: build, install into a scratch root, check"
+bash scripts/package.sh --check
+
 echo "== core under AddressSanitizer + UndefinedBehaviorSanitizer"
 bash scripts/build.sh asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \

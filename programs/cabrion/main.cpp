@@ -3,6 +3,7 @@
 #include "app/BTSConfigurationDoc.h"
 #include "app/DocumentLink.h"
 #include "app/DocumentsFolder.h"
+#include "app/HelpTopics.h"
 #include "app/LinkStartup.h"
 #include "app/MachineSettings.h"
 #include "app/OstrelHandBack.h"
@@ -19,10 +20,13 @@
 #include "ui/ConnectDialog.h"
 #include "ui/MainFrame.h"
 #include "ui/QtUserMessages.h"
+#include "wizard/WizardOpening.h"
 
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -41,9 +45,54 @@ private:
     CBTSConfigurationDoc& m_doc;
 };
 
+constexpr const char* kUsage =
+    R"(Usage: cabrion [FILE]
+       cabrion -SCF="FILE" [-SNR=N]
+       cabrion -target TARGET | -sobriquet NAME
+
+Cabrion describes the hardware of one Orvik base transceiver station: cabinet, units, TX and
+RX cabling, antennas, masthead amplifiers, cross-connection and passive units. It opens, checks
+and saves site configuration files (.hwc, .sdf), configuration plans (.ewb), reports (.hwr) and
+HW information files (.hwi), and fetches and sends configurations over a serial line or a
+remote link.
+
+Arguments:
+  FILE                 open this configuration file (.hwc, .sdf or .ewb)
+  -SCF="FILE"          open FILE and start the wizard in update-only mode
+  -SNR=N               with -SCF: the configuration number N of the file
+  -target TARGET       connect at start-up, e.g. "HOST=bsc1,TCPPORT=4001,BSCID=1,BCFID=7"
+  -sobriquet NAME      connect at start-up to the target stored under NAME
+  --help               show this text and exit
+  --version            show the version and exit
+
+Settings are kept in ~/.config/Torvane/Cabrion.ini. The user guide opens with F1.
+See also: cabrion-cli(1), cabrion-btssim(1).
+)";
+
+// Answered before Qt starts, so that they work without a display.
+bool AnswersInformationRequest(int argc, char** argv, int& rc) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            std::fputs(kUsage, stdout);
+            rc = 0;
+            return true;
+        }
+        if (a == "--version") {
+            std::printf("cabrion %s\n", CABRION_VERSION);
+            rc = 0;
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (int rc = 0; AnswersInformationRequest(argc, argv, rc)) {
+        return rc;
+    }
     QApplication qapp(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Cabrion"));
@@ -87,6 +136,10 @@ int main(int argc, char** argv) {
     {
         CMainFrame frame;
         frame.SetSettings(&CRegistry::Instance());
+        frame.Help().SetFolder(QString::fromStdString(
+            help::GuideFolder(QCoreApplication::applicationDirPath().toStdString(),
+                              std::getenv("CABRION_HELP_DIR"), CABRION_SOURCE_HELP_DIR)));
+        frame.UpdateCommands();
         hub.SetMessageSink([&frame](const std::string& text) { frame.Message(text); });
         // "Connect..." without a target asks for one; the last one given is offered again.
         std::string lastTarget;
@@ -120,6 +173,7 @@ int main(int argc, char** argv) {
         CDocumentClient client(doc);
         frame.AttachDocument(&doc);
         frame.canClose = [&doc] { return doc.CanClose(); };
+        InstallWizard(frame, doc, CRegistry::Instance());
         // A new, empty configuration is always there to start with.
         doc.New(false);
 
@@ -132,6 +186,7 @@ int main(int argc, char** argv) {
             doc.OnIdle();
             if (doc.IdlePass() >= 2) {
                 idle.setInterval(250);
+                OpenStartupWizard(frame, doc, CRegistry::Instance());
             }
         });
         idle.start(0);

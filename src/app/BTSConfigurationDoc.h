@@ -93,6 +93,14 @@ public:
     bool CanClose() { return SaveModified(true, true); }
     void CopyBtsConfiguration();
     void Undo();
+    // The wizard's New way: the configuration no longer belongs to a file.
+    void BecomeUntitled();
+    // The wizard's configuration selection: a configuration of a file becomes the candidate of
+    // the Orvik site there is, so that the wizard's undo step can still give back the earlier one.
+    bool TakeConfiguration(std::unique_ptr<CSiteSCFile> file, CSCFSite* record,
+                           const std::string& path) {
+        return LoadRecord(std::move(file), record, path, kSiteConfigurationFile, true);
+    }
 
     void ConnectRemote();
     void ConnectLocal();
@@ -110,6 +118,8 @@ public:
     // The file of the switches -SCF and -SNR, read on the second idle pass.
     void SetStartupSiteFile(const std::string& path, int siteNumber);
     bool OpenSiteFileAtStart() const { return m_openAtStart; }
+    // The start-up request that the wizard opens once in update-only mode.
+    void ClearSiteFileAtStart() { m_openAtStart = false; }
     // A file named on the command line, opened on the second idle pass.
     void SetStartupPath(const std::string& path) { m_startupPath = path; }
 
@@ -189,7 +199,7 @@ private:
     int CurrentBtsType() const;
     void ResetNames();
     bool LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSite* record, const std::string& path,
-                    int fileType);
+                    int fileType, bool keepSite = false);
     bool OpenPlan(const std::string& path, std::unique_ptr<CSiteSCFile>& file, CSCFSite*& record);
     bool WriteCandidate();
     bool WritePlan();

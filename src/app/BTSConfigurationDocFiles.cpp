@@ -241,7 +241,7 @@ bool CBTSConfigurationDoc::OpenPath(const std::string& path, bool direct) {
 }
 
 bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSite* record,
-                                      const std::string& path, int fileType) {
+                                      const std::string& path, int fileType, bool keepSite) {
     // Checked before anything is dropped: a file that cannot be opened leaves the open
     // configuration as it was.
     if (record->bcfType != kOrvikBtsType) {
@@ -250,7 +250,16 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
     }
     RememberFolder(path);
     SelectTab(false);
-    CreateSiteForType(record->bcfType);
+    if (CSiteKODA* kept = keepSite ? SiteKODA() : nullptr) {
+        // The configuration starts from the empty one, in the undo slot the caller opened.
+        CDataBase* candidate = kept->GetKODA(kSelectCandidate);
+        const std::string label = candidate->Name();
+        candidate->CopyFrom(kept->TemplateConfiguration());
+        candidate->SetName(label);
+        m_configurationName.clear();
+    } else {
+        CreateSiteForType(record->bcfType);
+    }
     ViewCommand(cmd::ViewCommandOfType(m_activeViewType));
     m_file = std::move(file);
     m_record = record;
@@ -636,6 +645,13 @@ void CBTSConfigurationDoc::Undo() {
         m_site->Undo(kSelectCandidate);
         RebuildMenu();
     }
+}
+
+void CBTSConfigurationDoc::BecomeUntitled() {
+    m_path.clear();
+    m_title = kUntitled;
+    m_stamp = {};
+    RefreshFrame();
 }
 
 void CBTSConfigurationDoc::CopyBtsConfiguration() {

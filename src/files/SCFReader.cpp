@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <limits>
 
+#include "files/SCFFields.h"
 #include "files/SCFKeywords.h"
 #include "files/SCFValues.h"
+
+using namespace scf_fields;
 
 namespace {
 
@@ -122,6 +125,12 @@ bool CSCFReader::ReadBlockNumber(int& out, int max) {
     return true;
 }
 
+bool CSCFReader::OpenBlock(int& out, int max) {
+    const bool ok = ReadBlockNumber(out, max);
+    Advance();
+    return ok;
+}
+
 bool CSCFReader::ReadQuoted(std::string& out) {
     std::string_view rest = TrimLeadingBlanks(m_line.substr(m_column));
     if (rest.empty() || rest.front() != '"') {
@@ -182,6 +191,28 @@ template <class Handler> void CSCFReader::Block(std::uint32_t level, Handler&& h
     }
 }
 
+template <class Rec, std::size_t N>
+bool CSCFReader::Plain(const CSCFField<Rec> (&table)[N], Rec& record, std::uint32_t id) {
+    for (const CSCFField<Rec>& field : table) {
+        if (field.id != id)
+            continue;
+        switch (field.value) {
+        case ESCFValue::Number:
+            IntField(record.*field.number);
+            return true;
+        case ESCFValue::Quoted:
+            QuotedField(record.*field.text);
+            return true;
+        case ESCFValue::Line:
+            LineField(record.*field.text);
+            return true;
+        case ESCFValue::Own:
+            return false;
+        }
+    }
+    return false;
+}
+
 void CSCFReader::Read() {
     Advance();
     Classify();
@@ -207,29 +238,12 @@ void CSCFReader::Read() {
     m_oldVersion = m_file.IsOldVersion() && !m_file.IsCurrentVersion();
     Advance();
 
-    CSCFFileHeader& header = m_file.m_header;
     Block(1, [&](std::uint32_t id) {
+        if (Plain(kHeaderFields, m_file.m_header, id))
+            return true;
         switch (id) {
         case kwVersion:
             LineField(m_file.m_version);
-            return true;
-        case kwBscId:
-            LineField(header.bscId);
-            return true;
-        case kwBscName:
-            QuotedField(header.bscName);
-            return true;
-        case kwWorkOrderId:
-            LineField(header.workOrderId);
-            return true;
-        case kwWorkOrderDescr:
-            LineField(header.workOrderDescription);
-            return true;
-        case kwArfcnScan:
-            LineField(header.arfcnScan);
-            return true;
-        case kwGwArfcnScan:
-            LineField(header.gatewayArfcnScan);
             return true;
         case kwSiteName:
             ReadSite();
@@ -254,6 +268,8 @@ void CSCFReader::ReadSite() {
     m_site = &site;
     Advance();
     Block(2, [&](std::uint32_t id) {
+        if (Plain(kSiteFields, site, id))
+            return true;
         switch (id) {
         case kwSiteType: {
             int v = 0;
@@ -268,59 +284,11 @@ void CSCFReader::ReadSite() {
             site.ucSwVersion = CUcSwVersion(v);
             return true;
         }
-        case kwSiteId:
-            LineField(site.siteId);
-            return true;
-        case kwSiteDescription:
-            QuotedField(site.description);
-            return true;
-        case kwSiteImplRound:
-            IntField(site.implRound);
-            return true;
-        case kwSiteImplOrder:
-            IntField(site.implOrder);
-            return true;
-        case kwSiteDropOffPoint:
-            QuotedField(site.dropOffPoint);
-            return true;
-        case kwSiteValid:
-            IntField(site.valid);
-            return true;
-        case kwSiteAutoconfMode:
-            IntField(site.autoConfMode);
-            return true;
-        case kwSiteDataRoute:
-            LineField(site.dataRoute);
-            return true;
-        case kwSiteIpAddress:
-            LineField(site.ipAddress);
-            return true;
-        case kwSiteDefGateway:
-            LineField(site.defaultGateway);
-            return true;
-        case kwSiteNetworkId:
-            LineField(site.networkId);
-            return true;
-        case kwLatitude:
-            LineField(site.latitude);
-            return true;
-        case kwLongitude:
-            LineField(site.longitude);
-            return true;
-        case kwSiteGroundHeight:
-            LineField(site.groundHeight);
-            return true;
-        case kwSiteCommissRep:
-            QuotedField(site.commissioningReport);
-            return true;
         case kwBcfId: {
             int v = 0;
-            if (ReadBlockNumber(v, 65535)) {
+            if (OpenBlock(v, 65535)) {
                 site.bcfId = static_cast<std::uint16_t>(v);
-                Advance();
                 ReadBcf(site);
-            } else {
-                Advance();
             }
             return true;
         }
@@ -345,13 +313,9 @@ void CSCFReader::ReadSite() {
 
 void CSCFReader::ReadBcf(CSCFSite& site) {
     Block(3, [&](std::uint32_t id) {
+        if (Plain(kBcfFields, site, id))
+            return true;
         switch (id) {
-        case kwBcfName:
-            QuotedField(site.bcfName);
-            return true;
-        case kwBcfAddress:
-            QuotedField(site.bcfAddress);
-            return true;
         case kwBcfType: {
             int v = 0;
             if (ReadInt(v))
@@ -359,31 +323,17 @@ void CSCFReader::ReadBcf(CSCFSite& site) {
             Advance();
             return true;
         }
-        case kwBcfClkSync:
-            IntField(site.bcfClockSync);
-            return true;
         case kwOmLinkNumber: {
             int v = 0;
-            if (ReadBlockNumber(v)) {
+            if (OpenBlock(v)) {
                 site.omLinkNumber = v;
-                Advance();
-                ReadOm(site);
-            } else {
-                Advance();
+                Block(5, [&](std::uint32_t om) { return Plain(kOmFields, site, om); });
             }
             return true;
         }
-        case kwCabAmount: {
-            int v = 0;
-            if (ReadInt(v)) {
-                site.cabinetAmount = v;
-                Advance();
-                ReadCabinetList(site);
-            } else {
-                Advance();
-            }
+        case kwCabAmount:
+            ReadCabinetAmount(site);
             return true;
-        }
         case kwBtsId: {
             std::string btsId;
             if (ReadLineText(btsId)) {
@@ -402,31 +352,14 @@ void CSCFReader::ReadBcf(CSCFSite& site) {
     });
 }
 
-void CSCFReader::ReadOm(CSCFSite& site) {
-    Block(5, [&](std::uint32_t id) {
-        switch (id) {
-        case kwOmBitRate:
-            IntField(site.omBitRate);
-            return true;
-        case kwOmPcmSlot:
-            IntField(site.omPcmSlot);
-            return true;
-        case kwOmPcmIf:
-            IntField(site.omPcmInterface);
-            return true;
-        case kwOmTsl:
-            IntField(site.omTimeSlot);
-            return true;
-        case kwOmSubTsl:
-            IntField(site.omSubTimeSlot);
-            return true;
-        default:
-            return false;
-        }
-    });
-}
-
-void CSCFReader::ReadCabinetList(CSCFSite& site) {
+void CSCFReader::ReadCabinetAmount(CSCFSite& site) {
+    int v = 0;
+    if (!ReadInt(v)) {
+        Advance();
+        return;
+    }
+    site.cabinetAmount = v;
+    Advance();
     Block(4, [&](std::uint32_t id) {
         if (id != kwCabNumber)
             return false;
@@ -437,31 +370,12 @@ void CSCFReader::ReadCabinetList(CSCFSite& site) {
 
 void CSCFReader::ReadCabinet(CSCFSite& site) {
     CSCFCabinet cabinet;
-    if (!ReadBlockNumber(cabinet.cabinetNumber)) {
-        Advance();
+    if (!OpenBlock(cabinet.cabinetNumber))
         return;
-    }
-    Advance();
     Block(5, [&](std::uint32_t id) {
+        if (Plain(kCabinetFields, cabinet, id))
+            return true;
         switch (id) {
-        case kwCabType:
-            IntField(cabinet.cabinetType);
-            return true;
-        case kwCabConfigDescr:
-            QuotedField(cabinet.configDescription);
-            return true;
-        case kwCabLteInstalled:
-            IntField(cabinet.lteInstalled);
-            return true;
-        case kwCabVswrMonitored:
-            IntField(cabinet.vswrMonitored);
-            return true;
-        case kwCabWcdmaUpgrade:
-            IntField(cabinet.wcdmaUpgrade);
-            return true;
-        case kwCabMrcSupportWbc:
-            IntField(cabinet.mrcSupportWbc);
-            return true;
         case kwCabUnitType:
             ReadUnit(cabinet);
             return true;
@@ -486,23 +400,9 @@ void CSCFReader::ReadCabinet(CSCFSite& site) {
 
 void CSCFReader::ReadUnit(CSCFCabinet& cabinet) {
     CSCFUnit unit;
-    if (!ReadBlockNumber(unit.typeId)) {
-        Advance();
+    if (!OpenBlock(unit.typeId))
         return;
-    }
-    Advance();
-    Block(6, [&](std::uint32_t id) {
-        switch (id) {
-        case kwCabUnitSlot:
-            IntField(unit.slot);
-            return true;
-        case kwCabUnitIndex:
-            IntField(unit.index);
-            return true;
-        default:
-            return false;
-        }
-    });
+    Block(6, [&](std::uint32_t id) { return Plain(kUnitFields, unit, id); });
     cabinet.units.push_back(unit);
 }
 
@@ -522,27 +422,7 @@ void CSCFReader::ReadAlarmLine(CSCFCabinet& cabinet, bool input) {
     line.number = number;
     Advance();
     Block(6, [&](std::uint32_t id) {
-        switch (id) {
-        case kwInputName:
-        case kwOutputName:
-            if ((id == kwInputName) != input)
-                return false;
-            QuotedField(line.name);
-            return true;
-        case kwInputPolarity:
-        case kwOutputPolarity:
-            if ((id == kwInputPolarity) != input)
-                return false;
-            IntField(line.polarity);
-            return true;
-        case kwInputSeverity:
-            if (!input)
-                return false;
-            IntField(line.severity);
-            return true;
-        default:
-            return false;
-        }
+        return input ? Plain(kInputFields, line, id) : Plain(kOutputFields, line, id);
     });
     (input ? cabinet.inputs : cabinet.outputs).push_back(std::move(line));
 }
@@ -558,61 +438,20 @@ void CSCFReader::ReadTrxCabling(CSCFCabinet& cabinet) {
     bool unitTypeReported = false;
     Advance();
     Block(6, [&](std::uint32_t id) {
-        switch (id) {
-        case kwCabTrxUnitType: {
-            int code = 0;
-            if (ReadInt(code)) {
-                trx.trxUnitTypeId = TrxUnitTypeFromCode(code);
-                // Said out loud: a record without a known unit is saved as its number only.
-                if (trx.trxUnitTypeId < 0)
-                    AddError(ESCFErrorType::Value);
-            }
-            unitTypeReported = trx.trxUnitTypeId < 0;
-            Advance();
+        if (Plain(kTrxCablingFields, trx, id))
             return true;
-        }
-        case kwCabTrxLogId:
-            IntField(trx.logicalId);
-            return true;
-        case kwCabTrxBb2Xcon:
-            IntField(trx.bb2XCon);
-            return true;
-        case kwCabTrxTxCon:
-            IntField(trx.txCon);
-            return true;
-        case kwCabTrxTxPath1:
-            IntField(trx.txPath1);
-            return true;
-        case kwCabTrxTxPath2:
-            IntField(trx.txPath2);
-            return true;
-        case kwCabTrxTxPath3:
-            IntField(trx.txPath3);
-            return true;
-        case kwCabTrxRxmCon:
-            IntField(trx.rxMainCon);
-            return true;
-        case kwCabTrxRxmPath1:
-            IntField(trx.rxMainPath1);
-            return true;
-        case kwCabTrxRxmPath2:
-            IntField(trx.rxMainPath2);
-            return true;
-        case kwCabTrxRxdCon:
-            IntField(trx.rxDivCon);
-            return true;
-        case kwCabTrxRxdPath1:
-            IntField(trx.rxDivPath1);
-            return true;
-        case kwCabTrxRxdPath2:
-            IntField(trx.rxDivPath2);
-            return true;
-        case kwCabTrxDivPair:
-            IntField(trx.diversityPair);
-            return true;
-        default:
+        if (id != kwCabTrxUnitType)
             return false;
+        int code = 0;
+        if (ReadInt(code)) {
+            trx.trxUnitTypeId = TrxUnitTypeFromCode(code);
+            // Said out loud: a record without a known unit is saved as its number only.
+            if (trx.trxUnitTypeId < 0)
+                AddError(ESCFErrorType::Value);
         }
+        unitTypeReported = trx.trxUnitTypeId < 0;
+        Advance();
+        return true;
     });
     // Without a known unit type a record is saved as its number only; cabling read for it
     // would vanish at the next save, so that is said here unless the type line already was.
@@ -625,12 +464,11 @@ void CSCFReader::ReadTrxCabling(CSCFCabinet& cabinet) {
 
 void CSCFReader::ReadAntenna(CSCFCabinet& cabinet) {
     CSCFAntenna antenna;
-    if (!ReadBlockNumber(antenna.antennaNumber)) {
-        Advance();
+    if (!OpenBlock(antenna.antennaNumber))
         return;
-    }
-    Advance();
     Block(6, [&](std::uint32_t id) {
+        if (Plain(kAntennaFields, antenna, id))
+            return true;
         switch (id) {
         case kwCabAntMha: {
             int v = 0;
@@ -645,15 +483,6 @@ void CSCFReader::ReadAntenna(CSCFCabinet& cabinet) {
             Advance();
             return true;
         }
-        case kwCabAntUnitCon:
-            IntField(antenna.unitConnection);
-            return true;
-        case kwCabAntDualBand:
-            IntField(antenna.dualBand);
-            return true;
-        case kwCabAntUnit2Con:
-            IntField(antenna.unit2Connection);
-            return true;
         case kwCabAntCblAtten: {
             std::string text;
             if (ReadLineText(text)) {
@@ -688,25 +517,13 @@ void CSCFReader::ReadBts(CSCFSite& site) {
     // TRXs grow other lists only.
     const std::size_t index = site.btsList.size() - 1;
     Block(4, [&](std::uint32_t id) {
-        CSCFBts& bts = site.btsList[index];
-        switch (id) {
-        case kwBtsNwName:
-            QuotedField(bts.networkName);
+        if (Plain(kBtsFields, site.btsList[index], id))
             return true;
-        case kwBtsIndoorGateway:
-            IntField(bts.indoorGateway);
-            return true;
-        case kwBtsIndGroupId:
-            IntField(bts.indoorGroupId);
-            return true;
-        case kwTrxId: {
-            const std::string btsId = bts.btsId;
-            ReadNetworkTrx(site, btsId);
-            return true;
-        }
-        default:
+        if (id != kwTrxId)
             return false;
-        }
+        const std::string btsId = site.btsList[index].btsId;
+        ReadNetworkTrx(site, btsId);
+        return true;
     });
 }
 
@@ -718,39 +535,7 @@ void CSCFReader::ReadNetworkTrx(CSCFSite& site, const std::string& btsId) {
     }
     trx.btsId = btsId;
     Advance();
-    Block(5, [&](std::uint32_t id) {
-        switch (id) {
-        case kwTrxNwType:
-            IntField(trx.networkType);
-            return true;
-        case kwTrxArfnArray:
-            LineField(trx.arfcnArray);
-            return true;
-        case kwTrxSigLinkNumber:
-            IntField(trx.sigLinkNumber);
-            return true;
-        case kwTrxSigPcmSlot:
-            IntField(trx.sigPcmSlot);
-            return true;
-        case kwTrxSigPcmIf:
-            IntField(trx.sigPcmInterface);
-            return true;
-        case kwTrxSigBitRate:
-            IntField(trx.sigBitRate);
-            return true;
-        case kwTrxSigTsl:
-            IntField(trx.sigTimeSlot);
-            return true;
-        case kwTrxSigSubTsl:
-            IntField(trx.sigSubTimeSlot);
-            return true;
-        case kwTrxTchTsl:
-            IntField(trx.tchTimeSlot);
-            return true;
-        default:
-            return false;
-        }
-    });
+    Block(5, [&](std::uint32_t id) { return Plain(kNetworkTrxFields, trx, id); });
     site.networkTrxs.push_back(std::move(trx));
 }
 
@@ -760,13 +545,11 @@ void CSCFReader::ReadTre(CSCFSite& site) {
     // unit type that could not be read, so its lines do not land on the previous unit.
     int current = -1;
     Block(3, [&](std::uint32_t id) {
+        if (Plain(kTreFields, tre, id))
+            return true;
+        if (current >= 0 && Plain(kTreUnitFields, tre.units[current], id))
+            return true;
         switch (id) {
-        case kwTreType:
-            IntField(tre.treType);
-            return true;
-        case kwTreMode:
-            IntField(tre.treMode);
-            return true;
         case kwTreTrunetDisable:
         case kwTreTrunetSpeed: {
             int v = 0;
@@ -791,11 +574,6 @@ void CSCFReader::ReadTre(CSCFSite& site) {
             Advance();
             return true;
         }
-        case kwTreUnitSlot:
-            if (current < 0)
-                return false;
-            IntField(tre.units[current].slot);
-            return true;
         case kwTreInterfaceId:
             if (current < 0)
                 return false;
@@ -803,20 +581,14 @@ void CSCFReader::ReadTre(CSCFSite& site) {
             return true;
         case kwTreManagement: {
             int v = 0;
-            if (ReadBlockNumber(v)) {
+            if (OpenBlock(v)) {
                 tre.management.managementType = v;
-                Advance();
                 ReadManagement(site);
-            } else {
-                Advance();
             }
             return true;
         }
         case kwTreSyncPriority:
             ReadSync(tre);
-            return true;
-        case kwTreCcFile:
-            QuotedField(tre.ccFile);
             return true;
         case kwMwrHopName:
             ReadHop(tre);
@@ -829,169 +601,51 @@ void CSCFReader::ReadTre(CSCFSite& site) {
 
 void CSCFReader::ReadTreInterface(CSCFSiteTreUnit& unit) {
     CSCFTreInterface itf;
-    if (!ReadBlockNumber(itf.id)) {
-        Advance();
+    if (!OpenBlock(itf.id))
         return;
-    }
-    Advance();
-    Block(4, [&](std::uint32_t id) {
-        switch (id) {
-        case kwTreInterfaceName:
-            QuotedField(itf.name);
-            return true;
-        case kwTreInterfCableId:
-            QuotedField(itf.cableId);
-            return true;
-        case kwTreInterfaceType:
-            IntField(itf.interfaceType);
-            return true;
-        case kwTreInterfaceCrc:
-            IntField(itf.crc);
-            return true;
-        default:
-            return false;
-        }
-    });
+    Block(4, [&](std::uint32_t id) { return Plain(kTreInterfaceFields, itf, id); });
     unit.interfaces.push_back(std::move(itf));
 }
 
 void CSCFReader::ReadManagement(CSCFSite& site) {
-    CSCFTreManagement& m = site.tre.management;
     Block(4, [&](std::uint32_t id) {
-        switch (id) {
-        case kwTreZ9Address:
-            IntField(m.address);
+        if (Plain(kManagementFields, site.tre.management, id))
             return true;
-        case kwTreZ9GroupAddr:
-            IntField(m.groupAddress);
-            return true;
-        case kwTreZ9BaudRate:
-            IntField(m.baudRate);
-            return true;
-        case kwTreEocBus:
-            QuotedField(m.eocBus);
-            return true;
-        case kwTreEocSlot:
-            IntField(m.eocSlot);
-            return true;
-        case kwTreEocFlexbus:
-            IntField(m.eocFlexbus);
-            return true;
-        case kwTreEocType:
-            IntField(m.eocType);
-            return true;
-        case kwTreEocInterface:
-            IntField(m.eocInterface);
-            return true;
-        case kwTreEocBitRate:
-            IntField(m.eocBitRate);
-            return true;
-        case kwTreEocTsl:
-            IntField(m.eocTimeSlot);
-            return true;
-        case kwTreEocSubTsl:
-            IntField(m.eocSubTimeSlot);
-            return true;
-        case kwCabAmount: {
-            // Sites of type 2 keep their cabinets here.
-            if (site.siteTypeRead != kSiteTypeNotWritten)
-                return false;
-            int v = 0;
-            if (ReadInt(v)) {
-                site.cabinetAmount = v;
-                Advance();
-                ReadCabinetList(site);
-            } else {
-                Advance();
-            }
-            return true;
-        }
-        default:
+        // Sites of type 2 keep their cabinets here.
+        if (id != kwCabAmount || site.siteTypeRead != kSiteTypeNotWritten)
             return false;
-        }
+        ReadCabinetAmount(site);
+        return true;
     });
 }
 
 void CSCFReader::ReadSync(CSCFSiteTre& tre) {
     CSCFTreSync sync;
-    if (!ReadBlockNumber(sync.priority)) {
-        Advance();
+    if (!OpenBlock(sync.priority))
         return;
-    }
-    Advance();
-    Block(4, [&](std::uint32_t id) {
-        switch (id) {
-        case kwTreSyncSlot:
-            IntField(sync.slot);
-            return true;
-        case kwTreSyncFlexbus:
-            IntField(sync.flexbus);
-            return true;
-        case kwTreSyncInterface:
-            IntField(sync.interface);
-            return true;
-        case kwTreSyncType:
-            IntField(sync.syncType);
-            return true;
-        default:
-            return false;
-        }
-    });
+    Block(4, [&](std::uint32_t id) { return Plain(kSyncFields, sync, id); });
     tre.syncs.push_back(sync);
 }
 
 void CSCFReader::ReadHop(CSCFSiteTre& tre) {
     CSCFHop hop;
-    if (!ReadQuoted(hop.name)) {
-        Advance();
-        return;
-    }
+    const bool named = ReadQuoted(hop.name);
     Advance();
+    if (!named)
+        return;
     Block(4, [&](std::uint32_t id) {
-        switch (id) {
-        case kwMwrHopId:
-            QuotedField(hop.id);
+        if (Plain(kHopFields, hop, id))
             return true;
-        case kwMwrHopIuSlot:
-            IntField(hop.iuSlot);
-            return true;
-        case kwMwrHopFlexbus:
-            IntField(hop.flexbus);
-            return true;
-        case kwMwrHopOuType: {
-            int code = 0;
-            if (ReadInt(code)) {
-                hop.ouTypeId = HopOuTypeFromCode(code);
-                if (hop.ouTypeId < 0)
-                    AddError(ESCFErrorType::Value);
-            }
-            Advance();
-            return true;
-        }
-        case kwMwrHopExist:
-            IntField(hop.exists);
-            return true;
-        case kwMwrHopFrequency:
-            LineField(hop.frequency);
-            return true;
-        case kwMwrHopCapacity:
-            IntField(hop.capacity);
-            return true;
-        case kwMwrHopMaxTxpwr:
-            IntField(hop.maxTxPower);
-            return true;
-        case kwMwrHopTempId:
-            LineField(hop.temperatureId);
-            return true;
-        case kwMwrHopMode:
-            IntField(hop.mode);
-            return true;
-        case kwMwrAcceptChnls:
-            LineField(hop.acceptedChannels);
-            return true;
-        default:
+        if (id != kwMwrHopOuType)
             return false;
+        int code = 0;
+        if (ReadInt(code)) {
+            hop.ouTypeId = HopOuTypeFromCode(code);
+            if (hop.ouTypeId < 0)
+                AddError(ESCFErrorType::Value);
         }
+        Advance();
+        return true;
     });
     tre.hops.push_back(std::move(hop));
 }

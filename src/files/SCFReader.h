@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/SCFFields.h"
 #include "files/SiteConfigFile.h"
 
 class CSCFReader {
@@ -27,6 +28,9 @@ private:
     // The identity of a block: the file has no negative numbers, so one would be written
     // back as another block's identity (or, for a block left out when -1, lose the block).
     bool ReadBlockNumber(int& out, int max = std::numeric_limits<int>::max());
+    // Reads the number that opens a block and moves past its line; false when the block is
+    // skipped.
+    bool OpenBlock(int& out, int max = std::numeric_limits<int>::max());
     bool ReadQuoted(std::string& out);
     bool ReadLineText(std::string& out);
     // Reads an int field and moves to the next line; the field keeps its value on failure.
@@ -36,11 +40,13 @@ private:
 
     // Runs one block: handle(id) returns true when it consumed the current keyword.
     template <class Handler> void Block(std::uint32_t level, Handler&& handle);
+    // Reads the keyword into its field when the block's table has it as a plain value.
+    template <class Rec, std::size_t N>
+    bool Plain(const CSCFField<Rec> (&table)[N], Rec& record, std::uint32_t id);
 
     void ReadSite();
     void ReadBcf(CSCFSite& site);
-    void ReadOm(CSCFSite& site);
-    void ReadCabinetList(CSCFSite& site);
+    void ReadCabinetAmount(CSCFSite& site);
     void ReadCabinet(CSCFSite& site);
     void ReadUnit(CSCFCabinet& cabinet);
     void ReadAlarmLine(CSCFCabinet& cabinet, bool input);

@@ -4,9 +4,12 @@
 #include <charconv>
 
 #include "cabrion_version.h"
+#include "files/SCFFields.h"
 #include "files/SCFKeywords.h"
 #include "files/SCFValues.h"
 #include "files/SiteConfigFile.h"
+
+using namespace scf_fields;
 
 namespace {
 
@@ -110,62 +113,118 @@ bool SameBtsId(const std::string& a, const std::string& b) {
     return a == b || WrittenLineText(a) == WrittenLineText(b);
 }
 
+// Writes a block's lines in table order; own(id) writes a row marked Own and returns false when
+// the rest of the block must not be written.
+template <class Rec, std::size_t N, class OwnRows>
+void WriteFields(CLineWriter& w, const CSCFField<Rec> (&table)[N], const Rec& record,
+                 OwnRows&& own) {
+    for (const CSCFField<Rec>& field : table) {
+        switch (field.write) {
+        case ESCFWrite::Always:
+            if (field.number != nullptr)
+                w.Int(field.id, record.*field.number);
+            else if (field.value == ESCFValue::Quoted)
+                w.Quoted(field.id, record.*field.text);
+            else
+                w.Line(field.id, record.*field.text);
+            break;
+        case ESCFWrite::UnlessUnset:
+            w.IntUnless(field.id, record.*field.number, -1);
+            break;
+        case ESCFWrite::UnlessZero:
+            w.IntUnless(field.id, record.*field.number, 0);
+            break;
+        case ESCFWrite::IfAny:
+            if (field.value == ESCFValue::Quoted)
+                w.QuotedIfAny(field.id, record.*field.text);
+            else
+                w.LineIfAny(field.id, record.*field.text);
+            break;
+        case ESCFWrite::Own:
+            if (!own(field.id))
+                return;
+            break;
+        }
+    }
+}
+
+template <class Rec, std::size_t N>
+void WriteFields(CLineWriter& w, const CSCFField<Rec> (&table)[N], const Rec& record) {
+    WriteFields(w, table, record, [](ESCFKeyword) { return true; });
+}
+
 void WriteCabinet(CLineWriter& w, const CSCFCabinet& cab) {
     w.Int(kwCabNumber, cab.cabinetNumber);
-    w.IntUnless(kwCabType, cab.cabinetType, -1);
-    w.QuotedIfAny(kwCabConfigDescr, cab.configDescription);
-    w.IntUnless(kwCabLteInstalled, cab.lteInstalled, -1);
-    w.IntUnless(kwCabVswrMonitored, cab.vswrMonitored, -1);
-    w.IntUnless(kwCabWcdmaUpgrade, cab.wcdmaUpgrade, -1);
-    w.Int(kwCabMrcSupportWbc, cab.mrcSupportWbc);
-    for (const CSCFUnit& unit : cab.units) {
-        if (unit.typeId >= 900)
-            continue;
-        w.Int(kwCabUnitType, unit.typeId);
-        w.Int(kwCabUnitSlot, unit.slot);
-        w.IntUnless(kwCabUnitIndex, unit.index, -1);
-    }
-    for (const CSCFAlarmLine& in : cab.inputs) {
-        w.Int(kwInput, in.number);
-        w.QuotedIfAny(kwInputName, in.name);
-        w.IntUnless(kwInputPolarity, in.polarity, -1);
-        w.IntUnless(kwInputSeverity, in.severity, -1);
-    }
-    for (const CSCFAlarmLine& out : cab.outputs) {
-        w.Int(kwOutput, out.number);
-        w.QuotedIfAny(kwOutputName, out.name);
-        w.IntUnless(kwOutputPolarity, out.polarity, -1);
-    }
-    for (const CSCFTrxCabling& t : cab.trxCablings) {
-        w.Int(kwCabTrxId, t.trxNumber);
-        const int code = TrxUnitTypeToCode(t.trxUnitTypeId);
-        if (code < 0)
-            continue;
-        w.Int(kwCabTrxUnitType, code);
-        w.IntUnless(kwCabTrxLogId, t.logicalId, -1);
-        w.IntUnless(kwCabTrxBb2Xcon, t.bb2XCon, -1);
-        w.IntUnless(kwCabTrxTxCon, t.txCon, -1);
-        w.IntUnless(kwCabTrxTxPath1, t.txPath1, 0);
-        w.IntUnless(kwCabTrxTxPath2, t.txPath2, 0);
-        w.IntUnless(kwCabTrxTxPath3, t.txPath3, 0);
-        w.IntUnless(kwCabTrxRxmCon, t.rxMainCon, -1);
-        w.IntUnless(kwCabTrxRxmPath1, t.rxMainPath1, 0);
-        w.IntUnless(kwCabTrxRxmPath2, t.rxMainPath2, 0);
-        w.IntUnless(kwCabTrxRxdCon, t.rxDivCon, -1);
-        w.IntUnless(kwCabTrxRxdPath1, t.rxDivPath1, 0);
-        w.IntUnless(kwCabTrxRxdPath2, t.rxDivPath2, 0);
-        w.IntUnless(kwCabTrxDivPair, t.diversityPair, -1);
-    }
-    for (const CSCFAntenna& a : cab.antennas) {
-        w.Int(kwCabAntenna, a.antennaNumber);
-        // Always written: left out, an MHA type 0 would come back as the default 1.
-        w.Int(kwCabAntMha, a.mhaType);
-        w.IntUnless(kwCabAntUnitCon, a.unitConnection, -1);
-        w.IntUnless(kwCabAntDualBand, a.dualBand, 0);
-        w.IntUnless(kwCabAntUnit2Con, a.unit2Connection, 0);
-        if (a.cableAttenuation != kAttenuationNotSet)
-            w.Line(kwCabAntCblAtten, FormatAttenuation(a.cableAttenuation));
-        w.Int(kwCabAntCositeMha, a.cositeMha);
+    WriteFields(w, kCabinetFields, cab, [&](ESCFKeyword id) {
+        switch (id) {
+        case kwCabUnitType:
+            for (const CSCFUnit& unit : cab.units) {
+                if (unit.typeId >= 900)
+                    continue;
+                w.Int(kwCabUnitType, unit.typeId);
+                WriteFields(w, kUnitFields, unit);
+            }
+            break;
+        case kwInput:
+            for (const CSCFAlarmLine& in : cab.inputs) {
+                w.Int(kwInput, in.number);
+                WriteFields(w, kInputFields, in);
+            }
+            break;
+        case kwOutput:
+            for (const CSCFAlarmLine& out : cab.outputs) {
+                w.Int(kwOutput, out.number);
+                WriteFields(w, kOutputFields, out);
+            }
+            break;
+        case kwCabTrxId:
+            for (const CSCFTrxCabling& t : cab.trxCablings) {
+                w.Int(kwCabTrxId, t.trxNumber);
+                WriteFields(w, kTrxCablingFields, t, [&](ESCFKeyword) {
+                    const int code = TrxUnitTypeToCode(t.trxUnitTypeId);
+                    if (code >= 0)
+                        w.Int(kwCabTrxUnitType, code);
+                    return code >= 0;
+                });
+            }
+            break;
+        case kwCabAntenna:
+            for (const CSCFAntenna& a : cab.antennas) {
+                w.Int(kwCabAntenna, a.antennaNumber);
+                WriteFields(w, kAntennaFields, a, [&](ESCFKeyword) {
+                    if (a.cableAttenuation != kAttenuationNotSet)
+                        w.Line(kwCabAntCblAtten, FormatAttenuation(a.cableAttenuation));
+                    return true;
+                });
+            }
+            break;
+        default:
+            break;
+        }
+        return true;
+    });
+}
+
+void WriteBts(CLineWriter& w, const CSCFSite& site) {
+    for (std::size_t b = 0; b < site.btsList.size(); ++b) {
+        const CSCFBts& bts = site.btsList[b];
+        w.Line(kwBtsId, bts.btsId);
+        WriteFields(w, kBtsFields, bts, [&](ESCFKeyword) {
+            // Under the first BTS of that id only: two BTSs sharing an id must not duplicate
+            // their TRXs at every save.
+            const bool firstOfId = std::none_of(
+                site.btsList.begin(), site.btsList.begin() + static_cast<long>(b),
+                [&](const CSCFBts& other) { return SameBtsId(other.btsId, bts.btsId); });
+            if (!firstOfId)
+                return true;
+            for (const CSCFNetworkTrx& t : site.networkTrxs) {
+                if (!SameBtsId(t.btsId, bts.btsId))
+                    continue;
+                w.Int(kwTrxId, t.trxId);
+                WriteFields(w, kNetworkTrxFields, t);
+            }
+            return true;
+        });
     }
 }
 
@@ -173,139 +232,102 @@ void WriteBcf(CLineWriter& w, const CSCFSite& site) {
     // Always written, 0 included: without it the BCF block and its cabinets would be
     // misplaced when the file is read again.
     w.Unsigned(kwBcfId, site.bcfId);
-    w.QuotedIfAny(kwBcfName, site.bcfName);
-    w.QuotedIfAny(kwBcfAddress, site.bcfAddress);
-    w.IntUnless(kwBcfType, site.bcfType, 0);
-    w.IntUnless(kwBcfClkSync, site.bcfClockSync, -1);
-    if (site.omLinkNumber != -1) {
-        w.Int(kwOmLinkNumber, site.omLinkNumber);
-        w.IntUnless(kwOmBitRate, site.omBitRate, -1);
-        w.IntUnless(kwOmPcmSlot, site.omPcmSlot, -1);
-        w.IntUnless(kwOmPcmIf, site.omPcmInterface, -1);
-        w.IntUnless(kwOmTsl, site.omTimeSlot, -1);
-        w.IntUnless(kwOmSubTsl, site.omSubTimeSlot, -1);
-    }
-    if (!site.cabinets.empty()) {
-        w.Int(kwCabAmount, static_cast<int>(site.cabinets.size()));
-        for (const CSCFCabinet& cab : site.cabinets)
-            WriteCabinet(w, cab);
-    }
-    for (std::size_t b = 0; b < site.btsList.size(); ++b) {
-        const CSCFBts& bts = site.btsList[b];
-        w.Line(kwBtsId, bts.btsId);
-        w.QuotedIfAny(kwBtsNwName, bts.networkName);
-        w.IntUnless(kwBtsIndoorGateway, bts.indoorGateway, -1);
-        w.IntUnless(kwBtsIndGroupId, bts.indoorGroupId, -1);
-        // Under the first BTS of that id only: two BTSs sharing an id must not duplicate
-        // their TRXs at every save.
-        const bool firstOfId =
-            std::none_of(site.btsList.begin(), site.btsList.begin() + static_cast<long>(b),
-                         [&](const CSCFBts& other) { return SameBtsId(other.btsId, bts.btsId); });
-        if (!firstOfId)
-            continue;
-        for (const CSCFNetworkTrx& t : site.networkTrxs) {
-            if (!SameBtsId(t.btsId, bts.btsId))
-                continue;
-            w.Int(kwTrxId, t.trxId);
-            w.IntUnless(kwTrxNwType, t.networkType, -1);
-            w.LineIfAny(kwTrxArfnArray, t.arfcnArray);
-            w.IntUnless(kwTrxSigLinkNumber, t.sigLinkNumber, -1);
-            w.IntUnless(kwTrxSigPcmSlot, t.sigPcmSlot, -1);
-            w.IntUnless(kwTrxSigPcmIf, t.sigPcmInterface, -1);
-            w.IntUnless(kwTrxSigBitRate, t.sigBitRate, -1);
-            w.IntUnless(kwTrxSigTsl, t.sigTimeSlot, -1);
-            w.IntUnless(kwTrxSigSubTsl, t.sigSubTimeSlot, -1);
-            w.IntUnless(kwTrxTchTsl, t.tchTimeSlot, -1);
+    WriteFields(w, kBcfFields, site, [&](ESCFKeyword id) {
+        switch (id) {
+        case kwOmLinkNumber:
+            if (site.omLinkNumber != -1) {
+                w.Int(kwOmLinkNumber, site.omLinkNumber);
+                WriteFields(w, kOmFields, site);
+            }
+            break;
+        case kwCabAmount:
+            if (!site.cabinets.empty()) {
+                w.Int(kwCabAmount, static_cast<int>(site.cabinets.size()));
+                for (const CSCFCabinet& cab : site.cabinets)
+                    WriteCabinet(w, cab);
+            }
+            break;
+        case kwBtsId:
+            WriteBts(w, site);
+            break;
+        default:
+            break;
         }
-    }
+        return true;
+    });
 }
 
 void WriteTre(CLineWriter& w, const CSCFSiteTre& tre) {
     if (tre.equipmentName.empty())
         return;
     w.Quoted(kwTreEquipmentName, tre.equipmentName);
-    w.IntUnless(kwTreType, tre.treType, -1);
-    w.IntUnless(kwTreMode, tre.treMode, -1);
-    w.IntUnless(kwTreTrunetDisable, tre.trunetDisable, -1);
-    w.IntUnless(kwTreTrunetSpeed, tre.trunetSpeed, -1);
-    for (const CSCFSiteTreUnit& unit : tre.units) {
-        const int code = TreUnitTypeToCode(unit.typeId);
-        if (code < 0)
-            continue;
-        w.Int(kwTreUnitType, code);
-        w.IntUnless(kwTreUnitSlot, unit.slot, -1);
-        for (const CSCFTreInterface& itf : unit.interfaces) {
-            w.Int(kwTreInterfaceId, itf.id);
-            w.QuotedIfAny(kwTreInterfaceName, itf.name);
-            w.QuotedIfAny(kwTreInterfCableId, itf.cableId);
-            w.IntUnless(kwTreInterfaceType, itf.interfaceType, -1);
-            w.IntUnless(kwTreInterfaceCrc, itf.crc, -1);
+    WriteFields(w, kTreFields, tre, [&](ESCFKeyword id) {
+        switch (id) {
+        case kwTreUnitType:
+            for (const CSCFSiteTreUnit& unit : tre.units) {
+                const int code = TreUnitTypeToCode(unit.typeId);
+                if (code < 0)
+                    continue;
+                w.Int(kwTreUnitType, code);
+                WriteFields(w, kTreUnitFields, unit, [&](ESCFKeyword) {
+                    for (const CSCFTreInterface& itf : unit.interfaces) {
+                        w.Int(kwTreInterfaceId, itf.id);
+                        WriteFields(w, kTreInterfaceFields, itf);
+                    }
+                    return true;
+                });
+            }
+            break;
+        case kwTreManagement:
+            if (tre.management.managementType != -1) {
+                w.Int(kwTreManagement, tre.management.managementType);
+                WriteFields(w, kManagementFields, tre.management);
+            }
+            break;
+        case kwTreSyncPriority:
+            for (const CSCFTreSync& s : tre.syncs) {
+                w.Int(kwTreSyncPriority, s.priority);
+                WriteFields(w, kSyncFields, s);
+            }
+            break;
+        case kwMwrHopName:
+            for (const CSCFHop& hop : tre.hops) {
+                if (hop.name.empty())
+                    continue;
+                w.Quoted(kwMwrHopName, hop.name);
+                WriteFields(w, kHopFields, hop, [&](ESCFKeyword) {
+                    const int ou = HopOuTypeToCode(hop.ouTypeId);
+                    if (ou >= 0)
+                        w.Int(kwMwrHopOuType, ou);
+                    return true;
+                });
+            }
+            break;
+        default:
+            break;
         }
-    }
-    const CSCFTreManagement& m = tre.management;
-    if (m.managementType != -1) {
-        w.Int(kwTreManagement, m.managementType);
-        w.IntUnless(kwTreZ9Address, m.address, -1);
-        w.IntUnless(kwTreZ9GroupAddr, m.groupAddress, -1);
-        w.IntUnless(kwTreZ9BaudRate, m.baudRate, -1);
-        w.QuotedIfAny(kwTreEocBus, m.eocBus);
-        w.IntUnless(kwTreEocSlot, m.eocSlot, -1);
-        w.IntUnless(kwTreEocFlexbus, m.eocFlexbus, -1);
-        w.IntUnless(kwTreEocType, m.eocType, -1);
-        w.IntUnless(kwTreEocInterface, m.eocInterface, -1);
-        w.IntUnless(kwTreEocBitRate, m.eocBitRate, -1);
-        w.IntUnless(kwTreEocTsl, m.eocTimeSlot, -1);
-        w.IntUnless(kwTreEocSubTsl, m.eocSubTimeSlot, -1);
-    }
-    for (const CSCFTreSync& s : tre.syncs) {
-        w.Int(kwTreSyncPriority, s.priority);
-        w.IntUnless(kwTreSyncSlot, s.slot, -1);
-        w.IntUnless(kwTreSyncFlexbus, s.flexbus, -1);
-        w.IntUnless(kwTreSyncInterface, s.interface, -1);
-        w.IntUnless(kwTreSyncType, s.syncType, -1);
-    }
-    w.QuotedIfAny(kwTreCcFile, tre.ccFile);
-    for (const CSCFHop& hop : tre.hops) {
-        if (hop.name.empty())
-            continue;
-        w.Quoted(kwMwrHopName, hop.name);
-        w.QuotedIfAny(kwMwrHopId, hop.id);
-        w.IntUnless(kwMwrHopIuSlot, hop.iuSlot, -1);
-        w.IntUnless(kwMwrHopFlexbus, hop.flexbus, -1);
-        const int ou = HopOuTypeToCode(hop.ouTypeId);
-        if (ou >= 0)
-            w.Int(kwMwrHopOuType, ou);
-        w.IntUnless(kwMwrHopExist, hop.exists, -1);
-        w.LineIfAny(kwMwrHopFrequency, hop.frequency);
-        w.IntUnless(kwMwrHopCapacity, hop.capacity, -1);
-        w.IntUnless(kwMwrHopMaxTxpwr, hop.maxTxPower, -1);
-        w.LineIfAny(kwMwrHopTempId, hop.temperatureId);
-        w.IntUnless(kwMwrHopMode, hop.mode, -1);
-        w.LineIfAny(kwMwrAcceptChnls, hop.acceptedChannels);
-    }
+        return true;
+    });
 }
 
 void WriteSite(CLineWriter& w, const CSCFSite& site) {
     w.Quoted(kwSiteName, site.name);
-    w.IntUnless(kwSiteType, site.siteType, 0);
-    w.Int(kwSiteUcSwVersion, site.ucSwVersion.Level());
-    w.LineIfAny(kwSiteId, site.siteId);
-    w.QuotedIfAny(kwSiteDescription, site.description);
-    w.IntUnless(kwSiteImplRound, site.implRound, -1);
-    w.IntUnless(kwSiteImplOrder, site.implOrder, -1);
-    w.QuotedIfAny(kwSiteDropOffPoint, site.dropOffPoint);
-    w.Int(kwSiteValid, site.valid);
-    w.IntUnless(kwSiteAutoconfMode, site.autoConfMode, -1);
-    w.LineIfAny(kwSiteDataRoute, site.dataRoute);
-    w.LineIfAny(kwSiteIpAddress, site.ipAddress);
-    w.LineIfAny(kwSiteDefGateway, site.defaultGateway);
-    w.LineIfAny(kwSiteNetworkId, site.networkId);
-    w.LineIfAny(kwLatitude, site.latitude);
-    w.LineIfAny(kwLongitude, site.longitude);
-    w.LineIfAny(kwSiteGroundHeight, site.groundHeight);
-    w.QuotedIfAny(kwSiteCommissRep, site.commissioningReport);
-    WriteBcf(w, site);
-    WriteTre(w, site.tre);
+    WriteFields(w, kSiteFields, site, [&](ESCFKeyword id) {
+        switch (id) {
+        case kwSiteUcSwVersion:
+            w.Int(kwSiteUcSwVersion, site.ucSwVersion.Level());
+            break;
+        case kwBcfId:
+            WriteBcf(w, site);
+            break;
+        case kwTreEquipmentName:
+            WriteTre(w, site.tre);
+            break;
+        default:
+            break;
+        }
+        return true;
+    });
 }
 
 } // namespace
@@ -317,19 +339,18 @@ std::string WriteSCFText(const CSiteConfigFile& file) {
     out += CABRION_VERSION;
     out += kCrLf;
     CLineWriter w(out);
-    w.Line(kwVersion, CSiteConfigFile::kCurrentVersion);
-    const CSCFFileHeader& h = file.Header();
-    w.LineIfAny(kwBscId, h.bscId);
-    w.QuotedIfAny(kwBscName, h.bscName);
-    w.LineIfAny(kwWorkOrderId, h.workOrderId);
-    w.LineIfAny(kwWorkOrderDescr, h.workOrderDescription);
-    w.LineIfAny(kwArfcnScan, h.arfcnScan);
-    w.LineIfAny(kwGwArfcnScan, h.gatewayArfcnScan);
-    for (const auto& site : file.Sites()) {
-        if (site->siteType == kSiteTypeNotWritten)
-            continue;
-        WriteSite(w, *site);
-    }
+    WriteFields(w, kHeaderFields, file.Header(), [&](ESCFKeyword id) {
+        if (id == kwVersion) {
+            w.Line(kwVersion, CSiteConfigFile::kCurrentVersion);
+            return true;
+        }
+        for (const auto& site : file.Sites()) {
+            if (site->siteType == kSiteTypeNotWritten)
+                continue;
+            WriteSite(w, *site);
+        }
+        return true;
+    });
     w.Line(kwEof, "");
     return out;
 }

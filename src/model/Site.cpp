@@ -24,15 +24,14 @@ void CSite::SetForcedMode(int mode) {
 }
 
 CDataBase* CSite::Candidate() {
-    auto& slot = m_snapshots[m_ringIndex];
-    if (!slot) {
-        slot = CreateDataBase();
-        if (!slot) {
-            m_prompt->Message("Internal error: Failed to create new instance of CSite derived "
-                              "class.");
-        }
+    if (CDataBase* current = m_undo.Current())
+        return current;
+    CDataBase* created = m_undo.Fill(CreateDataBase());
+    if (created == nullptr) {
+        m_prompt->Message("Internal error: Failed to create new instance of CSite derived "
+                          "class.");
     }
-    return slot.get();
+    return created;
 }
 
 CDataBase* CSite::GetConfiguration(int selector) {
@@ -47,10 +46,7 @@ bool CSite::HasConfiguration(int selector) {
 }
 
 const CDataBase* CSite::Snapshot(int slot) const {
-    if (slot < 0 || slot >= kRingSize) {
-        return nullptr;
-    }
-    return m_snapshots[slot].get();
+    return m_undo.Slot(slot);
 }
 
 CUnit* CSite::FirstUnitOfKind(int& position, int kind, int selector) {
@@ -207,20 +203,12 @@ void CSite::PushUndoStep(const std::string& label) {
     if (m_showBts) {
         return;
     }
-    CDataBase* current = Candidate();
-    if (current == nullptr) {
+    if (Candidate() == nullptr || !m_undo.Push()) {
         return;
     }
-    const int next = (m_ringIndex + 1) % kRingSize;
-    auto& slot = m_snapshots[next];
-    if (!slot) {
-        slot = current->CreateEmpty();
-    }
-    slot->CopyFrom(*current);
-    slot->SetName(label);
-    slot->SetCurrentItem(m_host->ViewSelection());
-    m_ringIndex = next;
-    m_undoCount = std::min(m_undoCount + 1, kMaxUndo);
+    CDataBase* step = m_undo.Current();
+    step->SetName(label);
+    step->SetCurrentItem(m_host->ViewSelection());
     if (m_cableGuy) {
         m_cableGuy->RecomputeCableStates(kSelectCandidate);
     }
@@ -228,11 +216,9 @@ void CSite::PushUndoStep(const std::string& label) {
 }
 
 int CSite::Undo(int selector) {
-    if (m_undoCount <= 0 || selector == kSelectBts) {
+    if (selector == kSelectBts || !m_undo.Undo()) {
         return 0;
     }
-    m_ringIndex = (m_ringIndex + kRingSize - 1) % kRingSize;
-    --m_undoCount;
     m_host->RefreshViews();
     m_host->NotifyMainWindow(kNotifyUndoPerformed, 0);
     if (m_cableGuy) {

@@ -4,13 +4,13 @@
 // BTS. Every other part reaches units and cables through the site, naming the configuration by
 // a selector.
 
-#include <array>
 #include <memory>
 #include <string>
 
 #include "model/CableGuy.h"
 #include "model/DataBase.h"
 #include "model/SiteHost.h"
+#include "model/UndoRing.h"
 
 class CBandInformation;
 struct UnitTypeRecord;
@@ -24,8 +24,8 @@ enum ESelector : int {
 
 class CSite {
 public:
-    static constexpr int kRingSize = 10;
-    static constexpr int kMaxUndo = kRingSize - 1;
+    static constexpr int kRingSize = CUndoRing::kSize;
+    static constexpr int kMaxUndo = CUndoRing::kMaxUndo;
 
     virtual ~CSite();
     CSite(const CSite&) = delete;
@@ -42,8 +42,8 @@ public:
     void ClearForcedMode() { m_forcedMode = 0; }
     bool ShowsBts() const { return m_showBts; }
     void SetShowBts(bool show) { m_showBts = show; }
-    int UndoCount() const { return m_undoCount; }
-    int RingIndex() const { return m_ringIndex; }
+    int UndoCount() const { return m_undo.Count(); }
+    int RingIndex() const { return m_undo.Index(); }
     const CDataBase* Snapshot(int slot) const;
     int Option() const { return m_option; }
     void SetOption(int option) { m_option = option; }
@@ -130,10 +130,8 @@ private:
     int m_forcedMode = 0;
     std::string m_text;
     bool m_showBts = false;
-    int m_undoCount = 0;
-    int m_ringIndex = 0;
     int m_option = 1;
-    std::array<std::unique_ptr<CDataBase>, kRingSize> m_snapshots;
+    CUndoRing m_undo;
     CNullSiteHost m_nullHost;
     ISiteHost* m_host;
     IPrompt* m_prompt;

@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
@@ -105,7 +106,10 @@ QIcon IconFor(const QStyle* style, int id) {
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
-    setWindowIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("cabrion"),
+                                   style()->standardIcon(QStyle::SP_ComputerIcon)));
+    m_help = std::make_unique<CHelpLauncher>(
+        this, [this] { return m_doc != nullptr ? m_doc->ActiveViewType() : 0; });
     CreateActions();
     CreateMenus();
     CreateToolbars();
@@ -136,10 +140,15 @@ void CMainFrame::CreateActions() {
             }
             a->setIcon(IconFor(style(), item.id));
             const int id = item.id;
+            a->setData(id);
             connect(a, &QAction::triggered, this, [this, id] { OnAction(id); });
             m_actions[id] = a;
         }
     }
+    // F1 is context help (the help launcher's); Help Topics opens the contents, and its menu
+    // entry only shows the key.
+    m_actions[cmd::kHelpTopics]->setShortcut({});
+    m_actions[cmd::kHelpTopics]->setText(tr("&Help Topics") + QStringLiteral("\tF1"));
     for (int id : {cmd::kToolbar, cmd::kStatusBar, cmd::kOverlapToolbar}) {
         m_actions[id]->setCheckable(true);
         m_actions[id]->setChecked(true);
@@ -301,6 +310,9 @@ void CMainFrame::OnAction(int id) {
         statusBar()->setVisible(!statusBar()->isVisible());
         m_actions[cmd::kStatusBar]->setChecked(statusBar()->isVisible());
         return;
+    case cmd::kHelpTopics:
+        m_help->ShowContents();
+        return;
     case cmd::kAbout:
         QMessageBox::about(this, tr("About Cabrion"),
                            tr("Cabrion\nBTS hardware configuration for Orvik cabinets.\nVersion "
@@ -353,10 +365,12 @@ void CMainFrame::UpdateCommands() {
             action->setEnabled(true);
             continue;
         case cmd::kHelpTopics:
+            action->setEnabled(!m_help->Folder().isEmpty());
+            continue;
         case cmd::kOptions:
         case cmd::kPropertySheetOptions:
-            // The user guide and the options dialogs are not there yet; a command that does
-            // nothing is not offered.
+            // The options dialogs are not there yet; a command that does nothing is not
+            // offered.
             action->setEnabled(false);
             continue;
         case cmd::kWizard:
@@ -405,7 +419,9 @@ void CMainFrame::MenuRebuilt() {
         std::string text;
         std::string shortcut;
         SplitMenuText(item->text, text, shortcut);
-        action->setText(Q(text));
+        // A key the action does not own (F1 is context help) is still shown in the menu.
+        const bool shownOnly = action->shortcut().isEmpty() && !shortcut.empty();
+        action->setText(Q(text) + (shownOnly ? QLatin1Char('\t') + Q(shortcut) : QString()));
     }
     UpdateCommands();
 }

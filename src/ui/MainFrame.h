@@ -7,6 +7,7 @@
 #include "app/DocumentWindows.h"
 #include "app/NotificationRelay.h"
 #include "app/StatusText.h"
+#include "ui/HelpLauncher.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -58,6 +59,7 @@ public:
     CBTSConfigurationBar* ViewBar() const { return m_bar; }
     CContainerView* Container() const { return m_container; }
     CNotificationRelay& Relay() { return m_relay; }
+    CHelpLauncher& Help() { return *m_help; }
 
     // Placement: restored at start-up (false when nothing usable was stored), saved at close.
     bool RestorePlacement();
@@ -132,6 +134,7 @@ private:
     // The View menu's commands of the document's views; they change with the manager.
     std::vector<QAction*> m_viewActions;
     CNotificationRelay m_relay;
+    std::unique_ptr<CHelpLauncher> m_help;
     int m_waitDepth = 0;
     // Link state, the line it uses ("LAN", "COM n", "SIM"), and the access level of a remote
     // link.

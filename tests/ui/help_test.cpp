@@ -1,0 +1,161 @@
+// F1 and the Help menu: which page of the user guide opens from the main window, from an open
+// menu and from a dialog; a missing guide is said, not silently ignored. Also makes the main
+// window's picture for the guide.
+#include "app/CommandIds.h"
+#include "app/DocumentTestSupport.h"
+#include "app/HelpTopics.h"
+#include "model/BtsConfiguration.h"
+#include "ui/MainFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString kGuide =
+    QString::fromUtf8(CABRION_TEST_DATA_DIR) + QStringLiteral("/../../docs/help");
+
+struct HelpFixture {
+    ScriptedLink link;
+    CMemoryRegistry settings;
+    CMainFrame frame;
+    std::unique_ptr<CBTSConfigurationDoc> doc;
+    std::vector<QUrl> opened;
+
+    HelpFixture() {
+        CBtsConfiguration::Drop();
+        CBTSConfigurationDoc::SServices s;
+        s.windows = &frame;
+        s.link = &link;
+        s.settings = &settings;
+        s.documentsFolder = QDir::tempPath().toStdString();
+        doc = std::make_unique<CBTSConfigurationDoc>(s);
+        frame.SetSettings(&settings);
+        frame.AttachDocument(doc.get());
+        frame.Help().SetFolder(QDir(kGuide).absolutePath());
+        frame.Help().opener = [this](const QUrl& url) {
+            opened.push_back(url);
+            return true;
+        };
+        frame.UpdateCommands();
+        frame.resize(1280, 800);
+        frame.show();
+        QApplication::setActiveWindow(&frame);
+        doc->OpenPath(
+            QDir(kGuide).filePath(QStringLiteral("../samples/harbour-4x3.hwc")).toStdString(),
+            true);
+        QApplication::processEvents();
+    }
+    ~HelpFixture() {
+        doc.reset();
+        CBtsConfiguration::Drop();
+    }
+    QString Last() const {
+        return opened.empty()
+                   ? QString()
+                   : opened.back().fileName() + QLatin1Char('#') + opened.back().fragment();
+    }
+};
+
+} // namespace
+
+TEST(Help, F1OpensThePageOfTheActiveViewAndHelpTopicsTheContents) {
+    HelpFixture f;
+    ASSERT_TRUE(f.frame.Action(cmd::kHelpTopics)->isEnabled());
+    f.doc->OnCommand(cmd::ViewCommandOfType(4));
+    QTest::keyClick(&f.frame, Qt::Key_F1);
+    ASSERT_EQ(f.opened.size(), 1u);
+    EXPECT_EQ(f.Last(), QStringLiteral("views.html#tx-cabling"));
+    EXPECT_TRUE(f.opened.back().isLocalFile());
+
+    f.frame.Action(cmd::kHelpTopics)->trigger();
+    EXPECT_EQ(f.Last(), QStringLiteral("index.html#"));
+    // The menu shows the key, but F1 is not Help Topics' shortcut: it is context help.
+    EXPECT_TRUE(f.frame.Action(cmd::kHelpTopics)->shortcut().isEmpty());
+    EXPECT_TRUE(f.frame.Action(cmd::kHelpTopics)->text().endsWith(QStringLiteral("\tF1")));
+}
+
+TEST(Help, F1InAnOpenMenuOpensTheHighlightedCommandsPage) {
+    HelpFixture f;
+    QMenu* file = nullptr;
+    for (QAction* a : f.frame.menuBar()->actions()) {
+        if (a->text() == QStringLiteral("&File")) {
+            file = a->menu();
+        }
+    }
+    ASSERT_NE(file, nullptr);
+    file->popup(QPoint(10, 10));
+    QApplication::processEvents();
+    file->setActiveAction(f.frame.Action(cmd::kOpen));
+    QTest::keyClick(file, Qt::Key_F1);
+    EXPECT_EQ(f.Last(), QStringLiteral("files.html#open"));
+    EXPECT_FALSE(file->isVisible());
+}
+
+TEST(Help, ADialogNamingItsPageGetsThatPage) {
+    HelpFixture f;
+    QDialog dialog(&f.frame);
+    dialog.setProperty(CHelpLauncher::kPageProperty, QStringLiteral("options.html"));
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    EXPECT_EQ(f.Last(), QStringLiteral("options.html#"));
+}
+
+TEST(Help, AMissingGuideIsSaidAndHelpTopicsIsNotOffered) {
+    HelpFixture f;
+    f.frame.Help().SetFolder(QString());
+    f.frame.UpdateCommands();
+    EXPECT_FALSE(f.frame.Action(cmd::kHelpTopics)->isEnabled());
+    bool told = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told = box->text().contains(QStringLiteral("not installed"));
+            box->accept();
+        }
+    });
+    QTest::keyClick(&f.frame, Qt::Key_F1);
+    EXPECT_TRUE(told);
+    EXPECT_TRUE(f.opened.empty());
+}
+
+// Every page the program can ask for exists in the guide, anchors included.
+TEST(Help, EveryPageTheProgramOpensIsInTheGuide) {
+    std::vector<std::string> pages;
+    for (int id = 1; id < 0x10000; ++id) {
+        if (const int context = help::CommandContext(id)) {
+            pages.push_back(help::PageForContext(context));
+        }
+    }
+    for (int view = 0; view <= 13; ++view) {
+        pages.push_back(help::PageForView(view));
+    }
+    for (const std::string& page : pages) {
+        const QString text = QString::fromStdString(page);
+        QFile file(kGuide + QLatin1Char('/') + text.section(QLatin1Char('#'), 0, 0));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
+        const QString anchor = text.section(QLatin1Char('#'), 1);
+        if (!anchor.isEmpty()) {
+            EXPECT_TRUE(file.readAll().contains(QStringLiteral("id=\"%1\"").arg(anchor).toUtf8()))
+                << page;
+        }
+    }
+}
+
+TEST(Help, MainWindowPictureForTheGuide) {
+    HelpFixture f;
+    f.doc->OnCommand(cmd::ViewCommandOfType(7));
+    QApplication::processEvents();
+    const QString dir = QString::fromUtf8(CABRION_BINARY_DIR) + QStringLiteral("/screenshots");
+    QDir().mkpath(dir);
+    EXPECT_TRUE(f.frame.grab().save(dir + QStringLiteral("/main-window.png")));
+}

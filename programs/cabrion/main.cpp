@@ -19,6 +19,7 @@
 #include "sim/SIMTransactServer.h"
 #include "ui/ConnectDialog.h"
 #include "ui/MainFrame.h"
+#include "ui/OptionsDialog.h"
 #include "ui/QtUserMessages.h"
 #include "wizard/WizardOpening.h"
 
@@ -174,6 +175,7 @@ int main(int argc, char** argv) {
         frame.AttachDocument(&doc);
         frame.canClose = [&doc] { return doc.CanClose(); };
         InstallWizard(frame, doc, CRegistry::Instance());
+        InstallOptions(frame, doc, CRegistry::Instance(), app.SerialPorts().Entries());
         // A new, empty configuration is always there to start with.
         doc.New(false);
 

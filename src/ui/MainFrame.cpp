@@ -329,6 +329,13 @@ void CMainFrame::OnAction(int id) {
             wizard();
         }
         return;
+    case cmd::kOptions:
+    case cmd::kPropertySheetOptions:
+        if (options) {
+            options(id == cmd::kPropertySheetOptions);
+            UpdateCommands();
+        }
+        return;
     case cmd::kPrint:
     case cmd::kPrintPreview:
         if (m_doc != nullptr && m_doc->ViewManager() != nullptr) {
@@ -369,9 +376,7 @@ void CMainFrame::UpdateCommands() {
             continue;
         case cmd::kOptions:
         case cmd::kPropertySheetOptions:
-            // The options dialogs are not there yet; a command that does nothing is not
-            // offered.
-            action->setEnabled(false);
+            action->setEnabled(static_cast<bool>(options));
             continue;
         case cmd::kWizard:
             action->setEnabled(static_cast<bool>(wizard));

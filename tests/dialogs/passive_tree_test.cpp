@@ -2,11 +2,14 @@
 // groups the user closed, that a node named by the frame is selected without being told back,
 // and what a screen reader hears for a place.
 #include "files/HWInfoFile.h"
+#include "support/ViewTestHost.h"
 #include "ui/views/BTSConfigurationTreeView.h"
+#include "ui/views/ContainerView.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTest>
@@ -82,6 +85,31 @@ TEST(PassiveTree, KeyboardMovesThroughThePlaces) {
     QDir().mkpath(QStringLiteral("/tmp/shots-i19w"));
     tree.resize(520, 600);
     tree.grab().save(QStringLiteral("/tmp/shots-i19w/passive_tree.png"));
+}
+
+// The Passive Units view puts the tree in front, filled from the table it shows; the tree's menu
+// is the one the other panes offer.
+TEST(PassiveTree, TheContainerFillsItAndOffersTheViewsMenu) {
+    CMemoryRegistry store;
+    testsupport::CViewTestHost host;
+    CHWInfoFile table;
+    ASSERT_EQ(table.SetSlot(CHWInfoFile::kMhaGroup, 0, "SN1", "P1"), 0);
+    host.candidatePassive = &table;
+    CViewBaseKODA views(host, store);
+    ASSERT_TRUE(views.ActivateView(10));
+    CContainerView container(views);
+    container.Refresh();
+    ASSERT_EQ(container.LeftPane(), container.PassiveTree());
+    const int top = CHWInfoFile::TopGroupOf(CHWInfoFile::kMhaGroup);
+    QTreeWidgetItem* item = container.PassiveTree()->ItemOf({top, CHWInfoFile::kMhaGroup, 0});
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(1), QStringLiteral("SN1"));
+
+    QSignalSpy menus(&container, &CContainerView::ContextMenuRequested);
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(4, 4), QPoint(4, 4));
+    QApplication::sendEvent(container.PassiveTree(), &key);
+    ASSERT_EQ(menus.count(), 1);
+    EXPECT_EQ(menus[0][0].toInt(), views.ContextMenu());
 }
 
 } // namespace

@@ -77,6 +77,13 @@ CContainerView::CContainerView(CViewBaseKODA& manager, QWidget* parent)
     m_tree = new CBTSConfigurationTreeView(m_left);
     connect(m_tree, &CBTSConfigurationTreeView::SelectionMade, this,
             &CContainerView::PassiveSelectionMade);
+    // The same menus as the other panes: the BTS side's on its tab, else the active view's.
+    connect(m_tree, &CBTSConfigurationTreeView::ContextMenuRequested, this,
+            [this](const QPoint& pos) {
+                if (const int menu = m_manager.ContextMenu(); menu != 0) {
+                    emit ContextMenuRequested(menu, pos);
+                }
+            });
     m_left->addWidget(m_picture);
     m_left->addWidget(m_tree);
     m_list = new CListViewOwn(manager, m_right);

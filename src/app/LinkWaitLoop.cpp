@@ -2,6 +2,7 @@
 
 #include "app/LinkStartup.h"
 #include "comms/CommunicationBTS.h"
+#include "comms/ConnectParams.h"
 #include "comms/MMIServ.h"
 
 #include <QEventLoop>
@@ -35,6 +36,12 @@ CLinkWaitLoop::CLinkWaitLoop(CMMIServ& server, CCommunicationBTS& hub,
                              std::function<void()> waiting)
     : m_server(server), m_hub(hub) {
     HoldLinkRelay(m_hub, true);
+    if (m_hub.GetConnectionKind() == kConnSimulator) {
+        // The simulated BTS in this process answers within the call and hands what it reports
+        // straight to the document: that must stay on this thread, and there is no wait.
+        m_runsAside = false;
+        return;
+    }
     m_server.SetExchangeRunner(
         [waiting = std::move(waiting)](const std::function<int()>& exchange) {
             return RunAside(exchange, waiting);
@@ -42,7 +49,9 @@ CLinkWaitLoop::CLinkWaitLoop(CMMIServ& server, CCommunicationBTS& hub,
 }
 
 CLinkWaitLoop::~CLinkWaitLoop() {
-    m_server.SetExchangeRunner({});
+    if (m_runsAside) {
+        m_server.SetExchangeRunner({});
+    }
     HoldLinkRelay(m_hub, false);
 }
 

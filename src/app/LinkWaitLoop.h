@@ -24,4 +24,5 @@ public:
 private:
     CMMIServ& m_server;
     CCommunicationBTS& m_hub;
+    bool m_runsAside = true;
 };

@@ -14,6 +14,7 @@
 #include "model/BtsConfiguration.h"
 #include "model/SiteKODA.h"
 #include "platform/MemoryRegistry.h"
+#include "sim/SIMTransactServer.h"
 #include "support/SimProcess.h"
 #include "ui/BTSUpdateFetchWindow.h"
 #include "ui/MainFrame.h"
@@ -29,6 +30,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -101,8 +103,11 @@ public:
         : CCommsClient(CCommunicationBTS::Instance()), m_doc(doc) {}
     void OnReport(const CCommsReport& report) override { m_doc.OnReport(report); }
     void OnUplinkMessage(std::span<const uint8_t> message) override {
+        offThread = offThread || QThread::currentThread() != QCoreApplication::instance()->thread();
         m_doc.OnUplinkMessage(message);
     }
+    // The document and its windows are the GUI thread's alone.
+    bool offThread = false;
 
 private:
     CBTSConfigurationDoc& m_doc;
@@ -125,6 +130,10 @@ protected:
         ASSERT_EQ(line.rfind("listening 127.0.0.1:", 0), 0u) << line;
         port = line.substr(std::string("listening 127.0.0.1:").size());
 
+        Connect(1, "HOST=127.0.0.1,TCPPORT=" + port);
+    }
+
+    void Connect(int kind, const std::string& target) {
         CBtsConfiguration::Drop();
         settings.SetInt("Initialization", "EnableBTS", 0);
         RelayLinkThroughEventLoop(hub);
@@ -146,14 +155,21 @@ protected:
                 .toStdString();
         ASSERT_TRUE(doc->OpenPath(sample, true));
         doc->OnIdle(); // the event log exists from the first idle pass
-        ASSERT_TRUE(link.Start(1, "HOST=127.0.0.1,TCPPORT=" + port));
+        ASSERT_TRUE(link.Start(kind, target));
         ASSERT_TRUE(WaitFor(
-            [&] { return doc->IsCommandEnabled(cmd::kSend) && link.SendingEnabled(); }, 20000))
+            [&] {
+                if (kind == 3) {
+                    hub.Pump(); // what the simulated BTS reports waits for a poll
+                }
+                return doc->IsCommandEnabled(cmd::kSend) && link.SendingEnabled();
+            },
+            20000))
             << "the simulated BTS did not report a BCF state that allows sending";
     }
 
     void TearDown() override {
         StopRelayingLink(hub);
+        hub.SetSimulatorFactory({});
         client.reset();
         CMMIServ::Instance().SetHost(nullptr);
         doc.reset();
@@ -291,6 +307,40 @@ TEST_F(TransferWindow, LinkLostDuringAFetchEndsInTheFailureStatus) {
         << questions.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(CandidateJson(*doc->SiteKODA(), "candidate").dump(), before);
     EXPECT_EQ(doc->ConfigurationChanged(), changedBefore);
+}
+
+// The simulated BTS inside the program answers within the call and hands its reports straight
+// to the document: the transfer runs it on the window's thread.
+TEST_F(TransferWindow, TheInProcessSimulatorTakesTheSendOnTheWindowsThread) {
+    // Records where the simulated BTS is asked: whatever it reports in between goes straight
+    // to the document from there.
+    struct CWatchedSim : CSIMTransactServer {
+        CWatchedSim(const CConnectParams& p, CCommunicationBTS& h, SSimScenario s, bool& off)
+            : CSIMTransactServer(p, h, std::move(s)), offThread(off) {}
+        int Transact(std::span<const uint8_t> request, frame::Bytes& reply) override {
+            offThread =
+                offThread || QThread::currentThread() != QCoreApplication::instance()->thread();
+            return CSIMTransactServer::Transact(request, reply);
+        }
+        bool& offThread;
+    };
+    bool askedOffThread = false;
+    hub.SetSimulatorFactory([&](const CConnectParams& params, CCommunicationBTS& h) {
+        SSimScenario scenario;
+        scenario.bts = SSimBtsModel::Default();
+        return std::make_unique<CWatchedSim>(params, h, scenario, askedOffThread);
+    });
+    Connect(3, std::string());
+    if (HasFatalFailure()) {
+        return;
+    }
+    RunCommand(cmd::kSend, [&](CBTSUpdateFetchWindow& w) {
+        w.SendButton()->click();
+        EXPECT_EQ(w.StatusLabel()->text(), QStringLiteral("Send successful"));
+        EXPECT_EQ(w.PercentLabel()->text(), QStringLiteral("100%"));
+    });
+    EXPECT_FALSE(askedOffThread);
+    EXPECT_FALSE(client->offThread);
 }
 
 } // namespace

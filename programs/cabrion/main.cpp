@@ -21,6 +21,7 @@
 #include "ui/MainFrame.h"
 #include "ui/OptionsDialog.h"
 #include "ui/QtUserMessages.h"
+#include "ui/props/ViewPropSheet.h"
 #include "wizard/WizardOpening.h"
 
 #include <QApplication>
@@ -174,6 +175,7 @@ int main(int argc, char** argv) {
         CDocumentClient client(doc);
         frame.AttachDocument(&doc);
         frame.canClose = [&doc] { return doc.CanClose(); };
+        CViewPropSheet::Install(frame, doc, CRegistry::Instance());
         InstallWizard(frame, doc, CRegistry::Instance());
         InstallOptions(frame, doc, CRegistry::Instance(), app.SerialPorts().Entries());
         // A new, empty configuration is always there to start with.

@@ -8,6 +8,7 @@
 #include "app/DocumentMenu.h"
 #include "app/DocumentWindows.h"
 #include "app/StatusText.h"
+#include "app/pages/PageDocument.h"
 #include "app/views/ViewHost.h"
 #include "comms/BtsHost.h"
 #include "files/HWInfoFile.h"
@@ -28,7 +29,10 @@ class CSite;
 class CSiteKODA;
 class CViewBaseKODA;
 
-class CBTSConfigurationDoc : public ISiteHost, public IPrompt, public IBtsHost {
+class CBTSConfigurationDoc : public ISiteHost,
+                             public IPrompt,
+                             public IBtsHost,
+                             public IPageDocument {
 public:
     static constexpr const char* kUntitled = "Untitled";
     static constexpr const char* kTypeMismatch =
@@ -101,6 +105,13 @@ public:
                            const std::string& path) {
         return LoadRecord(std::move(file), record, path, kSiteConfigurationFile, true);
     }
+    // A configuration the search put into the candidate becomes the document's configuration:
+    // a later Save writes it back under its name into the file it came from. When the file no
+    // longer holds that configuration at that position, only the folder is kept, so that Save
+    // asks where to put it rather than adding a second configuration of that name.
+    void AdoptFoundConfiguration(const std::string& path, int indexInFile, const std::string& name);
+    // The candidate no longer comes from a file.
+    void ForgetConfigurationFile();
 
     void ConnectRemote();
     void ConnectLocal();
@@ -192,6 +203,16 @@ public:
     void EnsureBtsSite() override;
     void ReportProblem(const std::string& text) override { Message(text); }
 
+    // IPageDocument: what the property pages change and read.
+    void MarkConfigurationChanged() override;
+    void RedrawViews() override;
+    void BandChanged() override;
+    void SelectUnitInViews(int kind, int number) override;
+    int BtsSwLevel() const override;
+    bool BtsConnected() const override;
+    int BcfState() const override;
+    bool SendRightsMissing() const override;
+
 private:
     IDocumentWindows& Windows() const { return *m_services.windows; }
     IDocumentLink& LinkRef() const { return *m_services.link; }
@@ -233,6 +254,7 @@ private:
         const CHWInfoFile* PassiveUnits(int selector) override;
         bool BtsConnected() const override;
         void UnitSelected(int packed) override;
+        void ShowPassiveRecord(int group, int slot) override;
         void ViewsChanged() override;
         void OpenProperties() override;
 

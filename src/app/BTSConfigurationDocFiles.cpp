@@ -84,6 +84,7 @@ void CBTSConfigurationDoc::DropViewManager() {
     // The windows let go of the old manager before it goes.
     auto old = std::move(m_viewManager);
     Windows().ViewManagerChanged();
+    Windows().Notify(notify::kGeneral, notify::kViewChanged, 0);
 }
 
 bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
@@ -101,6 +102,7 @@ bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
             m_viewManager = std::make_unique<CViewBaseKODA>(m_viewHost, *m_services.settings);
             m_viewManager->ActivateView(m_activeViewType);
             Windows().ViewManagerChanged();
+            Windows().Notify(notify::kGeneral, notify::kViewChanged, m_activeViewType);
         }
         m_configurationName.clear();
         RefreshFrame();
@@ -118,6 +120,32 @@ void CBTSConfigurationDoc::ResetNames() {
     m_path.clear();
     m_title = kUntitled;
     m_stamp = {};
+}
+
+void CBTSConfigurationDoc::AdoptFoundConfiguration(const std::string& path, int indexInFile,
+                                                   const std::string& name) {
+    ForgetConfigurationFile();
+    auto file = std::make_unique<CSiteSCFile>(path);
+    if (indexInFile >= 0 && indexInFile < static_cast<int>(file->Sites().size()) &&
+        file->Sites()[static_cast<std::size_t>(indexInFile)]->name == name) {
+        m_record = file->Sites()[static_cast<std::size_t>(indexInFile)].get();
+        m_file = std::move(file);
+        m_path = path;
+        m_configurationName = name;
+        m_title = Cp1252ToUtf8(name);
+        m_stamp = StampOf(path);
+        m_fileType = kSiteConfigurationFile;
+        m_preConfig.LoadFromSite(*m_record, 1);
+    } else {
+        m_path = path;
+    }
+    RefreshFrame();
+}
+
+void CBTSConfigurationDoc::ForgetConfigurationFile() {
+    m_file.reset();
+    m_record = nullptr;
+    ResetNames();
 }
 
 // ---- New -------------------------------------------------------------------------------------

@@ -41,9 +41,16 @@ CWizardSearchValidConfig::CWizardSearchValidConfig(ISearchResultHost& host, QWid
     m_status = new QLabel(this);
     m_status->setWordWrap(true);
 
-    m_only = new QCheckBox(QString::fromLatin1(CSearchResultModel::kOnlyAutodetected), this);
+    // The text is long: it wraps in a label beside the box instead of being cut at the page edge.
+    m_only = new QCheckBox(this);
     m_only->setChecked(m_model.OnlyAutodetected());
-    m_only->setAccessibleName(tr("Configure only autodetected RVx units"));
+    m_only->setAccessibleName(QString::fromLatin1(CSearchResultModel::kOnlyAutodetected));
+    auto* onlyText = new QLabel(QString::fromLatin1(CSearchResultModel::kOnlyAutodetected), this);
+    onlyText->setWordWrap(true);
+    onlyText->setBuddy(m_only);
+    auto* onlyRow = new QHBoxLayout;
+    onlyRow->addWidget(m_only, 0, Qt::AlignTop);
+    onlyRow->addWidget(onlyText, 1);
 
     auto* viewBox = new QGroupBox(QString::fromLatin1(CSearchResultModel::kActiveViewLabel), this);
     auto* viewLayout = new QHBoxLayout(viewBox);
@@ -64,7 +71,7 @@ CWizardSearchValidConfig::CWizardSearchValidConfig(ISearchResultHost& host, QWid
     layout->addWidget(m_results, 1);
     layout->addLayout(progressRow);
     layout->addWidget(m_status);
-    layout->addWidget(m_only);
+    layout->addLayout(onlyRow);
     layout->addWidget(viewBox);
 
     m_timer = new QTimer(this);

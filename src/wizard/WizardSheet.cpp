@@ -10,6 +10,7 @@
 #include "wizard/WizardCheckWidgets.h"
 #include "wizard/WizardFlowWidgets.h"
 #include "wizard/WizardNewWidgets.h"
+#include "wizard/WizardSearchPages.h"
 
 using namespace wizard;
 
@@ -19,20 +20,6 @@ CWizardSheet::PageFactory& Factory() {
     static CWizardSheet::PageFactory factory;
     return factory;
 }
-
-// Stands in for a page that another part of the program provides.
-class CWizardPagePlaceholder : public CWizardPageBase {
-public:
-    CWizardPagePlaceholder(CWizardSheetModel& sheet, const char* title)
-        : CWizardPageBase(sheet, title, "") {
-        auto* text = new QLabel(
-            QStringLiteral("The configuration search is not available in this version."), this);
-        text->setWordWrap(true);
-        Body()->addWidget(text);
-        Body()->addStretch(1);
-    }
-    void Enter() override { SetButtons(EButtons::BackOnly); }
-};
 
 } // namespace
 
@@ -65,11 +52,16 @@ CWizardSheet::CWizardSheet(CBTSConfigurationDoc& doc, IUserPrompt& prompt, CRegi
     Add(kPageAntenna, new CWizardPageAntenna(model));
     Add(kPageFastCablingCheck, new CWizardPageFastCablingCheck(model));
     Add(kPageNewLast, new CWizardPageNewLast(model));
-    for (const auto& [id, title] : {std::pair{kPageSearchResult, "Configuration Search Result"},
-                                    std::pair{kPageDirectory, "Select Directory"}}) {
-        CWizardPageBase* page = Factory() ? Factory()(id, model) : nullptr;
-        Add(id, page != nullptr ? page : new CWizardPagePlaceholder(model, title));
+    // The Search way's pages; a factory given by the program replaces them.
+    CWizardPageBase* result = Factory() ? Factory()(kPageSearchResult, model) : nullptr;
+    CWizardPageBase* directory = Factory() ? Factory()(kPageDirectory, model) : nullptr;
+    if (result == nullptr || directory == nullptr) {
+        auto* searchResult = new CWizardPageSearchResult(model);
+        result = searchResult;
+        directory = new CWizardPageSearchDirectory(model, *searchResult);
     }
+    Add(kPageSearchResult, result);
+    Add(kPageDirectory, directory);
     setStartId(model.StartPage());
     connect(this, &QWizard::currentIdChanged, this, &CWizardSheet::PageChanged);
     resize(640, 520);

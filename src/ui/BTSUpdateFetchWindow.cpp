@@ -8,7 +8,6 @@
 #include "comms/MMIServ.h"
 #include "ui/SmallDialogs.h"
 
-#include <QCloseEvent>
 #include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,7 +16,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {

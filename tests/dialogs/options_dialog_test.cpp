@@ -129,7 +129,8 @@ TEST(OptionsDialog, ColoursReachTheSettingsOnlyThroughOk) {
               static_cast<int>(COptionsCableColoringKODA::Rgb(10, 20, 30)));
     EXPECT_EQ(f.store.GetInt("Settings", "OrvikColor10", -1),
               static_cast<int>(COptionsCableColoringKODA::DefaultColour(9)));
-    EXPECT_EQ(f.views->CableColourOrWhite(kGroupTx, false), 0x0A141Eu) << "the views take the colour";
+    EXPECT_EQ(f.views->CableColourOrWhite(kGroupTx, false), 0x0A141Eu)
+        << "the views take the colour";
     EXPECT_GT(f.redraws, 0);
 }
 

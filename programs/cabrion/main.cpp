@@ -14,16 +14,17 @@
 #include "comms/CommunicationBTS.h"
 #include "comms/HwScenario.h"
 #include "comms/MMIServ.h"
+#include "comms/SobriquetFile.h"
 #include "platform/Registry.h"
 #include "sim/SIMTransactServer.h"
+#include "ui/ConnectDialog.h"
 #include "ui/MainFrame.h"
+#include "ui/OptionsDialog.h"
 #include "ui/QtUserMessages.h"
 #include "ui/props/ViewPropSheet.h"
 #include "wizard/WizardOpening.h"
 
 #include <QApplication>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QTimer>
 
 #include <cstdio>
@@ -142,14 +143,14 @@ int main(int argc, char** argv) {
                               std::getenv("CABRION_HELP_DIR"), CABRION_SOURCE_HELP_DIR)));
         frame.UpdateCommands();
         hub.SetMessageSink([&frame](const std::string& text) { frame.Message(text); });
-        // "Connect..." without a target asks for one.
-        hub.SetTargetQuery([&frame]() -> std::string {
-            bool ok = false;
-            const QString text = QInputDialog::getText(
-                &frame, QObject::tr("Connect to a Remote BTS"),
-                QObject::tr("&Target (HOST=name,TCPPORT=port,BSCID=n,BCFID=n):"), QLineEdit::Normal,
-                QString(), &ok);
-            return ok ? text.trimmed().toStdString() : std::string();
+        // "Connect..." without a target asks for one; the last one given is offered again.
+        std::string lastTarget;
+        hub.SetTargetQuery([&frame, &lastTarget]() -> std::string {
+            std::string target = CConnectDialog::Ask(&frame, sobriquet::DefaultPath(), lastTarget);
+            if (!target.empty()) {
+                lastTarget = target;
+            }
+            return target;
         });
 
         CHubDocumentLink link(hub);
@@ -159,6 +160,7 @@ int main(int argc, char** argv) {
         ds.settings = &CRegistry::Instance();
         ds.documentsFolder = DocumentsFolder();
         ds.startedFromOstrel = app.StartedFromOstrel();
+        ds.transferDialogs = true;
         ds.accessLevel = app.AccessLevel();
         CBTSConfigurationDoc doc(ds);
         doc.SetConnectionWanted(app.ConnectionWanted());
@@ -175,6 +177,7 @@ int main(int argc, char** argv) {
         frame.canClose = [&doc] { return doc.CanClose(); };
         CViewPropSheet::Install(frame, doc, CRegistry::Instance());
         InstallWizard(frame, doc, CRegistry::Instance());
+        InstallOptions(frame, doc, CRegistry::Instance(), app.SerialPorts().Entries());
         // A new, empty configuration is always there to start with.
         doc.New(false);
 
@@ -192,8 +195,12 @@ int main(int argc, char** argv) {
         });
         idle.start(0);
         QTimer scenario;
-        QObject::connect(&scenario, &QTimer::timeout,
-                         [] { CMMIServ::Instance().HwScenario().Tick(); });
+        QObject::connect(&scenario, &QTimer::timeout, [] {
+            // Not while a transfer waits for its reply: the link takes one request at a time.
+            if (!CMMIServ::Instance().InExchange()) {
+                CMMIServ::Instance().HwScenario().Tick();
+            }
+        });
         scenario.start(100);
 
         rc = qapp.exec();

@@ -5,12 +5,8 @@
 
 namespace {
 
-const std::uint32_t kDefaults[COptionsCableColoringKODA::kCount] = {
-    COptionsCableColoringKODA::Rgb(0, 128, 0),   COptionsCableColoringKODA::Rgb(0, 255, 0),
-    COptionsCableColoringKODA::Rgb(128, 0, 0),   COptionsCableColoringKODA::Rgb(255, 0, 0),
-    COptionsCableColoringKODA::Rgb(0, 0, 128),   COptionsCableColoringKODA::Rgb(0, 0, 255),
-    COptionsCableColoringKODA::Rgb(0, 128, 128), COptionsCableColoringKODA::Rgb(0, 255, 255),
-    COptionsCableColoringKODA::Rgb(128, 128, 0), COptionsCableColoringKODA::Rgb(255, 255, 0)};
+static_assert(COptionsCableColoringKODA::kCount == settings::kOrvikColorCount);
+const auto& kDefaults = settings::kOrvikColorDefaults;
 
 const char* const kGroupNames[COptionsCableColoringKODA::kGroupCount] = {
     "TX Cabling", "RX Main Cabling", "RX Diversity Cabling", "BB2 - RVx Cross-connections",

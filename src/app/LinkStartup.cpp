@@ -28,13 +28,38 @@ SobriquetResult CSobriquetFileResolver::Resolve(const std::string& name) {
     return result;
 }
 
+namespace {
+// Touched on the event loop's thread only.
+int g_holdDepth = 0;
+bool g_heldPump = false;
+} // namespace
+
 void RelayLinkThroughEventLoop(CCommunicationBTS& hub) {
     hub.Relay().SetNotifier([&hub] {
         if (QCoreApplication* app = QCoreApplication::instance()) {
             QMetaObject::invokeMethod(
-                app, [&hub] { hub.Pump(); }, Qt::QueuedConnection);
+                app,
+                [&hub] {
+                    if (g_holdDepth > 0) {
+                        g_heldPump = true;
+                        return;
+                    }
+                    hub.Pump();
+                },
+                Qt::QueuedConnection);
         }
     });
+}
+
+void HoldLinkRelay(CCommunicationBTS& hub, bool hold) {
+    if (hold) {
+        ++g_holdDepth;
+        return;
+    }
+    if (g_holdDepth > 0 && --g_holdDepth == 0 && g_heldPump) {
+        g_heldPump = false;
+        hub.Pump();
+    }
 }
 
 void StopRelayingLink(CCommunicationBTS& hub) {

@@ -35,3 +35,6 @@ private:
 void RelayLinkThroughEventLoop(CCommunicationBTS& hub);
 // Undoes that before the event loop goes away.
 void StopRelayingLink(CCommunicationBTS& hub);
+// While held, what the link queues waits for the release: an exchange that keeps the event loop
+// going must not see its link stopped, or the BTS objects emptied, by a report in between.
+void HoldLinkRelay(CCommunicationBTS& hub, bool hold);

@@ -44,18 +44,30 @@ void CMMIServ::TakeReport(const CCommsReport& report) {
 
 int CMMIServ::Transact(std::span<const uint8_t> request, std::vector<uint8_t>& reply,
                        size_t bufferSize) {
+    // Asked again from inside a runner's event loop on the waiting thread: waiting for the
+    // exchange lock there would never end. Other threads queue for the lock as before.
+    static thread_local bool waitingHere = false;
+    if (waitingHere) {
+        reply.clear();
+        return 0;
+    }
+    waitingHere = true;
     m_host->SetWaitCursor(true);
     int result = -1;
     {
         std::lock_guard lock(m_exchangeMutex);
+        m_inExchange = true;
         const std::vector<uint8_t> copy(request.begin(), request.end());
         frame::Bytes received;
-        result = m_hub.Transact(copy, received);
+        auto exchange = [&] { return m_hub.Transact(copy, received); };
+        result = m_runner ? m_runner(exchange) : exchange();
         reply.clear();
         if (received.size() <= bufferSize) {
             reply = std::move(received);
         }
+        m_inExchange = false;
     }
+    waitingHere = false;
     m_host->SetWaitCursor(false);
     return result;
 }

@@ -7,7 +7,9 @@
 #include "comms/SiteData.h"
 
 #include <array>
+#include <atomic>
 #include <ctime>
+#include <functional>
 
 #include <cstdint>
 #include <memory>
@@ -32,6 +34,14 @@ public:
     // One exchange at a time: 1 reply received, 0 none, -1 no server. The reply is empty when
     // none came or when it is longer than `bufferSize`.
     int Transact(std::span<const uint8_t> request, std::vector<uint8_t>& reply, size_t bufferSize);
+
+    // Runs the blocking part of an exchange. The window program installs one that waits on
+    // another thread while its windows keep painting; none runs the exchange in place.
+    using ExchangeRunner = std::function<int(const std::function<int()>& exchange)>;
+    void SetExchangeRunner(ExchangeRunner runner) { m_runner = std::move(runner); }
+    // An exchange is waiting for its reply. Whatever runs while a runner keeps the event loop
+    // going must not start a second one: it would get no reply.
+    bool InExchange() const { return m_inExchange.load(); }
 
     CCommandHandler& Commands() { return m_commands; }
     CCommunicationBTS& Hub() { return m_hub; }
@@ -84,4 +94,6 @@ private:
     CSiteData m_objects{m_host};
     std::unique_ptr<CHwScenario> m_hwScenario;
     std::mutex m_exchangeMutex;
+    ExchangeRunner m_runner;
+    std::atomic<bool> m_inExchange{false};
 };

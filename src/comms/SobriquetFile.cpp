@@ -62,6 +62,32 @@ bool Lookup(const std::string& fileText, const std::string& name, std::string& t
     return false;
 }
 
+std::vector<std::string> Names(const std::string& fileText) {
+    // Lookup takes the first line of a name: a later one is never reached, and a first one
+    // without a connection text fails the name.
+    std::vector<std::string> seen;
+    std::vector<std::string> names;
+    std::istringstream in(fileText);
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::string text = Trim(line);
+        if (text.empty() || text[0] == ';' || text[0] == '#' || text[0] == '[') {
+            continue;
+        }
+        const auto eq = text.find('=');
+        const std::string name = eq == std::string::npos ? std::string() : Trim(text.substr(0, eq));
+        if (name.empty() || std::any_of(seen.begin(), seen.end(),
+                                        [&](const std::string& n) { return SameName(n, name); })) {
+            continue;
+        }
+        seen.push_back(name);
+        if (!Trim(text.substr(eq + 1)).empty()) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
 bool Resolve(const std::string& path, const std::string& name, std::string& target,
              std::string& message) {
     std::ifstream file(path, std::ios::binary);

@@ -3,6 +3,7 @@
 // each name to its connection text.
 
 #include <string>
+#include <vector>
 
 namespace sobriquet {
 
@@ -19,6 +20,9 @@ inline constexpr const char* kNoTargetMessage =
 // and ";" or "#" comments ignored, names compared without regard to case. True with the
 // connection text; false when the name is not there or has no text.
 bool Lookup(const std::string& fileText, const std::string& name, std::string& target);
+
+// The names the text of a sobriquet file gives a connection text to, in file order, each once.
+std::vector<std::string> Names(const std::string& fileText);
 
 // Reads the file and looks the name up; false with the message to show.
 bool Resolve(const std::string& path, const std::string& name, std::string& target,

@@ -4,6 +4,7 @@
 
 #include "platform/Registry.h"
 
+#include <cstdint>
 #include <string>
 
 namespace settings {
@@ -50,9 +51,14 @@ inline constexpr TextKey kLastSCF{kSettings, "LastSCF", ""};
 inline constexpr TextKey kHWInfoDir{kSettings, "HWInfoDir", "", true};
 inline constexpr TextKey kDefaultReportDir{kSettings, "DefaultReportDir", "", true};
 inline constexpr TextKey kNewSCFTemplates{kSettings, "NewSCFTemplates", "Configs"};
-// "OrvikColor1" ... "OrvikColor10": the cable colours; their defaults belong to the options.
+// "OrvikColor1" ... "OrvikColor10": the cable colours, unselected and selected for TX, RX main,
+// RX diversity, BB2-RVx and antenna cabling, as stored (0x00BBGGRR). The options page and the
+// views both default to these.
 inline constexpr const char* kOrvikColorFormat = "OrvikColor%d";
 inline constexpr int kOrvikColorCount = 10;
+inline constexpr std::uint32_t kOrvikColorDefaults[kOrvikColorCount] = {
+    0x008000, 0x00FF00, 0x000080, 0x0000FF, 0x800000,
+    0xFF0000, 0x808000, 0xFFFF00, 0x008080, 0x00FFFF};
 
 inline constexpr IntKey kDefaultSearch{kWizard, "DefaultSearch", 0};
 // "ComboDir0" ... "ComboDir9": the wizard's folder history.

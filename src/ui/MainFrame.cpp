@@ -11,6 +11,7 @@
 #include "app/DocumentMenu.h"
 #include "app/RecentFileList.h"
 #include "app/WindowPlacement.h"
+#include "ui/BTSUpdateFetchWindow.h"
 #include "ui/BtsMessageDlg.h"
 #include "ui/ConnectionListView.h"
 #include "ui/SiteSheets.h"
@@ -328,6 +329,13 @@ void CMainFrame::OnAction(int id) {
             wizard();
         }
         return;
+    case cmd::kOptions:
+    case cmd::kPropertySheetOptions:
+        if (options) {
+            options(id == cmd::kPropertySheetOptions);
+            UpdateCommands();
+        }
+        return;
     case cmd::kPrint:
     case cmd::kPrintPreview:
         if (m_doc != nullptr && m_doc->ViewManager() != nullptr) {
@@ -368,9 +376,7 @@ void CMainFrame::UpdateCommands() {
             continue;
         case cmd::kOptions:
         case cmd::kPropertySheetOptions:
-            // The options dialogs are not there yet; a command that does nothing is not
-            // offered.
-            action->setEnabled(false);
+            action->setEnabled(static_cast<bool>(options));
             continue;
         case cmd::kWizard:
             action->setEnabled(static_cast<bool>(wizard));
@@ -770,4 +776,14 @@ void CMainFrame::OpenRecent(int index) {
         m_doc->OpenPath(path);
     }
     UpdateCommands();
+}
+
+bool CMainFrame::RunTransferDialog(int mode) {
+    if (m_doc == nullptr) {
+        return false;
+    }
+    CBTSUpdateFetchWindow window(*m_doc, mode, this);
+    const bool ran = window.Run();
+    UpdateCommands();
+    return ran;
 }

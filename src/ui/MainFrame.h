@@ -74,6 +74,8 @@ public:
     // Filled by the property sheet and the wizard when they exist.
     std::function<void()> propertySheet;
     std::function<void()> wizard;
+    // The options dialogs: every page, or the File menu's with the local connection only.
+    std::function<void(bool fileMenu)> options;
     // The window asked to close: answers whether it may (the document's questions).
     std::function<bool()> canClose;
 
@@ -99,6 +101,7 @@ public:
     void RedrawViews() override;
     void ViewSelectionChanged() override;
     void OpenProperties() override;
+    bool RunTransferDialog(int mode) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

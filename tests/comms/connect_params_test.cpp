@@ -108,6 +108,9 @@ TEST(Sobriquet, NamesResolveToTheirConnectionText) {
     EXPECT_FALSE(sobriquet::Lookup(file, "old", target));
     EXPECT_FALSE(sobriquet::Lookup(file, "empty", target));
     EXPECT_FALSE(sobriquet::Lookup(file, "", target));
+    // The connection dialog offers exactly the names that resolve, each once.
+    EXPECT_EQ(sobriquet::Names(file + "SOUTH=HOST=later\r\n"),
+              (std::vector<std::string>{"North Mast", "south"}));
 
     std::string message;
     EXPECT_FALSE(sobriquet::Resolve("/nonexistent/sobriquets.ini", "south", target, message));

@@ -167,6 +167,32 @@ TEST_F(DownlinkTest, AcknowledgedOperationsGoThroughTheServer) {
     EXPECT_TRUE(host.stamped[0]);
 }
 
+// The window program waits for replies in its event loop; a timer that asks the BTS something
+// from inside that wait must get no reply at once rather than wait forever on the exchange lock,
+// and the waiting exchange still gets its own reply.
+TEST_F(DownlinkTest, AnExchangeAskedForWhileOneWaitsOnTheSameThreadGetsNoReply) {
+    script->replies.push_back({0x81, 0, 0, 0, 0, 0, 0, 1});
+    int nested = 99;
+    bool busyInside = false;
+    server.SetExchangeRunner([&](const std::function<int()>& exchange) {
+        busyInside = server.InExchange();
+        std::vector<uint8_t> reply{1};
+        nested = server.Transact(Bytes{0xF2, 0, 0, 0}, reply, 512);
+        EXPECT_TRUE(reply.empty());
+        return exchange();
+    });
+    EXPECT_EQ(commands().SendSecondConfiguration(Bytes(10, 3)), 0);
+    EXPECT_EQ(nested, 0);
+    EXPECT_TRUE(busyInside);
+    EXPECT_FALSE(server.InExchange());
+    EXPECT_EQ(script->sent.size(), 1u);
+
+    // Once the runner is gone, exchanges run in place again.
+    server.SetExchangeRunner({});
+    EXPECT_EQ(commands().RequestAutodetect(), -1);
+    EXPECT_EQ(script->sent.size(), 2u);
+}
+
 TEST_F(DownlinkTest, FetchesKeepTheDataAndRefuseOversizedReplies) {
     Bytes cross{0xF0, 0, 0, 0, 0x5F, 0x82, 0x16, 0x01, 0x04, 0x5F, 0x82, 0x15, 0x03, 1, 2, 3};
     script->replies.push_back(cross);

@@ -14,5 +14,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (eq != std::string::npos) {
         sobriquet::Lookup(text, text.substr(0, eq), target);
     }
+    // Every name the dialog offers must resolve.
+    for (const std::string& name : sobriquet::Names(text)) {
+        if (!sobriquet::Lookup(text, name, target)) {
+            __builtin_trap();
+        }
+    }
     return 0;
 }

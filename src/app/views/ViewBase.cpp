@@ -8,8 +8,8 @@
 #include "model/BtsConfiguration.h"
 #include "model/CabinetKODA.h"
 #include "model/DataBaseKODA.h"
-#include "platform/SettingsKeys.h"
 #include "model/SiteKODA.h"
+#include "platform/SettingsKeys.h"
 
 namespace {
 
@@ -448,11 +448,18 @@ void CViewBase::Redraw() {
 
 // Orvik -----------------------------------------------------------------------------------
 
+// One table of defaults serves the views and the options page; the views keep their own byte
+// order.
 const std::array<SceneColour, CViewBaseKODA::kColourCount>& CViewBaseKODA::DefaultColours() {
-    static const std::array<SceneColour, kColourCount> colours = {
-        0x008000, 0x00FF00, 0x800000, 0xFF0000, 0x000080,
-        0x0000FF, 0x008080, 0x00FFFF, 0x808000, 0xFFFF00,
-    };
+    static_assert(kColourCount == settings::kOrvikColorCount);
+    static const std::array<SceneColour, kColourCount> colours = [] {
+        std::array<SceneColour, kColourCount> out{};
+        for (int i = 0; i < kColourCount; ++i) {
+            out[static_cast<std::size_t>(i)] =
+                ColourFromSetting(static_cast<int>(settings::kOrvikColorDefaults[i]));
+        }
+        return out;
+    }();
     return colours;
 }
 

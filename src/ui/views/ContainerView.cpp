@@ -14,8 +14,10 @@
 #include <QVBoxLayout>
 
 #include "app/views/ViewBase.h"
+#include "app/views/ViewHost.h"
 #include "model/Site.h"
 #include "paint/ViewIcons.h"
+#include "ui/views/BTSConfigurationTreeView.h"
 #include "ui/views/BTSConfigurationView.h"
 #include "ui/views/ListViewOwn.h"
 
@@ -72,10 +74,16 @@ CContainerView::CContainerView(CViewBaseKODA& manager, QWidget* parent)
     m_left = new QStackedWidget(m_splitter);
     m_right = new QStackedWidget(m_splitter);
     m_picture = new CBTSConfigurationView(manager, m_left);
-    m_tree = new QTreeWidget(m_left);
-    m_tree->setObjectName(QStringLiteral("passiveTree"));
-    m_tree->setAccessibleName(QStringLiteral("Passive units"));
-    m_tree->setHeaderHidden(true);
+    m_tree = new CBTSConfigurationTreeView(m_left);
+    connect(m_tree, &CBTSConfigurationTreeView::SelectionMade, this,
+            &CContainerView::PassiveSelectionMade);
+    // The same menus as the other panes: the BTS side's on its tab, else the active view's.
+    connect(m_tree, &CBTSConfigurationTreeView::ContextMenuRequested, this,
+            [this](const QPoint& pos) {
+                if (const int menu = m_manager.ContextMenu(); menu != 0) {
+                    emit ContextMenuRequested(menu, pos);
+                }
+            });
     m_left->addWidget(m_picture);
     m_left->addWidget(m_tree);
     m_list = new CListViewOwn(manager, m_right);
@@ -147,6 +155,9 @@ void CContainerView::Refresh() {
         m_tabs->setCurrentIndex(m_manager.BtsTab() ? 1 : 0);
     }
     ArrangePanes();
+    if (m_left->currentWidget() == m_tree) {
+        m_tree->Fill(m_manager.Host().PassiveUnits(m_manager.ShownSelector()));
+    }
     m_picture->Refresh();
     m_list->Fill();
     m_differences->Fill();

@@ -3,6 +3,8 @@
 // chooses between the configuration candidate and the one currently in BTS (only while the BTS
 // connection is enabled), and the two panes of the active view.
 
+#include "ui/views/BTSConfigurationTreeView.h"
+
 #include <QWidget>
 
 class CViewBaseKODA;
@@ -28,7 +30,7 @@ public:
     CListViewOwn* List() const { return m_list; }
     CListViewOwn* DifferencesList() const { return m_differences; }
     QTabBar* Tabs() const { return m_tabs; }
-    QTreeWidget* PassiveTree() const { return m_tree; }
+    CBTSConfigurationTreeView* PassiveTree() const { return m_tree; }
     QTreeWidget* ConnectionList() const { return m_connections; }
     // The panes now in front: the left one (picture or tree) and the right one (list or the
     // connection pane).
@@ -46,6 +48,8 @@ public slots:
 
 signals:
     void StatusText(const QString& text);
+    // A node of the passive units tree was chosen.
+    void PassiveSelectionMade(const SPassiveSelection& selection);
     void ContextMenuRequested(int menuId, const QPoint& globalPos);
     // A tab was chosen; with a receiver the tab command goes through it (the document keeps
     // which tab is selected), without one the container runs it itself.
@@ -66,7 +70,7 @@ private:
     QStackedWidget* m_left = nullptr;
     QStackedWidget* m_right = nullptr;
     CBTSConfigurationView* m_picture = nullptr;
-    QTreeWidget* m_tree = nullptr;
+    CBTSConfigurationTreeView* m_tree = nullptr;
     CListViewOwn* m_list = nullptr;
     QWidget* m_connectionPane = nullptr;
     CListViewOwn* m_differences = nullptr;

@@ -203,9 +203,12 @@ bool CBTSConfigurationDoc::OnCommand(int id) {
 }
 
 void CBTSConfigurationDoc::SelectTab(bool bts) {
-    m_btsTabSelected = bts;
+    // With nothing from the BTS to show, the views stay on the candidate; the document says
+    // the same, or the tab row, the menu's check marks and the edit command would each name a
+    // different configuration.
+    m_btsTabSelected = bts && CBtsConfiguration::Get() != nullptr;
     if (m_site) {
-        m_site->SetShowBts(bts);
+        m_site->SetShowBts(m_btsTabSelected);
     }
     ViewCommand(bts ? cmd::kBtsTabView : cmd::kCandidateTabView);
 }

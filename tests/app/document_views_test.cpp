@@ -78,6 +78,9 @@ TEST(DocumentViews, TabCommandsShowTheCandidateWithoutABtsConfiguration) {
     // Nothing has come from a BTS: the views keep showing the candidate.
     EXPECT_FALSE(f.doc->ViewManager()->BtsTab());
     EXPECT_NE(f.doc->ViewManager()->Shown(), nullptr);
+    // ... and the document does not claim the BTS tab either.
+    EXPECT_TRUE(f.doc->CandidateTabSelected());
+    EXPECT_FALSE(f.doc->IsCommandChecked(cmd::kBtsTab));
     ASSERT_TRUE(f.doc->OnCommand(cmd::kCandidateTab));
     EXPECT_EQ(f.windows.viewCommands.back(), cmd::kCandidateTabView);
     EXPECT_TRUE(f.doc->CandidateTabSelected());

@@ -7,9 +7,9 @@
 #include "comms/ObjectMaps.h"
 #include "comms/UpLinkMessageParser.h"
 #include "model/BtsConfiguration.h"
+#include "model/SiteKODA.h"
 #include "platform/Registry.h"
 #include "platform/SettingsKeys.h"
-#include "model/SiteKODA.h"
 
 #include <span>
 
@@ -82,6 +82,30 @@ bool CHubDocumentLink::Send(CSiteKODA& site, bool passive) {
     }
     return CConfigTransfer::TransferStatus(CConfigTransfer::kStepFirst) > 0 &&
            CConfigTransfer::TransferStatus(CConfigTransfer::kStepSecond) > 0;
+}
+
+void CHubDocumentLink::SetMaxSpeed(int index) {
+    m_hub.SetMaxSpeed(index);
+}
+
+void CHubDocumentLink::FetchPart(CSiteKODA& site, int step, CHWInfoFile* btsPassive) {
+    STransferContext context;
+    context.commands = &CMMIServ::Instance().Commands();
+    context.btsPassive = btsPassive;
+    CConfigTransfer transfer(site, context);
+    switch (step) {
+    case CConfigTransfer::kStepFirst:
+        transfer.FetchFirstFile();
+        break;
+    case CConfigTransfer::kStepSecond:
+        transfer.FetchSecondFile();
+        break;
+    case CConfigTransfer::kStepPassive:
+        transfer.FetchPassiveUnits();
+        break;
+    default:
+        break;
+    }
 }
 
 void CHubDocumentLink::ResetObjects() {

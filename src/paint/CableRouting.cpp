@@ -18,7 +18,7 @@ constexpr qreal kEdgeClearance = 1.5;
 constexpr qreal kGapOffset = 2.5;
 // A bend costs as much as this many pixels of cable: fewer bends look tidier.
 constexpr qreal kBendCost = 8;
-constexpr qreal kCornerRadius = 4;
+constexpr qreal kCornerRadius = 3;
 // Candidates of the gaps next to each end that a route may turn in.
 constexpr int kGapsPerEnd = 3;
 
@@ -45,11 +45,33 @@ bool SegmentClear(const QPointF& a, const QPointF& b, const std::vector<QRectF>&
 }
 
 bool CurveClear(const QPainterPath& curve, const std::vector<QRectF>& obstacles) {
+    // Most fronts are nowhere near the curve; the few that are get sampled points tested.
+    const QRectF hull = curve.controlPointRect();
+    std::vector<const QRectF*> near;
+    for (const QRectF& r : obstacles) {
+        if (r.intersects(hull)) {
+            near.push_back(&r);
+        }
+    }
+    if (near.empty()) {
+        return true;
+    }
+    // Cable curves are one cubic: evaluated directly, not through the path's length table.
+    if (curve.elementCount() != 4 || !curve.elementAt(1).isCurveTo()) {
+        return false;
+    }
+    const QPointF p0 = curve.elementAt(0);
+    const QPointF p1 = curve.elementAt(1);
+    const QPointF p2 = curve.elementAt(2);
+    const QPointF p3 = curve.elementAt(3);
     constexpr int kSamples = 24;
     for (int i = 1; i < kSamples; ++i) {
-        const QPointF at = curve.pointAtPercent(qreal(i) / kSamples);
-        for (const QRectF& r : obstacles) {
-            if (r.contains(at)) {
+        const qreal t = qreal(i) / kSamples;
+        const qreal u = 1 - t;
+        const QPointF at =
+            u * u * u * p0 + 3 * u * u * t * p1 + 3 * u * t * t * p2 + t * t * t * p3;
+        for (const QRectF* r : near) {
+            if (r->contains(at)) {
                 return false;
             }
         }
@@ -124,8 +146,9 @@ QPainterPath RoundedPath(SRoute route, int cableType) {
             continue;
         }
         const qreal r = std::min({kCornerRadius, lenIn / 2, lenOut / 2});
+        // A cut corner reads as a bend at these sizes, and strokes far cheaper than a curve.
         path.lineTo(corner - in / lenIn * r);
-        path.quadTo(corner, corner + out / lenOut * r);
+        path.lineTo(corner + out / lenOut * r);
     }
     path.lineTo(route.points[route.count - 1]);
     return path;

@@ -9,6 +9,8 @@
 #       --runs N     stop a target after N inputs (with --long)
 #       --max-len N  longest input tried and kept (with --long; default 1536, which keeps each
 #                    minimized corpus well under a megabyte)
+#       --timeout S  seconds one input may take before it counts as a hang (default 10; give
+#                    more when the run is niced on a busy machine)
 #
 # The brief run works on a copy, so CI never changes the tree. A long run prints per target the
 # inputs run, the coverage (cov: edges, ft: features) and the corpus size after the merge.
@@ -21,6 +23,7 @@ long=0
 minutes=0
 runs=0
 max_len=1536
+timeout=10
 seconds=20
 targets=()
 while [ $# -gt 0 ]; do
@@ -38,8 +41,12 @@ while [ $# -gt 0 ]; do
         max_len=${2:?--max-len needs a number}
         shift 2
         ;;
+    --timeout)
+        timeout=${2:?--timeout needs seconds}
+        shift 2
+        ;;
     -h | --help)
-        sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'
+        sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'
         exit 0
         ;;
     *)
@@ -80,7 +87,7 @@ run_target() {
     local name
     name=$(basename "$binary")
     # shellcheck disable=SC2046
-    if ! "$binary" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    if ! "$binary" -timeout="$timeout" -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$findings/${name#fuzz_}-" $(dict_args "${name#fuzz_}") "$@" \
         "$work" >"$log" 2>&1; then
         tail -60 "$log"
@@ -92,6 +99,44 @@ run_target() {
 stat_of() {
     sed -n "s/^stat::$1: *//p" "$2" | tail -1
 }
+
+# The brief run takes the targets side by side, one per core: CI waits for the slowest only.
+if [ "$long" = 0 ]; then
+    tmp=$(mktemp -d)
+    trap 'rm -rf "$tmp"' EXIT
+    brief() {
+        local binary=$1 short
+        short=$(basename "$binary")
+        short=${short#fuzz_}
+        mkdir -p "$tmp/$short"
+        [ -d "tests/fuzz/corpus/$short" ] && cp -r "tests/fuzz/corpus/$short"/. "$tmp/$short"/
+        run_target "$binary" "$tmp/$short" "$tmp/$short.log" -max_total_time="$seconds"
+    }
+    jobs=$(nproc)
+    running=0
+    failed=0
+    for binary in "${binaries[@]}"; do
+        [ -x "$binary" ] || {
+            echo "no fuzz target $binary (build the fuzz preset first)" >&2
+            exit 2
+        }
+        echo "-- $(basename "$binary") ($seconds s)"
+        brief "$binary" &
+        running=$((running + 1))
+        if [ "$running" -ge "$jobs" ]; then
+            wait -n || failed=1
+            running=$((running - 1))
+        fi
+        [ "$failed" = 0 ] || break
+    done
+    while [ "$running" -gt 0 ]; do
+        wait -n || failed=1
+        running=$((running - 1))
+    done
+    [ "$failed" = 0 ] || exit 1
+    echo "fuzz targets run: ${#binaries[@]}"
+    exit 0
+fi
 
 ran=0
 for binary in "${binaries[@]}"; do
@@ -122,7 +167,7 @@ for binary in "${binaries[@]}"; do
         merged=$(mktemp -d)
         old=$(mktemp -d)
         [ -d "$corpus" ] && cp -r "$corpus"/. "$old"/
-        "$binary" -merge=1 -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
+        "$binary" -merge=1 -max_len="$max_len" -timeout="$timeout" -rss_limit_mb=2048 \
             "$merged" "$old" "$work" >"$log.merge" 2>&1 || {
             tail -30 "$log.merge"
             exit 1

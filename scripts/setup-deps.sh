@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev
     libpugixml-dev nlohmann-json3-dev libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb x11-utils
+    xvfb x11-utils xdotool
     help2man dpkg-dev desktop-file-utils libxml2-utils
 )
 

@@ -18,6 +18,8 @@
 #include "sim/SIMTransactServer.h"
 #include "ui/MainFrame.h"
 #include "ui/QtUserMessages.h"
+#include "ui/props/ViewPropSheet.h"
+#include "wizard/WizardOpening.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -171,6 +173,8 @@ int main(int argc, char** argv) {
         CDocumentClient client(doc);
         frame.AttachDocument(&doc);
         frame.canClose = [&doc] { return doc.CanClose(); };
+        CViewPropSheet::Install(frame, doc, CRegistry::Instance());
+        InstallWizard(frame, doc, CRegistry::Instance());
         // A new, empty configuration is always there to start with.
         doc.New(false);
 
@@ -183,6 +187,7 @@ int main(int argc, char** argv) {
             doc.OnIdle();
             if (doc.IdlePass() >= 2) {
                 idle.setInterval(250);
+                OpenStartupWizard(frame, doc, CRegistry::Instance());
             }
         });
         idle.start(0);

@@ -9,6 +9,7 @@
 #include "comms/CommsReport.h"
 #include "files/TextCodec.h"
 #include "model/BtsConfiguration.h"
+#include "model/DataBaseKODA.h"
 #include "model/Site.h"
 #include "model/SiteKODA.h"
 #include "model/Strings.h"
@@ -93,7 +94,8 @@ bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
     case cmd::kUndo:
         return m_site && m_site->UndoCount() > 0;
     case cmd::kProperties:
-        return m_propertiesEnabled;
+        // The sheet has pages for every view of an Orvik site.
+        return m_propertiesEnabled || (m_viewManager && m_viewManager->ActiveView() != nullptr);
     case cmd::kCopyBtsConfiguration:
         return linkUp && HasSite();
     case cmd::kBtsTab:
@@ -472,6 +474,9 @@ void CBTSConfigurationDoc::ViewCommand(int command) {
         }
     }
     Windows().RunViewCommand(command);
+    if (command != cmd::kRefreshAllViews) {
+        Windows().Notify(notify::kGeneral, notify::kViewChanged, m_activeViewType);
+    }
 }
 
 void CBTSConfigurationDoc::ViewNotification(int message, int wParam, int lParam) {
@@ -504,8 +509,16 @@ void CBTSConfigurationDoc::CViewHost::PollConnection() {
     }
 }
 
-void CBTSConfigurationDoc::CViewHost::UnitSelected(int /*packed*/) {
+void CBTSConfigurationDoc::CViewHost::UnitSelected(int packed) {
     m_doc.Windows().ViewSelectionChanged();
+    m_doc.Windows().Notify(notify::kGeneral, notify::kSelectionChanged, packed);
+}
+
+void CBTSConfigurationDoc::CViewHost::ShowPassiveRecord(int group, int slot) {
+    if (group < 0 || slot < 0 || slot > 255) {
+        return;
+    }
+    m_doc.Windows().Notify(notify::kGeneral, notify::kPassiveRecordChosen, 256 * group + slot);
 }
 
 void CBTSConfigurationDoc::CViewHost::ViewsChanged() {
@@ -553,4 +566,48 @@ void CBTSConfigurationDoc::EnsureBtsSite() {
     if (m_site && CBtsConfiguration::Get() == nullptr) {
         m_site->ResetBtsConfiguration();
     }
+}
+
+// ---- property pages ----------------------------------------------------------------------------
+
+void CBTSConfigurationDoc::MarkConfigurationChanged() {
+    m_configurationChanged = true;
+    // The Edit menu names the step that undo takes back now.
+    RebuildMenu();
+}
+
+void CBTSConfigurationDoc::RedrawViews() {
+    ViewCommand(cmd::kRefreshAllViews);
+}
+
+void CBTSConfigurationDoc::BandChanged() {
+    RefreshFrame();
+}
+
+void CBTSConfigurationDoc::SelectUnitInViews(int kind, int number) {
+    if (!m_viewManager) {
+        return;
+    }
+    CDataBaseKODA* shown = m_viewManager->Shown();
+    const CUnit* unit = kind != 0 && shown != nullptr ? shown->FindUnit(kind, number) : nullptr;
+    m_viewManager->SelectUnit(unit);
+    m_viewManager->Redraw();
+}
+
+int CBTSConfigurationDoc::BtsSwLevel() const {
+    const CDataBase* bts = CBtsConfiguration::Get();
+    return LinkRef().IsLinkUp() && bts != nullptr ? bts->SwLevel().Level() : 0;
+}
+
+bool CBTSConfigurationDoc::BtsConnected() const {
+    return LinkRef().IsLinkUp();
+}
+
+int CBTSConfigurationDoc::BcfState() const {
+    return LinkRef().IsLinkUp() ? LinkRef().BcfState() : -1;
+}
+
+bool CBTSConfigurationDoc::SendRightsMissing() const {
+    // Only a remote link checks the user's rights; a local one sends whoever is at the BTS.
+    return LinkRef().ConnectionKind() == 1 && m_services.accessLevel == 0;
 }

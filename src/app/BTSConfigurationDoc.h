@@ -8,6 +8,7 @@
 #include "app/DocumentMenu.h"
 #include "app/DocumentWindows.h"
 #include "app/StatusText.h"
+#include "app/pages/PageDocument.h"
 #include "app/views/ViewHost.h"
 #include "comms/BtsHost.h"
 #include "files/HWInfoFile.h"
@@ -28,7 +29,10 @@ class CSite;
 class CSiteKODA;
 class CViewBaseKODA;
 
-class CBTSConfigurationDoc : public ISiteHost, public IPrompt, public IBtsHost {
+class CBTSConfigurationDoc : public ISiteHost,
+                             public IPrompt,
+                             public IBtsHost,
+                             public IPageDocument {
 public:
     static constexpr const char* kUntitled = "Untitled";
     static constexpr const char* kTypeMismatch =
@@ -93,6 +97,21 @@ public:
     bool CanClose() { return SaveModified(true, true); }
     void CopyBtsConfiguration();
     void Undo();
+    // The wizard's New way: the configuration no longer belongs to a file.
+    void BecomeUntitled();
+    // The wizard's configuration selection: a configuration of a file becomes the candidate of
+    // the Orvik site there is, so that the wizard's undo step can still give back the earlier one.
+    bool TakeConfiguration(std::unique_ptr<CSiteSCFile> file, CSCFSite* record,
+                           const std::string& path) {
+        return LoadRecord(std::move(file), record, path, kSiteConfigurationFile, true);
+    }
+    // A configuration the search put into the candidate becomes the document's configuration:
+    // a later Save writes it back under its name into the file it came from. When the file no
+    // longer holds that configuration at that position, only the folder is kept, so that Save
+    // asks where to put it rather than adding a second configuration of that name.
+    void AdoptFoundConfiguration(const std::string& path, int indexInFile, const std::string& name);
+    // The candidate no longer comes from a file.
+    void ForgetConfigurationFile();
 
     void ConnectRemote();
     void ConnectLocal();
@@ -113,6 +132,8 @@ public:
     // The file of the switches -SCF and -SNR, read on the second idle pass.
     void SetStartupSiteFile(const std::string& path, int siteNumber);
     bool OpenSiteFileAtStart() const { return m_openAtStart; }
+    // The start-up request that the wizard opens once in update-only mode.
+    void ClearSiteFileAtStart() { m_openAtStart = false; }
     // A file named on the command line, opened on the second idle pass.
     void SetStartupPath(const std::string& path) { m_startupPath = path; }
 
@@ -185,6 +206,16 @@ public:
     void EnsureBtsSite() override;
     void ReportProblem(const std::string& text) override { Message(text); }
 
+    // IPageDocument: what the property pages change and read.
+    void MarkConfigurationChanged() override;
+    void RedrawViews() override;
+    void BandChanged() override;
+    void SelectUnitInViews(int kind, int number) override;
+    int BtsSwLevel() const override;
+    bool BtsConnected() const override;
+    int BcfState() const override;
+    bool SendRightsMissing() const override;
+
 private:
     IDocumentWindows& Windows() const { return *m_services.windows; }
     IDocumentLink& LinkRef() const { return *m_services.link; }
@@ -192,7 +223,7 @@ private:
     int CurrentBtsType() const;
     void ResetNames();
     bool LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSite* record, const std::string& path,
-                    int fileType);
+                    int fileType, bool keepSite = false);
     bool OpenPlan(const std::string& path, std::unique_ptr<CSiteSCFile>& file, CSCFSite*& record);
     bool WriteCandidate();
     bool WritePlan();
@@ -226,6 +257,7 @@ private:
         const CHWInfoFile* PassiveUnits(int selector) override;
         bool BtsConnected() const override;
         void UnitSelected(int packed) override;
+        void ShowPassiveRecord(int group, int slot) override;
         void ViewsChanged() override;
         void OpenProperties() override;
         void RequestBtsPart(int step) override;

@@ -84,6 +84,7 @@ void CBTSConfigurationDoc::DropViewManager() {
     // The windows let go of the old manager before it goes.
     auto old = std::move(m_viewManager);
     Windows().ViewManagerChanged();
+    Windows().Notify(notify::kGeneral, notify::kViewChanged, 0);
 }
 
 bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
@@ -101,6 +102,7 @@ bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
             m_viewManager = std::make_unique<CViewBaseKODA>(m_viewHost, *m_services.settings);
             m_viewManager->ActivateView(m_activeViewType);
             Windows().ViewManagerChanged();
+            Windows().Notify(notify::kGeneral, notify::kViewChanged, m_activeViewType);
         }
         m_configurationName.clear();
         RefreshFrame();
@@ -118,6 +120,32 @@ void CBTSConfigurationDoc::ResetNames() {
     m_path.clear();
     m_title = kUntitled;
     m_stamp = {};
+}
+
+void CBTSConfigurationDoc::AdoptFoundConfiguration(const std::string& path, int indexInFile,
+                                                   const std::string& name) {
+    ForgetConfigurationFile();
+    auto file = std::make_unique<CSiteSCFile>(path);
+    if (indexInFile >= 0 && indexInFile < static_cast<int>(file->Sites().size()) &&
+        file->Sites()[static_cast<std::size_t>(indexInFile)]->name == name) {
+        m_record = file->Sites()[static_cast<std::size_t>(indexInFile)].get();
+        m_file = std::move(file);
+        m_path = path;
+        m_configurationName = name;
+        m_title = Cp1252ToUtf8(name);
+        m_stamp = StampOf(path);
+        m_fileType = kSiteConfigurationFile;
+        m_preConfig.LoadFromSite(*m_record, 1);
+    } else {
+        m_path = path;
+    }
+    RefreshFrame();
+}
+
+void CBTSConfigurationDoc::ForgetConfigurationFile() {
+    m_file.reset();
+    m_record = nullptr;
+    ResetNames();
 }
 
 // ---- New -------------------------------------------------------------------------------------
@@ -241,7 +269,7 @@ bool CBTSConfigurationDoc::OpenPath(const std::string& path, bool direct) {
 }
 
 bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSite* record,
-                                      const std::string& path, int fileType) {
+                                      const std::string& path, int fileType, bool keepSite) {
     // Checked before anything is dropped: a file that cannot be opened leaves the open
     // configuration as it was.
     if (record->bcfType != kOrvikBtsType) {
@@ -250,7 +278,16 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
     }
     RememberFolder(path);
     SelectTab(false);
-    CreateSiteForType(record->bcfType);
+    if (CSiteKODA* kept = keepSite ? SiteKODA() : nullptr) {
+        // The configuration starts from the empty one, in the undo slot the caller opened.
+        CDataBase* candidate = kept->GetKODA(kSelectCandidate);
+        const std::string label = candidate->Name();
+        candidate->CopyFrom(kept->TemplateConfiguration());
+        candidate->SetName(label);
+        m_configurationName.clear();
+    } else {
+        CreateSiteForType(record->bcfType);
+    }
     ViewCommand(cmd::ViewCommandOfType(m_activeViewType));
     m_file = std::move(file);
     m_record = record;
@@ -636,6 +673,13 @@ void CBTSConfigurationDoc::Undo() {
         m_site->Undo(kSelectCandidate);
         RebuildMenu();
     }
+}
+
+void CBTSConfigurationDoc::BecomeUntitled() {
+    m_path.clear();
+    m_title = kUntitled;
+    m_stamp = {};
+    RefreshFrame();
 }
 
 void CBTSConfigurationDoc::CopyBtsConfiguration() {

@@ -79,6 +79,14 @@ inline constexpr int kDisconnectedIcon = 1;
 inline constexpr int kConnectedIcon = 2;
 inline constexpr int kUndoPerformed = 4;
 inline constexpr int kTransferStatus = 5;
+// The active view, the shown configuration or the whole view manager changed; the property
+// sheet lays out its pages again.
+inline constexpr int kViewChanged = 6;
+// The views selected another unit (lParam 256 x number + kind, 0 for none).
+inline constexpr int kSelectionChanged = 9;
+// A list row of a passive unit record was chosen (lParam 256 x group + slot); the passive
+// units page shows that record.
+inline constexpr int kPassiveRecordChosen = 11;
 
 constexpr int MaskOf(int message) {
     return message == kConnectionState   ? 1

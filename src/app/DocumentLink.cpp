@@ -115,3 +115,34 @@ void CHubDocumentLink::ResetObjects() {
 void CHubDocumentLink::ParseUplink(const unsigned char* bytes, size_t length) {
     CUpLinkMessageParser::Instance().Parse(std::span<const uint8_t>(bytes, length));
 }
+
+int CHubDocumentLink::BcfState() const {
+    const CObjectData* bcf = CMMIServ::Instance().Objects().FirstOfClass(objects::kClassBcf);
+    return bcf != nullptr ? bcf->state : -1;
+}
+
+int CHubDocumentLink::SendCrossConnectionTable(std::span<const int> trxOfHalf) {
+    return IsLinkUp() ? CMMIServ::Instance().Commands().SendCrossConnectionTable(trxOfHalf) : -1;
+}
+
+int CHubDocumentLink::RequestAutodetect() {
+    return IsLinkUp() ? CMMIServ::Instance().Commands().RequestAutodetect() : -1;
+}
+
+bool CHubDocumentLink::FetchPassive(CSiteKODA& site, CHWInfoFile& table) {
+    STransferContext context;
+    context.commands = &CMMIServ::Instance().Commands();
+    context.btsPassive = &table;
+    CConfigTransfer transfer(site, context);
+    transfer.FetchPassiveUnits();
+    return CConfigTransfer::TransferStatus(CConfigTransfer::kStepPassive) > 0;
+}
+
+bool CHubDocumentLink::SendPassive(CSiteKODA& site, CHWInfoFile& table) {
+    STransferContext context;
+    context.commands = &CMMIServ::Instance().Commands();
+    context.candidatePassive = &table;
+    CConfigTransfer transfer(site, context);
+    transfer.SendPassiveUnits();
+    return CConfigTransfer::TransferStatus(CConfigTransfer::kStepPassive) > 0;
+}

@@ -3,6 +3,7 @@
 // scripted one.
 
 #include <memory>
+#include <span>
 #include <string>
 
 class CCommunicationBTS;
@@ -37,6 +38,15 @@ public:
     virtual void FetchPart(CSiteKODA& /*site*/, int /*step*/, CHWInfoFile* /*btsPassive*/) {}
     // Hands an uplink message to the parser; may throw.
     virtual void ParseUplink(const unsigned char* bytes, size_t length) = 0;
+
+    // The state of BCF 1 in the configuration currently in BTS; -1 when none was reported.
+    virtual int BcfState() const { return -1; }
+    // The wizard's BTS commands: the BTS's result code, -1 when nothing could be sent.
+    virtual int SendCrossConnectionTable(std::span<const int> /*trxOfHalf*/) { return -1; }
+    virtual int RequestAutodetect() { return -1; }
+    // Passive unit information of the BTS into a table, and a table to the BTS.
+    virtual bool FetchPassive(CSiteKODA& /*site*/, CHWInfoFile& /*table*/) { return false; }
+    virtual bool SendPassive(CSiteKODA& /*site*/, CHWInfoFile& /*table*/) { return false; }
 };
 
 // The link of the program: the process-wide hub, the BTS object model and the transfer.
@@ -58,6 +68,11 @@ public:
     void SetMaxSpeed(int index) override;
     void FetchPart(CSiteKODA& site, int step, CHWInfoFile* btsPassive) override;
     void ParseUplink(const unsigned char* bytes, size_t length) override;
+    int BcfState() const override;
+    int SendCrossConnectionTable(std::span<const int> trxOfHalf) override;
+    int RequestAutodetect() override;
+    bool FetchPassive(CSiteKODA& site, CHWInfoFile& table) override;
+    bool SendPassive(CSiteKODA& site, CHWInfoFile& table) override;
 
 private:
     CCommunicationBTS& m_hub;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "files/AtomicFile.h"
 #include "files/SCFReader.h"
@@ -48,6 +49,12 @@ void CSiteConfigFile::RemoveSite(const CSCFSite* site) {
     for (auto& e : m_errors)
         if (e.site == site)
             e.site = nullptr;
+}
+
+std::vector<std::unique_ptr<CSCFSite>> CSiteConfigFile::TakeSites() {
+    for (auto& e : m_errors)
+        e.site = nullptr;
+    return std::exchange(m_sites, {});
 }
 
 CSCFSite* CSiteConfigFile::FindSite(std::string_view name) const {

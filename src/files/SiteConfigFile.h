@@ -51,6 +51,9 @@ public:
     CSCFSite& AddSite(std::unique_ptr<CSCFSite> site);
     void RemoveSite(const CSCFSite* site);
     CSCFSite* FindSite(std::string_view name) const;
+    // Hands every configuration over to the caller; the file keeps none (its errors then name
+    // no configuration).
+    std::vector<std::unique_ptr<CSCFSite>> TakeSites();
 
     const std::vector<CSCFParseError>& Errors() const { return m_errors; }
     bool HasErrors() const { return !m_errors.empty(); }

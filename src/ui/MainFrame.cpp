@@ -621,6 +621,8 @@ void CMainFrame::ViewManagerChanged() {
     static_cast<QVBoxLayout*>(m_right->layout())->insertWidget(0, m_container, 3);
     connect(m_container, &CContainerView::StatusText, this,
             [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(m_container, &CContainerView::ContextMenuRequested, this,
+            [this](int menu, const QPoint& at) { ShowContextMenu(menu, at); });
     connect(m_container, &CContainerView::TabCommand, this, [this](int command) {
         OnAction(command == CContainerView::kBtsCommand ? cmd::kBtsTab : cmd::kCandidateTab);
     });
@@ -676,6 +678,24 @@ void CMainFrame::RedrawViews() {
 void CMainFrame::ViewSelectionChanged() {
     if (m_container != nullptr) {
         m_container->FollowSelection();
+    }
+}
+
+void CMainFrame::ShowContextMenu(int menuId, const QPoint& globalPos) {
+    // The menus carry the commands' own actions, so they are enabled and named as in the
+    // main menu.
+    QMenu menu(this);
+    const std::vector<int> ids = menuId == kBtsTabMenu
+                                     ? std::vector<int>{cmd::kCopyBtsConfiguration, cmd::kOptions}
+                                     : std::vector<int>{cmd::kProperties};
+    UpdateCommands();
+    for (int id : ids) {
+        if (QAction* a = Action(id)) {
+            menu.addAction(a);
+        }
+    }
+    if (!menu.isEmpty()) {
+        menu.exec(globalPos);
     }
 }
 

@@ -27,6 +27,7 @@ class CRegistry;
 class QAction;
 class QLabel;
 class QMenu;
+class QPoint;
 class QSplitter;
 class QToolBar;
 
@@ -113,6 +114,9 @@ private:
     void OpenRecent(int index);
     void ShowStatusPanes(int count);
     void RebuildViewActions(const CViewBaseKODA* manager);
+    // The views' right-click menus: the BTS tab's, or the view's own with "&Properties...".
+    static constexpr int kBtsTabMenu = 362;
+    void ShowContextMenu(int menuId, const QPoint& globalPos);
 
     CBTSConfigurationDoc* m_doc = nullptr;
     CRegistry* m_settings = nullptr;

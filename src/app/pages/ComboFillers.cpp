@@ -42,8 +42,9 @@ ComboItems DduHalves(const CDataBaseKODA& db) {
     // A DDU's ports are numbered after its backplane connector, which is its displayed number.
     ForEachNumbered(db, kUnitKindDdu, IsMini(db) ? 3 : 13, [&](const CUnit& ddu) {
         const int n = ddu.DisplayedNumber();
-        items.push_back({ddu.DisplayName(0), 2 * n - 1});
-        items.push_back({ddu.DisplayName(1), 2 * n});
+        // Odd ports are the "a" halves, even ones the "b" halves.
+        items.push_back({ddu.DisplayName(1), 2 * n - 1});
+        items.push_back({ddu.DisplayName(2), 2 * n});
     });
     return items;
 }
@@ -103,8 +104,8 @@ ComboItems Bb2Halves(const CDataBaseKODA& db) {
     ComboItems items;
     ForEachNumbered(db, kUnitKindBb2, IsMini(db) ? 2 : 6, [&](const CUnit& bb2) {
         const int n = bb2.Number();
-        items.push_back({bb2.DisplayName(0), 2 * n - 1});
-        items.push_back({bb2.DisplayName(1), 2 * n});
+        items.push_back({bb2.DisplayName(1), 2 * n - 1});
+        items.push_back({bb2.DisplayName(2), 2 * n});
     });
     return items;
 }

@@ -1,0 +1,303 @@
+#include "ui/props/ViewPropSheet.h"
+
+#include "app/BTSConfigurationDoc.h"
+#include "app/CommandIds.h"
+#include "app/views/ViewBase.h"
+#include "app/views/ViewPageBase.h"
+#include "files/HWInfoFile.h"
+#include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
+#include "ui/MainFrame.h"
+#include "ui/PagePassiveWidget.h"
+#include "ui/props/AntennaPage.h"
+#include "ui/props/CabinetPages.h"
+#include "ui/props/CablingPages.h"
+#include "ui/props/InfoPages.h"
+#include "ui/props/UnitsPage.h"
+
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The passive units page keeps its own state and refreshes itself; the sheet only hosts it.
+class CPassivePropPage : public CPropPage {
+public:
+    CPassivePropPage(CBTSConfigurationDoc& doc, CRegistry& settings, QWidget* parent)
+        : CPropPage(parent) {
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        CPagePassiveWidget::Hooks hooks;
+        hooks.redrawActiveView = [&doc] { doc.RedrawViews(); };
+        hooks.setPassiveInfoChanged = [&doc](bool changed) { doc.MarkPassiveChanged(changed); };
+        m_widget = new CPagePassiveWidget(doc.CandidatePassive(), settings, hooks, {}, this);
+        layout->addWidget(m_widget);
+        // Until the tree chooses an entry, the page starts on the first location rather than
+        // on empty boxes.
+        if (m_widget->Controller().Location() < 0) {
+            m_widget->ShowSelection(SPassiveSelection{.top = 0});
+        }
+    }
+    void Refresh() override {}
+    void ShowRecord(int group, int slot) {
+        m_widget->ShowSelection(
+            SPassiveSelection{.top = CHWInfoFile::TopGroupOf(group), .group = group, .slot = slot});
+    }
+    CPagePassiveWidget* Widget() const { return m_widget; }
+
+private:
+    CPagePassiveWidget* m_widget = nullptr;
+};
+
+} // namespace
+
+CViewPropSheet::CViewPropSheet(CMainFrame& frame, CBTSConfigurationDoc& document,
+                               CRegistry& settings)
+    : QDialog(&frame), m_frame(frame), m_doc(document), m_settings(settings) {
+    setObjectName(QStringLiteral("PropWnd"));
+    setModal(false);
+    setSizeGripEnabled(true);
+    auto* layout = new QVBoxLayout(this);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setAccessibleName(tr("Property pages"));
+    layout->addWidget(m_tabs, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (m_laying || index < 0) {
+            return;
+        }
+        m_model.SetActivePage(index);
+        if (CPropPage* page = CurrentPage()) {
+            page->Refresh();
+        }
+    });
+    m_frame.RegisterForNotifications(this, 1 | 2 | 4, true,
+                                     [this](int m, int w, int l) { Notification(m, w, l); });
+    resize(520, 460);
+}
+
+CViewPropSheet::~CViewPropSheet() {
+    // No unregistering: the sheet usually goes with the main window, whose relay may be gone
+    // by then, and the relay skips windows that no longer exist.
+    DropPages();
+}
+
+void CViewPropSheet::Install(CMainFrame& frame, CBTSConfigurationDoc& document,
+                             CRegistry& settings) {
+    frame.propertySheet = [&frame, &document, &settings] {
+        CViewPropSheet* sheet = Of(frame);
+        if (sheet == nullptr) {
+            sheet = new CViewPropSheet(frame, document, settings);
+        }
+        sheet->ShowForActiveView();
+    };
+    frame.UpdateCommands();
+}
+
+CViewPropSheet* CViewPropSheet::Of(const CMainFrame& frame) {
+    return frame.findChild<CViewPropSheet*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void CViewPropSheet::ShowForActiveView() {
+    show();
+    raise();
+    activateWindow();
+    Sync();
+    // The keyboard starts on the first control of the page in front.
+    if (CPropPage* page = CurrentPage()) {
+        for (QWidget* w = page->nextInFocusChain(); w != nullptr && w != page;
+             w = w->nextInFocusChain()) {
+            if (page->isAncestorOf(w) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+                w->setFocus(Qt::ActiveWindowFocusReason);
+                break;
+            }
+        }
+    }
+}
+
+CPropPage* CViewPropSheet::Page(EPropPage page) const {
+    const auto it = m_pages.find(page);
+    return it != m_pages.end() ? it->second : nullptr;
+}
+
+CPropPage* CViewPropSheet::CurrentPage() const {
+    return qobject_cast<CPropPage*>(m_tabs->currentWidget());
+}
+
+void CViewPropSheet::Sync() {
+    CViewBaseKODA* manager = m_doc.ViewManager();
+    if (manager != m_manager) {
+        // The pages hold the old site: they go before anything reads it again.
+        DropPages();
+        m_manager = manager;
+    }
+    if (!isVisible()) {
+        return;
+    }
+    const bool hasSite = manager != nullptr && m_doc.SiteKODA() != nullptr;
+    const CViewPageBase* view = manager != nullptr ? manager->ActiveView() : nullptr;
+    const int viewType = view != nullptr ? view->Type() : -1;
+    const bool bts = !m_doc.CandidateTabSelected();
+    if (m_tabs->count() == 0 || m_model.Differs(hasSite, viewType, bts)) {
+        Lay(hasSite, viewType, bts);
+    } else if (CPropPage* page = CurrentPage()) {
+        page->Refresh();
+    }
+}
+
+void CViewPropSheet::Lay(bool hasSite, int viewType, bool btsTab) {
+    Unlay();
+    m_laying = true;
+    const SPropSheetLayout& layout = m_model.Show(hasSite, viewType, btsTab);
+    for (EPropPage p : layout.pages) {
+        m_tabs->addTab(PageOf(p), tr(PropPageTitle(p)));
+    }
+    setWindowTitle(tr(layout.title.c_str()));
+    m_tabs->setCurrentIndex(m_model.ActivePage());
+    m_laying = false;
+    // A sheet opened on a unit shows that unit.
+    FollowSelection();
+    if (CPropPage* page = CurrentPage()) {
+        page->Refresh();
+    }
+}
+
+void CViewPropSheet::Unlay() {
+    if (m_tabs->count() > 0) {
+        m_model.SetActivePage(m_tabs->currentIndex());
+    }
+    m_laying = true;
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        if (auto* page = qobject_cast<CPropPage*>(m_tabs->widget(i))) {
+            page->Leave();
+        }
+    }
+    m_tabs->clear();
+    m_laying = false;
+}
+
+void CViewPropSheet::DropPages() {
+    Unlay();
+    for (auto& [kind, page] : m_pages) {
+        delete page;
+    }
+    m_pages.clear();
+}
+
+CPropPage* CViewPropSheet::PageOf(EPropPage page) {
+    if (CPropPage* built = Page(page)) {
+        return built;
+    }
+    CSiteKODA* site = m_doc.SiteKODA();
+    CPropPage* made = nullptr;
+    if (site == nullptr || page == EPropPage::NoInfo) {
+        made = new CPageNoInfo(this);
+    } else {
+        IPageDocument& doc = m_doc;
+        switch (page) {
+        case EPropPage::CabType:
+            made = new CPageCabType(*site, doc, this);
+            break;
+        case EPropPage::CabUsage:
+            made = new CPageCabUsage(*site, doc, this);
+            break;
+        case EPropPage::Units:
+            made = new CPageUnits(*site, doc, this);
+            break;
+        case EPropPage::BB2Xcon:
+            made = new CPageBB2Xcon(*site, doc, this);
+            break;
+        case EPropPage::TXCabling:
+            made = new CPageTXCabling(*site, doc, this);
+            break;
+        case EPropPage::RXCabling:
+            made = new CPageRXCabling(*site, doc, this);
+            break;
+        case EPropPage::RXDCabling:
+            made = new CPageRXDCabling(*site, doc, this);
+            break;
+        case EPropPage::Antenna:
+            made = new CPageAntenna(*site, doc, this);
+            break;
+        case EPropPage::LogicalTRX:
+            made = new CPageLogicalTRX(*site, doc, this);
+            break;
+        case EPropPage::Passive:
+            made = new CPassivePropPage(m_doc, m_settings, this);
+            break;
+        case EPropPage::Differences:
+            made = new CPageDifferences(*site, doc, this);
+            break;
+        case EPropPage::NoInfoOnBTS:
+            made = new CPageNoInfoOnBTS(*site, doc, this);
+            break;
+        case EPropPage::NoInfo:
+            break;
+        }
+    }
+    made->setObjectName(QString::fromLatin1(PropPageTitle(page)));
+    m_pages[page] = made;
+    return made;
+}
+
+void CViewPropSheet::FollowSelection() {
+    if (m_manager == nullptr) {
+        return;
+    }
+    // By kind and number: after an undo the views' unit is a copy of the one they selected.
+    const int kind = m_manager->SelectedKind();
+    const int number = kind != 0 ? m_manager->SelectedNumber() : 0;
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        if (auto* page = qobject_cast<CPropPage*>(m_tabs->widget(i))) {
+            page->FollowSelection(kind, number);
+        }
+    }
+}
+
+void CViewPropSheet::Notification(int message, int wParam, int lParam) {
+    if (message == notify::kGeneral && wParam == notify::kSelectionChanged) {
+        // While the user works in the sheet, the selection it makes in the views comes back
+        // here; only a selection made elsewhere is followed.
+        if (isVisible() && !isActiveWindow() && m_manager == m_doc.ViewManager()) {
+            FollowSelection();
+        }
+        return;
+    }
+    if (message == notify::kGeneral && wParam == notify::kPassiveRecordChosen) {
+        if (auto* passive = dynamic_cast<CPassivePropPage*>(Page(EPropPage::Passive))) {
+            passive->ShowRecord(lParam / 256, lParam % 256);
+        }
+        return;
+    }
+    if (message == notify::kGeneral && wParam == notify::kUndoPerformed) {
+        // The candidate was replaced by the one of the step: the pages start again from it.
+        DropPages();
+    }
+    Sync();
+}
+
+void CViewPropSheet::showEvent(QShowEvent* event) {
+    if (!m_placed) {
+        m_placed = true;
+        const int x = settings::Read(m_settings, settings::kPropX);
+        const int y = settings::Read(m_settings, settings::kPropY);
+        // A position stored on a screen that is no longer there is not used.
+        if (x != -1 && y != -1 && QGuiApplication::screenAt(QPoint(x + 40, y + 10)) != nullptr) {
+            move(x, y);
+        }
+    }
+    QDialog::showEvent(event);
+}
+
+void CViewPropSheet::hideEvent(QHideEvent* event) {
+    settings::Write(m_settings, settings::kPropX, pos().x());
+    settings::Write(m_settings, settings::kPropY, pos().y());
+    Unlay();
+    QDialog::hideEvent(event);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The frame every wizard page shares: the instruction text on top, the page's controls below,
+// and the two calls the sheet makes, on entering the page and on leaving it by Next.
+
+#include <QString>
+#include <QWizardPage>
+
+#include <string>
+
+#include "app/wizard/WizardFlow.h"
+
+class CWizardSheetModel;
+class QLabel;
+class QTreeWidget;
+class QVBoxLayout;
+
+inline QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+class CWizardPageBase : public QWizardPage {
+    Q_OBJECT
+public:
+    CWizardPageBase(CWizardSheetModel& sheet, const char* title, const char* instruction,
+                    QWidget* parent = nullptr);
+
+    // Each time the page becomes the current one, by Next or by Back.
+    virtual void Enter() {}
+    // Next: the page's checks and commits; false keeps the page.
+    virtual bool Leave() { return true; }
+    // Back and Cancel: what the page does before it is left that way.
+    virtual void LeaveBack() {}
+    bool validatePage() override { return Leave(); }
+    bool isComplete() const override { return m_nextAllowed; }
+    // A list with the given columns and full-row selection.
+    static QTreeWidget* MakeList(const QStringList& columns, const QString& accessibleName);
+
+protected:
+    // Back+Next, Back only and the Finish variants, as the page's state asks.
+    void SetButtons(wizard::EButtons buttons);
+    void SetBackAllowed(bool allowed);
+    QVBoxLayout* Body() const { return m_body; }
+    CWizardSheetModel& Sheet() const { return m_sheet; }
+
+private:
+    CWizardSheetModel& m_sheet;
+    QVBoxLayout* m_body = nullptr;
+    bool m_nextAllowed = true;
+};

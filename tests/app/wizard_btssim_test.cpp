@@ -1,0 +1,204 @@
+// The Check and update way against the simulated BTS run in-process, as the program's simulator
+// connection runs it: a file configuration, the wait for the BCF, autodetection, the cabling
+// check, the passive units and the send, after which the BTS holds the candidate's blocks.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "WizardTestSupport.h"
+#include "app/DocumentLink.h"
+#include "app/wizard/WizardCheckPages.h"
+#include "app/wizard/WizardFlowPages.h"
+#include "app/wizard/WizardReportPages.h"
+#include "comms/CommsClient.h"
+#include "comms/CommunicationBTS.h"
+#include "comms/MMIServ.h"
+#include "platform/Registry.h"
+#include "rules/ConfigLists.h"
+#include "rules/KodaConfigMaster.h"
+#include "rules/SectorConfigKODAMaster.h"
+#include "sim/SIMTransactServer.h"
+#include "sim/SimConfigStore.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class CForwardingClient : public CCommsClient {
+public:
+    explicit CForwardingClient(CBTSConfigurationDoc& doc) : m_doc(doc) {}
+    void OnReport(const CCommsReport& report) override { m_doc.OnReport(report); }
+    void OnUplinkMessage(std::span<const uint8_t> message) override {
+        m_doc.OnUplinkMessage(message);
+    }
+
+private:
+    CBTSConfigurationDoc& m_doc;
+};
+
+// A configuration of 2+2+2 for 1800, as the simulated BTS's transceivers are.
+std::unique_ptr<CSCFSite> SectorRecord(const std::string& name) {
+    CBtsConfiguration::Drop();
+    CSiteKODA site;
+    CKodaConfigMaster grid(site);
+    CSectorConfigKODAMaster sectors;
+    const int index = sectors.FindByName("2+2+2");
+    sectors.Select(index);
+    sectors.PlaceOnGrid(index, 2, grid);
+    grid.Apply(2);
+    CTableVector shown;
+    sectors.ShowAndApplyBand(index, 2, shown, grid);
+    auto record = std::make_unique<CSCFSite>();
+    record->name = name;
+    CopySiteIntoRecord(site, *record);
+    record->cabinets.front().configDescription = name;
+    CBtsConfiguration::Drop();
+    return record;
+}
+
+struct SimFixture {
+    ScriptedWindows windows;
+    CMemoryRegistry settings;
+    CCommunicationBTS& hub = CCommunicationBTS::Instance();
+    CHubDocumentLink link{hub};
+    std::unique_ptr<CBTSConfigurationDoc> doc;
+    std::unique_ptr<CForwardingClient> client;
+    CSimBts* sim = nullptr;
+    std::filesystem::path dir;
+
+    SimFixture() {
+        // The link reads its port settings from the process-wide store: one that keeps nothing.
+        ResetRegistryForTests();
+        SetRegistryWriteAccess(false);
+        CBtsConfiguration::Drop();
+        dir = std::filesystem::temp_directory_path() /
+              ("cabrion-wizard-sim-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        hub.SetLockDirectory(dir.string());
+        hub.SetSimulatorFactory([this](const CConnectParams& p, CCommunicationBTS& h) {
+            SSimScenario scenario;
+            scenario.bts = SSimBtsModel::Default();
+            auto server = std::make_unique<CSIMTransactServer>(p, h, scenario);
+            sim = &server->Bts();
+            return server;
+        });
+        settings.SetInt("Initialization", "EnableBTS", 1);
+        CBTSConfigurationDoc::SServices s;
+        s.windows = &windows;
+        s.link = &link;
+        s.settings = &settings;
+        s.documentsFolder = dir.string();
+        s.clock = [] { return std::string("12:34:56"); };
+        doc = std::make_unique<CBTSConfigurationDoc>(s);
+        CMMIServ::Instance().SetHost(doc.get());
+        client = std::make_unique<CForwardingClient>(*doc);
+    }
+    ~SimFixture() {
+        hub.StopConnection();
+        client.reset();
+        CMMIServ::Instance().SetHost(nullptr);
+        doc.reset();
+        hub.SetSimulatorFactory({});
+        CBtsConfiguration::Drop();
+        ResetRegistryForTests();
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+    bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > end) {
+                return false;
+            }
+            hub.WaitAndPump(20ms);
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+TEST(WizardAgainstSimulatedBts, CheckAndUpdateSendsTheFileConfiguration) {
+    SimFixture f;
+    const std::string path = (f.dir / "sites.hwc").string();
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(SectorRecord("Harbour"));
+    WriteConfigurations(path, std::move(records));
+    f.settings.SetString("Settings", "SCFPath", f.dir.string());
+    f.settings.SetString("Settings", "LastSCF", "sites.hwc");
+    f.doc->New(false);
+    f.doc->OnIdle(); // the event log
+    f.doc->ConnectSimulator();
+    ASSERT_TRUE(f.PumpUntil([&] { return f.link.IsLinkUp() && f.link.BcfState() == 9; }))
+        << "link " << f.link.IsLinkUp() << " BCF " << f.link.BcfState();
+
+    CWizardSheetModel sheet(*f.doc, f.windows, f.settings);
+    sheet.Begin();
+    CWizardWayController way(sheet);
+    way.FirstDisplay();
+    way.Enter();
+    EXPECT_TRUE(way.SearchEnabled());
+    way.Choose(wizard::kWayCheckAndUpdate);
+    ASSERT_TRUE(way.Next());
+
+    CWizardSCFController scf(sheet);
+    scf.FirstDisplay();
+    ASSERT_EQ(scf.Entries(), (std::vector<std::string>{"<Active Configuration>", "Harbour"}));
+    scf.Select(1);
+    scf.Next();
+    ASSERT_EQ(f.doc->ConfigurationName(), "Harbour");
+
+    CWizardWaitController wait(sheet);
+    wait.Enter();
+    EXPECT_EQ(wait.State(), CWizardWaitController::kReady);
+    EXPECT_EQ(wait.Information().name, "Harbour");
+    ASSERT_TRUE(wait.Next());
+
+    CWizardCabinetController cabinet(sheet);
+    cabinet.FirstDisplay();
+    cabinet.Enter();
+
+    CWizardBB2Controller bb2(sheet);
+    bb2.Enter();
+    EXPECT_TRUE(bb2.AutodetectEnabled());
+    f.windows.answers.push_back(EAnswer::Yes);
+    ASSERT_TRUE(bb2.Autodetect());
+    const auto events = [&] {
+        std::vector<std::string> texts;
+        for (const auto& e : f.windows.events) {
+            texts.push_back(e.second);
+        }
+        return texts;
+    };
+    const std::vector<std::string> log = events();
+    EXPECT_EQ(std::count(log.begin(), log.end(), std::string("Operation succeeded")), 2)
+        << ::testing::PrintToString(log);
+    ASSERT_TRUE(f.PumpUntil([&] {
+        bb2.CheckAvailability();
+        return bb2.NavigationEnabled();
+    }));
+
+    CWizardCablingCheckController cabling(sheet);
+    cabling.Enter();
+    EXPECT_GT(cabling.Entries().size(), 4u);
+    cabling.Leave();
+    CWizardSimpleAntController antennas(sheet);
+    antennas.Enter();
+    antennas.Leave();
+    CWizardPassiveController passive(sheet);
+    passive.Enter();
+    passive.Next();
+
+    CWizardLastController last(sheet);
+    last.Enter();
+    last.SetSaveAs((f.dir / "harbour").string());
+    ASSERT_TRUE(last.Finish()) << ::testing::PrintToString(f.windows.shown);
+    EXPECT_TRUE(last.Sent());
+    ASSERT_NE(f.sim, nullptr);
+    EXPECT_NE(f.sim->Store().Stored(0), nullptr);
+    EXPECT_NE(f.sim->Store().Stored(3), nullptr);
+    EXPECT_FALSE(f.doc->ConfigurationChanged());
+    // The report was written where the user said, without the extension typed.
+    EXPECT_TRUE(std::filesystem::exists(f.dir / "harbour"));
+}

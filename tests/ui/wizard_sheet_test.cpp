@@ -1,0 +1,222 @@
+// The wizard's window over a document with a scripted link: the New way walked page by page,
+// Cancel, the placement beside the main window and the update-only opening at start-up.
+#include "app/WizardTestSupport.h"
+#include "app/wizard/WizardFlow.h"
+#include "model/Cabling.h"
+#include "rules/RuleBook.h"
+#include "ui/MainFrame.h"
+#include "wizard/WizardCheckWidgets.h"
+#include "wizard/WizardFlowWidgets.h"
+#include "wizard/WizardNewWidgets.h"
+#include "wizard/WizardOpening.h"
+#include "wizard/WizardSheet.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace wizard;
+
+namespace {
+
+// Pictures of the pages for a person to look at.
+void Shoot(QWidget& w, const QString& name) {
+    const QString dir = QStringLiteral("/tmp/shots-i20");
+    QDir().mkpath(dir);
+    w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+struct SheetFixture {
+    WizardLink link;
+    CMemoryRegistry settings;
+    CMainFrame frame;
+    std::unique_ptr<CBTSConfigurationDoc> doc;
+
+    SheetFixture() {
+        CBtsConfiguration::Drop();
+        settings.SetInt("Initialization", "EnableBTS", 1);
+        CBTSConfigurationDoc::SServices s;
+        s.windows = &frame;
+        s.link = &link;
+        s.settings = &settings;
+        s.documentsFolder = QDir::tempPath().toStdString();
+        doc = std::make_unique<CBTSConfigurationDoc>(s);
+        frame.SetSettings(&settings);
+        frame.AttachDocument(doc.get());
+        frame.setGeometry(0, 0, 1200, 800);
+        frame.show();
+    }
+    ~SheetFixture() {
+        frame.AttachDocument(nullptr);
+        doc.reset();
+        CBtsConfiguration::Drop();
+    }
+};
+
+template <class T> T* PageOf(CWizardSheet& sheet, int id) {
+    return dynamic_cast<T*>(sheet.Page(id));
+}
+
+void ChooseData(QComboBox* combo, int data) {
+    const int index = combo->findData(data);
+    ASSERT_GE(index, 0) << data;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+} // namespace
+
+TEST(WizardSheetWindow, NewWayWalkedPageByPage) {
+    SheetFixture f;
+    f.doc->New(false);
+    CWizardSheet sheet(*f.doc, f.frame, f.settings, false, &f.frame);
+    sheet.show();
+    QApplication::processEvents();
+    ASSERT_EQ(sheet.currentId(), kPageWizardWay);
+    auto* way = PageOf<CWizardPageWizardWay>(sheet, kPageWizardWay);
+    // Without a connection Search cannot be chosen and New is offered.
+    EXPECT_FALSE(way->Radio(kWaySearch)->isEnabled());
+    EXPECT_TRUE(way->Radio(kWayNew)->isChecked());
+    Shoot(sheet, QStringLiteral("01-way"));
+    sheet.next();
+    ASSERT_EQ(sheet.currentId(), kPagePreference);
+
+    auto* preference = PageOf<CWizardPagePreference>(sheet, kPagePreference);
+    const auto found =
+        preference->Configurations()->findItems(QStringLiteral("6+6 (RTC)"), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    preference->Configurations()->setCurrentItem(found.front());
+    ChooseData(preference->Network(), 1);
+    Shoot(sheet, QStringLiteral("02-sector-configuration"));
+    sheet.next();
+    ASSERT_EQ(sheet.currentId(), kPagePreDefined);
+    auto* groups = PageOf<CWizardPagePreDefined>(sheet, kPagePreDefined);
+    EXPECT_EQ(groups->List()->topLevelItem(0)->text(1), QStringLiteral("RTC"));
+    EXPECT_EQ(groups->List()->topLevelItem(6)->text(2), QStringLiteral("2"));
+    Shoot(sheet, QStringLiteral("03-rvx-groups"));
+    sheet.next();
+    ASSERT_EQ(sheet.currentId(), kPageDiversity);
+    auto* diversity = PageOf<CWizardPageDiversity>(sheet, kPageDiversity);
+    EXPECT_TRUE(diversity->List()->topLevelItem(0)->text(1).endsWith(QStringLiteral(" div")));
+    Shoot(sheet, QStringLiteral("04-diversity"));
+    sheet.next();
+    ASSERT_EQ(sheet.currentId(), kPageAntenna);
+    auto* antennas = PageOf<CWizardPageAntenna>(sheet, kPageAntenna);
+    antennas->HighGain()->click();
+    EXPECT_EQ(antennas->List()->topLevelItem(0)->text(2), QStringLiteral("High gain MHA"));
+    EXPECT_EQ(antennas->List()->topLevelItem(11)->text(1), QStringLiteral("None"));
+    Shoot(sheet, QStringLiteral("05-antennas"));
+    sheet.next();
+    ASSERT_EQ(sheet.currentId(), kPageNewLast);
+    auto* last = PageOf<CWizardPageNewLast>(sheet, kPageNewLast);
+    ASSERT_EQ(last->List()->count(), 10);
+    EXPECT_TRUE(last->List()->item(3)->text().startsWith(QStringLiteral("Units:")));
+    EXPECT_EQ(last->List()->item(9)->text().toStdString(),
+              "Antenna settings:     4 antennas with MHAs");
+    EXPECT_TRUE(sheet.button(QWizard::FinishButton)->isVisible());
+    Shoot(sheet, QStringLiteral("06-summary"));
+    Shoot(f.frame, QStringLiteral("07-main-window-after-new"));
+
+    // What the wizard built is wired as the rule book wants it.
+    CSiteKODA& site = *f.doc->SiteKODA();
+    CRuleBookKODA book;
+    int position = 0;
+    int cables = 0;
+    for (CCabling* c = site.FirstCable(position, kSelectCandidate); c != nullptr;
+         c = site.NextCable(position, kSelectCandidate), ++cables) {
+        EXPECT_NE(book.CheckCable(*c->Start(), *c->End()).severity, kSeverityCritical);
+    }
+    EXPECT_GT(cables, 12);
+    sheet.accept();
+    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    EXPECT_NE(site.FindUnit(kUnitKindRtc, 2, kSelectCandidate), nullptr);
+    EXPECT_EQ(f.doc->CommandText(57643), "&Undo Wizard\tCtrl + Z");
+}
+
+TEST(WizardSheetWindow, CancelAfterANewRunGivesBackTheEarlierCandidate) {
+    SheetFixture f;
+    f.doc->New(false);
+    CWizardSheet sheet(*f.doc, f.frame, f.settings, false, &f.frame);
+    sheet.show();
+    sheet.next();
+    auto* preference = PageOf<CWizardPagePreference>(sheet, kPagePreference);
+    preference->Configurations()->setCurrentItem(
+        preference->Configurations()->findItems(QStringLiteral("2+2+2"), Qt::MatchExactly).front());
+    sheet.next();
+    ASSERT_NE(f.doc->SiteKODA()->FindUnit(kUnitKindDdu, 1, kSelectCandidate), nullptr);
+    sheet.reject();
+    EXPECT_EQ(f.doc->SiteKODA()->FindUnit(kUnitKindDdu, 1, kSelectCandidate), nullptr);
+}
+
+TEST(WizardSheetWindow, SitsBesideTheMainWindow) {
+    SheetFixture f;
+    f.doc->New(false);
+    const QRect main = f.frame.frameGeometry();
+    {
+        // Room enough: 420 pixels in from the main window's left edge, 35 down.
+        CWizardSheet sheet(*f.doc, f.frame, f.settings, false, &f.frame);
+        sheet.resize(600, 500);
+        sheet.move(100, 100);
+        sheet.show();
+        QApplication::processEvents();
+        EXPECT_EQ(sheet.frameGeometry().left(), main.left() + 420);
+        // 35 below where it was put; the platform may place the frame a margin off.
+        EXPECT_NEAR(sheet.frameGeometry().top(), 135, 2);
+        Shoot(f.frame, QStringLiteral("08-main-window-with-wizard"));
+        sheet.reject();
+    }
+    {
+        // Too wide for that: the sheet ends where the main window ends.
+        CWizardSheet sheet(*f.doc, f.frame, f.settings, false, &f.frame);
+        sheet.resize(900, 500);
+        sheet.move(100, 100);
+        sheet.show();
+        QApplication::processEvents();
+        EXPECT_EQ(sheet.frameGeometry().right(), main.right());
+        sheet.reject();
+    }
+}
+
+TEST(WizardSheetWindow, UpdateOnlyOpensOnceOnTheWaitingPageWithoutBack) {
+    SheetFixture f;
+    const std::string path =
+        (QDir::tempPath() + QStringLiteral("/cabrion-wizard-start.hwc")).toStdString();
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("Alpha"));
+    records.push_back(OrvikRecord("Beta"));
+    WriteConfigurations(path, std::move(records));
+    f.doc->New(false);
+    f.doc->SetStartupSiteFile(path, 2);
+    f.doc->OnIdle();
+    f.doc->OnIdle();
+    ASSERT_EQ(f.doc->ConfigurationName(), "Beta");
+
+    int shownOn = -1;
+    bool backEnabled = true;
+    QString firstLine;
+    QTimer::singleShot(0, [&] {
+        auto* sheet = qobject_cast<CWizardSheet*>(QApplication::activeModalWidget());
+        ASSERT_NE(sheet, nullptr);
+        shownOn = sheet->currentId();
+        backEnabled = sheet->button(QWizard::BackButton)->isEnabled();
+        auto* wait = PageOf<CWizardPageWaitForBTS>(*sheet, kPageWaitForBTS);
+        firstLine = wait->Status()->item(0)->text();
+        Shoot(*sheet, QStringLiteral("10-update-only-waiting"));
+        sheet->reject();
+    });
+    EXPECT_TRUE(OpenStartupWizard(f.frame, *f.doc, f.settings));
+    EXPECT_EQ(shownOn, kPageWaitForBTS);
+    EXPECT_FALSE(backEnabled);
+    EXPECT_EQ(firstLine, QStringLiteral("Waiting for BTS connection..."));
+    // Once only.
+    EXPECT_FALSE(OpenStartupWizard(f.frame, *f.doc, f.settings));
+    QFile::remove(QString::fromStdString(path));
+}

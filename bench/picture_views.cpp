@@ -7,6 +7,7 @@
 
 #include "app/views/ViewPagesKODA.h"
 #include "paint/CabinetPainter.h"
+#include "paint/CableRouting.h"
 #include "support/ViewTestHost.h"
 
 namespace {
@@ -41,6 +42,45 @@ void PaintView(benchmark::State& state) {
     state.SetLabel(s.manager->ActiveView()->Name());
 }
 BENCHMARK(PaintView)->DenseRange(1, 8)->Arg(10)->Arg(11)->Unit(benchmark::kMillisecond);
+
+// The window draws the picture scaled to fill its pane: twice the size is a tall pane on a
+// full-HD screen, and the busiest picture is the one with every cable.
+void PaintAllCablingScaled(benchmark::State& state) {
+    App();
+    testsupport::SSampleViews s;
+    s.manager->SetViewSettings(1);
+    s.manager->ActivateView(kViewAllCabling);
+    s.manager->SelectUnit(s.Candidate().FindUnit(kUnitKindTrx, 3));
+    const qreal scale = 2.0;
+    QImage image(CCabinetPainter::PictureSize(s.manager->BuildScene()) * scale,
+                 QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        const SCabinetScene scene = s.manager->BuildScene();
+        QPainter p(&image);
+        p.scale(scale, scale);
+        CCabinetPainter::Paint(p, scene);
+        p.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(PaintAllCablingScaled)->Unit(benchmark::kMillisecond);
+
+// The part of a repaint that leads the cables round the fronts.
+void RouteAllCabling(benchmark::State& state) {
+    App();
+    testsupport::SSampleViews s;
+    s.manager->SetViewSettings(1);
+    s.manager->ActivateView(kViewAllCabling);
+    const SCabinetScene scene = s.manager->BuildScene();
+    for (auto _ : state) {
+        const std::vector<QRectF> fronts = paint::UnitFronts(scene);
+        for (const SSceneCable& c : scene.cables) {
+            benchmark::DoNotOptimize(paint::CableRoute(c, fronts));
+        }
+    }
+    state.SetLabel(std::to_string(scene.cables.size()) + " cables");
+}
+BENCHMARK(RouteAllCabling)->Unit(benchmark::kMicrosecond);
 
 void Hover(benchmark::State& state) {
     testsupport::SSampleViews s;

@@ -205,9 +205,12 @@ bool CBTSConfigurationDoc::OnCommand(int id) {
 }
 
 void CBTSConfigurationDoc::SelectTab(bool bts) {
-    m_btsTabSelected = bts;
+    // With nothing from the BTS to show, the views stay on the candidate; the document says
+    // the same, or the tab row, the menu's check marks and the edit command would each name a
+    // different configuration.
+    m_btsTabSelected = bts && CBtsConfiguration::Get() != nullptr;
     if (m_site) {
-        m_site->SetShowBts(bts);
+        m_site->SetShowBts(m_btsTabSelected);
     }
     ViewCommand(bts ? cmd::kBtsTabView : cmd::kCandidateTabView);
 }
@@ -337,7 +340,28 @@ void CBTSConfigurationDoc::OnIdle() {
         } else if (!m_startupPath.empty()) {
             OpenPath(m_startupPath, true);
         }
+    } else if (m_viewManager) {
+        m_viewManager->StartupPass();
     }
+}
+
+void CBTSConfigurationDoc::SettingsChanged() {
+    if (!m_viewManager) {
+        return;
+    }
+    const CViewBaseKODA::SSettingsEffect effect =
+        m_viewManager->SettingsChanged(*m_services.settings);
+    if (effect.disconnect) {
+        Disconnect();
+        SelectTab(false);
+    } else if (effect.reconnect && LinkRef().ConnectionKind() == 2) {
+        // A new start replaces the link on the old port.
+        LinkRef().Start(2, std::string());
+    } else if (effect.newSpeed) {
+        LinkRef().SetMaxSpeed(effect.maxSpeed);
+    }
+    RebuildMenu();
+    RefreshViews();
 }
 
 // ---- comms client ----------------------------------------------------------------------------
@@ -467,6 +491,22 @@ const CHWInfoFile* CBTSConfigurationDoc::CViewHost::PassiveUnits(int selector) {
 
 bool CBTSConfigurationDoc::CViewHost::BtsConnected() const {
     return m_doc.LinkRef().IsLinkUp();
+}
+
+void CBTSConfigurationDoc::CViewHost::RequestBtsPart(int step) {
+    CSiteKODA* site = m_doc.SiteKODA();
+    if (site != nullptr && m_doc.LinkRef().IsLinkUp()) {
+        m_doc.LinkRef().FetchPart(*site, step, &m_doc.m_btsPassive);
+    }
+}
+
+void CBTSConfigurationDoc::CViewHost::PollConnection() {
+    // The frame's connection texts follow a link that changed without a report.
+    const bool up = m_doc.LinkRef().IsLinkUp();
+    if (up != m_doc.m_polledLinkUp) {
+        m_doc.m_polledLinkUp = up;
+        m_doc.RefreshFrame();
+    }
 }
 
 void CBTSConfigurationDoc::CViewHost::UnitSelected(int packed) {

@@ -125,6 +125,9 @@ public:
 
     // Once per idle period of the program.
     void OnIdle();
+    // The options were applied: the views read them again and the link follows the switch,
+    // the COM port and the speed.
+    void SettingsChanged();
     int IdlePass() const { return m_idlePass; }
     // The file of the switches -SCF and -SNR, read on the second idle pass.
     void SetStartupSiteFile(const std::string& path, int siteNumber);
@@ -257,6 +260,8 @@ private:
         void ShowPassiveRecord(int group, int slot) override;
         void ViewsChanged() override;
         void OpenProperties() override;
+        void RequestBtsPart(int step) override;
+        void PollConnection() override;
 
     private:
         CBTSConfigurationDoc& m_doc;
@@ -268,6 +273,8 @@ private:
     std::unique_ptr<CSite> m_site;
     // Declared after the site so that it goes first: its views hold the site's units.
     std::unique_ptr<CViewBaseKODA> m_viewManager;
+    // The link's state at the view manager's last poll.
+    bool m_polledLinkUp = false;
     std::unique_ptr<CSiteSCFile> m_file;
     CSCFSite* m_record = nullptr;
     CPreConfigFile m_preConfig;

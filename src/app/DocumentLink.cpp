@@ -84,6 +84,30 @@ bool CHubDocumentLink::Send(CSiteKODA& site, bool passive) {
            CConfigTransfer::TransferStatus(CConfigTransfer::kStepSecond) > 0;
 }
 
+void CHubDocumentLink::SetMaxSpeed(int index) {
+    m_hub.SetMaxSpeed(index);
+}
+
+void CHubDocumentLink::FetchPart(CSiteKODA& site, int step, CHWInfoFile* btsPassive) {
+    STransferContext context;
+    context.commands = &CMMIServ::Instance().Commands();
+    context.btsPassive = btsPassive;
+    CConfigTransfer transfer(site, context);
+    switch (step) {
+    case CConfigTransfer::kStepFirst:
+        transfer.FetchFirstFile();
+        break;
+    case CConfigTransfer::kStepSecond:
+        transfer.FetchSecondFile();
+        break;
+    case CConfigTransfer::kStepPassive:
+        transfer.FetchPassiveUnits();
+        break;
+    default:
+        break;
+    }
+}
+
 void CHubDocumentLink::ResetObjects() {
     CMMIServ::Instance().Objects().Clear();
 }

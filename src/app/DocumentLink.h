@@ -31,6 +31,11 @@ public:
     virtual bool Send(CSiteKODA& site, bool passive) = 0;
     // Forgets the BTS objects of the last connection.
     virtual void ResetObjects() {}
+    // The running link changes its top speed (an index of the speed table).
+    virtual void SetMaxSpeed(int /*index*/) {}
+    // Fetches one part of the configuration currently in BTS: 1 the first configuration
+    // file, 2 the second, 3 the passive unit information (into `btsPassive`).
+    virtual void FetchPart(CSiteKODA& /*site*/, int /*step*/, CHWInfoFile* /*btsPassive*/) {}
     // Hands an uplink message to the parser; may throw.
     virtual void ParseUplink(const unsigned char* bytes, size_t length) = 0;
 
@@ -60,6 +65,8 @@ public:
     bool SendingEnabled() const override;
     bool Send(CSiteKODA& site, bool passive) override;
     void ResetObjects() override;
+    void SetMaxSpeed(int index) override;
+    void FetchPart(CSiteKODA& site, int step, CHWInfoFile* btsPassive) override;
     void ParseUplink(const unsigned char* bytes, size_t length) override;
     int BcfState() const override;
     int SendCrossConnectionTable(std::span<const int> trxOfHalf) override;

@@ -8,6 +8,7 @@
 
 #include "model/CabinetKODA.h"
 #include "paint/CablePainting.h"
+#include "paint/CableRouting.h"
 #include "paint/PaintStyle.h"
 #include "paint/UnitFront.h"
 
@@ -245,8 +246,9 @@ void CCabinetPainter::Paint(QPainter& p, const SCabinetScene& scene, const SPain
             paint::DrawPlaceBackground(p, u.rect);
         }
     }
+    const std::vector<QRectF> fronts = paint::UnitFronts(scene);
     for (const SSceneCable& c : scene.cables) {
-        paint::DrawCable(p, c);
+        paint::DrawCable(p, c, paint::CableRoute(c, fronts));
     }
     for (const SSceneMark& m : scene.marks) {
         paint::DrawMark(p, m);

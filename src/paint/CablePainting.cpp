@@ -26,7 +26,10 @@ QPainterPath CablePath(const SPoint& a, const SPoint& b) {
 }
 
 void DrawCable(QPainter& p, const SSceneCable& cable) {
-    const QPainterPath path = CablePath(cable.from, cable.to);
+    DrawCable(p, cable, CablePath(cable.from, cable.to));
+}
+
+void DrawCable(QPainter& p, const SSceneCable& cable, const QPainterPath& path) {
     const QColor colour = FromScene(cable.colour);
     p.setBrush(Qt::NoBrush);
     // A light casing lifts the selected cables off the others; a proposed cable glows. The

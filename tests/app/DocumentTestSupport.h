@@ -146,6 +146,10 @@ struct ScriptedLink : IDocumentLink {
         return sendSucceeds && up;
     }
     void ResetObjects() override { ++objectResets; }
+    std::vector<int> maxSpeeds;
+    std::vector<int> fetchedParts;
+    void SetMaxSpeed(int index) override { maxSpeeds.push_back(index); }
+    void FetchPart(CSiteKODA&, int step, CHWInfoFile*) override { fetchedParts.push_back(step); }
     void ParseUplink(const unsigned char*, size_t) override {
         ++parsed;
         if (throwOnParse) {

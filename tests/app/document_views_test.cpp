@@ -6,6 +6,8 @@
 #include "app/CommandIds.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewPageBase.h"
+#include "model/BtsConfiguration.h"
+#include "model/DataBaseKODA.h"
 #include "model/SiteKODA.h"
 
 namespace {
@@ -78,6 +80,9 @@ TEST(DocumentViews, TabCommandsShowTheCandidateWithoutABtsConfiguration) {
     // Nothing has come from a BTS: the views keep showing the candidate.
     EXPECT_FALSE(f.doc->ViewManager()->BtsTab());
     EXPECT_NE(f.doc->ViewManager()->Shown(), nullptr);
+    // ... and the document does not claim the BTS tab either.
+    EXPECT_TRUE(f.doc->CandidateTabSelected());
+    EXPECT_FALSE(f.doc->IsCommandChecked(cmd::kBtsTab));
     ASSERT_TRUE(f.doc->OnCommand(cmd::kCandidateTab));
     EXPECT_EQ(f.windows.viewCommands.back(), cmd::kCandidateTabView);
     EXPECT_TRUE(f.doc->CandidateTabSelected());
@@ -128,5 +133,65 @@ TEST(DocumentViews, SelectingAUnitTellsTheWindowsAndUndoRedrawsTheViews) {
     f.doc->Site()->AddUnit(std::move(mha), true, kSelectCandidate);
     const int redraws = f.windows.redraws;
     ASSERT_TRUE(f.doc->OnCommand(cmd::kUndo));
+    EXPECT_GT(f.windows.redraws, redraws);
+}
+
+TEST(DocumentViews, LaterIdlePassesFetchTheMissingBtsPartsThroughTheLink) {
+    ViewsFixture f;
+    ASSERT_TRUE(f.doc->OpenPath(Sample(), true));
+    f.doc->OnIdle();
+    f.doc->OnIdle();
+    // The manager's first pass (the update-only wizard's) and one with nothing from the BTS.
+    f.doc->OnIdle();
+    f.doc->OnIdle();
+    EXPECT_EQ(f.doc->ViewManager()->StartupPasses(), 2);
+    EXPECT_TRUE(f.link.fetchedParts.empty());
+
+    f.link.GoUp(2);
+    auto bts = std::make_unique<CDataBaseKODA>();
+    bts->CopyFrom(*f.doc->SiteKODA()->GetKODA(kSelectCandidate));
+    bts->SetTransferStatus(1, 1);
+    bts->SetTransferStatus(2, 0);
+    bts->SetTransferStatus(3, 0);
+    CBtsConfiguration::Set(std::move(bts));
+    f.doc->OnIdle();
+    f.doc->OnIdle();
+    f.doc->OnIdle();
+    EXPECT_EQ(f.link.fetchedParts, (std::vector<int>{2, 3}));
+    EXPECT_TRUE(f.doc->ViewManager()->BtsConfigurationComplete());
+}
+
+TEST(DocumentViews, ChangedOptionsMoveTheLinkAndTheTabs) {
+    ViewsFixture f;
+    f.settings.SetInt("Initialization", "EnableBTS", 1);
+    ASSERT_TRUE(f.doc->OpenPath(Sample(), true));
+    f.link.GoUp(2);
+    f.doc->ConnectLocal();
+    const size_t starts = f.link.starts.size();
+
+    f.settings.SetInt("Initialization", "MaxUARTSpeed", 3);
+    f.doc->SettingsChanged();
+    EXPECT_EQ(f.link.maxSpeeds, (std::vector<int>{3}));
+    EXPECT_EQ(f.link.starts.size(), starts);
+
+    f.settings.SetInt("Initialization", "ComPort", 2);
+    f.doc->SettingsChanged();
+    ASSERT_EQ(f.link.starts.size(), starts + 1);
+    EXPECT_EQ(f.link.starts.back().first, 2);
+
+    auto bts = std::make_unique<CDataBaseKODA>();
+    bts->CopyFrom(*f.doc->SiteKODA()->GetKODA(kSelectCandidate));
+    CBtsConfiguration::Set(std::move(bts));
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kBtsTab));
+    ASSERT_FALSE(f.doc->CandidateTabSelected());
+    const int stops = f.link.stops;
+    const int redraws = f.windows.redraws;
+    f.settings.SetInt("Initialization", "EnableBTS", 0);
+    f.doc->SettingsChanged();
+    EXPECT_GT(f.link.stops, stops);
+    EXPECT_TRUE(f.doc->CandidateTabSelected());
+    EXPECT_FALSE(f.doc->ViewManager()->BtsTab());
+    EXPECT_EQ(f.doc->ViewManager()->BarEntries().size(), 9u);
+    // The windows are told, so that the bar and the tab row follow.
     EXPECT_GT(f.windows.redraws, redraws);
 }

@@ -330,6 +330,10 @@ TEST(WizardLast, AFailedSendKeepsTheWizardOpenAndTheReportUnwritten) {
     EXPECT_FALSE(last.Lines().empty());
     EXPECT_EQ(last.Buttons(), EButtons::FinishBack);
     last.SetSaveAs(f.Path("report.hwr"));
+    // What the connected BTS holds, for its tab to show after the failed send.
+    auto held = std::make_unique<CDataBaseKODA>();
+    held->CopyFrom(*f.doc->SiteKODA()->GetKODA(kSelectCandidate));
+    CBtsConfiguration::Set(std::move(held));
     f.link.sendSucceeds = false;
     EXPECT_FALSE(last.Finish());
     EXPECT_EQ(f.windows.messages.back(), "BTS update failed.");

@@ -295,3 +295,44 @@ TEST_F(TransferCli, FailedFetchLeavesTheOutputFileAlone) {
 }
 
 } // namespace
+
+// Every view on the BTS tab, with what a simulated BTS holds, written for looking at. Another
+// site's configuration is sent to it, so that the Differences view has something to outline.
+TEST_F(TransferCli, EveryViewOnTheBtsTabAgainstTheSimulatedBts) {
+    CSimProcess sim({Program("cabrion-btssim"), "--listen", "127.0.0.1:0"});
+    const std::string line = sim.FirstLine();
+    ASSERT_EQ(line.rfind("listening 127.0.0.1:", 0), 0u) << line;
+    const std::string target =
+        "HOST=127.0.0.1,TCPPORT=" + line.substr(std::string("listening 127.0.0.1:").size());
+    const std::string samples = std::string(CABRION_TEST_DATA_DIR) + "/../../docs/samples/";
+    std::string output;
+    ASSERT_EQ(
+        Cli("send " + samples + "chapel-2x3.hwc --yes --timeout 20 --target " + target, output), 0)
+        << output;
+    const std::string fetched = (dir / "in-bts.hwc").string();
+    ASSERT_EQ(Cli("fetch --timeout 20 --target " + target + " -o " + fetched, output), 0) << output;
+
+    const fs::path shots = fs::path(CABRION_BINARY_DIR) / "screenshots" / "bts-tab";
+    fs::create_directories(shots);
+    const auto read = [](const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    for (int view : {1, 2, 3, 4, 5, 6, 7, 8, 10, 11}) {
+        const fs::path png = shots / ("view-" + std::to_string(view) + ".png");
+        ASSERT_EQ(Cli("render " + samples + "harbour-4x3.hwc --tab bts --bts " + fetched +
+                          " --options 1 --view " + std::to_string(view) + " --out " + png.string(),
+                      output),
+                  0)
+            << view << ": " << output;
+        EXPECT_EQ(read(png).substr(0, 4), "\x89PNG") << view;
+    }
+    // The BTS tab draws what the BTS holds, not the candidate.
+    const fs::path candidate = dir / "candidate-units.png";
+    ASSERT_EQ(Cli("render " + samples + "harbour-4x3.hwc --options 1 --view 2 --out " +
+                      candidate.string(),
+                  output),
+              0)
+        << output;
+    EXPECT_NE(read(candidate), read(shots / "view-2.png"));
+}

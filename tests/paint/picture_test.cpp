@@ -11,6 +11,7 @@
 #include "model/CabinetKODA.h"
 #include "paint/CabinetPainter.h"
 #include "paint/CablePainting.h"
+#include "paint/CableRouting.h"
 #include "paint/PictureExport.h"
 #include "paint/PrintPage.h"
 #include "paint/ViewIcons.h"
@@ -102,6 +103,46 @@ TEST(Picture, SelectedUnitIsFramedAndHiddenUnitsOnlyFillTheirPlace) {
     const QPoint corner((r.left + 1) * 2, (r.top + 1) * 2);
     EXPECT_NE(before.pixelColor(corner), after.pixelColor(corner));
     EXPECT_EQ(after.pixelColor(corner), QColor(0xff, 0x9d, 0x00));
+}
+
+TEST(Picture, CablesKeepClearOfTheFrontsOfOtherUnits) {
+    SSampleViews s;
+    s.manager->SetViewSettings(1);
+    for (int view : {kViewTxCabling, kViewRxMainCabling, kViewRxDivCabling, kViewAllCabling}) {
+        s.manager->ActivateView(view);
+        const SCabinetScene scene = s.manager->BuildScene();
+        const std::vector<QRectF> fronts = paint::UnitFronts(scene);
+        int runOver = 0;
+        int overBefore = 0;
+        for (const SSceneCable& cable : scene.cables) {
+            const QPointF from(cable.from.x, cable.from.y);
+            const QPointF to(cable.to.x, cable.to.y);
+            const auto overOthers = [&](const QPainterPath& path) {
+                for (int i = 1; i < 60; ++i) {
+                    const QPointF at = path.pointAtPercent(i / 60.0);
+                    for (const QRectF& f : fronts) {
+                        if (!f.contains(from) && !f.contains(to) &&
+                            f.adjusted(2, 2, -2, -2).contains(at)) {
+                            return true;
+                        }
+                    }
+                }
+                return false;
+            };
+            overBefore += overOthers(paint::CablePath(cable.from, cable.to)) ? 1 : 0;
+            const QPainterPath route = paint::CableRoute(cable, fronts);
+            runOver += overOthers(route) ? 1 : 0;
+            // Whatever way it runs, it still plugs into its two connectors.
+            EXPECT_EQ(route.pointAtPercent(0), from);
+            EXPECT_EQ(route.pointAtPercent(1), to);
+        }
+        EXPECT_EQ(runOver, 0) << "view " << view;
+        if (view == kViewAllCabling) {
+            // The sample's multicouplers and combiners stand on either side of the
+            // transceivers: straight curves would cross them, which is what this guards.
+            EXPECT_GT(overBefore, 0);
+        }
+    }
 }
 
 TEST(Picture, EveryViewOfTheSampleIsWrittenForLooking) {

@@ -9,8 +9,8 @@
 #include "app/views/ViewBase.h"
 #include "app/views/ViewHost.h"
 #include "files/HWInfoFile.h"
-#include "platform/MemoryRegistry.h"
 #include "model/SiteKODA.h"
+#include "platform/MemoryRegistry.h"
 #include "support/CabledSample.h"
 
 namespace testsupport {
@@ -31,6 +31,14 @@ public:
     void OpenProperties() override { ++propertiesOpened; }
     void ShowPassiveRecord(int group, int slot) override { shownRecords.push_back({group, slot}); }
     void ViewsChanged() override { ++redraws; }
+    void OpenUpdateWizard() override { ++wizardsOpened; }
+    void RequestBtsPart(int step) override {
+        requestedParts.push_back(step);
+        if (onRequest) {
+            onRequest(step);
+        }
+    }
+    void PollConnection() override { ++polls; }
 
     std::unique_ptr<CSiteKODA> site = std::make_unique<CSiteKODA>();
     const CHWInfoFile* candidatePassive = nullptr;
@@ -40,6 +48,11 @@ public:
     std::vector<std::pair<int, int>> shownRecords;
     int redraws = 0;
     int propertiesOpened = 0;
+    int wizardsOpened = 0;
+    std::vector<int> requestedParts;
+    // What the BTS does with a request: give the part, or not.
+    std::function<void(int step)> onRequest;
+    int polls = 0;
     // What the main window does with a selection: make the windows follow.
     std::function<void()> onSelection;
 };

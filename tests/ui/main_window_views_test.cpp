@@ -5,6 +5,7 @@
 #include "app/DocumentTestSupport.h"
 #include "app/views/ViewBase.h"
 #include "model/BtsConfiguration.h"
+#include "support/CabledSample.h"
 #include "ui/MainFrame.h"
 #include "ui/views/BTSConfigurationBar.h"
 #include "ui/views/BTSConfigurationView.h"
@@ -115,12 +116,31 @@ TEST(MainWindowViews, BtsConnectionEnabledGivesTenButtonsAndTheTabsGoThroughTheD
     EXPECT_EQ(f.frame.ViewBar()->State().Count(), 10);
     QTabBar* tabs = f.frame.Container()->Tabs();
     EXPECT_TRUE(tabs->isVisible());
+
+    // Nothing has come from the BTS yet: the candidate stays, and every part of the window
+    // says so, the tab row, the menu and the document alike.
+    tabs->setCurrentIndex(1);
+    QApplication::processEvents();
+    EXPECT_TRUE(f.doc->CandidateTabSelected());
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_TRUE(f.frame.Action(cmd::kCandidateTab)->isChecked());
+    EXPECT_FALSE(f.frame.Action(cmd::kBtsTab)->isChecked());
+    f.frame.Action(cmd::kBtsTab)->trigger();
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_FALSE(f.frame.Action(cmd::kBtsTab)->isChecked());
+    EXPECT_EQ(f.doc->CommandText(cmd::kCopyBtsConfiguration), "&Current BTS Configuration");
+
+    // With a configuration from the BTS the tab shows it.
+    testsupport::MakeBtsConfiguration(*f.doc->SiteKODA());
     tabs->setCurrentIndex(1);
     EXPECT_FALSE(f.doc->CandidateTabSelected());
+    EXPECT_TRUE(f.doc->ViewManager()->BtsTab());
+    EXPECT_EQ(tabs->currentIndex(), 1);
     EXPECT_TRUE(f.frame.Action(cmd::kBtsTab)->isChecked());
     f.frame.Action(cmd::kCandidateTab)->trigger();
     EXPECT_TRUE(f.doc->CandidateTabSelected());
     EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_FALSE(f.doc->ViewManager()->BtsTab());
 }
 
 TEST(MainWindowViews, NewSiteReplacesTheWidgetsAndSelectionFollowsBetweenPanes) {

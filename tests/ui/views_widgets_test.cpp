@@ -8,11 +8,13 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 
 #include "app/views/ViewPagesKODA.h"
+#include "paint/CabinetPainter.h"
 #include "support/ViewTestHost.h"
 #include "ui/views/BTSConfigurationBar.h"
 #include "ui/views/BTSConfigurationView.h"
@@ -207,6 +209,52 @@ TEST(ViewPicture, HoverTellsTheStatusBarAndUnitsAreAccessible) {
                              QString::fromStdString(trx->DisplayName());
     }
     EXPECT_TRUE(found);
+}
+
+TEST(ViewPicture, FillsItsPaneAndHitTestingFollowsTheScale) {
+    SViewWindows w;
+    w.s.manager->ActivateView(kViewCabinetUnits);
+    w.container->Refresh();
+    CBTSConfigurationView* picture = w.container->Picture();
+    QSignalSpy status(w.container, &CContainerView::StatusText);
+    CUnit* trx = w.s.Candidate().FindUnit(kUnitKindTrx, 7);
+    const QString trxText =
+        QString::fromStdString(trx->DisplayName()) + QStringLiteral(" - Transceiver");
+
+    // A tall pane: the picture grows to it, keeps its proportions and needs no scrolling.
+    w.window.resize(1400, 1100);
+    QApplication::processEvents();
+    const qreal scale = picture->Scale();
+    EXPECT_GT(scale, 1.5);
+    const QRect drawn = picture->FromPictureRect(picture->Scene().bounds);
+    EXPECT_TRUE(picture->viewport()->rect().contains(drawn));
+    const QSize natural = CCabinetPainter::PictureSize(picture->Scene());
+    EXPECT_NEAR(qreal(drawn.width()) / drawn.height(), qreal(natural.width()) / natural.height(),
+                0.02);
+    EXPECT_EQ(picture->verticalScrollBar()->maximum(), 0);
+
+    // The pointer over the unit where it is drawn now names it, at its edges too.
+    ASSERT_NE(picture->Scene().Find(trx), nullptr);
+    const SRect r = picture->Scene().Find(trx)->rect;
+    const QRect unit = picture->FromPictureRect(r);
+    for (const QPoint at :
+         {unit.center(), unit.topLeft() + QPoint(1, 1), unit.bottomRight() - QPoint(1, 1)}) {
+        QTest::mouseMove(picture->viewport(), at);
+        ASSERT_FALSE(status.isEmpty());
+        EXPECT_EQ(status.last().at(0).toString(), trxText);
+    }
+    QTest::mouseClick(picture->viewport(), Qt::LeftButton, {}, unit.center());
+    EXPECT_EQ(w.s.manager->SelectedUnit(), trx);
+
+    // A pane too small to read the names in: the picture keeps its legible size and scrolls.
+    w.window.resize(500, 300);
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(picture->Scale(), CBTSConfigurationView::kMinScale);
+    EXPECT_GT(picture->verticalScrollBar()->maximum(), 0);
+    picture->verticalScrollBar()->setValue(picture->verticalScrollBar()->maximum());
+    const QRect scrolled = picture->FromPictureRect(r);
+    QTest::mouseMove(picture->viewport(), scrolled.center());
+    EXPECT_EQ(status.last().at(0).toString(), trxText);
 }
 
 TEST(ViewList, RowsNoInformationSortingAndSelection) {

@@ -419,3 +419,88 @@ TEST(ViewCables, AntennaViewMarksTheTransceiversOfTheSelectedDuplexer) {
                                         [](const SSceneCable& c) { return c.selected; });
     EXPECT_EQ(selected, 2);
 }
+
+TEST(ViewStartup, PassesFetchWhatIsMissingOnePartAtATimeAndThenPoll) {
+    SSampleViews s;
+    s.host.connected = true;
+    // The first pass is the update-only wizard's; nothing is there from the BTS yet.
+    s.manager->StartupPass();
+    EXPECT_EQ(s.host.wizardsOpened, 1);
+    s.manager->StartupPass();
+    EXPECT_TRUE(s.host.requestedParts.empty());
+
+    CDataBaseKODA& bts = testsupport::MakeBtsConfiguration(*s.host.site);
+    bts.SetTransferStatus(1, 0);
+    bts.SetTransferStatus(2, 0);
+    bts.SetTransferStatus(3, 2);
+    // The BTS gives the first file; the second never comes; it has no passive information.
+    s.host.onRequest = [&bts](int step) { bts.SetTransferStatus(step, step == 1 ? 1 : 0); };
+    const int redraws = s.host.redraws;
+    s.manager->StartupPass();
+    s.manager->StartupPass();
+    s.manager->StartupPass();
+    EXPECT_EQ(s.host.requestedParts, (std::vector<int>{1, 2, 3}));
+    EXPECT_FALSE(s.manager->BtsConfigurationComplete());
+    // A part the BTS did not give is not asked for again on every pass.
+    s.manager->StartupPass();
+    EXPECT_EQ(s.host.requestedParts.size(), 3u);
+    EXPECT_TRUE(s.manager->BtsConfigurationComplete());
+    EXPECT_GT(s.host.redraws, redraws);
+    EXPECT_EQ(s.host.polls, 0);
+
+    s.manager->StartupPass();
+    s.manager->StartupPass();
+    EXPECT_EQ(s.host.polls, 2);
+    s.host.connected = false;
+    s.manager->StartupPass();
+    EXPECT_EQ(s.host.polls, 2);
+    EXPECT_EQ(s.host.wizardsOpened, 1);
+
+    // A new connection brings a new configuration: its missing parts are fetched afresh.
+    CBtsConfiguration::Drop();
+    s.manager->StartupPass();
+    CDataBaseKODA& next = testsupport::MakeBtsConfiguration(*s.host.site);
+    next.SetTransferStatus(2, 0);
+    s.host.onRequest = nullptr;
+    s.manager->StartupPass();
+    EXPECT_EQ(s.host.requestedParts.back(), 2);
+    EXPECT_FALSE(s.manager->BtsConfigurationComplete());
+}
+
+TEST(ViewSettingsChanged, TellsTheDocumentWhatTheLinkMustDo) {
+    SSampleViews s(true);
+    s.manager->ActivateView(kViewDifferences);
+    s.ShowBts(true);
+    ASSERT_TRUE(s.manager->BtsTab());
+
+    // Only the speed.
+    s.settings.SetInt("Initialization", "MaxUARTSpeed", 3);
+    auto effect = s.manager->SettingsChanged(s.settings);
+    EXPECT_TRUE(effect.newSpeed);
+    EXPECT_EQ(effect.maxSpeed, 3);
+    EXPECT_FALSE(effect.reconnect || effect.disconnect);
+    // The COM port wins over a speed changed with it.
+    s.settings.SetInt("Initialization", "ComPort", 4);
+    s.settings.SetInt("Initialization", "MaxUARTSpeed", 2);
+    effect = s.manager->SettingsChanged(s.settings);
+    EXPECT_TRUE(effect.reconnect);
+    EXPECT_FALSE(effect.newSpeed || effect.disconnect);
+    // Nothing changed: nothing to do, but the views are drawn again.
+    const int redraws = s.host.redraws;
+    effect = s.manager->SettingsChanged(s.settings);
+    EXPECT_FALSE(effect.reconnect || effect.newSpeed || effect.disconnect);
+    EXPECT_GT(s.host.redraws, redraws);
+
+    // Switched off: no BTS tab, no Differences view or button.
+    s.settings.SetInt("Initialization", "EnableBTS", 0);
+    effect = s.manager->SettingsChanged(s.settings);
+    EXPECT_TRUE(effect.disconnect);
+    EXPECT_FALSE(s.manager->BtsTab());
+    EXPECT_NE(s.manager->ActiveView()->Type(), kViewDifferences);
+    EXPECT_EQ(s.manager->BarEntries().size(), 9u);
+    // Switched on again: the button is back.
+    s.settings.SetInt("Initialization", "EnableBTS", 1);
+    effect = s.manager->SettingsChanged(s.settings);
+    EXPECT_FALSE(effect.disconnect);
+    EXPECT_EQ(s.manager->BarEntries().size(), 10u);
+}

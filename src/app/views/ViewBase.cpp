@@ -498,14 +498,68 @@ void CViewBaseKODA::ReadSettings(const CRegistry& settings) {
         m_colours[i] = ColourFromSetting(stored);
     }
     m_btsEnabled = settings::Read(settings, settings::kEnableBTS) != 0;
+    m_comPort = settings::Read(settings, settings::kComPort);
+    m_maxSpeed = settings::Read(settings, settings::kMaxUARTSpeed);
 }
 
-void CViewBaseKODA::SettingsChanged(const CRegistry& settings) {
+CViewBaseKODA::SSettingsEffect CViewBaseKODA::SettingsChanged(const CRegistry& settings) {
     const bool wasEnabled = m_btsEnabled;
+    const int oldPort = m_comPort;
+    const int oldSpeed = m_maxSpeed;
     ReadSettings(settings);
+    SSettingsEffect effect;
+    effect.maxSpeed = m_maxSpeed;
     if (wasEnabled && !m_btsEnabled) {
+        effect.disconnect = true;
         SetBtsConnectionEnabled(false);
+    } else if (m_btsEnabled && m_comPort != oldPort) {
+        effect.reconnect = true;
+    } else if (m_btsEnabled && m_maxSpeed != oldSpeed) {
+        effect.newSpeed = true;
     }
+    // The colours, the wideband option and the Differences button may all have changed.
+    Redraw();
+    return effect;
+}
+
+void CViewBaseKODA::StartupPass() {
+    // Counted only as far as it matters, so that a program left running for weeks does not
+    // wrap the counter round to a first pass again.
+    const int pass = m_startupPasses;
+    if (m_startupPasses < 2) {
+        ++m_startupPasses;
+    }
+    if (pass == 0) {
+        Host().OpenUpdateWizard();
+        return;
+    }
+    CSiteKODA* site = Site();
+    const auto* bts = dynamic_cast<const CDataBaseKODA*>(CBtsConfiguration::Get());
+    if (bts == nullptr) {
+        // The connection is gone with its configuration: the next one is fetched afresh.
+        m_partRequested.fill(false);
+        m_btsComplete = false;
+    }
+    if (m_btsComplete) {
+        if (Host().BtsConnected()) {
+            Host().PollConnection();
+        }
+        return;
+    }
+    if (site == nullptr || bts == nullptr) {
+        return;
+    }
+    // A part the BTS does not give is asked for once only: asking on every pass would hold
+    // the window in blocking exchanges for as long as the program runs.
+    for (int step = 1; step <= 3; ++step) {
+        if (bts->TransferStatus(step) != 1 && !m_partRequested[step]) {
+            m_partRequested[step] = true;
+            Host().RequestBtsPart(step);
+            return;
+        }
+    }
+    site->CableGuy()->RecomputeCableStates(kSelectBts);
+    m_btsComplete = true;
     Redraw();
 }
 

@@ -157,14 +157,38 @@ public:
     void SetColour(int index, SceneColour colour);
     bool BtsConnectionEnabled() const { return m_btsEnabled; }
     void SetBtsConnectionEnabled(bool enabled);
-    // Reads options, colours and the BTS connection switch again after the options changed.
-    void SettingsChanged(const CRegistry& settings);
+
+    // What the document has to do with its link after the options changed.
+    struct SSettingsEffect {
+        // The BTS connection was switched off.
+        bool disconnect = false;
+        // Only the COM port changed: the link starts again on the new one.
+        bool reconnect = false;
+        // Only the speed changed: the running link takes it.
+        bool newSpeed = false;
+        int maxSpeed = 0;
+    };
+    // Reads options, colours and the BTS connection switch again after the options changed;
+    // without the connection the candidate tab is shown. The bar and the views are redrawn.
+    SSettingsEffect SettingsChanged(const CRegistry& settings);
+
+    // One start-up pass of the document (its third and later idle passes).
+    void StartupPass();
+    int StartupPasses() const { return m_startupPasses; }
+    // Every part of the configuration currently in BTS has been asked for and the views
+    // show it with its cables; passes now poll the link.
+    bool BtsConfigurationComplete() const { return m_btsComplete; }
 
 private:
     void ReadSettings(const CRegistry& settings);
 
     std::array<SceneColour, kColourCount> m_colours{};
     bool m_btsEnabled = true;
+    int m_comPort = 0;
+    int m_maxSpeed = 0;
+    int m_startupPasses = 0;
+    std::array<bool, 4> m_partRequested{};
+    bool m_btsComplete = false;
 };
 
 // Settings keep colours as Windows colour values (0x00BBGGRR).

@@ -26,4 +26,11 @@ public:
     virtual void ViewsChanged() {}
     // Properties of the selected unit were asked for (double click, Enter).
     virtual void OpenProperties() {}
+
+    // Start-up passes. The first one opens the update-only wizard when the program was started
+    // for it; later ones fetch what is missing of the configuration currently in BTS, one
+    // transfer step (1-3) at a time, and then keep an eye on the link.
+    virtual void OpenUpdateWizard() {}
+    virtual void RequestBtsPart(int /*step*/) {}
+    virtual void PollConnection() {}
 };

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 #include "app/views/ViewBase.h"
 #include "paint/CabinetPainter.h"
@@ -42,11 +43,26 @@ QSize CBTSConfigurationView::PictureSize() const {
     return CCabinetPainter::PictureSize(m_scene);
 }
 
+QSize CBTSConfigurationView::ScaledPictureSize() const {
+    const QSize picture = PictureSize();
+    return {qRound(picture.width() * m_scale), qRound(picture.height() * m_scale)};
+}
+
 void CBTSConfigurationView::UpdateScrollBars() {
     const QSize picture = PictureSize();
     const QSize area = viewport()->size();
-    const int needW = picture.width() + 2 * kMinLeft;
-    const int needH = picture.height() + 2 * kMinTop;
+    m_scale = 1.0;
+    if (picture.width() > 0 && picture.height() > 0) {
+        // The scroll bars take room from the viewport; the fit is measured without them so
+        // that showing or hiding one does not make the scale jump back and forth.
+        const QSize room = maximumViewportSize();
+        const qreal fit = std::min(qreal(room.width() - 2 * kMinLeft) / picture.width(),
+                                   qreal(room.height() - 2 * kMinTop) / picture.height());
+        m_scale = std::clamp(fit, kMinScale, kMaxScale);
+    }
+    const QSize scaled = ScaledPictureSize();
+    const int needW = scaled.width() + 2 * kMinLeft;
+    const int needH = scaled.height() + 2 * kMinTop;
     horizontalScrollBar()->setRange(0, std::max(0, needW - area.width()));
     verticalScrollBar()->setRange(0, std::max(0, needH - area.height()));
     horizontalScrollBar()->setPageStep(area.width());
@@ -56,7 +72,7 @@ void CBTSConfigurationView::UpdateScrollBars() {
 }
 
 QPoint CBTSConfigurationView::PictureOrigin() const {
-    const QSize picture = PictureSize();
+    const QSize picture = ScaledPictureSize();
     const QSize area = viewport()->size();
     const int x = std::max(kMinLeft, area.width() / 2 - picture.width() / 2);
     const int y = std::clamp(area.height() / 2 - picture.height() / 2, kMinTop, kMaxTop);
@@ -65,11 +81,20 @@ QPoint CBTSConfigurationView::PictureOrigin() const {
 
 SPoint CBTSConfigurationView::ToPicture(const QPoint& pos) const {
     const QPoint p = pos - PictureOrigin();
-    return {p.x() + m_scene.bounds.left, p.y() + m_scene.bounds.top};
+    // Floor, not truncation: a point just left of or above the picture must not land on its
+    // first column or row.
+    return {static_cast<int>(std::floor(p.x() / m_scale)) + m_scene.bounds.left,
+            static_cast<int>(std::floor(p.y() / m_scale)) + m_scene.bounds.top};
 }
 
 QPoint CBTSConfigurationView::FromPicture(const SPoint& point) const {
-    return PictureOrigin() + QPoint(point.x - m_scene.bounds.left, point.y - m_scene.bounds.top);
+    return PictureOrigin() + QPoint(qRound((point.x - m_scene.bounds.left) * m_scale),
+                                    qRound((point.y - m_scene.bounds.top) * m_scale));
+}
+
+QRect CBTSConfigurationView::FromPictureRect(const SRect& rect) const {
+    return QRect(FromPicture(SPoint{rect.left, rect.top}),
+                 FromPicture(SPoint{rect.right, rect.bottom}) - QPoint(1, 1));
 }
 
 void CBTSConfigurationView::paintEvent(QPaintEvent*) {
@@ -79,6 +104,9 @@ void CBTSConfigurationView::paintEvent(QPaintEvent*) {
         return;
     }
     p.translate(PictureOrigin());
+    // Drawn as vectors at the pane's scale, so lines and names stay sharp at any size and
+    // device pixel ratio.
+    p.scale(m_scale, m_scale);
     SPaintOptions options;
     options.focus = hasFocus();
     CCabinetPainter::Paint(p, m_scene, options);

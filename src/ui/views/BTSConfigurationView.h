@@ -21,6 +21,14 @@ public:
     // The point of the cabinet picture under a viewport position.
     SPoint ToPicture(const QPoint& viewportPos) const;
     QPoint FromPicture(const SPoint& picturePoint) const;
+    // The rectangle a part of the picture covers in the viewport.
+    QRect FromPictureRect(const SRect& pictureRect) const;
+    // Viewport pixels per picture pixel: the picture fills its pane, keeping its proportions,
+    // and never shrinks below the size at which unit names stay legible (the pane scrolls
+    // then).
+    qreal Scale() const { return m_scale; }
+    static constexpr qreal kMinScale = 1.0;
+    static constexpr qreal kMaxScale = 4.0;
     // The scene as last painted (what the accessibility children describe).
     const SCabinetScene& Scene() const { return m_scene; }
 
@@ -49,7 +57,9 @@ protected:
 private:
     void UpdateScrollBars();
     QSize PictureSize() const;
+    QSize ScaledPictureSize() const;
 
     CViewBase& m_manager;
     SCabinetScene m_scene;
+    qreal m_scale = 1.0;
 };

@@ -57,10 +57,8 @@ public:
         if (auto* view = qobject_cast<CBTSConfigurationView*>(m_owner.data())) {
             const auto& units = view->Scene().units;
             if (m_index < static_cast<int>(units.size())) {
-                const SRect& r = units[m_index].rect;
-                const QPoint tl = view->FromPicture({r.left, r.top});
-                return QRect(view->viewport()->mapToGlobal(tl),
-                             QSize(r.right - r.left, r.bottom - r.top));
+                const QRect r = view->FromPictureRect(units[m_index].rect);
+                return QRect(view->viewport()->mapToGlobal(r.topLeft()), r.size());
             }
         } else if (auto* bar = qobject_cast<CBTSConfigurationBar*>(m_owner.data())) {
             const QRect r = bar->ButtonRect(m_index);

@@ -175,6 +175,9 @@ void InstallOptions(CMainFrame& frame, CBTSConfigurationDoc& doc, CRegistry& sto
         COptionsDialog dialog(fileMenu ? OptionsSheetKind::NoBTS : OptionsSheetKind::Site, store,
                               ports, std::move(context), &frame);
         dialog.exec();
+        // What the pages stored reaches the views and the link: colours and display options,
+        // a switched-off connection, another COM port, another top speed.
+        doc.SettingsChanged();
         frame.RefreshFrame();
     };
 }

@@ -104,6 +104,10 @@ TEST(PassiveTree, TheContainerFillsItAndOffersTheViewsMenu) {
     QTreeWidgetItem* item = container.PassiveTree()->ItemOf({top, CHWInfoFile::kMhaGroup, 0});
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(1), QStringLiteral("SN1"));
+    // Choosing the unit in the tree shows it on the passive units page, as the list does.
+    container.PassiveTree()->setCurrentItem(item);
+    ASSERT_EQ(host.shownRecords.size(), 1u);
+    EXPECT_EQ(host.shownRecords[0], (std::pair{CHWInfoFile::kMhaGroup, 0}));
 
     QSignalSpy menus(&container, &CContainerView::ContextMenuRequested);
     QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(4, 4), QPoint(4, 4));

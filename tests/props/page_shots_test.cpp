@@ -1,5 +1,6 @@
 // Pictures of every page of the sheet, for a person to look at.
 #include "SheetFixture.h"
+#include "model/DataBaseKODA.h"
 
 #include "ui/props/AntennaPage.h"
 #include "ui/props/InfoPages.h"
@@ -31,6 +32,10 @@ TEST(PropertySheetShots, EveryPage) {
             Shoot(sheet, QStringLiteral("view%1-%2").arg(view, 2, 10, QLatin1Char('0')).arg(tab));
         }
     }
+    // The BTS tab is there only with a configuration from the BTS; one as fetched.
+    auto fetched = std::make_unique<CDataBaseKODA>();
+    fetched->CopyFrom(*f.doc->SiteKODA()->GetKODA(kSelectCandidate));
+    CBtsConfiguration::Set(std::move(fetched));
     f.doc->OnCommand(cmd::kBtsTab);
     QApplication::processEvents();
     Shoot(sheet, QStringLiteral("bts-tab"));

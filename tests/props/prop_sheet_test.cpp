@@ -3,6 +3,7 @@
 // views.
 #include "SheetFixture.h"
 
+#include "model/DataBaseKODA.h"
 #include "ui/PagePassiveWidget.h"
 #include "ui/props/AntennaPage.h"
 #include "ui/props/CabinetPages.h"
@@ -89,6 +90,10 @@ TEST(PropertySheet, PagesFollowTheActiveViewAndTheTab) {
     auto& missing = f.Current<CPageDifferences>();
     EXPECT_TRUE(missing.Text(0).startsWith(QStringLiteral("Missing Units:\n")));
 
+    // The BTS tab is there only with a configuration from the BTS; one as fetched.
+    auto fetched = std::make_unique<CDataBaseKODA>();
+    fetched->CopyFrom(*f.doc->SiteKODA()->GetKODA(kSelectCandidate));
+    CBtsConfiguration::Set(std::move(fetched));
     f.doc->OnCommand(cmd::kBtsTab);
     QApplication::processEvents();
     EXPECT_EQ(sheet->windowTitle(), QStringLiteral("BTS Properties"));

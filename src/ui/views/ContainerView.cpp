@@ -77,6 +77,13 @@ CContainerView::CContainerView(CViewBaseKODA& manager, QWidget* parent)
     m_tree = new CBTSConfigurationTreeView(m_left);
     connect(m_tree, &CBTSConfigurationTreeView::SelectionMade, this,
             &CContainerView::PassiveSelectionMade);
+    // A unit chosen in the tree is the one the passive units page shows, as from the list.
+    connect(m_tree, &CBTSConfigurationTreeView::SelectionMade, this,
+            [this](const SPassiveSelection& selection) {
+                if (selection.IsEntry()) {
+                    m_manager.Host().ShowPassiveRecord(selection.group, selection.slot);
+                }
+            });
     // The same menus as the other panes: the BTS side's on its tab, else the active view's.
     connect(m_tree, &CBTSConfigurationTreeView::ContextMenuRequested, this,
             [this](const QPoint& pos) {

@@ -10,6 +10,7 @@
 #include "app/views/ViewPageBase.h"
 #include "model/BtsConfiguration.h"
 #include "model/SiteKODA.h"
+#include "support/FrameDocument.h"
 #include "ui/MainFrame.h"
 #include "ui/props/ViewPropSheet.h"
 
@@ -34,24 +35,14 @@ struct SheetFixture {
     explicit SheetFixture(const QString& sample = QStringLiteral("harbour-4x3.hwc")) {
         CBtsConfiguration::Drop();
         settings.SetInt("Initialization", "EnableBTS", 0);
-        CBTSConfigurationDoc::SServices s;
-        s.windows = &frame;
-        s.link = &link;
-        s.settings = &settings;
-        s.documentsFolder = QDir::tempPath().toStdString();
-        doc = std::make_unique<CBTSConfigurationDoc>(s);
-        frame.SetSettings(&settings);
-        frame.AttachDocument(doc.get());
+        doc = testsupport::AttachNewDocument(frame, link, settings);
         CViewPropSheet::Install(frame, *doc, settings);
         frame.resize(1100, 700);
         frame.show();
         if (sample.isEmpty()) {
             return;
         }
-        const std::string path =
-            QDir(QString::fromUtf8(CABRION_TEST_DATA_DIR) + QStringLiteral("/../../docs/samples"))
-                .filePath(sample)
-                .toStdString();
+        const std::string path = testsupport::SamplePath(sample);
         opened = doc->OpenPath(path, true);
         QApplication::processEvents();
     }

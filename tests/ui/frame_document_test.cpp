@@ -6,6 +6,7 @@
 #include "app/WindowPlacement.h"
 #include "comms/CommsReport.h"
 #include "files/ConfigInfoKODA.h"
+#include "support/FrameDocument.h"
 #include "ui/BtsMessageDlg.h"
 #include "ui/ConnectionListView.h"
 #include "ui/MainFrame.h"
@@ -46,14 +47,7 @@ struct FrameFixture {
 
     FrameFixture() {
         settings.SetInt("Initialization", "EnableBTS", 0);
-        CBTSConfigurationDoc::SServices s;
-        s.windows = &frame;
-        s.link = &link;
-        s.settings = &settings;
-        s.documentsFolder = QDir::tempPath().toStdString();
-        doc = std::make_unique<CBTSConfigurationDoc>(s);
-        frame.SetSettings(&settings);
-        frame.AttachDocument(doc.get());
+        doc = testsupport::AttachNewDocument(frame, link, settings);
     }
     ~FrameFixture() { CBtsConfiguration::Drop(); }
 };

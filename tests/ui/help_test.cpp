@@ -5,6 +5,7 @@
 #include "app/DocumentTestSupport.h"
 #include "app/HelpTopics.h"
 #include "model/BtsConfiguration.h"
+#include "support/FrameDocument.h"
 #include "ui/MainFrame.h"
 
 #include <gtest/gtest.h>
@@ -33,14 +34,7 @@ struct HelpFixture {
 
     HelpFixture() {
         CBtsConfiguration::Drop();
-        CBTSConfigurationDoc::SServices s;
-        s.windows = &frame;
-        s.link = &link;
-        s.settings = &settings;
-        s.documentsFolder = QDir::tempPath().toStdString();
-        doc = std::make_unique<CBTSConfigurationDoc>(s);
-        frame.SetSettings(&settings);
-        frame.AttachDocument(doc.get());
+        doc = testsupport::AttachNewDocument(frame, link, settings);
         frame.Help().SetFolder(QDir(kGuide).absolutePath());
         frame.Help().opener = [this](const QUrl& url) {
             opened.push_back(url);
@@ -50,9 +44,7 @@ struct HelpFixture {
         frame.resize(1280, 800);
         frame.show();
         QApplication::setActiveWindow(&frame);
-        doc->OpenPath(
-            QDir(kGuide).filePath(QStringLiteral("../samples/harbour-4x3.hwc")).toStdString(),
-            true);
+        doc->OpenPath(testsupport::SamplePath(QStringLiteral("harbour-4x3.hwc")), true);
         QApplication::processEvents();
     }
     ~HelpFixture() {

@@ -6,6 +6,7 @@
 #include "app/views/ViewBase.h"
 #include "model/BtsConfiguration.h"
 #include "support/CabledSample.h"
+#include "support/FrameDocument.h"
 #include "ui/MainFrame.h"
 #include "ui/views/BTSConfigurationBar.h"
 #include "ui/views/BTSConfigurationView.h"
@@ -33,20 +34,10 @@ struct WindowFixture {
     explicit WindowFixture(bool btsEnabled) {
         CBtsConfiguration::Drop();
         settings.SetInt("Initialization", "EnableBTS", btsEnabled ? 1 : 0);
-        CBTSConfigurationDoc::SServices s;
-        s.windows = &frame;
-        s.link = &link;
-        s.settings = &settings;
-        s.documentsFolder = QDir::tempPath().toStdString();
-        doc = std::make_unique<CBTSConfigurationDoc>(s);
-        frame.SetSettings(&settings);
-        frame.AttachDocument(doc.get());
+        doc = testsupport::AttachNewDocument(frame, link, settings);
         frame.resize(1280, 800);
         frame.show();
-        const std::string sample =
-            QDir(QString::fromUtf8(CABRION_TEST_DATA_DIR) + QStringLiteral("/../../docs/samples"))
-                .filePath(QStringLiteral("harbour-4x3.hwc"))
-                .toStdString();
+        const std::string sample = testsupport::SamplePath(QStringLiteral("harbour-4x3.hwc"));
         opened = doc->OpenPath(sample, true);
         QApplication::processEvents();
     }

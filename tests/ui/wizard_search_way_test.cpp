@@ -6,6 +6,7 @@
 #include "files/SiteConfigFile.h"
 #include "files/SiteRecords.h"
 #include "model/DataBaseKODA.h"
+#include "support/FrameDocument.h"
 #include "support/SearchArchive.h"
 #include "ui/MainFrame.h"
 #include "wizard/WizardFlowWidgets.h"
@@ -53,13 +54,7 @@ TEST(WizardSearchWay, FoundConfigurationBecomesTheDocumentsAndSavesBackIntoItsFi
     settings.SetInt("Wizard", "DefaultSearch", 1);
     settings.SetString("Wizard", "ComboDir0", folder.string());
     CMainFrame frame;
-    CBTSConfigurationDoc::SServices s;
-    s.windows = &frame;
-    s.link = &link;
-    s.settings = &settings;
-    s.documentsFolder = QDir::tempPath().toStdString();
-    auto doc = std::make_unique<CBTSConfigurationDoc>(s);
-    frame.AttachDocument(doc.get());
+    auto doc = testsupport::AttachNewDocument(frame, link, settings);
     doc->New(false);
     {
         CWizardSheet sheet(*doc, frame, settings, false, &frame);

@@ -4,6 +4,7 @@
 #include "app/wizard/WizardFlow.h"
 #include "model/Cabling.h"
 #include "rules/RuleBook.h"
+#include "support/FrameDocument.h"
 #include "ui/MainFrame.h"
 #include "wizard/WizardCheckWidgets.h"
 #include "wizard/WizardFlowWidgets.h"
@@ -46,14 +47,7 @@ struct SheetFixture {
     SheetFixture() {
         CBtsConfiguration::Drop();
         settings.SetInt("Initialization", "EnableBTS", 1);
-        CBTSConfigurationDoc::SServices s;
-        s.windows = &frame;
-        s.link = &link;
-        s.settings = &settings;
-        s.documentsFolder = QDir::tempPath().toStdString();
-        doc = std::make_unique<CBTSConfigurationDoc>(s);
-        frame.SetSettings(&settings);
-        frame.AttachDocument(doc.get());
+        doc = testsupport::AttachNewDocument(frame, link, settings);
         frame.setGeometry(0, 0, 1200, 800);
         frame.show();
     }

@@ -9,7 +9,7 @@ packages=(
     libpugixml-dev nlohmann-json3-dev libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb x11-utils xdotool
-    help2man dpkg-dev desktop-file-utils libxml2-utils
+    help2man dpkg-dev file desktop-file-utils libxml2-utils
 )
 
 missing=()

@@ -26,6 +26,17 @@ public:
         SetCableGuy(std::make_unique<CCableGuyTARN>(*this));
     }
 
+    // The transceiver of that number in the configuration of the selector; nullptr when absent.
+    CUnitTTRX* FindTrx(int number, int selector = kSelectCandidate);
+
+    // Pairs two transceivers for RX diversity: each records the other, and partners they had
+    // before are left without a pair, so no transceiver ends up in two pairs. A pair of 0 or
+    // less, or the transceiver itself, clears its pair (and its partner's). False when a
+    // transceiver is missing; nothing changes then. Undo steps are the caller's.
+    bool SetDiversityPair(int trx, int pair, int selector = kSelectCandidate);
+    // Clears every pair; the number of transceivers that had one.
+    int ClearDiversityPairs(int selector = kSelectCandidate);
+
     std::string KindName(int kind) const override {
         switch (kind) {
         case kUnitKindTrx:

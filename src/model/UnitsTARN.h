@@ -24,7 +24,18 @@ protected:
 
 class CUnitTTRX : public CUnitTSimple<CUnitTTRX, kUnitKindTrx> {
 public:
+    // The file's value for "no pair"; 0 is kept apart because a file may carry it.
+    static constexpr int kNoPair = -1;
+
     CUnitTTRX() : CUnitTSimple("Transceiver") {}
+
+    // The transceiver that shares its RX diversity with this one, as the file records it.
+    int DiversityPair() const { return m_diversityPair; }
+    void SetDiversityPair(int trx) { m_diversityPair = trx; }
+    bool HasDiversityPair() const { return m_diversityPair > 0; }
+
+private:
+    int m_diversityPair = kNoPair;
 };
 
 class CUnitTPWR : public CUnitTSimple<CUnitTPWR, kUnitKindPwr> {

@@ -63,5 +63,7 @@ struct CSCFSite {
 // Site and BCF types an Orvik configuration is written with.
 constexpr int kSiteTypeOrvik = 3;
 constexpr int kBcfTypeOrvik = 6;
+// BCF type of a configuration of the older Selmo family.
+constexpr int kBcfTypeSelmo = 4;
 // Sites of this type are read but never written back.
 constexpr int kSiteTypeNotWritten = 2;

@@ -5,18 +5,29 @@
 
 #include "files/SCFSite.h"
 #include "files/SiteConfigFile.h"
+#include "files/SiteRecordsTARN.h"
 #include "model/SiteKODA.h"
+#include "model/SiteTARN.h"
 #include "model/Unit.h"
 
 bool BuildSiteFromRecord(CSite& site, const CSCFSite& record, int cabinetIndex) {
-    // Selmo sites keep no site records.
-    auto* orvik = dynamic_cast<CSiteKODA*>(&site);
-    return orvik != nullptr && BuildSiteFromRecordKODA(*orvik, record, cabinetIndex);
+    if (auto* orvik = dynamic_cast<CSiteKODA*>(&site)) {
+        return BuildSiteFromRecordKODA(*orvik, record, cabinetIndex);
+    }
+    if (auto* selmo = dynamic_cast<CSiteTARN*>(&site)) {
+        return BuildSiteFromRecordTARN(*selmo, record, cabinetIndex);
+    }
+    return false;
 }
 
 bool CopySiteIntoRecord(CSite& site, CSCFSite& record) {
-    auto* orvik = dynamic_cast<CSiteKODA*>(&site);
-    return orvik != nullptr && CopySiteIntoRecordKODA(*orvik, record);
+    if (auto* orvik = dynamic_cast<CSiteKODA*>(&site)) {
+        return CopySiteIntoRecordKODA(*orvik, record);
+    }
+    if (auto* selmo = dynamic_cast<CSiteTARN*>(&site)) {
+        return CopySiteIntoRecordTARN(*selmo, record);
+    }
+    return false;
 }
 
 CSaveResult SaveSite(CSite& site, CSiteConfigFile& file, CSCFSite*& record,

@@ -260,8 +260,12 @@ TEST_F(RecordTest, SaveAddsARecordOnlyWhenItCanBeFilled) {
     EXPECT_EQ(reread.Sites()[0]->name, "North");
     std::remove(path.c_str());
 
-    // A site that cannot store itself leaves the file as it was.
+    // A site that cannot store itself leaves the file as it was: a second interface unit has
+    // no line in the file and would be lost.
     CSiteTARN selmo(&host, &host);
+    auto vif = std::make_unique<CUnitTVIF>();
+    vif->SetNumber(2);
+    selmo.GetConfiguration(kSelectCandidate)->AddUnit(std::move(vif));
     host.record = nullptr;
     CSiteConfigFile other;
     EXPECT_FALSE(SaveSite(selmo, other, host.record, path).ok);
@@ -269,7 +273,7 @@ TEST_F(RecordTest, SaveAddsARecordOnlyWhenItCanBeFilled) {
     EXPECT_EQ(host.record, nullptr);
     EXPECT_EQ(selmo.KindName(15), "Outer Units");
     EXPECT_EQ(selmo.Cabinet(0, kSelectCandidate)->Name(), "Selmo");
-    EXPECT_EQ(selmo.GetConfiguration(kSelectCandidate)->Units().size(), 2u);
+    EXPECT_EQ(selmo.GetConfiguration(kSelectCandidate)->Units().size(), 3u);
 }
 
 TEST_F(RecordTest, ConfigurationSurvivesAFileRoundTrip) {

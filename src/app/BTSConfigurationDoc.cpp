@@ -88,17 +88,21 @@ bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
     case cmd::kPrintPreview:
         return m_viewManager && m_viewManager->ActiveView() != nullptr;
     case cmd::kSave:
+        return HasSite();
     case cmd::kReplaceCabinet:
     case cmd::kUpdateToLatest:
-        return HasSite();
+        // Orvik cabinets and software levels; a Selmo site keeps what its file says.
+        return SiteKODA() != nullptr;
     case cmd::kUndo:
         return m_site && m_site->UndoCount() > 0;
     case cmd::kProperties:
         // The sheet has pages for every view of an Orvik site.
         return m_propertiesEnabled || (m_viewManager && m_viewManager->ActiveView() != nullptr);
     case cmd::kCopyBtsConfiguration:
-        return linkUp && HasSite();
+        return linkUp && SiteKODA() != nullptr;
     case cmd::kBtsTab:
+        // The configuration currently in BTS is an Orvik one.
+        return SiteKODA() != nullptr;
     case cmd::kCandidateTab:
         return HasSite();
     case cmd::kShowPhysicalUnits:
@@ -112,13 +116,13 @@ bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
     case cmd::kFetchPassive:
         return m_services.transferDialogs && linkUp && SiteKODA() != nullptr;
     case cmd::kConnectLocal:
-        return CanConnectLocal();
+        return !SelmoSite() && CanConnectLocal();
     case cmd::kConnectRemote:
-        return CanConnectRemote();
+        return !SelmoSite() && CanConnectRemote();
     case cmd::kDisconnect:
         return CanDisconnect();
     case cmd::kSimulator:
-        return CanConnectSimulator();
+        return !SelmoSite() && CanConnectSimulator();
     default:
         return false;
     }
@@ -208,7 +212,7 @@ void CBTSConfigurationDoc::SelectTab(bool bts) {
     // With nothing from the BTS to show, the views stay on the candidate; the document says
     // the same, or the tab row, the menu's check marks and the edit command would each name a
     // different configuration.
-    m_btsTabSelected = bts && CBtsConfiguration::Get() != nullptr;
+    m_btsTabSelected = bts && CBtsConfiguration::Get() != nullptr && SiteKODA() != nullptr;
     if (m_site) {
         m_site->SetShowBts(m_btsTabSelected);
     }
@@ -250,6 +254,10 @@ void CBTSConfigurationDoc::ConnectSimulator() {
 }
 
 void CBTSConfigurationDoc::StartConnection(int kind) {
+    if (SelmoSite()) {
+        Message(kSelmoNoConnection);
+        return;
+    }
     m_connectionWanted = true;
     if (LinkRef().Start(kind, std::string())) {
         SiteLoaded();
@@ -331,6 +339,8 @@ void CBTSConfigurationDoc::OnIdle() {
             if (record != nullptr) {
                 LoadRecord(std::move(file), record, m_startupSiteFile,
                            IsXmlPlanPath(m_startupSiteFile) ? kXmlPlan : kSiteConfigurationFile);
+                // The update wizard that follows builds Orvik configurations only.
+                m_openAtStart = m_openAtStart && !SelmoSite();
             } else {
                 m_openAtStart = false;
                 Message(failure.empty() ? "Configuration " + std::to_string(m_startupSiteNumber) +

@@ -39,6 +39,11 @@ public:
         "BTS type in the selected configuration file does not match the currently\nactive BTS "
         "connection. The file is not opened.";
     static constexpr const char* kUnsupportedType = "Unsupported BTS type. Cannot open.";
+    static constexpr const char* kSelmoNotInPlan =
+        "A Selmo configuration cannot be saved as a configuration plan.\nThe configuration was "
+        "not saved.";
+    static constexpr const char* kSelmoNoConnection =
+        "The BTS connection works with Orvik configurations only.";
     static constexpr const char* kOperationFailed = "Operation failed.";
     static constexpr const char* kUpdateFailed = "BTS update failed.";
     static constexpr const char* kNotInState =
@@ -158,6 +163,8 @@ public:
     CSite* Site() override { return m_site.get(); }
     CSiteKODA* SiteKODA() const;
     bool HasSite() const { return m_site != nullptr; }
+    // A site of the older family, which the tool carries in a reduced form.
+    bool SelmoSite() const { return m_site != nullptr && SiteKODA() == nullptr; }
     const std::string& Title() const { return m_title; }
     void SetTitle(const std::string& title) { m_title = title; }
     const std::string& PathName() const { return m_path; }
@@ -227,6 +234,8 @@ private:
     bool OpenPlan(const std::string& path, std::unique_ptr<CSiteSCFile>& file, CSCFSite*& record);
     bool WriteCandidate();
     bool WritePlan();
+    // Save As of a Selmo configuration: the target record starts as a copy of `source`.
+    void CarryRecordInto(const CSCFSite* source);
     void AskUpgrade();
     bool FileMode() const;
     bool SaveModifiedConfiguration();

@@ -272,13 +272,15 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
                                       const std::string& path, int fileType, bool keepSite) {
     // Checked before anything is dropped: a file that cannot be opened leaves the open
     // configuration as it was.
-    if (record->bcfType != kOrvikBtsType) {
+    if (record->bcfType != kOrvikBtsType && record->bcfType != kSelmoBtsType) {
         Message(kUnsupportedType);
         return false;
     }
     RememberFolder(path);
     SelectTab(false);
-    if (CSiteKODA* kept = keepSite ? SiteKODA() : nullptr) {
+    // Only an Orvik configuration can start from the empty one; a family change takes a new site.
+    const bool sameFamily = record->bcfType == kOrvikBtsType;
+    if (CSiteKODA* kept = keepSite && sameFamily ? SiteKODA() : nullptr) {
         // The configuration starts from the empty one, in the undo slot the caller opened.
         CDataBase* candidate = kept->GetKODA(kSelectCandidate);
         const std::string label = candidate->Name();
@@ -315,7 +317,8 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
 }
 
 void CBTSConfigurationDoc::AskUpgrade() {
-    const CDataBase* candidate = m_site ? m_site->GetConfiguration(kSelectCandidate) : nullptr;
+    // Only an Orvik configuration can be brought to the latest software level.
+    const CDataBase* candidate = SiteKODA() ? m_site->GetConfiguration(kSelectCandidate) : nullptr;
     if (candidate == nullptr || candidate->SwLevel().Level() >= CUcSwVersion::kLatest) {
         return;
     }
@@ -385,6 +388,10 @@ bool CBTSConfigurationDoc::WriteCandidate() {
         return false;
     }
     if (m_fileType == kXmlPlan) {
+        if (SiteKODA() == nullptr) {
+            Message(kSelmoNotInPlan);
+            return false;
+        }
         return WritePlan();
     }
     if (!m_file) {
@@ -516,6 +523,7 @@ bool CBTSConfigurationDoc::SaveAs() {
     if (CCabinet* cab = m_site->Cabinet(0, kSelectCandidate)) {
         cab->SetDescriptionText(sheet.Description());
     }
+    CarryRecordInto(previousRecord);
     if (!WriteCandidate()) {
         m_file = std::move(previousFile);
         m_record = previousRecord;
@@ -533,6 +541,22 @@ bool CBTSConfigurationDoc::SaveAs() {
     m_title = Cp1252ToUtf8(m_configurationName);
     RefreshFrame();
     return true;
+}
+
+void CBTSConfigurationDoc::CarryRecordInto(const CSCFSite* source) {
+    // A Selmo configuration holds far less than its record: the values it does not hold come
+    // from the record it was opened from, or a new file would lose them.
+    if (SiteKODA() != nullptr || source == nullptr || m_fileType != kSiteConfigurationFile ||
+        !m_file) {
+        return;
+    }
+    auto copy = std::make_unique<CSCFSite>(*source);
+    copy->name = m_configurationName;
+    if (m_record != nullptr) {
+        *m_record = std::move(*copy);
+    } else {
+        m_record = &m_file->AddSite(std::move(copy));
+    }
 }
 
 // ---- passive unit information ----------------------------------------------------------------
@@ -683,6 +707,11 @@ void CBTSConfigurationDoc::BecomeUntitled() {
 }
 
 void CBTSConfigurationDoc::CopyBtsConfiguration() {
+    if (SelmoSite()) {
+        // The configuration currently in BTS is an Orvik one; it has no place in a Selmo site.
+        Message(kSelmoNoConnection);
+        return;
+    }
     if (m_configurationChanged &&
         !Windows().AskYesNo("The Edit tab contains some unsaved information.\nContinue anyway?",
                             true)) {

@@ -202,10 +202,11 @@ TEST(DocumentOpen, BadFilesLeaveTheOpenConfigurationAlone) {
     // Not a configuration file.
     { std::ofstream(f.Path("notes.hwc")) << "shopping list\n"; }
     EXPECT_FALSE(f.doc->OpenPath(f.Path("notes.hwc"), true));
-    // A configuration of the other family: taken directly it is refused by type.
-    const std::string other = f.Path("selmo.hwc");
-    auto selmo = OrvikRecord("Selmo site");
-    selmo->bcfType = 4;
+    // A configuration of a family the tool does not carry: taken directly it is refused by
+    // type.
+    const std::string other = f.Path("unknown.hwc");
+    auto selmo = OrvikRecord("Unknown family");
+    selmo->bcfType = 5;
     std::vector<std::unique_ptr<CSCFSite>> others;
     others.push_back(std::move(selmo));
     WriteConfigurations(other, std::move(others));

@@ -16,7 +16,12 @@ CSiteKODA* CWizardSheetModel::Site() const {
 }
 
 void CWizardSheetModel::Begin() {
-    if (!m_doc.HasSite()) {
+    if (m_doc.SelmoSite()) {
+        // The wizard's ways all lead to an Orvik cabinet; the Selmo one is offered for saving
+        // before it goes, and stays when the user cancels.
+        m_prompt.Message(kSelmoStartsNew);
+        m_doc.New(false);
+    } else if (!m_doc.HasSite()) {
         m_doc.New(false);
     }
     // A step recorded while the BTS tab is shown would be refused by the site.

@@ -19,6 +19,9 @@ class IUserPrompt;
 
 class CWizardSheetModel {
 public:
+    static constexpr const char* kSelmoStartsNew =
+        "The configuration wizard builds Orvik configurations only.\nIt starts from a new "
+        "configuration.";
     static constexpr const char* kUndoLabel = "Wizard";
 
     CWizardSheetModel(CBTSConfigurationDoc& doc, IUserPrompt& prompt, CRegistry& settings,

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "FileInput.h"
+#include "files/SCFSite.h"
 #include "files/SiteRecords.h"
 #include "files/TextCodec.h"
 #include "files/xml/PlanTextCodec.h"
@@ -85,6 +86,13 @@ inline int OpenConfiguration(const std::string& path, const ConfigChoice& choice
     // may touch every one.
     for (const CSCFParseError& error : chosen.file.Errors()) {
         chosen.problems = chosen.problems || error.site == nullptr || error.site == chosen.record;
+    }
+    if (chosen.record->bcfType == kBcfTypeSelmo) {
+        // The desktop program edits the pairs of a Selmo configuration; nothing here does.
+        std::cerr << path << ": configuration \"" << Cp1252ToUtf8(chosen.record->name)
+                  << "\" is a Selmo configuration; cabrion-cli works on Orvik configurations "
+                     "only\n";
+        return kExitProblems;
     }
     if (CSiteSCFile::BtsTypeText(*chosen.record) == "Not supported") {
         std::cerr << path << ": configuration \"" << Cp1252ToUtf8(chosen.record->name)

@@ -13,6 +13,8 @@ namespace {
 using clitest::Cli;
 using clitest::Data;
 using clitest::ReadAll;
+using clitest::Temp;
+using clitest::WriteAll;
 using CliRun = clitest::Run;
 } // namespace
 
@@ -80,4 +82,32 @@ TEST(CliFiles, HwiImportAndExport) {
     const CliRun again = Cli("hwi import " + out + " --json");
     EXPECT_EQ(nlohmann::json::parse(again.out), rows);
     EXPECT_EQ(ReadAll(out).rfind("File: cli_files_export.hwi\r\n\r\n*Current Cabinet\r\n", 0), 0u);
+}
+
+// A Selmo configuration is listed, but every command that would build it as an Orvik one
+// refuses it by name and leaves the target alone.
+TEST(CliFiles, SelmoConfigurationsAreRefusedNotHalfRun) {
+    const std::string selmo = Data("../../docs/samples/selmo-4trx.hwc");
+    const std::string orvik = Data("../../docs/samples/chapel-2x3.hwc");
+    const CliRun list = Cli("list " + selmo);
+    EXPECT_EQ(list.rc, 0);
+    EXPECT_NE(list.out.find("Selmo 2+2\tNot supported"), std::string::npos) << list.out;
+    const std::string out = Temp("selmo-out.hwc");
+    const std::string script = Temp("selmo-script.json");
+    WriteAll(script, "[]");
+    for (const std::string& args :
+         {"dump " + selmo, "report " + selmo, "convert " + selmo + " " + out,
+          "render " + selmo + " --view 2 --out " + Temp("selmo.png"),
+          "edit " + selmo + " --script " + script, "diff " + orvik + " --bts " + selmo,
+          "search " + Data("../../docs/samples") + " --bts " + selmo}) {
+        const CliRun r = Cli(args);
+        EXPECT_NE(r.rc, 0) << args;
+        EXPECT_NE(r.err.find("is a Selmo configuration; cabrion-cli works on Orvik "
+                             "configurations only"),
+                  std::string::npos)
+            << args << ": " << r.err;
+    }
+    std::ifstream written(out);
+    EXPECT_FALSE(written.good());
+    std::remove(script.c_str());
 }

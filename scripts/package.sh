@@ -45,7 +45,8 @@ for f in /usr/bin/cabrion /usr/bin/cabrion-cli /usr/bin/cabrion-btssim \
     /usr/share/applications/cabrion.desktop /usr/share/mime/packages/cabrion.xml \
     /usr/share/icons/hicolor/scalable/apps/cabrion.svg \
     /usr/share/icons/hicolor/scalable/mimetypes/application-x-cabrion-hwc.svg \
-    /usr/share/cabrion/Configs/harbour-4x3.hwc /usr/share/cabrion/help/index.html \
+    /usr/share/cabrion/Configs/harbour-4x3.hwc /usr/share/cabrion/Configs/selmo-4trx.hwc \
+    /usr/share/cabrion/help/index.html /usr/share/cabrion/help/selmo.html \
     /usr/share/man/man1/cabrion.1.gz /usr/share/man/man1/cabrion-cli.1.gz \
     /usr/share/man/man1/cabrion-btssim.1.gz; do
     need "$f"

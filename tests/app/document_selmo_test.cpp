@@ -4,6 +4,7 @@
 
 #include "app/CommandIds.h"
 #include "app/wizard/WizardSheetModel.h"
+#include "comms/CommsReport.h"
 #include "files/AtomicFile.h"
 #include "model/SiteTARN.h"
 
@@ -207,6 +208,19 @@ TEST(DocumentSelmo, OrvikOnlyCommandsAreOffOrRefused) {
     f.doc->OnIdle();
     EXPECT_NE(f.Site(), nullptr);
     EXPECT_EQ(f.Site()->GetConfiguration(kSelectCandidate)->SwLevel().Level(), 20);
+
+    // A link started before the file was opened still reports; the Selmo site stays as it is.
+    f.link.GoUp(2);
+    f.doc->OnReport(CCommsReport(CCommsReport::kConnected, CCommsReport::kNone));
+    f.doc->EnsureBtsSite();
+    const uint8_t bytes[] = {1, 0, 0, 0};
+    EXPECT_NO_THROW(f.doc->OnUplinkMessage(bytes));
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kCopyBtsConfiguration));
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kSend));
+    EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kDisconnect));
+    f.doc->OnCommand(cmd::kDisconnect);
+    f.doc->OnReport(CCommsReport(CCommsReport::kNoConnection, CCommsReport::kNone));
+    EXPECT_EQ(f.Site()->FindTrx(1)->DiversityPair(), 2);
 }
 
 TEST(DocumentSelmo, WizardStartsFromANewOrvikConfiguration) {

@@ -213,7 +213,13 @@ bool CopySiteIntoRecordTARN(CSiteTARN& site, CSCFSite& record) {
         return false;
     }
     if (record.bcfType == kBcfTypeSelmo && !record.cabinets.empty()) {
-        StoreDiversityPairs(*db, record.cabinets.front());
+        CSCFCabinet& cab = record.cabinets.front();
+        StoreDiversityPairs(*db, cab);
+        // Save As names the configuration anew; an empty text keeps the record's.
+        if (const CCabinet* cabinet = db->Cabinet(0);
+            cabinet != nullptr && !cabinet->DescriptionText().empty()) {
+            cab.configDescription = cabinet->DescriptionText();
+        }
         return true;
     }
     for (const auto& unit : db->Units()) {

@@ -12,7 +12,7 @@ struct CSCFSite;
 bool BuildSiteFromRecordTARN(CSiteTARN& site, const CSCFSite& record, int cabinetIndex);
 
 // Stores the candidate. A Selmo record with a cabinet (the one the candidate was read from, or
-// a copy of it) only takes the diversity pairs of its TRX cabling records; any other record is
-// filled completely from the model. False, with the record unchanged, when the site has no
-// candidate or holds a unit the file cannot carry.
+// a copy of it) only takes the diversity pairs of its TRX cabling records and the cabinet's
+// description; any other record is filled completely from the model. False, with the record
+// unchanged, when the site has no candidate or holds a unit the file cannot carry.
 bool CopySiteIntoRecordTARN(CSiteTARN& site, CSCFSite& record);

@@ -110,6 +110,7 @@ TEST(DocumentSelmo, SaveAsToANewFileLosesNothing) {
     f.windows.saveSheet = [](CSaveSCFSheetModel& sheet) {
         EXPECT_TRUE(sheet.Browse());
         sheet.SetName("Selmo copy");
+        sheet.SetDescription("Pairs 1-4 for the new antennas");
         return sheet.Finish();
     };
     ASSERT_TRUE(f.doc->OnCommand(cmd::kSaveAs));
@@ -121,6 +122,7 @@ TEST(DocumentSelmo, SaveAsToANewFileLosesNothing) {
     ASSERT_EQ(written->Sites().size(), 1u);
     CSCFSite expected = *f.original->Sites()[0];
     expected.name = "Selmo copy";
+    expected.cabinets.front().configDescription = "Pairs 1-4 for the new antennas";
     auto& trxs = expected.cabinets.front().trxCablings;
     trxs[0].diversityPair = 4;
     trxs[1].diversityPair = -1;

@@ -9,7 +9,6 @@
 
 #include "TestFiles.h"
 #include "files/AtomicFile.h"
-#include "files/SCFKeywords.h"
 #include "files/SCFSite.h"
 #include "files/SiteConfigFile.h"
 #include "files/SiteRecords.h"
@@ -231,37 +230,4 @@ TEST(SelmoRecords, UnitsTheFileCannotCarryStopTheStore) {
     const CSCFSite before = record;
     EXPECT_FALSE(CopySiteIntoRecord(site, record));
     EXPECT_EQ(record, before);
-}
-
-TEST(SelmoRecords, TransceiverTypesKeepTheirCodes) {
-    for (int type = 1001; type <= 1006; ++type) {
-        const int code = TrxUnitTypeToCode(type);
-        EXPECT_EQ(code, type - 1000);
-        EXPECT_EQ(TrxUnitTypeFromCode(code), type);
-    }
-}
-
-TEST(SelmoRecords, SelmoRecordNextToOrvikRecordsLeavesThemAlone) {
-    std::string orvikText;
-    ReadWholeFile(std::string(CABRION_TEST_DATA_DIR) + "/../../docs/samples/chapel-2x3.hwc",
-                  orvikText);
-    auto orvik = ReadText(orvikText);
-    auto selmo = ReadText(SampleBytes());
-    CSiteConfigFile file;
-    file.AddSite(std::make_unique<CSCFSite>(*orvik->Sites()[0]));
-    CSCFSite& selmoRecord = file.AddSite(std::make_unique<CSCFSite>(*selmo->Sites()[0]));
-    auto last = std::make_unique<CSCFSite>(*orvik->Sites()[0]);
-    last->name = "Chapel copy";
-    file.AddSite(std::move(last));
-    const auto before = ReadText(file.WriteToString());
-
-    CSiteTARN site;
-    ASSERT_TRUE(BuildSiteFromRecord(site, selmoRecord, 0));
-    site.ClearDiversityPairs();
-    ASSERT_TRUE(CopySiteIntoRecord(site, selmoRecord));
-    const auto after = ReadText(file.WriteToString());
-    ASSERT_EQ(after->Sites().size(), 3u);
-    EXPECT_EQ(*after->Sites()[0], *before->Sites()[0]);
-    EXPECT_EQ(*after->Sites()[2], *before->Sites()[2]);
-    EXPECT_EQ(Pairs(*after->Sites()[1]), (std::vector<int>{-1, -1, -1, -1}));
 }

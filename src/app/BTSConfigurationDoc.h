@@ -236,6 +236,7 @@ private:
     bool WritePlan();
     // Save As of a Selmo configuration: the target record starts as a copy of `source`.
     void CarryRecordInto(const CSCFSite* source);
+    void RememberRecentFile(const std::string& path);
     void AskUpgrade();
     bool FileMode() const;
     bool SaveModifiedConfiguration();

@@ -309,7 +309,7 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
     m_configurationChanged = false;
     m_passiveChanged = false;
     RefreshFrame();
-    Windows().AddRecentFile(path);
+    RememberRecentFile(path);
     AskUpgrade();
     m_site->Refresh(false);
     RefreshViews();
@@ -422,8 +422,16 @@ bool CBTSConfigurationDoc::WriteCandidate() {
     }
     m_stamp = StampOf(m_path);
     m_configurationChanged = false;
-    Windows().AddRecentFile(m_path);
+    RememberRecentFile(m_path);
     return true;
+}
+
+void CBTSConfigurationDoc::RememberRecentFile(const std::string& path) {
+    // The recent file list opens through the configuration list, which refuses a Selmo
+    // configuration: such a file would be offered only to be refused.
+    if (!SelmoSite()) {
+        Windows().AddRecentFile(path);
+    }
 }
 
 bool CBTSConfigurationDoc::WritePlan() {

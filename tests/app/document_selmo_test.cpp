@@ -62,6 +62,8 @@ TEST(DocumentSelmo, OpensDirectlyAndSavesBackUnchanged) {
 
     ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
     EXPECT_TRUE(f.windows.messages.empty());
+    // The recent file list would open it through the list that refuses it.
+    EXPECT_TRUE(f.windows.recent.empty());
     const auto saved = Reread(f.path);
     ASSERT_EQ(saved->Sites().size(), 1u);
     EXPECT_EQ(*saved->Sites()[0], *f.original->Sites()[0]);

@@ -137,7 +137,7 @@ SCabinetScene CViewBaseTARN::BuildScene() const {
     for (std::size_t i = 0; i < modules.size(); ++i) {
         const int row = static_cast<int>(i) / kModulesPerRow;
         const int col = static_cast<int>(i) % kModulesPerRow;
-        const int left = 16 + col * kModulePitch;
+        const int left = 18 + col * kModulePitch;
         const int top = modulesTop + row * (kModuleHeight + 8);
         add(*modules[i], {left, top, left + kModuleWidth, top + kModuleHeight});
     }

@@ -18,10 +18,10 @@ public:
     static constexpr int kTrxHeight = 24;
     static constexpr int kTrxPitch = 28;
     static constexpr int kMinTrxSlots = 4;
-    static constexpr int kModuleWidth = 36;
-    static constexpr int kModulePitch = 42;
+    static constexpr int kModuleWidth = 46;
+    static constexpr int kModulePitch = 52;
     static constexpr int kModuleHeight = 74;
-    static constexpr int kModulesPerRow = 5;
+    static constexpr int kModulesPerRow = 4;
 
     // Reads the display options from the settings store and shows the diversity view.
     CViewBaseTARN(IViewHost& host, const CRegistry& settings);

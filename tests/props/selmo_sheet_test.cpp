@@ -5,6 +5,7 @@
 
 #include "app/views/ViewBaseTARN.h"
 #include "model/SiteTARN.h"
+#include "paint/PictureExport.h"
 #include "ui/OptionsDialog.h"
 #include "ui/OptionsTARNDialog.h"
 #include "ui/props/SelmoPages.h"
@@ -13,8 +14,11 @@
 #include "ui/views/ContainerView.h"
 #include "ui/views/ListViewOwn.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFile>
+#include <QImage>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -90,6 +94,36 @@ TEST(SelmoWindow, TheMainWindowShowsViewTwelveAloneWithItsListAndMenu) {
     EXPECT_EQ(f.frame.Container()->Picture()->Scene().cables.size(), 2u);
     Shoot(f.frame, QStringLiteral("selmo-main-window"));
 
+    // Screen readers hear the units by the names written on them.
+    QAccessibleInterface* access =
+        QAccessible::queryAccessibleInterface(f.frame.Container()->Picture());
+    ASSERT_NE(access, nullptr);
+    QStringList names;
+    for (int i = 0; i < access->childCount(); ++i) {
+        names << access->child(i)->text(QAccessible::Name);
+    }
+    EXPECT_TRUE(names.contains(QStringLiteral("ICTG 3")));
+    EXPECT_TRUE(names.contains(QStringLiteral("Interface 1")));
+
+    // Export writes the same picture.
+    const QString png = QDir::temp().filePath(QStringLiteral("cabrion-selmo-export.png"));
+    QString error;
+    ASSERT_TRUE(paint::ExportPicture(f.SelmoViews().BuildScene(), png, 1.0, &error))
+        << error.toStdString();
+    EXPECT_EQ(QImage(png).width(), CViewBaseTARN::kWidth);
+    QFile::remove(png);
+
+    // A double click on a transceiver selects it and opens its properties.
+    const SCabinetScene now = f.SelmoViews().BuildScene();
+    const SSceneUnit* four = now.Find(f.Site().FindTrx(4));
+    ASSERT_NE(four, nullptr);
+    f.SelmoViews().DoubleClick({four->rect.left + 5, four->rect.top + 5});
+    QApplication::processEvents();
+    ASSERT_NE(CViewPropSheet::Of(f.frame), nullptr);
+    EXPECT_TRUE(CViewPropSheet::Of(f.frame)->isVisible());
+    EXPECT_EQ(f.Current<CPageRXDivTARN>().Controller().Chosen(), 4);
+    CViewPropSheet::Of(f.frame)->close();
+
     // An Orvik file afterwards brings the full menu and its buttons back.
     f.doc->New(false);
     QApplication::processEvents();
@@ -154,6 +188,7 @@ TEST(SelmoWindow, TheOptionsCommandOpensCableColoringWhichStoresNothing) {
         title = dialog->windowTitle();
         hadReset = dialog->ResetButton()->text() == QStringLiteral("Reset Colors") &&
                    dialog->ColourFrame() != nullptr;
+        Shoot(*dialog, QStringLiteral("selmo-cable-coloring"));
         dialog->ResetButton()->click();
         dialog->Buttons()->button(QDialogButtonBox::Ok)->click();
     });

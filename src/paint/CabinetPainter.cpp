@@ -212,10 +212,9 @@ void DrawSelmoCabinet(QPainter& p, const SCabinetScene& scene) {
     p.setFont(paint::PictureFont(8.5, true));
     p.setPen(QColor(0x16, 0x22, 0x30));
     p.drawText(plate, Qt::AlignCenter, QString::fromStdString(scene.cabinetName));
-    p.setPen(QPen(kRail, 1));
+    p.setPen(QPen(QColor(0x3f, 0x47, 0x50), 1));
+    p.setBrush(QColor(0x35, 0x3c, 0x44));
     for (const SRect& r : scene.emptySlots) {
-        p.setPen(QPen(QColor(0x3f, 0x47, 0x50), 1));
-        p.setBrush(QColor(0x35, 0x3c, 0x44));
         p.drawRect(ToRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
     }
 }

@@ -5,6 +5,7 @@
 #include "app/SaveSCFSheetModel.h"
 #include "app/ViewCommands.h"
 #include "app/views/ViewBase.h"
+#include "app/views/ViewBaseTARN.h"
 #include "app/views/ViewPageBase.h"
 #include "comms/CommsReport.h"
 #include "files/TextCodec.h"
@@ -12,6 +13,7 @@
 #include "model/DataBaseKODA.h"
 #include "model/Site.h"
 #include "model/SiteKODA.h"
+#include "model/SiteTARN.h"
 #include "model/Strings.h"
 #include "model/UcSwVersion.h"
 #include "platform/Registry.h"
@@ -36,6 +38,14 @@ CSiteKODA* CBTSConfigurationDoc::SiteKODA() const {
     return dynamic_cast<CSiteKODA*>(m_site.get());
 }
 
+CSiteTARN* CBTSConfigurationDoc::SiteTARN() const {
+    return dynamic_cast<CSiteTARN*>(m_site.get());
+}
+
+CViewBaseKODA* CBTSConfigurationDoc::ViewManager() const {
+    return dynamic_cast<CViewBaseKODA*>(m_viewManager.get());
+}
+
 std::string CBTSConfigurationDoc::Now() const {
     if (m_services.clock) {
         return m_services.clock();
@@ -54,7 +64,7 @@ void CBTSConfigurationDoc::RefreshFrame() {
 // ---- menu ------------------------------------------------------------------------------------
 
 void CBTSConfigurationDoc::RebuildMenu() {
-    m_menu = BaseMainMenu();
+    m_menu = CurrentBtsType() == kSelmoBtsType ? SelmoMainMenu() : BaseMainMenu();
     RebuildMainMenu(m_menu, ProductVersion());
     Windows().MenuRebuilt();
 }
@@ -74,6 +84,12 @@ std::string CBTSConfigurationDoc::CommandText(int id) const {
 bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
     if (m_viewManager && m_viewManager->FindViewByCommand(id) != nullptr) {
         return true;
+    }
+    // A Selmo site has neither the wizard, nor cabinet replacement, nor a BTS to talk to: what
+    // its menu leaves out is not reachable by keys or buttons either.
+    if (CurrentBtsType() == kSelmoBtsType && id != cmd::kFileNew &&
+        FindMenuItem(m_menu, id) == nullptr) {
+        return false;
     }
     const bool linkUp = LinkRef().IsLinkUp();
     switch (id) {
@@ -350,17 +366,21 @@ void CBTSConfigurationDoc::OnIdle() {
         } else if (!m_startupPath.empty()) {
             OpenPath(m_startupPath, true);
         }
-    } else if (m_viewManager) {
-        m_viewManager->StartupPass();
+    } else if (CViewBaseKODA* views = ViewManager()) {
+        views->StartupPass();
     }
 }
 
 void CBTSConfigurationDoc::SettingsChanged() {
-    if (!m_viewManager) {
+    if (auto* selmo = dynamic_cast<CViewBaseTARN*>(m_viewManager.get())) {
+        selmo->SettingsChanged(*m_services.settings);
         return;
     }
-    const CViewBaseKODA::SSettingsEffect effect =
-        m_viewManager->SettingsChanged(*m_services.settings);
+    CViewBaseKODA* views = ViewManager();
+    if (views == nullptr) {
+        return;
+    }
+    const CViewBaseKODA::SSettingsEffect effect = views->SettingsChanged(*m_services.settings);
     if (effect.disconnect) {
         Disconnect();
         SelectTab(false);
@@ -598,7 +618,7 @@ void CBTSConfigurationDoc::SelectUnitInViews(int kind, int number) {
     if (!m_viewManager) {
         return;
     }
-    CDataBaseKODA* shown = m_viewManager->Shown();
+    CDataBase* shown = m_viewManager->ShownAny();
     const CUnit* unit = kind != 0 && shown != nullptr ? shown->FindUnit(kind, number) : nullptr;
     m_viewManager->SelectUnit(unit);
     m_viewManager->Redraw();

@@ -27,6 +27,8 @@ class CCommsReport;
 class CRegistry;
 class CSite;
 class CSiteKODA;
+class CSiteTARN;
+class CViewBase;
 class CViewBaseKODA;
 
 class CBTSConfigurationDoc : public ISiteHost,
@@ -89,6 +91,10 @@ public:
     static std::string ProductVersion();
 
     void New(bool fileNew = false);
+    // An empty, untitled site of the BTS type (6 Orvik, 4 Selmo) with its view manager and
+    // menu; false for any other type, which leaves no site. New makes an Orvik one; this is for
+    // the Selmo family, which the wizard cannot build.
+    bool NewSiteOfType(int btsType);
     bool Open();
     // Opens a configuration file; `direct` takes a file's only configuration without the
     // site selection sheet (a file named on the command line).
@@ -143,7 +149,9 @@ public:
     void SetStartupPath(const std::string& path) { m_startupPath = path; }
 
     // The view manager of an Orvik site; nullptr without one.
-    CViewBaseKODA* ViewManager() const { return m_viewManager.get(); }
+    CViewBaseKODA* ViewManager() const;
+    // The view manager of the open site, whatever its family; the windows work with this one.
+    CViewBase* AnyViewManager() const { return m_viewManager.get(); }
     // A view command (a view's command, a tab command, the redraw of every view): the view
     // manager carries it out and the windows follow.
     void ViewCommand(int command);
@@ -162,6 +170,7 @@ public:
     // State.
     CSite* Site() override { return m_site.get(); }
     CSiteKODA* SiteKODA() const;
+    CSiteTARN* SiteTARN() const;
     bool HasSite() const { return m_site != nullptr; }
     // A site of the older family, which the tool carries in a reduced form.
     bool SelmoSite() const { return m_site != nullptr && SiteKODA() == nullptr; }
@@ -264,6 +273,7 @@ private:
     public:
         explicit CViewHost(CBTSConfigurationDoc& doc) : m_doc(doc) {}
         CSiteKODA* Site() override { return m_doc.SiteKODA(); }
+        CSite* FamilySite() override { return m_doc.Site(); }
         const CHWInfoFile* PassiveUnits(int selector) override;
         bool BtsConnected() const override;
         void UnitSelected(int packed) override;
@@ -282,7 +292,7 @@ private:
     CViewHost m_viewHost{*this};
     std::unique_ptr<CSite> m_site;
     // Declared after the site so that it goes first: its views hold the site's units.
-    std::unique_ptr<CViewBaseKODA> m_viewManager;
+    std::unique_ptr<CViewBase> m_viewManager;
     // The link's state at the view manager's last poll.
     bool m_polledLinkUp = false;
     std::unique_ptr<CSiteSCFile> m_file;

@@ -2,6 +2,8 @@
 // configuration currently in BTS as the candidate.
 #include "app/BTSConfigurationDoc.h"
 #include "app/views/ViewBase.h"
+#include "app/views/ViewBaseTARN.h"
+#include "app/views/ViewPageBase.h"
 
 #include "app/CommandIds.h"
 #include "app/FileDialogFolder.h"
@@ -100,10 +102,16 @@ bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
         m_hasViewManager = true;
         if (SiteKODA() != nullptr) {
             m_viewManager = std::make_unique<CViewBaseKODA>(m_viewHost, *m_services.settings);
-            m_viewManager->ActivateView(m_activeViewType);
-            Windows().ViewManagerChanged();
-            Windows().Notify(notify::kGeneral, notify::kViewChanged, m_activeViewType);
+        } else {
+            m_viewManager = std::make_unique<CViewBaseTARN>(m_viewHost, *m_services.settings);
         }
+        // A view the family lacks leaves the manager on its own first view.
+        m_viewManager->ActivateView(m_activeViewType);
+        if (const CViewPageBase* active = m_viewManager->ActiveView()) {
+            m_activeViewType = active->Type();
+        }
+        Windows().ViewManagerChanged();
+        Windows().Notify(notify::kGeneral, notify::kViewChanged, m_activeViewType);
         m_configurationName.clear();
         RefreshFrame();
     }
@@ -113,6 +121,14 @@ bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
     }
     RefreshViews();
     return m_site != nullptr;
+}
+
+bool CBTSConfigurationDoc::NewSiteOfType(int btsType) {
+    const bool made = CreateSiteForType(btsType);
+    ResetNames();
+    m_configurationChanged = false;
+    RefreshFrame();
+    return made;
 }
 
 void CBTSConfigurationDoc::ResetNames() {

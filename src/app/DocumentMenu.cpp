@@ -69,6 +69,36 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
+SMenuModel SelmoMainMenu() {
+    using namespace cmd;
+    const SMenuItem sep{};
+    SMenuModel menu;
+    menu.push_back({"&File",
+                    {{kNew, "&New\tCtrl+N"},
+                     {kOpen, "&Open...\tCtrl+O"},
+                     {kSave, "&Save\tCtrl+S"},
+                     {kSaveAs, "Save &As..."},
+                     sep,
+                     {kPrint, "&Print...\tCtrl+P"},
+                     {kPrintPreview, "Print Pre&view"},
+                     sep,
+                     {kRecentFile1, "Recent File"},
+                     sep,
+                     {kExit, "E&xit"}}});
+    menu.push_back({"&Edit",
+                    {{kUndo, "&Undo\tCtrl+Z"},
+                     sep,
+                     {kProperties, "&Properties...\tAlt+Return"},
+                     {kOptions, "&Options..."}}});
+    menu.push_back({"&View",
+                    {{kToolbar, "&Toolbar"},
+                     {kOverlapToolbar, "&Overlap Toolbar"},
+                     {kStatusBar, "&Status Bar"}}});
+    menu.push_back(
+        {"&Help", {{kHelpTopics, "&Help Topics\tF1"}, sep, {kAbout, "&About Cabrion..."}}});
+    return menu;
+}
+
 void RebuildMainMenu(SMenuModel& menu, const std::string& productVersion) {
     for (SSubMenu& sub : menu) {
         for (SMenuItem& item : sub.items) {

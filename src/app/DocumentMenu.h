@@ -23,6 +23,10 @@ using SMenuModel = std::vector<SSubMenu>;
 // The menu as the resources hold it, before the rebuild touches it.
 SMenuModel BaseMainMenu();
 
+// The menu of an open Selmo site: the same command ids, without the wizard, the BTS menu and
+// the connection, since that family is only opened, edited and saved here.
+SMenuModel SelmoMainMenu();
+
 // What the rebuild does to a loaded menu: "%VERSION%" in the update item becomes the product
 // version, and the simulator item goes from the second-last submenu (the connection menu):
 // the in-process simulated BTS is reached through a pseudo-terminal instead.

@@ -78,7 +78,7 @@ std::string PageForView(int viewType) {
     case 11:
         return "views.html#differences";
     case 12:
-        return "views.html#selmo-rx-diversity";
+        return "selmo.html";
     case 13:
         return "connecting.html#event-list";
     default:

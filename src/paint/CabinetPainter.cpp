@@ -198,6 +198,33 @@ void DrawCableLegend(QPainter& p, const SCabinetScene& scene) {
     }
 }
 
+// The Selmo cabinet has no place table here: a plain subrack with the transceiver slots on top
+// and the common modules below, its name on the plate above.
+void DrawSelmoCabinet(QPainter& p, const SCabinetScene& scene) {
+    const QRectF body(5, 17, scene.bounds.right - 10, scene.bounds.bottom - 22);
+    p.setPen(QPen(kFrame, 2));
+    p.setBrush(kBackPlate);
+    p.drawRoundedRect(body, 3, 3);
+    const QRectF plate(body.left() + 60, 3, body.width() - 120, 13);
+    p.setPen(QPen(kFrame, 1));
+    p.setBrush(QColor(0xc9, 0xcf, 0xd6));
+    p.drawRoundedRect(plate, 2, 2);
+    p.setFont(paint::PictureFont(8.5, true));
+    p.setPen(QColor(0x16, 0x22, 0x30));
+    p.drawText(plate, Qt::AlignCenter, QString::fromStdString(scene.cabinetName));
+    p.setPen(QPen(QColor(0x3f, 0x47, 0x50), 1));
+    p.setBrush(QColor(0x35, 0x3c, 0x44));
+    for (const SRect& r : scene.emptySlots) {
+        p.drawRect(ToRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+void DrawPartnerFrame(QPainter& p, const SSceneUnit& u) {
+    p.setPen(QPen(paint::FromScene(u.partnerColour), 2, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(ToRectF(u.rect).adjusted(1.5, 1.5, -1.5, -1.5));
+}
+
 void DrawOutline(QPainter& p, const SSceneUnit& u) {
     QPen pen(QColor(0xe0, 0x10, 0x10), 2,
              u.outline == EOutline::Solid ? Qt::SolidLine : Qt::DotLine);
@@ -233,11 +260,15 @@ void CCabinetPainter::Paint(QPainter& p, const SCabinetScene& scene, const SPain
     if (options.background) {
         p.fillRect(bounds, kBackground);
     }
-    const std::unique_ptr<CCabinetKODA> cabinet = CCabinetKODA::Create(scene.cabinetType);
-    DrawCabinetBody(p, scene);
-    DrawMast(p, scene);
-    if (cabinet != nullptr) {
-        DrawEmptyPlaces(p, scene, *cabinet);
+    if (scene.selmo) {
+        DrawSelmoCabinet(p, scene);
+    } else {
+        const std::unique_ptr<CCabinetKODA> cabinet = CCabinetKODA::Create(scene.cabinetType);
+        DrawCabinetBody(p, scene);
+        DrawMast(p, scene);
+        if (cabinet != nullptr) {
+            DrawEmptyPlaces(p, scene, *cabinet);
+        }
     }
     for (const SSceneUnit& u : scene.units) {
         if (u.shown) {
@@ -266,6 +297,9 @@ void CCabinetPainter::Paint(QPainter& p, const SCabinetScene& scene, const SPain
     for (const SSceneUnit& u : scene.units) {
         if (u.shown) {
             paint::WriteUnitName(p, u);
+        }
+        if (u.partner) {
+            DrawPartnerFrame(p, u);
         }
         if (u.shown && u.logicalMark.x >= 0) {
             DrawStateMark(p, u.logicalMark, u.logicalStateClass, 7);

@@ -202,7 +202,7 @@ void DrawUnitFront(QPainter& p, const SSceneUnit& u) {
 
 void WriteUnitName(QPainter& p, const SSceneUnit& u) {
     const QRectF r = ToRectF(u.rect);
-    const QString name = QString::fromStdString(u.unit->DisplayName());
+    const QString name = QString::fromStdString(u.label.empty() ? u.unit->DisplayName() : u.label);
     const int kind = u.unit->Kind();
     const SFaceStyle style = FaceOf(kind);
     QColor halo = style.face;

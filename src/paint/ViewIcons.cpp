@@ -111,6 +111,16 @@ void PaintViewIcon(QPainter& p, int viewType, const QRectF& rect) {
         Arrow(p, QPointF(3, 13), QPointF(17, 13), QColor(0x00, 0x00, 0xb0));
         Arrow(p, QPointF(3, 21), QPointF(17, 21), QColor(0x30, 0x60, 0xff));
         break;
+    case kViewRxCablingTARN: {
+        // Transceivers with a loop between the two of a diversity pair.
+        Cabinet(p, QRectF(12, 4, 17, 24), 4);
+        QPainterPath loop(QPointF(14, 9.5));
+        loop.cubicTo(QPointF(5, 9.5), QPointF(5, 16), QPointF(14, 16));
+        p.setPen(QPen(QColor(0x00, 0x00, 0xc0), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(loop);
+        break;
+    }
     case kViewAllCabling:
         Cabinet(p, QRectF(12, 3, 8, 26), 4);
         Curve(p, QPointF(3, 6), QPointF(29, 12), QColor(0x00, 0x90, 0x00), 2);

@@ -35,6 +35,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -177,38 +178,62 @@ QAction* CMainFrame::Action(int id) const {
 void CMainFrame::CreateMenus() {
     SMenuModel menu = BaseMainMenu();
     RebuildMainMenu(menu, CBTSConfigurationDoc::ProductVersion());
-    for (const SSubMenu& sub : menu) {
+    m_exportView = new QAction(tr("&Export View..."), this);
+    m_exportView->setObjectName(QStringLiteral("ExportView"));
+    m_exportView->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    m_exportView->setStatusTip(tr("Save the picture of the active view as PNG, SVG or PDF"));
+    connect(m_exportView, &QAction::triggered, this, [this] {
+        if (m_doc != nullptr && m_doc->AnyViewManager() != nullptr) {
+            ViewPrinting::ExportView(this, *m_doc->AnyViewManager());
+        }
+    });
+    BuildMenuBar(menu);
+}
+
+void CMainFrame::BuildMenuBar(const SMenuModel& model) {
+    // The view actions live in the View menu that is about to go; they come back with the
+    // manager's views.
+    for (QAction* a : m_viewActions) {
+        m_actions.erase(a->data().toInt());
+        delete a;
+    }
+    m_viewActions.clear();
+    for (QAction* a : menuBar()->actions()) {
+        if (QMenu* m = a->menu()) {
+            m->clear();
+            m->deleteLater();
+        }
+    }
+    menuBar()->clear();
+    m_menuOf.clear();
+    m_menuLayout.clear();
+    for (const SSubMenu& sub : model) {
         QMenu* m = menuBar()->addMenu(Q(sub.title));
+        std::vector<int> ids;
         for (const SMenuItem& item : sub.items) {
+            ids.push_back(item.id);
             if (item.IsSeparator()) {
                 m->addSeparator();
             } else if (item.id == cmd::kRecentFile1) {
                 for (QAction* a : m_recentActions) {
                     m->addAction(a);
                 }
-            } else {
-                m->addAction(m_actions[item.id]);
+            } else if (auto it = m_actions.find(item.id); it != m_actions.end()) {
+                m->addAction(it->second);
                 m_menuOf[item.id] = m;
             }
         }
+        m_menuLayout.emplace_back(sub.title, std::move(ids));
         // Enable states follow the document and the link; they are brought up to date
         // whenever a menu opens.
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
     }
     // Export View... sits with printing: it writes the same picture into a file.
-    if (QMenu* file = m_menuOf[cmd::kPrintPreview]; file != nullptr) {
-        m_exportView = new QAction(tr("&Export View..."), this);
-        m_exportView->setObjectName(QStringLiteral("ExportView"));
-        m_exportView->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-        m_exportView->setStatusTip(tr("Save the picture of the active view as PNG, SVG or PDF"));
+    if (auto it = m_menuOf.find(cmd::kPrintPreview); it != m_menuOf.end()) {
+        QMenu* file = it->second;
         const QList<QAction*> actions = file->actions();
         const qsizetype at = actions.indexOf(m_actions[cmd::kPrintPreview]);
         file->insertAction(at + 1 < actions.size() ? actions[at + 1] : nullptr, m_exportView);
-        connect(m_exportView, &QAction::triggered, this, [this] {
-            if (m_doc != nullptr && m_doc->ViewManager() != nullptr) {
-                ViewPrinting::ExportView(this, *m_doc->ViewManager());
-            }
-        });
     }
 }
 
@@ -338,13 +363,13 @@ void CMainFrame::OnAction(int id) {
         return;
     case cmd::kPrint:
     case cmd::kPrintPreview:
-        if (m_doc != nullptr && m_doc->ViewManager() != nullptr) {
+        if (m_doc != nullptr && m_doc->AnyViewManager() != nullptr) {
             const QString name =
                 Q(m_doc->ConfigurationName().empty() ? m_doc->Title() : m_doc->ConfigurationName());
             if (id == cmd::kPrint) {
-                ViewPrinting::Print(this, *m_doc->ViewManager(), name);
+                ViewPrinting::Print(this, *m_doc->AnyViewManager(), name);
             } else {
-                ViewPrinting::PrintPreview(this, *m_doc->ViewManager(), name);
+                ViewPrinting::PrintPreview(this, *m_doc->AnyViewManager(), name);
             }
         }
         return;
@@ -409,10 +434,31 @@ void CMainFrame::MenuRebuilt() {
         return;
     }
     const SMenuModel& menu = m_doc->Menu();
+    std::vector<std::pair<std::string, std::vector<int>>> layout;
+    for (const SSubMenu& sub : menu) {
+        std::vector<int> ids;
+        for (const SMenuItem& item : sub.items) {
+            ids.push_back(item.id);
+        }
+        layout.emplace_back(sub.title, std::move(ids));
+    }
+    // Another family's menu has other submenus: the bar is laid out again for it.
+    const bool relaid = layout != m_menuLayout;
+    if (relaid) {
+        BuildMenuBar(menu);
+        RebuildViewActions(m_doc->AnyViewManager());
+    }
     // The menus keep their actions; what the rebuilt menu no longer holds leaves its menu.
     for (auto& [id, action] : m_actions) {
+        if (std::find(m_viewActions.begin(), m_viewActions.end(), action) != m_viewActions.end()) {
+            continue;
+        }
         const SMenuItem* item = FindMenuItem(menu, id);
         auto where = m_menuOf.find(id);
+        if (relaid) {
+            // Toolbar buttons and keys of commands the menu lacks go with them.
+            action->setVisible(item != nullptr);
+        }
         if (item == nullptr) {
             if (where != m_menuOf.end()) {
                 where->second->removeAction(action);
@@ -613,7 +659,7 @@ void CMainFrame::ViewManagerChanged() {
     m_bar = nullptr;
     delete m_container;
     m_container = nullptr;
-    CViewBaseKODA* manager = m_doc != nullptr ? m_doc->ViewManager() : nullptr;
+    CViewBase* manager = m_doc != nullptr ? m_doc->AnyViewManager() : nullptr;
     RebuildViewActions(manager);
     if (manager == nullptr) {
         return;
@@ -639,7 +685,7 @@ void CMainFrame::ViewManagerChanged() {
     m_container->show();
 }
 
-void CMainFrame::RebuildViewActions(const CViewBaseKODA* manager) {
+void CMainFrame::RebuildViewActions(const CViewBase* manager) {
     for (QAction* a : m_viewActions) {
         m_actions.erase(a->data().toInt());
         delete a;

@@ -4,6 +4,7 @@
 // container, the connection event list, and the relay of notifications between windows. It is
 // the document's window side: the document asks its questions and runs its sheets through it.
 
+#include "app/DocumentMenu.h"
 #include "app/DocumentWindows.h"
 #include "app/NotificationRelay.h"
 #include "app/StatusText.h"
@@ -15,13 +16,15 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 class CBTSConfigurationDoc;
 class CBTSConnectionListView;
 class CBTSConfigurationBar;
 class CContainerView;
-class CViewBaseKODA;
+class CViewBase;
 class CRecentFileList;
 class CRegistry;
 class QAction;
@@ -109,6 +112,8 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
+    // Lays the menu bar out as the model has it; the actions stay, only their menus change.
+    void BuildMenuBar(const SMenuModel& model);
     void CreateToolbars();
     void CreateStatusBar();
     void CreatePanes();
@@ -116,7 +121,7 @@ private:
     void UpdateRecentFiles();
     void OpenRecent(int index);
     void ShowStatusPanes(int count);
-    void RebuildViewActions(const CViewBaseKODA* manager);
+    void RebuildViewActions(const CViewBase* manager);
     // The views' right-click menus: the BTS tab's, or the view's own with "&Properties...".
     static constexpr int kBtsTabMenu = 362;
     void ShowContextMenu(int menuId, const QPoint& globalPos);
@@ -126,6 +131,8 @@ private:
     std::unique_ptr<CRecentFileList> m_recent;
     std::map<int, QAction*> m_actions;
     std::map<int, QMenu*> m_menuOf;
+    // The submenus and ids the menu bar was laid out for: the Selmo menu has fewer.
+    std::vector<std::pair<std::string, std::vector<int>>> m_menuLayout;
     QAction* m_exit = nullptr;
     QAction* m_exportView = nullptr;
     QAction* m_recentActions[4] = {};

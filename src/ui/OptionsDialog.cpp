@@ -1,4 +1,5 @@
 #include "ui/OptionsDialog.h"
+#include "ui/OptionsTARNDialog.h"
 
 #include "app/BTSConfigurationDoc.h"
 #include "app/DocumentLink.h"
@@ -159,6 +160,12 @@ void COptionsDialog::NotifyBarCodeSettingChanged() {
 void InstallOptions(CMainFrame& frame, CBTSConfigurationDoc& doc, CRegistry& store,
                     std::vector<SerialPortEntry> ports) {
     frame.options = [&frame, &doc, &store, ports = std::move(ports)](bool fileMenu) {
+        if (!fileMenu && doc.SiteTARN() != nullptr) {
+            // The Selmo family has its own options, which store nothing.
+            COptionsTARNDialog dialog(&frame);
+            dialog.exec();
+            return;
+        }
         SOptionsContext context;
         context.connection.kind = doc.Link().ConnectionKind();
         context.connection.comPort = doc.Link().ComPort();

@@ -17,7 +17,10 @@ TEST(PropSheetModel, PagesAndTitlesPerView) {
         (SPropSheetLayout{"All Cabling Properties", {P::TXCabling, P::RXCabling, P::RXDCabling}}));
     EXPECT_EQ(PropSheetLayout(true, 9, false).title, "RVx logical TRX ID's Properties");
     EXPECT_EQ(PropSheetLayout(true, 10, false).pages, std::vector<P>{P::Passive});
-    EXPECT_EQ(PropSheetLayout(true, 12, false).title, " Properties");
+    EXPECT_EQ(PropSheetLayout(true, 12, false),
+              (SPropSheetLayout{" Properties", {P::RXDivTARN, P::OptionsRXDivTARN}}));
+    EXPECT_STREQ(PropPageTitle(P::RXDivTARN), "RX Diversity");
+    EXPECT_STREQ(PropPageTitle(P::OptionsRXDivTARN), "Options");
     // The BTS tab has its one page whatever the view; a view without pages and a missing site
     // say so.
     EXPECT_EQ(PropSheetLayout(true, 4, true),

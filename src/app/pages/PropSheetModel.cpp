@@ -23,7 +23,10 @@ const char* PropPageTitle(EPropPage page) {
     case EPropPage::RXCabling:
         return "RX Main";
     case EPropPage::RXDCabling:
+    case EPropPage::RXDivTARN:
         return "RX Diversity";
+    case EPropPage::OptionsRXDivTARN:
+        return "Options";
     case EPropPage::LogicalTRX:
         return "TRX ID";
     case EPropPage::Passive:
@@ -73,8 +76,8 @@ SPropSheetLayout PropSheetLayout(bool hasSite, int viewType, bool btsTab) {
     case 11:
         return titled("Differences", {P::Differences});
     case 12:
-        // The older family's diversity pages are not carried here; its title has no set name.
-        return {" Properties", {P::NoInfo}};
+        // The Selmo view has no set name: its title is the suffix alone.
+        return {" Properties", {P::RXDivTARN, P::OptionsRXDivTARN}};
     default:
         return none;
     }

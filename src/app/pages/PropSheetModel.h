@@ -19,6 +19,8 @@ enum class EPropPage {
     LogicalTRX,
     Passive,
     Differences,
+    RXDivTARN,
+    OptionsRXDivTARN,
     NoInfoOnBTS,
     NoInfo,
 };

@@ -22,6 +22,11 @@ enum class EOutline : int { None = 0, Solid = 1, Dotted = 2 };
 struct SSceneUnit {
     const CUnit* unit = nullptr;
     SRect rect;
+    // The name written on the front; empty for the unit's own display name.
+    std::string label;
+    // The partner of the selected unit, framed in this colour.
+    bool partner = false;
+    SceneColour partnerColour = kSceneWhite;
     // Drawn with its front; otherwise only its place is filled.
     bool shown = false;
     bool selected = false;
@@ -79,6 +84,10 @@ struct STrxStatusMark {
 
 struct SCabinetScene {
     bool valid = false;
+    // A cabinet of the older Selmo family: a plain schematic without place rectangles.
+    bool selmo = false;
+    // Selmo: empty transceiver slots drawn under the units.
+    std::vector<SRect> emptySlots;
     int cabinetType = 0;
     int variant = 0;
     std::string cabinetName;

@@ -73,9 +73,21 @@ CSiteKODA* CViewBase::Site() const {
     return m_host.Site();
 }
 
+CSite* CViewBase::AnySite() const {
+    if (CSite* site = m_host.FamilySite()) {
+        return site;
+    }
+    return Site();
+}
+
 CDataBaseKODA* CViewBase::Shown() const {
     CSiteKODA* site = Site();
     return site != nullptr ? site->GetKODA(kSelectShown) : nullptr;
+}
+
+CDataBase* CViewBase::ShownAny() const {
+    CSite* site = AnySite();
+    return site != nullptr ? site->GetConfiguration(kSelectShown) : nullptr;
 }
 
 int CViewBase::ShownSelector() const {
@@ -83,7 +95,7 @@ int CViewBase::ShownSelector() const {
 }
 
 bool CViewBase::BtsTab() const {
-    CSiteKODA* site = Site();
+    CSite* site = AnySite();
     return site != nullptr && site->ShowsBts() && CBtsConfiguration::Get() != nullptr;
 }
 
@@ -155,16 +167,14 @@ CUnit* CViewBase::SelectedUnit() const {
     if (m_selected == nullptr) {
         return nullptr;
     }
-    CSiteKODA* site = Site();
-    if (site == nullptr) {
-        return nullptr;
-    }
-    for (int port : {17, 18}) {
-        if (site->ExternalUnit(port) == m_selected) {
-            return site->ExternalUnit(port);
+    if (CSiteKODA* site = Site()) {
+        for (int port : {17, 18}) {
+            if (site->ExternalUnit(port) == m_selected) {
+                return site->ExternalUnit(port);
+            }
         }
     }
-    CDataBaseKODA* db = Shown();
+    CDataBase* db = ShownAny();
     if (db == nullptr || !db->Contains(m_selected)) {
         return nullptr;
     }
@@ -318,7 +328,7 @@ void CViewBase::ClearHover() {
 std::string CViewBase::StatusText(const SPictureHit& hit) const {
     if (hit.unit == nullptr) {
         if (hit.overCabinet) {
-            if (CDataBaseKODA* db = Shown(); db != nullptr && db->Cabinet(0) != nullptr) {
+            if (CDataBase* db = ShownAny(); db != nullptr && db->Cabinet(0) != nullptr) {
                 return db->Cabinet(0)->Name();
             }
         }
@@ -353,7 +363,7 @@ SListContent CViewBase::ListContent() const {
         return content;
     }
     content.columns = m_active->Columns();
-    if (Site() != nullptr) {
+    if (AnySite() != nullptr) {
         m_active->FillList(content);
     }
     m_sorting.Sort(content.rows);
@@ -406,11 +416,13 @@ void CViewBase::DoubleClick(SPoint point) {
 }
 
 void CViewBase::ShowConfiguration(int selector) {
-    CSiteKODA* site = Site();
+    CSite* site = AnySite();
     if (site == nullptr) {
         return;
     }
-    const bool bts = selector == kSelectBts && CBtsConfiguration::Get() != nullptr;
+    // Only the Orvik family has a configuration currently in BTS.
+    const bool bts =
+        selector == kSelectBts && Site() != nullptr && CBtsConfiguration::Get() != nullptr;
     if (bts) {
         // The BTS tab shows the BTS configuration as it is now, with its cables.
         site->CableGuy()->RecomputeCableStates(kSelectBts);
@@ -422,7 +434,7 @@ void CViewBase::ShowConfiguration(int selector) {
 void CViewBase::TabChanged() {
     ClearHover();
     if (m_selectedKind != 0) {
-        CDataBaseKODA* db = Shown();
+        CDataBase* db = ShownAny();
         const CUnit* same =
             db != nullptr ? db->FindUnit(m_selectedKind, m_selectedNumber) : nullptr;
         if (same != nullptr && !same->IsUpgrade()) {

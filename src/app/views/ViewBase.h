@@ -13,8 +13,10 @@
 #include "app/views/ViewList.h"
 #include "app/views/ViewPageBase.h"
 
+class CDataBase;
 class CDataBaseKODA;
 class CRegistry;
+class CSite;
 class CSiteKODA;
 class CUnit;
 class IViewHost;
@@ -44,9 +46,13 @@ public:
 
     const std::string& Name() const { return m_name; }
     IViewHost& Host() const { return m_host; }
+    // The Orvik site; nullptr without one or for a site of another family.
     CSiteKODA* Site() const;
+    // The open site of whatever family.
+    CSite* AnySite() const;
     // The configuration the views show (candidate or currently in BTS); nullptr without one.
     CDataBaseKODA* Shown() const;
+    CDataBase* ShownAny() const;
     int ShownSelector() const;
     bool BtsTab() const;
 
@@ -87,13 +93,13 @@ public:
 
     // The picture of the active view: units at their places, cables, marks. Not valid without
     // a site, a configuration or an active view.
-    SCabinetScene BuildScene() const;
+    virtual SCabinetScene BuildScene() const;
     // The unit and connector row at a point of the cabinet picture.
-    SPictureHit HitTest(SPoint point) const;
+    virtual SPictureHit HitTest(SPoint point) const;
     // Remembers what the pointer is over and gives the status bar text for it.
     std::string Hover(SPoint point);
     void ClearHover();
-    std::string StatusText(const SPictureHit& hit) const;
+    virtual std::string StatusText(const SPictureHit& hit) const;
 
     // The list of the active view, sorted as the list pane asks.
     SListContent ListContent() const;
@@ -117,6 +123,8 @@ public:
     int ContextMenu() const;
     // Redraw and fill the list again.
     void Redraw();
+    // Whether the tab row and the configuration currently in BTS exist for this family.
+    virtual bool BtsConnectionEnabled() const { return false; }
 
 protected:
     void AddView(std::unique_ptr<CViewPageBase> view);
@@ -155,7 +163,7 @@ public:
 
     const std::array<SceneColour, kColourCount>& Colours() const { return m_colours; }
     void SetColour(int index, SceneColour colour);
-    bool BtsConnectionEnabled() const { return m_btsEnabled; }
+    bool BtsConnectionEnabled() const override { return m_btsEnabled; }
     void SetBtsConnectionEnabled(bool enabled);
 
     // What the document has to do with its link after the options changed.

@@ -3,6 +3,7 @@
 // information of both configurations, the state of the BTS link, and where to send the
 // notifications that make the windows follow a change.
 
+class CSite;
 class CSiteKODA;
 class CHWInfoFile;
 
@@ -12,6 +13,8 @@ public:
 
     // nullptr while the document has no site.
     virtual CSiteKODA* Site() = 0;
+    // The open site of any family; hosts that only carry Orvik sites need not say.
+    virtual CSite* FamilySite() { return nullptr; }
     // Passive unit information of the candidate (1) or of the configuration currently in BTS
     // (2); nullptr when there is none.
     virtual const CHWInfoFile* PassiveUnits(int /*selector*/) { return nullptr; }

@@ -5,6 +5,7 @@
 #include "app/views/ViewBase.h"
 #include "app/views/ViewPageBase.h"
 #include "files/HWInfoFile.h"
+#include "model/SiteTARN.h"
 #include "platform/Registry.h"
 #include "platform/SettingsKeys.h"
 #include "ui/MainFrame.h"
@@ -13,6 +14,7 @@
 #include "ui/props/CabinetPages.h"
 #include "ui/props/CablingPages.h"
 #include "ui/props/InfoPages.h"
+#include "ui/props/SelmoPages.h"
 #include "ui/props/UnitsPage.h"
 
 #include <QDialogButtonBox>
@@ -131,7 +133,7 @@ CPropPage* CViewPropSheet::CurrentPage() const {
 }
 
 void CViewPropSheet::Sync() {
-    CViewBaseKODA* manager = m_doc.ViewManager();
+    CViewBase* manager = m_doc.AnyViewManager();
     if (manager != m_manager) {
         // The pages hold the old site: they go before anything reads it again.
         DropPages();
@@ -140,7 +142,7 @@ void CViewPropSheet::Sync() {
     if (!isVisible()) {
         return;
     }
-    const bool hasSite = manager != nullptr && m_doc.SiteKODA() != nullptr;
+    const bool hasSite = manager != nullptr && m_doc.HasSite();
     const CViewPageBase* view = manager != nullptr ? manager->ActiveView() : nullptr;
     const int viewType = view != nullptr ? view->Type() : -1;
     const bool bts = !m_doc.CandidateTabSelected();
@@ -195,8 +197,13 @@ CPropPage* CViewPropSheet::PageOf(EPropPage page) {
         return built;
     }
     CSiteKODA* site = m_doc.SiteKODA();
+    CSiteTARN* selmo = m_doc.SiteTARN();
     CPropPage* made = nullptr;
-    if (site == nullptr || page == EPropPage::NoInfo) {
+    if (selmo != nullptr && page == EPropPage::RXDivTARN) {
+        made = new CPageRXDivTARN(*selmo, m_doc, this);
+    } else if (selmo != nullptr && page == EPropPage::OptionsRXDivTARN) {
+        made = new CPageOptionsRXDivTARN(m_settings, m_manager, this);
+    } else if (site == nullptr || page == EPropPage::NoInfo) {
         made = new CPageNoInfo(this);
     } else {
         IPageDocument& doc = m_doc;
@@ -237,6 +244,11 @@ CPropPage* CViewPropSheet::PageOf(EPropPage page) {
         case EPropPage::NoInfoOnBTS:
             made = new CPageNoInfoOnBTS(*site, doc, this);
             break;
+        case EPropPage::RXDivTARN:
+        case EPropPage::OptionsRXDivTARN:
+            // Pages of the other family: an Orvik site has nothing for them to show.
+            made = new CPageNoInfo(this);
+            break;
         case EPropPage::NoInfo:
             break;
         }
@@ -264,7 +276,7 @@ void CViewPropSheet::Notification(int message, int wParam, int lParam) {
     if (message == notify::kGeneral && wParam == notify::kSelectionChanged) {
         // While the user works in the sheet, the selection it makes in the views comes back
         // here; only a selection made elsewhere is followed.
-        if (isVisible() && !isActiveWindow() && m_manager == m_doc.ViewManager()) {
+        if (isVisible() && !isActiveWindow() && m_manager == m_doc.AnyViewManager()) {
             FollowSelection();
         }
         return;

@@ -13,7 +13,7 @@ class CBTSConfigurationDoc;
 class CMainFrame;
 class CPropPage;
 class CRegistry;
-class CViewBaseKODA;
+class CViewBase;
 class QTabWidget;
 
 class CViewPropSheet : public QDialog {
@@ -56,7 +56,7 @@ private:
     QTabWidget* m_tabs = nullptr;
     CPropSheetModel m_model;
     // The view manager the pages were built for: a new one comes with a new site.
-    CViewBaseKODA* m_manager = nullptr;
+    CViewBase* m_manager = nullptr;
     std::map<EPropPage, CPropPage*> m_pages;
     bool m_laying = false;
     bool m_placed = false;

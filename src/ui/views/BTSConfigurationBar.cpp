@@ -9,7 +9,7 @@
 #include "paint/ViewIcons.h"
 #include "ui/views/ViewAccessibility.h"
 
-CBTSConfigurationBar::CBTSConfigurationBar(CViewBaseKODA& manager, QWidget* parent)
+CBTSConfigurationBar::CBTSConfigurationBar(CViewBase& manager, QWidget* parent)
     : QWidget(parent), m_manager(manager) {
     // Before anything asks for this window's accessible interface.
     RegisterViewAccessibility();

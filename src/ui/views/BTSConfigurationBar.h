@@ -6,14 +6,14 @@
 
 #include "app/views/ViewBarState.h"
 
-class CViewBaseKODA;
+class CViewBase;
 
 class CBTSConfigurationBar : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kScrollButton = 16;
 
-    explicit CBTSConfigurationBar(CViewBaseKODA& manager, QWidget* parent = nullptr);
+    explicit CBTSConfigurationBar(CViewBase& manager, QWidget* parent = nullptr);
 
     const CViewBarState& State() const { return m_state; }
     QRect ButtonRect(int index) const;
@@ -43,7 +43,7 @@ private:
     QRect ScrollDownRect() const;
     void Run(int command);
 
-    CViewBaseKODA& m_manager;
+    CViewBase& m_manager;
     CViewBarState m_state;
     int m_hovered = -1;
 };

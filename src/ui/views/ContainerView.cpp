@@ -27,7 +27,7 @@ const char* const kTabNames[2] = {"Configuration Candidate", "Currently in BTS"}
 
 } // namespace
 
-CContainerView::CContainerView(CViewBaseKODA& manager, QWidget* parent)
+CContainerView::CContainerView(CViewBase& manager, QWidget* parent)
     : QWidget(parent), m_manager(manager) {
     setObjectName(QStringLiteral("viewContainer"));
     auto* layout = new QVBoxLayout(this);

@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-class CViewBaseKODA;
+class CViewBase;
 class CBTSConfigurationView;
 class CListViewOwn;
 class QLabel;
@@ -24,7 +24,7 @@ public:
     static constexpr int kCandidateCommand = 32828;
     static constexpr int kBtsCommand = 32829;
 
-    explicit CContainerView(CViewBaseKODA& manager, QWidget* parent = nullptr);
+    explicit CContainerView(CViewBase& manager, QWidget* parent = nullptr);
 
     CBTSConfigurationView* Picture() const { return m_picture; }
     CListViewOwn* List() const { return m_list; }
@@ -61,7 +61,7 @@ protected:
 private:
     void ArrangePanes();
 
-    CViewBaseKODA& m_manager;
+    CViewBase& m_manager;
     QWidget* m_titleStrip = nullptr;
     QLabel* m_title = nullptr;
     QLabel* m_icon = nullptr;

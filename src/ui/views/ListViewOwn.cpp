@@ -87,8 +87,8 @@ void CListViewOwn::RowChosen() {
     const CUnit* unit = nullptr;
     if (!chosen.isEmpty()) {
         const SListRow& row = m_content.rows[chosen.first()->data(0, Qt::UserRole).toInt()];
-        if (row.unitKind != 0 && m_manager.Shown() != nullptr) {
-            unit = m_manager.Shown()->FindUnit(row.unitKind, row.unitNumber);
+        if (row.unitKind != 0 && m_manager.ShownAny() != nullptr) {
+            unit = m_manager.ShownAny()->FindUnit(row.unitKind, row.unitNumber);
         } else if (row.passiveGroup >= 0) {
             m_manager.Host().ShowPassiveRecord(row.passiveGroup, row.passiveSlot);
         }

@@ -35,7 +35,7 @@ public:
             }
             const SSceneUnit& u = units[m_index];
             if (t == QAccessible::Name) {
-                return QString::fromStdString(u.unit->DisplayName());
+                return QString::fromStdString(u.label.empty() ? u.unit->DisplayName() : u.label);
             }
             if (t == QAccessible::Description) {
                 SPictureHit hit;

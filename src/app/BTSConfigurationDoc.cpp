@@ -368,6 +368,10 @@ void CBTSConfigurationDoc::OnIdle() {
         }
     } else if (CViewBaseKODA* views = ViewManager()) {
         views->StartupPass();
+    } else if (SelmoSite() && LinkRef().ConnectionKind() != 0) {
+        // A Selmo BTS cannot be talked to: a link that was running when its file opened
+        // would only report into a site that cannot take it.
+        DisableConnection();
     }
 }
 

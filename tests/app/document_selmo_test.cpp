@@ -196,7 +196,9 @@ TEST(DocumentSelmo, OrvikOnlyCommandsAreOffOrRefused) {
         EXPECT_FALSE(f.doc->IsCommandEnabled(id)) << id;
         EXPECT_FALSE(f.doc->OnCommand(id)) << id;
     }
-    for (int id : {cmd::kSave, cmd::kSaveAs, cmd::kCandidateTab}) {
+    // Without a BTS there is no tab row either.
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kCandidateTab));
+    for (int id : {cmd::kSave, cmd::kSaveAs, cmd::kProperties, cmd::kOptions}) {
         EXPECT_TRUE(f.doc->IsCommandEnabled(id)) << id;
     }
     // Called directly, the Orvik-only paths say why or do nothing.
@@ -221,8 +223,11 @@ TEST(DocumentSelmo, OrvikOnlyCommandsAreOffOrRefused) {
     EXPECT_NO_THROW(f.doc->OnUplinkMessage(bytes));
     EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kCopyBtsConfiguration));
     EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kSend));
-    EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kDisconnect));
-    f.doc->OnCommand(cmd::kDisconnect);
+    // The next idle pass stops it, as the Selmo menu offers no Disconnect.
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kDisconnect));
+    f.doc->OnIdle();
+    EXPECT_FALSE(f.link.IsLinkUp());
+    EXPECT_EQ(f.link.ConnectionKind(), 0);
     f.doc->OnReport(CCommsReport(CCommsReport::kNoConnection, CCommsReport::kNone));
     EXPECT_EQ(f.Site()->FindTrx(1)->DiversityPair(), 2);
 }

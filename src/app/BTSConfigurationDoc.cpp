@@ -372,6 +372,7 @@ void CBTSConfigurationDoc::OnIdle() {
         // A Selmo BTS cannot be talked to: a link that was running when its file opened
         // would only report into a site that cannot take it.
         DisableConnection();
+        RefreshFrame();
     }
 }
 

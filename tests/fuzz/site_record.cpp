@@ -1,5 +1,7 @@
 // Builds a candidate from a site record whose values come from the input, then stores it back
 // and walks the undo ring: whatever a file or plan put into a record, the site must not crash.
+// The same record then opens as a Selmo configuration, whose transceivers are paired and
+// stored both into the record and into a fresh one.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,6 +11,7 @@
 #include "model/BtsConfiguration.h"
 #include "model/CabinetKODA.h"
 #include "model/SiteKODA.h"
+#include "model/SiteTARN.h"
 
 namespace {
 
@@ -57,6 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             t.txPath1 = in.Int();
             t.rxMainPath1 = in.Int();
             t.rxDivCon = in.Int();
+            // No bytes of its own, so that the corpus keeps what it meant.
+            t.diversityPair = t.txPath1;
             break;
         }
         case 2:
@@ -86,5 +91,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     site.Undo(kSelectCandidate);
+
+    CSCFSite selmoRecord = record;
+    selmoRecord.bcfType = kBcfTypeSelmo;
+    CSiteTARN selmo;
+    selmo.PushUndoStep("Open");
+    if (BuildSiteFromRecord(selmo, selmoRecord, 0)) {
+        selmo.PushUndoStep("Set RX Diversity Pair");
+        for (const CSCFTrxCabling& t : selmoRecord.cabinets.front().trxCablings) {
+            selmo.SetDiversityPair(t.trxNumber, t.rxMainPath1);
+        }
+        CopySiteIntoRecord(selmo, selmoRecord);
+        CSCFSite fresh;
+        CopySiteIntoRecord(selmo, fresh);
+        selmo.ClearDiversityPairs();
+        selmo.Undo(kSelectCandidate);
+    }
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include "app/CommandIds.h"
 
+#include <algorithm>
+
 SMenuModel BaseMainMenu() {
     using namespace cmd;
     const SMenuItem sep{};
@@ -71,31 +73,41 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 
 SMenuModel SelmoMainMenu() {
     using namespace cmd;
-    const SMenuItem sep{};
+    // The Orvik menu less what needs a BTS, the wizard or an Orvik cabinet, so that the two keep
+    // the same texts and shortcuts for what they share.
+    const auto orvikOnly = [](const SMenuItem& item) {
+        switch (item.id) {
+        case kCopyBtsConfiguration:
+        case kCandidateTab:
+        case kBtsTab:
+        case kShowPhysicalUnits:
+        case kShowFileUnits:
+        case kUpdateToLatest:
+            return true;
+        default:
+            return false;
+        }
+    };
     SMenuModel menu;
-    menu.push_back({"&File",
-                    {{kNew, "&New\tCtrl+N"},
-                     {kOpen, "&Open...\tCtrl+O"},
-                     {kSave, "&Save\tCtrl+S"},
-                     {kSaveAs, "Save &As..."},
-                     sep,
-                     {kPrint, "&Print...\tCtrl+P"},
-                     {kPrintPreview, "Print Pre&view"},
-                     sep,
-                     {kRecentFile1, "Recent File"},
-                     sep,
-                     {kExit, "E&xit"}}});
-    menu.push_back({"&Edit",
-                    {{kUndo, "&Undo\tCtrl+Z"},
-                     sep,
-                     {kProperties, "&Properties...\tAlt+Return"},
-                     {kOptions, "&Options..."}}});
-    menu.push_back({"&View",
-                    {{kToolbar, "&Toolbar"},
-                     {kOverlapToolbar, "&Overlap Toolbar"},
-                     {kStatusBar, "&Status Bar"}}});
-    menu.push_back(
-        {"&Help", {{kHelpTopics, "&Help Topics\tF1"}, sep, {kAbout, "&About Cabrion..."}}});
+    for (SSubMenu& sub : BaseMainMenu()) {
+        if (sub.title == "&BTS" || sub.title == "&Connection") {
+            continue;
+        }
+        std::erase_if(sub.items, orvikOnly);
+        // Separators left doubled or trailing by the removal go as well.
+        std::vector<SMenuItem> items;
+        for (const SMenuItem& item : sub.items) {
+            if (item.IsSeparator() && (items.empty() || items.back().IsSeparator())) {
+                continue;
+            }
+            items.push_back(item);
+        }
+        while (!items.empty() && items.back().IsSeparator()) {
+            items.pop_back();
+        }
+        sub.items = std::move(items);
+        menu.push_back(std::move(sub));
+    }
     return menu;
 }
 

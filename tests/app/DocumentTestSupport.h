@@ -5,6 +5,7 @@
 #include "app/BTSConfigurationDoc.h"
 #include "app/NewSiteSheetModel.h"
 #include "app/SaveSCFSheetModel.h"
+#include "files/AtomicFile.h"
 #include "files/SiteConfigFile.h"
 #include "files/SiteRecords.h"
 #include "model/BtsConfiguration.h"
@@ -14,8 +15,23 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+// A file's bytes, empty when it cannot be read.
+inline std::string Slurp(const std::string& path) {
+    std::string bytes;
+    ReadWholeFile(path, bytes);
+    return bytes;
+}
+
+// A saved file read back as the document would read it.
+inline std::unique_ptr<CSiteConfigFile> Reread(const std::string& path) {
+    auto f = std::make_unique<CSiteConfigFile>();
+    f->ReadBytes(Slurp(path));
+    return f;
+}
 
 struct ScriptedWindows : IDocumentWindows {
     // Every question and message in the order shown.

@@ -17,18 +17,6 @@ namespace {
 const std::string kSample =
     std::string(CABRION_TEST_DATA_DIR) + "/../../docs/samples/selmo-4trx.hwc";
 
-std::string Slurp(const std::string& path) {
-    std::string bytes;
-    ReadWholeFile(path, bytes);
-    return bytes;
-}
-
-std::unique_ptr<CSiteConfigFile> Reread(const std::string& path) {
-    auto f = std::make_unique<CSiteConfigFile>();
-    f->ReadBytes(Slurp(path));
-    return f;
-}
-
 // The sample copied next to the test's other files, opened as a double click opens it.
 struct SelmoDocument : DocumentFixture {
     std::string path = Path("selmo.hwc");

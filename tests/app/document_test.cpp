@@ -14,18 +14,6 @@
 
 namespace {
 
-std::string Slurp(const std::string& path) {
-    std::string bytes;
-    ReadWholeFile(path, bytes);
-    return bytes;
-}
-
-std::unique_ptr<CSiteConfigFile> Reread(const std::string& path) {
-    auto f = std::make_unique<CSiteConfigFile>();
-    f->ReadBytes(Slurp(path));
-    return f;
-}
-
 std::vector<std::string> Names(const std::unique_ptr<CSiteConfigFile>& f) {
     std::vector<std::string> names;
     for (const auto& s : f->Sites()) {

@@ -8,7 +8,9 @@
 #include "platform/SettingsKeys.h"
 #include "ui/MainFrame.h"
 #include "ui/OptionsPages.h"
+#include "ui/PagePassiveWidget.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -173,6 +175,15 @@ void InstallOptions(CMainFrame& frame, CBTSConfigurationDoc& doc, CRegistry& sto
         context.applyBtsConnectionSetting = [&doc, &store] {
             doc.SetConnectionWanted(settings::Read(store, settings::kEnableBTS) == 1);
             doc.SiteLoaded();
+        };
+        context.barCodeSettingChanged = [] {
+            // The passive units page may be open in the property sheet: its reader starts
+            // again on the port and line settings just applied.
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                for (CPagePassiveWidget* page : top->findChildren<CPagePassiveWidget*>()) {
+                    page->RestartReader();
+                }
+            }
         };
         context.viewManager = doc.ViewManager();
         context.redrawViews = [&doc, &frame] {

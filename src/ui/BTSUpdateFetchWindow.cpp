@@ -6,12 +6,15 @@
 #include "app/MissingInfoModel.h"
 #include "comms/CommunicationBTS.h"
 #include "comms/MMIServ.h"
+#include "ui/HelpLauncher.h"
 #include "ui/SmallDialogs.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -46,6 +49,7 @@ QLabel* ColumnLabel(QWidget* parent, const QString& accessibleName) {
 
 CBTSUpdateFetchWindow::CBTSUpdateFetchWindow(CBTSConfigurationDoc& doc, int mode, QWidget* parent)
     : QDialog(parent) {
+    setProperty(CHelpLauncher::kPageProperty, QStringLiteral("connecting.html#transfer"));
     CMMIServ& server = CMMIServ::Instance();
     m_transfer = std::make_unique<CDocumentTransfer>(doc, server, mode, &CLinkWaitLoop::Wait);
     m_transfer->SetLogSink([this](const std::string& line) {
@@ -129,18 +133,26 @@ CBTSUpdateFetchWindow::CBTSUpdateFetchWindow(CBTSConfigurationDoc& doc, int mode
 
     auto* bottom = new QHBoxLayout;
     m_close = new QPushButton(tr("Close"), this);
+    auto* help = new QPushButton(tr("Help"), this);
     bottom->addStretch();
     bottom->addWidget(m_close);
+    bottom->addWidget(help);
     outer->addLayout(bottom);
 
     connect(m_send, &QPushButton::clicked, this, [this] { RunFlow(true); });
     connect(m_fetch, &QPushButton::clicked, this, [this] { RunFlow(false); });
     connect(m_missing, &QPushButton::clicked, this, &CBTSUpdateFetchWindow::ShowMissingInfo);
     connect(m_close, &QPushButton::clicked, this, &CBTSUpdateFetchWindow::reject);
+    connect(help, &QPushButton::clicked, this, [this] {
+        // The guide opens where F1 would open it for this window.
+        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(this, &f1);
+    });
     setTabOrder(m_send, m_missing);
     setTabOrder(m_missing, m_fetch);
     setTabOrder(m_fetch, m_log);
     setTabOrder(m_log, m_close);
+    setTabOrder(m_close, help);
     resize(640, 420);
 }
 

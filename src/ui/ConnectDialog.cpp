@@ -1,5 +1,7 @@
 #include "ui/ConnectDialog.h"
 
+#include "ui/HelpLauncher.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -23,6 +25,7 @@ std::string S(const QString& s) {
 
 CConnectDialog::CConnectDialog(const std::string& sobriquetFile, QWidget* parent)
     : QDialog(parent), m_model(sobriquetFile) {
+    setProperty(CHelpLauncher::kPageProperty, QStringLiteral("connecting.html"));
     setWindowTitle(tr("Connect to a Remote BTS"));
     setMinimumWidth(360);
     auto* outer = new QVBoxLayout(this);

@@ -1,5 +1,7 @@
 #include "ui/DirDialog.h"
 
+#include "ui/HelpLauncher.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileSystemModel>
@@ -22,6 +24,7 @@ QString Cabrion() {
 
 CDirDialog::CDirDialog(const QString& startFolder, QWidget* parent, CDirDialogModel model)
     : QDialog(parent), m_model(std::move(model)) {
+    setProperty(CHelpLauncher::kPageProperty, QStringLiteral("wizard.html"));
     setWindowTitle(tr("Select Folder"));
     showMessage = [this](const QString& text) {
         QMessageBox box(QMessageBox::NoIcon, Cabrion(), text, QMessageBox::Ok, this);

@@ -6,6 +6,7 @@
 #include "app/views/ViewBase.h"
 #include "platform/Registry.h"
 #include "platform/SettingsKeys.h"
+#include "ui/HelpLauncher.h"
 #include "ui/MainFrame.h"
 #include "ui/OptionsPages.h"
 #include "ui/PagePassiveWidget.h"
@@ -21,6 +22,7 @@ COptionsDialog::COptionsDialog(OptionsSheetKind kind, CRegistry& store,
                                std::vector<SerialPortEntry> ports, SOptionsContext context,
                                QWidget* parent)
     : QDialog(parent), m_store(store), m_context(std::move(context)) {
+    setProperty(CHelpLauncher::kPageProperty, QStringLiteral("options.html"));
     setWindowTitle(tr("Options"));
     auto* outer = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);

@@ -1,5 +1,7 @@
 #include "ui/OptionsTARNDialog.h"
 
+#include "ui/HelpLauncher.h"
+
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -8,6 +10,7 @@
 #include <QVBoxLayout>
 
 COptionsTARNDialog::COptionsTARNDialog(QWidget* parent) : QDialog(parent) {
+    setProperty(CHelpLauncher::kPageProperty, QStringLiteral("selmo.html"));
     setWindowTitle(tr(COptionsTARN::kTitle));
     setObjectName(QStringLiteral("OptionsTARN"));
     auto* layout = new QVBoxLayout(this);

@@ -4,6 +4,7 @@
 #include "app/SaveSCFSheetModel.h"
 #include "files/TextCodec.h"
 #include "files/xml/PlanTextCodec.h"
+#include "ui/HelpLauncher.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -66,6 +67,7 @@ QGroupBox* TextGroup(const QString& title, QLabel*& text, QWidget* parent) {
 
 CNewSiteSheet::CNewSiteSheet(CNewSiteSheetModel& model, QWidget* parent)
     : QDialog(parent), m_model(model) {
+    setProperty(CHelpLauncher::kPageProperty, QStringLiteral("files.html#open"));
     setWindowTitle(Q(model.Caption()));
     auto* outer = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
@@ -212,6 +214,7 @@ void CNewSiteSheet::SetStyle(int style) {
 
 CSaveSCFSheet::CSaveSCFSheet(CSaveSCFSheetModel& model, QWidget* parent)
     : QDialog(parent), m_model(model) {
+    setProperty(CHelpLauncher::kPageProperty, QStringLiteral("files.html#save"));
     setWindowTitle(Q(model.Caption()));
     auto* outer = new QVBoxLayout(this);
 

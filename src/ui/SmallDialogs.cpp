@@ -1,5 +1,7 @@
 #include "ui/SmallDialogs.h"
 
+#include "ui/HelpLauncher.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -48,6 +50,7 @@ CSendMissingInfoDlg::CSendMissingInfoDlg(const std::array<SMissingSection, 4>& s
 }
 
 CAddCabinetSheet::CAddCabinetSheet(QWidget* parent) : QDialog(parent) {
+    setProperty(CHelpLauncher::kPageProperty, QStringLiteral("editing.html"));
     setWindowTitle(tr("Cabinet"));
     auto* outer = new QVBoxLayout(this);
     auto* tabs = new QTabWidget(this);

@@ -8,6 +8,7 @@
 #include "app/DocumentsFolder.h"
 #include "app/search/DocumentSearchHost.h"
 #include "app/wizard/WizardSheetModel.h"
+#include "ui/HelpLauncher.h"
 #include "wizard/WizardCheckWidgets.h"
 #include "wizard/WizardFlowWidgets.h"
 #include "wizard/WizardNewWidgets.h"
@@ -20,6 +21,7 @@ CWizardSheet::CWizardSheet(CBTSConfigurationDoc& doc, IUserPrompt& prompt, CRegi
                            bool updateOnly, QWidget* mainWindow)
     : QWizard(mainWindow),
       m_model(std::make_unique<CWizardSheetModel>(doc, prompt, settings, updateOnly)) {
+    setProperty(CHelpLauncher::kPageProperty, QStringLiteral("wizard.html"));
     setWindowTitle(QStringLiteral("Configuration Wizard"));
     setWizardStyle(QWizard::ClassicStyle);
     setOption(QWizard::NoBackButtonOnStartPage, false);

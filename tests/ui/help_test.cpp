@@ -6,7 +6,12 @@
 #include "app/HelpTopics.h"
 #include "model/BtsConfiguration.h"
 #include "support/FrameDocument.h"
+#include "ui/BTSUpdateFetchWindow.h"
+#include "ui/ConnectDialog.h"
+#include "ui/DirDialog.h"
 #include "ui/MainFrame.h"
+#include "ui/OptionsTARNDialog.h"
+#include "ui/SmallDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -120,6 +126,48 @@ TEST(Help, AMissingGuideIsSaidAndHelpTopicsIsNotOffered) {
     EXPECT_TRUE(f.opened.empty());
 }
 
+// The page exists in the guide, with its anchor when it names one.
+static void ExpectInGuide(const std::string& page) {
+    const QString text = QString::fromStdString(page);
+    QFile file(kGuide + QLatin1Char('/') + text.section(QLatin1Char('#'), 0, 0));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
+    const QString anchor = text.section(QLatin1Char('#'), 1);
+    if (!anchor.isEmpty()) {
+        EXPECT_TRUE(file.readAll().contains(QStringLiteral("id=\"%1\"").arg(anchor).toUtf8()))
+            << page;
+    }
+}
+
+// Dialogs name their own page for F1, and that page is in the guide; the transfer window's
+// Help button opens it as F1 would.
+TEST(Help, DialogsNameTheirPagesAndTheTransferWindowsHelpButtonOpensIt) {
+    HelpFixture f;
+    COptionsTARNDialog selmoOptions(&f.frame);
+    CAddCabinetSheet addCabinet(&f.frame);
+    CConnectDialog connect(std::string(), &f.frame);
+    CDirDialog folder(QString(), &f.frame);
+    for (const QDialog* d :
+         std::initializer_list<const QDialog*>{&selmoOptions, &addCabinet, &connect, &folder}) {
+        const QString page = d->property(CHelpLauncher::kPageProperty).toString();
+        ASSERT_FALSE(page.isEmpty()) << d->metaObject()->className();
+        ExpectInGuide(page.toStdString());
+    }
+
+    CBTSUpdateFetchWindow transfer(*f.doc, 0, &f.frame);
+    transfer.show();
+    QApplication::setActiveWindow(&transfer);
+    QPushButton* help = nullptr;
+    for (QPushButton* b : transfer.findChildren<QPushButton*>()) {
+        if (b->text() == QStringLiteral("Help")) {
+            help = b;
+        }
+    }
+    ASSERT_NE(help, nullptr);
+    help->click();
+    EXPECT_EQ(f.Last(), QStringLiteral("connecting.html#transfer"));
+    ExpectInGuide("connecting.html#transfer");
+}
+
 // Every page the program can ask for exists in the guide, anchors included.
 TEST(Help, EveryPageTheProgramOpensIsInTheGuide) {
     std::vector<std::string> pages;
@@ -132,14 +180,7 @@ TEST(Help, EveryPageTheProgramOpensIsInTheGuide) {
         pages.push_back(help::PageForView(view));
     }
     for (const std::string& page : pages) {
-        const QString text = QString::fromStdString(page);
-        QFile file(kGuide + QLatin1Char('/') + text.section(QLatin1Char('#'), 0, 0));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
-        const QString anchor = text.section(QLatin1Char('#'), 1);
-        if (!anchor.isEmpty()) {
-            EXPECT_TRUE(file.readAll().contains(QStringLiteral("id=\"%1\"").arg(anchor).toUtf8()))
-                << page;
-        }
+        ExpectInGuide(page);
     }
 }
 

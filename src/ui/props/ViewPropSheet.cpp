@@ -8,6 +8,7 @@
 #include "model/SiteTARN.h"
 #include "platform/Registry.h"
 #include "platform/SettingsKeys.h"
+#include "ui/HelpLauncher.h"
 #include "ui/MainFrame.h"
 #include "ui/PagePassiveWidget.h"
 #include "ui/props/AntennaPage.h"
@@ -60,6 +61,7 @@ private:
 CViewPropSheet::CViewPropSheet(CMainFrame& frame, CBTSConfigurationDoc& document,
                                CRegistry& settings)
     : QDialog(&frame), m_frame(frame), m_doc(document), m_settings(settings) {
+    setProperty(CHelpLauncher::kPageProperty, QStringLiteral("property-pages.html"));
     setObjectName(QStringLiteral("PropWnd"));
     setModal(false);
     setSizeGripEnabled(true);

@@ -177,4 +177,23 @@ TEST_F(Desktop, SiteFileSwitchOpensTheWizardOnTheWaitingPage) {
     fs::remove_all(home);
 }
 
+// A Selmo file opened as a double click opens it: its site has no BTS, so the local link that
+// starts with the program stops and the title says so.
+TEST_F(Desktop, SelmoSampleOpensAndItsSiteStopsTheLink) {
+    XServer x;
+    ASSERT_TRUE(x.Ready());
+    const fs::path home = SettingsHome("selmo", true);
+    CChild app({Program(), Sample("selmo-4trx.hwc")},
+               {"DISPLAY=" + x.display, "XDG_CONFIG_HOME=" + home.string(),
+                "XDG_RUNTIME_DIR=" + home.string(), "QT_QPA_PLATFORM=xcb"});
+    const std::string want = "Selmo 2+2 - Cabrion No connection to BTS ";
+    std::string title = x.WaitForTitle("Selmo 2+2", 90);
+    for (int i = 0; i < 150 && title != want; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        title = x.WaitForTitle("Selmo 2+2", 1);
+    }
+    EXPECT_EQ(title, want);
+    fs::remove_all(home);
+}
+
 } // namespace

@@ -346,15 +346,20 @@ bool CViewMainRXCabling::Shows(const CUnit& unit) const {
 }
 
 void CViewMainRXCabling::FillList(SListContent& content) const {
+    FillRxRows(content, &STrxCabling::rxMainMulticoupler, &STrxCabling::rxCombinerId);
+}
+
+void CViewMainRXCabling::FillRxRows(SListContent& content, int STrxCabling::*multicoupler,
+                                    int STrxCabling::*combiner) const {
     const CDataBaseKODA* db = Shown();
     const bool mc = Manager().ShowWideband();
-    FillTrxRows(content, [db, mc](const CUnitKTrx& trx) -> std::vector<std::string> {
+    FillTrxRows(content, [=](const CUnitKTrx& trx) -> std::vector<std::string> {
         const STrxCabling& c = trx.Cabling();
         if (!mc) {
-            return {ViewTexts::Combiner(*db, c.rxCombinerId)};
+            return {ViewTexts::Combiner(*db, c.*combiner)};
         }
-        return {ViewTexts::Multicoupler(*db, c.rxMainMulticoupler),
-                ViewTexts::Combiner(*db, c.rxCombinerId)};
+        return {ViewTexts::Multicoupler(*db, c.*multicoupler),
+                ViewTexts::Combiner(*db, c.*combiner)};
     });
 }
 
@@ -374,16 +379,7 @@ bool CViewDivRXCabling::Shows(const CUnit& unit) const {
 }
 
 void CViewDivRXCabling::FillList(SListContent& content) const {
-    const CDataBaseKODA* db = Shown();
-    const bool mc = Manager().ShowWideband();
-    FillTrxRows(content, [db, mc](const CUnitKTrx& trx) -> std::vector<std::string> {
-        const STrxCabling& c = trx.Cabling();
-        if (!mc) {
-            return {ViewTexts::Combiner(*db, c.rxDiversityCombiner)};
-        }
-        return {ViewTexts::Multicoupler(*db, c.rxDiversityMulticoupler),
-                ViewTexts::Combiner(*db, c.rxDiversityCombiner)};
-    });
+    FillRxRows(content, &STrxCabling::rxDiversityMulticoupler, &STrxCabling::rxDiversityCombiner);
 }
 
 // All Cabling -----------------------------------------------------------------------------

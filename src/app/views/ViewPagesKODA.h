@@ -3,6 +3,8 @@
 
 #include "app/views/ViewPageBase.h"
 
+struct STrxCabling;
+
 class CViewCabinetInfo : public CViewPageBase {
 public:
     explicit CViewCabinetInfo(CViewBase& manager);
@@ -73,6 +75,9 @@ public:
 protected:
     CViewMainRXCabling(CViewBase& manager, SViewDescription description, int cableType);
     bool Shows(const CUnit& unit) const override;
+    // One row per transceiver: its multicoupler (while those are shown) and its combiner.
+    void FillRxRows(SListContent& content, int STrxCabling::*multicoupler,
+                    int STrxCabling::*combiner) const;
 };
 
 class CViewDivRXCabling : public CViewMainRXCabling {

@@ -1,0 +1,170 @@
+#pragma once
+// The real program under an X server of the test's own: the server, the program started with a
+// settings folder of its own, and the window titles read back from the server's window list.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace testsupport {
+
+inline std::string CommandOutput(const std::string& command) {
+    std::string out;
+    if (FILE* p = ::popen(command.c_str(), "r")) {
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) {
+            out.append(buf, n);
+        }
+        ::pclose(p);
+    }
+    return out;
+}
+
+inline bool HaveProgram(const char* name) {
+    return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// A child process with its own environment additions, ended by its id.
+class CChild {
+public:
+    CChild(std::vector<std::string> args, std::vector<std::string> env) {
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            for (auto& e : env) {
+                ::putenv(e.data());
+            }
+            if (std::FILE* devnull = std::fopen("/dev/null", "w")) {
+                ::dup2(::fileno(devnull), 1);
+                ::dup2(::fileno(devnull), 2);
+            }
+            std::vector<char*> argv;
+            for (auto& a : args) {
+                argv.push_back(a.data());
+            }
+            argv.push_back(nullptr);
+            ::execvp(argv[0], argv.data());
+            ::_exit(127);
+        }
+    }
+    ~CChild() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            int status = 0;
+            ::waitpid(m_pid, &status, 0);
+        }
+    }
+    CChild(const CChild&) = delete;
+    CChild& operator=(const CChild&) = delete;
+
+private:
+    pid_t m_pid = -1;
+};
+
+class CXServer {
+public:
+    // Test programs running side by side take displays from different bases.
+    explicit CXServer(int displayBase) {
+        display = ":" + std::to_string(displayBase + ::getpid() % 300);
+        m_server =
+            std::make_unique<CChild>(std::vector<std::string>{"Xvfb", display, "-screen", "0",
+                                                              "1280x1024x24", "-nolisten", "tcp"},
+                                     std::vector<std::string>{});
+        for (int i = 0; i < 50 && !Ready(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    bool Ready() const {
+        return std::system(("DISPLAY=" + display + " xwininfo -root >/dev/null 2>&1").c_str()) == 0;
+    }
+    // Waits for a top-level window whose title contains the text; the title found, or empty.
+    std::string WaitForTitle(const std::string& text, int seconds) const {
+        for (int i = 0; i < seconds * 5; ++i) {
+            const std::string tree = CommandOutput("DISPLAY=" + display + " xwininfo -root -tree");
+            const size_t at = tree.find(text);
+            if (at != std::string::npos) {
+                const size_t open = tree.rfind('"', at);
+                const size_t close = tree.find('"', at);
+                return tree.substr(open + 1, close - open - 1);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        return {};
+    }
+    // Waits until a window has exactly this title, also when another title comes first.
+    bool WaitForExactTitle(const std::string& title, int seconds) const {
+        for (int i = 0; i < seconds * 5; ++i) {
+            const std::string tree = CommandOutput("DISPLAY=" + display + " xwininfo -root -tree");
+            if (tree.find("\"" + title + "\"") != std::string::npos) {
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        return false;
+    }
+    // Gives the main window the keyboard and types the keys there.
+    void KeysToMainWindow(const std::string& keys) const {
+        std::system(("DISPLAY=" + display +
+                     " xdotool search --name ' - Cabrion' windowfocus --sync key " + keys +
+                     " >/dev/null 2>&1")
+                        .c_str());
+    }
+
+    std::string display;
+
+private:
+    std::unique_ptr<CChild> m_server;
+};
+
+// A settings folder of the test's own, with the local connection switched on or off; removed
+// with the object.
+class CSettingsHome {
+public:
+    CSettingsHome(const std::string& name, bool enableBts) {
+        path = std::filesystem::temp_directory_path() /
+               ("cabrion-e2e-" + name + "-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path / "Torvane");
+        std::ofstream(path / "Torvane" / "Cabrion.ini")
+            << "[Initialization]\nEnableBTS=" << (enableBts ? 1 : 0) << "\nComPort=1\n";
+    }
+    ~CSettingsHome() { std::filesystem::remove_all(path); }
+    CSettingsHome(const CSettingsHome&) = delete;
+    CSettingsHome& operator=(const CSettingsHome&) = delete;
+
+    std::filesystem::path path;
+};
+
+inline std::string ProgramPath() {
+    return std::string(CABRION_BINARY_DIR) + "/programs/cabrion";
+}
+
+inline std::string SampleFile(const char* name) {
+    return (std::filesystem::path(CABRION_TEST_DATA_DIR) / ".." / ".." / "docs" / "samples" / name)
+        .lexically_normal()
+        .string();
+}
+
+// Starts the program on the X server with the settings folder and more environment entries.
+inline std::unique_ptr<CChild> StartProgram(const CXServer& x, const CSettingsHome& home,
+                                            std::vector<std::string> args,
+                                            std::vector<std::string> env = {}) {
+    args.insert(args.begin(), ProgramPath());
+    env.insert(env.end(), {"DISPLAY=" + x.display, "XDG_CONFIG_HOME=" + home.path.string(),
+                           "XDG_RUNTIME_DIR=" + home.path.string(), "QT_QPA_PLATFORM=xcb"});
+    return std::make_unique<CChild>(std::move(args), std::move(env));
+}
+
+} // namespace testsupport

@@ -106,13 +106,6 @@ CPageAntenna::CPageAntenna(CSiteKODA& site, IPageDocument& document, QWidget* pa
             [this] { AfterEdit(m_controller.ClearAll()); });
 }
 
-void CPageAntenna::AfterEdit(bool edited) {
-    if (edited) {
-        emit Edited();
-    }
-    Refresh();
-}
-
 void CPageAntenna::FollowSelection(int kind, int number) {
     m_controller.FollowSelection(kind, number);
     Refresh();

@@ -32,8 +32,6 @@ public:
     QLabel* TargetLabel() const { return m_target; }
 
 private:
-    void AfterEdit(bool edited);
-
     PageAntennaController m_controller;
     QComboBox* m_antenna = nullptr;
     QComboBox* m_connection = nullptr;

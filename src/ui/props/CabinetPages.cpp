@@ -29,10 +29,7 @@ CPageCabType::CPageCabType(CSiteKODA& site, IPageDocument& document, QWidget* pa
     layout->addWidget(box);
     layout->addStretch(1);
     connect(m_types, &QButtonGroup::idClicked, this, [this](int id) {
-        if (m_controller.ChooseType(PageCabTypeController::TypeOfButton(id))) {
-            emit Edited();
-        }
-        Refresh();
+        AfterEdit(m_controller.ChooseType(PageCabTypeController::TypeOfButton(id)));
     });
 }
 
@@ -97,10 +94,7 @@ QRadioButton* CPageCabUsage::ClockButton(int mode) const {
 }
 
 void CPageCabUsage::Changed(const SCabUsageChange& change) {
-    if (m_controller.Apply(change)) {
-        emit Edited();
-    }
-    Refresh();
+    AfterEdit(m_controller.Apply(change));
 }
 
 void CPageCabUsage::Refresh() {

@@ -48,13 +48,6 @@ CCablingPage::CCablingPage(CCablingPageController& controller, QWidget* parent)
     connect(m_clearAll, &QPushButton::clicked, this, [this] { AfterEdit(m_base.ClearAll()); });
 }
 
-void CCablingPage::AfterEdit(bool edited) {
-    if (edited) {
-        emit Edited();
-    }
-    Refresh();
-}
-
 void CCablingPage::FollowSelection(int kind, int number) {
     m_base.FollowSelection(kind, number);
     Refresh();

@@ -28,7 +28,6 @@ protected:
     QGridLayout* Grid() const { return m_grid; }
     // The boxes and buttons, with the controller's choices, after the common part.
     void RefreshCommon();
-    void AfterEdit(bool edited);
     virtual void RefreshBoxes() = 0;
     virtual bool SetCabling() = 0;
 

@@ -54,10 +54,7 @@ CPageBB2Xcon::CPageBB2Xcon(CSiteKODA& site, IPageDocument& document, QWidget* pa
     });
     connect(m_reset, &QPushButton::clicked, this, [this] {
         m_previewHalf = 0;
-        if (m_controller.Reset()) {
-            emit Edited();
-        }
-        Refresh();
+        AfterEdit(m_controller.Reset());
     });
 }
 

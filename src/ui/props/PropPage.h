@@ -27,6 +27,16 @@ public:
 signals:
     // The page changed the candidate; the sheet refreshes what depends on it.
     void Edited();
+
+protected:
+    // After a button or box acted on the candidate: tells the sheet when it changed, and
+    // shows the page again either way (a refused edit may still have moved a choice).
+    void AfterEdit(bool edited) {
+        if (edited) {
+            emit Edited();
+        }
+        Refresh();
+    }
 };
 
 namespace props {

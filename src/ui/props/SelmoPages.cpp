@@ -53,23 +53,11 @@ CPageRXDivTARN::CPageRXDivTARN(CSiteTARN& site, IPageDocument& document, QWidget
     });
     connect(m_partner, &QComboBox::activated, this, [this](int) { UpdateButtons(); });
     connect(m_set, &QPushButton::clicked, this, [this] {
-        if (m_controller.Set(props::DataAt(m_partner, m_partner->currentIndex()))) {
-            emit Edited();
-        }
-        Refresh();
+        AfterEdit(m_controller.Set(props::DataAt(m_partner, m_partner->currentIndex())));
     });
-    connect(m_clear, &QPushButton::clicked, this, [this] {
-        if (m_controller.Clear()) {
-            emit Edited();
-        }
-        Refresh();
-    });
-    connect(m_clearAll, &QPushButton::clicked, this, [this] {
-        if (m_controller.ClearAll()) {
-            emit Edited();
-        }
-        Refresh();
-    });
+    connect(m_clear, &QPushButton::clicked, this, [this] { AfterEdit(m_controller.Clear()); });
+    connect(m_clearAll, &QPushButton::clicked, this,
+            [this] { AfterEdit(m_controller.ClearAll()); });
 }
 
 void CPageRXDivTARN::Refresh() {

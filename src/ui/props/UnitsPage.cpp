@@ -112,9 +112,9 @@ CPageUnits::CPageUnits(CSiteKODA& site, IPageDocument& document, QWidget* parent
         m_controller.ChooseSlot(props::DataAt(m_slot, i));
         Refresh();
     });
-    connect(m_add, &QPushButton::clicked, this, [this] { Done(m_controller.Add()); });
-    connect(m_modify, &QPushButton::clicked, this, [this] { Done(m_controller.Modify()); });
-    connect(m_remove, &QPushButton::clicked, this, [this] { Done(m_controller.Remove()); });
+    connect(m_add, &QPushButton::clicked, this, [this] { AfterEdit(m_controller.Add()); });
+    connect(m_modify, &QPushButton::clicked, this, [this] { AfterEdit(m_controller.Modify()); });
+    connect(m_remove, &QPushButton::clicked, this, [this] { AfterEdit(m_controller.Remove()); });
     connect(m_bands, &QButtonGroup::idClicked, this,
             [this](int band) { ChangeBand(band | m_controller.EdgeChoice()); });
     connect(m_network, &QComboBox::activated, this, [this](int i) {
@@ -131,16 +131,9 @@ QRadioButton* CPageUnits::BandButton(int index) const {
     return qobject_cast<QRadioButton*>(m_bands->button(PageUnitsController::kRadioBands[index]));
 }
 
-void CPageUnits::Done(bool edited) {
-    if (edited) {
-        emit Edited();
-    }
-    Refresh();
-}
-
 void CPageUnits::ChangeBand(int band) {
     // The band keeps the EDGE marks that the EDGE box shows; the buttons choose the frequency.
-    Done(m_controller.ChangeBand(band));
+    AfterEdit(m_controller.ChangeBand(band));
 }
 
 void CPageUnits::FollowSelection(int kind, int number) {

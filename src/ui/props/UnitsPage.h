@@ -34,7 +34,6 @@ public:
     QLineEdit* Location() const { return m_location; }
 
 private:
-    void Done(bool edited);
     void ChangeBand(int band);
 
     PageUnitsController m_controller;

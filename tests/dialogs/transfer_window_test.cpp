@@ -16,6 +16,7 @@
 #include "platform/MemoryRegistry.h"
 #include "sim/SIMTransactServer.h"
 #include "support/SimProcess.h"
+#include "support/SimScenarios.h"
 #include "ui/BTSUpdateFetchWindow.h"
 #include "ui/MainFrame.h"
 
@@ -43,39 +44,11 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<uint8_t>;
 using testsupport::CSimProcess;
-
-Bytes Element(int tag, const Bytes& value) {
-    Bytes out;
-    element::AppendTag(out, tag);
-    element::AppendLength(out, value.size());
-    out.insert(out.end(), value.begin(), value.end());
-    return out;
-}
-
-std::string Hex(const Bytes& bytes) {
-    std::string out;
-    char h[4];
-    for (uint8_t b : bytes) {
-        std::snprintf(h, sizeof h, "%02X ", b);
-        out += h;
-    }
-    return out;
-}
 
 // A BTS that reports itself with its BCF in Commissioning to every client.
 nlohmann::json Scenario() {
-    Bytes report = {0x82, 0, 0, 0};
-    for (const Bytes& e : {Element(19, {19}), Element(129, Element(150, {150, 1}))}) {
-        report.insert(report.end(), e.begin(), e.end());
-    }
-    Bytes state = {0xD2, 0, 0, 0};
-    const Bytes status = Element(258, {1, 1, 0, 4});
-    state.insert(state.end(), status.begin(), status.end());
-    nlohmann::json j;
-    j["reportOnConnect"] = {Hex(report), Hex(state)};
-    return j;
+    return testsupport::CommissioningBtsScenario();
 }
 
 void Shoot(QWidget& w, const QString& name) {

@@ -16,7 +16,7 @@
 #include "model/DataBaseKODA.h"
 #include "model/SiteKODA.h"
 #include "platform/MemoryRegistry.h"
-#include "support/SearchArchive.h"
+#include "support/SearchBts.h"
 
 using namespace searchtest;
 namespace fs = std::filesystem;
@@ -167,13 +167,7 @@ protected:
         folder = ::testing::TempDir() + "searchpage_" + std::to_string(::getpid());
         fs::create_directories(folder);
         // The BTS detected transceivers 1-4; transceiver 5 is planned there.
-        CSiteConfigFile bts;
-        bts.ReadBytes(FileText({{"Bts", {1, 2, 3, 4}}}));
-        CSiteKODA other;
-        ASSERT_TRUE(BuildSiteFromRecord(other, *bts.Sites()[0], 0));
-        auto db = std::make_unique<CDataBaseKODA>();
-        db->CopyFrom(*other.GetKODA(kSelectCandidate));
-        CBtsConfiguration::Set(std::move(db));
+        ASSERT_TRUE(SetBtsDetecting({1, 2, 3, 4}));
     }
     void TearDown() override {
         CBtsConfiguration::Drop();

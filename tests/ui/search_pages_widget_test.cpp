@@ -24,7 +24,7 @@
 #include "model/DataBaseKODA.h"
 #include "model/SiteKODA.h"
 #include "platform/MemoryRegistry.h"
-#include "support/SearchArchive.h"
+#include "support/SearchBts.h"
 #include "ui/DirDialog.h"
 #include "wizard/WizardPageDirectory.h"
 #include "wizard/WizardSearchValidConfig.h"
@@ -54,13 +54,7 @@ protected:
         CBtsConfiguration::Drop();
         folder = ::testing::TempDir() + "searchwidgets_" + std::to_string(::getpid());
         fs::create_directories(folder);
-        CSiteConfigFile bts;
-        bts.ReadBytes(FileText({{"Bts", {1, 2, 3, 4}}}));
-        CSiteKODA other;
-        ASSERT_TRUE(BuildSiteFromRecord(other, *bts.Sites()[0], 0));
-        auto db = std::make_unique<CDataBaseKODA>();
-        db->CopyFrom(*other.GetKODA(kSelectCandidate));
-        CBtsConfiguration::Set(std::move(db));
+        ASSERT_TRUE(SetBtsDetecting({1, 2, 3, 4}));
     }
     void TearDown() override {
         CBtsConfiguration::Drop();

@@ -7,7 +7,7 @@
 #include "files/SiteRecords.h"
 #include "model/DataBaseKODA.h"
 #include "support/FrameDocument.h"
-#include "support/SearchArchive.h"
+#include "support/SearchBts.h"
 #include "ui/MainFrame.h"
 #include "wizard/WizardFlowWidgets.h"
 #include "wizard/WizardPageDirectory.h"
@@ -40,13 +40,7 @@ TEST(WizardSearchWay, FoundConfigurationBecomesTheDocumentsAndSavesBackIntoItsFi
     WriteFile((folder / "notes.hwc").string(), "not a configuration file at all");
 
     // The BTS has detected transceivers 1-4.
-    CSiteConfigFile bts;
-    bts.ReadBytes(FileText({{"Bts", {1, 2, 3, 4}}}));
-    CSiteKODA detected;
-    ASSERT_TRUE(BuildSiteFromRecord(detected, *bts.Sites()[0], 0));
-    auto db = std::make_unique<CDataBaseKODA>();
-    db->CopyFrom(*detected.GetKODA(kSelectCandidate));
-    CBtsConfiguration::Set(std::move(db));
+    ASSERT_TRUE(SetBtsDetecting({1, 2, 3, 4}));
 
     WizardLink link;
     link.kind = 1;

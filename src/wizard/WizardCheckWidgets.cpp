@@ -98,8 +98,7 @@ void CWizardPageCabinet::Show() {
 }
 
 void CWizardPageCabinet::Enter() {
-    if (!m_firstShown) {
-        m_firstShown = true;
+    if (FirstEntry()) {
         m_controller.FirstDisplay();
     }
     m_controller.Enter();
@@ -189,8 +188,7 @@ void CWizardPageBB2XCon::OnBtsNews() {
 }
 
 void CWizardPageBB2XCon::Enter() {
-    if (!m_firstShown) {
-        m_firstShown = true;
+    if (FirstEntry()) {
         m_controller.FirstDisplay();
     }
     m_controller.Enter();

@@ -28,7 +28,6 @@ private:
     QComboBox* m_clock = nullptr;
     QCheckBox* m_lte = nullptr;
     QCheckBox* m_wcdma = nullptr;
-    bool m_firstShown = false;
 };
 
 class CWizardPageBB2XCon : public CWizardPageBase {
@@ -49,7 +48,6 @@ private:
     std::array<QComboBox*, 12> m_boxes{};
     QPushButton* m_autodetect = nullptr;
     QCheckBox* m_viewAutodetected = nullptr;
-    bool m_firstShown = false;
 };
 
 class CWizardPageFastCablingCheck : public CWizardPageBase {

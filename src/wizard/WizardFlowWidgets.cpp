@@ -67,8 +67,7 @@ void CWizardPageWizardWay::Show() {
 }
 
 void CWizardPageWizardWay::Enter() {
-    if (!m_firstShown) {
-        m_firstShown = true;
+    if (FirstEntry()) {
         m_controller.FirstDisplay();
     }
     m_controller.Enter();
@@ -133,8 +132,7 @@ void CWizardPageSCF::Show() {
 }
 
 void CWizardPageSCF::Enter() {
-    if (!m_firstShown) {
-        m_firstShown = true;
+    if (FirstEntry()) {
         m_controller.FirstDisplay();
     } else {
         m_controller.RebuildList();

@@ -29,7 +29,6 @@ private:
     CWizardWayController m_controller;
     std::array<QRadioButton*, 3> m_radios{};
     std::array<QLabel*, 3> m_texts{};
-    bool m_firstShown = false;
 };
 
 class CWizardPageSCF : public CWizardPageBase {
@@ -50,7 +49,6 @@ private:
     QLineEdit* m_path = nullptr;
     QListWidget* m_list = nullptr;
     QLabel* m_description = nullptr;
-    bool m_firstShown = false;
 };
 
 class CWizardPageWaitForBTS : public CWizardPageBase {

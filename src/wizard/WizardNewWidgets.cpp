@@ -188,8 +188,7 @@ void CWizardPagePreference::Show() {
 }
 
 void CWizardPagePreference::Enter() {
-    if (!m_firstShown) {
-        m_firstShown = true;
+    if (FirstEntry()) {
         m_controller.FirstDisplay();
     }
     m_controller.Enter();

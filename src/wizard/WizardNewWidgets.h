@@ -57,7 +57,6 @@ private:
     QTreeWidget* m_configurations = nullptr;
     QTreeWidget* m_preview = nullptr;
     QComboBox* m_network = nullptr;
-    bool m_firstShown = false;
 };
 
 // The RVx group types and the diversity pages share their shape: a list of the twelve

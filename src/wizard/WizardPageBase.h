@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWizardPage>
 
+#include <utility>
+
 #include <string>
 
 #include "app/wizard/WizardFlow.h"
@@ -42,10 +44,14 @@ protected:
     // Neither Next nor Finish, while the page waits for something outside it.
     void SetNextAllowed(bool allowed);
     QVBoxLayout* Body() const { return m_body; }
+    // True on the page's first entry only: what the page shows first is set up once, and
+    // coming back by Back keeps the user's choices.
+    bool FirstEntry() { return !std::exchange(m_entered, true); }
     CWizardSheetModel& Sheet() const { return m_sheet; }
 
 private:
     CWizardSheetModel& m_sheet;
     QVBoxLayout* m_body = nullptr;
     bool m_nextAllowed = true;
+    bool m_entered = false;
 };

@@ -1,5 +1,6 @@
 // The "Connect..." dialog: keyboard order and names, a refusal keeps the dialog open with the
 // focus on the field to correct, and a sobriquet can be chosen only when the file names one.
+#include "support/Screenshot.h"
 #include "ui/ConnectDialog.h"
 
 #include <gtest/gtest.h>
@@ -69,8 +70,7 @@ TEST(ConnectDialog, ChoosesASobriquetFromTheFile) {
     EXPECT_FALSE(d.HostEdit()->isEnabled());
     ASSERT_EQ(d.SobriquetList()->count(), 2);
     d.SobriquetList()->setCurrentIndex(1);
-    QDir().mkpath(QStringLiteral("/tmp/shots-i19w"));
-    d.grab().save(QStringLiteral("/tmp/shots-i19w/connect_dialog.png"));
+    testsupport::Shoot(d, QStringLiteral("dialogs"), QStringLiteral("connect_dialog"));
     d.accept();
     EXPECT_EQ(d.Target(), "HOST=10.0.0.2,TCPPORT=7000");
     std::filesystem::remove(path);

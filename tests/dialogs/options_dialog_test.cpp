@@ -6,6 +6,7 @@
 
 #include "app/CableColours.h"
 #include "model/Strings.h"
+#include "support/Screenshot.h"
 #include "support/ViewTestHost.h"
 
 #include <gtest/gtest.h>
@@ -33,9 +34,7 @@ QStringList TabTitles(const COptionsDialog& d) {
 }
 
 void Shoot(QWidget& w, const char* name) {
-    QDir().mkpath(QStringLiteral("/tmp/shots-i19w"));
-    w.grab().save(QStringLiteral("/tmp/shots-i19w/") + QLatin1String(name) +
-                  QStringLiteral(".png"));
+    testsupport::Shoot(w, QStringLiteral("dialogs"), QLatin1String(name));
 }
 
 struct Fixture {

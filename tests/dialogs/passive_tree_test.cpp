@@ -2,6 +2,7 @@
 // groups the user closed, that a node named by the frame is selected without being told back,
 // and what a screen reader hears for a place.
 #include "files/HWInfoFile.h"
+#include "support/Screenshot.h"
 #include "support/ViewTestHost.h"
 #include "ui/views/BTSConfigurationTreeView.h"
 #include "ui/views/ContainerView.h"
@@ -37,8 +38,7 @@ TEST(PassiveTree, ListsEveryPlaceAndKeepsTheSelectionAcrossARefill) {
         QStringLiteral("Connected to Ant. 3, serial number SN123, product identifier PID-77"));
     // The group that holds a unit opens on the first fill.
     EXPECT_TRUE(item->parent()->isExpanded());
-    QDir().mkpath(QStringLiteral("/tmp/shots-i19w"));
-    tree.grab().save(QStringLiteral("/tmp/shots-i19w/passive_tree_filled.png"));
+    testsupport::Shoot(tree, QStringLiteral("dialogs"), QStringLiteral("passive_tree_filled"));
     const SPassiveSelection empty{top, CHWInfoFile::kMhaGroup, 0};
     EXPECT_EQ(tree.ItemOf(empty)->data(0, Qt::AccessibleTextRole).toString(),
               QStringLiteral("Connected to Ant. 1, empty"));
@@ -82,9 +82,8 @@ TEST(PassiveTree, KeyboardMovesThroughThePlaces) {
     QTest::keyClick(&tree, Qt::Key_End);
     ASSERT_TRUE(tree.Selected().has_value());
     EXPECT_EQ(tree.Selected()->top, CHWInfoFile::kTopGroupCount - 1);
-    QDir().mkpath(QStringLiteral("/tmp/shots-i19w"));
     tree.resize(520, 600);
-    tree.grab().save(QStringLiteral("/tmp/shots-i19w/passive_tree.png"));
+    testsupport::Shoot(tree, QStringLiteral("dialogs"), QStringLiteral("passive_tree"));
 }
 
 // The Passive Units view puts the tree in front, filled from the table it shows; the tree's menu

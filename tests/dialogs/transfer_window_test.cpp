@@ -15,6 +15,7 @@
 #include "model/SiteKODA.h"
 #include "platform/MemoryRegistry.h"
 #include "sim/SIMTransactServer.h"
+#include "support/Screenshot.h"
 #include "support/SimProcess.h"
 #include "support/SimScenarios.h"
 #include "ui/BTSUpdateFetchWindow.h"
@@ -52,9 +53,7 @@ nlohmann::json Scenario() {
 }
 
 void Shoot(QWidget& w, const QString& name) {
-    const QString dir = QStringLiteral("/tmp/shots-i19w");
-    QDir().mkpath(dir);
-    w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+    testsupport::Shoot(w, QStringLiteral("dialogs"), name);
 }
 
 bool WaitFor(const std::function<bool()>& done, int ms) {

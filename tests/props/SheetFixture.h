@@ -11,6 +11,7 @@
 #include "model/BtsConfiguration.h"
 #include "model/SiteKODA.h"
 #include "support/FrameDocument.h"
+#include "support/Screenshot.h"
 #include "ui/MainFrame.h"
 #include "ui/props/ViewPropSheet.h"
 
@@ -112,12 +113,6 @@ inline void AnswerNextQuestion(QMessageBox::StandardButton answer, QString* text
     });
 }
 
-// Pictures go to the build folder, or where CABRION_SHOTS_DIR points.
 inline void Shoot(QWidget& w, const QString& name) {
-    const QString dir =
-        qEnvironmentVariableIsSet("CABRION_SHOTS_DIR")
-            ? qEnvironmentVariable("CABRION_SHOTS_DIR")
-            : QString::fromUtf8(CABRION_BINARY_DIR) + QStringLiteral("/screenshots/property-sheet");
-    QDir().mkpath(dir);
-    w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+    testsupport::Shoot(w, QStringLiteral("property-sheet"), name);
 }

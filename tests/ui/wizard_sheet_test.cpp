@@ -5,6 +5,7 @@
 #include "model/Cabling.h"
 #include "rules/RuleBook.h"
 #include "support/FrameDocument.h"
+#include "support/Screenshot.h"
 #include "ui/MainFrame.h"
 #include "wizard/WizardCheckWidgets.h"
 #include "wizard/WizardFlowWidgets.h"
@@ -33,9 +34,7 @@ namespace {
 
 // Pictures of the pages for a person to look at.
 void Shoot(QWidget& w, const QString& name) {
-    const QString dir = QStringLiteral("/tmp/shots-i20");
-    QDir().mkpath(dir);
-    w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+    testsupport::Shoot(w, QStringLiteral("wizard"), name);
 }
 
 struct SheetFixture {

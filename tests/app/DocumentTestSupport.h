@@ -178,21 +178,22 @@ struct ScriptedLink : IDocumentLink {
     }
 };
 
-// A document over the scripted windows and link, with settings in memory.
-struct DocumentFixture {
+// A document over the scripted windows and a scripted link of the given kind, with settings in
+// memory and a folder of its own.
+template <class Link> struct BasicDocumentFixture {
     ScriptedWindows windows;
-    ScriptedLink link;
+    Link link;
     CMemoryRegistry settings;
     std::filesystem::path dir;
     std::unique_ptr<CBTSConfigurationDoc> doc;
 
-    DocumentFixture() {
+    BasicDocumentFixture(const std::string& folderPrefix, bool enableBts) {
         CBtsConfiguration::Drop();
         dir = std::filesystem::temp_directory_path() /
-              ("cabrion-doc-" + std::to_string(::getpid()) + "-" + std::to_string(++Counter()));
+              (folderPrefix + std::to_string(::getpid()) + "-" + std::to_string(++Counter()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
-        settings.SetInt("Initialization", "EnableBTS", 0);
+        settings.SetInt("Initialization", "EnableBTS", enableBts ? 1 : 0);
         CBTSConfigurationDoc::SServices s;
         s.windows = &windows;
         s.link = &link;
@@ -201,18 +202,25 @@ struct DocumentFixture {
         s.clock = [] { return std::string("12:34:56"); };
         doc = std::make_unique<CBTSConfigurationDoc>(s);
     }
-    ~DocumentFixture() {
+    ~BasicDocumentFixture() {
         doc.reset();
         CBtsConfiguration::Drop();
         std::error_code ec;
         std::filesystem::permissions(dir, std::filesystem::perms::owner_all, ec);
         std::filesystem::remove_all(dir, ec);
     }
+    BasicDocumentFixture(const BasicDocumentFixture&) = delete;
+    BasicDocumentFixture& operator=(const BasicDocumentFixture&) = delete;
     static int& Counter() {
         static int n = 0;
         return n;
     }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
+};
+
+// The document without a BTS connection wanted.
+struct DocumentFixture : BasicDocumentFixture<ScriptedLink> {
+    DocumentFixture() : BasicDocumentFixture("cabrion-doc-", false) {}
 };
 
 // A record of an Orvik configuration as a new site writes it.

@@ -31,42 +31,13 @@ struct WizardLink : ScriptedLink {
     }
 };
 
-struct WizardFixture {
-    ScriptedWindows windows;
-    WizardLink link;
-    CMemoryRegistry settings;
-    std::filesystem::path dir;
-    std::unique_ptr<CBTSConfigurationDoc> doc;
+struct WizardFixture : BasicDocumentFixture<WizardLink> {
     std::unique_ptr<CWizardSheetModel> sheet;
 
-    explicit WizardFixture(bool updateOnly = false) {
-        CBtsConfiguration::Drop();
-        dir = std::filesystem::temp_directory_path() /
-              ("cabrion-wizard-" + std::to_string(::getpid()) + "-" + std::to_string(++Counter()));
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        settings.SetInt("Initialization", "EnableBTS", 1);
-        CBTSConfigurationDoc::SServices s;
-        s.windows = &windows;
-        s.link = &link;
-        s.settings = &settings;
-        s.documentsFolder = dir.string();
-        s.clock = [] { return std::string("12:34:56"); };
-        doc = std::make_unique<CBTSConfigurationDoc>(s);
+    explicit WizardFixture(bool updateOnly = false)
+        : BasicDocumentFixture("cabrion-wizard-", true) {
         sheet = std::make_unique<CWizardSheetModel>(*doc, windows, settings, updateOnly);
     }
-    ~WizardFixture() {
-        sheet.reset();
-        doc.reset();
-        CBtsConfiguration::Drop();
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-    static int& Counter() {
-        static int n = 0;
-        return n;
-    }
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
     std::vector<std::string> Events() const {
         std::vector<std::string> texts;
         for (const auto& e : windows.events) {

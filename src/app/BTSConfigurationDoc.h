@@ -113,9 +113,7 @@ public:
     // The wizard's configuration selection: a configuration of a file becomes the candidate of
     // the Orvik site there is, so that the wizard's undo step can still give back the earlier one.
     bool TakeConfiguration(std::unique_ptr<CSiteSCFile> file, CSCFSite* record,
-                           const std::string& path) {
-        return LoadRecord(std::move(file), record, path, kSiteConfigurationFile, true);
-    }
+                           const std::string& path);
     // A configuration the search put into the candidate becomes the document's configuration:
     // a later Save writes it back under its name into the file it came from. When the file no
     // longer holds that configuration at that position, only the folder is kept, so that Save
@@ -123,6 +121,15 @@ public:
     void AdoptFoundConfiguration(const std::string& path, int indexInFile, const std::string& name);
     // The candidate no longer comes from a file.
     void ForgetConfigurationFile();
+    // The wizard keeps where the candidate came from (file, configuration, title, changed
+    // marks), so that its Cancel gives that back together with the candidate: what the title
+    // names is then again what Save writes into.
+    void KeepOrigin();
+    void RestoreOrigin();
+    void ForgetOrigin();
+    // The "Open HW Information File" dialog and the import into a table; a file that cannot be
+    // imported is reported and leaves the table as it was.
+    bool ImportPassiveInto(CHWInfoFile& table);
 
     void ConnectRemote();
     void ConnectLocal();
@@ -201,6 +208,8 @@ public:
     CHWInfoFile& CandidatePassive() { return m_candidatePassive; }
     CHWInfoFile& BtsPassive() { return m_btsPassive; }
     IDocumentLink& Link() const { return *m_services.link; }
+    // Where file dialogs start when no folder setting names one here.
+    const std::string& DocumentsFolderPath() const { return m_services.documentsFolder; }
     // What the title and status bar show; a report that asked for the rebuild gives its kind.
     StatusInputs StatusFor(int reportKind) const;
 
@@ -266,6 +275,22 @@ private:
         bool operator==(const SDiskStamp&) const = default;
     };
     static SDiskStamp StampOf(const std::string& path);
+    struct SOrigin {
+        // The file the candidate came from, once the wizard has put another in its place.
+        std::unique_ptr<CSiteSCFile> parkedFile;
+        const CSiteSCFile* file = nullptr;
+        CSCFSite* record = nullptr;
+        std::string path;
+        std::string title;
+        std::string configurationName;
+        SDiskStamp stamp;
+        int fileType = kSiteConfigurationFile;
+        CPreConfigFile preConfig;
+        bool configurationChanged = false;
+        bool passiveChanged = false;
+    };
+    // Drops the document's file, or parks it with the kept origin.
+    void ReleaseFile();
 
     // The view manager's side of the document; a member because the site host and the view
     // host both name their site Site().
@@ -323,4 +348,5 @@ private:
     std::string m_startupPath;
     int m_reportKind = -1;
     int m_busy = 0;
+    std::unique_ptr<SOrigin> m_origin;
 };

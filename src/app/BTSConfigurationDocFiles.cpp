@@ -63,9 +63,8 @@ IUserPrompt::SFileDialog CBTSConfigurationDoc::ConfigurationDialog(const char* t
     IUserPrompt::SFileDialog d;
     d.title = title;
     d.filter = kFilter;
-    d.directory = UsableFolder(
-        settings::Read(*m_services.settings, settings::kSCFPath, m_services.documentsFolder),
-        m_services.documentsFolder);
+    d.directory =
+        SettingFolder(*m_services.settings, settings::kSCFPath, m_services.documentsFolder);
     d.fileName = settings::Read(*m_services.settings, settings::kLastSCF);
     return d;
 }
@@ -159,7 +158,7 @@ void CBTSConfigurationDoc::AdoptFoundConfiguration(const std::string& path, int 
 }
 
 void CBTSConfigurationDoc::ForgetConfigurationFile() {
-    m_file.reset();
+    ReleaseFile();
     m_record = nullptr;
     ResetNames();
 }
@@ -173,7 +172,7 @@ void CBTSConfigurationDoc::New(bool fileNew) {
     m_candidatePassive.Clear();
     SelectTab(false);
     m_configurationChanged = false;
-    m_file.reset();
+    ReleaseFile();
     m_record = nullptr;
     if (LinkRef().IsLinkUp() && m_site && CurrentBtsType() != kOrvikBtsType) {
         Message(kTypeMismatch);
@@ -586,12 +585,15 @@ void CBTSConfigurationDoc::CarryRecordInto(const CSCFSite* source) {
 // ---- passive unit information ----------------------------------------------------------------
 
 bool CBTSConfigurationDoc::ImportPassive() {
+    return ImportPassiveInto(m_candidatePassive);
+}
+
+bool CBTSConfigurationDoc::ImportPassiveInto(CHWInfoFile& table) {
     IUserPrompt::SFileDialog d;
     d.title = "Open HW Information File";
     d.filter = kHwiFilter;
-    d.directory = UsableFolder(
-        settings::Read(*m_services.settings, settings::kHWInfoDir, m_services.documentsFolder),
-        m_services.documentsFolder);
+    d.directory =
+        SettingFolder(*m_services.settings, settings::kHWInfoDir, m_services.documentsFolder);
     const std::optional<std::string> path = Windows().ChooseFile(d);
     if (!path) {
         return false;
@@ -601,7 +603,7 @@ bool CBTSConfigurationDoc::ImportPassive() {
         Message(CHWInfoFile::kImportFailed);
         return false;
     }
-    m_candidatePassive = read;
+    table = read;
     settings::Write(*m_services.settings, settings::kHWInfoDir, FolderOfPath(*path));
     return true;
 }
@@ -611,9 +613,8 @@ bool CBTSConfigurationDoc::ExportPassive() {
     d.title = "Save HW Information File";
     d.filter = kHwiFilter;
     d.mustExist = false;
-    d.directory = UsableFolder(
-        settings::Read(*m_services.settings, settings::kHWInfoDir, m_services.documentsFolder),
-        m_services.documentsFolder);
+    d.directory =
+        SettingFolder(*m_services.settings, settings::kHWInfoDir, m_services.documentsFolder);
     const std::optional<std::string> path = Windows().ChooseFile(d);
     if (!path) {
         return false;

@@ -44,7 +44,8 @@ public:
     // The wizard's BTS commands: the BTS's result code, -1 when nothing could be sent.
     virtual int SendCrossConnectionTable(std::span<const int> /*trxOfHalf*/) { return -1; }
     virtual int RequestAutodetect() { return -1; }
-    // Passive unit information of the BTS into a table, and a table to the BTS.
+    // Passive unit information of the BTS into a table, and a table to the BTS; each logs its
+    // own result in the event log.
     virtual bool FetchPassive(CSiteKODA& /*site*/, CHWInfoFile& /*table*/) { return false; }
     virtual bool SendPassive(CSiteKODA& /*site*/, CHWInfoFile& /*table*/) { return false; }
 };

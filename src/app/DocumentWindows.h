@@ -30,6 +30,8 @@ public:
         std::string directory;
         std::string fileName;
         bool mustExist = true;
+        // A save dialog asks before it hands back a file that exists.
+        bool confirmOverwrite = false;
     };
     // The chosen path, or nothing on Cancel.
     virtual std::optional<std::string> ChooseFile(const SFileDialog& dialog) = 0;

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/SettingsKeys.h"
+
 std::string FolderOfPath(const std::string& path) {
     const size_t cut = path.find_last_of("/\\");
     return cut == std::string::npos ? std::string() : path.substr(0, cut);
@@ -18,4 +20,9 @@ std::string UsableFolder(const std::string& folder, const std::string& fallback)
         return folder;
     }
     return fallback;
+}
+
+std::string SettingFolder(const CRegistry& store, const settings::TextKey& key,
+                          const std::string& documentsFolder) {
+    return UsableFolder(settings::Read(store, key, documentsFolder), documentsFolder);
 }

@@ -182,14 +182,11 @@ IUserPrompt::SFileDialog CSaveSCFSheetModel::Dialog(const char* title) const {
     d.title = title;
     d.filter = kFilter;
     d.mustExist = false;
-    std::string folder;
-    std::string name;
+    d.directory = m_in.documentsFolder;
     if (m_in.settings != nullptr) {
-        folder = settings::Read(*m_in.settings, settings::kSCFPath, m_in.documentsFolder);
-        name = settings::Read(*m_in.settings, settings::kLastSCF);
+        d.directory = SettingFolder(*m_in.settings, settings::kSCFPath, m_in.documentsFolder);
+        d.fileName = settings::Read(*m_in.settings, settings::kLastSCF);
     }
-    d.directory = UsableFolder(folder, m_in.documentsFolder);
-    d.fileName = name;
     return d;
 }
 

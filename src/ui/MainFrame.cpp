@@ -604,9 +604,12 @@ std::optional<std::string> CMainFrame::ChooseFile(const SFileDialog& d) {
     const QString start =
         d.fileName.empty() ? Q(d.directory) : Q(d.directory) + QLatin1Char('/') + Q(d.fileName);
     const QString path =
-        d.mustExist ? QFileDialog::getOpenFileName(this, Q(d.title), start, NameFilters(d.filter))
-                    : QFileDialog::getSaveFileName(this, Q(d.title), start, NameFilters(d.filter),
-                                                   nullptr, QFileDialog::DontConfirmOverwrite);
+        d.mustExist
+            ? QFileDialog::getOpenFileName(this, Q(d.title), start, NameFilters(d.filter))
+            : QFileDialog::getSaveFileName(
+                  this, Q(d.title), start, NameFilters(d.filter), nullptr,
+                  d.confirmOverwrite ? QFileDialog::Options()
+                                     : QFileDialog::Options(QFileDialog::DontConfirmOverwrite));
     if (path.isEmpty()) {
         return std::nullopt;
     }

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -35,6 +36,7 @@ CWizardPageCabinet::CWizardPageCabinet(CWizardSheetModel& sheet)
     : CWizardPageBase(sheet, "Cabinet Information",
                       "Fill in miscellaneous cabinet information about the BTS."),
       m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Cabinet);
     static constexpr const char* kTypes[] = {
         "&Indoor cabinet, basic cabinet type",
         "&Outdoor cabinet, including massive cover and cabinet fan",
@@ -114,6 +116,7 @@ CWizardPageBB2XCon::CWizardPageBB2XCon(CWizardSheetModel& sheet)
                       "autodetected and the BCF is in the Commissioning state, click Autodetect "
                       "to start autodetection."),
       m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Cabinet);
     auto* grid = new QGridLayout();
     grid->addWidget(new QLabel(QStringLiteral("Connected To"), this), 0, 2);
     grid->addWidget(new QLabel(QStringLiteral("Connected To"), this), 0, 5);
@@ -203,6 +206,7 @@ CWizardPageFastCablingCheck::CWizardPageFastCablingCheck(CWizardSheetModel& shee
                       "RVx that has cabling information. The View Settings group box specifies "
                       "the appearance of the Graphical view."),
       m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Cabling);
     auto* label = new QLabel(QStringLiteral("&Current Cabling List:"), this);
     m_list = new QListWidget(this);
     label->setBuddy(m_list);
@@ -248,10 +252,12 @@ CWizardPageSimpleAnt::CWizardPageSimpleAnt(CWizardSheetModel& sheet)
                       "Check antenna unit cabling. If High gain MHA (Orvik MHA) is used, define "
                       "the correct attenuation value for the KNGx unit connected to it."),
       m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Antenna);
     m_list =
         MakeList({QStringLiteral("Antenna"), QStringLiteral("Connected To"),
                   QStringLiteral("MHA Type"), QStringLiteral("Att Value"), QStringLiteral("VSWR")},
                  QStringLiteral("Antennas"));
+    SetColumnShares(m_list, {13, 27, 23, 20, 15}, 8);
     m_vswr = new QCheckBox(QStringLiteral("&VSWR Monitoring Enabled"), this);
     auto* group =
         new QGroupBox(QStringLiteral("Attenuation Value (If High Gain MHA Is Used)"), this);
@@ -343,36 +349,52 @@ bool CWizardPageSimpleAnt::Leave() {
 CWizardPagePassive::CWizardPagePassive(CWizardSheetModel& sheet)
     : CWizardPageBase(sheet, "Passive Units",
                       "Click Import to load passive unit serial numbers and product identifiers "
-                      "from a file."),
+                      "from a file.",
+                      "The information is updated to the BTS. "),
       m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Passive);
     auto* label = new QLabel(QStringLiteral("&Passive Units:"), this);
-    m_tree = MakeList(
-        {QStringLiteral("Unit"), QStringLiteral("Serial Number"), QStringLiteral("Product Code")},
-        QStringLiteral("Passive Units"));
+    m_tree = MakeList({QStringLiteral("Unit"), QStringLiteral("Serial Number"),
+                       QStringLiteral("Product Identifier")},
+                      QStringLiteral("Passive Units"));
+    m_tree->setRootIsDecorated(true);
+    m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     label->setBuddy(m_tree);
     auto* import = new QPushButton(QStringLiteral("&Import"), this);
-    auto* note = new QLabel(QStringLiteral("Then click Next to continue. The information is "
-                                           "updated to the BTS. "),
-                            this);
     Body()->addWidget(label);
     Body()->addWidget(m_tree, 1);
     Body()->addWidget(import, 0, Qt::AlignLeft);
-    Body()->addWidget(note);
     connect(import, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(
-            this, QStringLiteral("Import"), QString(),
-            QStringLiteral("HW Information Files (*.hwi);;All Files (*)"));
-        if (!path.isEmpty() && m_controller.Import(path.toStdString())) {
+        if (m_controller.Import()) {
             Fill();
         }
     });
 }
 
+namespace {
+
+// Groups open where they hold units, so that what is there shows without a click.
+bool AddPassiveNode(QTreeWidgetItem* parent, const SPassiveTreeNode& node) {
+    auto* item = new QTreeWidgetItem(
+        parent, QStringList{Q(node.label), Q(node.serialNumber), Q(node.productId)});
+    bool filled = node.filled;
+    for (const SPassiveTreeNode& child : node.children) {
+        filled = AddPassiveNode(item, child) || filled;
+    }
+    item->setExpanded(filled);
+    return filled;
+}
+
+} // namespace
+
 void CWizardPagePassive::Fill() {
     m_tree->clear();
-    for (const auto& slot : Sheet().Passive().FilledSlots()) {
-        new QTreeWidgetItem(m_tree, QStringList{Q(CHWInfoFile::ListName(slot.group, slot.slot)),
-                                                Q(slot.serialNumber), Q(slot.productId)});
+    for (const SPassiveTreeNode& node : m_controller.Tree()) {
+        auto* top = new QTreeWidgetItem(m_tree, QStringList{Q(node.label)});
+        for (const SPassiveTreeNode& child : node.children) {
+            AddPassiveNode(top, child);
+        }
+        top->setExpanded(true);
     }
 }
 

@@ -31,6 +31,7 @@ CWizardPageWizardWay::CWizardPageWizardWay(CWizardSheetModel& sheet)
     : CWizardPageBase(sheet, "Configuration Wizard",
                       "Welcome to the Configuration Wizard. Choose what you want to do."),
       m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Welcome);
     static constexpr const char* kRadios[] = {"&Search for Configuration Candidate",
                                               "&Create New Configuration",
                                               "C&heck BTS Configuration and Update BTS"};
@@ -86,6 +87,7 @@ CWizardPageSCF::CWizardPageSCF(CWizardSheetModel& sheet)
                       "Select the configuration to check: the active one or one of a BTS HW "
                       "configuration file."),
       m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::File);
     auto* fileLabel = new QLabel(QStringLiteral("BTS HW Configuration File"), this);
     m_path = new QLineEdit(this);
     m_path->setReadOnly(true);
@@ -151,6 +153,7 @@ CWizardPageWaitForBTS::CWizardPageWaitForBTS(CWizardSheetModel& sheet)
     : CWizardPageBase(sheet, "BTS Connection",
                       "Wait until the BTS is connected and in a state that allows the update."),
       m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Connection);
     auto* form = new QFormLayout();
     static constexpr const char* kLabels[] = {"Name:", "Network type:", "TRX units:", "Cabling:"};
     for (int i = 0; i < 4; ++i) {
@@ -198,6 +201,7 @@ bool CWizardPageWaitForBTS::Leave() {
 
 CWizardPageNewLast::CWizardPageNewLast(CWizardSheetModel& sheet)
     : CWizardPageBase(sheet, "Report of New Configuration", ""), m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Report);
     m_list = new QListWidget(this);
     m_list->setAccessibleName(QStringLiteral("Report of New Configuration"));
     Body()->addWidget(m_list, 1);
@@ -222,6 +226,7 @@ CWizardPageLast::CWizardPageLast(CWizardSheetModel& sheet)
                       "Check the report of the configuration. Click Finish to update the BTS and "
                       "to save the report when a file is named."),
       m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Report);
     m_report = new QPlainTextEdit(this);
     m_report->setReadOnly(true);
     m_report->setLineWrapMode(QPlainTextEdit::NoWrap);

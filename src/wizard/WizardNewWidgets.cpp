@@ -132,11 +132,14 @@ CWizardPagePreference::CWizardPagePreference(CWizardSheetModel& sheet)
                       "Select a sector configuration from the list and select the used network "
                       "type. Click Modify to change the sector configuration. "),
       m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Cabinet);
     m_configurations =
         MakeList({QStringLiteral("Sector Configuration")}, QStringLiteral("Sector Configuration"));
+    SetColumnShares(m_configurations, {100}, 17);
     m_preview =
         MakeList({QStringLiteral("RVx Unit"), QStringLiteral("Sector"), QStringLiteral("Network")},
                  QStringLiteral("Sector configuration preview"));
+    SetColumnShares(m_preview, {33, 27, 31}, 0, {1, 2});
     m_preview->setFocusPolicy(Qt::NoFocus);
     auto* lists = new QHBoxLayout();
     lists->addWidget(m_configurations, 1);
@@ -210,6 +213,7 @@ CWizardPagePositions::CWizardPagePositions(CWizardSheetModel& sheet, const char*
     m_list = MakeList(
         {QStringLiteral("RVx Unit"), QString::fromLatin1(column), QStringLiteral("Sector")},
         QString::fromLatin1(title));
+    SetColumnShares(m_list, {20, 65, 15}, 0, {2});
     auto* label = new QLabel(QString::fromLatin1(comboLabel), this);
     m_combo = new QComboBox(this);
     label->setBuddy(m_combo);
@@ -248,7 +252,9 @@ CWizardPagePreDefined::CWizardPagePreDefined(CWizardSheetModel& sheet)
                            "group. TX and RX Main cabling will be set according to these "
                            "settings.",
                            "Configuration", "&Configuration Type:"),
-      m_controller(sheet) {}
+      m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Cabinet);
+}
 
 void CWizardPagePreDefined::Enter() {
     m_controller.Enter();
@@ -272,7 +278,9 @@ CWizardPageDiversity::CWizardPageDiversity(CWizardSheetModel& sheet)
     : CWizardPagePositions(sheet, "Define RX Diversity Cabling",
                            "Define diversity cabling according to the sector information. ",
                            "Combiner", "&Combiner:"),
-      m_controller(sheet) {}
+      m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Cabling);
+}
 
 void CWizardPageDiversity::Enter() {
     m_controller.Enter();
@@ -299,6 +307,7 @@ CWizardPageAntenna::CWizardPageAntenna(CWizardSheetModel& sheet)
                       "Define antenna connections. If all connected antennas use High gain MHA "
                       "or are monitored with VSWR, select the corresponding check box below. "),
       m_controller(sheet) {
+    SetPicture(paint::EWizardPicture::Antenna);
     auto* group = new QGroupBox(QStringLiteral("Properties for All Connected Antennas"), this);
     m_highGain = new QCheckBox(QStringLiteral("&High Gain MHAs Used (Default + 1.9 Gain Value)"));
     m_bypass = new QCheckBox(QStringLiteral("&with Bypass"));
@@ -311,6 +320,7 @@ CWizardPageAntenna::CWizardPageAntenna(CWizardSheetModel& sheet)
         MakeList({QStringLiteral("Antenna"), QStringLiteral("Combiner"), QStringLiteral("MHA Type"),
                   QStringLiteral("VSWR"), QStringLiteral("Sector")},
                  QStringLiteral("Antennas"));
+    SetColumnShares(m_list, {18, 29, 23, 15, 15}, 14, {4});
     auto* label = new QLabel(QStringLiteral("&HYx/KNx:"), this);
     m_combo = new QComboBox(this);
     label->setBuddy(m_combo);

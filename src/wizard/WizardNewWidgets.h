@@ -46,6 +46,7 @@ public:
     bool Leave() override;
     CWizardPreferenceController& Controller() { return m_controller; }
     QTreeWidget* Configurations() const { return m_configurations; }
+    QTreeWidget* Preview() const { return m_preview; }
     QComboBox* Network() const { return m_network; }
     // Opens the sector and network dialog; the sheet's tests drive it through this.
     void Modify();

@@ -1,21 +1,27 @@
 #include "wizard/WizardPageBase.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPixmap>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWizard>
 
 CWizardPageBase::CWizardPageBase(CWizardSheetModel& sheet, const char* title,
-                                 const char* instruction, QWidget* parent)
+                                 const char* instruction, const char* afterNext, QWidget* parent)
     : QWizardPage(parent), m_sheet(sheet) {
     setTitle(QString::fromLatin1(title));
     auto* layout = new QVBoxLayout(this);
     if (instruction != nullptr && *instruction != '\0') {
-        auto* text = new QLabel(QString::fromLatin1(instruction) +
-                                    QStringLiteral("\nThen click Next to continue."),
-                                this);
+        QString words =
+            QString::fromLatin1(instruction) + QStringLiteral("\nThen click Next to continue.");
+        if (afterNext != nullptr) {
+            words += QLatin1Char(' ') + QString::fromLatin1(afterNext).trimmed();
+        }
+        auto* text = new QLabel(words, this);
         text->setWordWrap(true);
         layout->addWidget(text);
     }
@@ -55,4 +61,68 @@ QTreeWidget* CWizardPageBase::MakeList(const QStringList& columns, const QString
     list->setAccessibleName(accessibleName);
     list->header()->setStretchLastSection(true);
     return list;
+}
+
+namespace {
+
+// Keeps the columns at their shares of the width whenever the list changes size.
+class CColumnShares : public QObject {
+public:
+    CColumnShares(QTreeWidget* list, std::vector<int> percents, int less)
+        : QObject(list), m_list(list), m_percents(std::move(percents)), m_less(less) {
+        list->header()->setStretchLastSection(false);
+        list->installEventFilter(this);
+        Apply();
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_list && event->type() == QEvent::Resize) {
+            Apply();
+        }
+        return false;
+    }
+
+private:
+    void Apply() {
+        const int width = std::max(0, m_list->width() - m_less);
+        for (std::size_t c = 0; c < m_percents.size(); ++c) {
+            m_list->header()->resizeSection(static_cast<int>(c), width * m_percents[c] / 100);
+        }
+    }
+    QTreeWidget* m_list;
+    std::vector<int> m_percents;
+    int m_less;
+};
+
+class CCentredColumns : public QStyledItemDelegate {
+public:
+    CCentredColumns(QObject* parent, std::vector<int> columns)
+        : QStyledItemDelegate(parent), m_columns(std::move(columns)) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (std::find(m_columns.begin(), m_columns.end(), index.column()) != m_columns.end()) {
+            option->displayAlignment = Qt::AlignCenter;
+        }
+    }
+
+private:
+    std::vector<int> m_columns;
+};
+
+} // namespace
+
+void CWizardPageBase::SetColumnShares(QTreeWidget* list, std::vector<int> percents, int less,
+                                      const std::vector<int>& centred) {
+    new CColumnShares(list, std::move(percents), less);
+    if (!centred.empty()) {
+        list->setItemDelegate(new CCentredColumns(list, centred));
+        for (const int c : centred) {
+            list->headerItem()->setTextAlignment(c, Qt::AlignCenter);
+        }
+    }
+}
+
+void CWizardPageBase::SetPicture(paint::EWizardPicture picture) {
+    setPixmap(QWizard::WatermarkPixmap, QPixmap::fromImage(paint::WizardPicture(picture)));
 }

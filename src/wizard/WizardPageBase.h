@@ -8,8 +8,10 @@
 #include <utility>
 
 #include <string>
+#include <vector>
 
 #include "app/wizard/WizardFlow.h"
+#include "paint/WizardPictures.h"
 
 class CWizardSheetModel;
 class QLabel;
@@ -23,8 +25,10 @@ inline QString Q(const std::string& text) {
 class CWizardPageBase : public QWizardPage {
     Q_OBJECT
 public:
+    // `afterNext` goes on the line "Then click Next to continue." that every instruction ends
+    // with.
     CWizardPageBase(CWizardSheetModel& sheet, const char* title, const char* instruction,
-                    QWidget* parent = nullptr);
+                    const char* afterNext = nullptr, QWidget* parent = nullptr);
 
     // Each time the page becomes the current one, by Next or by Back.
     virtual void Enter() {}
@@ -36,6 +40,12 @@ public:
     bool isComplete() const override { return m_nextAllowed; }
     // A list with the given columns and full-row selection.
     static QTreeWidget* MakeList(const QStringList& columns, const QString& accessibleName);
+    // Column widths in per cent of the list's width less `less` pixels, kept as the list is
+    // resized; the columns in `centred` show their texts centred.
+    static void SetColumnShares(QTreeWidget* list, std::vector<int> percents, int less,
+                                const std::vector<int>& centred = {});
+    // The tall picture on the page's left.
+    void SetPicture(paint::EWizardPicture picture);
 
 protected:
     // Back+Next, Back only and the Finish variants, as the page's state asks.

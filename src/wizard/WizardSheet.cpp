@@ -1,5 +1,6 @@
 #include "wizard/WizardSheet.h"
 
+#include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -8,6 +9,7 @@
 #include "app/DocumentsFolder.h"
 #include "app/search/DocumentSearchHost.h"
 #include "app/wizard/WizardSheetModel.h"
+#include "paint/WizardPictures.h"
 #include "ui/HelpLauncher.h"
 #include "wizard/WizardCheckWidgets.h"
 #include "wizard/WizardFlowWidgets.h"
@@ -62,6 +64,9 @@ void CWizardSheet::AddSearchPages(CRegistry& settings) {
     m_searchHost = std::move(host);
     m_directory = new CWizardPageDirectory(settings, DocumentsFolder());
     m_searchResult = new CWizardSearchValidConfig(*m_searchHost);
+    const QPixmap picture = QPixmap::fromImage(paint::WizardPicture(paint::EWizardPicture::Search));
+    m_directory->setPixmap(QWizard::WatermarkPixmap, picture);
+    m_searchResult->setPixmap(QWizard::WatermarkPixmap, picture);
     m_directory->onEnter = [this] { m_model->SelectTab(true); };
     m_directory->onNext = [this](const std::string& folder) {
         m_searchResult->Model().SetSearchDirectory(folder);

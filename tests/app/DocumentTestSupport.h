@@ -76,8 +76,10 @@ struct ScriptedWindows : IDocumentWindows {
         shown.push_back(text);
         return Next();
     }
+    std::vector<SFileDialog> dialogs;
     std::optional<std::string> ChooseFile(const SFileDialog& d) override {
         shown.push_back("[file] " + d.title);
+        dialogs.push_back(d);
         if (files.empty()) {
             return std::nullopt;
         }

@@ -4,6 +4,7 @@
 
 #include "DocumentTestSupport.h"
 #include "app/wizard/WizardSheetModel.h"
+#include "model/Strings.h"
 
 struct WizardLink : ScriptedLink {
     int bcf = -1;
@@ -25,8 +26,10 @@ struct WizardLink : ScriptedLink {
         return autodetectResult;
     }
     bool FetchPassive(CSiteKODA&, CHWInfoFile&) override { return passiveFetched; }
-    bool SendPassive(CSiteKODA&, CHWInfoFile&) override {
+    // The result in the event log as the real transfer writes it.
+    bool SendPassive(CSiteKODA& site, CHWInfoFile&) override {
         ++passiveSends;
+        site.Host().LogEvent(std::string(LoadString(passiveSent ? 64090 : 64093)));
         return passiveSent;
     }
 };

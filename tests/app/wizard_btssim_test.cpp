@@ -3,8 +3,10 @@
 // check, the passive units and the send, after which the BTS holds the candidate's blocks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 
 #include "WizardTestSupport.h"
 #include "app/DocumentLink.h"
@@ -201,4 +203,90 @@ TEST(WizardAgainstSimulatedBts, CheckAndUpdateSendsTheFileConfiguration) {
     EXPECT_FALSE(f.doc->ConfigurationChanged());
     // The report was written where the user said, without the extension typed.
     EXPECT_TRUE(std::filesystem::exists(f.dir / "harbour"));
+}
+
+namespace {
+
+bool ConnectInCommissioning(SimFixture& f) {
+    f.doc->New(false);
+    f.doc->OnIdle(); // the event log
+    f.doc->ConnectSimulator();
+    return f.PumpUntil([&] { return f.link.IsLinkUp() && f.link.BcfState() == 9; });
+}
+
+long CountOf(const ScriptedWindows& windows, const std::string& text) {
+    return std::count_if(windows.events.begin(), windows.events.end(),
+                         [&](const auto& e) { return e.second == text; });
+}
+
+} // namespace
+
+TEST(WizardAgainstSimulatedBts, AFailedPassiveImportKeepsWhatTheBtsHolds) {
+    SimFixture f;
+    ASSERT_TRUE(ConnectInCommissioning(f));
+    const std::string sent = "Passive unit information sent successfully.";
+    {
+        CWizardSheetModel sheet(*f.doc, f.windows, f.settings, true);
+        sheet.Begin();
+        CWizardPassiveController passive(sheet);
+        passive.Enter();
+        f.windows.files.push_back(std::string(CABRION_TEST_DATA_DIR) + "/passive.hwi");
+        ASSERT_TRUE(passive.Import());
+        passive.Next();
+        // Logged once, by the transfer, not a second time by the page.
+        EXPECT_EQ(CountOf(f.windows, sent), 1);
+        EXPECT_FALSE(passive.InformationToSend());
+    }
+    // A later run fetches the three units, then the user picks a file that cannot be read.
+    CWizardSheetModel sheet(*f.doc, f.windows, f.settings, true);
+    sheet.Begin();
+    CWizardPassiveController passive(sheet);
+    passive.Enter();
+    ASSERT_TRUE(passive.InformationToSend());
+    ASSERT_EQ(sheet.Passive().FilledCount(), 3);
+    const std::string empty = (f.dir / "empty.hwi").string();
+    std::ofstream(empty).flush();
+    f.windows.files.push_back(empty);
+    EXPECT_FALSE(passive.Import());
+    EXPECT_EQ(f.windows.messages.back(), CHWInfoFile::kImportFailed);
+    EXPECT_EQ(f.windows.dialogs.back().title, "Open HW Information File");
+    EXPECT_EQ(sheet.Passive().FilledCount(), 3);
+    passive.Next();
+    EXPECT_EQ(CountOf(f.windows, sent), 2);
+    CHWInfoFile fetched;
+    ASSERT_TRUE(f.link.FetchPassive(*f.doc->SiteKODA(), fetched));
+    EXPECT_EQ(fetched.FilledCount(), 3);
+    // The tree groups the units as the Passive Units view does, empty slots included.
+    std::size_t nodes = 0;
+    for (const SPassiveTreeNode& top : passive.Tree()) {
+        nodes += top.children.size();
+    }
+    EXPECT_GT(nodes, 3u);
+}
+
+TEST(WizardAgainstSimulatedBts, EditsAfterAFinishWhoseReportFailedAreSentByTheNextFinish) {
+    SimFixture f;
+    ASSERT_TRUE(ConnectInCommissioning(f));
+    CWizardSheetModel sheet(*f.doc, f.windows, f.settings, true);
+    sheet.Begin();
+    CWizardLastController last(sheet);
+    last.Enter();
+    last.SetSaveAs((f.dir / "no such folder" / "report.hwr").string());
+    EXPECT_FALSE(last.Finish());
+    EXPECT_EQ(f.windows.messages.back(), CWizardLastController::kSaveError);
+    ASSERT_NE(f.sim, nullptr);
+    ASSERT_NE(f.sim->Store().Stored(0), nullptr);
+    const std::vector<uint8_t> first = *f.sim->Store().Stored(0);
+
+    // Back to the cabinet page, an edit, then Next up to this page again.
+    CWizardCabinetController cabinet(sheet);
+    cabinet.FirstDisplay();
+    cabinet.Enter();
+    cabinet.SetLte(!cabinet.Lte());
+    last.Enter();
+    EXPECT_FALSE(last.Cancel());
+    EXPECT_EQ(f.windows.shown.back(), CWizardLastController::kQuitAnyway);
+    last.SetSaveAs({});
+    ASSERT_TRUE(last.Finish()) << ::testing::PrintToString(f.windows.shown);
+    EXPECT_NE(*f.sim->Store().Stored(0), first);
 }

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "WizardTestSupport.h"
+#include "app/search/DocumentSearchHost.h"
 #include "app/wizard/WizardFlow.h"
 #include "app/wizard/WizardFlowPages.h"
 #include "app/wizard/WizardReportPages.h"
@@ -125,11 +126,83 @@ TEST(WizardWay, NewLeavesTheFileBehind) {
     EXPECT_EQ(f.doc->Title(), "Untitled");
 }
 
+// Whichever way the wizard went, Cancel leaves the title, the configuration and the file Save
+// writes into agreeing with the candidate it gives back.
+TEST(WizardCancel, GivesBackWhatTheTitleNamesAndWhatSaveWritesInto) {
+    WizardFixture f;
+    const std::string path = f.Path("two.hwc");
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("Alpha", 31, 1));
+    records.push_back(OrvikRecord("Beta", 31, 0));
+    WriteConfigurations(path, std::move(records));
+    f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
+        for (std::size_t i = 0; i < sheet.Rows().size(); ++i) {
+            if (sheet.Rows()[i].name == "Beta") {
+                sheet.Select(static_cast<int>(i));
+            }
+        }
+        return sheet.CanFinish();
+    };
+    ASSERT_TRUE(f.doc->OpenPath(path));
+    ASSERT_EQ(f.doc->Title(), "Beta");
+    const auto clock = [&] {
+        return f.doc->SiteKODA()->GetKODA(kSelectCandidate)->CabinetSettings().clockSync;
+    };
+    const auto expectBeta = [&](const char* way) {
+        SCOPED_TRACE(way);
+        EXPECT_EQ(f.doc->Title(), "Beta");
+        EXPECT_EQ(f.doc->ConfigurationName(), "Beta");
+        EXPECT_EQ(f.doc->PathName(), path);
+        ASSERT_NE(f.doc->SiteRecord(), nullptr);
+        EXPECT_EQ(f.doc->SiteRecord()->name, "Beta");
+        EXPECT_EQ(clock(), 0);
+        EXPECT_FALSE(f.doc->ConfigurationChanged());
+        // Save writes Beta's candidate into Beta; Alpha keeps its own clock.
+        ASSERT_TRUE(f.doc->Save());
+        auto saved = Reread(path);
+        ASSERT_EQ(saved->Sites().size(), 2u);
+        EXPECT_EQ(saved->Sites()[0]->name, "Alpha");
+        EXPECT_EQ(saved->Sites()[0]->bcfClockSync, 1);
+    };
+
+    f.sheet->Begin();
+    CWizardSCFController scf(*f.sheet);
+    scf.FirstDisplay();
+    ASSERT_EQ(scf.Entries(), (std::vector<std::string>{"<Active Configuration>", "Alpha", "Beta"}));
+    scf.Select(1);
+    scf.Next();
+    ASSERT_EQ(f.doc->Title(), "Alpha");
+    ASSERT_EQ(clock(), 1);
+    ASSERT_TRUE(f.sheet->CancelRun());
+    expectBeta("configuration of the file");
+
+    CWizardSheetModel fresh(*f.doc, f.windows, f.settings);
+    fresh.Begin();
+    CWizardWayController way(fresh);
+    way.FirstDisplay();
+    way.Choose(kWayNew);
+    ASSERT_TRUE(way.Next());
+    ASSERT_EQ(f.doc->Title(), "Untitled");
+    ASSERT_TRUE(fresh.CancelRun());
+    expectBeta("new configuration");
+
+    CWizardSheetModel search(*f.doc, f.windows, f.settings);
+    search.Begin();
+    CDocumentSearchHost host(*f.doc);
+    const SFoundConfiguration found{path, "Alpha", 0, nullptr};
+    host.SetCurrentRecord(&found);
+    host.MarkConfigurationChanged();
+    ASSERT_EQ(f.doc->Title(), "Alpha");
+    ASSERT_TRUE(search.CancelRun());
+    expectBeta("found configuration");
+}
+
 TEST(WizardSCF, ListsOnlyOrvikConfigurationsOfTheUsableKinds) {
     WizardFixture f;
     const std::string path = f.Path("mixed.hwc");
     std::vector<std::unique_ptr<CSCFSite>> records;
     records.push_back(OrvikRecord("Alpha"));
+    records.back()->description = "Alpha by the harbour";
     auto selmo = OrvikRecord("Selmo");
     selmo->bcfType = 4;
     records.push_back(std::move(selmo));
@@ -143,7 +216,10 @@ TEST(WizardSCF, ListsOnlyOrvikConfigurationsOfTheUsableKinds) {
     scf.FirstDisplay();
     EXPECT_EQ(scf.PathText(), f.dir.string() + "\\mixed.hwc");
     EXPECT_EQ(scf.Entries(), (std::vector<std::string>{"Alpha", "Beta"}));
-    EXPECT_EQ(scf.Description(), "Alpha description");
+    // Described as the open dialog describes it: by the site description, not the cabinet's.
+    EXPECT_EQ(scf.Description(), "Alpha by the harbour");
+    scf.Select(1);
+    EXPECT_EQ(scf.Description(), "No description available");
 
     f.sheet->Begin();
     scf.RebuildList();
@@ -216,6 +292,12 @@ TEST(WizardWait, ReadinessFollowsTheLinkAndActsOnlyOnAChangedBcfState) {
                   "Waiting for initial information...", "- Information received",
                   "Waiting for BCF commissioning state...", "- BCF is in the Commissioning state",
                   "You can click Next to proceed"}));
+    // Back in Commissioning on a ready page: said again, with its status line.
+    f.link.bcf = 9;
+    wait.CheckBcfState();
+    EXPECT_EQ(std::vector<std::string>(wait.Lines().end() - 2, wait.Lines().end()),
+              (std::vector<std::string>{"- BCF is in the Commissioning state",
+                                        "You can click Next to proceed"}));
 
     // The link drops: the list starts again, and Next asks before going on.
     f.link.Stop();
@@ -314,6 +396,15 @@ TEST(WizardLast, ReportNameGetsItsExtensionOnlyWhenItHasNone) {
     CWizardLastController last(*f.sheet);
     f.windows.files.push_back(f.Path("site report"));
     ASSERT_TRUE(last.Browse());
+    // A fresh install starts in the documents folder, and the dialog asks before overwriting.
+    ASSERT_EQ(f.windows.dialogs.size(), 1u);
+    EXPECT_EQ(f.windows.dialogs[0].directory, f.dir.string());
+    EXPECT_TRUE(f.windows.dialogs[0].confirmOverwrite);
+    CWizardSCFController scf(*f.sheet);
+    scf.FirstDisplay();
+    EXPECT_FALSE(scf.Browse());
+    ASSERT_EQ(f.windows.dialogs.size(), 2u);
+    EXPECT_EQ(f.windows.dialogs[1].directory, f.dir.string());
     EXPECT_EQ(last.SaveAs(), f.Path("site report.hwr"));
     EXPECT_EQ(f.settings.GetString("Settings", "DefaultReportDir", ""), f.dir.string());
     f.windows.files.push_back(f.Path("site.txt"));

@@ -254,6 +254,26 @@ TEST(SectorAndNetworkDialog, AnIllegalBandIsQuestionedWithNoAsTheAnswer) {
     EXPECT_EQ(f.windows.shown.back(), CSectorAndNetworkModel::kNotSupported);
 }
 
+TEST(WizardNewWay, AMixKeptInTheSectorDialogKeepsEveryRowsBand) {
+    WizardFixture f;
+    CWizardPreferenceController preference(*f.sheet);
+    ChooseSectorConfiguration(f, preference, "2+2+2", 1);
+    // 900 beside 1900 collects to no band; the user keeps it all the same.
+    CSectorAndNetworkModel dialog(*f.sheet, preference.DialogSource(), preference.NetworkValue());
+    dialog.SelectRows({5, 6});
+    dialog.ChooseNetwork(4);
+    f.windows.answers.push_back(EAnswer::Yes);
+    ASSERT_TRUE(dialog.Ok());
+    preference.Modified();
+    EXPECT_EQ(preference.SelectedRow(), 0);
+    EXPECT_EQ(preference.NetworkValue(), 0);
+    EXPECT_EQ(preference.Networks().entries[preference.SelectedNetwork()].text, "900/1900");
+    preference.Next();
+    EXPECT_EQ(Trx(f, 1)->Band() & 0x7F, 1);
+    EXPECT_EQ(Trx(f, 5)->Band() & 0x7F, 4);
+    EXPECT_EQ(f.sheet->Sectors().Band(0, 6) & 0x7F, 4);
+}
+
 TEST(WizardCheckPages, CrossConnectionFillsUnsetHalvesAndAutodetectsOnlyWhenCommissioning) {
     WizardFixture f;
     f.doc->OnIdle();

@@ -23,6 +23,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTimer>
@@ -91,6 +93,14 @@ TEST(WizardSheetWindow, NewWayWalkedPageByPage) {
     ASSERT_EQ(found.size(), 1);
     preference->Configurations()->setCurrentItem(found.front());
     ChooseData(preference->Network(), 1);
+    // Every page has its picture on the left; the lists keep their columns' shares.
+    for (const int id : sheet.pageIds()) {
+        EXPECT_FALSE(sheet.page(id)->pixmap(QWizard::WatermarkPixmap).isNull()) << id;
+    }
+    QTreeWidget* preview = preference->Preview();
+    EXPECT_NEAR(preview->header()->sectionSize(0), preview->width() * 33 / 100, 1);
+    EXPECT_NEAR(preview->header()->sectionSize(1), preview->width() * 27 / 100, 1);
+    EXPECT_EQ(preview->headerItem()->textAlignment(2), Qt::AlignCenter);
     Shoot(sheet, QStringLiteral("02-sector-configuration"));
     sheet.next();
     ASSERT_EQ(sheet.currentId(), kPagePreDefined);
@@ -250,4 +260,45 @@ TEST(WizardSheetWindow, WizardCommandOpensOnTheWayPageAndSearchLeadsToTheDirecto
     EXPECT_EQ(undoText, "&Undo Wizard\tCtrl + Z");
     EXPECT_TRUE(searchEnabled);
     EXPECT_EQ(afterSearch, kPageDirectory);
+}
+
+TEST(WizardSheetWindow, CheckAndUpdateWayWalkedPageByPage) {
+    SheetFixture f;
+    f.doc->New(false);
+    f.link.GoUp(2);
+    f.link.bcf = 9;
+    CWizardSheet sheet(*f.doc, f.frame, f.settings, false, &f.frame);
+    sheet.show();
+    QApplication::processEvents();
+    PageOf<CWizardPageWizardWay>(sheet, kPageWizardWay)->Radio(kWayCheckAndUpdate)->click();
+    Shoot(sheet, QStringLiteral("20-check-way"));
+    const std::vector<std::pair<int, QString>> pages{
+        {kPageSCF, QStringLiteral("21-select-configuration")},
+        {kPageWaitForBTS, QStringLiteral("22-bts-connection")},
+        {kPageCabinet, QStringLiteral("23-cabinet")},
+        {kPageBB2XCon, QStringLiteral("24-cross-connection")},
+        {kPageFastCablingCheck, QStringLiteral("25-current-cabling")},
+        {kPageSimpleAnt, QStringLiteral("26-antenna-settings")},
+        {kPagePassive, QStringLiteral("27-passive-units")},
+        {kPageLast, QStringLiteral("28-report")}};
+    for (const auto& [id, name] : pages) {
+        sheet.next();
+        QApplication::processEvents();
+        ASSERT_EQ(sheet.currentId(), id) << name.toStdString();
+        Shoot(sheet, name);
+    }
+    // The passive units are listed in their groups, and the instruction says its line once.
+    auto* passive = PageOf<CWizardPagePassive>(sheet, kPagePassive);
+    const auto trees = passive->findChildren<QTreeWidget*>();
+    ASSERT_EQ(trees.size(), 1);
+    EXPECT_GT(trees.front()->topLevelItemCount(), 0);
+    EXPECT_GT(trees.front()->topLevelItem(0)->childCount(), 0);
+    int thenNext = 0;
+    for (const QLabel* label : passive->findChildren<QLabel*>()) {
+        thenNext += static_cast<int>(label->text().count(QStringLiteral("Then click Next")));
+    }
+    EXPECT_EQ(thenNext, 1);
+    // Not connected any more: Cancel has no question to ask.
+    f.link.Stop();
+    sheet.reject();
 }

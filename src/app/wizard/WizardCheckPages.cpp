@@ -483,12 +483,16 @@ void CWizardPassiveController::Enter() {
     m_sheet.ActivateView(kPassiveView);
 }
 
-bool CWizardPassiveController::Import(const std::string& path) {
-    if (!m_sheet.Passive().Import(path)) {
+bool CWizardPassiveController::Import() {
+    if (!m_sheet.Doc().ImportPassiveInto(m_sheet.Passive())) {
         return false;
     }
     m_toSend = true;
     return true;
+}
+
+std::vector<SPassiveTreeNode> CWizardPassiveController::Tree() const {
+    return BuildPassiveTree(m_sheet.Passive());
 }
 
 void CWizardPassiveController::Next() {
@@ -498,10 +502,8 @@ void CWizardPassiveController::Next() {
     }
     CBTSConfigurationDoc& doc = m_sheet.Doc();
     doc.LogEvent(std::string(LoadString(64089)));
+    // The transfer logs its own result.
     if (doc.Link().SendPassive(*site, m_sheet.Passive())) {
-        doc.LogEvent(std::string(LoadString(64090)));
         m_toSend = false;
-    } else {
-        doc.LogEvent(std::string(LoadString(64093)));
     }
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PassiveUnitTree.h"
 #include "model/DataBaseKODA.h"
 
 class CWizardSheetModel;
@@ -172,9 +173,13 @@ public:
 
     void FirstDisplay();
     void Enter();
-    bool Import(const std::string& path);
+    // The document's import, through its dialog: a file that cannot be read is reported and
+    // leaves the table, and what Next sends, as it was.
+    bool Import();
     void Next();
     bool InformationToSend() const { return m_toSend; }
+    // The table as the Passive Units view lists it: groups, and every slot of a group.
+    std::vector<SPassiveTreeNode> Tree() const;
 
 private:
     CWizardSheetModel& m_sheet;

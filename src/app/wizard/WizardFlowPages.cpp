@@ -4,6 +4,7 @@
 
 #include "app/BTSConfigurationDoc.h"
 #include "app/CommandIds.h"
+#include "app/FileDialogFolder.h"
 #include "app/SaveSCFSheetModel.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "files/ConfigInfoKODA.h"
@@ -81,7 +82,8 @@ bool CWizardSCFController::OpenFile(const std::string& path) {
 
 void CWizardSCFController::FirstDisplay() {
     CRegistry& settings = m_sheet.Settings();
-    const std::string folder = settings::Read(settings, settings::kSCFPath);
+    const std::string folder =
+        settings::Read(settings, settings::kSCFPath, m_sheet.Doc().DocumentsFolderPath());
     const std::string name = settings::Read(settings, settings::kLastSCF);
     if (!folder.empty() && !name.empty()) {
         m_pathText = folder + "\\" + name;
@@ -138,11 +140,10 @@ void CWizardSCFController::Select(int row) {
     if (m_records[row] < 0) {
         m_description = kActiveDescription;
     } else {
+        // As the open and save dialogs describe a configuration: by its site description.
         const CSCFSite& site = *File()->Sites()[m_records[row]];
-        const CSCFCabinet* cabinet = CSiteSCFile::FirstCabinet(site);
-        m_description = Cp1252ToUtf8(cabinet != nullptr && !cabinet->configDescription.empty()
-                                         ? cabinet->configDescription
-                                         : site.description);
+        m_description =
+            site.description.empty() ? std::string(kNoDescription) : Cp1252ToUtf8(site.description);
     }
 }
 
@@ -151,7 +152,8 @@ bool CWizardSCFController::Browse() {
     IUserPrompt::SFileDialog dialog;
     dialog.title = kBrowseTitle;
     dialog.filter = kFilter;
-    dialog.directory = settings::Read(settings, settings::kSCFPath);
+    dialog.directory =
+        SettingFolder(settings, settings::kSCFPath, m_sheet.Doc().DocumentsFolderPath());
     dialog.mustExist = true;
     const auto chosen = m_sheet.Prompt().ChooseFile(dialog);
     if (!chosen || !OpenFile(*chosen)) {
@@ -269,9 +271,13 @@ void CWizardWaitController::CheckBcfState() {
     m_lastBcf = value;
     const bool commissioning = value == 9;
     const bool passed = value == 0 || value == 1 || value == 2 || value == 3 || value == 10;
-    if ((commissioning || passed) && m_state != kReady) {
-        m_lines.push_back(commissioning ? "- BCF is in the Commissioning state"
-                                        : "- BCF has passed the Commissioning state");
+    // Commissioning is news even on a ready page (the BCF came back to it); a state past it
+    // is only news to a page that was not ready yet.
+    if (commissioning) {
+        m_lines.push_back("- BCF is in the Commissioning state");
+        SetState(kReady);
+    } else if (passed && m_state != kReady) {
+        m_lines.push_back("- BCF has passed the Commissioning state");
         SetState(kReady);
     }
 }

@@ -42,6 +42,7 @@ public:
     static constexpr const char* kActiveConfiguration = "<Active Configuration>";
     static constexpr const char* kNoInformation = "No information available";
     static constexpr const char* kActiveDescription = "Currently active configuration";
+    static constexpr const char* kNoDescription = "No description available";
     static constexpr const char* kBrowseTitle = "Open BTS HW Configuration File";
     static constexpr const char* kFilter = "BTS HW Configuration Files (*.hwc)|*.hwc|Site "
                                            "Configuration Files (*.sdf)|*.sdf|All Files "

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/BTSConfigurationDoc.h"
+#include "app/FileDialogFolder.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "files/ConfigSummary.h"
 #include "files/ConfigurationReportKODA.h"
@@ -108,6 +109,9 @@ void CWizardNewLastController::Enter() {
 // ---- report and update -----------------------------------------------------------------------
 
 void CWizardLastController::Enter() {
+    // Coming back by Next after Back, the candidate may have been edited since the last send:
+    // Finish sends again, and Cancel warns again until it has.
+    m_sent = false;
     m_sheet.ActivateView(CBTSConfigurationDoc::kDifferencesView);
     m_sheet.SelectTab(true);
     m_buttons = m_sheet.Doc().HasSite() ? wizard::EButtons::FinishBack : wizard::EButtons::Finish;
@@ -130,8 +134,10 @@ bool CWizardLastController::Browse() {
     IUserPrompt::SFileDialog dialog;
     dialog.title = kBrowseTitle;
     dialog.filter = std::string(CConfigurationReport::kFileFilter) + "|*.hwr|";
-    dialog.directory = settings::Read(settings, settings::kDefaultReportDir);
+    dialog.directory =
+        SettingFolder(settings, settings::kDefaultReportDir, m_sheet.Doc().DocumentsFolderPath());
     dialog.mustExist = false;
+    dialog.confirmOverwrite = true;
     const auto chosen = m_sheet.Prompt().ChooseFile(dialog);
     if (!chosen) {
         return false;
@@ -170,7 +176,8 @@ bool CWizardLastController::Finish() {
     CBTSConfigurationDoc& doc = m_sheet.Doc();
     CSiteKODA* site = m_sheet.Site();
     if (doc.Link().IsLinkUp() && site != nullptr) {
-        // Sent once: a report that could not be written does not send the candidate again.
+        // Sent once while the page stays: a report that could not be written does not send
+        // the same candidate again.
         if (!m_sent) {
             if (!doc.Link().Send(*site, false)) {
                 m_sheet.SelectTab(true);

@@ -9,7 +9,10 @@ CWizardSheetModel::CWizardSheetModel(CBTSConfigurationDoc& doc, IUserPrompt& pro
                                      CRegistry& settings, bool updateOnly)
     : m_doc(doc), m_prompt(prompt), m_settings(settings), m_updateOnly(updateOnly) {}
 
-CWizardSheetModel::~CWizardSheetModel() = default;
+CWizardSheetModel::~CWizardSheetModel() {
+    // Finished or cancelled, the run is over: nothing is given back any more.
+    m_doc.ForgetOrigin();
+}
 
 CSiteKODA* CWizardSheetModel::Site() const {
     return m_doc.SiteKODA();
@@ -27,6 +30,8 @@ void CWizardSheetModel::Begin() {
     // A step recorded while the BTS tab is shown would be refused by the site.
     m_doc.SelectTab(false);
     if (CSite* site = m_doc.Site()) {
+        // Before the step: recording it counts as a change of the document.
+        m_doc.KeepOrigin();
         site->PushUndoStep(kUndoLabel);
         m_undoSite = site;
         m_undoRingIndex = site->RingIndex();
@@ -39,9 +44,12 @@ bool CWizardSheetModel::CancelRun() {
     CSite* site = m_doc.Site();
     if (site == nullptr || site != m_undoSite || site->UndoCount() == 0 ||
         site->RingIndex() != m_undoRingIndex) {
+        // The candidate stays as the run left it, and so does what it is saved into.
+        m_doc.ForgetOrigin();
         return false;
     }
     m_doc.Undo();
+    m_doc.RestoreOrigin();
     m_doc.ViewCommand(cmd::kRefreshAllViews);
     m_undoSite = nullptr;
     return true;

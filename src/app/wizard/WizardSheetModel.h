@@ -33,7 +33,8 @@ public:
     // Opening: an empty Orvik site when the document has none, then the "Wizard" undo step.
     void Begin();
     // Cancel: the candidate goes back to what it was when the wizard opened, as long as the
-    // site the step was recorded on is still the document's and the step is still on top.
+    // site the step was recorded on is still the document's and the step is still on top; the
+    // file, configuration and title it came from go back with it.
     bool CancelRun();
 
     CBTSConfigurationDoc& Doc() const { return m_doc; }

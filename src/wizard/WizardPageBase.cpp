@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 #include <QWizard>
 
+#include <algorithm>
+
 CWizardPageBase::CWizardPageBase(CWizardSheetModel& sheet, const char* title,
                                  const char* instruction, const char* afterNext, QWidget* parent)
     : QWizardPage(parent), m_sheet(sheet) {

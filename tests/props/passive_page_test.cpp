@@ -246,6 +246,11 @@ TEST(PassiveUnitsView, TheReaderFillsThePageOnlyWhileItIsShown) {
     ASSERT_TRUE(f.doc->CandidatePassive().GetSlot(kMha, 2, serial, product));
     EXPECT_EQ(serial, "ABCDEFGHIJ\xC4");
     EXPECT_EQ(f.Tree()->ItemOf({0, kMha, 2})->text(1), QStringLiteral("ABCDEFGHIJ\u00c4"));
+    EXPECT_EQ(f.frame.Container()
+                  ->List()
+                  ->findItems(QStringLiteral("ABCDEFGHIJ\u00c4"), Qt::MatchExactly, 1)
+                  .size(),
+              1);
 }
 
 // Applying the reader options restarts the page's reader once, so an open failure is told once.

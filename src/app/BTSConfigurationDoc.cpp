@@ -1,4 +1,6 @@
 #include "app/BTSConfigurationDoc.h"
+
+#include "app/PagePassive.h"
 #include "files/SiteRecords.h"
 
 #include "app/CommandIds.h"
@@ -549,11 +551,12 @@ void CBTSConfigurationDoc::CViewHost::UnitSelected(int packed) {
     m_doc.Windows().Notify(notify::kGeneral, notify::kSelectionChanged, packed);
 }
 
-void CBTSConfigurationDoc::CViewHost::ShowPassiveRecord(int group, int slot) {
-    if (group < 0 || slot < 0 || slot > 255) {
+void CBTSConfigurationDoc::CViewHost::ShowPassiveNode(int top, int group, int slot) {
+    if (top < 0 || top > 255 || group < 0 || group > 255 || slot < -1 || slot > 254) {
         return;
     }
-    m_doc.Windows().Notify(notify::kGeneral, notify::kPassiveRecordChosen, 256 * group + slot);
+    m_doc.Windows().Notify(notify::kGeneral, notify::kPassiveRecordChosen,
+                           PackPassiveSelection({top, group, slot}));
 }
 
 void CBTSConfigurationDoc::CViewHost::ViewsChanged() {

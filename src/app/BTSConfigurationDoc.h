@@ -302,7 +302,7 @@ private:
         const CHWInfoFile* PassiveUnits(int selector) override;
         bool BtsConnected() const override;
         void UnitSelected(int packed) override;
-        void ShowPassiveRecord(int group, int slot) override;
+        void ShowPassiveNode(int top, int group, int slot) override;
         void ViewsChanged() override;
         void OpenProperties() override;
         void RequestBtsPart(int step) override;

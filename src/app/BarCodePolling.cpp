@@ -1,9 +1,9 @@
 #include "app/BarCodePolling.h"
 
-#include "platform/Registry.h"
-#include "platform/SettingsKeys.h"
 #include "model/Strings.h"
 #include "peripherals/UartErrors.h"
+#include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
 
 #include <algorithm>
 
@@ -80,6 +80,7 @@ void CBarCodePolling::Deliver(const SUartPoll& poll) {
     if (!m_host.FocusedIsEdit()) {
         return;
     }
-    m_host.SetFocusedEditText(poll.text);
-    m_host.PostTab();
+    if (m_host.SetFocusedEditText(poll.text)) {
+        m_host.PostTab();
+    }
 }

@@ -19,7 +19,8 @@ public:
     virtual void Warning(const std::string& text) = 0;   // exclamation icon
     virtual void StopError(const std::string& text) = 0; // stop icon
     virtual bool FocusedIsEdit() const = 0;
-    virtual void SetFocusedEditText(const std::string& text) = 0;
+    // False when the box cannot take the code (the host has said why): the focus stays.
+    virtual bool SetFocusedEditText(const std::string& text) = 0;
     virtual void PostTab() = 0;
 };
 

@@ -84,8 +84,8 @@ inline constexpr int kTransferStatus = 5;
 inline constexpr int kViewChanged = 6;
 // The views selected another unit (lParam 256 x number + kind, 0 for none).
 inline constexpr int kSelectionChanged = 9;
-// A list row of a passive unit record was chosen (lParam 256 x group + slot); the passive
-// units page shows that record.
+// A passive unit node was chosen (lParam PackPassiveSelection); the passive units tree and
+// page show it.
 inline constexpr int kPassiveRecordChosen = 11;
 
 constexpr int MaskOf(int message) {

@@ -29,6 +29,9 @@ constexpr const char* kAlreadyExists =
 constexpr const char* kTooManyUnits = "Failed to add unit. BTS can store a maximum of 100 units";
 constexpr const char* kDeleteGroupQuestion =
     "Are you sure you want to delete all items\nbelongin to ";
+constexpr const char* kScanNotComposed =
+    "The Product ID is made of the Item Code and the Revision, and the scanned code does not "
+    "split into them.\nScan the Item Code and the Revision into their boxes.";
 
 std::string Trim(const std::string& text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -60,12 +63,31 @@ std::string CPagePassive::TableResultText(int code) {
     }
 }
 
+int PackPassiveSelection(const SPassiveSelection& selection) {
+    return (selection.top + 1) * 65536 + (selection.group & 0xFF) * 256 +
+           ((selection.slot + 1) & 0xFF);
+}
+
+SPassiveSelection UnpackPassiveSelection(int packed) {
+    return {packed / 65536 - 1, (packed / 256) % 256, packed % 256 - 1};
+}
+
 CPagePassive::CPagePassive(CHWInfoFile& table, const CRegistry& store, IPassivePageHost& host)
     : m_table(table), m_store(store), m_host(host) {}
 
 void CPagePassive::Open() {
     m_validationOption = settings::Read(m_store, settings::kPassiveUnitValidationOption) != 0;
     ShowSlot();
+}
+
+void CPagePassive::ReadOptions() {
+    const bool option = settings::Read(m_store, settings::kPassiveUnitValidationOption) != 0;
+    if (option == m_validationOption) {
+        return;
+    }
+    m_validationOption = option;
+    // The item code and revision boxes come back with what the identifier box holds.
+    SplitProduct();
 }
 
 void CPagePassive::ShowSelection(const SPassiveSelection& selection) {
@@ -119,12 +141,16 @@ void CPagePassive::ShowSlot() {
     // The stored identifier is shown as stored: recomposing it from the cut-down parts would
     // change identifiers that were not made by the composition rule.
     m_product = product;
-    if (product.empty()) {
+    SplitProduct();
+}
+
+void CPagePassive::SplitProduct() {
+    if (m_product.empty()) {
         m_itemCode.clear();
         m_revision.clear();
     } else {
-        m_itemCode = passive::ItemCodeOf(product);
-        m_revision = passive::RevisionOf(product);
+        m_itemCode = passive::ItemCodeOf(m_product);
+        m_revision = passive::RevisionOf(m_product);
     }
 }
 
@@ -165,7 +191,7 @@ void CPagePassive::EditRevision(const std::string& text) {
     Recompose();
 }
 
-void CPagePassive::ReplaceText(PassiveField field, const std::string& text) {
+bool CPagePassive::ReplaceText(PassiveField field, const std::string& text) {
     switch (field) {
     case PassiveField::Serial:
         m_serial = text;
@@ -173,6 +199,14 @@ void CPagePassive::ReplaceText(PassiveField field, const std::string& text) {
     case PassiveField::Product:
         if (!ProductReadOnly()) {
             m_product = text;
+        } else if (passive::ComposeProductId(passive::ItemCodeOf(text),
+                                             passive::RevisionOf(text)) == text) {
+            // Scanning the serial number and then the identifier is the usual round.
+            m_product = text;
+            SplitProduct();
+        } else {
+            m_host.Warning(kScanNotComposed);
+            return false;
         }
         break;
     case PassiveField::ItemCode:
@@ -186,6 +220,7 @@ void CPagePassive::ReplaceText(PassiveField field, const std::string& text) {
     case PassiveField::None:
         break;
     }
+    return true;
 }
 
 const std::string& CPagePassive::Text(PassiveField field) const {

@@ -25,6 +25,11 @@ struct SPassiveSelection {
     bool operator==(const SPassiveSelection&) const = default;
 };
 
+// A node as one number, for the notifications that the main frame hands to the tree and the
+// page, and back.
+int PackPassiveSelection(const SPassiveSelection& selection);
+SPassiveSelection UnpackPassiveSelection(int packed);
+
 class CPagePassive {
 public:
     static constexpr int kMiscellaneousTop = 2;
@@ -43,6 +48,9 @@ public:
 
     // Reads the validation option and shows the selected entry.
     void Open();
+    // Reads the validation option again, keeping what the boxes hold: the options may have
+    // changed while the page was away or under the options dialog.
+    void ReadOptions();
     // The tree (or the main frame for it) selected a node.
     void ShowSelection(const SPassiveSelection& selection);
     void ChooseLocation(int top);
@@ -59,7 +67,9 @@ public:
     void EditRevision(const std::string& text);
     // A scanned code replaced the text of a box. It is kept whole, beyond the box's limit, so
     // that an over-long scan fails the checks instead of being cut to a valid-looking one.
-    void ReplaceText(PassiveField field, const std::string& text);
+    // While the product identifier is composed, a scan into it is taken apart into item code
+    // and revision; one that does not come apart is refused with a warning (false).
+    bool ReplaceText(PassiveField field, const std::string& text);
 
     bool Add();
     bool Modify();
@@ -81,7 +91,8 @@ public:
     bool ValidationApplies() const;
     bool ProductReadOnly() const { return ValidationApplies(); }
 
-    // "%d / %d" beside a box, and the count of filled entries against the maximum.
+    // "%d / %d" beside a box, and the count of filled entries against the maximum. The texts
+    // are bytes of the files' 8-bit code page, one byte a character.
     std::string CounterText(PassiveField field) const;
     std::string UnitsCounterText() const;
     static int Limit(PassiveField field);
@@ -90,6 +101,7 @@ private:
     bool PreCheck();
     bool Fail(const std::string& text, PassiveField focus);
     void ShowSlot();
+    void SplitProduct();
     void AfterEntryStored();
     int AddToTable();
     int ModifyInTable();

@@ -1,9 +1,9 @@
 #include "peripherals/Uart.h"
 
+#include "peripherals/UartErrors.h"
 #include "platform/Registry.h"
 #include "platform/SerialPortNames.h"
 #include "platform/SettingsKeys.h"
-#include "peripherals/UartErrors.h"
 
 long SUartSettings::SpeedFromIndex(int index) {
     switch (index) {
@@ -60,6 +60,7 @@ int CUart::Open() {
     // A second open must not leave the first port held exclusively with nobody reading it.
     Close();
     m_settings = SUartSettings::Read(m_store);
+    m_lastCharacter = 0;
     SSerialLine line;
     line.speed = m_settings.speed;
     line.parity = m_settings.parity.front();
@@ -88,7 +89,13 @@ SUartPoll CUart::Poll() {
     }
     while (!m_port->ReceiveQueueEmpty()) {
         const int c = m_port->ReadChar();
+        const int previous = m_lastCharacter;
         m_lastCharacter = c;
+        // Scanners set to end codes with CR LF: the line feed belongs to the end just taken,
+        // also when it arrives for the next poll.
+        if (c == '\n' && previous == '\r') {
+            continue;
+        }
         if (c < 0) {
             result.text += '_';
             result.lineError = true;

@@ -681,9 +681,19 @@ void CMainFrame::ViewManagerChanged() {
     connect(m_container, &CContainerView::TabCommand, this, [this](int command) {
         OnAction(command == CContainerView::kBtsCommand ? cmd::kBtsTab : cmd::kCandidateTab);
     });
-    // Tab and Shift+Tab go round the bar, the left pane and the right pane.
+    // Tab and Shift+Tab go round the bar, the left pane (picture or passive units tree) and
+    // the right pane.
     setTabOrder(m_bar, m_container->Picture());
-    setTabOrder(m_container->Picture(), m_container->List());
+    setTabOrder(m_container->Picture(), m_container->PassiveTree());
+    setTabOrder(m_container->PassiveTree(), m_container->List());
+    // The tree follows a passive unit node that the list or the passive units page names.
+    CBTSConfigurationTreeView* tree = m_container->PassiveTree();
+    UnregisterNotifications(m_treeNotifications);
+    m_treeNotifications = RegisterForNotifications(tree, 4, true, [tree](int m, int w, int l) {
+        if (m == notify::kGeneral && w == notify::kPassiveRecordChosen) {
+            tree->Select(UnpackPassiveSelection(l));
+        }
+    });
     m_bar->show();
     m_container->show();
 }

@@ -144,6 +144,7 @@ private:
     CBTSConnectionListView* m_connectionView = nullptr;
     CBTSConfigurationBar* m_bar = nullptr;
     CContainerView* m_container = nullptr;
+    int m_treeNotifications = -1;
     // The View menu's commands of the document's views; they change with the manager.
     std::vector<QAction*> m_viewActions;
     CNotificationRelay m_relay;

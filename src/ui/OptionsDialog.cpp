@@ -178,15 +178,9 @@ void InstallOptions(CMainFrame& frame, CBTSConfigurationDoc& doc, CRegistry& sto
             doc.SetConnectionWanted(settings::Read(store, settings::kEnableBTS) == 1);
             doc.SiteLoaded();
         };
-        context.barCodeSettingChanged = [] {
-            // The passive units page may be open in the property sheet: its reader starts
-            // again on the port and line settings just applied.
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                for (CPagePassiveWidget* page : top->findChildren<CPagePassiveWidget*>()) {
-                    page->RestartReader();
-                }
-            }
-        };
+        // The passive units page may be open in the property sheet: its reader starts again
+        // on the port and line settings just applied.
+        context.barCodeSettingChanged = [] { RestartPassiveReaders(); };
         context.viewManager = doc.ViewManager();
         context.redrawViews = [&doc, &frame] {
             doc.RefreshViews();

@@ -1,6 +1,7 @@
 #include "ui/PagePassiveWidget.h"
 
 #include "files/HWInfoFile.h"
+#include "files/xml/PlanTextCodec.h"
 #include "platform/Registry.h"
 #include "platform/SettingsKeys.h"
 
@@ -18,12 +19,22 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QVBoxLayout>
 
 namespace {
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The page keeps the texts as the table and its files do, in the 8-bit code page.
+QString FromFile(const std::string& bytes) {
+    return QString::fromStdString(Cp1252ToUtf8(bytes));
+}
+
+std::string ToFile(const QString& text) {
+    return Utf8ToCp1252(text.toStdString());
 }
 
 const QString kHwiFilter = QStringLiteral("HW Information Files (*.hwi)");
@@ -91,6 +102,13 @@ CPagePassiveWidget::CPagePassiveWidget(CHWInfoFile& table, CRegistry& store, Hoo
     button(QStringLiteral("&Delete"), &CPagePassive::Delete);
     button(QStringLiteral("&Import..."), &CPagePassive::Import);
     button(QStringLiteral("&Export..."), &CPagePassive::Export);
+    auto* help = new QPushButton(QStringLiteral("&Help"));
+    buttons->addWidget(help);
+    connect(help, &QPushButton::clicked, this, [this] {
+        if (m_hooks.showHelp) {
+            m_hooks.showHelp();
+        }
+    });
 
     auto* units = new QHBoxLayout;
     units->addWidget(new QLabel(QStringLiteral("Passive Units")));
@@ -104,39 +122,64 @@ CPagePassiveWidget::CPagePassiveWidget(CHWInfoFile& table, CRegistry& store, Hoo
     layout->addLayout(buttons);
     layout->addStretch();
 
-    connect(m_location, &QComboBox::activated, this, [this](int index) {
+    const auto chosen = [this] {
+        Refresh();
+        if (m_hooks.nodeChosen) {
+            m_hooks.nodeChosen(m_page.Selection());
+        }
+    };
+    connect(m_location, &QComboBox::activated, this, [this, chosen](int index) {
         m_page.ChooseLocation(index);
-        Refresh();
+        chosen();
     });
-    connect(m_unitType, &QComboBox::activated, this, [this](int index) {
+    connect(m_unitType, &QComboBox::activated, this, [this, chosen](int index) {
         m_page.ChooseUnitType(m_unitType->itemData(index).toInt());
-        Refresh();
+        chosen();
     });
     connect(m_serial, &QLineEdit::textEdited, this, [this](const QString& t) {
-        m_page.SetSerial(t.toStdString());
+        m_page.SetSerial(ToFile(t));
         RefreshCounters();
     });
     connect(m_product, &QLineEdit::textEdited, this, [this](const QString& t) {
-        m_page.SetProduct(t.toStdString());
+        m_page.SetProduct(ToFile(t));
         RefreshCounters();
     });
     connect(m_itemCode, &QLineEdit::textEdited, this, [this](const QString& t) {
-        m_page.EditItemCode(t.toStdString(), m_itemCode->cursorPosition());
+        m_page.EditItemCode(ToFile(t), m_itemCode->cursorPosition());
         Refresh();
     });
     connect(m_revision, &QLineEdit::textEdited, this, [this](const QString& t) {
-        m_page.EditRevision(t.toStdString());
+        m_page.EditRevision(ToFile(t));
         Refresh();
     });
     connect(&m_timer, &QTimer::timeout, this, [this] { m_polling.Tick(); });
 
     m_page.Open();
     Refresh();
-    m_polling.Restart();
 }
 
 CPagePassiveWidget::~CPagePassiveWidget() {
     m_polling.Stop();
+}
+
+void CPagePassiveWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_page.ReadOptions();
+    Refresh();
+    m_polling.Restart();
+}
+
+void CPagePassiveWidget::hideEvent(QHideEvent* event) {
+    m_polling.Stop();
+    QWidget::hideEvent(event);
+}
+
+void CPagePassiveWidget::RestartReader() {
+    m_page.ReadOptions();
+    Refresh();
+    if (isVisible()) {
+        m_polling.Restart();
+    }
 }
 
 void CPagePassiveWidget::ShowSelection(const SPassiveSelection& selection) {
@@ -165,13 +208,13 @@ void CPagePassiveWidget::Refresh() {
     m_location->setCurrentIndex(m_page.Location());
     m_unitType->clear();
     for (const auto& [group, name] : m_page.UnitTypes()) {
-        m_unitType->addItem(Q(name), group);
+        m_unitType->addItem(FromFile(name), group);
     }
     m_unitType->setCurrentIndex(m_unitType->findData(m_page.UnitType()));
     for (auto field : {PassiveField::Serial, PassiveField::Product, PassiveField::ItemCode,
                        PassiveField::Revision}) {
         QLineEdit* edit = Edit(field);
-        const QString text = Q(m_page.Text(field));
+        const QString text = FromFile(m_page.Text(field));
         if (edit->text() != text) {
             // A scanned code may be longer than the box takes: the checks must see all of it.
             edit->setMaxLength(std::max(edit->maxLength(), static_cast<int>(text.size())));
@@ -217,7 +260,7 @@ void CPagePassiveWidget::MoveFocus(PassiveField field, bool selectAll) {
 
 void CPagePassiveWidget::CaretToEnd(PassiveField field) {
     if (QLineEdit* edit = Edit(field)) {
-        edit->setText(Q(m_page.Text(field)));
+        edit->setText(FromFile(m_page.Text(field)));
         edit->end(false);
     }
 }
@@ -274,29 +317,54 @@ void CPagePassiveWidget::StopError(const std::string& text) {
     QMessageBox::critical(this, QCoreApplication::applicationName(), Q(text));
 }
 
-bool CPagePassiveWidget::FocusedIsEdit() const {
-    return qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
-}
-
-void CPagePassiveWidget::SetFocusedEditText(const std::string& text) {
-    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (edit == nullptr) {
-        return;
-    }
+QLineEdit* CPagePassiveWidget::FocusedBox(PassiveField* which) const {
+    QWidget* focused = QApplication::focusWidget();
     for (auto field : {PassiveField::Serial, PassiveField::Product, PassiveField::ItemCode,
                        PassiveField::Revision}) {
-        if (Edit(field) == edit) {
-            m_page.ReplaceText(field, text);
-            Refresh();
-            return;
+        if (Edit(field) == focused && focused != nullptr) {
+            if (which != nullptr) {
+                *which = field;
+            }
+            return Edit(field);
         }
     }
-    edit->setText(Q(text));
+    return nullptr;
+}
+
+bool CPagePassiveWidget::FocusedIsEdit() const {
+    // Only the page's own boxes: an edit box of another window would take the code without
+    // its owner ever hearing of it.
+    return FocusedBox() != nullptr;
+}
+
+bool CPagePassiveWidget::SetFocusedEditText(const std::string& text) {
+    PassiveField field = PassiveField::None;
+    if (FocusedBox(&field) == nullptr) {
+        return false;
+    }
+    // The scanner sends bytes of the code page, which is what the page keeps.
+    const bool taken = m_page.ReplaceText(field, text);
+    Refresh();
+    return taken;
 }
 
 void CPagePassiveWidget::PostTab() {
     if (QWidget* target = QApplication::focusWidget()) {
         QCoreApplication::postEvent(target,
                                     new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
+    }
+}
+
+void RestartPassiveReaders() {
+    // A page is found below its sheet and again below the main window that owns the sheet;
+    // restarting it twice would tell an open failure twice.
+    QSet<CPagePassiveWidget*> pages;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        for (CPagePassiveWidget* page : top->findChildren<CPagePassiveWidget*>()) {
+            pages.insert(page);
+        }
+    }
+    for (CPagePassiveWidget* page : pages) {
+        page->RestartReader();
     }
 }

@@ -25,6 +25,9 @@ public:
     struct Hooks {
         std::function<void()> redrawActiveView;
         std::function<void(bool)> setPassiveInfoChanged;
+        // The user chose a location or unit type: the tree selects that node.
+        std::function<void(const SPassiveSelection&)> nodeChosen;
+        std::function<void()> showHelp;
     };
 
     CPagePassiveWidget(CHWInfoFile& table, CRegistry& store, Hooks hooks,
@@ -34,9 +37,17 @@ public:
     CPagePassive& Controller() { return m_page; }
     // The tree selected a node.
     void ShowSelection(const SPassiveSelection& selection);
-    // The reader options were applied.
-    void RestartReader() { m_polling.Restart(); }
+    // The reader options were applied: the page reads them again, and the reader starts again
+    // when the page is shown.
+    void RestartReader();
+    bool ReaderRunning() const { return m_polling.Running(); }
     QLineEdit* Edit(PassiveField field) const;
+
+protected:
+    // The reader runs only while the page is shown: a scan must not reach the boxes of
+    // another window.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void Refresh();
@@ -57,7 +68,7 @@ private:
     void StopTimer() override;
     void StopError(const std::string& text) override;
     bool FocusedIsEdit() const override;
-    void SetFocusedEditText(const std::string& text) override;
+    bool SetFocusedEditText(const std::string& text) override;
     void PostTab() override;
 
     CRegistry& m_store;
@@ -69,6 +80,8 @@ private:
 
     QComboBox* m_location = nullptr;
     QComboBox* m_unitType = nullptr;
+    QLineEdit* FocusedBox(PassiveField* field = nullptr) const;
+
     QLineEdit* m_serial = nullptr;
     QLineEdit* m_product = nullptr;
     QLineEdit* m_itemCode = nullptr;
@@ -80,3 +93,6 @@ private:
     QLabel* m_unitsCount = nullptr;
     QGroupBox* m_itemFrame = nullptr;
 };
+
+// Every passive units page of the program reads the reader options again, each once.
+void RestartPassiveReaders();

@@ -2,9 +2,9 @@
 #include "peripherals/PtyScanner.h"
 
 #include "app/BarCodePolling.h"
+#include "peripherals/UartErrors.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/SettingsKeys.h"
-#include "peripherals/UartErrors.h"
 
 #include <gtest/gtest.h>
 
@@ -22,11 +22,15 @@ struct RecordingBarCodeHost : IBarCodeHost {
     void Warning(const std::string& text) override { warnings.push_back(text); }
     void StopError(const std::string& text) override { stopErrors.push_back(text); }
     bool FocusedIsEdit() const override { return focusOnEdit; }
-    void SetFocusedEditText(const std::string& text) override { boxTexts.push_back(text); }
+    bool SetFocusedEditText(const std::string& text) override {
+        boxTexts.push_back(text);
+        return boxTakes;
+    }
     void PostTab() override { ++tabs; }
 
     bool timerWorks = true;
     bool focusOnEdit = true;
+    bool boxTakes = true;
     int interval = 0;
     int stops = 0;
     int tabs = 0;
@@ -66,10 +70,16 @@ TEST_F(Polling, EachCodeFillsTheFocusedBoxAndMovesOn) {
     EXPECT_EQ(host.tabs, 2);
     EXPECT_TRUE(host.warnings.empty());
 
+    // A box that refuses the code keeps the focus, so the scan can be repeated there.
+    host.boxTakes = false;
+    Scan("NOPE\r");
+    EXPECT_EQ(host.boxTexts.size(), 3u);
+    EXPECT_EQ(host.tabs, 2);
+
     // Focus on a button: the code is not typed anywhere.
     host.focusOnEdit = false;
     Scan("XYZ\r");
-    EXPECT_EQ(host.boxTexts.size(), 2u);
+    EXPECT_EQ(host.boxTexts.size(), 3u);
 }
 
 TEST_F(Polling, ADisabledReaderIsNeitherOpenedNorPolled) {

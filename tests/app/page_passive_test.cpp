@@ -111,6 +111,39 @@ TEST_F(PassivePage, ComposedIdentifierIsStoredAndShownBackInItsParts) {
     EXPECT_EQ(page.CounterText(PassiveField::Product), "14 / 14");
 }
 
+// Serial number then product identifier is how an engineer scans a unit; the option may change
+// on the options page while the page waits in the sheet.
+TEST_F(PassivePage, AScannedIdentifierIsTakenApartAndTheOptionIsReadAgain) {
+    Opened();
+    page.SetSerial("AB123456789");
+    EXPECT_TRUE(page.ReplaceText(PassiveField::Product, "KRC1........R2"));
+    EXPECT_EQ(page.ItemCode(), "KRC1");
+    EXPECT_EQ(page.Revision(), ".R2");
+    EXPECT_EQ(page.Product(), "KRC1........R2");
+    EXPECT_TRUE(host.warnings.empty());
+    // What the parts cannot make is refused aloud, and what was there stays.
+    EXPECT_FALSE(page.ReplaceText(PassiveField::Product, "KRC1234567R1AB"));
+    ASSERT_EQ(host.warnings.size(), 1u);
+    EXPECT_NE(host.warnings[0].find("Item Code"), std::string::npos);
+    EXPECT_EQ(page.Product(), "KRC1........R2");
+
+    settings::Write(store, settings::kPassiveUnitValidationOption, 0);
+    page.ReadOptions();
+    EXPECT_FALSE(page.ProductReadOnly());
+    EXPECT_EQ(page.Serial(), "AB123456789");
+    EXPECT_TRUE(page.ReplaceText(PassiveField::Product, "any-thing-14ch"));
+    settings::Write(store, settings::kPassiveUnitValidationOption, 1);
+    page.ReadOptions();
+    EXPECT_TRUE(page.ProductReadOnly());
+    EXPECT_EQ(page.ItemCode(), "any-thing");
+    EXPECT_EQ(page.Product(), "any-thing-14ch");
+
+    for (const SPassiveSelection node :
+         {SPassiveSelection{2, 0, -1}, SPassiveSelection{0, 5, -1}, SPassiveSelection{2, 16, 29}}) {
+        EXPECT_EQ(UnpackPassiveSelection(PackPassiveSelection(node)), node);
+    }
+}
+
 TEST_F(PassivePage, EleventhItemCodeCharacter) {
     Opened();
     page.EditRevision("7");

@@ -1,11 +1,11 @@
 // The bar-code reader against a pseudo-terminal in place of the scanner's serial line.
 #include "PtyScanner.h"
 
-#include "platform/MemoryRegistry.h"
-#include "platform/SettingsKeys.h"
 #include "peripherals/MarkedInput.h"
 #include "peripherals/Uart.h"
 #include "peripherals/UartErrors.h"
+#include "platform/MemoryRegistry.h"
+#include "platform/SettingsKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +88,17 @@ TEST_F(ReaderFixture, OneCodePerPollAndTheRestStaysQueued) {
     ASSERT_TRUE(scanner.Send("Z\r"));
     PtyScanner::Settle();
     EXPECT_EQ(reader.Poll().text, "Z");
+
+    // A scanner that ends codes with CR LF gives the same codes, whether the line feed comes
+    // with its carriage return or only for the next poll; a lone line feed is still a byte.
+    ASSERT_TRUE(scanner.Send("AB1\r\nCD2\r"));
+    PtyScanner::Settle();
+    EXPECT_EQ(reader.Poll().text, "AB1");
+    EXPECT_EQ(reader.Poll().text, "CD2");
+    ASSERT_TRUE(scanner.Send("\nEF3\r\n\n"));
+    PtyScanner::Settle();
+    EXPECT_EQ(reader.Poll().text, "EF3");
+    EXPECT_EQ(reader.Poll().text, "\n");
 }
 
 TEST_F(ReaderFixture, OpensTheLineWithTheStoredSettings) {

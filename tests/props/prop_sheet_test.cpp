@@ -81,7 +81,7 @@ TEST(PropertySheet, PagesFollowTheActiveViewAndTheTab) {
     ASSERT_FALSE(passive->Controller().UnitTypes().empty());
     const int group = passive->Controller().UnitTypes().back().first;
     passive->Controller().ChooseLocation(0);
-    f.Views().Host().ShowPassiveRecord(group, 0);
+    f.Views().Host().ShowPassiveNode(1, group, 0);
     EXPECT_EQ(passive->Controller().Location(), 1);
     EXPECT_EQ(passive->Controller().UnitType(), group);
 

@@ -29,7 +29,9 @@ public:
         }
     }
     void OpenProperties() override { ++propertiesOpened; }
-    void ShowPassiveRecord(int group, int slot) override { shownRecords.push_back({group, slot}); }
+    void ShowPassiveNode(int /*top*/, int group, int slot) override {
+        shownRecords.push_back({group, slot});
+    }
     void ViewsChanged() override { ++redraws; }
     void OpenUpdateWizard() override { ++wizardsOpened; }
     void RequestBtsPart(int step) override {

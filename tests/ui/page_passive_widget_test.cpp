@@ -21,7 +21,7 @@ TEST(PagePassiveWidget, TypingAndScanningFillTheBoxes) {
     CHWInfoFileConf table;
     table.SetSlot(CHWInfoFile::kMhaGroup, 0, "AB123456789", "ABC..........1");
     bool changed = false;
-    CPagePassiveWidget page(table, store, {{}, [&](bool c) { changed = c; }},
+    CPagePassiveWidget page(table, store, {{}, [&](bool c) { changed = c; }, {}, {}},
                             [&](int com) { return com == 5 ? scanner.path : std::string(); });
     page.ShowSelection({0, CHWInfoFile::kMhaGroup, 0});
     page.resize(520, 360);

@@ -23,8 +23,9 @@ public:
 
     // The selected unit changed; 256 × number + kind, 0 for none.
     virtual void UnitSelected(int /*packedKindAndNumber*/) {}
-    // A list row without a unit but with a passive unit record was chosen.
-    virtual void ShowPassiveRecord(int /*group*/, int /*slot*/) {}
+    // A passive unit node was chosen in a list row, the tree or the passive units page: a top
+    // group (group 0), a group (slot -1) or one record. The tree and the page follow it.
+    virtual void ShowPassiveNode(int /*top*/, int /*group*/, int /*slot*/) {}
     // The picture and the list need to be drawn and filled again.
     virtual void ViewsChanged() {}
     // Properties of the selected unit were asked for (double click, Enter).

@@ -8,6 +8,7 @@
 #include "app/views/ViewTexts.h"
 #include "files/ConfigInfoKODA.h"
 #include "files/HWInfoFile.h"
+#include "files/TextCodec.h"
 #include "model/BandInformation.h"
 #include "model/BtsConfiguration.h"
 #include "model/CabinetKODA.h"
@@ -526,7 +527,9 @@ void CViewPassive::FillList(SListContent& content) const {
     }
     for (const CHWInfoSlotEntry& e : info->FilledSlots()) {
         SListRow row;
-        row.cells = {CHWInfoFile::ListName(e.group, e.slot), e.serialNumber, e.productId};
+        // The list shows UTF-8; the table keeps the bytes of its files.
+        row.cells = {CHWInfoFile::ListName(e.group, e.slot), Cp1252ToUtf8(e.serialNumber),
+                     Cp1252ToUtf8(e.productId)};
         row.passiveGroup = e.group;
         row.passiveSlot = e.slot;
         content.rows.push_back(std::move(row));

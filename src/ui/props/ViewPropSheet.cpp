@@ -17,6 +17,7 @@
 #include "ui/props/InfoPages.h"
 #include "ui/props/SelmoPages.h"
 #include "ui/props/UnitsPage.h"
+#include "ui/views/ContainerView.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -30,26 +31,34 @@ namespace {
 // The passive units page keeps its own state and refreshes itself; the sheet only hosts it.
 class CPassivePropPage : public CPropPage {
 public:
-    CPassivePropPage(CBTSConfigurationDoc& doc, CRegistry& settings, QWidget* parent)
+    CPassivePropPage(CMainFrame& frame, CBTSConfigurationDoc& doc, CRegistry& settings,
+                     QWidget* parent)
         : CPropPage(parent) {
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         CPagePassiveWidget::Hooks hooks;
         hooks.redrawActiveView = [&doc] { doc.RedrawViews(); };
         hooks.setPassiveInfoChanged = [&doc](bool changed) { doc.MarkPassiveChanged(changed); };
+        // Through the main frame, which hands the node to the tree (and back to this page).
+        hooks.nodeChosen = [&doc](const SPassiveSelection& node) {
+            if (CViewBase* views = doc.AnyViewManager()) {
+                views->Host().ShowPassiveNode(node.top, node.group, node.slot);
+            }
+        };
+        hooks.showHelp = [&frame] { frame.Help().Open("passive-units.html"); };
         m_widget = new CPagePassiveWidget(doc.CandidatePassive(), settings, hooks, {}, this);
         layout->addWidget(m_widget);
-        // Until the tree chooses an entry, the page starts on the first location rather than
-        // on empty boxes.
-        if (m_widget->Controller().Location() < 0) {
-            m_widget->ShowSelection(SPassiveSelection{.top = 0});
-        }
+        // The page starts on what the tree shows; without a choice there, on the first
+        // location rather than on empty boxes.
+        const CContainerView* container = frame.Container();
+        const auto chosen =
+            container != nullptr && container->LeftPane() == container->PassiveTree()
+                ? container->PassiveTree()->Selected()
+                : std::nullopt;
+        m_widget->ShowSelection(chosen.value_or(SPassiveSelection{.top = 0}));
     }
     void Refresh() override {}
-    void ShowRecord(int group, int slot) {
-        m_widget->ShowSelection(
-            SPassiveSelection{.top = CHWInfoFile::TopGroupOf(group), .group = group, .slot = slot});
-    }
+    void ShowNode(const SPassiveSelection& node) { m_widget->ShowSelection(node); }
     CPagePassiveWidget* Widget() const { return m_widget; }
 
 private:
@@ -238,7 +247,7 @@ CPropPage* CViewPropSheet::PageOf(EPropPage page) {
             made = new CPageLogicalTRX(*site, doc, this);
             break;
         case EPropPage::Passive:
-            made = new CPassivePropPage(m_doc, m_settings, this);
+            made = new CPassivePropPage(m_frame, m_doc, m_settings, this);
             break;
         case EPropPage::Differences:
             made = new CPageDifferences(*site, doc, this);
@@ -285,7 +294,7 @@ void CViewPropSheet::Notification(int message, int wParam, int lParam) {
     }
     if (message == notify::kGeneral && wParam == notify::kPassiveRecordChosen) {
         if (auto* passive = dynamic_cast<CPassivePropPage*>(Page(EPropPage::Passive))) {
-            passive->ShowRecord(lParam / 256, lParam % 256);
+            passive->ShowNode(UnpackPassiveSelection(lParam));
         }
         return;
     }

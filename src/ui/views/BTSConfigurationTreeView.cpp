@@ -1,6 +1,7 @@
 #include "ui/views/BTSConfigurationTreeView.h"
 
 #include "app/PassiveUnitTree.h"
+#include "files/TextCodec.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -14,8 +15,9 @@ constexpr int kTopRole = Qt::UserRole;
 constexpr int kGroupRole = Qt::UserRole + 1;
 constexpr int kSlotRole = Qt::UserRole + 2;
 
+// The table holds its texts as its files do, in the 8-bit code page.
 QString Q(const std::string& s) {
-    return QString::fromStdString(s);
+    return QString::fromStdString(Cp1252ToUtf8(s));
 }
 
 SPassiveSelection SelectionOf(const QTreeWidgetItem* item) {

@@ -77,12 +77,10 @@ CContainerView::CContainerView(CViewBase& manager, QWidget* parent)
     m_tree = new CBTSConfigurationTreeView(m_left);
     connect(m_tree, &CBTSConfigurationTreeView::SelectionMade, this,
             &CContainerView::PassiveSelectionMade);
-    // A unit chosen in the tree is the one the passive units page shows, as from the list.
+    // The node chosen in the tree, group or entry, is the one the passive units page shows.
     connect(m_tree, &CBTSConfigurationTreeView::SelectionMade, this,
             [this](const SPassiveSelection& selection) {
-                if (selection.IsEntry()) {
-                    m_manager.Host().ShowPassiveRecord(selection.group, selection.slot);
-                }
+                m_manager.Host().ShowPassiveNode(selection.top, selection.group, selection.slot);
             });
     // The same menus as the other panes: the BTS side's on its tab, else the active view's.
     connect(m_tree, &CBTSConfigurationTreeView::ContextMenuRequested, this,
@@ -121,7 +119,9 @@ CContainerView::CContainerView(CViewBase& manager, QWidget* parent)
     connect(m_picture, &CBTSConfigurationView::StatusText, this, &CContainerView::StatusText);
     connect(m_picture, &CBTSConfigurationView::ContextMenuRequested, this,
             &CContainerView::ContextMenuRequested);
-    setTabOrder(m_picture, m_list);
+    // Of the picture and the tree only the one in front takes the focus.
+    setTabOrder(m_picture, m_tree);
+    setTabOrder(m_tree, m_list);
     Refresh();
 }
 

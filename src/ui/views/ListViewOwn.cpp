@@ -8,6 +8,7 @@
 
 #include "app/views/ViewBase.h"
 #include "app/views/ViewHost.h"
+#include "files/HWInfoFile.h"
 #include "model/DataBaseKODA.h"
 
 CListViewOwn::CListViewOwn(CViewBase& manager, QWidget* parent)
@@ -90,7 +91,8 @@ void CListViewOwn::RowChosen() {
         if (row.unitKind != 0 && m_manager.ShownAny() != nullptr) {
             unit = m_manager.ShownAny()->FindUnit(row.unitKind, row.unitNumber);
         } else if (row.passiveGroup >= 0) {
-            m_manager.Host().ShowPassiveRecord(row.passiveGroup, row.passiveSlot);
+            m_manager.Host().ShowPassiveNode(CHWInfoFile::TopGroupOf(row.passiveGroup),
+                                             row.passiveGroup, row.passiveSlot);
         }
     }
     m_manager.SelectUnit(unit);

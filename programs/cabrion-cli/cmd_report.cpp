@@ -1,10 +1,8 @@
 // report: the configuration report of one configuration, as the ".hwr" file holds it.
-#include <cerrno>
-#include <cstdlib>
-#include <ctime>
 #include <iostream>
 
 #include "CandidateInput.h"
+#include "SourceDate.h"
 #include "files/ConfigurationReportKODA.h"
 
 namespace {
@@ -18,26 +16,14 @@ struct ReportOptions {
 };
 
 // SOURCE_DATE_EPOCH, when set, fixes the date in the header so that reports can be compared.
-// False when it is set but not a number of seconds.
 bool HeaderTime(CConfigurationReport& report) {
-    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (epoch == nullptr || *epoch == '\0') {
-        return true;
-    }
-    char* end = nullptr;
-    errno = 0;
-    const long long seconds = std::strtoll(epoch, &end, 10);
-    if (errno != 0 || *end != '\0' || seconds < 0) {
-        std::cerr << "SOURCE_DATE_EPOCH is not a number of seconds: " << epoch << "\n";
+    std::optional<std::tm> when;
+    if (!cli::SourceDateEpoch(when)) {
         return false;
     }
-    const std::time_t when = static_cast<std::time_t>(seconds);
-    std::tm utc{};
-    if (gmtime_r(&when, &utc) == nullptr) {
-        std::cerr << "SOURCE_DATE_EPOCH is out of range: " << epoch << "\n";
-        return false;
+    if (when) {
+        report.SetTimestamp(*when);
     }
-    report.SetTimestamp(utc);
     return true;
 }
 

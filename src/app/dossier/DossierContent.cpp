@@ -137,7 +137,10 @@ SDossier BuildDossier(CSiteKODA& site, const SDossierSource& source) {
 
     CDossierViewHost host(site, source);
     CMemoryRegistry defaults;
-    CViewBaseKODA manager(host, source.settings != nullptr ? *source.settings : defaults);
+    CViewBaseKODA manager(host, defaults);
+    for (std::size_t i = 0; i < source.colours.size() && i < CViewBaseKODA::kColourCount; ++i) {
+        manager.SetColour(static_cast<int>(i), source.colours[i]);
+    }
     manager.SetViewSettings(source.viewSettings);
     const bool showedBts = site.ShowsBts();
     site.SetShowBts(false);

@@ -15,7 +15,6 @@
 #include "app/views/ViewList.h"
 
 class CHWInfoFile;
-class CRegistry;
 class CSiteKODA;
 
 struct SDossierView {
@@ -54,8 +53,9 @@ struct SDossierSource {
     std::string btsSource;
     const CHWInfoFile* candidatePassive = nullptr;
     const CHWInfoFile* btsPassive = nullptr;
-    // Cable colours; the program's defaults without one.
-    const CRegistry* settings = nullptr;
+    // Cable colours of the views (0xRRGGBB, in the order of the colour table); the program's
+    // defaults when empty.
+    std::vector<SceneColour> colours;
     int viewSettings = 5;
     bool btsConnected = true;
     std::string version;

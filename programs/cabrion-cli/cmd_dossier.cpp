@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "ArchiveInput.h"
 #include "CandidateInput.h"
 #include "GuiStart.h"
 #include "SourceDate.h"
@@ -37,6 +38,48 @@ int WriteOne(const SDossier& dossier, const std::string& out, paint::EPaper pape
     return cli::kExitOk;
 }
 
+// One PDF per Orvik configuration of every file of the folder, into the output folder.
+int RunArchive(const DossierOptions& o, SDossierSource source, paint::EPaper paper) {
+    if (!o.choice.name.empty() || o.choice.index != 0 || !o.btsPath.empty() || !o.hwiPath.empty()) {
+        std::cerr << "A folder takes no --config, --index, --bts or --hwi: every configuration "
+                     "of every file is written\n";
+        return cli::kExitUsage;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(o.out, ec);
+    if (!cli::IsFolder(o.out)) {
+        std::cerr << "Cannot make the folder " << o.out << "\n";
+        return cli::kExitUsage;
+    }
+    const auto gui = cli::StartGui();
+    int written = 0;
+    const cli::SArchiveCounts counts = cli::ForEachArchiveConfiguration(
+        o.path, [&](const std::filesystem::path& path, const CSiteSCFile&, const CSCFSite& record,
+                    int position, bool problems) {
+            CBtsConfiguration::Drop();
+            CSiteKODA site;
+            if (const int rc = cli::BuildCandidate(path.string(), record, site);
+                rc != cli::kExitOk) {
+                return rc;
+            }
+            source.fileName = path.filename().string();
+            source.configurationName = record.name;
+            const std::string out =
+                (std::filesystem::path(o.out) / cli::ArchiveOutputName(path, position, ".pdf"))
+                    .string();
+            const int rc = WriteOne(BuildDossier(site, source), out, paper);
+            written += rc == cli::kExitOk ? 1 : 0;
+            if (problems) {
+                std::cerr << path.string() << ": configuration \"" << Cp1252ToUtf8(record.name)
+                          << "\" has problems; what could not be read is left out\n";
+            }
+            return cli::Worse(rc, problems ? cli::kExitProblems : cli::kExitOk);
+        });
+    CBtsConfiguration::Drop();
+    cli::PrintArchiveSummary(counts, std::to_string(written) + " dossiers written to " + o.out);
+    return counts.worst;
+}
+
 int RunDossier(const DossierOptions& o) {
     paint::EPaper paper = paint::EPaper::A4;
     if (!paint::PaperFromText(QString::fromStdString(o.paper), paper)) {
@@ -48,6 +91,9 @@ int RunDossier(const DossierOptions& o) {
     source.viewSettings = o.options;
     if (!cli::OutputDate(source.date)) {
         return cli::kExitUsage;
+    }
+    if (cli::IsFolder(o.path)) {
+        return RunArchive(o, source, paper);
     }
     CHWInfoFileConf passive;
     if (!o.hwiPath.empty()) {
@@ -85,7 +131,9 @@ cli::CommandRegistrar reg("dossier", [](CLI::App& app) {
                     "configuration report, a page per view, passive units and, with --bts, the "
                     "differences");
     auto o = std::make_shared<DossierOptions>();
-    app.add_option("FILE", o->path, "Site configuration file (.hwc, .sdf) or plan (.ewb)")
+    app.add_option("FILE", o->path,
+                   "Site configuration file (.hwc, .sdf) or plan (.ewb); or a folder: one PDF per "
+                   "Orvik configuration of each of its .hwc and .sdf files")
         ->required();
     cli::AddConfigChoice(app, o->choice, "", "FILE");
     auto* bts = app.add_option("--bts", o->btsPath,
@@ -99,7 +147,9 @@ cli::CommandRegistrar reg("dossier", [](CLI::App& app) {
                    "Display options as ViewSettings bits: 1 wideband and multicoupler units, "
                    "2 rack/shelf/slot, 4 only selected cabling (default 5)")
         ->check(CLI::Range(0, 7));
-    app.add_option("-o,--output", o->out, "PDF file to write")->required();
+    app.add_option("-o,--output", o->out,
+                   "PDF file to write; for a folder, the folder to write FILE-N.pdf into")
+        ->required();
     return [=]() -> int { return RunDossier(*o); };
 });
 

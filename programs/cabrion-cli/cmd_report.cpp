@@ -1,6 +1,7 @@
 // report: the configuration report of one configuration, as the ".hwr" file holds it.
 #include <iostream>
 
+#include "ArchiveInput.h"
 #include "CandidateInput.h"
 #include "SourceDate.h"
 #include "files/ConfigurationReportKODA.h"
@@ -32,7 +33,59 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// One report per Orvik configuration of every file of the folder, into the output folder.
+int RunArchive(const ReportOptions& o) {
+    if (!o.choice.name.empty() || o.choice.index != 0 || !o.btsPath.empty()) {
+        std::cerr << "A folder takes no --config, --index or --bts: every configuration of "
+                     "every file is reported\n";
+        return cli::kExitUsage;
+    }
+    if (o.output.empty()) {
+        std::cerr << "A folder needs the folder to write the reports into: -o FOLDER\n";
+        return cli::kExitUsage;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(o.output, ec);
+    if (!cli::IsFolder(o.output)) {
+        std::cerr << "Cannot make the folder " << o.output << "\n";
+        return cli::kExitUsage;
+    }
+    CConfigurationReportKODA report;
+    if (!HeaderTime(report)) {
+        return cli::kExitUsage;
+    }
+    int written = 0;
+    const cli::SArchiveCounts counts = cli::ForEachArchiveConfiguration(
+        o.path, [&](const std::filesystem::path& path, const CSiteSCFile&, const CSCFSite& record,
+                    int position, bool problems) {
+            CBtsConfiguration::Drop();
+            CSiteKODA site;
+            if (const int rc = cli::BuildCandidate(path.string(), record, site);
+                rc != cli::kExitOk) {
+                return rc;
+            }
+            report.WriteHeader(path.filename().string(), record.name);
+            report.WriteBody(site);
+            const std::string target =
+                (std::filesystem::path(o.output) / cli::ArchiveOutputName(path, position, ".hwr"))
+                    .string();
+            if (const CSaveResult saved = report.Buffer().Write(target); !saved) {
+                std::cerr << target << ": " << CConfigurationReport::kSaveFailed << "\n"
+                          << saved.error << "\n";
+                return cli::kExitUsage;
+            }
+            ++written;
+            return problems ? cli::kExitProblems : cli::kExitOk;
+        });
+    CBtsConfiguration::Drop();
+    cli::PrintArchiveSummary(counts, std::to_string(written) + " reports written to " + o.output);
+    return counts.worst;
+}
+
 int RunReport(const ReportOptions& o) {
+    if (cli::IsFolder(o.path)) {
+        return RunArchive(o);
+    }
     CSiteKODA site;
     std::string configName;
     int problems = 0;
@@ -68,12 +121,15 @@ int RunReport(const ReportOptions& o) {
 cli::CommandRegistrar reg("report", [](CLI::App& app) {
     app.description("Write the BTS HW configuration report of a configuration (.hwr)");
     auto o = std::make_shared<ReportOptions>();
-    app.add_option("FILE", o->path, "Site configuration file (.hwc, .sdf) or plan (.ewb)")
+    app.add_option("FILE", o->path,
+                   "Site configuration file (.hwc, .sdf) or plan (.ewb); or a folder: one report "
+                   "per Orvik configuration of each of its .hwc and .sdf files")
         ->required();
     cli::AddConfigChoice(app, o->choice, "", "FILE");
     app.add_option("-o,--output", o->output,
                    "Report file to write (\".hwr\" is added to a name without extension); "
-                   "standard output without it");
+                   "standard output without it; for a folder, the folder to write FILE-N.hwr "
+                   "into");
     auto* bts = app.add_option("--bts", o->btsPath,
                                "Configuration currently in BTS: units it lacks are bracketed");
     cli::AddConfigChoice(app, o->btsChoice, "bts-", "the --bts file");

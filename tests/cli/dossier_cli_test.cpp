@@ -117,3 +117,52 @@ TEST(DossierCli, LetterPaperAndRefusalsThatKeepTheOldDossier) {
     EXPECT_NE(r.err.find("Cannot write"), std::string::npos) << r.err;
     EXPECT_EQ(ReadAll(pdf), before);
 }
+
+// A folder as an archive: every Orvik configuration of each ".hwc"/".sdf" file, a remark line
+// with its file in front, one output per configuration, a summary line, the worst exit code.
+TEST(ArchiveCli, CheckReportAndDossierTakeAFolder) {
+    const fs::path dir = Temp("archive");
+    fs::remove_all(dir);
+    fs::create_directories(dir / "in");
+    clitest::Copy(kChapel, (dir / "in" / "chapel.hwc").string());
+    clitest::Copy(Data("report_sites.hwc"), (dir / "in" / "two.SDF").string());
+    clitest::Copy(Data("passive.hwi"), (dir / "in" / "not-a-site.hwi").string());
+    const std::string in = (dir / "in").string();
+
+    auto r = Cli("check " + in);
+    EXPECT_EQ(r.rc, 0) << r.err;
+    EXPECT_NE(r.out.find("2 files, 4 configurations: 0 remarks"), std::string::npos) << r.out;
+
+    r = Cli("report " + in + " -o " + (dir / "reports").string());
+    EXPECT_EQ(r.rc, 1) << "a configuration without a cabinet is a problem of the input";
+    EXPECT_NE(r.out.find("3 reports written"), std::string::npos) << r.out;
+    EXPECT_NE(ReadAll((dir / "reports" / "two-1.hwr").string()).find("Filename:       two.SDF"),
+              std::string::npos);
+    EXPECT_TRUE(fs::exists(dir / "reports" / "chapel-1.hwr"));
+
+    r = Cli("dossier " + in + " -o " + (dir / "pdf").string());
+    EXPECT_NE(r.out.find("3 dossiers written"), std::string::npos) << r.out;
+    EXPECT_NE(PdfText((dir / "pdf" / "chapel-1.pdf").string()).find("chapel.hwc"),
+              std::string::npos);
+
+    // A remark names its file; an unreadable file fails the run after the others are done.
+    const std::string crossed = (dir / "in" / "crossed.hwc").string();
+    ASSERT_EQ(Cli("new --sector '6+6 (RTC)' --band 2 -o " + crossed).rc, 0);
+    std::string text = ReadAll(crossed);
+    const std::string tx = "\\CAB_TRX_TX_CON           13";
+    ASSERT_NE(text.find(tx), std::string::npos);
+    text.replace(text.find(tx), tx.size(), "\\CAB_TRX_TX_CON           15");
+    clitest::WriteAll(crossed, text);
+    clitest::WriteAll((dir / "in" / "broken.hwc").string(), "not a configuration file\r\n");
+    r = Cli("check " + in);
+    EXPECT_EQ(r.rc, 1);
+    EXPECT_EQ(r.out.rfind("crossed.hwc\t", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("Critical\tRVx TX must be connected directly to RTC left of it."),
+              std::string::npos);
+    EXPECT_NE(r.out.find("\n4 files, 5 configurations: "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(", 1 configurations with critical ones, 1 unreadable\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(Cli("dossier " + in + " --index 1 -o " + (dir / "pdf").string()).rc, 2);
+    EXPECT_EQ(Cli("report " + in).rc, 2);
+}

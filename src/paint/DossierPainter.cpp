@@ -119,6 +119,8 @@ private:
         font.setBold(bold);
         // Ligatures would turn "fi" and "ff" into single glyphs that searches do not find.
         font.setStyleStrategy(QFont::PreferNoShaping);
+        // Print wants the outlines as drawn; hinting them for a grid of pixels only costs time.
+        font.setHintingPreference(QFont::PreferNoHinting);
         return font;
     }
 
@@ -289,15 +291,21 @@ private:
         const qreal lineHeight = Metrics(cellFont).height();
         const qreal padding = lineHeight * 0.55;
         // A cell too long for its column wraps; its row grows to hold it.
+        const QFontMetricsF cellMetrics = Metrics(cellFont);
+        const QFontMetricsF headMetrics = Metrics(headFont);
         const auto rowHeight = [&](const std::vector<QString>& cells, const QFont& font) {
             qreal h = lineHeight;
             for (int c = 0; c < count && c < static_cast<int>(cells.size()); ++c) {
-                const QFont& f = c == keyColumn && cells.size() > 1 ? headFont : font;
-                const QRectF room(0, 0, widths[c] - Pt(6), m_body.height());
-                h = std::max(
-                    h, Metrics(f)
-                           .boundingRect(room, Qt::TextWordWrap | Qt::TextWrapAnywhere, cells[c])
-                           .height());
+                const bool bold = &font == &headFont || (c == keyColumn && cells.size() > 1);
+                const QFontMetricsF& fm = bold ? headMetrics : cellMetrics;
+                const qreal room = widths[c] - Pt(6);
+                // Most cells fit on one line; only the others are laid out wrapped.
+                if (fm.horizontalAdvance(cells[c]) <= room) {
+                    continue;
+                }
+                h = std::max(h, fm.boundingRect(QRectF(0, 0, room, m_body.height()),
+                                                Qt::TextWordWrap | Qt::TextWrapAnywhere, cells[c])
+                                    .height());
             }
             return h + padding;
         };

@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb x11-utils xdotool
     help2man dpkg-dev file desktop-file-utils libxml2-utils
+    poppler-utils
 )
 
 missing=()

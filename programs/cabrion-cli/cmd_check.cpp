@@ -1,5 +1,6 @@
 // check: runs the Orvik rule book over every cable of a configuration and lists what it does
 // not accept.
+#include "ArchiveInput.h"
 #include "FileInput.h"
 #include "files/SiteRecords.h"
 #include "files/TextCodec.h"
@@ -33,9 +34,10 @@ bool IsDiversityCable(const CCabling& cable) {
     return cable.CableType() == kCableRxDiv;
 }
 
-// Prints the verdicts other than OK; answers whether any was critical. `remarks` counts the
-// verdicts printed.
-bool CheckConfiguration(const CSCFSite& record, bool& checked, int& remarks) {
+// Prints the verdicts other than OK, each after `prefix`; answers whether any was critical.
+// `remarks` counts the verdicts printed.
+bool CheckConfiguration(const CSCFSite& record, bool& checked, int& remarks,
+                        const std::string& prefix = {}) {
     checked = false;
     if (record.siteType != kSiteTypeOrvik) {
         return false;
@@ -61,14 +63,44 @@ bool CheckConfiguration(const CSCFSite& record, bool& checked, int& remarks) {
         }
         critical = critical || v.severity == kSeverityCritical;
         ++remarks;
-        std::cout << Column(record.name) << '\t' << Column(v.unitA->DisplayName()) << " - "
-                  << Column(v.unitB->DisplayName()) << '\t' << SeverityWord(v.severity) << '\t'
-                  << v.message << '\t' << v.action << '\n';
+        std::cout << prefix << Column(record.name) << '\t' << Column(v.unitA->DisplayName())
+                  << " - " << Column(v.unitB->DisplayName()) << '\t' << SeverityWord(v.severity)
+                  << '\t' << v.message << '\t' << v.action << '\n';
     }
     return critical;
 }
 
+// Every configuration of every file of the folder; each remark carries its file name in front.
+int RunArchive(const CheckOptions& o) {
+    if (!o.config.empty() || o.index != 0) {
+        std::cerr << "A folder takes no --config or --index: every configuration of every file "
+                     "is checked\n";
+        return cli::kExitUsage;
+    }
+    int remarks = 0;
+    int critical = 0;
+    const cli::SArchiveCounts counts = cli::ForEachArchiveConfiguration(
+        o.path, [&](const std::filesystem::path& path, const CSiteSCFile&, const CSCFSite& record,
+                    int, bool) {
+            bool checked = false;
+            const bool bad =
+                CheckConfiguration(record, checked, remarks, path.filename().string() + '\t');
+            critical += bad ? 1 : 0;
+            return bad ? cli::kExitProblems : cli::kExitOk;
+        });
+    CBtsConfiguration::Drop();
+    if (!o.quiet || counts.worst != cli::kExitOk) {
+        cli::PrintArchiveSummary(counts, std::to_string(remarks) + " remarks, " +
+                                             std::to_string(critical) +
+                                             " configurations with critical ones");
+    }
+    return counts.worst;
+}
+
 int RunCheck(const CheckOptions& o) {
+    if (cli::IsFolder(o.path)) {
+        return RunArchive(o);
+    }
     CSiteSCFile file;
     if (const int rc = cli::OpenSiteFile(o.path, file); rc != cli::kExitOk) {
         return rc;
@@ -121,7 +153,10 @@ int RunCheck(const CheckOptions& o) {
 cli::CommandRegistrar reg("check", [](CLI::App& app) {
     app.description("Check the cabling of Orvik configurations against the wiring rules");
     auto o = std::make_shared<CheckOptions>();
-    app.add_option("FILE", o->path, "Site configuration file")->required();
+    app.add_option("FILE", o->path,
+                   "Site configuration file; or a folder: every configuration of each of its "
+                   ".hwc and .sdf files")
+        ->required();
     auto* config = app.add_option("--config", o->config, "Check only the configuration so named");
     app.add_option("--index", o->index, "Check only the configuration at this place (1-based)")
         ->excludes(config);

@@ -1,15 +1,14 @@
 // render: the picture of a view of a configuration as PNG, SVG or PDF, drawn by the same code
 // as the window, without a display.
-#include <QGuiApplication>
-#include <cstdlib>
 #include <iostream>
 
 #include "CandidateInput.h"
+#include "GuiStart.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewChoice.h"
 #include "app/views/ViewHost.h"
-#include "platform/MemoryRegistry.h"
 #include "paint/PictureExport.h"
+#include "platform/MemoryRegistry.h"
 
 namespace {
 
@@ -34,26 +33,6 @@ public:
 private:
     CSiteKODA& m_site;
 };
-
-// Qt's notes about the runtime folder say nothing about the picture; other messages pass.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtDebugMsg || text.startsWith(QLatin1String("QStandardPaths:"))) {
-        return;
-    }
-    std::cerr << text.toStdString() << "\n";
-}
-
-// Fonts and painting need a GUI application object; without a display it runs offscreen.
-std::unique_ptr<QGuiApplication> StartGui() {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    qInstallMessageHandler(QuietMessages);
-    static int argc = 1;
-    static char name[] = "cabrion-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 int RunRender(const RenderOptions& o) {
     if (o.tab != "candidate" && o.tab != "bts") {
@@ -88,7 +67,7 @@ int RunRender(const RenderOptions& o) {
         site.CableGuy()->RebuildCables(kSelectBts, 0);
     }
 
-    const auto gui = StartGui();
+    const auto gui = cli::StartGui();
     CRenderHost host(site);
     CMemoryRegistry settings;
     CViewBaseKODA manager(host, settings);

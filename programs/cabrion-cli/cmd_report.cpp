@@ -1,10 +1,9 @@
 // report: the configuration report of one configuration, as the ".hwr" file holds it.
-#include <cerrno>
-#include <cstdlib>
-#include <ctime>
 #include <iostream>
 
+#include "ArchiveInput.h"
 #include "CandidateInput.h"
+#include "SourceDate.h"
 #include "files/ConfigurationReportKODA.h"
 
 namespace {
@@ -18,26 +17,14 @@ struct ReportOptions {
 };
 
 // SOURCE_DATE_EPOCH, when set, fixes the date in the header so that reports can be compared.
-// False when it is set but not a number of seconds.
 bool HeaderTime(CConfigurationReport& report) {
-    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (epoch == nullptr || *epoch == '\0') {
-        return true;
-    }
-    char* end = nullptr;
-    errno = 0;
-    const long long seconds = std::strtoll(epoch, &end, 10);
-    if (errno != 0 || *end != '\0' || seconds < 0) {
-        std::cerr << "SOURCE_DATE_EPOCH is not a number of seconds: " << epoch << "\n";
+    std::optional<std::tm> when;
+    if (!cli::SourceDateEpoch(when)) {
         return false;
     }
-    const std::time_t when = static_cast<std::time_t>(seconds);
-    std::tm utc{};
-    if (gmtime_r(&when, &utc) == nullptr) {
-        std::cerr << "SOURCE_DATE_EPOCH is out of range: " << epoch << "\n";
-        return false;
+    if (when) {
+        report.SetTimestamp(*when);
     }
-    report.SetTimestamp(utc);
     return true;
 }
 
@@ -46,7 +33,59 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// One report per Orvik configuration of every file of the folder, into the output folder.
+int RunArchive(const ReportOptions& o) {
+    if (!o.choice.name.empty() || o.choice.index != 0 || !o.btsPath.empty()) {
+        std::cerr << "A folder takes no --config, --index or --bts: every configuration of "
+                     "every file is reported\n";
+        return cli::kExitUsage;
+    }
+    if (o.output.empty()) {
+        std::cerr << "A folder needs the folder to write the reports into: -o FOLDER\n";
+        return cli::kExitUsage;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(o.output, ec);
+    if (!cli::IsFolder(o.output)) {
+        std::cerr << "Cannot make the folder " << o.output << "\n";
+        return cli::kExitUsage;
+    }
+    CConfigurationReportKODA report;
+    if (!HeaderTime(report)) {
+        return cli::kExitUsage;
+    }
+    int written = 0;
+    const cli::SArchiveCounts counts = cli::ForEachArchiveConfiguration(
+        o.path, [&](const std::filesystem::path& path, const CSiteSCFile&, const CSCFSite& record,
+                    int position, bool problems) {
+            CBtsConfiguration::Drop();
+            CSiteKODA site;
+            if (const int rc = cli::BuildCandidate(path.string(), record, site);
+                rc != cli::kExitOk) {
+                return rc;
+            }
+            report.WriteHeader(path.filename().string(), record.name);
+            report.WriteBody(site);
+            const std::string target =
+                (std::filesystem::path(o.output) / cli::ArchiveOutputName(path, position, ".hwr"))
+                    .string();
+            if (const CSaveResult saved = report.Buffer().Write(target); !saved) {
+                std::cerr << target << ": " << CConfigurationReport::kSaveFailed << "\n"
+                          << saved.error << "\n";
+                return cli::kExitUsage;
+            }
+            ++written;
+            return problems ? cli::kExitProblems : cli::kExitOk;
+        });
+    CBtsConfiguration::Drop();
+    cli::PrintArchiveSummary(counts, std::to_string(written) + " reports written to " + o.output);
+    return counts.worst;
+}
+
 int RunReport(const ReportOptions& o) {
+    if (cli::IsFolder(o.path)) {
+        return RunArchive(o);
+    }
     CSiteKODA site;
     std::string configName;
     int problems = 0;
@@ -82,12 +121,15 @@ int RunReport(const ReportOptions& o) {
 cli::CommandRegistrar reg("report", [](CLI::App& app) {
     app.description("Write the BTS HW configuration report of a configuration (.hwr)");
     auto o = std::make_shared<ReportOptions>();
-    app.add_option("FILE", o->path, "Site configuration file (.hwc, .sdf) or plan (.ewb)")
+    app.add_option("FILE", o->path,
+                   "Site configuration file (.hwc, .sdf) or plan (.ewb); or a folder: one report "
+                   "per Orvik configuration of each of its .hwc and .sdf files")
         ->required();
     cli::AddConfigChoice(app, o->choice, "", "FILE");
     app.add_option("-o,--output", o->output,
                    "Report file to write (\".hwr\" is added to a name without extension); "
-                   "standard output without it");
+                   "standard output without it; for a folder, the folder to write FILE-N.hwr "
+                   "into");
     auto* bts = app.add_option("--bts", o->btsPath,
                                "Configuration currently in BTS: units it lacks are bracketed");
     cli::AddConfigChoice(app, o->btsChoice, "bts-", "the --bts file");

@@ -18,6 +18,14 @@ int main(int argc, char** argv) {
                  "cabrion-cli"};
     app.set_version_flag("--version", std::string("cabrion-cli ") + CABRION_VERSION);
     app.require_subcommand(0, 1);
+    app.footer("check, report and dossier also take a folder: every Orvik configuration of each "
+               "of its .hwc and .sdf files, with one summary line and the exit code of the worst "
+               "case.\n\nExamples:\n"
+               "  cabrion-cli dossier site.hwc --bts fetched.hwc --hwi site.hwi -o site.pdf\n"
+               "  cabrion-cli dossier archive/ -o dossiers/\n"
+               "  cabrion-cli check archive/\n\n"
+               "Exit codes: 0 success, 1 the input has problems, 2 usage error or unreadable "
+               "input.");
 
     // Registration order depends on link order; list the commands by name instead.
     auto commands = cli::Commands();

@@ -1,5 +1,6 @@
 #include "ui/MainFrame.h"
 #include "app/views/ViewBase.h"
+#include "ui/DossierExport.h"
 #include "ui/views/BTSConfigurationBar.h"
 #include "ui/views/BTSConfigurationView.h"
 #include "ui/views/ContainerView.h"
@@ -187,6 +188,16 @@ void CMainFrame::CreateMenus() {
             ViewPrinting::ExportView(this, *m_doc->AnyViewManager());
         }
     });
+    m_exportDossier = new QAction(tr("Export Commissioning &Dossier..."), this);
+    m_exportDossier->setObjectName(QStringLiteral("ExportDossier"));
+    m_exportDossier->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    m_exportDossier->setStatusTip(
+        tr("Write the report, every view, the passive units and the differences as one PDF"));
+    connect(m_exportDossier, &QAction::triggered, this, [this] {
+        if (m_doc != nullptr) {
+            DossierExport::Export(this, *m_doc);
+        }
+    });
     BuildMenuBar(menu);
 }
 
@@ -234,6 +245,7 @@ void CMainFrame::BuildMenuBar(const SMenuModel& model) {
         const QList<QAction*> actions = file->actions();
         const qsizetype at = actions.indexOf(m_actions[cmd::kPrintPreview]);
         file->insertAction(at + 1 < actions.size() ? actions[at + 1] : nullptr, m_exportView);
+        file->insertAction(at + 1 < actions.size() ? actions[at + 1] : nullptr, m_exportDossier);
     }
 }
 
@@ -386,6 +398,9 @@ void CMainFrame::UpdateCommands() {
     if (m_exportView != nullptr) {
         // Export draws what printing draws.
         m_exportView->setEnabled(m_doc != nullptr && m_doc->IsCommandEnabled(cmd::kPrint));
+    }
+    if (m_exportDossier != nullptr) {
+        m_exportDossier->setEnabled(m_doc != nullptr && m_doc->SiteKODA() != nullptr);
     }
     for (auto& [id, action] : m_actions) {
         switch (id) {

@@ -52,6 +52,7 @@ public:
 
     QAction* ExitAction() const { return m_exit; }
     QAction* ExportViewAction() const { return m_exportView; }
+    QAction* ExportDossierAction() const { return m_exportDossier; }
     QAction* Action(int id) const;
     QString StatusPaneText(int pane) const;
     int StatusPaneCount() const;
@@ -135,6 +136,7 @@ private:
     std::vector<std::pair<std::string, std::vector<int>>> m_menuLayout;
     QAction* m_exit = nullptr;
     QAction* m_exportView = nullptr;
+    QAction* m_exportDossier = nullptr;
     QAction* m_recentActions[4] = {};
     QToolBar* m_main = nullptr;
     QToolBar* m_overlap = nullptr;

@@ -1,0 +1,204 @@
+// File > Export Commissioning Dossier... with a document connected to the simulated BTS run
+// in-process: the dossier holds the candidate and the configuration fetched from the BTS, the
+// window shows afterwards what it showed before, and a cancelled export keeps the old file.
+#include "app/CommandIds.h"
+#include "app/DocumentLink.h"
+#include "app/views/ViewBase.h"
+#include "comms/CommsClient.h"
+#include "comms/CommunicationBTS.h"
+#include "comms/MMIServ.h"
+#include "model/BtsConfiguration.h"
+#include "platform/MemoryRegistry.h"
+#include "platform/Registry.h"
+#include "sim/SIMTransactServer.h"
+#include "support/FrameDocument.h"
+#include "support/Screenshot.h"
+#include "ui/DossierExport.h"
+#include "ui/MainFrame.h"
+#include "ui/views/BTSConfigurationView.h"
+#include "ui/views/ContainerView.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressDialog>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class CForwardingClient : public CCommsClient {
+public:
+    explicit CForwardingClient(CBTSConfigurationDoc& doc) : m_doc(doc) {}
+    void OnReport(const CCommsReport& report) override { m_doc.OnReport(report); }
+    void OnUplinkMessage(std::span<const uint8_t> message) override {
+        m_doc.OnUplinkMessage(message);
+    }
+
+private:
+    CBTSConfigurationDoc& m_doc;
+};
+
+struct DossierWindow {
+    CMemoryRegistry settings;
+    CCommunicationBTS& hub = CCommunicationBTS::Instance();
+    CHubDocumentLink link{hub};
+    CMainFrame frame;
+    std::unique_ptr<CBTSConfigurationDoc> doc;
+    std::unique_ptr<CForwardingClient> client;
+    std::filesystem::path dir;
+
+    DossierWindow() {
+        ResetRegistryForTests();
+        SetRegistryWriteAccess(false);
+        CBtsConfiguration::Drop();
+        dir = std::filesystem::temp_directory_path() /
+              ("cabrion-dossier-window-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        hub.SetLockDirectory(dir.string());
+        hub.SetSimulatorFactory([](const CConnectParams& p, CCommunicationBTS& h) {
+            SSimScenario scenario;
+            scenario.bts = SSimBtsModel::Default();
+            return std::make_unique<CSIMTransactServer>(p, h, scenario);
+        });
+        settings.SetInt("Initialization", "EnableBTS", 1);
+        doc = testsupport::AttachNewDocument(frame, link, settings);
+        CMMIServ::Instance().SetHost(doc.get());
+        client = std::make_unique<CForwardingClient>(*doc);
+        frame.resize(1100, 760);
+        frame.show();
+    }
+    ~DossierWindow() {
+        hub.StopConnection();
+        client.reset();
+        CMMIServ::Instance().SetHost(nullptr);
+        doc.reset();
+        hub.SetSimulatorFactory({});
+        CBtsConfiguration::Drop();
+        ResetRegistryForTests();
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+    bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 15s) {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > end) {
+                return false;
+            }
+            hub.WaitAndPump(20ms);
+            doc->OnIdle();
+            QApplication::processEvents();
+        }
+        return true;
+    }
+    QString Path(const char* name) const { return QString::fromStdString((dir / name).string()); }
+};
+
+std::string PdfText(const QString& pdf) {
+    std::string out;
+    FILE* p =
+        ::popen(("pdftotext -enc UTF-8 '" + pdf.toStdString() + "' - 2>/dev/null").c_str(), "r");
+    if (p == nullptr) {
+        return out;
+    }
+    char buf[4096];
+    std::size_t n = 0;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) {
+        out.append(buf, n);
+    }
+    ::pclose(p);
+    return out;
+}
+
+QAction* FileMenuAction(CMainFrame& frame, const QString& text) {
+    for (QAction* menu : frame.menuBar()->actions()) {
+        if (menu->text() == QStringLiteral("&File")) {
+            for (QAction* a : menu->menu()->actions()) {
+                if (a->text() == text) {
+                    return a;
+                }
+            }
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(DossierWindow, ExportHoldsWhatWasFetchedAndLeavesTheWindowAsItWas) {
+    DossierWindow w;
+    ASSERT_TRUE(w.doc->OpenPath(testsupport::SamplePath(QStringLiteral("harbour-4x3.hwc")), true));
+    QAction* item = FileMenuAction(w.frame, QStringLiteral("Export Commissioning &Dossier..."));
+    ASSERT_NE(item, nullptr);
+    w.frame.UpdateCommands();
+    EXPECT_TRUE(item->isEnabled());
+    EXPECT_FALSE(item->shortcut().isEmpty());
+
+    w.doc->OnIdle();
+    w.doc->ConnectSimulator();
+    auto* views = dynamic_cast<CViewBaseKODA*>(w.doc->AnyViewManager());
+    ASSERT_NE(views, nullptr);
+    ASSERT_TRUE(w.PumpUntil([&] { return views->BtsConfigurationComplete(); }))
+        << "the configuration currently in BTS did not arrive";
+    w.frame.Action(cmd::ViewCommandOfType(kViewRxMainCabling))->trigger();
+    QApplication::processEvents();
+    ASSERT_TRUE(w.doc->CandidateTabSelected());
+    const QImage before = w.frame.Container()->Picture()->grab().toImage();
+
+    const QString pdf = w.Path("harbour.pdf");
+    ASSERT_TRUE(DossierExport::WriteTo(&w.frame, *w.doc, pdf, false));
+    const std::string text = PdfText(pdf);
+    for (const char* part : {"Harbour 4+4+4", "fetched from the BTS", "Differences",
+                             "Currently in BTS", "TX cabling information", "RVDB 12"}) {
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+    }
+    // The dossier draws every view of both tabs; the window still shows its own.
+    EXPECT_TRUE(w.doc->CandidateTabSelected());
+    EXPECT_FALSE(views->BtsTab());
+    EXPECT_EQ(views->ActiveView()->Type(), kViewRxMainCabling);
+    EXPECT_EQ(w.frame.Container()->Picture()->grab().toImage(), before);
+
+    // Cancelled in its progress dialog: the message says so and the old dossier stays.
+    const QByteArray old = [&] {
+        QFile f(pdf);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    QString message;
+    QTimer poke;
+    QObject::connect(&poke, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* progress = qobject_cast<QProgressDialog*>(top);
+                progress != nullptr && progress->isVisible()) {
+                testsupport::Shoot(*progress, QStringLiteral("dossier"),
+                                   QStringLiteral("progress"));
+                progress->cancel();
+            }
+        }
+        if (QWidget* modal = QApplication::activeModalWidget();
+            modal != nullptr && qobject_cast<QProgressDialog*>(modal) == nullptr) {
+            message = modal->findChild<QObject*>(QStringLiteral("qt_msgbox_label")) != nullptr
+                          ? modal->findChild<QObject*>(QStringLiteral("qt_msgbox_label"))
+                                ->property("text")
+                                .toString()
+                          : QString();
+            modal->close();
+        }
+    });
+    poke.start(1);
+    EXPECT_FALSE(DossierExport::WriteTo(&w.frame, *w.doc, pdf, false));
+    poke.stop();
+    EXPECT_TRUE(message.contains(QStringLiteral("cancelled"))) << message.toStdString();
+    QFile after(pdf);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), old);
+}

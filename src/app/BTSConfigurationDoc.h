@@ -277,6 +277,7 @@ private:
         const CHWInfoFile* PassiveUnits(int selector) override;
         bool BtsConnected() const override;
         void UnitSelected(int packed) override;
+        bool ConnectionWanted() const override { return m_doc.ConnectionWanted(); }
         void ShowPassiveRecord(int group, int slot) override;
         void ViewsChanged() override;
         void OpenProperties() override;

@@ -104,7 +104,7 @@ void COptionsDialog::Apply() {
     if (m_colours && m_colours->Changed()) {
         m_colours->Apply(m_store);
         if (m_context.viewManager != nullptr) {
-            m_context.viewManager->SettingsChanged(m_store);
+            m_context.viewManager->ReadColours(m_store);
         }
         redraw = true;
     }

@@ -1,11 +1,13 @@
 // The cabling, antenna and cross-connection pages: proposals from shared equipment, previews
 // that never become part of the configuration, and questions that guard Clear All.
+#include <algorithm>
+
 #include "PageTestSupport.h"
-#include "app/pages/AntennaTypeRule.h"
 #include "app/pages/PageAntennaController.h"
 #include "app/pages/PageCablingControllers.h"
 #include "app/pages/PageInfoControllers.h"
 #include "app/pages/PageUnitsController.h"
+#include "rules/AntennaTypeRule.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "ui/MainFrame.h"
 #include "ui/OptionsPages.h"
 #include "ui/PagePassiveWidget.h"
+#include "ui/QtUserMessages.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -64,8 +65,8 @@ COptionsDialog::COptionsDialog(OptionsSheetKind kind, CRegistry& store,
         QMessageBox::warning(this, QStringLiteral("Cabrion"), QString::fromStdString(text));
     };
     ask = [this](const std::string& text) {
-        return QMessageBox::question(this, QStringLiteral("Cabrion"), QString::fromStdString(text),
-                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        return AskQuestion(this, QStringLiteral("Cabrion"), QString::fromStdString(text),
+                           QMessageBox::Question) == QMessageBox::Yes;
     };
     // The first page is shown at once; the others read their settings when chosen.
     QMetaObject::invokeMethod(

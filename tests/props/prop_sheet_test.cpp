@@ -192,7 +192,9 @@ TEST(PropertySheet, TxCablingThroughTheWidgets) {
     // Clear All asks first; No leaves everything as it was.
     const std::string afterSet = f.Json();
     QString question;
-    AnswerNextQuestion(QMessageBox::No, &question);
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButton byDefault = QMessageBox::NoButton;
+    AnswerNextQuestion(QMessageBox::No, &question, &icon, &byDefault);
     tx.ClearAllButton()->click();
     EXPECT_EQ(question,
               QStringLiteral("Are you sure you want to clear all\nTX cabling information?"));
@@ -201,6 +203,8 @@ TEST(PropertySheet, TxCablingThroughTheWidgets) {
 
     AnswerNextQuestion(QMessageBox::Yes);
     tx.ClearAllButton()->click();
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(byDefault, QMessageBox::No) << "Enter must not clear everything";
     EXPECT_EQ(f.UndoText(), "&Undo Clear All TX Cabling\tCtrl + Z");
     for (const auto& u : Parsed(f.Json())["units"]) {
         if (u["kind"] == 1) {

@@ -228,7 +228,7 @@ bool PageAntennaController::Clear() {
 }
 
 bool PageAntennaController::ClearAll() {
-    if (!Editable() || !Prompt().AskYesNo(kClearAllQuestion) || !BeginEdit(kClearAllLabel)) {
+    if (!Editable() || !Prompt().AskYesNoWarning(kClearAllQuestion) || !BeginEdit(kClearAllLabel)) {
         return false;
     }
     for (int n = 1; n <= CDataBaseKODA::kAntennas; ++n) {

@@ -199,6 +199,8 @@ TEST(PropertySheet, TxCablingThroughTheWidgets) {
     tx.ClearAllButton()->click();
     EXPECT_EQ(question,
               QStringLiteral("Are you sure you want to clear all\nTX cabling information?"));
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(byDefault, QMessageBox::No) << "Enter must not clear everything";
     EXPECT_TRUE(f.Json() == afterSet);
     EXPECT_EQ(f.UndoText(), "&Undo Set TX Cabling\tCtrl + Z");
 
@@ -310,6 +312,16 @@ TEST(PropertySheet, AntennaLossAndGainAndTheConnectionTakenFromAnother) {
     // VSWR monitoring and a co-site powered MHA exclude each other.
     ant.VswrBox()->click();
     EXPECT_FALSE(ant.CositeBox()->isEnabled());
+
+    // A connection only previewed is let go when the sheet closes.
+    ASSERT_TRUE(Choose(ant.AntennaBox(), 5));
+    ASSERT_TRUE(Choose(ant.ConnectionBox(), ant.ConnectionBox()->itemData(2).toInt()));
+    const auto* mha =
+        f.doc->SiteKODA()->GetKODA(kSelectCandidate)->Find<CUnitKODA>(kUnitKindMha, 5);
+    ASSERT_NE(mha, nullptr);
+    ASSERT_NE(mha->Preview(kPreviewLink), 0);
+    CViewPropSheet::Of(f.frame)->hide();
+    EXPECT_EQ(mha->Preview(kPreviewLink), 0);
 }
 
 TEST(PropertySheet, CrossConnectionOnlyPreviewsUntilReset) {

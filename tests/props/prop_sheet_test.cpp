@@ -133,6 +133,10 @@ TEST(PropertySheet, CabinetEditsAreOneUndoStepEach) {
     auto& usage = f.Current<CPageCabUsage>();
     ASSERT_TRUE(usage.Wcdma()->isEnabled());
     EXPECT_FALSE(usage.Mrc()->isEnabled());
+    ASSERT_NE(usage.DetectedClock(), nullptr);
+    EXPECT_EQ(usage.DetectedClock()->text(),
+              QStringLiteral("&Use detected clock synchronization between BTS cabinets"));
+    EXPECT_FALSE(usage.DetectedClock()->isEnabled()) << "it stores nothing";
     usage.Wcdma()->click();
     EXPECT_EQ(f.UndoText(), "&Undo Change Cabinet Usage\tCtrl + Z");
     ASSERT_TRUE(usage.Mrc()->isEnabled());

@@ -270,6 +270,7 @@ TEST(SectorAndNetworkWindow, KeepsTheSelectionAndDefaultsToNo) {
     emit boxes[0]->activated(2); // sector 3
     EXPECT_EQ(list->selectedItems().size(), 2);
     EXPECT_EQ(list->topLevelItem(1)->text(1), QStringLiteral("3"));
+    Shoot(dialog, QStringLiteral("sector-and-network"));
 
     // 900 beside 1800 and 1900 cannot live in one cabinet.
     ChooseData(boxes[1], 2);

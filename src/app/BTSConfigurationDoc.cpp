@@ -596,6 +596,10 @@ bool CBTSConfigurationDoc::AskYesNo(const std::string& text) {
     return Windows().AskYesNo(text, true);
 }
 
+bool CBTSConfigurationDoc::AskYesNoWarning(const std::string& text) {
+    return Windows().AskYesNo(text, false);
+}
+
 void CBTSConfigurationDoc::SetWaitCursor(bool on) {
     Windows().SetWaitCursor(on);
 }

@@ -221,6 +221,7 @@ public:
     void ResetPassiveUnits() override;
     void Message(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
+    bool AskYesNoWarning(const std::string& text) override;
 
     // IBtsHost: the BTS object model's side.
     void SetWaitCursor(bool on) override;
@@ -301,6 +302,7 @@ private:
         CSite* FamilySite() override { return m_doc.Site(); }
         const CHWInfoFile* PassiveUnits(int selector) override;
         bool BtsConnected() const override;
+        bool ConnectionWanted() const override { return m_doc.ConnectionWanted(); }
         void UnitSelected(int packed) override;
         void ShowPassiveNode(int top, int group, int slot) override;
         void ViewsChanged() override;

@@ -506,7 +506,9 @@ bool CBTSConfigurationDoc::SaveAs() {
     if (!m_site) {
         return false;
     }
-    CSCFSite preview;
+    // A Selmo configuration is written into the record it came from, which holds far more than
+    // the site: the preview starts from that record too, or it shows less than is written.
+    CSCFSite preview = SiteKODA() == nullptr && m_record != nullptr ? *m_record : CSCFSite();
     CopySiteIntoRecord(*m_site, preview);
     CSaveSCFSheetModel::SInputs in;
     in.path = m_path;

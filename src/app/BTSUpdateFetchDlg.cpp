@@ -90,7 +90,7 @@ bool CBTSUpdateFetchDlg::Start() {
             "You are about to send a configuration which is not\nfully compatible with current "
             "BTS HW.\n\n" +
             m_env.info->MissingInformationText() + "Continue anyway?";
-        if (!m_env.site->Prompt().AskYesNo(question)) {
+        if (!m_env.site->Prompt().AskYesNoWarning(question)) {
             return false;
         }
     }

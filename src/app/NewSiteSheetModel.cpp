@@ -18,6 +18,9 @@ CNewSiteSheetModel CNewSiteSheetModel::ForFile(const std::string& path) {
     if (!m.m_rows.empty()) {
         m.m_selected = 0;
     }
+    // Listed as the header's sort mark says; the file's first configuration stays the chosen one.
+    m.m_ascending = false; // SortBy flips it back to ascending
+    m.SortBy(0);
     return m;
 }
 
@@ -160,9 +163,8 @@ SInfoPanel CNewSiteSheetModel::BscInformation() const {
     SInfoPanel p{CSiteSCFile::kLabelIdName, std::string(kNotDefined) + "\n" + kNotDefined};
     const SNewSiteRow* row = SelectedRow();
     if (const CSCFSite* site = row ? RecordOf(*row) : nullptr) {
-        const CSCFFileHeader& h = m_files[row->fileIndex]->Header();
-        p.values = (h.bscId.empty() ? "-" : h.bscId) + "\n" + (h.bscName.empty() ? "-" : h.bscName);
-        (void)site;
+        const CSCFPanelValues v = m_files[row->fileIndex]->PanelValues(*site);
+        p.values = v.id + "\n" + v.name;
     }
     return p;
 }

@@ -74,6 +74,8 @@ public:
     const std::vector<SParseProblemRow>& Problems() const { return m_problems; }
     // Columns 0-4; the line sorts by number, the others as text; again reverses.
     void SortProblemsBy(int column);
+    int ProblemSortColumn() const { return m_problemSortColumn; }
+    bool ProblemsAscending() const { return m_problemsAscending; }
 
     // After finishing: the chosen file and record, or nothing for the empty configuration.
     bool EmptyChosen() const;

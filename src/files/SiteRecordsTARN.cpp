@@ -79,10 +79,12 @@ CSCFTrxCabling TrxRecordOf(const CUnitTTRX& trx) {
     return r;
 }
 
+// A record that lists a transceiver twice gave the site the values of its last entry; that is
+// the entry the site's values go back into, so that a save without edits writes what was read.
 CSCFTrxCabling* TrxRecordOfNumber(CSCFCabinet& cab, int number) {
-    for (CSCFTrxCabling& r : cab.trxCablings) {
-        if (r.trxNumber == number) {
-            return &r;
+    for (auto r = cab.trxCablings.rbegin(); r != cab.trxCablings.rend(); ++r) {
+        if (r->trxNumber == number) {
+            return &*r;
         }
     }
     return nullptr;

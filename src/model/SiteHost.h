@@ -34,6 +34,9 @@ public:
     // A refusal or error the user has to acknowledge.
     virtual void Message(const std::string& text) = 0;
     virtual bool AskYesNo(const std::string& text) = 0;
+    // The same with the exclamation icon, for a question whose Yes cannot be taken back
+    // lightly (clearing all of something, sending what the BTS may not take).
+    virtual bool AskYesNoWarning(const std::string& text) { return AskYesNo(text); }
 };
 
 // Stands in when a site has no document: nothing is logged, questions are answered No.

@@ -1,6 +1,7 @@
 #include "ui/DirDialog.h"
 
 #include "ui/HelpLauncher.h"
+#include "ui/QtUserMessages.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -31,8 +32,7 @@ CDirDialog::CDirDialog(const QString& startFolder, QWidget* parent, CDirDialogMo
         box.exec();
     };
     askYesNo = [this](const QString& text) {
-        return QMessageBox::question(this, Cabrion(), text, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
+        return AskQuestion(this, Cabrion(), text, QMessageBox::Question) == QMessageBox::Yes;
     };
 
     m_files = new QFileSystemModel(this);

@@ -15,6 +15,7 @@
 #include "ui/BTSUpdateFetchWindow.h"
 #include "ui/BtsMessageDlg.h"
 #include "ui/ConnectionListView.h"
+#include "ui/QtUserMessages.h"
 #include "ui/SiteSheets.h"
 #include "ui/SmallDialogs.h"
 
@@ -596,16 +597,13 @@ void CMainFrame::Message(const std::string& text) {
 }
 
 bool CMainFrame::AskYesNo(const std::string& text, bool question) {
-    QMessageBox box(question ? QMessageBox::Question : QMessageBox::Warning,
-                    QApplication::applicationName(), Q(text), QMessageBox::Yes | QMessageBox::No,
-                    this);
-    return box.exec() == QMessageBox::Yes;
+    return AskQuestion(this, QApplication::applicationName(), Q(text),
+                       question ? QMessageBox::Question : QMessageBox::Warning) == QMessageBox::Yes;
 }
 
 EAnswer CMainFrame::AskYesNoCancel(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), Q(text),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    switch (box.exec()) {
+    switch (
+        AskQuestion(this, QApplication::applicationName(), Q(text), QMessageBox::Warning, true)) {
     case QMessageBox::Yes:
         return EAnswer::Yes;
     case QMessageBox::No:

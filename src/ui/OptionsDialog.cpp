@@ -10,6 +10,7 @@
 #include "ui/MainFrame.h"
 #include "ui/OptionsPages.h"
 #include "ui/PagePassiveWidget.h"
+#include "ui/QtUserMessages.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -64,8 +65,8 @@ COptionsDialog::COptionsDialog(OptionsSheetKind kind, CRegistry& store,
         QMessageBox::warning(this, QStringLiteral("Cabrion"), QString::fromStdString(text));
     };
     ask = [this](const std::string& text) {
-        return QMessageBox::question(this, QStringLiteral("Cabrion"), QString::fromStdString(text),
-                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+        return AskQuestion(this, QStringLiteral("Cabrion"), QString::fromStdString(text),
+                           QMessageBox::Question) == QMessageBox::Yes;
     };
     // The first page is shown at once; the others read their settings when chosen.
     QMetaObject::invokeMethod(
@@ -104,7 +105,7 @@ void COptionsDialog::Apply() {
     if (m_colours && m_colours->Changed()) {
         m_colours->Apply(m_store);
         if (m_context.viewManager != nullptr) {
-            m_context.viewManager->SettingsChanged(m_store);
+            m_context.viewManager->ReadColours(m_store);
         }
         redraw = true;
     }

@@ -1,4 +1,5 @@
 #include "ui/PagePassiveWidget.h"
+#include "ui/QtUserMessages.h"
 
 #include "files/HWInfoFile.h"
 #include "files/xml/PlanTextCodec.h"
@@ -241,8 +242,8 @@ void CPagePassiveWidget::Warning(const std::string& text) {
 }
 
 bool CPagePassiveWidget::AskYesNo(const std::string& question) {
-    return QMessageBox::question(this, QCoreApplication::applicationName(), Q(question),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return AskQuestion(this, QCoreApplication::applicationName(), Q(question),
+                       QMessageBox::Question) == QMessageBox::Yes;
 }
 
 void CPagePassiveWidget::Beep() {

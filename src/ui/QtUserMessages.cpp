@@ -9,3 +9,18 @@ void CQtUserMessages::Information(const std::string& text) {
 void CQtUserMessages::Error(const std::string& text) {
     QMessageBox::critical(nullptr, QStringLiteral("Cabrion"), QString::fromStdString(text));
 }
+
+QMessageBox::StandardButton AskQuestion(QWidget* parent, const QString& title, const QString& text,
+                                        QMessageBox::Icon icon, bool cancel) {
+    QMessageBox box(icon, title, text,
+                    cancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                           : QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    const QMessageBox::StandardButton safe = cancel ? QMessageBox::Cancel : QMessageBox::No;
+    box.setDefaultButton(safe);
+    box.setEscapeButton(safe);
+    const int answer = box.exec();
+    return answer == QMessageBox::Yes || answer == QMessageBox::No
+               ? QMessageBox::StandardButton(answer)
+               : safe;
+}

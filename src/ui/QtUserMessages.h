@@ -3,8 +3,16 @@
 
 #include "app/StartupSeams.h"
 
+#include <QMessageBox>
+
 class CQtUserMessages : public IUserMessages {
 public:
     void Information(const std::string& text) override;
     void Error(const std::string& text) override;
 };
+
+// A Yes/No question, or Yes/No/Cancel with `cancel`, whose default button is the answer that
+// does nothing: a question that sends to a BTS, overwrites or discards must not be answered by
+// an Enter meant for the window behind it. Gives the button pressed.
+QMessageBox::StandardButton AskQuestion(QWidget* parent, const QString& title, const QString& text,
+                                        QMessageBox::Icon icon, bool cancel = false);

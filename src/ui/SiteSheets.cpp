@@ -91,6 +91,12 @@ CNewSiteSheet::CNewSiteSheet(CNewSiteSheetModel& model, QWidget* parent)
         }
     }
     styles->addStretch();
+    // They have nothing to do yet; disabled, they promise nothing.
+    for (const QString& text : {tr("Open Add dialog"), tr("Refresh")}) {
+        auto* b = new QPushButton(text, page);
+        b->setEnabled(false);
+        styles->addWidget(b);
+    }
     connect(group, &QButtonGroup::idClicked, this, &CNewSiteSheet::SetStyle);
     left->addLayout(styles);
     m_list = new QTreeWidget(page);
@@ -135,6 +141,7 @@ CNewSiteSheet::CNewSiteSheet(CNewSiteSheetModel& model, QWidget* parent)
             {tr("Line"), tr("Type"), tr("Tag"), tr("Parameter"), tr("Configuration")});
         m_problems->setRootIsDecorated(false);
         m_problems->setAccessibleName(tr("Parse problems"));
+        m_problems->header()->setSectionsClickable(true);
         m_problems->header()->setSortIndicatorShown(true);
         connect(m_problems->header(), &QHeaderView::sectionClicked, this, [this](int column) {
             m_model.SortProblemsBy(column);
@@ -192,6 +199,9 @@ void CNewSiteSheet::FillProblems() {
         new QTreeWidgetItem(m_problems, {QString::number(p.line), Q(p.type), FromFile(p.tag),
                                          FromFile(p.parameter), FromFile(p.configuration)});
     }
+    m_problems->header()->setSortIndicator(m_model.ProblemSortColumn(), m_model.ProblemsAscending()
+                                                                            ? Qt::AscendingOrder
+                                                                            : Qt::DescendingOrder);
 }
 
 void CNewSiteSheet::ShowSelection() {

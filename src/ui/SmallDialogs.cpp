@@ -1,5 +1,6 @@
 #include "ui/SmallDialogs.h"
 
+#include "paint/ViewIcons.h"
 #include "ui/HelpLauncher.h"
 
 #include <QCheckBox>
@@ -25,12 +26,11 @@ CSendMissingInfoDlg::CSendMissingInfoDlg(const std::array<SMissingSection, 4>& s
     area->setWidgetResizable(true);
     auto* inner = new QWidget(area);
     auto* grid = new QGridLayout(inner);
-    const QStyle::StandardPixmap icons[4] = {QStyle::SP_ComputerIcon, QStyle::SP_ArrowRight,
-                                             QStyle::SP_ArrowLeft, QStyle::SP_DriveNetIcon};
+    // The pictures of the views where each kind of missing information is put right.
     const int size = style()->pixelMetric(QStyle::PM_LargeIconSize);
     for (int i = 0; i < 4; ++i) {
         auto* icon = new QLabel(inner);
-        icon->setPixmap(style()->standardIcon(icons[i]).pixmap(size, size));
+        icon->setPixmap(paint::ViewIcon(sections[i].viewType).pixmap(size, size));
         auto* text =
             new QLabel(QString::fromStdString(sections[i].heading + sections[i].text), inner);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

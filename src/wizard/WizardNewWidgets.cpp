@@ -11,10 +11,18 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <set>
+
 #include "app/wizard/WizardSheetModel.h"
 
 void FillTable(QTreeWidget* list, const CTableVector& table, int columns) {
     const int current = list->currentIndex().row();
+    // The rows stay selected as they were: the next choice applies to them all, so the list
+    // must go on showing them all.
+    std::set<int> selected;
+    for (QTreeWidgetItem* item : list->selectedItems()) {
+        selected.insert(list->indexOfTopLevelItem(item));
+    }
     const QSignalBlocker block(list);
     list->clear();
     for (int row = 0; row < 12; ++row) {
@@ -26,8 +34,15 @@ void FillTable(QTreeWidget* list, const CTableVector& table, int columns) {
             }
         }
     }
-    if (current >= 0) {
+    if (current >= 0 && selected.empty()) {
         list->setCurrentItem(list->topLevelItem(current));
+    } else if (current >= 0) {
+        list->setCurrentItem(list->topLevelItem(current), 0, QItemSelectionModel::NoUpdate);
+    }
+    for (int row : selected) {
+        if (QTreeWidgetItem* item = list->topLevelItem(row)) {
+            item->setSelected(true);
+        }
     }
 }
 

@@ -37,7 +37,8 @@ struct ScriptedWindows : IDocumentWindows {
     // Every question and message in the order shown.
     std::vector<std::string> shown;
     std::vector<std::string> messages;
-    std::deque<EAnswer> answers; // Yes/No questions take Yes or No; empty queue answers No
+    std::vector<bool> questionIcons; // per Yes/No question: the question icon, else exclamation
+    std::deque<EAnswer> answers;     // Yes/No questions take Yes or No; empty queue answers No
     std::deque<std::optional<std::string>> files;
     std::function<bool(CNewSiteSheetModel&)> newSiteSheet;
     std::function<bool(CSaveSCFSheetModel&)> saveSheet;
@@ -68,8 +69,9 @@ struct ScriptedWindows : IDocumentWindows {
         shown.push_back(text);
         messages.push_back(text);
     }
-    bool AskYesNo(const std::string& text, bool) override {
+    bool AskYesNo(const std::string& text, bool question) override {
         shown.push_back(text);
+        questionIcons.push_back(question);
         return Next() == EAnswer::Yes;
     }
     EAnswer AskYesNoCancel(const std::string& text) override {

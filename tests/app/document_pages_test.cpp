@@ -5,6 +5,7 @@
 
 #include "DocumentTestSupport.h"
 #include "app/CommandIds.h"
+#include "app/pages/PageAntennaController.h"
 #include "app/pages/PageCablingControllers.h"
 #include "app/pages/PageInfoControllers.h"
 #include "app/views/ViewBase.h"
@@ -48,6 +49,13 @@ TEST(DocumentPages, AnEditThroughAPageIsOneNamedStepOfTheLiveDocument) {
 
     f.doc->OnCommand(cmd::kUndo);
     EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kUndo));
+
+    // Clear All is asked with the exclamation icon, on every page that has it.
+    PageAntennaController antenna(*f.doc->SiteKODA(), *f.doc);
+    f.windows.questionIcons.clear();
+    EXPECT_FALSE(tx.ClearAll());
+    EXPECT_FALSE(antenna.ClearAll());
+    EXPECT_EQ(f.windows.questionIcons, (std::vector<bool>{false, false}));
 }
 
 TEST(DocumentPages, ViewChangesAreAnnouncedForTheSheet) {

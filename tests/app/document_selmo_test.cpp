@@ -127,6 +127,33 @@ TEST(DocumentSelmo, SaveAsToANewFileLosesNothing) {
     EXPECT_EQ(*Reread(copy)->Sites()[0], expected);
 }
 
+// A record with TX and RX main connections that lists transceiver 3 twice: Save As shows the
+// cabling the record will be written with, and a save without edits writes what was read.
+TEST(DocumentSelmo, SaveAsShowsWhatIsWrittenAndAnUneditedSaveWritesWhatWasRead) {
+    SelmoDocument f;
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(f.path, text));
+    const std::string first = "\\CAB_TRX_LOG_ID           1\r\n";
+    text.insert(text.find(first) + first.size(), "\\CAB_TRX_TX_CON 1\r\n\\CAB_TRX_RXM_CON 1\r\n");
+    text.insert(text.find("\\TRE_EQUIPMENT_NAME"),
+                "\\CAB_TRX_ID 3\r\n\\CAB_TRX_UNIT_TYPE 1\r\n\\CAB_TRX_DIV_PAIR 2\r\n");
+    ASSERT_EQ(WriteFileAtomically(f.path, text), "");
+    const auto read = Reread(f.path);
+    ASSERT_TRUE(read->Errors().empty());
+    ASSERT_TRUE(f.Open());
+
+    std::string shown;
+    f.windows.saveSheet = [&shown](CSaveSCFSheetModel& sheet) {
+        shown = sheet.NewValues().cabling;
+        return false;
+    };
+    EXPECT_FALSE(f.doc->OnCommand(cmd::kSaveAs));
+    EXPECT_EQ(shown, "TX, RX Main") << "every transceiver has its pair: no RX Div";
+
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+    EXPECT_EQ(*Reread(f.path)->Sites()[0], *read->Sites()[0]);
+}
+
 TEST(DocumentSelmo, SaveAsNextToOrvikConfigurationsKeepsThem) {
     SelmoDocument f;
     const std::string shared = f.Path("shared.hwc");

@@ -195,3 +195,28 @@ TEST(DocumentViews, ChangedOptionsMoveTheLinkAndTheTabs) {
     // The windows are told, so that the bar and the tab row follow.
     EXPECT_GT(f.windows.redraws, redraws);
 }
+
+// Records that disagree with their MHA (as a file may hold them) are put right when the Antenna
+// Settings view is shown, also when it is shown again.
+TEST(DocumentViews, TheAntennaViewBringsTheRecordsInStepWithTheirMhas) {
+    ViewsFixture f;
+    ASSERT_TRUE(f.doc->OpenPath(Sample(), true));
+    CDataBaseKODA& db = *f.doc->SiteKODA()->GetKODA(kSelectCandidate);
+    CUnit* mha = db.FindUnit(kUnitKindMha, 1);
+    ASSERT_NE(mha, nullptr);
+    const auto disagree = [&] {
+        mha->SetType(53); // low gain
+        mha->SetUpgrade(false);
+        db.Antenna(1)->SetMhaType(3);
+        db.Antenna(1)->SetAttenuation(190);
+    };
+    const int antennaView = f.doc->ViewManager()->FindView(8)->Command();
+    disagree();
+    ASSERT_TRUE(f.doc->OnCommand(antennaView));
+    EXPECT_EQ(db.Antenna(1)->MhaType(), 2);
+    EXPECT_EQ(db.Antenna(1)->Attenuation(), 9999);
+    ASSERT_TRUE(f.doc->OnCommand(f.doc->ViewManager()->FindView(1)->Command()));
+    disagree();
+    ASSERT_TRUE(f.doc->OnCommand(antennaView));
+    EXPECT_EQ(db.Antenna(1)->MhaType(), 2);
+}

@@ -1,11 +1,13 @@
 // The cabling, antenna and cross-connection pages: proposals from shared equipment, previews
 // that never become part of the configuration, and questions that guard Clear All.
+#include <algorithm>
+
 #include "PageTestSupport.h"
-#include "app/pages/AntennaTypeRule.h"
 #include "app/pages/PageAntennaController.h"
 #include "app/pages/PageCablingControllers.h"
 #include "app/pages/PageInfoControllers.h"
 #include "app/pages/PageUnitsController.h"
+#include "rules/AntennaTypeRule.h"
 
 namespace {
 
@@ -161,6 +163,27 @@ TEST_F(AntennaPage, SettingAnotherAntennasConnectionTakesItAway) {
     EXPECT_FALSE(page.ClearAll());
     EXPECT_EQ(site.UndoCount(), 0);
     EXPECT_EQ(prompt.questions.back(), PageAntennaController::kClearAllQuestion);
+}
+
+TEST_F(AntennaPage, APreviewEndsWithTheAntennaAndTheGsm900MarkFollowsTheConnection) {
+    BuildCabinet();
+    const auto antennaCables = [this] {
+        return std::count_if(Db().Cables().begin(), Db().Cables().end(),
+                             [](const auto& c) { return c->CableType() == kCableAntenna; });
+    };
+    PageAntennaController page(site, document);
+    page.SelectAntenna(1);
+    ASSERT_TRUE(page.ChooseConnection(1));
+    ASSERT_EQ(antennaCables(), 1);
+    page.SelectAntenna(2);
+    EXPECT_EQ(antennaCables(), 0) << "the preview of antenna 1 is no longer drawn";
+    ASSERT_TRUE(page.ChooseConnection(3));
+    page.DropPreview(); // the page is left
+    EXPECT_EQ(antennaCables(), 0);
+
+    page.SetGsm900(true);
+    ASSERT_TRUE(page.ChooseConnection(0));
+    EXPECT_FALSE(page.Gsm900()) << "no unit behind \"-\" uses GSM 900";
 }
 
 TEST_F(AntennaPage, TheMhaDecidesTheAntennaType) {

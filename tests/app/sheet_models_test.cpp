@@ -1,8 +1,11 @@
 // The rules of the open and save sheets without their windows.
 #include "DocumentTestSupport.h"
+#include "app/MissingInfoModel.h"
+#include "files/ConfigInfoKODA.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace {
@@ -74,6 +77,40 @@ TEST(NewSiteSheet, ParseProblemsAreListedWithTheirConfiguration) {
     EXPECT_EQ(m.Problems().front().tag, "\\NO_SUCH_KEYWORD");
     // Still openable: the rows the file gives are listed.
     EXPECT_EQ(RowNames(m), std::vector<std::string>{"Only"});
+}
+
+// Opening lists the configurations as the header's ascending mark says, keeps the file's first
+// one chosen, and shows its site id and name as the BSC information.
+TEST(NewSiteSheet, AnOpenedFileIsListedSortedAndShowsTheSiteIdAndName) {
+    DocumentFixture f;
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("Zulu"));
+    records.back()->siteId = "4711";
+    records.push_back(OrvikRecord("Mike"));
+    WriteConfigurations(f.Path("z.hwc"), std::move(records));
+    CNewSiteSheetModel m = CNewSiteSheetModel::ForFile(f.Path("z.hwc"));
+    EXPECT_EQ(RowNames(m), (std::vector<std::string>{"Mike", "Zulu"}));
+    EXPECT_TRUE(m.SortAscending());
+    EXPECT_EQ(m.Rows()[m.Selected()].name, "Zulu");
+    EXPECT_EQ(m.BscInformation().values, "4711\nZulu");
+}
+
+// "Missing Information" joins the names as the summary does, on one line, each list under the
+// icon of the view where it is put right.
+TEST(MissingInformation, NamesAreJoinedAsTheSummaryJoinsThem) {
+    CSiteKODA site;
+    CDataBaseKODA& db = *site.GetKODA(kSelectCandidate);
+    for (int n = 1; n <= 3; ++n) {
+        db.FindUnit(kUnitKindTrx, n)->SetUpgrade(false);
+    }
+    CConfigInfoKODA info(&site);
+    info.Recompute();
+    const auto sections = MissingInformationSections(info);
+    const std::string& tx = sections[1].text;
+    EXPECT_EQ(std::count(tx.begin(), tx.end(), ','), 2) << tx;
+    EXPECT_EQ(tx.find('\n'), std::string::npos) << tx;
+    EXPECT_EQ(sections[1].viewType, 4);
+    EXPECT_EQ(sections[3].viewType, 8);
 }
 
 struct SaveSheetFixture : DocumentFixture {

@@ -360,6 +360,9 @@ TEST(WizardCheckPages, AttenuationOfAHighGainMhaOnA900Ddu) {
     CWizardPreDefinedController groups(*f.sheet);
     groups.Enter();
     CDataBaseKODA& db = *f.doc->SiteKODA()->GetKODA(kSelectCandidate);
+    // The antenna's type follows its MHA whenever the antenna view is shown.
+    db.FindUnit(kUnitKindMha, 1)->SetType(51);
+    db.FindUnit(kUnitKindMha, 1)->SetUpgrade(false);
     db.Antenna(1)->SetConnectedCombiner(1);
     db.Antenna(1)->SetMhaType(3);
     db.Antenna(1)->SetAttenuation(190);

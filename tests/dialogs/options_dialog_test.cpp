@@ -123,7 +123,11 @@ TEST(OptionsDialog, ColoursReachTheSettingsOnlyThroughOk) {
     page->Swatch(COptionsCableColoringKODA::SelectedIndex(4))->click();
     ok->resize(560, 420);
     Shoot(*ok, "options_colours");
+    // A new top speed chosen in the same sheet: applying the colours must leave it for the
+    // document, which tells the link when the sheet has closed.
+    emit ok->ConnectionPage()->SpeedBox()->activated(1);
     ok->Buttons()->button(QDialogButtonBox::Ok)->click();
+    EXPECT_TRUE(f.views->SettingsChanged(f.store).newSpeed);
     EXPECT_EQ(f.store.GetInt("Settings", "OrvikColor1", -1),
               static_cast<int>(COptionsCableColoringKODA::Rgb(10, 20, 30)));
     EXPECT_EQ(f.store.GetInt("Settings", "OrvikColor10", -1),

@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -98,9 +99,12 @@ inline bool Choose(QComboBox* box, int data) {
     return true;
 }
 
-// Answers the next message box by pressing its button.
-inline void AnswerNextQuestion(QMessageBox::StandardButton answer, QString* text = nullptr) {
-    QTimer::singleShot(0, [answer, text] {
+// Answers the next message box by pressing its button; tells its text, icon and the button that
+// Enter would press.
+inline void AnswerNextQuestion(QMessageBox::StandardButton answer, QString* text = nullptr,
+                               QMessageBox::Icon* icon = nullptr,
+                               QMessageBox::StandardButton* byDefault = nullptr) {
+    QTimer::singleShot(0, [answer, text, icon, byDefault] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) {
             ADD_FAILURE() << "no question was asked";
@@ -108,6 +112,12 @@ inline void AnswerNextQuestion(QMessageBox::StandardButton answer, QString* text
         }
         if (text != nullptr) {
             *text = box->text();
+        }
+        if (icon != nullptr) {
+            *icon = box->icon();
+        }
+        if (byDefault != nullptr) {
+            *byDefault = box->standardButton(box->defaultButton());
         }
         box->button(answer)->click();
     });

@@ -4,6 +4,7 @@
 #include "SheetFixture.h"
 
 #include "model/DataBaseKODA.h"
+#include "model/UnitKODA.h"
 #include "ui/PagePassiveWidget.h"
 #include "ui/props/AntennaPage.h"
 #include "ui/props/CabinetPages.h"
@@ -132,6 +133,10 @@ TEST(PropertySheet, CabinetEditsAreOneUndoStepEach) {
     auto& usage = f.Current<CPageCabUsage>();
     ASSERT_TRUE(usage.Wcdma()->isEnabled());
     EXPECT_FALSE(usage.Mrc()->isEnabled());
+    ASSERT_NE(usage.DetectedClock(), nullptr);
+    EXPECT_EQ(usage.DetectedClock()->text(),
+              QStringLiteral("&Use detected clock synchronization between BTS cabinets"));
+    EXPECT_FALSE(usage.DetectedClock()->isEnabled()) << "it stores nothing";
     usage.Wcdma()->click();
     EXPECT_EQ(f.UndoText(), "&Undo Change Cabinet Usage\tCtrl + Z");
     ASSERT_TRUE(usage.Mrc()->isEnabled());
@@ -192,10 +197,14 @@ TEST(PropertySheet, TxCablingThroughTheWidgets) {
     // Clear All asks first; No leaves everything as it was.
     const std::string afterSet = f.Json();
     QString question;
-    AnswerNextQuestion(QMessageBox::No, &question);
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButton byDefault = QMessageBox::NoButton;
+    AnswerNextQuestion(QMessageBox::No, &question, &icon, &byDefault);
     tx.ClearAllButton()->click();
     EXPECT_EQ(question,
               QStringLiteral("Are you sure you want to clear all\nTX cabling information?"));
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(byDefault, QMessageBox::No) << "Enter must not clear everything";
     EXPECT_TRUE(f.Json() == afterSet);
     EXPECT_EQ(f.UndoText(), "&Undo Set TX Cabling\tCtrl + Z");
 
@@ -307,6 +316,16 @@ TEST(PropertySheet, AntennaLossAndGainAndTheConnectionTakenFromAnother) {
     // VSWR monitoring and a co-site powered MHA exclude each other.
     ant.VswrBox()->click();
     EXPECT_FALSE(ant.CositeBox()->isEnabled());
+
+    // A connection only previewed is let go when the sheet closes.
+    ASSERT_TRUE(Choose(ant.AntennaBox(), 5));
+    ASSERT_TRUE(Choose(ant.ConnectionBox(), ant.ConnectionBox()->itemData(2).toInt()));
+    const auto* mha =
+        f.doc->SiteKODA()->GetKODA(kSelectCandidate)->Find<CUnitKODA>(kUnitKindMha, 5);
+    ASSERT_NE(mha, nullptr);
+    ASSERT_NE(mha->Preview(kPreviewLink), 0);
+    CViewPropSheet::Of(f.frame)->hide();
+    EXPECT_EQ(mha->Preview(kPreviewLink), 0);
 }
 
 TEST(PropertySheet, CrossConnectionOnlyPreviewsUntilReset) {

@@ -22,6 +22,7 @@ public:
         return selector == 2 ? btsPassive : candidatePassive;
     }
     bool BtsConnected() const override { return connected; }
+    bool ConnectionWanted() const override { return connectionWanted; }
     void UnitSelected(int packed) override {
         selections.push_back(packed);
         if (onSelection) {
@@ -46,6 +47,7 @@ public:
     const CHWInfoFile* candidatePassive = nullptr;
     const CHWInfoFile* btsPassive = nullptr;
     bool connected = false;
+    bool connectionWanted = false;
     std::vector<int> selections;
     std::vector<std::pair<int, int>> shownRecords;
     int redraws = 0;

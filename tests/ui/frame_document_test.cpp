@@ -291,6 +291,38 @@ TEST(Screenshots, MainWindowAndSheetsWithASample) {
 
 namespace {
 
+// The Open sheet's parse problems sort by a click on their header, again reversed; the page's
+// "Open Add dialog" and "Refresh" are there, disabled, as they do nothing yet.
+TEST(SiteSheets, ParseProblemsSortByTheirHeader) {
+    DocumentFixture f;
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("Only"));
+    WriteConfigurations(f.Path("p.hwc"), std::move(records));
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(f.Path("p.hwc"), text));
+    text.insert(text.rfind("\\EOF"), "\\ZZ_UNKNOWN 1\r\n\\AA_UNKNOWN 2\r\n");
+    ASSERT_EQ(WriteFileAtomically(f.Path("p.hwc"), text), "");
+    CNewSiteSheetModel model = CNewSiteSheetModel::ForFile(f.Path("p.hwc"));
+    CNewSiteSheet sheet(model);
+    QTreeWidget* problems = sheet.Problems();
+    ASSERT_NE(problems, nullptr);
+    ASSERT_EQ(problems->topLevelItemCount(), 2);
+    EXPECT_TRUE(problems->header()->sectionsClickable());
+    emit problems->header()->sectionClicked(2);
+    EXPECT_EQ(problems->topLevelItem(0)->text(2), QStringLiteral("\\AA_UNKNOWN"));
+    emit problems->header()->sectionClicked(2);
+    EXPECT_EQ(problems->topLevelItem(0)->text(2), QStringLiteral("\\ZZ_UNKNOWN"));
+    EXPECT_EQ(problems->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    for (const char* name : {"Open Add dialog", "Refresh"}) {
+        QPushButton* button = nullptr;
+        for (QPushButton* b : sheet.findChildren<QPushButton*>()) {
+            button = b->text() == QLatin1String(name) ? b : button;
+        }
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_FALSE(button->isEnabled());
+    }
+}
+
 TEST(SmallDialogs, MissingInformationShowsOkForCompleteListsAndCabinetSheetIsInert) {
     CSiteKODA site;
     CConfigInfoKODA info(&site);

@@ -6,7 +6,31 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
+
+// The document's questions: Enter gives the answer that sends, writes and discards nothing.
+TEST(MainFrame, QuestionsDefaultToTheAnswerThatDoesNothing) {
+    CMainFrame frame;
+    frame.show();
+    std::vector<QMessageBox::StandardButton> defaults;
+    const auto pressDefault = [&defaults] {
+        QTimer::singleShot(0, [&defaults] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            defaults.push_back(box->standardButton(box->defaultButton()));
+            box->defaultButton()->click();
+        });
+    };
+    pressDefault();
+    EXPECT_FALSE(frame.AskYesNo("The configuration has been changed.\nUpdate BTS?", true));
+    pressDefault();
+    EXPECT_EQ(frame.AskYesNoCancel("The configuration has been changed.\nUpdate BTS with changes?"),
+              EAnswer::Cancel);
+    EXPECT_EQ(defaults, (std::vector{QMessageBox::No, QMessageBox::Cancel}));
+}
 
 TEST(MainFrame, OpensWithTheOfflineTitleAndClosesThroughExit) {
     auto frame = std::make_unique<CMainFrame>();

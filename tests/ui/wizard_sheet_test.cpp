@@ -26,6 +26,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -301,4 +303,40 @@ TEST(WizardSheetWindow, CheckAndUpdateWayWalkedPageByPage) {
     // Not connected any more: Cancel has no question to ask.
     f.link.Stop();
     sheet.reject();
+
+// The rows chosen stay selected after each choice, as the next choice still applies to them;
+// and an illegal band mix is questioned with No as the answer Enter gives.
+TEST(SectorAndNetworkWindow, KeepsTheSelectionAndDefaultsToNo) {
+    SheetFixture f;
+    CWizardSheetModel model(*f.doc, f.frame, f.settings);
+    model.Begin();
+    CSectorAndNetworkDlg dialog(model, model.Sectors().FindByName("2+2+2"), 1, &f.frame);
+    dialog.show();
+    auto* list = dialog.findChild<QTreeWidget*>();
+    const QList<QComboBox*> boxes = dialog.findChildren<QComboBox*>();
+    ASSERT_TRUE(list != nullptr && boxes.size() == 2);
+    list->topLevelItem(0)->setSelected(true);
+    list->topLevelItem(1)->setSelected(true);
+    emit boxes[0]->activated(2); // sector 3
+    EXPECT_EQ(list->selectedItems().size(), 2);
+    EXPECT_EQ(list->topLevelItem(1)->text(1), QStringLiteral("3"));
+    Shoot(dialog, QStringLiteral("sector-and-network"));
+
+    // 900 beside 1800 and 1900 cannot live in one cabinet.
+    ChooseData(boxes[1], 2);
+    list->clearSelection();
+    list->topLevelItem(5)->setSelected(true);
+    ChooseData(boxes[1], 4);
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        asked = true;
+        EXPECT_EQ(box->icon(), QMessageBox::Warning);
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        box->defaultButton()->click();
+    });
+    dialog.accept();
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(dialog.isVisible()) << "No keeps the dialog open";
 }

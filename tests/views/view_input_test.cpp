@@ -54,12 +54,15 @@ TEST(PictureClicks, RightClickSelectsButNeverDeselectsAndDoubleClickOpensPropert
     s.manager->MouseRelease();
     EXPECT_EQ(s.manager->SelectedUnit(), a);
 
-    s.manager->DoubleClick({1000, 1000});
-    EXPECT_EQ(s.host.propertiesOpened, 0);
     CUnit* b = s.Candidate().FindUnit(kUnitKindTrx, 6);
     s.manager->DoubleClick(CentreOf(s, *b));
     EXPECT_EQ(s.manager->SelectedUnit(), b);
     EXPECT_EQ(s.host.propertiesOpened, 1);
+    // Beside the units the pages open too, for no unit: Cabinet Information has none at all.
+    s.manager->ActivateView(kViewCabinetInfo);
+    s.manager->DoubleClick({1000, 1000});
+    EXPECT_EQ(s.manager->SelectedUnit(), nullptr);
+    EXPECT_EQ(s.host.propertiesOpened, 2);
 }
 
 TEST(PictureTabs, ShowingTheBtsConfigurationNeedsOne) {

@@ -107,7 +107,9 @@ TEST(ViewList, CabinetInformationAndUnitsAndAntennas) {
     list = s.manager->ListContent();
     ASSERT_GE(list.rows.size(), 6u);
     EXPECT_EQ(list.rows[0].cells[0], "Antenna 1");
-    EXPECT_EQ(list.rows[0].cells[2], "Low gain MHA");
+    // The sample's records say low gain, its MHAs are high gain ones: the view shows the records
+    // as they follow their MHAs, and keeps a high gain MHA's attenuation.
+    EXPECT_EQ(list.rows[0].cells[2], "High gain MHA");
     EXPECT_EQ(list.rows[0].cells[3], "+1.75");
     EXPECT_EQ(list.rows[2].cells[2], "High gain MHA");
     EXPECT_EQ(list.rows[0].unitKind, kUnitKindMha);

@@ -87,6 +87,10 @@ TEST(ViewManager, BarHasTheDifferencesButtonOnlyWithTheBtsConnection) {
     off.SetInt("Initialization", "EnableBTS", 0);
     CViewBaseKODA disabled(s.host, off);
     EXPECT_EQ(disabled.BarEntries().size(), 9u);
+    // A remote or command-line connection counts although "EnableBTS" is 0.
+    s.host.connectionWanted = true;
+    EXPECT_TRUE(disabled.BtsConnectionEnabled());
+    EXPECT_EQ(disabled.BarEntries().size(), 10u);
 }
 
 TEST(ViewManager, SwitchingTheConnectionOffLeavesTheDifferencesViewAndTheBtsTab) {
@@ -339,6 +343,13 @@ TEST(ViewCables, CrossConnectionLinesDashedSolidForTheSelectedAndWhiteForAPrevie
     EXPECT_EQ(solid, 1);
     EXPECT_EQ(preview, 1);
     EXPECT_EQ(dashed, 11);
+
+    // A selected BB2 unit leaves every line dashed: only a selected transceiver's is solid.
+    s.manager->SelectUnit(s.Candidate().FindUnit(kUnitKindBb2, 1));
+    const SCabinetScene bb2 = s.manager->BuildScene();
+    EXPECT_TRUE(std::all_of(bb2.lines.begin(), bb2.lines.end(), [](const SSceneLine& l) {
+        return l.dashed || l.colour == kSceneWhite;
+    }));
 }
 
 TEST(ViewHitTest, UnitsRowsAndStatusTexts) {

@@ -83,10 +83,20 @@ void PageAntennaController::FitGain(int wanted) {
     m_loss = m_gain + (Base() - Target());
 }
 
-void PageAntennaController::SelectAntenna(int number) {
-    if (CUnitKODA* mha = Candidate().Find<CUnitKODA>(kUnitKindMha, m_antenna)) {
-        mha->SetPreview(kPreviewLink, 0);
+void PageAntennaController::DropPreview() {
+    CUnitKODA* mha = Candidate().Find<CUnitKODA>(kUnitKindMha, m_antenna);
+    if (mha == nullptr || mha->Preview(kPreviewLink) == 0) {
+        return;
     }
+    mha->SetPreview(kPreviewLink, 0);
+    if (CCableGuy* guy = Site().CableGuy()) {
+        guy->RecomputeCableStates(kSelectCandidate);
+    }
+    Document().RedrawViews();
+}
+
+void PageAntennaController::SelectAntenna(int number) {
+    DropPreview();
     m_antenna = number;
     const CAntenna* record = Record();
     if (record == nullptr) {
@@ -135,9 +145,7 @@ bool PageAntennaController::ChooseConnection(int connection) {
     m_connection = connection;
     const CUnit* unit = CombinerOfPort(Candidate(), connection);
     const int band = unit != nullptr ? unit->Band() : 0;
-    if (unit != nullptr) {
-        m_gsm900 = (band & (kBand900 | kBand800)) != 0;
-    }
+    m_gsm900 = (band & (kBand900 | kBand800)) != 0;
     m_hydcNote = band == kBand1800;
     FitGain(m_gain);
     PreviewConnection();
@@ -228,7 +236,7 @@ bool PageAntennaController::Clear() {
 }
 
 bool PageAntennaController::ClearAll() {
-    if (!Editable() || !Prompt().AskYesNo(kClearAllQuestion) || !BeginEdit(kClearAllLabel)) {
+    if (!Editable() || !Prompt().AskYesNoWarning(kClearAllQuestion) || !BeginEdit(kClearAllLabel)) {
         return false;
     }
     for (int n = 1; n <= CDataBaseKODA::kAntennas; ++n) {

@@ -65,6 +65,9 @@ public:
     bool Set();
     bool Clear();
     bool ClearAll();
+    // Lets go of a connection only previewed, when the page goes or another antenna is chosen:
+    // the views must not go on drawing a cable that is not recorded.
+    void DropPreview();
 
 private:
     bool GainsOffered() const;

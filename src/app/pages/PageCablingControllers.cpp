@@ -92,7 +92,8 @@ bool CCablingPageController::Clear() {
 }
 
 bool CCablingPageController::ClearAll() {
-    if (!Editable() || !Prompt().AskYesNo(ClearAllQuestion()) || !BeginEdit(ClearAllLabel())) {
+    if (!Editable() || !Prompt().AskYesNoWarning(ClearAllQuestion()) ||
+        !BeginEdit(ClearAllLabel())) {
         return false;
     }
     for (int n = 1; n <= 12; ++n) {

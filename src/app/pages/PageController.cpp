@@ -1,8 +1,8 @@
 #include "app/pages/PageController.h"
 
-#include "app/pages/AntennaTypeRule.h"
 #include "model/SiteKODA.h"
 #include "model/UnitKODA.h"
+#include "rules/AntennaTypeRule.h"
 
 CDataBaseKODA& CPageController::Candidate() const {
     return *m_site.GetKODA(kSelectCandidate);

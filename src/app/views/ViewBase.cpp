@@ -405,9 +405,7 @@ int CViewBase::ContextClick(SPoint point) {
 void CViewBase::DoubleClick(SPoint point) {
     Hover(point);
     m_pressed = false;
-    if (m_hovered == nullptr) {
-        return;
-    }
+    // Beside the units too: the pages of a view without units, such as the cabinet's, open so.
     if (m_hovered != SelectedUnit()) {
         SelectUnit(m_hovered);
         Redraw();
@@ -502,6 +500,13 @@ CViewBaseKODA::CViewBaseKODA(IViewHost& host, const CRegistry& settings) : CView
 
 void CViewBaseKODA::ReadSettings(const CRegistry& settings) {
     SetViewSettings(settings::Read(settings, settings::kViewSettings));
+    ReadColours(settings);
+    m_btsEnabled = settings::Read(settings, settings::kEnableBTS) != 0;
+    m_comPort = settings::Read(settings, settings::kComPort);
+    m_maxSpeed = settings::Read(settings, settings::kMaxUARTSpeed);
+}
+
+void CViewBaseKODA::ReadColours(const CRegistry& settings) {
     for (int i = 0; i < kColourCount; ++i) {
         char entry[32];
         std::snprintf(entry, sizeof entry, settings::kOrvikColorFormat, i + 1);
@@ -509,9 +514,6 @@ void CViewBaseKODA::ReadSettings(const CRegistry& settings) {
             settings.GetInt(settings::kSettings, entry, ColourToSetting(DefaultColours()[i]));
         m_colours[i] = ColourFromSetting(stored);
     }
-    m_btsEnabled = settings::Read(settings, settings::kEnableBTS) != 0;
-    m_comPort = settings::Read(settings, settings::kComPort);
-    m_maxSpeed = settings::Read(settings, settings::kMaxUARTSpeed);
 }
 
 CViewBaseKODA::SSettingsEffect CViewBaseKODA::SettingsChanged(const CRegistry& settings) {
@@ -581,6 +583,10 @@ void CViewBaseKODA::SetColour(int index, SceneColour colour) {
     }
 }
 
+bool CViewBaseKODA::BtsConnectionEnabled() const {
+    return m_btsEnabled || Host().ConnectionWanted();
+}
+
 void CViewBaseKODA::SetBtsConnectionEnabled(bool enabled) {
     m_btsEnabled = enabled;
     if (enabled) {
@@ -622,7 +628,7 @@ std::optional<SceneColour> CViewBaseKODA::CableColour(int group, bool selected) 
 
 std::vector<SBarEntry> CViewBaseKODA::BarEntries() const {
     std::vector<SBarEntry> entries = CViewBase::BarEntries();
-    if (!m_btsEnabled) {
+    if (!BtsConnectionEnabled()) {
         std::erase_if(entries, [](const SBarEntry& e) { return e.viewType == kViewDifferences; });
     }
     return entries;

@@ -163,7 +163,7 @@ public:
 
     const std::array<SceneColour, kColourCount>& Colours() const { return m_colours; }
     void SetColour(int index, SceneColour colour);
-    bool BtsConnectionEnabled() const override { return m_btsEnabled; }
+    bool BtsConnectionEnabled() const override;
     void SetBtsConnectionEnabled(bool enabled);
 
     // What the document has to do with its link after the options changed.
@@ -179,6 +179,9 @@ public:
     // Reads options, colours and the BTS connection switch again after the options changed;
     // without the connection the candidate tab is shown. The bar and the views are redrawn.
     SSettingsEffect SettingsChanged(const CRegistry& settings);
+    // Only the ten colours, for the colour page's Apply: the link settings stay unread so that
+    // the document's settings-changed, when the sheet closes, still finds what it must do.
+    void ReadColours(const CRegistry& settings);
 
     // One start-up pass of the document (its third and later idle passes).
     void StartupPass();

@@ -20,6 +20,9 @@ public:
     virtual const CHWInfoFile* PassiveUnits(int /*selector*/) { return nullptr; }
     // The link to the BTS is up.
     virtual bool BtsConnected() const { return false; }
+    // The document keeps a connection, whatever "EnableBTS" says: a remote one, or a target
+    // given on the command line.
+    virtual bool ConnectionWanted() const { return false; }
 
     // The selected unit changed; 256 × number + kind, 0 for none.
     virtual void UnitSelected(int /*packedKindAndNumber*/) {}

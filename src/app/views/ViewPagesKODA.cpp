@@ -15,6 +15,7 @@
 #include "model/DataBaseKODA.h"
 #include "model/SiteKODA.h"
 #include "model/UnitKTrx.h"
+#include "rules/AntennaTypeRule.h"
 
 namespace {
 
@@ -251,8 +252,7 @@ void CViewBB2::AddCables(SCabinetScene& scene) const {
         line.to = end;
         line.trx = n;
         if (halfPoint(trx->Bb2Id(), line.from)) {
-            const CUnit* bb2 = db->FindUnit(kUnitKindBb2, (trx->Bb2Id() - 1) / 2 + 1);
-            const bool sel = selected != nullptr && (selected == trx || selected == bb2);
+            const bool sel = selected == trx;
             line.dashed = !sel;
             line.colour = Manager().CableColourOrWhite(kGroupBB2, sel);
             scene.lines.push_back(line);
@@ -437,6 +437,12 @@ CViewAntenna::CViewAntenna(CViewBase& manager)
                       "Co-Site Powered MHA"},
                      {}},
                     kGroupAntenna) {}
+
+void CViewAntenna::Refresh() {
+    if (CSiteKODA* site = Manager().Site()) {
+        ApplyAntennaTypeRule(*site);
+    }
+}
 
 bool CViewAntenna::Shows(const CUnit& unit) const {
     const int k = unit.Kind();

@@ -107,6 +107,9 @@ class CViewAntenna : public CViewPageBase {
 public:
     explicit CViewAntenna(CViewBase& manager);
     bool TakesPartInDifferences() const override { return true; }
+    // The antenna records follow the MHAs before they are shown: a file or a copied BTS
+    // configuration may hold records that disagree with them.
+    void Refresh() override;
     int ConnectorType() const override { return kCableAntenna; }
     bool ShowsConnectorRows() const override { return true; }
     bool ConnectorRowsHitTestable(const CUnit& unit) const override;

@@ -111,6 +111,13 @@ void CPageAntenna::FollowSelection(int kind, int number) {
     Refresh();
 }
 
+void CPageAntenna::Leave() {
+    // Shown again, the page starts from the antenna's record, as the views do.
+    if (m_controller.SelectedAntenna() != 0) {
+        m_controller.SelectAntenna(m_controller.SelectedAntenna());
+    }
+}
+
 void CPageAntenna::Refresh() {
     PageAntennaController& c = m_controller;
     const bool enabled = c.Enabled();

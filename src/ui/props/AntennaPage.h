@@ -17,6 +17,7 @@ public:
     CPageAntenna(CSiteKODA& site, IPageDocument& document, QWidget* parent = nullptr);
     void Refresh() override;
     void FollowSelection(int kind, int number) override;
+    void Leave() override;
     PageAntennaController& Controller() { return m_controller; }
     QComboBox* AntennaBox() const { return m_antenna; }
     QComboBox* ConnectionBox() const { return m_connection; }

@@ -78,6 +78,10 @@ CPageCabUsage::CPageCabUsage(CSiteKODA& site, IPageDocument& document, QWidget* 
     m_vswr = check("&VSWR monitoring is in use, TX cabling is required");
     m_wcdma = check("&WCDMA upgrade is installed in the lower part of the cabinet");
     m_mrc = check("MRC support with WBC in BB2 slots (fan control)");
+    // Nothing is stored for it, in a file or in the BTS: it stays off and disabled so that no
+    // one believes it changes the configuration.
+    m_detectedClock = check("&Use detected clock synchronization between BTS cabinets");
+    m_detectedClock->setEnabled(false);
     layout->addStretch(1);
 
     connect(m_clock, &QButtonGroup::idClicked, this,

@@ -32,6 +32,7 @@ public:
     QCheckBox* Vswr() const { return m_vswr; }
     QCheckBox* Wcdma() const { return m_wcdma; }
     QCheckBox* Mrc() const { return m_mrc; }
+    QCheckBox* DetectedClock() const { return m_detectedClock; }
 
 private:
     void Changed(const SCabUsageChange& change);
@@ -42,4 +43,5 @@ private:
     QCheckBox* m_vswr = nullptr;
     QCheckBox* m_wcdma = nullptr;
     QCheckBox* m_mrc = nullptr;
+    QCheckBox* m_detectedClock = nullptr;
 };

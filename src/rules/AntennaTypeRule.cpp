@@ -1,4 +1,4 @@
-#include "app/pages/AntennaTypeRule.h"
+#include "rules/AntennaTypeRule.h"
 
 #include "model/SiteKODA.h"
 

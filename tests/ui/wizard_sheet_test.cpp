@@ -303,6 +303,7 @@ TEST(WizardSheetWindow, CheckAndUpdateWayWalkedPageByPage) {
     // Not connected any more: Cancel has no question to ask.
     f.link.Stop();
     sheet.reject();
+}
 
 // The rows chosen stay selected after each choice, as the next choice still applies to them;
 // and an illegal band mix is questioned with No as the answer Enter gives.

@@ -172,7 +172,7 @@ bool CWizardLastController::Finish() {
     if (doc.Link().IsLinkUp() && site != nullptr) {
         // Sent once: a report that could not be written does not send the candidate again.
         if (!m_sent) {
-            if (!doc.Link().Send(*site, false)) {
+            if (!doc.Link().Send(*site, false, doc.CandidatePassive())) {
                 m_sheet.SelectTab(true);
                 m_sheet.Prompt().Message(kUpdateFailed);
                 return false;

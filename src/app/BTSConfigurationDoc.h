@@ -248,9 +248,11 @@ private:
     bool CreateSiteForType(int btsType);
     int CurrentBtsType() const;
     void ResetNames();
+    // `passive`, when given, becomes the candidate's passive unit information (a plan's).
     bool LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSite* record, const std::string& path,
-                    int fileType, bool keepSite = false);
-    bool OpenPlan(const std::string& path, std::unique_ptr<CSiteSCFile>& file, CSCFSite*& record);
+                    int fileType, bool keepSite = false, const CHWInfoFile* passive = nullptr);
+    bool OpenPlan(const std::string& path, std::unique_ptr<CSiteSCFile>& file, CSCFSite*& record,
+                  CHWInfoFile& passive);
     bool WriteCandidate();
     bool WritePlan();
     // Save As of a Selmo configuration: the target record starts as a copy of `source`.
@@ -334,6 +336,9 @@ private:
     std::string m_title = kUntitled;
     std::string m_configurationName;
     SDiskStamp m_stamp;
+    // The lines the reader of m_file rejected were shown to the user (on a sheet's "Parse
+    // Error" page), who then chose to go on; a rewrite leaves them out.
+    bool m_problemsShown = false;
     int m_fileType = kSiteConfigurationFile;
     bool m_differencesFound = false;
     bool m_connectionWanted = false;

@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -145,6 +146,7 @@ void CBTSConfigurationDoc::AdoptFoundConfiguration(const std::string& path, int 
         file->Sites()[static_cast<std::size_t>(indexInFile)]->name == name) {
         m_record = file->Sites()[static_cast<std::size_t>(indexInFile)].get();
         m_file = std::move(file);
+        m_problemsShown = false;
         m_path = path;
         m_configurationName = name;
         m_title = Cp1252ToUtf8(name);
@@ -211,7 +213,7 @@ bool CBTSConfigurationDoc::Open() {
 }
 
 bool CBTSConfigurationDoc::OpenPlan(const std::string& path, std::unique_ptr<CSiteSCFile>& file,
-                                    CSCFSite*& record) {
+                                    CSCFSite*& record, CHWInfoFile& passive) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) {
         Message("Cannot read " + path + ".\nThe file is not opened.");
@@ -237,7 +239,7 @@ bool CBTSConfigurationDoc::OpenPlan(const std::string& path, std::unique_ptr<CSi
         return false;
     }
     CReadXML reader(plan);
-    std::unique_ptr<CSCFSite> site = reader.Read();
+    std::unique_ptr<CSCFSite> site = reader.Read(&passive);
     if (!site) {
         Message("Incorrect or missing Cabinet Information.\nThe file is not opened.");
         return false;
@@ -251,8 +253,11 @@ bool CBTSConfigurationDoc::OpenPath(const std::string& path, bool direct) {
     std::unique_ptr<CSiteSCFile> file;
     CSCFSite* record = nullptr;
     int fileType = kSiteConfigurationFile;
+    // A plan carries the passive unit information of its BTS; it replaces the table.
+    std::optional<CHWInfoFile> planPassive;
     if (LastFour(path) == ".ewb") {
-        if (!OpenPlan(path, file, record)) {
+        planPassive.emplace();
+        if (!OpenPlan(path, file, record, *planPassive)) {
             return false;
         }
         fileType = kXmlPlan;
@@ -280,11 +285,23 @@ bool CBTSConfigurationDoc::OpenPath(const std::string& path, bool direct) {
         Message(kTypeMismatch);
         return false;
     }
-    return LoadRecord(std::move(file), record, path, fileType);
+    // Serial numbers typed or scanned since the last save would go with the table.
+    if (planPassive && m_passiveChanged && !SaveModified(false, true)) {
+        return false;
+    }
+    if (!LoadRecord(std::move(file), record, path, fileType, false,
+                    planPassive ? &*planPassive : nullptr)) {
+        return false;
+    }
+    // The sheet showed what the reader rejected; a file named on the command line opens
+    // without it only when nothing was.
+    m_problemsShown = true;
+    return true;
 }
 
 bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSite* record,
-                                      const std::string& path, int fileType, bool keepSite) {
+                                      const std::string& path, int fileType, bool keepSite,
+                                      const CHWInfoFile* passive) {
     // Checked before anything is dropped: a file that cannot be opened leaves the open
     // configuration as it was.
     if (record->bcfType != kOrvikBtsType && record->bcfType != kSelmoBtsType) {
@@ -309,6 +326,7 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
     m_file = std::move(file);
     m_record = record;
     m_fileType = fileType;
+    m_problemsShown = false;
     m_preConfig.LoadFromSite(*record, 1);
     ++m_busy;
     const bool built = BuildSiteFromRecord(*m_site, *record, 0);
@@ -320,9 +338,13 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
     m_configurationName = record->name;
     m_title = Cp1252ToUtf8(record->name);
     m_stamp = StampOf(path);
-    // Building the candidate is no edit of the user's.
+    // Building the candidate is no edit of the user's. The passive unit information is not
+    // part of a configuration file: what was typed or scanned before stays marked.
     m_configurationChanged = false;
-    m_passiveChanged = false;
+    if (passive != nullptr) {
+        m_candidatePassive = *passive;
+        m_passiveChanged = false;
+    }
     RefreshFrame();
     RememberRecentFile(path);
     AskUpgrade();
@@ -419,6 +441,15 @@ bool CBTSConfigurationDoc::WriteCandidate() {
         }
         m_file = std::move(file);
         m_record = m_file->FindSite(m_configurationName);
+        m_problemsShown = false;
+    }
+    // The whole file is written from what was read: lines the reader rejected would go
+    // without the user having seen them.
+    if (m_file->HasErrors() && !m_problemsShown) {
+        Message("The file " + m_path +
+                "\nholds lines that could not be read; saving would leave them out.\nThe "
+                "configuration was not saved; use Save As to see them.");
+        return false;
     }
     const bool created = m_record == nullptr;
     if (m_record != nullptr) {
@@ -545,6 +576,8 @@ bool CBTSConfigurationDoc::SaveAs() {
     m_configurationName = sheet.Name();
     m_fileType = IsXmlPlanPath(m_path) ? kXmlPlan : kSiteConfigurationFile;
     m_stamp = {}; // the sheet read the file just now
+    const bool previousProblemsShown = m_problemsShown;
+    m_problemsShown = true; // on the sheet's "Parse Error" page
     if (CCabinet* cab = m_site->Cabinet(0, kSelectCandidate)) {
         cab->SetDescriptionText(sheet.Description());
     }
@@ -556,6 +589,7 @@ bool CBTSConfigurationDoc::SaveAs() {
         m_configurationName = previousName;
         m_fileType = previousType;
         m_stamp = previousStamp;
+        m_problemsShown = previousProblemsShown;
         if (CCabinet* cab = m_site->Cabinet(0, kSelectCandidate)) {
             cab->SetDescriptionText(previousDescription);
         }
@@ -691,7 +725,8 @@ bool CBTSConfigurationDoc::SaveModified(bool configuration, bool passive) {
         // The link may have gone while the question was open: sending then fails cleanly.
         CSiteKODA* site = SiteKODA();
         if (site != nullptr && LinkRef().IsLinkUp() && LinkRef().SendingEnabled()) {
-            if (!LinkRef().Send(*site, passiveStep)) {
+            LogEvent(std::string(LoadString(passiveStep ? 64089 : 64070)));
+            if (!LinkRef().Send(*site, passiveStep, m_candidatePassive)) {
                 Message(kUpdateFailed);
                 return false;
             }

@@ -70,9 +70,10 @@ bool CHubDocumentLink::SendingEnabled() const {
     return bcf->state == 0 || bcf->state == 1 || bcf->state == 9;
 }
 
-bool CHubDocumentLink::Send(CSiteKODA& site, bool passive) {
+bool CHubDocumentLink::Send(CSiteKODA& site, bool passive, CHWInfoFile& candidatePassive) {
     STransferContext context;
     context.commands = &CMMIServ::Instance().Commands();
+    context.candidatePassive = &candidatePassive;
     const CDataBase* bts = CBtsConfiguration::Get();
     context.btsSwLevel = bts != nullptr ? bts->SwLevel().Level() : 0;
     CConfigTransfer transfer(site, context);

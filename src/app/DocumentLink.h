@@ -27,8 +27,9 @@ public:
     virtual void Stop() = 0;
     // The BCF state of the configuration currently in BTS allows sending.
     virtual bool SendingEnabled() const = 0;
-    // Sends the candidate (or its passive unit information); true when every step was sent.
-    virtual bool Send(CSiteKODA& site, bool passive) = 0;
+    // Sends the candidate, or with `passive` the candidate's passive unit information
+    // `candidatePassive`; true when every step was sent.
+    virtual bool Send(CSiteKODA& site, bool passive, CHWInfoFile& candidatePassive) = 0;
     // Forgets the BTS objects of the last connection.
     virtual void ResetObjects() {}
     // The running link changes its top speed (an index of the speed table).
@@ -64,7 +65,7 @@ public:
     bool Start(int kind, const std::string& target) override;
     void Stop() override;
     bool SendingEnabled() const override;
-    bool Send(CSiteKODA& site, bool passive) override;
+    bool Send(CSiteKODA& site, bool passive, CHWInfoFile& candidatePassive) override;
     void ResetObjects() override;
     void SetMaxSpeed(int index) override;
     void FetchPart(CSiteKODA& site, int step, CHWInfoFile* btsPassive) override;

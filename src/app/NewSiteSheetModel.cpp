@@ -79,10 +79,7 @@ void CNewSiteSheetModel::AddFile(const std::string& path) {
         row.state = supported ? 0 : kNotSupported;
         m_rows.push_back(row);
     }
-    for (const CSCFParseError& e : file->Errors()) {
-        m_problems.push_back(
-            {e.line, std::string(e.TypeWord()), e.keyword, e.value, e.ConfigurationName()});
-    }
+    m_problems.AddFile(*file);
     m_files.push_back(std::move(file));
 }
 
@@ -108,33 +105,6 @@ void CNewSiteSheetModel::SortBy(int column) {
             }
         }
     }
-}
-
-void CNewSiteSheetModel::SortProblemsBy(int column) {
-    if (column == m_problemSortColumn) {
-        m_problemsAscending = !m_problemsAscending;
-    } else {
-        m_problemSortColumn = column;
-        m_problemsAscending = true;
-    }
-    auto less = [column](const SParseProblemRow& a, const SParseProblemRow& b) {
-        switch (column) {
-        case 0:
-            return a.line < b.line;
-        case 1:
-            return LessIgnoringCase(a.type, b.type);
-        case 2:
-            return LessIgnoringCase(a.tag, b.tag);
-        case 3:
-            return LessIgnoringCase(a.parameter, b.parameter);
-        default:
-            return LessIgnoringCase(a.configuration, b.configuration);
-        }
-    };
-    std::stable_sort(m_problems.begin(), m_problems.end(),
-                     [&](const SParseProblemRow& a, const SParseProblemRow& b) {
-                         return m_problemsAscending ? less(a, b) : less(b, a);
-                     });
 }
 
 void CNewSiteSheetModel::Select(int row) {

@@ -3,6 +3,7 @@
 // configuration found, their sorting, the information panels of the selected row, the parse
 // problems of the files read, and what finishing hands to the document.
 
+#include "app/ParseProblemList.h"
 #include "files/SiteSCFile.h"
 
 #include <memory>
@@ -21,14 +22,6 @@ struct SNewSiteRow {
     int state = 0; // kNotSupported rows cannot be finished
 };
 
-struct SParseProblemRow {
-    int line = 0;
-    std::string type;
-    std::string tag;
-    std::string parameter;
-    std::string configuration;
-};
-
 // Label and value texts of the three information groups.
 struct SInfoPanel {
     std::string labels;
@@ -40,8 +33,7 @@ public:
     static constexpr int kNotSupported = 2;
     static constexpr int kEmptyBtsType = 6;
     static constexpr const char* kNotDefined = "Not defined";
-    static constexpr const char* kProblemsNote =
-        "NOTE: These tags will NOT be included when the file is saved next time.";
+    static constexpr const char* kProblemsNote = CParseProblemList::kNote;
 
     // Opening a file: its configurations are the rows.
     static CNewSiteSheetModel ForFile(const std::string& path);
@@ -70,12 +62,11 @@ public:
     std::string ConfigurationDescription() const;
 
     // The parse problems page is shown when any file read had problems.
-    bool HasProblems() const { return !m_problems.empty(); }
-    const std::vector<SParseProblemRow>& Problems() const { return m_problems; }
+    bool HasProblems() const { return !m_problems.Empty(); }
+    const std::vector<SParseProblemRow>& Problems() const { return m_problems.Rows(); }
+    CParseProblemList& ProblemList() { return m_problems; }
     // Columns 0-4; the line sorts by number, the others as text; again reverses.
-    void SortProblemsBy(int column);
-    int ProblemSortColumn() const { return m_problemSortColumn; }
-    bool ProblemsAscending() const { return m_problemsAscending; }
+    void SortProblemsBy(int column) { m_problems.SortBy(column); }
 
     // After finishing: the chosen file and record, or nothing for the empty configuration.
     bool EmptyChosen() const;
@@ -94,11 +85,9 @@ private:
     std::string m_readFailure;
     std::vector<std::unique_ptr<CSiteSCFile>> m_files;
     std::vector<SNewSiteRow> m_rows;
-    std::vector<SParseProblemRow> m_problems;
+    CParseProblemList m_problems;
     int m_sortColumn = 0;
     bool m_ascending = true;
-    int m_problemSortColumn = 0;
-    bool m_problemsAscending = true;
     int m_selected = -1;
 };
 

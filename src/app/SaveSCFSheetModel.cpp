@@ -59,8 +59,8 @@ CSaveSCFSheetModel::CSaveSCFSheetModel(SInputs inputs, IUserPrompt& prompt)
     : m_in(std::move(inputs)), m_prompt(prompt), m_path(m_in.path) {
     m_name = m_in.configurationName;
     m_description = m_in.configurationDescription;
-    if (!m_path.empty()) {
-        ReadFile(m_path, m_file, m_readFailure);
+    if (!m_path.empty() && ReadFile(m_path, m_file, m_readFailure)) {
+        m_problems.AddFile(*m_file);
     }
     FillRows();
     // The current configuration is selected: its row fills the edits.
@@ -212,6 +212,8 @@ bool CSaveSCFSheetModel::Browse() {
         return false;
     }
     m_file = std::move(file);
+    m_problems.Clear();
+    m_problems.AddFile(*m_file);
     m_path = *chosen;
     m_pathChosen = true;
     const std::string name = m_name;

@@ -4,6 +4,7 @@
 // browse and define dialogs, and the checks made before anything is written.
 
 #include "app/DocumentWindows.h"
+#include "app/ParseProblemList.h"
 #include "files/SiteSCFile.h"
 
 #include <memory>
@@ -47,6 +48,10 @@ public:
     bool IsPlan() const;
     // Why the file could not be read; the list is then empty but for the add-new row.
     const std::string& ReadFailure() const { return m_readFailure; }
+    // The lines the reader of the chosen file rejected; a rewrite leaves them out, so the sheet
+    // shows them on its "Parse Error" page.
+    bool HasProblems() const { return !m_problems.Empty(); }
+    CParseProblemList& ProblemList() { return m_problems; }
 
     const std::vector<SSaveRow>& Rows() const { return m_rows; }
     void Select(int row);
@@ -98,6 +103,7 @@ private:
     bool m_pathChosen = false;
     std::string m_readFailure;
     std::unique_ptr<CSiteSCFile> m_file;
+    CParseProblemList m_problems;
     std::vector<SSaveRow> m_rows;
     int m_selected = -1;
     std::string m_name;

@@ -164,8 +164,13 @@ void CConfigTransfer::SendConfiguration() {
     }
     CBusyScope busy(m_site);
     const int level = m_context.btsSwLevel;
-    const blocks::SFirstFileBuild first = blocks::BuildFirstConfigFile(*candidate, level);
-    const std::vector<uint8_t> cross = blocks::BuildCrossConnectionBlock(*candidate, level);
+    // Ids the BTS cannot take are corrected in the candidate itself; the blocks then come from
+    // a copy without the units a page only shows.
+    (void)blocks::BuildFirstConfigFile(*candidate, level);
+    const std::unique_ptr<CDataBase> copy = candidate->CopyWithoutShownOnly();
+    auto& sendable = static_cast<CDataBaseKODA&>(*copy);
+    const blocks::SFirstFileBuild first = blocks::BuildFirstConfigFile(sendable, level);
+    const std::vector<uint8_t> cross = blocks::BuildCrossConnectionBlock(sendable, level);
     if (first.cabinetInfoRemoved) {
         m_site.Prompt().Message("Some cabinet information may not be supported by\ncurrent BTS SW "
                                 "version. These settings are removed.");
@@ -183,7 +188,7 @@ void CConfigTransfer::SendConfiguration() {
     Log(firstSent ? 64075 : 64077);
     SetStatus(kStepFirst, firstSent ? 1 : 0);
 
-    const std::vector<uint8_t> second = blocks::BuildSecondConfigFile(*candidate);
+    const std::vector<uint8_t> second = blocks::BuildSecondConfigFile(sendable);
     if (m_context.commands == nullptr) {
         return;
     }
@@ -284,7 +289,12 @@ void CConfigTransfer::FetchSecond() {
 }
 
 void CConfigTransfer::SendPassiveUnits() {
-    if (m_site.Busy() || m_context.candidatePassive == nullptr) {
+    if (m_site.Busy()) {
+        return;
+    }
+    if (m_context.candidatePassive == nullptr) {
+        // Nothing was sent: the status must not go on telling of an earlier transfer.
+        SetStatus(kStepPassive, 0);
         return;
     }
     CBusyScope busy(m_site);

@@ -63,7 +63,7 @@ SConfigSummary SConfigSummary::Of(const CDataBaseKODA* db) {
     s.hasCabinet = db->Cabinet(0) != nullptr;
 
     for (const auto& unit : db->Units()) {
-        if (unit->IsUpgrade() || unit->Kind() == kUnitKindExternal) {
+        if (unit->IsUpgrade() || unit->IsShownOnly() || unit->Kind() == kUnitKindExternal) {
             continue;
         }
         s.units.push_back({unit->Kind(), unit->Number(), unit->TypeId()});

@@ -69,7 +69,11 @@ void CConfigurationReportKODA::WriteHeader(const std::string& fileName,
 }
 
 void CConfigurationReportKODA::WriteBody(CSite& site) {
-    m_candidate = dynamic_cast<const CDataBaseKODA*>(site.GetConfiguration(kSelectCandidate));
+    // A unit a page only shows is no part of what the report tells.
+    const CDataBase* candidate = site.GetConfiguration(kSelectCandidate);
+    const std::unique_ptr<CDataBase> copy =
+        candidate != nullptr ? candidate->CopyWithoutShownOnly() : nullptr;
+    m_candidate = dynamic_cast<const CDataBaseKODA*>(copy.get());
     m_bts = dynamic_cast<const CDataBaseKODA*>(site.GetConfiguration(kSelectBts));
     if (m_candidate == nullptr) {
         return;

@@ -56,7 +56,7 @@ void CopyCablingFromRecord(CUnitKTrx& trx, const CSCFTrxCabling& r) {
 bool AllTwelveStraightThrough(const CDataBase& db) {
     for (int n = 1; n <= 12; ++n) {
         const auto* trx = db.Find<CUnitKTrx>(kUnitKindTrx, n);
-        if (trx == nullptr || trx->Bb2Id() != n) {
+        if (trx == nullptr || trx->IsShownOnly() || trx->Bb2Id() != n) {
             return false;
         }
     }
@@ -260,7 +260,7 @@ bool CopySiteIntoRecordKODA(CSiteKODA& site, CSCFSite& record) {
     const bool straight = AllTwelveStraightThrough(*db);
     for (const auto& unit : db->Units()) {
         const bool storeUpgrade = unit->Kind() == kUnitKindTrx && !straight;
-        if (!unit->IsUpgrade() || storeUpgrade) {
+        if (!unit->IsShownOnly() && (!unit->IsUpgrade() || storeUpgrade)) {
             AppendUnitRecord(*unit, record, cab);
         }
     }

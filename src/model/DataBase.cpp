@@ -61,6 +61,21 @@ int CDataBase::AddUnit(std::unique_ptr<CUnit> unit) {
     return static_cast<int>(m_units.size()) - 1;
 }
 
+std::unique_ptr<CDataBase> CDataBase::CopyWithoutShownOnly() const {
+    std::unique_ptr<CDataBase> copy = CreateEmpty();
+    copy->CopyFrom(*this);
+    std::vector<const CUnit*> shownOnly;
+    for (const auto& unit : copy->m_units) {
+        if (unit->IsShownOnly()) {
+            shownOnly.push_back(unit.get());
+        }
+    }
+    for (const CUnit* unit : shownOnly) {
+        copy->DeleteUnit(unit);
+    }
+    return copy;
+}
+
 bool CDataBase::DeleteUnit(const CUnit* unit) {
     auto it = std::find_if(m_units.begin(), m_units.end(),
                            [&](const auto& u) { return u.get() == unit; });

@@ -23,6 +23,9 @@ public:
     // Replaces everything by copies of the other's units, cables (re-pointed to the copies),
     // cabinets and settings. Logical units are left out; they are re-created on demand.
     void CopyFrom(const CDataBase& other);
+    // A copy without the units a page only shows (CUnit::IsShownOnly): what may leave the
+    // program.
+    std::unique_ptr<CDataBase> CopyWithoutShownOnly() const;
 
     int Band() const { return m_band; }
     // 65535 (any band) is not a band a configuration can have and is ignored.

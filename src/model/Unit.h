@@ -76,6 +76,11 @@ public:
     void SetKeepWhenRemoved(bool keep) { m_keepWhenRemoved = keep; }
     int Mark() const { return m_mark; }
     void SetMark(int mark) { m_mark = mark; }
+    // The mark of a unit that a page has put in only to show where it would stand.
+    static constexpr int kMarkShownOnly = 1;
+    // Such a unit is no part of the configuration: no file, plan, report or BTS gets it. A
+    // unit kept when removed is an upgrade unit of the configuration all the same.
+    bool IsShownOnly() const { return m_mark == kMarkShownOnly && !m_keepWhenRemoved; }
     int SelectedPort() const { return m_selectedPort; }
     void SetSelectedPort(int port) { m_selectedPort = port; }
     int Reserved() const { return m_reserved; }

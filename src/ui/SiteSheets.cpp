@@ -5,6 +5,7 @@
 #include "files/TextCodec.h"
 #include "files/xml/PlanTextCodec.h"
 #include "ui/HelpLauncher.h"
+#include "ui/ParseSCFErrorPage.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -91,12 +92,6 @@ CNewSiteSheet::CNewSiteSheet(CNewSiteSheetModel& model, QWidget* parent)
         }
     }
     styles->addStretch();
-    // They have nothing to do yet; disabled, they promise nothing.
-    for (const QString& text : {tr("Open Add dialog"), tr("Refresh")}) {
-        auto* b = new QPushButton(text, page);
-        b->setEnabled(false);
-        styles->addWidget(b);
-    }
     connect(group, &QButtonGroup::idClicked, this, &CNewSiteSheet::SetStyle);
     left->addLayout(styles);
     m_list = new QTreeWidget(page);
@@ -134,23 +129,9 @@ CNewSiteSheet::CNewSiteSheet(CNewSiteSheetModel& model, QWidget* parent)
     m_tabs->addTab(page, tr("BTS HW Configuration"));
 
     if (m_model.HasProblems()) {
-        auto* problems = new QWidget(m_tabs);
-        auto* pl = new QVBoxLayout(problems);
-        m_problems = new QTreeWidget(problems);
-        m_problems->setHeaderLabels(
-            {tr("Line"), tr("Type"), tr("Tag"), tr("Parameter"), tr("Configuration")});
-        m_problems->setRootIsDecorated(false);
-        m_problems->setAccessibleName(tr("Parse problems"));
-        m_problems->header()->setSectionsClickable(true);
-        m_problems->header()->setSortIndicatorShown(true);
-        connect(m_problems->header(), &QHeaderView::sectionClicked, this, [this](int column) {
-            m_model.SortProblemsBy(column);
-            FillProblems();
-        });
-        pl->addWidget(m_problems, 1);
-        pl->addWidget(new QLabel(QString::fromLatin1(CNewSiteSheetModel::kProblemsNote), problems));
+        auto* problems = new CParseSCFErrorPage(m_model.ProblemList(), m_tabs);
+        m_problems = problems->List();
         m_tabs->addTab(problems, tr("Parse Error"));
-        FillProblems();
     }
 
     auto* buttons = new QDialogButtonBox(this);
@@ -193,17 +174,6 @@ void CNewSiteSheet::FillRows() {
     ShowSelection();
 }
 
-void CNewSiteSheet::FillProblems() {
-    m_problems->clear();
-    for (const SParseProblemRow& p : m_model.Problems()) {
-        new QTreeWidgetItem(m_problems, {QString::number(p.line), Q(p.type), FromFile(p.tag),
-                                         FromFile(p.parameter), FromFile(p.configuration)});
-    }
-    m_problems->header()->setSortIndicator(m_model.ProblemSortColumn(), m_model.ProblemsAscending()
-                                                                            ? Qt::AscendingOrder
-                                                                            : Qt::DescendingOrder);
-}
-
 void CNewSiteSheet::ShowSelection() {
     m_values[0]->setText(FromFile(m_model.BscInformation().values));
     m_values[1]->setText(FromFile(m_model.SiteInformation().values));
@@ -226,7 +196,12 @@ CSaveSCFSheet::CSaveSCFSheet(CSaveSCFSheetModel& model, QWidget* parent)
     : QDialog(parent), m_model(model) {
     setProperty(CHelpLauncher::kPageProperty, QStringLiteral("files.html#save"));
     setWindowTitle(Q(model.Caption()));
-    auto* outer = new QVBoxLayout(this);
+    auto* sheet = new QVBoxLayout(this);
+    m_tabs = new QTabWidget(this);
+    sheet->addWidget(m_tabs, 1);
+    auto* page = new QWidget(m_tabs);
+    auto* outer = new QVBoxLayout(page);
+    m_tabs->addTab(page, tr("BTS HW Configuration"));
 
     auto* fileRow = new QHBoxLayout;
     auto* fileLabel = new QLabel(tr("&Filename:"), this);
@@ -242,6 +217,7 @@ CSaveSCFSheet::CSaveSCFSheet(CSaveSCFSheetModel& model, QWidget* parent)
     connect(browse, &QPushButton::clicked, this, [this] {
         if (m_model.Browse()) {
             FillRows();
+            ShowProblems();
         }
     });
 
@@ -319,12 +295,32 @@ CSaveSCFSheet::CSaveSCFSheet(CSaveSCFSheetModel& model, QWidget* parent)
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CSaveSCFSheet::OnSave);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    outer->addWidget(buttons);
+    sheet->addWidget(buttons);
 
     const CSCFPanelValues fresh = m_model.NewValues();
     m_newValues->setText(FromFile(fresh.network + "\n" + fresh.trxUnits + "\n" + fresh.cabling));
     FillRows();
-    resize(760, 440);
+    ShowProblems();
+    resize(760, 480);
+}
+
+void CSaveSCFSheet::ShowProblems() {
+    if (!m_model.HasProblems()) {
+        if (m_problemsPage != nullptr) {
+            m_tabs->removeTab(m_tabs->indexOf(m_problemsPage));
+            m_problemsPage->deleteLater();
+            m_problemsPage = nullptr;
+        }
+        return;
+    }
+    if (m_problemsPage == nullptr) {
+        m_problemsPage = new CParseSCFErrorPage(m_model.ProblemList(), m_tabs);
+        m_tabs->addTab(m_problemsPage, tr("Parse Error"));
+    } else {
+        m_problemsPage->Fill();
+    }
+    // Saving leaves these lines out of the file: the user sees them before choosing Save.
+    m_tabs->setCurrentWidget(m_problemsPage);
 }
 
 void CSaveSCFSheet::FillRows() {

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class CNewSiteSheetModel;
+class CParseSCFErrorPage;
 class CSaveSCFSheetModel;
 class QLabel;
 class QLineEdit;
@@ -24,7 +25,6 @@ public:
 
 private:
     void FillRows();
-    void FillProblems();
     void ShowSelection();
     void SetStyle(int style);
 
@@ -46,14 +46,20 @@ public:
     QLineEdit* NameEdit() const { return m_name; }
     QLineEdit* DescriptionEdit() const { return m_description; }
     QPushButton* SaveButton() const { return m_save; }
+    QTabWidget* Tabs() const { return m_tabs; }
+    // The "Parse Error" page; nullptr while the chosen file was read without problems.
+    CParseSCFErrorPage* ProblemsPage() const { return m_problemsPage; }
 
 private:
+    void ShowProblems();
     void FillRows();
     void ShowSelection();
     void ShowCounters();
     void OnSave();
 
     CSaveSCFSheetModel& m_model;
+    QTabWidget* m_tabs = nullptr;
+    CParseSCFErrorPage* m_problemsPage = nullptr;
     QLineEdit* m_path = nullptr;
     QListWidget* m_list = nullptr;
     QLineEdit* m_name = nullptr;

@@ -161,7 +161,7 @@ struct ScriptedLink : IDocumentLink {
         kind = 0;
     }
     bool SendingEnabled() const override { return sendingEnabled; }
-    bool Send(CSiteKODA&, bool) override {
+    bool Send(CSiteKODA&, bool, CHWInfoFile&) override {
         ++sends;
         return sendSucceeds && up;
     }

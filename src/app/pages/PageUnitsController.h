@@ -7,8 +7,7 @@
 
 #include "app/pages/ComboFillers.h"
 #include "app/pages/PageController.h"
-
-class CUnit;
+#include "model/Unit.h"
 
 class PageUnitsController : public CPageController {
 public:
@@ -20,7 +19,7 @@ public:
         "As the network type is GSM dual band (900/1800) a TRX in the same sector may belong to "
         "different bands.";
     // The unit's mark while it is not yet part of the configuration.
-    static constexpr int kNotYetAdded = 1;
+    static constexpr int kNotYetAdded = CUnit::kMarkShownOnly;
 
     using CPageController::CPageController;
 

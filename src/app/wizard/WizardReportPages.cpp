@@ -179,7 +179,7 @@ bool CWizardLastController::Finish() {
         // Sent once while the page stays: a report that could not be written does not send
         // the same candidate again.
         if (!m_sent) {
-            if (!doc.Link().Send(*site, false)) {
+            if (!doc.Link().Send(*site, false, doc.CandidatePassive())) {
                 m_sheet.SelectTab(true);
                 m_sheet.Prompt().Message(kUpdateFailed);
                 return false;

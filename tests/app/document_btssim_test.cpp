@@ -1,0 +1,189 @@
+// What the document keeps, saves and sends, through the program's own link against the simulated
+// BTS and real files on disk: passive units through an Open and the update question, the
+// passive units of a plan, units the Units page only shows, and lines a rewrite would drop.
+#include <gtest/gtest.h>
+
+#include "SimDocumentSupport.h"
+#include "app/pages/PageUnitsController.h"
+#include "comms/ConfigTransfer.h"
+#include "files/HWInfoFile.h"
+#include "files/xml/XMLPlanWriter.h"
+#include "model/DataBaseKODA.h"
+#include "model/Strings.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace {
+
+bool Holds(const std::vector<std::string>& texts, const std::string& text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+bool HasSerial(const CHWInfoFile& table, int group, int slot, const std::string& serial) {
+    std::string s;
+    std::string product;
+    return table.GetSlot(group, slot, s, product) && s == serial;
+}
+
+// A configuration file holding one empty Orvik configuration.
+std::string WriteOneConfiguration(const SimDocumentFixture& f, const std::string& name) {
+    const std::string path = (f.dir / "sites.hwc").string();
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord(name));
+    WriteConfigurations(path, std::move(records));
+    return path;
+}
+
+bool RecordHoldsUnit(const CSCFSite& site, int typeId, int slot) {
+    for (const CSCFUnit& u : site.cabinets.front().units) {
+        if (u.typeId == typeId && u.slot == slot) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// Serial numbers imported while connected stay marked through the Open of a configuration, and
+// the update question sends them: a fetch afterwards gives them back.
+TEST(DocumentAgainstSimulatedBts, PassiveUnitsSurviveAnOpenAndReachTheBts) {
+    SimDocumentFixture f;
+    const std::string configurations = WriteOneConfiguration(f, "Harbour");
+    f.doc->New(false);
+    ASSERT_TRUE(f.LinkUp());
+
+    CHWInfoFile imported;
+    imported.SetSlot(1, 0, "SN4711", "DJMA-1");
+    const std::string hwi = (f.dir / "scanned.hwi").string();
+    ASSERT_TRUE(imported.Export(hwi));
+    f.doc->SetActiveViewType(CBTSConfigurationDoc::kPassiveUnitsView);
+    f.windows.files.push_back(hwi);
+    ASSERT_TRUE(f.doc->Open());
+    ASSERT_TRUE(f.doc->PassiveChanged());
+
+    f.doc->SetActiveViewType(1);
+    ASSERT_TRUE(f.doc->OpenPath(configurations));
+    EXPECT_TRUE(f.doc->PassiveChanged()) << "an Open cleared the mark of the imported units";
+
+    f.windows.answers = {EAnswer::Yes};
+    f.windows.shown.clear();
+    f.doc->New(false);
+    EXPECT_TRUE(Holds(f.windows.shown,
+                      "The passive unit information has been changed.\nUpdate BTS with changes?"))
+        << ::testing::PrintToString(f.windows.shown);
+    EXPECT_TRUE(Holds(f.EventTexts(), std::string(LoadString(64089))));
+    EXPECT_TRUE(Holds(f.EventTexts(), std::string(LoadString(64090))))
+        << ::testing::PrintToString(f.EventTexts());
+
+    CHWInfoFile fetched;
+    ASSERT_TRUE(f.link.FetchPassive(*f.doc->SiteKODA(), fetched));
+    EXPECT_TRUE(HasSerial(fetched, 1, 0, "SN4711"));
+}
+
+// A plan's passive unit objects become the document's table on Open and survive a Save.
+TEST(DocumentAgainstSimulatedBts, APlanKeepsItsPassiveUnitsThroughOpenAndSave) {
+    SimDocumentFixture f;
+    const std::string path = (f.dir / "plan.ewb").string();
+    {
+        auto record = OrvikRecord("Ferry");
+        CHWInfoFile passive;
+        passive.SetSlot(1, 0, "SN100", "DJMA-1");
+        CXML_NodeFile plan(path);
+        ASSERT_TRUE(WriteXMLPlan(plan, *record, record->cabinets.front(), &passive));
+    }
+    ASSERT_NE(Slurp(path).find("SN100"), std::string::npos);
+    f.doc->New(false);
+    ASSERT_TRUE(f.doc->OpenPath(path));
+    EXPECT_TRUE(HasSerial(f.doc->CandidatePassive(), 1, 0, "SN100"));
+    EXPECT_FALSE(f.doc->PassiveChanged());
+
+    f.doc->MarkConfigurationChanged(true);
+    ASSERT_TRUE(f.doc->Save()) << ::testing::PrintToString(f.windows.messages);
+    EXPECT_NE(Slurp(path).find("CORE_MECH_INFO"), std::string::npos);
+    EXPECT_NE(Slurp(path).find("SN100"), std::string::npos);
+}
+
+// A unit the Units page only shows, or has just removed, reaches neither the file nor the BTS
+// while the sheet stays open; the send logs its start.
+TEST(DocumentAgainstSimulatedBts, UnitsThePageOnlyShowsAreNeitherSavedNorSent) {
+    SimDocumentFixture f;
+    const std::string path = WriteOneConfiguration(f, "Harbour");
+    f.doc->New(false);
+    ASSERT_TRUE(f.doc->OpenPath(path));
+    CSiteKODA& site = *f.doc->SiteKODA();
+    PageUnitsController page(site, *f.doc);
+
+    page.Select(kUnitKindDdu, 5);
+    ASSERT_TRUE(page.IsNotYetAdded());
+    const int typeId = page.ChosenType();
+    f.doc->MarkConfigurationChanged(true);
+    ASSERT_TRUE(f.doc->Save());
+    EXPECT_FALSE(RecordHoldsUnit(*Reread(path)->FindSite("Harbour"), typeId, 5));
+
+    ASSERT_TRUE(page.Add());
+    ASSERT_TRUE(f.doc->Save());
+    ASSERT_TRUE(RecordHoldsUnit(*Reread(path)->FindSite("Harbour"), typeId, 5));
+    ASSERT_TRUE(page.Remove());
+    ASSERT_TRUE(page.IsNotYetAdded()) << "the page goes on showing the place";
+    ASSERT_TRUE(f.doc->Save());
+    EXPECT_FALSE(RecordHoldsUnit(*Reread(path)->FindSite("Harbour"), typeId, 5));
+
+    ASSERT_TRUE(f.LinkUp());
+    f.doc->MarkConfigurationChanged(true);
+    f.windows.shown.clear();
+    f.windows.duringQuestion = [&] {
+        // The version question, when the levels differ, is answered as the update one.
+        f.windows.answers.push_back(EAnswer::Yes);
+    };
+    ASSERT_TRUE(f.doc->SaveModified(true, false)) << ::testing::PrintToString(f.windows.shown);
+    f.windows.duringQuestion = {};
+    EXPECT_TRUE(Holds(f.EventTexts(), std::string(LoadString(64070))))
+        << ::testing::PrintToString(f.EventTexts());
+    // The second configuration file the BTS stored names no DDU at backplane connector 3.
+    const std::vector<uint8_t>* second = nullptr;
+    for (int operation = 0; operation < 256 && f.sim != nullptr; ++operation) {
+        const std::vector<uint8_t>* block = f.sim->Store().Stored(operation);
+        if (block != nullptr && block->size() > 20 && (*block)[0] == 'M' && (*block)[1] == 'M') {
+            second = block;
+        }
+    }
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ((*second)[8 + 2 + 2], 0);
+    EXPECT_EQ((*second)[8 + 8 + 2], 0);
+    EXPECT_TRUE(page.IsNotYetAdded());
+}
+
+// A configuration whose file had lines the reader rejected is not rewritten without the user
+// having seen them: Save refuses and leaves the file as it was; the save sheet lists them.
+TEST(DocumentAgainstSimulatedBts, LinesTheReaderRejectedAreNotDroppedUnseen) {
+    SimDocumentFixture f;
+    const std::string path = WriteOneConfiguration(f, "Harbour");
+    {
+        std::string text = Slurp(path);
+        text.insert(text.rfind("\\EOF"), "\\NO_SUCH_KEYWORD 1\r\n");
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    const std::string before = Slurp(path);
+    f.doc->New(false);
+    // The search adopts a configuration without any sheet.
+    f.doc->AdoptFoundConfiguration(path, 0, "Harbour");
+    ASSERT_EQ(f.doc->ConfigurationName(), "Harbour");
+    f.doc->MarkConfigurationChanged(true);
+    EXPECT_FALSE(f.doc->Save());
+    EXPECT_EQ(Slurp(path), before);
+    ASSERT_FALSE(f.windows.messages.empty());
+    EXPECT_NE(f.windows.messages.back().find("use Save As"), std::string::npos);
+
+    bool listed = false;
+    f.windows.saveSheet = [&](CSaveSCFSheetModel& sheet) {
+        listed =
+            sheet.HasProblems() && sheet.ProblemList().Rows().front().tag == "\\NO_SUCH_KEYWORD";
+        return sheet.Finish();
+    };
+    f.windows.answers = {EAnswer::Yes}; // overwrite "Harbour"
+    ASSERT_TRUE(f.doc->SaveAs());
+    EXPECT_TRUE(listed);
+    EXPECT_EQ(Slurp(path).find("NO_SUCH_KEYWORD"), std::string::npos);
+}

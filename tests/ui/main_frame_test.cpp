@@ -23,9 +23,10 @@ TEST(MainFrame, OpensWithTheOfflineTitleAndClosesThroughExit) {
             items << a->text();
         }
     }
-    EXPECT_EQ(items, (QStringList{QStringLiteral("&New"), QStringLiteral("&Open..."),
-                                  QStringLiteral("&Save"), QStringLiteral("Save &As..."),
-                                  QStringLiteral("&Print..."), QStringLiteral("Print Pre&view"),
+    EXPECT_EQ(items, (QStringList{QStringLiteral("&New"), QStringLiteral("New from &Template..."),
+                                  QStringLiteral("&Open..."), QStringLiteral("&Save"),
+                                  QStringLiteral("Save &As..."), QStringLiteral("&Print..."),
+                                  QStringLiteral("Print Pre&view"),
                                   QStringLiteral("&Export View..."), QStringLiteral("E&xit")}));
     // Without a document nothing pretends to open or save.
     EXPECT_FALSE(frame->Action(57601)->isEnabled());

@@ -25,6 +25,7 @@
 #include "wizard/WizardOpening.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -49,7 +50,7 @@ private:
 
 constexpr const char* kUsage =
     R"(Usage: cabrion [FILE]
-       cabrion -SCF="FILE" [-SNR=N]
+       cabrion -SCF="FILE" [-SNR=N]      (also -SCF=FILE or -SCF FILE)
        cabrion -target TARGET | -sobriquet NAME
 
 Cabrion describes the hardware of one Orvik base transceiver station: cabinet, units, TX and
@@ -60,7 +61,8 @@ remote link.
 
 Arguments:
   FILE                 open this configuration file (.hwc, .sdf or .ewb)
-  -SCF="FILE"          open FILE and start the wizard in update-only mode
+  -SCF="FILE"          open FILE and start the wizard in update-only mode; the quotes
+                       may be left out (-SCF=FILE) or the file given apart (-SCF FILE)
   -SNR=N               with -SCF: the configuration number N of the file
   -target TARGET       connect at start-up, e.g. "HOST=bsc1,TCPPORT=4001,BSCID=1,BCFID=7"
   -sobriquet NAME      connect at start-up to the target stored under NAME
@@ -162,14 +164,20 @@ int main(int argc, char** argv) {
         ds.startedFromOstrel = app.StartedFromOstrel();
         ds.transferDialogs = true;
         ds.accessLevel = app.AccessLevel();
+        // Installed next to the program's data; a build run from its tree has the samples.
+        const QString installed =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../share/cabrion/Configs");
+        ds.templatesFolder = QFileInfo(installed).isDir()
+                                 ? QFileInfo(installed).canonicalFilePath().toStdString()
+                                 : std::string(CABRION_SOURCE_TEMPLATES_DIR);
         CBTSConfigurationDoc doc(ds);
         doc.SetConnectionWanted(app.ConnectionWanted());
         if (app.OpenSiteFileAtStart()) {
             doc.SetStartupSiteFile(app.SiteFilePath(), app.SiteNumber());
         } else if (!app.CommandLine().fileName.empty()) {
+            // Only a file the user names opens: the start-up path of the own switches is the
+            // program's own (or a switch's value) and is used by nothing.
             doc.SetStartupPath(app.CommandLine().fileName);
-        } else if (!app.OwnSwitches().startupPath.empty()) {
-            doc.SetStartupPath(app.OwnSwitches().startupPath);
         }
         CMMIServ::Instance().SetHost(&doc);
         CDocumentClient client(doc);
@@ -181,7 +189,9 @@ int main(int argc, char** argv) {
         // A new, empty configuration is always there to start with.
         doc.New(false);
 
-        frame.RestorePlacement();
+        if (!frame.RestorePlacement()) {
+            frame.ApplyFirstPlacement();
+        }
         frame.show();
 
         // The document's idle passes: the first ones at once, later ones now and then.

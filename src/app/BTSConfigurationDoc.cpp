@@ -96,6 +96,7 @@ bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
     const bool linkUp = LinkRef().IsLinkUp();
     switch (id) {
     case cmd::kNew:
+    case cmd::kNewFromTemplate:
     case cmd::kFileNew:
     case cmd::kOpen:
     case cmd::kSaveAs:
@@ -119,10 +120,10 @@ bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
     case cmd::kCopyBtsConfiguration:
         return linkUp && SiteKODA() != nullptr;
     case cmd::kBtsTab:
-        // The configuration currently in BTS is an Orvik one.
-        return SiteKODA() != nullptr;
     case cmd::kCandidateTab:
-        return HasSite();
+        // Only while the tab row is there; the configuration currently in BTS is an Orvik one.
+        return m_viewManager && m_viewManager->BtsConnectionEnabled() &&
+               (id == cmd::kCandidateTab ? HasSite() : SiteKODA() != nullptr);
     case cmd::kShowPhysicalUnits:
     case cmd::kShowFileUnits:
         return m_differencesFound && linkUp && m_btsTabSelected &&
@@ -174,6 +175,8 @@ bool CBTSConfigurationDoc::OnCommand(int id) {
     case cmd::kFileNew:
         New(true);
         return true;
+    case cmd::kNewFromTemplate:
+        return NewFromTemplate();
     case cmd::kOpen:
         return Open();
     case cmd::kSave:
@@ -198,7 +201,7 @@ bool CBTSConfigurationDoc::OnCommand(int id) {
         return true;
     case cmd::kShowPhysicalUnits:
     case cmd::kShowFileUnits:
-        m_showPhysicalUnits = id == cmd::kShowPhysicalUnits;
+        SetShowPhysicalUnits(id == cmd::kShowPhysicalUnits);
         RefreshViews();
         return true;
     case cmd::kSend:
@@ -257,14 +260,22 @@ bool CBTSConfigurationDoc::CanDisconnect() const {
 
 void CBTSConfigurationDoc::ConnectRemote() {
     Disconnect();
-    m_showPhysicalUnits = true;
+    SetShowPhysicalUnits(true);
     StartConnection(1);
 }
 
 void CBTSConfigurationDoc::ConnectLocal() {
     m_differencesFound = false;
-    m_showPhysicalUnits = true;
+    SetShowPhysicalUnits(true);
     StartConnection(2);
+}
+
+void CBTSConfigurationDoc::SetShowPhysicalUnits(bool physical) {
+    // The views draw the choice: a new view manager takes it over in CreateSiteForType.
+    m_showPhysicalUnits = physical;
+    if (m_viewManager) {
+        m_viewManager->SetShowPhysicalUnits(physical);
+    }
 }
 
 void CBTSConfigurationDoc::ConnectSimulator() {
@@ -306,7 +317,8 @@ void CBTSConfigurationDoc::SiteLoaded() {
     IDocumentLink& link = LinkRef();
     const int comPort = settings::Read(*m_services.settings, settings::kComPort);
     if (m_connectionWanted) {
-        if (link.ConnectionKind() != 1 &&
+        // A Selmo site has no BTS to talk to.
+        if (!SelmoSite() && link.ConnectionKind() != 1 &&
             (!link.IsLocalLinkActive() || link.ComPort() != comPort)) {
             link.Start(2, std::string());
         }
@@ -338,6 +350,9 @@ void CBTSConfigurationDoc::OnIdle() {
         if (!m_services.startedFromOstrel &&
             settings::Read(*m_services.settings, settings::kEnableBTS) == 1 &&
             LinkRef().ConnectionKind() == 0) {
+            // The enabled connection is a wanted one: a site loaded later restarts its link
+            // when the thread has ended, rather than disabling it.
+            m_connectionWanted = true;
             LinkRef().Start(2, std::string());
             LogEvent(std::string(LoadString(64067)));
         }
@@ -356,7 +371,8 @@ void CBTSConfigurationDoc::OnIdle() {
             }
             if (record != nullptr) {
                 LoadRecord(std::move(file), record, m_startupSiteFile,
-                           IsXmlPlanPath(m_startupSiteFile) ? kXmlPlan : kSiteConfigurationFile);
+                           IsXmlPlanPath(m_startupSiteFile) ? kXmlPlan : kSiteConfigurationFile,
+                           false, nullptr, true);
                 // The update wizard that follows builds Orvik configurations only.
                 m_openAtStart = m_openAtStart && !SelmoSite();
             } else {

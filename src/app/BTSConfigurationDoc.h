@@ -15,6 +15,7 @@
 #include "files/PreConfigFile.h"
 #include "files/SiteSCFile.h"
 #include "model/SiteHost.h"
+#include "rules/RuleBook.h"
 
 #include <cstdint>
 #include <functional>
@@ -71,6 +72,8 @@ public:
         std::function<std::string()> clock;
         // The transfer dialogs exist (the send and fetch commands are offered).
         bool transferDialogs = false;
+        // The installed templates, for when the "NewSCFTemplates" folder does not exist.
+        std::string templatesFolder;
     };
 
     explicit CBTSConfigurationDoc(SServices services);
@@ -81,6 +84,10 @@ public:
     // Menu commands. False when the command is not the document's, not enabled, or was not
     // carried out (a cancelled or failed open or save).
     bool OnCommand(int id);
+    // "New from Template...": the new-site sheet over the templates folder; the empty row is
+    // New, a template gives an unnamed configuration built from it. False when cancelled.
+    bool NewFromTemplate();
+    std::string TemplatesFolder() const;
     bool IsCommandEnabled(int id) const;
     bool IsCommandChecked(int id) const;
     // The item's text as the menu shows it now ("&Undo Add Unit\tCtrl + Z").
@@ -177,6 +184,9 @@ public:
     // State.
     CSite* Site() override { return m_site.get(); }
     CSiteKODA* SiteKODA() const;
+    // The cabling rules of an Orvik site, for the views and pages that ask them; nullptr
+    // without one.
+    const CRuleBook* RuleBook() const { return m_ruleBook.get(); }
     CSiteTARN* SiteTARN() const;
     bool HasSite() const { return m_site != nullptr; }
     // A site of the older family, which the tool carries in a reduced form.
@@ -195,6 +205,7 @@ public:
     int AccessLevel() const { return m_services.accessLevel; }
     void SetAccessLevel(int level) { m_services.accessLevel = level; }
     bool ShowPhysicalUnits() const { return m_showPhysicalUnits; }
+    void SetShowPhysicalUnits(bool physical);
     bool DifferencesFound() const { return m_differencesFound; }
     void SetDifferencesFound(bool found) { m_differencesFound = found; }
     bool CandidateTabSelected() const { return !m_btsTabSelected; }
@@ -249,8 +260,11 @@ private:
     int CurrentBtsType() const;
     void ResetNames();
     // `passive`, when given, becomes the candidate's passive unit information (a plan's).
+    // `loadOnly`: the -SCF load of the second idle pass and a template only load; the file
+    // dialog's folder, the recent files and the upgrade question belong to the user's opens.
     bool LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSite* record, const std::string& path,
-                    int fileType, bool keepSite = false, const CHWInfoFile* passive = nullptr);
+                    int fileType, bool keepSite = false, const CHWInfoFile* passive = nullptr,
+                    bool loadOnly = false);
     bool OpenPlan(const std::string& path, std::unique_ptr<CSiteSCFile>& file, CSCFSite*& record,
                   CHWInfoFile& passive);
     bool WriteCandidate();
@@ -308,6 +322,7 @@ private:
         void UnitSelected(int packed) override;
         void ShowPassiveNode(int top, int group, int slot) override;
         void ViewsChanged() override;
+        void DifferencesFound() override { m_doc.m_differencesFound = true; }
         void OpenProperties() override;
         void RequestBtsPart(int step) override;
         void PollConnection() override;
@@ -320,6 +335,7 @@ private:
     SServices m_services;
     CViewHost m_viewHost{*this};
     std::unique_ptr<CSite> m_site;
+    std::unique_ptr<CRuleBook> m_ruleBook;
     // Declared after the site so that it goes first: its views hold the site's units.
     std::unique_ptr<CViewBase> m_viewManager;
     // The link's state at the view manager's last poll.

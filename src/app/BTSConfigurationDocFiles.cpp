@@ -92,9 +92,11 @@ void CBTSConfigurationDoc::DropViewManager() {
 bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
     DropViewManager();
     m_site.reset();
+    m_ruleBook.reset();
     m_hasViewManager = false;
     if (btsType == kOrvikBtsType) {
         m_site = std::make_unique<CSiteKODA>(this, this);
+        m_ruleBook = std::make_unique<CRuleBookKODA>();
     } else if (btsType == kSelmoBtsType) {
         m_site = std::make_unique<CSiteTARN>(this, this);
     }
@@ -105,6 +107,7 @@ bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
         } else {
             m_viewManager = std::make_unique<CViewBaseTARN>(m_viewHost, *m_services.settings);
         }
+        m_viewManager->SetShowPhysicalUnits(m_showPhysicalUnits);
         // A view the family lacks leaves the manager on its own first view.
         m_viewManager->ActivateView(m_activeViewType);
         if (const CViewPageBase* active = m_viewManager->ActiveView()) {
@@ -187,6 +190,7 @@ void CBTSConfigurationDoc::New(bool fileNew) {
     if (fileNew) {
         m_title = "PUntitled";
     }
+    SiteLoaded();
     RefreshFrame();
 }
 
@@ -301,14 +305,16 @@ bool CBTSConfigurationDoc::OpenPath(const std::string& path, bool direct) {
 
 bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSite* record,
                                       const std::string& path, int fileType, bool keepSite,
-                                      const CHWInfoFile* passive) {
+                                      const CHWInfoFile* passive, bool loadOnly) {
     // Checked before anything is dropped: a file that cannot be opened leaves the open
     // configuration as it was.
     if (record->bcfType != kOrvikBtsType && record->bcfType != kSelmoBtsType) {
         Message(kUnsupportedType);
         return false;
     }
-    RememberFolder(path);
+    if (!loadOnly) {
+        RememberFolder(path);
+    }
     SelectTab(false);
     // Only an Orvik configuration can start from the empty one; a family change takes a new site.
     const bool sameFamily = record->bcfType == kOrvikBtsType;
@@ -346,10 +352,13 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
         m_passiveChanged = false;
     }
     RefreshFrame();
-    RememberRecentFile(path);
-    AskUpgrade();
+    if (!loadOnly) {
+        RememberRecentFile(path);
+        AskUpgrade();
+    }
     m_site->Refresh(false);
     RefreshViews();
+    SiteLoaded();
     return true;
 }
 
@@ -361,8 +370,9 @@ void CBTSConfigurationDoc::AskUpgrade() {
     }
     const std::string text =
         ReplaceAll(std::string(LoadString(64095)), "%VERSION%", ProductVersion());
+    // Yes leads to the update's own question, which warns about the clock synchronisation.
     if (Windows().AskYesNo(text, true)) {
-        UpdateToLatest(false);
+        UpdateToLatest(true);
     }
 }
 

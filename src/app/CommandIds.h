@@ -8,6 +8,8 @@ inline constexpr int kOverlapToolbar = 385;
 inline constexpr int kWizard = 32772;
 inline constexpr int kProperties = 32806;
 inline constexpr int kNew = 32822;
+// Our own: the new-site sheet over the templates folder.
+inline constexpr int kNewFromTemplate = 32991;
 inline constexpr int kSend = 32823;
 inline constexpr int kOptions = 32825;
 inline constexpr int kFetch = 32826;

@@ -53,7 +53,7 @@ bool CHubDocumentLink::Start(int kind, const std::string& target) {
     CRegistry& store = CRegistry::Instance();
     SLinkSettings s;
     s.comPort = settings::Read(store, settings::kComPort);
-    s.maxSpeedIndex = store.GetIntOrDefault("MaxUARTSpeed");
+    s.maxSpeedIndex = settings::Read(store, settings::kMaxUARTSpeed);
     m_hub.SetSettings(s);
     return m_hub.StartConnection(kind, target) != 0;
 }

@@ -10,6 +10,7 @@ SMenuModel BaseMainMenu() {
     SMenuModel menu;
     menu.push_back({"&File",
                     {{kNew, "&New\tCtrl+N"},
+                     {kNewFromTemplate, "New from &Template..."},
                      {kOpen, "&Open...\tCtrl+O"},
                      {kSave, "&Save\tCtrl+S"},
                      {kSaveAs, "Save &As..."},
@@ -37,10 +38,12 @@ SMenuModel BaseMainMenu() {
                      {kBtsTab, "Currently in &BTS Tab\tAlt+B"},
                      sep,
                      {kShowPhysicalUnits, "Show &Physical Units"},
-                     {kShowFileUnits, "Show &Configuration File Units"},
+                     // "C" is the candidate tab's in this menu.
+                     {kShowFileUnits, "Show Configuration &File Units"},
                      sep,
                      {kUpdateToLatest, "&Update To Latest (KS%VERSION%)"}}});
-    menu.push_back({"&BTS",
+    // Alt+B and Alt+C are the tab commands' keys: the two menus open with Alt+T and Alt+N.
+    menu.push_back({kBtsMenuTitle,
                     {{kWizard, "&Wizard..."},
                      {kReplaceCabinet, "&Replace Cabinet..."},
                      sep,
@@ -49,8 +52,9 @@ SMenuModel BaseMainMenu() {
                      {kFetch, "&Fetch BTS Configuration"},
                      {kFetchPassive, "Fe&tch BTS Passive Unit Information"},
                      sep,
-                     {kPropertySheetOptions, "Op&tions..."}}});
-    menu.push_back({"&Connection",
+                     // "T" is Fe&tch's.
+                     {kPropertySheetOptions, "Opt&ions..."}}});
+    menu.push_back({kConnectionMenuTitle,
                     {{kConnectLocal, "Connect &Locally\tCtrl+L"},
                      {kConnectRemote, "Connect..."},
                      {kDisconnect, "Disconnect"},
@@ -90,7 +94,7 @@ SMenuModel SelmoMainMenu() {
     };
     SMenuModel menu;
     for (SSubMenu& sub : BaseMainMenu()) {
-        if (sub.title == "&BTS" || sub.title == "&Connection") {
+        if (sub.title == kBtsMenuTitle || sub.title == kConnectionMenuTitle) {
             continue;
         }
         std::erase_if(sub.items, orvikOnly);

@@ -20,6 +20,9 @@ struct SSubMenu {
 
 using SMenuModel = std::vector<SSubMenu>;
 
+inline constexpr const char* kBtsMenuTitle = "B&TS";
+inline constexpr const char* kConnectionMenuTitle = "Co&nnection";
+
 // The menu as the resources hold it, before the rebuild touches it.
 SMenuModel BaseMainMenu();
 

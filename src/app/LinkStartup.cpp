@@ -3,6 +3,7 @@
 #include "comms/CommunicationBTS.h"
 #include "comms/SobriquetFile.h"
 #include "platform/Registry.h"
+#include "platform/SettingsKeys.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -11,7 +12,7 @@ void CLinkConnectionStarter::StartConnection(ConnectionKind kind, const std::str
     // Read now rather than at construction: port enumeration may just have chosen the COM port.
     CRegistry& settings = CRegistry::Instance();
     m_hub.SetSettings(
-        {settings.GetIntOrDefault("ComPort"), settings.GetIntOrDefault("MaxUARTSpeed")});
+        {settings.GetIntOrDefault("ComPort"), settings::Read(settings, settings::kMaxUARTSpeed)});
     m_hub.StartConnection(kind, target);
 }
 

@@ -30,3 +30,14 @@ void SavePlacement(CRegistry& store, const SWindowPlacement& p) {
     settings::Write(store, settings::kMainCx, p.right);
     settings::Write(store, settings::kMainCy, p.bottom);
 }
+
+SWindowPlacement FirstPlacement(int areaLeft, int areaTop, int areaWidth, int areaHeight) {
+    SWindowPlacement p;
+    const int width = areaWidth * 4 / 5;
+    const int height = areaHeight * 4 / 5;
+    p.left = areaLeft + (areaWidth - width) / 2;
+    p.top = areaTop + (areaHeight - height) / 2;
+    p.right = p.left + width;
+    p.bottom = p.top + height;
+    return p;
+}

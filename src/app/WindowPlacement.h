@@ -21,3 +21,8 @@ struct SWindowPlacement {
 std::optional<SWindowPlacement> RestorePlacement(const CRegistry& store, int screenWidth,
                                                  int screenHeight, int iconWidth, int iconHeight);
 void SavePlacement(CRegistry& store, const SWindowPlacement& placement);
+
+// Where the window opens when nothing usable is stored: the share of the screen's available
+// area a desktop program takes on its first start (80 % each way), centred in it; never larger
+// than the area.
+SWindowPlacement FirstPlacement(int areaLeft, int areaTop, int areaWidth, int areaHeight);

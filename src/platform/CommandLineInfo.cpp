@@ -43,6 +43,11 @@ void CBTSCommandLineInfo::ParseArguments(const std::vector<std::string>& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool isSwitch = !a.empty() && a[0] == '-';
+        // "-SCF FILE" is one of the program's own switches: its file is not the file to open.
+        if (a == "-SCF" && i + 1 < args.size() && !args[i + 1].empty() && args[i + 1][0] != '-') {
+            ++i;
+            continue;
+        }
         ParseParam(isSwitch ? a.substr(1) : a, isSwitch, i + 1 == args.size());
     }
 }

@@ -28,18 +28,25 @@ size_t WordEnd(std::string_view raw, size_t pos) {
     return pos;
 }
 
-// "-SCF": the text between the next pair of double quotes. Returns where scanning goes on.
+// "-SCF": the text between the double quotes that follow it, after "=" or blanks. Without
+// them the switch names no file, and the switches after it are still read.
 size_t ReadSiteFile(std::string_view raw, size_t pos, COwnSwitches& out) {
-    const size_t open = raw.find('"', pos);
-    if (open == std::string_view::npos) {
-        return raw.size();
+    size_t open = pos;
+    if (open < raw.size() && raw[open] == '=') {
+        ++open;
+    }
+    while (open < raw.size() && raw[open] == ' ') {
+        ++open;
+    }
+    if (open >= raw.size() || raw[open] != '"') {
+        return pos;
     }
     const size_t close = raw.find('"', open + 1);
     if (close == std::string_view::npos) {
         return raw.size();
     }
     out.siteFilePath = std::string(raw.substr(open + 1, close - open - 1));
-    out.openSiteFileAtStart = true;
+    out.openSiteFileAtStart = !out.siteFilePath.empty();
     return close + 1;
 }
 
@@ -102,23 +109,34 @@ COwnSwitches ParseOwnSwitches(std::string_view raw) {
 }
 
 std::string RawCommandLine(const std::vector<std::string>& argv) {
+    auto appendQuoted = [](std::string& raw, std::string_view text) {
+        raw += '"';
+        for (char c : text) {
+            if (c != '"') {
+                raw += c;
+            }
+        }
+        raw += '"';
+    };
     std::string raw;
     for (size_t i = 0; i < argv.size(); ++i) {
         const std::string& a = argv[i];
         if (i > 0) {
             raw += ' ';
         }
-        const bool quote = i == 0 || a.empty() || a[0] != '-';
-        if (quote) {
-            raw += '"';
-        }
-        for (char c : a) {
-            if (c != '"') {
-                raw += c;
+        if (i == 0 || a.empty() || a[0] != '-') {
+            appendQuoted(raw, a);
+        } else if (a.rfind("-SCF=", 0) == 0) {
+            // A shell has taken the quotes of -SCF="FILE" away (or another program kept them
+            // inside the argument): the file goes back into quotes of its own.
+            raw += "-SCF=";
+            appendQuoted(raw, std::string_view(a).substr(5));
+        } else {
+            for (char c : a) {
+                if (c != '"') {
+                    raw += c;
+                }
             }
-        }
-        if (quote) {
-            raw += '"';
         }
     }
     return raw;

@@ -21,6 +21,6 @@ struct COwnSwitches {
 COwnSwitches ParseOwnSwitches(std::string_view raw);
 
 // The raw text for a POSIX argument vector: the program and every argument that is not a switch
-// in double quotes (double quotes inside an argument are dropped), switches as they are,
-// separated by blanks.
+// in double quotes (double quotes inside an argument are dropped), switches as they are, the
+// file of "-SCF=FILE" in double quotes, separated by blanks.
 std::string RawCommandLine(const std::vector<std::string>& argv);

@@ -35,7 +35,9 @@ struct TextKey {
 
 inline constexpr IntKey kEnableBTS{kInitialization, "EnableBTS", 1};
 inline constexpr IntKey kComPort{kInitialization, "ComPort", 1};
-inline constexpr IntKey kMaxUARTSpeed{kInitialization, "MaxUARTSpeed", 1};
+// Stored as list index + 1. The link and the options page read it through this key alone, so a
+// fresh install shows the speed the link runs at: 5, the highest (115200).
+inline constexpr IntKey kMaxUARTSpeed{kInitialization, "MaxUARTSpeed", 5};
 inline constexpr IntKey kUARTEnable{kInitialization, "UARTEnable", 0};
 inline constexpr IntKey kUARTPort{kInitialization, "UARTPort", 1};
 inline constexpr IntKey kUARTSpeed{kInitialization, "UARTSpeed", 4};

@@ -34,21 +34,3 @@ void CListViewBTSConnection::AddLine(const QString& time, const QString& text) {
     item->setToolTip(1, text);
     scrollToItem(item);
 }
-
-CBTSConnectionListView::CBTSConnectionListView(QWidget* parent) : QSplitter(Qt::Vertical, parent) {
-    m_differences = new QTreeWidget(this);
-    m_differences->setHeaderLabels({tr("Differences")});
-    m_differences->setRootIsDecorated(false);
-    m_differences->setAccessibleName(tr("Differences"));
-    m_connection = new CListViewBTSConnection(this);
-    addWidget(m_differences);
-    addWidget(m_connection);
-    setSizes({200, 150});
-    setChildrenCollapsible(false);
-    setFocusProxy(m_differences);
-}
-
-void CBTSConnectionListView::focusInEvent(QFocusEvent* event) {
-    QSplitter::focusInEvent(event);
-    m_differences->setFocus();
-}

@@ -1,7 +1,7 @@
 #pragma once
-// The connection event list and the view that holds it below the differences list.
+// The connection event list. The main window keeps it for the document's lifetime; the
+// Differences view shows it below its list.
 
-#include <QSplitter>
 #include <QTreeWidget>
 
 // Two columns, time and text; continuation lines leave the time empty; always scrolled to the
@@ -21,20 +21,4 @@ protected:
 
 private:
     void FitColumns();
-};
-
-// The differences list (filled by the differences view) above the connection event list.
-class CBTSConnectionListView : public QSplitter {
-    Q_OBJECT
-public:
-    explicit CBTSConnectionListView(QWidget* parent = nullptr);
-    QTreeWidget* DifferencesList() const { return m_differences; }
-    CListViewBTSConnection* ConnectionList() const { return m_connection; }
-
-protected:
-    void focusInEvent(QFocusEvent* event) override;
-
-private:
-    QTreeWidget* m_differences;
-    CListViewBTSConnection* m_connection;
 };

@@ -283,12 +283,14 @@ void CMainFrame::CreateStatusBar() {
             bar->addPermanentWidget(m_panes[i]);
         }
     }
-    m_panes[0]->setAccessibleName(tr("Connection state"));
-    m_panes[1]->setAccessibleName(tr("Connection line"));
-    m_panes[2]->setAccessibleName(tr("Access level"));
+    // A screen reader reads a label's text only when it has no name of its own: what each
+    // pane is goes in its description.
+    m_panes[0]->setAccessibleDescription(tr("Connection state"));
+    m_panes[1]->setAccessibleDescription(tr("Connection line"));
+    m_panes[2]->setAccessibleDescription(tr("Access level"));
     auto* remote = new QLabel(tr("Remote"), bar);
     remote->setObjectName(QStringLiteral("RemotePane"));
-    remote->setAccessibleName(tr("Remote connection"));
+    remote->setAccessibleDescription(tr("Remote connection"));
     bar->addPermanentWidget(remote);
     remote->hide();
     m_visiblePanes = kPanes;
@@ -565,6 +567,14 @@ bool CMainFrame::RestorePlacement() {
     return true;
 }
 
+void CMainFrame::ApplyFirstPlacement() {
+    const QScreen* screen = this->screen() ? this->screen() : QApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const SWindowPlacement p = FirstPlacement(area.left(), area.top(), area.width(), area.height());
+    resize(p.right - p.left, p.bottom - p.top);
+    move(p.left, p.top);
+}
+
 void CMainFrame::SavePlacement() {
     if (m_settings == nullptr) {
         return;
@@ -670,9 +680,15 @@ void CMainFrame::RunViewCommand(int /*command*/) {
 }
 
 void CMainFrame::ViewManagerChanged() {
-    // The old widgets hold the old manager: they go at once, before it does.
+    // The old widgets hold the old manager: they go at once, before it does. The event list
+    // stays with the window.
     delete m_bar;
     m_bar = nullptr;
+    if (m_container != nullptr && m_eventList != nullptr) {
+        m_container->ReleaseEventList();
+        m_eventList->setParent(this);
+        m_eventList->hide();
+    }
     delete m_container;
     m_container = nullptr;
     CViewBase* manager = m_doc != nullptr ? m_doc->AnyViewManager() : nullptr;
@@ -686,7 +702,10 @@ void CMainFrame::ViewManagerChanged() {
     connect(m_bar, &CBTSConfigurationBar::Command, this,
             [this](int command) { OnAction(command); });
     m_container = new CContainerView(*manager, m_right);
-    static_cast<QVBoxLayout*>(m_right->layout())->insertWidget(0, m_container, 3);
+    static_cast<QVBoxLayout*>(m_right->layout())->insertWidget(0, m_container, 1);
+    if (m_eventList != nullptr) {
+        m_container->AdoptEventList(m_eventList);
+    }
     connect(m_container, &CContainerView::StatusText, this,
             [this](const QString& text) { statusBar()->showMessage(text); });
     connect(m_container, &CContainerView::ContextMenuRequested, this,
@@ -784,16 +803,19 @@ void CMainFrame::OpenProperties() {
 }
 
 void CMainFrame::CreateEventLog() {
-    if (m_connectionView != nullptr) {
+    if (m_eventList != nullptr) {
         return;
     }
-    m_connectionView = new CBTSConnectionListView(m_right);
-    m_right->layout()->addWidget(m_connectionView);
+    m_eventList = new CListViewBTSConnection(this);
+    m_eventList->hide();
+    if (m_container != nullptr) {
+        m_container->AdoptEventList(m_eventList);
+    }
 }
 
 void CMainFrame::AddEventLine(const std::string& time, const std::string& text) {
-    if (m_connectionView != nullptr) {
-        m_connectionView->ConnectionList()->AddLine(Q(time), Q(text));
+    if (m_eventList != nullptr) {
+        m_eventList->AddLine(Q(time), Q(text));
     }
 }
 

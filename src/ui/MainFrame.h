@@ -21,7 +21,7 @@
 #include <vector>
 
 class CBTSConfigurationDoc;
-class CBTSConnectionListView;
+class CListViewBTSConnection;
 class CBTSConfigurationBar;
 class CContainerView;
 class CViewBase;
@@ -57,7 +57,8 @@ public:
     QString StatusPaneText(int pane) const;
     int StatusPaneCount() const;
     QToolBar* OverlapToolbar() const { return m_overlap; }
-    CBTSConnectionListView* ConnectionView() const { return m_connectionView; }
+    // The connection event list; nullptr until the document's first idle pass.
+    CListViewBTSConnection* EventList() const { return m_eventList; }
     QWidget* ViewBarPane() const { return m_left; }
     QWidget* ContainerPane() const { return m_right; }
     // The document's view bar and view container; nullptr while it has no view manager.
@@ -68,6 +69,8 @@ public:
 
     // Placement: restored at start-up (false when nothing usable was stored), saved at close.
     bool RestorePlacement();
+    // With nothing restored: the first start's size, centred on the screen's available area.
+    void ApplyFirstPlacement();
     void SavePlacement();
 
     // Windows that want notifications; the handler runs while the window exists.
@@ -143,7 +146,7 @@ private:
     QSplitter* m_splitter = nullptr;
     QWidget* m_left = nullptr;
     QWidget* m_right = nullptr;
-    CBTSConnectionListView* m_connectionView = nullptr;
+    CListViewBTSConnection* m_eventList = nullptr;
     CBTSConfigurationBar* m_bar = nullptr;
     CContainerView* m_container = nullptr;
     int m_treeNotifications = -1;

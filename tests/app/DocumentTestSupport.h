@@ -203,6 +203,7 @@ template <class Link> struct BasicDocumentFixture {
         s.link = &link;
         s.settings = &settings;
         s.documentsFolder = dir.string();
+        s.templatesFolder = (dir / "installed-templates").string();
         s.clock = [] { return std::string("12:34:56"); };
         doc = std::make_unique<CBTSConfigurationDoc>(s);
     }

@@ -168,7 +168,13 @@ TEST(DocumentOpen, OlderSoftwareLevelOffersTheUpdate) {
     EXPECT_EQ(db->CabinetSettings().clockSync, 3);
     EXPECT_FALSE(f.doc->ConfigurationChanged());
 
-    f.windows.answers = {EAnswer::Yes};
+    // Yes to the offer leads to the update's own question with its clock warning; No there
+    // keeps the level.
+    f.windows.answers = {EAnswer::Yes, EAnswer::No};
+    ASSERT_TRUE(f.doc->OpenPath(path));
+    EXPECT_NE(f.windows.shown.back().find("Clock synchronisation"), std::string::npos);
+    EXPECT_EQ(f.doc->SiteKODA()->GetKODA(kSelectCandidate)->SwLevel().Level(), 30);
+    f.windows.answers = {EAnswer::Yes, EAnswer::Yes};
     ASSERT_TRUE(f.doc->OpenPath(path));
     db = f.doc->SiteKODA()->GetKODA(kSelectCandidate);
     EXPECT_EQ(db->SwLevel().Level(), 31);
@@ -503,7 +509,7 @@ TEST(DocumentIdle, FirstPassesConnectAndOpenTheStartupFile) {
     const std::string path = f.Path("start.hwc");
     std::vector<std::unique_ptr<CSCFSite>> records;
     records.push_back(OrvikRecord("One"));
-    records.push_back(OrvikRecord("Two"));
+    records.push_back(OrvikRecord("Two", 30, 3));
     WriteConfigurations(path, std::move(records));
     f.settings.SetInt("Initialization", "EnableBTS", 1);
     f.doc->SetStartupSiteFile(path, 2);
@@ -514,9 +520,15 @@ TEST(DocumentIdle, FirstPassesConnectAndOpenTheStartupFile) {
     EXPECT_EQ(f.windows.events.back().second, "BTS connection enabled");
     EXPECT_FALSE(f.doc->HasSite());
 
+    const size_t asked = f.windows.shown.size();
     f.doc->OnIdle();
     EXPECT_EQ(f.doc->Title(), "Two");
     EXPECT_EQ(f.windows.newSheets, 0);
+    // Only the load: the update-only wizard comes next, with no upgrade question before it,
+    // and the file dialog's folder and the recent files stay the user's.
+    EXPECT_EQ(f.windows.shown.size(), asked);
+    EXPECT_EQ(f.settings.GetString("Settings", "LastSCF", "none"), "none");
+    EXPECT_TRUE(f.windows.recent.empty());
     f.doc->OnIdle();
     EXPECT_EQ(f.link.starts.size(), 1u);
 
@@ -531,3 +543,59 @@ TEST(DocumentIdle, FirstPassesConnectAndOpenTheStartupFile) {
 }
 
 } // namespace
+
+// After New and Open the site-loaded step runs: a wanted local link whose thread has ended
+// starts again, an unwanted one is disabled. An Orvik site comes with its rule book.
+TEST(DocumentSiteLoaded, NewAndOpenRestartAWantedLinkAndDisableAnUnwantedOne) {
+    DocumentFixture f;
+    f.doc->SetConnectionWanted(true);
+    f.link.kind = 2;
+    f.link.active = false;
+    f.doc->New(false);
+    ASSERT_EQ(f.link.starts.size(), 1u);
+    EXPECT_EQ(f.link.starts[0].first, 2);
+    EXPECT_NE(dynamic_cast<const CRuleBookKODA*>(f.doc->RuleBook()), nullptr);
+
+    f.doc->SetConnectionWanted(false);
+    const std::string path = f.Path("loaded.hwc");
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("Loaded"));
+    WriteConfigurations(path, std::move(records));
+    const int stops = f.link.stops;
+    ASSERT_TRUE(f.doc->OpenPath(path, true));
+    EXPECT_GT(f.link.stops, stops);
+}
+
+// "New from Template..." offers the empty row and every template; with the relative "Configs"
+// missing the installed templates stand in. A template gives an unnamed configuration, so that
+// Save asks where it goes and the template stays as it is.
+TEST(DocumentNew, FromTemplateOffersTheInstalledTemplatesAndLeavesThemAlone) {
+    DocumentFixture f;
+    std::filesystem::create_directories(f.Path("installed-templates"));
+    const std::string path = f.Path("installed-templates/t.hwc");
+    std::vector<std::unique_ptr<CSCFSite>> records;
+    records.push_back(OrvikRecord("One"));
+    records.push_back(OrvikRecord("Two"));
+    WriteConfigurations(path, std::move(records));
+    EXPECT_EQ(f.doc->TemplatesFolder(), f.Path("installed-templates"));
+    EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kNewFromTemplate));
+
+    std::vector<std::string> offered;
+    f.windows.newSiteSheet = [&](CNewSiteSheetModel& sheet) {
+        EXPECT_TRUE(sheet.Creating());
+        for (size_t i = 0; i < sheet.Rows().size(); ++i) {
+            offered.push_back(sheet.Rows()[i].name);
+            if (sheet.Rows()[i].name == "Two") {
+                sheet.Select(static_cast<int>(i));
+            }
+        }
+        return sheet.CanFinish();
+    };
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kNewFromTemplate));
+    EXPECT_EQ(offered.size(), 3u);
+    EXPECT_EQ(f.doc->Title(), "Two");
+    EXPECT_EQ(f.doc->PathName(), "");
+    f.windows.saveSheet = [](CSaveSCFSheetModel&) { return false; };
+    EXPECT_FALSE(f.doc->Save());
+    EXPECT_EQ(f.windows.saveSheets, 1);
+}

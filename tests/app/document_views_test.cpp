@@ -4,11 +4,14 @@
 
 #include "DocumentTestSupport.h"
 #include "app/CommandIds.h"
+#include "app/views/CabinetScene.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewPageBase.h"
 #include "model/BtsConfiguration.h"
 #include "model/DataBaseKODA.h"
 #include "model/SiteKODA.h"
+
+#include <set>
 
 namespace {
 
@@ -74,6 +77,8 @@ TEST(DocumentViews, ViewCommandsActivateViewsAndTheChoiceOutlivesOpeningAFile) {
 
 TEST(DocumentViews, TabCommandsShowTheCandidateWithoutABtsConfiguration) {
     ViewsFixture f;
+    // The tab row is there only while the BTS connection is enabled.
+    f.settings.SetInt("Initialization", "EnableBTS", 1);
     ASSERT_TRUE(f.doc->OpenPath(Sample(), true));
     ASSERT_TRUE(f.doc->OnCommand(cmd::kBtsTab));
     EXPECT_EQ(f.windows.viewCommands.back(), cmd::kBtsTabView);
@@ -219,4 +224,45 @@ TEST(DocumentViews, TheAntennaViewBringsTheRecordsInStepWithTheirMhas) {
     disagree();
     ASSERT_TRUE(f.doc->OnCommand(antennaView));
     EXPECT_EQ(db.Antenna(1)->MhaType(), 2);
+}
+
+
+// The tab commands need the tab row. The Differences view's two display commands become usable
+// once drawing the BTS side met a unit that only one configuration has, and the choice reaches
+// the outline the views draw.
+TEST(DocumentViews, TabCommandsNeedTheTabRowAndTheUnitChoiceFollowsDrawnDifferences) {
+    ViewsFixture f;
+    ASSERT_TRUE(f.doc->OpenPath(Sample(), true));
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kBtsTab));
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kCandidateTab));
+    f.settings.SetInt("Initialization", "EnableBTS", 1);
+    f.doc->SettingsChanged();
+    EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kBtsTab));
+    EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kCandidateTab));
+
+    f.link.GoUp(2);
+    auto bts = std::make_unique<CDataBaseKODA>();
+    bts->CopyFrom(*f.doc->SiteKODA()->GetKODA(kSelectCandidate));
+    ASSERT_TRUE(bts->DeleteUnit(bts->FindUnit(kUnitKindTrx, 12)));
+    CBtsConfiguration::Set(std::move(bts));
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kBtsTab));
+    ASSERT_TRUE(f.doc->OnCommand(cmd::ViewCommandOfType(kViewDifferences)));
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kShowFileUnits));
+    (void)f.doc->ViewManager()->BuildScene();
+    EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kShowFileUnits));
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kShowPhysicalUnits));
+
+    const auto outlines = [&] {
+        std::set<EOutline> seen;
+        for (const SSceneUnit& u : f.doc->ViewManager()->BuildScene().units) {
+            seen.insert(u.outline);
+        }
+        return seen;
+    };
+    EXPECT_TRUE(outlines().count(EOutline::Solid));
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kShowFileUnits));
+    EXPECT_TRUE(outlines().count(EOutline::Dotted));
+    EXPECT_FALSE(outlines().count(EOutline::Solid));
+    EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kShowPhysicalUnits));
+    CBtsConfiguration::Drop();
 }

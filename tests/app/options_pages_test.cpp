@@ -5,9 +5,10 @@
 #include "app/OptionsBTSConnection.h"
 #include "app/OptionsBarCodeReader.h"
 #include "app/OptionsSheet.h"
+#include "comms/ConnectParams.h"
+#include "model/Strings.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/SettingsKeys.h"
-#include "model/Strings.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,19 @@ TEST(BTSConnectionPage, ShowsTheStoredChoicesAndNothingForValuesOutOfRange) {
     page.Apply();
     EXPECT_EQ(settings::Read(store, settings::kMaxUARTSpeed), 0);
     EXPECT_EQ(settings::Read(store, settings::kComPort), 2);
+}
+
+// On a fresh install the page shows the speed the link runs at, and OK keeps it.
+TEST(BTSConnectionPage, FreshSettingsShowAndKeepTheLinksSpeed) {
+    CMemoryRegistry store;
+    RecordingOptionsHost host;
+    COptionsBTSConnection page(store, host, kPorts);
+    page.Open();
+    ASSERT_GE(page.SpeedIndex(), 0);
+    EXPECT_EQ(COptionsBTSConnection::SpeedNames()[static_cast<std::size_t>(page.SpeedIndex())],
+              "115 200 bps");
+    page.Apply();
+    EXPECT_EQ(settings::Read(store, settings::kMaxUARTSpeed), CConnectParams().GetMaxSpeedIndex());
 }
 
 TEST(BTSConnectionPage, RefusesTheReadersPort) {

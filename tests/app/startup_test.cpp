@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -173,4 +175,27 @@ TEST_F(Startup, ADamagedSettingsFileStillStarts) {
     ASSERT_TRUE(app.InitInstance({"cabrion"}));
     EXPECT_EQ(CRegistry::Instance().GetIntOrDefault("MaxUARTSpeed"), 5);
     EXPECT_EQ(CRegistry::Instance().GetIntOrDefault("ComPort"), 1);
+}
+
+// The desktop entry claims only the file types the program opens; the others keep their
+// registered types and icons for file managers.
+TEST(DesktopEntry, ClaimsOnlyTheFilesTheProgramOpens) {
+    const std::string resources = std::string(CABRION_TEST_DATA_DIR) + "/../../resources/desktop/";
+    std::ifstream entry(resources + "cabrion.desktop");
+    std::string line;
+    std::string claimed;
+    while (std::getline(entry, line)) {
+        if (line.rfind("MimeType=", 0) == 0) {
+            claimed = line.substr(9);
+        }
+    }
+    EXPECT_EQ(claimed,
+              "application/x-cabrion-hwc;application/x-cabrion-sdf;application/x-cabrion-ewb;");
+    std::ifstream mime(resources + "cabrion-mime.xml");
+    const std::string types((std::istreambuf_iterator<char>(mime)),
+                            std::istreambuf_iterator<char>());
+    for (const char* ext : {"hwc", "sdf", "ewb", "hwi", "hwr"}) {
+        EXPECT_NE(types.find(std::string("<glob pattern=\"*.") + ext + "\"/>"), std::string::npos)
+            << ext;
+    }
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -53,6 +54,44 @@ TEST_F(Desktop, SiteFileSwitchOpensTheWizardOnTheWaitingPage) {
         StartProgram(x, home, {"-SCF", "\"" + SampleFile("harbour-4x3.hwc") + "\"", "-SNR=1"});
     EXPECT_EQ(x.WaitForTitle("Configuration Wizard", 90), "Configuration Wizard");
     EXPECT_EQ(x.WaitForTitle("Harbour 4+4+4", 10).rfind("Harbour 4+4+4 - Cabrion", 0), 0u);
+}
+
+// Started by its absolute path with nothing to open, as a launcher or a script does, and with a
+// switch whose value is an absolute path: a new configuration and no message box (Qt names the
+// box after the program, and the window list gives a shown window its class; the hidden one of
+// the same name has none). With no placement stored the window takes 80 % of the 1280 x 1024
+// screen, centred.
+TEST_F(Desktop, StartedByItsPathWithNoFileShowsNoBox) {
+    CXServer x(90);
+    ASSERT_TRUE(x.Ready());
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, std::vector<std::string>{"-outputfile", "/tmp/out.hwc"}}) {
+        const CSettingsHome home("own-path", false);
+        const auto app = StartProgram(x, home, args);
+        const std::string title = "Untitled - Cabrion No connection to BTS ";
+        ASSERT_TRUE(x.WaitForExactTitle(title, 90));
+        const std::vector<int> g = x.WindowGeometry(title);
+        EXPECT_NEAR(g[2], 1024, 2);
+        EXPECT_NEAR(g[3], 819, 2);
+        EXPECT_NEAR(g[0], 128, 2);
+        EXPECT_NEAR(g[1], 102, 2);
+        EXPECT_FALSE(x.WaitForText("\"Cabrion\": (\"cabrion\"", 3))
+            << (args.empty() ? "no arguments" : args[0]);
+    }
+}
+
+// The quoted form as a shell leaves it, with the quotes kept in the argument as another program
+// passes them: the file opens in the update-only wizard and the number after it counts.
+TEST_F(Desktop, SiteFileSwitchWithoutQuotesAndWithQuotesInTheArgument) {
+    CXServer x(90);
+    ASSERT_TRUE(x.Ready());
+    const std::string file = SampleFile("chapel-2x3.hwc");
+    for (const std::string& scf : {"-SCF=" + file, "-SCF=\"" + file + "\""}) {
+        const CSettingsHome home("scf-forms", false);
+        const auto app = StartProgram(x, home, {scf, "-SNR=1"});
+        EXPECT_EQ(x.WaitForTitle("Configuration Wizard", 90), "Configuration Wizard") << scf;
+        EXPECT_EQ(x.WaitForTitle("Chapel 2+2+2", 10).rfind("Chapel 2+2+2 - Cabrion", 0), 0u) << scf;
+    }
 }
 
 // A Selmo file opened as a double click opens it: its site has no BTS, so the local link that

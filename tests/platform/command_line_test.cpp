@@ -128,3 +128,31 @@ TEST(OwnSwitches, RawTextFromArgumentsKeepsPathsWhole) {
     EXPECT_EQ(s.siteNumber, 2);
     EXPECT_TRUE(s.startedFromOstrel);
 }
+
+// What a shell leaves of -SCF="FILE", what another program passes, and the blank-separated form
+// all name the file, and the switches after it still count; the file is not also the file to
+// open, and the program's own path never is.
+TEST(OwnSwitches, SiteFileInEveryFormKeepsTheSwitchesAfterIt) {
+    const std::string file = "/home/u/my sites/a.hwc";
+    const std::vector<std::vector<std::string>> forms = {
+        {"/usr/bin/cabrion", "-SCF=" + file, "-SNR=2", "-Ostrel"},
+        {"/usr/bin/cabrion", "-SCF=\"" + file + "\"", "-SNR=2", "-Ostrel"},
+        {"/usr/bin/cabrion", "-SCF", file, "-SNR=2", "-Ostrel"},
+        {"/usr/bin/cabrion", "-SCF", "\"" + file + "\"", "-SNR=2", "-Ostrel"}};
+    for (const auto& argv : forms) {
+        const COwnSwitches s = ParseOwnSwitches(RawCommandLine(argv));
+        EXPECT_EQ(s.siteFilePath, file) << argv[1];
+        EXPECT_TRUE(s.openSiteFileAtStart) << argv[1];
+        EXPECT_EQ(s.siteNumber, 2) << argv[1];
+        EXPECT_TRUE(s.startedFromOstrel) << argv[1];
+        CBTSCommandLineInfo info;
+        info.ParseArguments(std::vector<std::string>(argv.begin() + 1, argv.end()));
+        EXPECT_EQ(info.fileName, "") << argv[1];
+    }
+    // -SCF without a file names none and stops nothing.
+    const COwnSwitches s =
+        ParseOwnSwitches(RawCommandLine({"/usr/bin/cabrion", "-SCF", "-SNR=3", "-SW"}));
+    EXPECT_FALSE(s.openSiteFileAtStart);
+    EXPECT_EQ(s.siteNumber, 3);
+    EXPECT_TRUE(s.sw);
+}

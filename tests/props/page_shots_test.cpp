@@ -36,6 +36,8 @@ TEST(PropertySheetShots, EveryPage) {
     auto fetched = std::make_unique<CDataBaseKODA>();
     fetched->CopyFrom(*f.doc->SiteKODA()->GetKODA(kSelectCandidate));
     CBtsConfiguration::Set(std::move(fetched));
+    // The tab commands need the tab row, which the BTS connection brings.
+    f.doc->ViewManager()->SetBtsConnectionEnabled(true);
     f.doc->OnCommand(cmd::kBtsTab);
     QApplication::processEvents();
     Shoot(sheet, QStringLiteral("bts-tab"));

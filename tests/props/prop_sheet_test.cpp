@@ -95,6 +95,8 @@ TEST(PropertySheet, PagesFollowTheActiveViewAndTheTab) {
     auto fetched = std::make_unique<CDataBaseKODA>();
     fetched->CopyFrom(*f.doc->SiteKODA()->GetKODA(kSelectCandidate));
     CBtsConfiguration::Set(std::move(fetched));
+    // The tab commands need the tab row, which the BTS connection brings.
+    f.doc->ViewManager()->SetBtsConnectionEnabled(true);
     f.doc->OnCommand(cmd::kBtsTab);
     QApplication::processEvents();
     EXPECT_EQ(sheet->windowTitle(), QStringLiteral("BTS Properties"));

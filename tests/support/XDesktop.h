@@ -114,6 +114,31 @@ public:
         }
         return false;
     }
+    // Waits until the window list holds the text anywhere.
+    bool WaitForText(const std::string& text, int seconds) const {
+        for (int i = 0; i < seconds * 5; ++i) {
+            if (CommandOutput("DISPLAY=" + display + " xwininfo -root -tree").find(text) !=
+                std::string::npos) {
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+        return false;
+    }
+    // Left, top, width and height of the window with this exact title; zeros when none.
+    std::vector<int> WindowGeometry(const std::string& title) const {
+        const std::string info =
+            CommandOutput("DISPLAY=" + display + " xwininfo -name '" + title + "'");
+        std::vector<int> out;
+        for (const char* key :
+             {"Absolute upper-left X:", "Absolute upper-left Y:", "Width:", "Height:"}) {
+            const size_t at = info.find(key);
+            out.push_back(at == std::string::npos
+                              ? 0
+                              : std::atoi(info.c_str() + at + std::string(key).size()));
+        }
+        return out;
+    }
     // Gives the main window the keyboard and types the keys there.
     void KeysToMainWindow(const std::string& keys) const {
         std::system(("DISPLAY=" + display +

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -94,6 +95,20 @@ TEST(MainFrameStatus, RemoteReadOnlyAndLocalPollingEdgeCases) {
     EXPECT_EQ(f.frame.StatusPaneText(0), QStringLiteral("Polling Local Connection: Speed 9600"));
     EXPECT_EQ(f.frame.StatusPaneText(1), QStringLiteral("COM 2"));
     EXPECT_EQ(f.frame.StatusPaneCount(), 3);
+    // A screen reader reads the panes' texts; what each pane is goes in its description.
+    const QList<QLabel*> panes = f.frame.statusBar()->findChildren<QLabel*>();
+    const auto spoken = [&](const QString& text) {
+        for (QLabel* pane : panes) {
+            if (pane->text() == text) {
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(pane);
+                return a != nullptr && a->text(QAccessible::Name) == text &&
+                       !a->text(QAccessible::Description).isEmpty();
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(spoken(QStringLiteral("COM 2")));
+    EXPECT_TRUE(spoken(QStringLiteral("Polling Local Connection: Speed 9600")));
     EXPECT_TRUE(
         f.frame.windowTitle().endsWith(QStringLiteral("Polling Local Connection: Speed 9600")));
 
@@ -106,7 +121,7 @@ TEST(MainFrameStatus, RemoteReadOnlyAndLocalPollingEdgeCases) {
 
 TEST(MainFrameMenus, CommandsFollowTheDocumentAndTheSimulatorIsGone) {
     FrameFixture f;
-    QMenu* connection = MenuTitled(f.frame, QStringLiteral("&Connection"));
+    QMenu* connection = MenuTitled(f.frame, QStringLiteral("Co&nnection"));
     ASSERT_NE(connection, nullptr);
     EXPECT_EQ(MenuTexts(connection),
               (QStringList{QStringLiteral("Connect &Locally"), QStringLiteral("Connect..."),
@@ -226,10 +241,10 @@ TEST(BtsMessageDialog, CollapsedSizesAndTheDetailsButton) {
 
 TEST(ConnectionList, LinesScrollToTheEndAndContinuationsHaveNoTime) {
     FrameFixture f;
-    EXPECT_EQ(f.frame.ConnectionView(), nullptr);
+    EXPECT_EQ(f.frame.EventList(), nullptr);
     f.doc->OnIdle();
-    ASSERT_NE(f.frame.ConnectionView(), nullptr);
-    CListViewBTSConnection* list = f.frame.ConnectionView()->ConnectionList();
+    ASSERT_NE(f.frame.EventList(), nullptr);
+    CListViewBTSConnection* list = f.frame.EventList();
     EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("Event Time"));
     EXPECT_EQ(list->headerItem()->text(1), QStringLiteral("Event Description"));
     EXPECT_FALSE(list->header()->sectionsClickable());
@@ -239,7 +254,14 @@ TEST(ConnectionList, LinesScrollToTheEndAndContinuationsHaveNoTime) {
     EXPECT_FALSE(list->topLevelItem(0)->text(0).isEmpty());
     EXPECT_TRUE(list->topLevelItem(1)->text(0).isEmpty());
     EXPECT_EQ(list->topLevelItem(1)->text(1), QStringLiteral("second line"));
+    // The list is shown in the Differences view, which needs the BTS connection enabled.
+    f.doc->New(false);
+    f.settings.SetInt("Initialization", "EnableBTS", 1);
+    f.doc->SettingsChanged();
     f.frame.show();
+    f.frame.Action(cmd::kDifferencesView)->trigger();
+    QApplication::processEvents();
+    ASSERT_TRUE(list->isVisible());
     list->resize(500, 200);
     QApplication::processEvents();
     EXPECT_EQ(list->columnWidth(0), list->viewport()->width() / 5);

@@ -47,12 +47,13 @@ TEST(MainFrame, OpensWithTheOfflineTitleAndClosesThroughExit) {
             items << a->text();
         }
     }
-    EXPECT_EQ(
-        items,
-        (QStringList{QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("&Save"),
-                     QStringLiteral("Save &As..."), QStringLiteral("&Print..."),
-                     QStringLiteral("Print Pre&view"), QStringLiteral("&Export View..."),
-                     QStringLiteral("Export Commissioning &Dossier..."), QStringLiteral("E&xit")}));
+    EXPECT_EQ(items, (QStringList{QStringLiteral("&New"), QStringLiteral("New from &Template..."),
+                                  QStringLiteral("&Open..."), QStringLiteral("&Save"),
+                                  QStringLiteral("Save &As..."), QStringLiteral("&Print..."),
+                                  QStringLiteral("Print Pre&view"),
+                                  QStringLiteral("&Export View..."),
+                                  QStringLiteral("Export Commissioning &Dossier..."),
+                                  QStringLiteral("E&xit")}));
     // Without a document nothing pretends to open or save.
     EXPECT_FALSE(frame->Action(57601)->isEnabled());
     EXPECT_FALSE(frame->Action(57603)->isEnabled());

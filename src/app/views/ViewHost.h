@@ -31,6 +31,8 @@ public:
     virtual void ShowPassiveNode(int /*top*/, int /*group*/, int /*slot*/) {}
     // The picture and the list need to be drawn and filled again.
     virtual void ViewsChanged() {}
+    // Drawing the configuration currently in BTS met a unit that only one configuration has.
+    virtual void DifferencesFound() {}
     // Properties of the selected unit were asked for (double click, Enter).
     virtual void OpenProperties() {}
 

@@ -575,6 +575,7 @@ void CViewDifferences::AddCables(SCabinetScene& scene) const {
     for (SSceneUnit& u : scene.units) {
         if (u.shown && UnitDiffers(*u.unit)) {
             u.outline = outline;
+            Manager().Host().DifferencesFound();
         }
     }
     // Units of the candidate that the BTS lacks have no picture on this tab; their places are
@@ -599,6 +600,7 @@ void CViewDifferences::AddCables(SCabinetScene& scene) const {
         ghost.rect = rect;
         ghost.outline = outline;
         scene.units.push_back(ghost);
+        Manager().Host().DifferencesFound();
     }
 }
 

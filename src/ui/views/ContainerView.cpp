@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMetaMethod>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -20,6 +21,8 @@
 #include "ui/views/BTSConfigurationTreeView.h"
 #include "ui/views/BTSConfigurationView.h"
 #include "ui/views/ListViewOwn.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -95,20 +98,30 @@ CContainerView::CContainerView(CViewBase& manager, QWidget* parent)
     m_right->addWidget(m_list);
 
     // The Differences view shows its list above the BTS connection events.
-    m_connectionPane = new QSplitter(Qt::Vertical, m_right);
-    m_differences = new CListViewOwn(manager, m_connectionPane);
+    auto* connectionPane = new QSplitter(Qt::Vertical, m_right);
+    connectionPane->setObjectName(QStringLiteral("connectionPane"));
+    connectionPane->setChildrenCollapsible(false);
+    m_connectionPane = connectionPane;
+    m_differences = new CListViewOwn(manager, connectionPane);
     m_differences->setObjectName(QStringLiteral("differencesList"));
-    m_connections = new QTreeWidget(m_connectionPane);
-    m_connections->setObjectName(QStringLiteral("connectionList"));
-    m_connections->setAccessibleName(QStringLiteral("BTS connection events"));
-    m_connections->setRootIsDecorated(false);
-    m_connections->setHeaderLabels(
-        {QStringLiteral("Event Time"), QStringLiteral("Event Description")});
-    m_connections->header()->setSectionsClickable(false);
-    static_cast<QSplitter*>(m_connectionPane)->setSizes({200, 150});
+    m_standIn = new QTreeWidget(connectionPane);
+    m_standIn->setObjectName(QStringLiteral("connectionList"));
+    m_standIn->setAccessibleName(QStringLiteral("BTS connection events"));
+    m_standIn->setRootIsDecorated(false);
+    m_standIn->setHeaderLabels({QStringLiteral("Event Time"), QStringLiteral("Event Description")});
+    m_standIn->header()->setSectionsClickable(false);
+    m_connections = m_standIn;
+    // 200 to 150 pixels, kept in proportion as the window grows.
+    connectionPane->setStretchFactor(0, 4);
+    connectionPane->setStretchFactor(1, 3);
+    connectionPane->setSizes({200, 150});
     m_right->addWidget(m_connectionPane);
 
+    m_splitter->setChildrenCollapsible(false);
     m_splitter->setSizes({kPictureWidth, 400});
+    // Once the user has moved the divider, the window keeps it where it was put.
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_widthShared = true; });
+    connect(connectionPane, &QSplitter::splitterMoved, this, [this] { m_heightShared = true; });
     layout->addWidget(m_splitter, 1);
 
     for (CListViewOwn* list : {m_list, m_differences}) {
@@ -123,6 +136,57 @@ CContainerView::CContainerView(CViewBase& manager, QWidget* parent)
     setTabOrder(m_picture, m_tree);
     setTabOrder(m_tree, m_list);
     Refresh();
+}
+
+void CContainerView::AdoptEventList(QTreeWidget* list) {
+    if (list == nullptr || list == m_connections) {
+        return;
+    }
+    auto* pane = static_cast<QSplitter*>(m_connectionPane);
+    const QList<int> sizes = pane->sizes();
+    pane->replaceWidget(1, list);
+    list->show();
+    if (m_connections == m_standIn) {
+        m_standIn->deleteLater();
+        m_standIn = nullptr;
+    }
+    m_connections = list;
+    pane->setSizes(sizes);
+}
+
+QTreeWidget* CContainerView::ReleaseEventList() {
+    if (m_connections == m_standIn) {
+        return nullptr;
+    }
+    QTreeWidget* list = m_connections;
+    list->hide();
+    list->setParent(nullptr);
+    m_connections = nullptr;
+    return list;
+}
+
+void CContainerView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ShareRoom();
+}
+
+void CContainerView::ShareRoom() {
+    // The differences list over the event list, 4 to 3 (200 to 150 pixels at the smallest).
+    auto* pane = static_cast<QSplitter*>(m_connectionPane);
+    const int height = m_right->height() - pane->handleWidth();
+    if (!m_heightShared && height > 0) {
+        const int events = std::max(150, height * 3 / 7);
+        pane->setSizes({std::max(0, height - events), events});
+    }
+    if (m_widthShared) {
+        return;
+    }
+    const int width = this->width() - m_splitter->handleWidth();
+    if (width <= 0) {
+        return;
+    }
+    const int picture = std::max(kPictureWidth, width * 9 / 20);
+    m_splitter->setSizes({picture, std::max(0, width - picture)});
 }
 
 QWidget* CContainerView::LeftPane() const {
@@ -147,6 +211,7 @@ void CContainerView::ArrangePanes() {
     m_right->setCurrentWidget(panes == EPaneArrangement::PictureAndConnectionList
                                   ? m_connectionPane
                                   : static_cast<QWidget*>(m_list));
+    ShareRoom();
 }
 
 void CContainerView::Refresh() {

@@ -32,6 +32,11 @@ public:
     QTabBar* Tabs() const { return m_tabs; }
     CBTSConfigurationTreeView* PassiveTree() const { return m_tree; }
     QTreeWidget* ConnectionList() const { return m_connections; }
+    // The connection event list outlives the view managers, so the main window keeps it and
+    // lends it to each container: it goes below the differences list, in place of the
+    // container's empty stand-in, and is handed back before the container goes.
+    void AdoptEventList(QTreeWidget* list);
+    QTreeWidget* ReleaseEventList();
     // The panes now in front: the left one (picture or tree) and the right one (list or the
     // connection pane).
     QWidget* LeftPane() const;
@@ -58,8 +63,16 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void ArrangePanes();
+    // The picture is taller than wide: it gets close to half of the width, and the list keeps
+    // room for its columns; the differences list and the event list share the height 4 to 3.
+    // Until the user moves a divider.
+    void ShareRoom();
+    bool m_widthShared = false;
+    bool m_heightShared = false;
 
     CViewBase& m_manager;
     QWidget* m_titleStrip = nullptr;
@@ -75,4 +88,6 @@ private:
     QWidget* m_connectionPane = nullptr;
     CListViewOwn* m_differences = nullptr;
     QTreeWidget* m_connections = nullptr;
+    // The stand-in shown until the main window lends its event list.
+    QTreeWidget* m_standIn = nullptr;
 };

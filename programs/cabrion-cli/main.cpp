@@ -18,6 +18,10 @@ int main(int argc, char** argv) {
                  "cabrion-cli"};
     app.set_version_flag("--version", std::string("cabrion-cli ") + CABRION_VERSION);
     app.require_subcommand(0, 1);
+    app.footer("With access checking switched on in the machine settings "
+               "(/etc/xdg/Torvane/Cabrion.ini), \"send\" to a remote target needs membership "
+               "of the group \"Torvane BTS_Admins\"; without it the command exits with 1 and "
+               "sends nothing. fetch, link and search are open to every user.");
 
     // Registration order depends on link order; list the commands by name instead.
     auto commands = cli::Commands();

@@ -162,6 +162,7 @@ int main(int argc, char** argv) {
         ds.startedFromOstrel = app.StartedFromOstrel();
         ds.transferDialogs = true;
         ds.accessLevel = app.AccessLevel();
+        ds.startupNotes = machine.Notes();
         CBTSConfigurationDoc doc(ds);
         doc.SetConnectionWanted(app.ConnectionWanted());
         if (app.OpenSiteFileAtStart()) {

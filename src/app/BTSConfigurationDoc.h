@@ -71,6 +71,8 @@ public:
         std::function<std::string()> clock;
         // The transfer dialogs exist (the send and fetch commands are offered).
         bool transferDialogs = false;
+        // Lines for the event log as soon as it exists (what start-up did not use, and why).
+        std::vector<std::string> startupNotes;
     };
 
     explicit CBTSConfigurationDoc(SServices services);

@@ -74,6 +74,11 @@ private:
     CUpLinkMessageParser m_parser;
 };
 
+// A serial line at the BTS; everything else goes through the network.
+inline bool IsLocalTarget(const std::string& target) {
+    return target.find("WP=COM") != std::string::npos;
+}
+
 inline int BcfState(CMMIServ& server) {
     const CObjectData* bcf = server.Objects().FirstOfClass(objects::kClassBcf);
     return bcf == nullptr ? -1 : bcf->state;
@@ -95,7 +100,7 @@ inline bool ConnectForTransfer(const std::string& target, double timeoutSeconds,
     hub.SetSimulatorFactory([](const CConnectParams& params, CCommunicationBTS& h) {
         return std::make_unique<CSIMTransactServer>(params, h);
     });
-    const int kind = target.find("WP=COM") != std::string::npos ? kConnLocal : kConnRemote;
+    const int kind = IsLocalTarget(target) ? kConnLocal : kConnRemote;
     if (!hub.StartConnection(kind, target)) {
         hub.Pump();
         std::cerr << "Cannot connect to " << target << "\n";

@@ -3,11 +3,14 @@
 #include "CandidateInput.h"
 #include "TransferSession.h"
 #include "app/BTSUpdateFetchDlg.h"
+#include "app/MachineSettings.h"
+#include "app/UserAccessControl.h"
 #include "files/ConfigInfoKODA.h"
 #include "files/HWInfoFile.h"
 
 static cli::CommandRegistrar reg("send", [](CLI::App& app) {
-    app.description("Send a configuration of a file to the BTS and read it back");
+    app.description("Send a configuration of a file to the BTS and read it back; a remote "
+                    "target needs full control when the machine checks access");
     auto file = std::make_shared<std::string>();
     auto choice = std::make_shared<cli::ConfigChoice>();
     auto target = std::make_shared<std::string>();
@@ -22,6 +25,19 @@ static cli::CommandRegistrar reg("send", [](CLI::App& app) {
     app.add_option("--timeout", *timeout, "Seconds to wait for the BTS (default 30)")
         ->check(CLI::Range(0.1, 3600.0));
     return [=]() -> int {
+        // The same rule as the window's: a BTS reached through the network takes a
+        // configuration only from a user with full control. Refused before any link is opened.
+        const bool remote = !cli::IsLocalTarget(*target);
+        const CMachineSettings machine;
+        for (const std::string& note : machine.Notes()) {
+            std::cerr << note << "\n";
+        }
+        const bool fullControl = CUserAccessControl(machine, CSystemUserGroups()).AccessLevel() ==
+                                 CUserAccessControl::kFullControl;
+        if (remote && !fullControl) {
+            std::cerr << LoadString(64098) << "\n";
+            return cli::kExitProblems;
+        }
         cli::CTerminalSiteHost host(*yes);
         CSiteKODA site(&host, &host);
         host.Attach(&site);
@@ -56,7 +72,8 @@ static cli::CommandRegistrar reg("send", [](CLI::App& app) {
         env.info = &info;
         env.linkUp = [&feeder] { return feeder.linkUp; };
         env.bcfState = [] { return cli::BcfState(CMMIServ::Instance()); };
-        env.remote = target->find("WP=COM") == std::string::npos;
+        env.remote = remote;
+        env.fullControl = fullControl;
         env.candidatePassive = &candidatePassive;
         env.btsPassive = &btsPassive;
         env.log = [&host](const std::string& line) { host.LogEvent(line); };

@@ -24,6 +24,10 @@ int main(int argc, char** argv) {
                "  cabrion-cli dossier site.hwc --bts fetched.hwc --hwi site.hwi -o site.pdf\n"
                "  cabrion-cli dossier archive/ -o dossiers/\n"
                "  cabrion-cli check archive/\n\n"
+               "With access checking switched on in the machine settings "
+               "(/etc/xdg/Torvane/Cabrion.ini), \"send\" to a remote target needs membership "
+               "of the group \"Torvane BTS_Admins\"; without it the command exits with 1 and "
+               "sends nothing. fetch, link and search are open to every user.\n\n"
                "Exit codes: 0 success, 1 the input has problems, 2 usage error or unreadable "
                "input.");
 

@@ -170,6 +170,7 @@ int main(int argc, char** argv) {
         ds.templatesFolder = QFileInfo(installed).isDir()
                                  ? QFileInfo(installed).canonicalFilePath().toStdString()
                                  : std::string(CABRION_SOURCE_TEMPLATES_DIR);
+        ds.startupNotes = machine.Notes();
         CBTSConfigurationDoc doc(ds);
         doc.SetConnectionWanted(app.ConnectionWanted());
         if (app.OpenSiteFileAtStart()) {

@@ -5,6 +5,7 @@
 
 #include "app/CommandIds.h"
 #include "app/SaveSCFSheetModel.h"
+#include "app/UserAccessControl.h"
 #include "app/ViewCommands.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewBaseTARN.h"
@@ -131,6 +132,8 @@ bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
                m_showPhysicalUnits == (id == cmd::kShowFileUnits);
     case cmd::kSend:
     case cmd::kSendPassive:
+        return m_services.transferDialogs && linkUp && SiteKODA() != nullptr &&
+               !SendRightsMissing();
     case cmd::kFetch:
     case cmd::kFetchPassive:
         return m_services.transferDialogs && linkUp && SiteKODA() != nullptr;
@@ -341,6 +344,9 @@ void CBTSConfigurationDoc::OnIdle() {
         RefreshFrame();
         Windows().CreateEventLog();
         m_eventLog = true;
+        for (const std::string& note : m_services.startupNotes) {
+            LogEvent(note);
+        }
     }
     const int pass = m_idlePass;
     if (m_idlePass < 2) {
@@ -667,5 +673,7 @@ int CBTSConfigurationDoc::BcfState() const {
 
 bool CBTSConfigurationDoc::SendRightsMissing() const {
     // Only a remote link checks the user's rights; a local one sends whoever is at the BTS.
-    return LinkRef().ConnectionKind() == 1 && m_services.accessLevel == 0;
+    // Everything that writes to a BTS asks this one rule.
+    return LinkRef().ConnectionKind() == 1 &&
+           m_services.accessLevel != CUserAccessControl::kFullControl;
 }

@@ -74,6 +74,8 @@ public:
         bool transferDialogs = false;
         // The installed templates, for when the "NewSCFTemplates" folder does not exist.
         std::string templatesFolder;
+        // Lines for the event log as soon as it exists (what start-up did not use, and why).
+        std::vector<std::string> startupNotes;
     };
 
     explicit CBTSConfigurationDoc(SServices services);

@@ -677,7 +677,7 @@ bool CBTSConfigurationDoc::ExportPassive() {
 
 bool CBTSConfigurationDoc::FileMode() const {
     const IDocumentLink& link = LinkRef();
-    return (link.ConnectionKind() == 1 && m_services.accessLevel == 0) || !link.IsLinkUp();
+    return SendRightsMissing() || !link.IsLinkUp();
 }
 
 bool CBTSConfigurationDoc::SaveModified(bool configuration, bool passive) {

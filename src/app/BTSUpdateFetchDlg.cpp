@@ -102,9 +102,9 @@ void CBTSUpdateFetchDlg::Refresh() {
     bcfStateText = state < 0 ? "Unknown" : objects::StateText(state);
     const bool allowed = TransferAllowed();
     comment = Text(allowed ? 64085 : 64086);
-    sendEnabled = allowed && (!m_env.remote || m_env.fullControl);
+    sendEnabled = allowed && !SendRightsMissing();
     fetchEnabled = allowed;
-    if (allowed && m_env.remote && !m_env.fullControl) {
+    if (allowed && SendRightsMissing()) {
         comment = Text(64098);
     }
     Compare();
@@ -162,8 +162,17 @@ void CBTSUpdateFetchDlg::Fail(const std::string& message, bool sending) {
     }
 }
 
+bool CBTSUpdateFetchDlg::SendRightsMissing() const {
+    return m_env.remote && !m_env.fullControl;
+}
+
 void CBTSUpdateFetchDlg::OnSend() {
     if (!m_env.linkUp || !m_env.linkUp() || m_env.site == nullptr || m_env.transfer == nullptr) {
+        return;
+    }
+    // The button is disabled then, but a disabled button is no guard for the BTS.
+    if (SendRightsMissing()) {
+        Refresh();
         return;
     }
     CSiteKODA& site = *m_env.site;

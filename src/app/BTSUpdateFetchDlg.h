@@ -70,6 +70,8 @@ public:
 
 private:
     bool TransferAllowed() const;
+    // A remote link and no full control: nothing may be sent.
+    bool SendRightsMissing() const;
     void Compare();
     void Fail(const std::string& message, bool sending);
     void Log(int stringId);

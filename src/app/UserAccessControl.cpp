@@ -79,6 +79,9 @@ CUserAccessControl::CUserAccessControl(const CMachineSettings& machine, const IU
     : m_machine(machine), m_groups(groups) {}
 
 bool CUserAccessControl::CheckingOn() const {
+    if (m_machine.Distrusted()) {
+        return true;
+    }
     const auto value = m_machine.AccessLevels();
     return value && value->trimmed().compare(QLatin1String("On"), Qt::CaseInsensitive) == 0;
 }

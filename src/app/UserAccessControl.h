@@ -32,7 +32,8 @@ public:
     CUserAccessControl(const CMachineSettings& machine, const IUserGroups& groups);
 
     // Full control unless checking is on; with checking on, full control only for members of
-    // kAdminGroup (exact name). Unknown groups give read only.
+    // kAdminGroup (exact name). Unknown groups give read only. A machine file that users may
+    // have changed counts as checking on.
     int AccessLevel() const;
     bool CheckingOn() const;
 

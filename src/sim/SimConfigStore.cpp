@@ -50,6 +50,7 @@ std::optional<std::vector<uint8_t>> CSimConfigStore::Handle(std::span<const uint
             return Ack(request, 3);
         }
         m_blocks[operation].assign(data->begin(), data->end());
+        ++m_received;
         return Ack(request, 0);
     }
     std::vector<uint8_t> reply = {kTypeData, 0x00, request[2], request[3]};

@@ -23,7 +23,10 @@ public:
 
     // nullptr while nothing is stored under the operation code.
     const std::vector<uint8_t>* Stored(int operation) const;
+    // Blocks clients sent and the store took, preloaded ones not counted.
+    int BlocksReceived() const { return m_received; }
 
 private:
     std::map<int, std::vector<uint8_t>> m_blocks;
+    int m_received = 0;
 };

@@ -44,6 +44,11 @@ frame::Bytes CSimServer::LastRequest() const {
     return m_bts.LastRequest();
 }
 
+int CSimServer::BlocksReceived() const {
+    std::lock_guard lock(m_mutex);
+    return m_bts.Store().BlocksReceived();
+}
+
 void CSimServer::QueueUplink(frame::Bytes message) {
     std::lock_guard lock(m_mutex);
     m_bts.QueueUplink(std::move(message));

@@ -29,6 +29,8 @@ public:
     int FramesAnswered() const;
     int SpeedCode() const;
     frame::Bytes LastRequest() const;
+    // Configuration blocks the BTS took from its clients.
+    int BlocksReceived() const;
     void QueueUplink(frame::Bytes message);
 
 private:

@@ -175,12 +175,57 @@ TEST_F(TransferCli, SendAndFetchBackOverTcp) {
     SendAndFetch("HOST=127.0.0.1,TCPPORT=" + port, "");
 }
 
+// A machine file, made by root, that switches access checking on; the user running the tests
+// is in no group of that name.
+std::string CheckingOn(const fs::path& dir) {
+    const fs::path machine = dir / "machine.ini";
+    std::ofstream(machine) << "[2G_Managers]\nAccess Levels=On\n";
+    return "CABRION_MACHINE_INI=" + machine.string();
+}
+
+// A serial line at the BTS is open to every user, also with access checking on.
 TEST_F(TransferCli, SendAndFetchBackOverASerialLine) {
     CSimProcess sim(
         {Program("cabrion-btssim"), "--pty", "--scenario", (dir / "bts.json").string()});
     const std::string line = sim.FirstLine();
     ASSERT_EQ(line.rfind("pty ", 0), 0u) << line;
-    SendAndFetch("WP=COM,PORT=7", "CABRION_COM7=" + line.substr(4));
+    SendAndFetch("WP=COM,PORT=7", CheckingOn(dir) + " CABRION_COM7=" + line.substr(4));
+}
+
+// Without full control a remote BTS is refused before any link opens; reading it stays open,
+// and shows that it got nothing.
+TEST_F(TransferCli, SendToARemoteBtsNeedsFullControl) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only a machine file made by root switches checking on";
+    }
+    CSimProcess sim({Program("cabrion-btssim"), "--listen", "127.0.0.1:0", "--scenario",
+                     (dir / "bts.json").string()});
+    const std::string line = sim.FirstLine();
+    ASSERT_EQ(line.rfind("listening 127.0.0.1:", 0), 0u) << line;
+    const std::string target =
+        "HOST=127.0.0.1,TCPPORT=" + line.substr(std::string("listening 127.0.0.1:").size());
+    const std::string sent = WriteCandidate(dir / "sent.hwc");
+    const std::string out = (dir / "send.out").string();
+    const std::string err = (dir / "send.err").string();
+    const int status =
+        std::system((CheckingOn(dir) + " " + Program("cabrion-cli") + " send " + sent +
+                     " --yes --timeout 20 --target " + target + " >" + out + " 2>" + err)
+                        .c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    const auto read = [](const std::string& p) {
+        std::ifstream in(p);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(read(err), "User does not have permissions to send the configuration file to BTS.\n");
+    EXPECT_EQ(read(out), "");
+
+    std::string output;
+    EXPECT_EQ(Cli("fetch --timeout 20 --target " + target + " -o " + (dir / "f.hwc").string(),
+                  output, CheckingOn(dir)),
+              1)
+        << output;
+    EXPECT_NE(output.find("Cannot receive first configuration file."), std::string::npos) << output;
 }
 
 TEST_F(TransferCli, GivesUpWhenTheBtsNeverReports) {

@@ -186,7 +186,8 @@ void CWizardBB2Controller::FollowSide() {
 
 void CWizardBB2Controller::CheckAvailability() {
     const bool commissioning = m_sheet.LinkUp() && m_sheet.BcfState() == kCommissioning;
-    m_autodetectEnabled = commissioning;
+    // Autodetection writes a cross-connection table into the BTS and resets it.
+    m_autodetectEnabled = commissioning && !m_sheet.Doc().SendRightsMissing();
     if (m_running && commissioning) {
         m_running = false;
     }
@@ -205,7 +206,8 @@ void CWizardBB2Controller::ToggleViewAutodetected() {
 
 bool CWizardBB2Controller::Autodetect() {
     CBTSConfigurationDoc& doc = m_sheet.Doc();
-    if (!m_sheet.LinkUp() || !m_sheet.Prompt().AskYesNo(kResetQuestion, false)) {
+    if (!m_sheet.LinkUp() || doc.SendRightsMissing() ||
+        !m_sheet.Prompt().AskYesNo(kResetQuestion, false)) {
         return false;
     }
     doc.LogEvent("Cross-Connection Table command");
@@ -497,7 +499,7 @@ std::vector<SPassiveTreeNode> CWizardPassiveController::Tree() const {
 
 void CWizardPassiveController::Next() {
     CSiteKODA* site = m_sheet.Site();
-    if (!m_toSend || !m_sheet.LinkUp() || site == nullptr) {
+    if (!m_toSend || !m_sheet.LinkUp() || site == nullptr || m_sheet.Doc().SendRightsMissing()) {
         return;
     }
     CBTSConfigurationDoc& doc = m_sheet.Doc();

@@ -26,7 +26,7 @@ void CWizardWayController::FirstDisplay() {
     m_way = m_sheet.Way();
     const CBTSConfigurationDoc& doc = m_sheet.Doc();
     // A remote connection may only send with full-control rights.
-    m_checkEnabled = !(doc.Link().ConnectionKind() == 1 && doc.AccessLevel() == 0);
+    m_checkEnabled = !doc.SendRightsMissing();
 }
 
 void CWizardWayController::Enter() {

@@ -175,7 +175,13 @@ bool CWizardLastController::WriteReport() {
 bool CWizardLastController::Finish() {
     CBTSConfigurationDoc& doc = m_sheet.Doc();
     CSiteKODA* site = m_sheet.Site();
-    if (doc.Link().IsLinkUp() && site != nullptr) {
+    if (doc.SendRightsMissing()) {
+        // The update-only way reaches this page on a remote link too; the report can still be
+        // written.
+        if (!m_sheet.Prompt().AskYesNo(kNoSendRights, true)) {
+            return false;
+        }
+    } else if (doc.Link().IsLinkUp() && site != nullptr) {
         // Sent once while the page stays: a report that could not be written does not send
         // the same candidate again.
         if (!m_sent) {

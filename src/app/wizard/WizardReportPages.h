@@ -49,6 +49,9 @@ public:
     static constexpr const char* kUpdateFailed = "BTS update failed.";
     static constexpr const char* kNoConnection =
         "No BTS connection. Update will not occur.\nContinue anyway?";
+    static constexpr const char* kNoSendRights =
+        "User does not have permissions to send the configuration file to BTS.\nUpdate will "
+        "not occur.\nContinue anyway?";
     static constexpr const char* kOverwrite =
         "The report file already exists.\nAre you sure you want to overwrite it?";
     static constexpr const char* kSaveError =

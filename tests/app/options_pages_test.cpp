@@ -5,9 +5,9 @@
 #include "app/OptionsBTSConnection.h"
 #include "app/OptionsBarCodeReader.h"
 #include "app/OptionsSheet.h"
+#include "model/Strings.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/SettingsKeys.h"
-#include "model/Strings.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,7 @@ struct RecordingOptionsHost : IOptionsHost {
     std::vector<std::string> log;
 };
 
-const std::vector<SerialPortEntry> kPorts = {{"COM1", 1}, {"COM3", 3}, {"COM33", 33}};
+const std::vector<SerialPortEntry> kPorts = {{"COM1", 1, ""}, {"COM3", 3, ""}, {"COM33", 33, ""}};
 
 std::string Text(int id) {
     return std::string(LoadString(id));

@@ -426,21 +426,19 @@ void CBTSConfigurationDoc::SettingsChanged() {
 // ---- comms client ----------------------------------------------------------------------------
 
 void CBTSConfigurationDoc::OnReport(const CCommsReport& report) {
+    // Before the event list exists no state has been shown: the first one after it is.
+    if (const char* line = m_eventLog ? m_stateLog.LineFor(report) : nullptr) {
+        LogEvent(line);
+    }
     switch (report.Kind()) {
     case CCommsReport::kNoConnection:
         LinkRef().ResetObjects();
-        LogEvent("No Connection to BTS");
         Windows().Notify(notify::kConnectionState, notify::kDisconnectedIcon, 0);
         break;
     case CCommsReport::kConnected:
         Windows().Notify(notify::kConnectionState, notify::kConnectedIcon, 0);
-        LogEvent("BTS Connected");
-        break;
-    case CCommsReport::kStartingRemote:
-        LogEvent("Starting Remote Connection");
         break;
     case CCommsReport::kStartingLocal:
-        LogEvent("Starting Local Connection");
         m_connectionWanted = true;
         break;
     default:

@@ -7,6 +7,7 @@
 #include "app/DocumentLink.h"
 #include "app/DocumentMenu.h"
 #include "app/DocumentWindows.h"
+#include "app/LinkStateLog.h"
 #include "app/StatusText.h"
 #include "app/pages/PageDocument.h"
 #include "app/views/ViewHost.h"
@@ -372,6 +373,7 @@ private:
     int m_startupSiteNumber = -1;
     std::string m_startupPath;
     int m_reportKind = -1;
+    CLinkStateLog m_stateLog;
     int m_busy = 0;
     std::unique_ptr<SOrigin> m_origin;
 };

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <fcntl.h>
+#include <map>
 #include <termios.h>
 #include <unistd.h>
 
@@ -31,27 +32,25 @@ int CSerialPortList::Enumerate(const CSerialPortNames& names, const Probe& probe
         }
     }
 
-    std::vector<int> numbers;
+    std::map<int, std::string> found; // by number; the first device found keeps it
     for (const auto& path : paths) {
         const int number = names.Number(path);
         if (number < CSerialPortNames::kFirstNumber || number > CSerialPortNames::kLastNumber) {
             continue;
         }
-        const PortProbe found = probe(path);
-        if (found == PortProbe::Absent) {
+        const PortProbe result = probe(path);
+        if (result == PortProbe::Absent) {
             continue;
         }
-        if (found == PortProbe::PresentCloseFailed && message) {
+        if (result == PortProbe::PresentCloseFailed && message) {
             message("Cannot close the port " + CSerialPortNames::ComName(number));
         }
-        numbers.push_back(number);
+        found.emplace(number, path);
     }
-    std::sort(numbers.begin(), numbers.end());
-    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
 
     m_entries.clear();
-    for (int n : numbers) {
-        m_entries.push_back({CSerialPortNames::ComName(n), n});
+    for (const auto& [n, device] : found) {
+        m_entries.push_back({CSerialPortNames::ComName(n), n, device});
     }
     return Count();
 }

@@ -11,8 +11,13 @@
 class CRegistry;
 
 struct SerialPortEntry {
-    std::string name; // "COM" + number
+    std::string name; // "COM" + number; what settings and targets keep
     int number = 0;
+    std::string device; // the device file found for the number, empty when not known
+
+    // What a list shows: the name, and the device beside it so that a user can tell which
+    // adapter it is ("COM1 (/dev/ttyS0)").
+    std::string Label() const { return device.empty() ? name : name + " (" + device + ")"; }
 };
 
 enum class PortProbe {

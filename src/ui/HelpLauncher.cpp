@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "app/HelpTopics.h"
+#include "ui/HelpWindow.h"
 
 CHelpLauncher::CHelpLauncher(QWidget* mainWindow, std::function<int()> viewType, QObject* parent)
     : QObject(parent), opener([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
@@ -60,11 +61,12 @@ bool CHelpLauncher::Open(const std::string& page) {
     if (!anchor.isEmpty()) {
         url.setFragment(anchor);
     }
-    if (!opener(url)) {
-        QMessageBox::information(QApplication::activeWindow(), tr("Cabrion Help"),
-                                 tr("No program to show %1 was found.").arg(url.toString()));
-        return false;
+    if (!m_window) {
+        // Its own top-level window, so that it stays open beside the main window and dialogs.
+        m_window = std::make_unique<CHelpWindow>();
+        m_window->opener = [this](const QUrl& u) { return opener(u); };
     }
+    m_window->Show(url);
     return true;
 }
 
@@ -74,7 +76,9 @@ bool CHelpLauncher::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     // The window system's object sees the key before the widget it goes to; act on the widget.
-    if (!watched->isWidgetType()) {
+    // The guide's own window has no page about itself.
+    if (!watched->isWidgetType() ||
+        (m_window && static_cast<QWidget*>(watched)->window() == m_window.get())) {
         return false;
     }
     if (auto* menu = qobject_cast<QMenu*>(watched)) {

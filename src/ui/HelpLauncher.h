@@ -8,9 +8,11 @@
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class QWidget;
+class CHelpWindow;
 
 class CHelpLauncher : public QObject {
     Q_OBJECT
@@ -30,10 +32,13 @@ public:
     void ShowContext(int context);
     // F1: the page for the active window.
     void ShowForActiveWindow();
-    // Opens "page.html#anchor" of the guide; says so when the guide or the page is missing.
+    // Shows "page.html#anchor" of the guide in the help window; says so when the guide or the
+    // page is missing.
     bool Open(const std::string& page);
+    // The help window, once a page was shown.
+    CHelpWindow* Window() const { return m_window.get(); }
 
-    // Hands the URL to the desktop; replaced by tests.
+    // Hands the URL to the desktop for the help window's "Open in Browser"; replaced by tests.
     std::function<bool(const QUrl&)> opener;
 
 protected:
@@ -43,4 +48,5 @@ private:
     QWidget* m_main;
     std::function<int()> m_viewType;
     QString m_folder;
+    std::unique_ptr<CHelpWindow> m_window;
 };

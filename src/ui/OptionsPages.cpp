@@ -30,7 +30,7 @@ QComboBox* ListOf(const std::vector<std::string>& names, QWidget* parent) {
 QComboBox* PortList(const std::vector<SerialPortEntry>& ports, QWidget* parent) {
     auto* box = new QComboBox(parent);
     for (const SerialPortEntry& port : ports) {
-        box->addItem(Q(port.name), port.number);
+        box->addItem(Q(port.Label()), port.number);
     }
     return box;
 }

@@ -490,6 +490,41 @@ TEST(DocumentLink, ALinkThatEndsForgetsTheBtsObjectsSoTheNextLinkTakesItsReport)
     EXPECT_EQ(f.link.objectResets, 1);
 }
 
+TEST(DocumentLink, AStateIsLoggedWhenItBeginsNotAtEveryRetry) {
+    DocumentFixture f;
+    f.doc->OnReport(CCommsReport(CCommsReport::kNoConnection, CCommsReport::kNone));
+    f.doc->OnIdle();
+    f.windows.events.clear();
+    const auto report = [&](int kind, int code = CCommsReport::kNone) {
+        f.doc->OnReport(CCommsReport(kind, code));
+    };
+    auto lines = [&] {
+        std::vector<std::string> out;
+        for (const auto& e : f.windows.events) {
+            out.push_back(e.second);
+        }
+        return out;
+    };
+    // A port with nothing behind it: the link retries and says so after every attempt.
+    report(CCommsReport::kStartingLocal);
+    for (int retry = 0; retry < 4; ++retry) {
+        report(CCommsReport::kNoConnection);
+    }
+    EXPECT_EQ(lines(),
+              (std::vector<std::string>{"Starting Local Connection", "No Connection to BTS"}));
+    EXPECT_EQ(f.link.objectResets, 5) << "every report still forgets the BTS objects";
+
+    // A reason is news, a link that comes up and goes again a new state.
+    report(CCommsReport::kNoConnection, CCommsReport::kComPortInUse);
+    report(CCommsReport::kConnected);
+    report(CCommsReport::kConnected);
+    report(CCommsReport::kNoConnection);
+    report(CCommsReport::kNoConnection);
+    EXPECT_EQ(lines(), (std::vector<std::string>{"Starting Local Connection",
+                                                 "No Connection to BTS", "No Connection to BTS",
+                                                 "BTS Connected", "No Connection to BTS"}));
+}
+
 TEST(DocumentLink, TransferStatusChangesTellTheStepAndTheStatus) {
     DocumentFixture f;
     f.doc->OnCommand(cmd::kNew);

@@ -35,7 +35,7 @@ struct RecordingOptionsHost : IOptionsHost {
     std::vector<std::string> log;
 };
 
-const std::vector<SerialPortEntry> kPorts = {{"COM1", 1}, {"COM3", 3}, {"COM33", 33}};
+const std::vector<SerialPortEntry> kPorts = {{"COM1", 1, ""}, {"COM3", 3, ""}, {"COM33", 33, ""}};
 
 std::string Text(int id) {
     return std::string(LoadString(id));

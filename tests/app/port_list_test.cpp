@@ -55,6 +55,10 @@ TEST(SerialPortList, ScansTheDeviceFolderSortedAndFiltered) {
     EXPECT_EQ(count, 4);
     EXPECT_EQ(Names(list), (std::vector<std::string>{"COM1", "COM3", "COM33", "COM66"}));
     EXPECT_EQ(list.Entries()[1].number, 3);
+    // Lists show the device beside the number; settings keep the name alone.
+    EXPECT_EQ(list.Entries()[0].Label(), "COM1 (" + devices.Path() + "/ttyS0)");
+    EXPECT_EQ(list.Entries()[2].device, devices.Path() + "/ttyUSB0");
+    EXPECT_EQ((SerialPortEntry{"COM4", 4, ""}).Label(), "COM4");
     EXPECT_EQ(messages, std::vector<std::string>{"Cannot close the port COM66"});
 
     // Overrides: a renamed device, one outside the folder, one beyond COM99, one that is gone.
@@ -70,6 +74,8 @@ TEST(SerialPortList, ScansTheDeviceFolderSortedAndFiltered) {
     list.Enumerate(CSerialPortNames(devices.Path(), overrides), probe, {});
     EXPECT_EQ(Names(list),
               (std::vector<std::string>{"COM1", "COM2", "COM3", "COM5", "COM66", "COM99"}));
+    EXPECT_EQ(list.Entries()[3].device, devices.Path() + "/ttyUSB0") << "the renamed device";
+    EXPECT_EQ(list.Entries()[5].device, overrides[1].device);
 
     // An unreadable folder leaves the list as it was.
     EXPECT_EQ(list.Enumerate(CSerialPortNames("/nonexistent-dev"), probe, {}), 0);

@@ -169,7 +169,8 @@ TEST(SendRights, ARemoteReadOnlyUserWritesNothingToTheBtsByAnyDoor) {
     EXPECT_FALSE(bb2.Autodetect());
     CWizardPassiveController passive(sheet);
     passive.Enter();
-    ASSERT_TRUE(passive.Import(std::string(CABRION_TEST_DATA_DIR) + "/passive.hwi"));
+    f.windows.files.push_back(std::string(CABRION_TEST_DATA_DIR) + "/passive.hwi");
+    ASSERT_TRUE(passive.Import());
     passive.Next();
     EXPECT_TRUE(passive.InformationToSend());
     CWizardLastController last(sheet);

@@ -22,7 +22,7 @@
 namespace {
 
 std::vector<SerialPortEntry> Ports() {
-    return {{"COM1", 1}, {"COM2", 2}, {"COM5", 5}};
+    return {{"COM1", 1, "/dev/ttyS0"}, {"COM2", 2, "/dev/ttyS1"}, {"COM5", 5, "/dev/ttyUSB4"}};
 }
 
 QStringList TabTitles(const COptionsDialog& d) {
@@ -74,7 +74,7 @@ TEST(OptionsDialog, SheetsCarryTheirPagesAndShowTheStoredChoices) {
               (QStringList{QStringLiteral("LMP"), QStringLiteral("Display"),
                            QStringLiteral("Cable Colours"), QStringLiteral("Bar Code Reader")}));
     EXPECT_EQ(d->ConnectionPage()->SpeedBox()->currentText(), QStringLiteral("115 200 bps"));
-    EXPECT_EQ(d->ConnectionPage()->PortBox()->currentText(), QStringLiteral("COM2"));
+    EXPECT_EQ(d->ConnectionPage()->PortBox()->currentText(), QStringLiteral("COM2 (/dev/ttyS1)"));
     EXPECT_TRUE(d->DisplayPage()->WidebandBox()->isChecked());
     EXPECT_TRUE(d->DisplayPage()->OnlySelectedBox()->isChecked());
     EXPECT_FALSE(d->DisplayPage()->RackShelfSlotBox()->isChecked());
@@ -149,7 +149,7 @@ TEST(OptionsDialog, ReaderOnTheLocalConnectionsPortIsAskedAboutThenRefused) {
     COptionsBarCodeReaderPage* page = d->ReaderPage();
     EXPECT_FALSE(page->EnableBox()->isChecked());
     EXPECT_FALSE(page->PortBox()->isEnabled());
-    EXPECT_EQ(page->PortBox()->currentText(), QStringLiteral("COM2"));
+    EXPECT_EQ(page->PortBox()->currentText(), QStringLiteral("COM2 (/dev/ttyS1)"));
     f.answer = false;
     page->EnableBox()->click();
     ASSERT_EQ(f.questions.size(), 1);

@@ -6,9 +6,11 @@
 #include "app/HelpTopics.h"
 #include "model/BtsConfiguration.h"
 #include "support/FrameDocument.h"
+#include "support/Screenshot.h"
 #include "ui/BTSUpdateFetchWindow.h"
 #include "ui/ConnectDialog.h"
 #include "ui/DirDialog.h"
+#include "ui/HelpWindow.h"
 #include "ui/MainFrame.h"
 #include "ui/OptionsTARNDialog.h"
 #include "ui/SmallDialogs.h"
@@ -19,12 +21,16 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -57,10 +63,11 @@ struct HelpFixture {
         doc.reset();
         CBtsConfiguration::Drop();
     }
-    QString Last() const {
-        return opened.empty()
-                   ? QString()
-                   : opened.back().fileName() + QLatin1Char('#') + opened.back().fragment();
+    // The page the help window shows, as "page.html#anchor".
+    QString Last() {
+        const CHelpWindow* w = frame.Help().Window();
+        return w == nullptr ? QString()
+                            : w->Source().fileName() + QLatin1Char('#') + w->Source().fragment();
     }
 };
 
@@ -71,9 +78,8 @@ TEST(Help, F1OpensThePageOfTheActiveViewAndHelpTopicsTheContents) {
     ASSERT_TRUE(f.frame.Action(cmd::kHelpTopics)->isEnabled());
     f.doc->OnCommand(cmd::ViewCommandOfType(4));
     QTest::keyClick(&f.frame, Qt::Key_F1);
-    ASSERT_EQ(f.opened.size(), 1u);
     EXPECT_EQ(f.Last(), QStringLiteral("views.html#tx-cabling"));
-    EXPECT_TRUE(f.opened.back().isLocalFile());
+    EXPECT_TRUE(f.opened.empty()) << "no outside browser is needed";
 
     f.frame.Action(cmd::kHelpTopics)->trigger();
     EXPECT_EQ(f.Last(), QStringLiteral("index.html#"));
@@ -123,7 +129,47 @@ TEST(Help, AMissingGuideIsSaidAndHelpTopicsIsNotOffered) {
     });
     QTest::keyClick(&f.frame, Qt::Key_F1);
     EXPECT_TRUE(told);
-    EXPECT_TRUE(f.opened.empty());
+    EXPECT_EQ(f.frame.Help().Window(), nullptr);
+}
+
+// The guide's own window: F1's topic in view, back and forward, search, and the browser as a
+// choice.
+TEST(Help, TheHelpWindowShowsTheTopicAndGoesBackForwardAndFinds) {
+    HelpFixture f;
+    f.doc->OnCommand(cmd::ViewCommandOfType(8));
+    QTest::keyClick(&f.frame, Qt::Key_F1);
+    CHelpWindow* w = f.frame.Help().Window();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(w->isVisible());
+    w->resize(1280, 800);
+    QApplication::processEvents();
+    const QString page = f.Last();
+    EXPECT_TRUE(page.startsWith(QStringLiteral("views.html#")) && !page.endsWith(QLatin1Char('#')))
+        << page.toStdString();
+    EXPECT_FALSE(w->Browser()->toPlainText().isEmpty());
+    // The topic is scrolled to, not the top of the page.
+    EXPECT_GT(w->Browser()->verticalScrollBar()->value(), 0);
+    testsupport::Shoot(*w, QStringLiteral("help"), QStringLiteral("help_window"));
+
+    f.frame.Help().ShowContents();
+    EXPECT_EQ(f.Last(), QStringLiteral("index.html#"));
+    ASSERT_TRUE(w->BackButton()->isEnabled());
+    w->BackButton()->click();
+    EXPECT_EQ(f.Last(), page);
+    ASSERT_TRUE(w->ForwardButton()->isEnabled());
+    w->ForwardButton()->click();
+    EXPECT_EQ(f.Last(), QStringLiteral("index.html#"));
+
+    w->SearchBox()->setText(QStringLiteral("cabling"));
+    EXPECT_TRUE(w->FindNext());
+    EXPECT_EQ(w->Browser()->textCursor().selectedText().toLower(), QStringLiteral("cabling"));
+    w->SearchBox()->setText(QStringLiteral("no such words anywhere"));
+    EXPECT_FALSE(w->FindNext());
+
+    w->BrowserButton()->click();
+    ASSERT_EQ(f.opened.size(), 1u);
+    EXPECT_TRUE(f.opened.back().isLocalFile());
+    EXPECT_EQ(f.opened.back().fileName(), QStringLiteral("index.html"));
 }
 
 // The page exists in the guide, with its anchor when it names one.

@@ -92,6 +92,12 @@ CNewSiteSheet::CNewSiteSheet(CNewSiteSheetModel& model, QWidget* parent)
         }
     }
     styles->addStretch();
+    // They have nothing to do yet; disabled, they promise nothing.
+    for (const QString& text : {tr("Open Add dialog"), tr("Refresh")}) {
+        auto* b = new QPushButton(text, page);
+        b->setEnabled(false);
+        styles->addWidget(b);
+    }
     connect(group, &QButtonGroup::idClicked, this, &CNewSiteSheet::SetStyle);
     left->addLayout(styles);
     m_list = new QTreeWidget(page);

@@ -8,36 +8,19 @@
 #include <filesystem>
 #include <fstream>
 
+#include "SimDocumentSupport.h"
 #include "WizardTestSupport.h"
-#include "app/DocumentLink.h"
 #include "app/wizard/WizardCheckPages.h"
 #include "app/wizard/WizardFlowPages.h"
 #include "app/wizard/WizardReportPages.h"
-#include "comms/CommsClient.h"
-#include "comms/CommunicationBTS.h"
-#include "comms/MMIServ.h"
-#include "platform/Registry.h"
 #include "rules/ConfigLists.h"
 #include "rules/KodaConfigMaster.h"
 #include "rules/SectorConfigKODAMaster.h"
-#include "sim/SIMTransactServer.h"
 #include "sim/SimConfigStore.h"
 
 using namespace std::chrono_literals;
 
 namespace {
-
-class CForwardingClient : public CCommsClient {
-public:
-    explicit CForwardingClient(CBTSConfigurationDoc& doc) : m_doc(doc) {}
-    void OnReport(const CCommsReport& report) override { m_doc.OnReport(report); }
-    void OnUplinkMessage(std::span<const uint8_t> message) override {
-        m_doc.OnUplinkMessage(message);
-    }
-
-private:
-    CBTSConfigurationDoc& m_doc;
-};
 
 // A configuration of 2+2+2 for 1800, as the simulated BTS's transceivers are.
 std::unique_ptr<CSCFSite> SectorRecord(const std::string& name) {
@@ -59,65 +42,7 @@ std::unique_ptr<CSCFSite> SectorRecord(const std::string& name) {
     return record;
 }
 
-struct SimFixture {
-    ScriptedWindows windows;
-    CMemoryRegistry settings;
-    CCommunicationBTS& hub = CCommunicationBTS::Instance();
-    CHubDocumentLink link{hub};
-    std::unique_ptr<CBTSConfigurationDoc> doc;
-    std::unique_ptr<CForwardingClient> client;
-    CSimBts* sim = nullptr;
-    std::filesystem::path dir;
-
-    SimFixture() {
-        // The link reads its port settings from the process-wide store: one that keeps nothing.
-        ResetRegistryForTests();
-        SetRegistryWriteAccess(false);
-        CBtsConfiguration::Drop();
-        dir = std::filesystem::temp_directory_path() /
-              ("cabrion-wizard-sim-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        hub.SetLockDirectory(dir.string());
-        hub.SetSimulatorFactory([this](const CConnectParams& p, CCommunicationBTS& h) {
-            SSimScenario scenario;
-            scenario.bts = SSimBtsModel::Default();
-            auto server = std::make_unique<CSIMTransactServer>(p, h, scenario);
-            sim = &server->Bts();
-            return server;
-        });
-        settings.SetInt("Initialization", "EnableBTS", 1);
-        CBTSConfigurationDoc::SServices s;
-        s.windows = &windows;
-        s.link = &link;
-        s.settings = &settings;
-        s.documentsFolder = dir.string();
-        s.clock = [] { return std::string("12:34:56"); };
-        doc = std::make_unique<CBTSConfigurationDoc>(s);
-        CMMIServ::Instance().SetHost(doc.get());
-        client = std::make_unique<CForwardingClient>(*doc);
-    }
-    ~SimFixture() {
-        hub.StopConnection();
-        client.reset();
-        CMMIServ::Instance().SetHost(nullptr);
-        doc.reset();
-        hub.SetSimulatorFactory({});
-        CBtsConfiguration::Drop();
-        ResetRegistryForTests();
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-    bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s) {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (!done()) {
-            if (std::chrono::steady_clock::now() > end) {
-                return false;
-            }
-            hub.WaitAndPump(20ms);
-        }
-        return true;
-    }
-};
+using SimFixture = SimDocumentFixture;
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "SimDocumentSupport.h"
 #include "WizardTestSupport.h"
 #include "app/BTSUpdateFetchDlg.h"
 #include "app/CommandIds.h"
@@ -16,7 +17,6 @@
 #include "app/wizard/WizardCheckPages.h"
 #include "app/wizard/WizardFlowPages.h"
 #include "app/wizard/WizardReportPages.h"
-#include "comms/CommsClient.h"
 #include "comms/CommunicationBTS.h"
 #include "comms/MMIServ.h"
 #include "model/Strings.h"
@@ -33,18 +33,6 @@ namespace {
 const std::string kNoRights =
     "User does not have permissions to send the configuration file to BTS.";
 
-class CForwardingClient : public CCommsClient {
-public:
-    explicit CForwardingClient(CBTSConfigurationDoc& doc) : m_doc(doc) {}
-    void OnReport(const CCommsReport& report) override { m_doc.OnReport(report); }
-    void OnUplinkMessage(std::span<const uint8_t> message) override {
-        m_doc.OnUplinkMessage(message);
-    }
-
-private:
-    CBTSConfigurationDoc& m_doc;
-};
-
 // The document with the program's link, a user of `accessLevel`, and a simulated BTS served
 // on TCP (reached as a remote BTS) and on a pseudo-terminal (COM 1, a local one).
 struct RightsFixture {
@@ -54,7 +42,7 @@ struct RightsFixture {
     CHubDocumentLink link{hub};
     CSimServer bts{Scenario()};
     std::unique_ptr<CBTSConfigurationDoc> doc;
-    std::unique_ptr<CForwardingClient> client;
+    std::unique_ptr<CDocumentClient> client;
     std::filesystem::path dir;
 
     static SSimScenario Scenario() {
@@ -86,7 +74,7 @@ struct RightsFixture {
         s.startupNotes = std::move(startupNotes);
         doc = std::make_unique<CBTSConfigurationDoc>(s);
         CMMIServ::Instance().SetHost(doc.get());
-        client = std::make_unique<CForwardingClient>(*doc);
+        client = std::make_unique<CDocumentClient>(*doc);
         doc->New(false);
         doc->OnIdle(); // the event log
     }

@@ -14,6 +14,7 @@
 #include "sim/SIMTransactServer.h"
 #include "support/FrameDocument.h"
 #include "support/Screenshot.h"
+#include "support/SimWindow.h"
 #include "ui/ConnectionListView.h"
 #include "ui/MainFrame.h"
 #include "ui/views/BTSConfigurationView.h"
@@ -35,73 +36,14 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class CForwardingClient : public CCommsClient {
-public:
-    explicit CForwardingClient(CBTSConfigurationDoc& doc)
-        : CCommsClient(CCommunicationBTS::Instance()), m_doc(doc) {}
-    void OnReport(const CCommsReport& report) override { m_doc.OnReport(report); }
-    void OnUplinkMessage(std::span<const uint8_t> message) override {
-        m_doc.OnUplinkMessage(message);
-    }
-
-private:
-    CBTSConfigurationDoc& m_doc;
-};
-
-struct ConnectedWindow {
-    CMemoryRegistry settings;
-    CCommunicationBTS& hub = CCommunicationBTS::Instance();
-    CHubDocumentLink link{hub};
-    CMainFrame frame;
-    std::unique_ptr<CBTSConfigurationDoc> doc;
-    std::unique_ptr<CForwardingClient> client;
-    std::filesystem::path dir;
-
-    ConnectedWindow() {
-        ResetRegistryForTests();
-        SetRegistryWriteAccess(false);
-        CBtsConfiguration::Drop();
-        dir = std::filesystem::temp_directory_path() /
-              ("cabrion-connected-window-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        hub.SetLockDirectory(dir.string());
-        hub.SetSimulatorFactory([](const CConnectParams& p, CCommunicationBTS& h) {
-            SSimScenario scenario;
-            scenario.bts = SSimBtsModel::Default();
-            return std::make_unique<CSIMTransactServer>(p, h, scenario);
-        });
-        settings.SetInt("Initialization", "EnableBTS", 1);
-        doc = testsupport::AttachNewDocument(frame, link, settings);
-        CMMIServ::Instance().SetHost(doc.get());
-        client = std::make_unique<CForwardingClient>(*doc);
+struct ConnectedWindow : testsupport::SimWindow {
+    ConnectedWindow() : SimWindow("cabrion-connected-window") {
         frame.show();
         opened = doc->OpenPath(testsupport::SamplePath(QStringLiteral("harbour-4x3.hwc")), true);
         doc->OnIdle();
         doc->ConnectSimulator();
-        connected = PumpUntil([&] { return link.IsLinkUp() && link.BcfState() >= 0; });
-    }
-    ~ConnectedWindow() {
-        hub.StopConnection();
-        client.reset();
-        CMMIServ::Instance().SetHost(nullptr);
-        doc.reset();
-        hub.SetSimulatorFactory({});
-        CBtsConfiguration::Drop();
-        ResetRegistryForTests();
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-    bool PumpUntil(const std::function<bool()>& done) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done()) {
-            if (clock.elapsed() > 10000) {
-                return false;
-            }
-            hub.WaitAndPump(20ms);
-            QApplication::processEvents();
-        }
-        return true;
+        connected = PumpUntil([&] { return link.IsLinkUp() && link.BcfState() >= 0; }, false,
+                              std::chrono::seconds(10));
     }
     void ShowView(int type) {
         frame.Action(cmd::ViewCommandOfType(type))->trigger();

@@ -13,6 +13,7 @@
 #include "sim/SIMTransactServer.h"
 #include "support/FrameDocument.h"
 #include "support/Screenshot.h"
+#include "support/SimWindow.h"
 #include "ui/DossierExport.h"
 #include "ui/MainFrame.h"
 #include "ui/views/BTSConfigurationView.h"
@@ -37,70 +38,12 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class CForwardingClient : public CCommsClient {
-public:
-    explicit CForwardingClient(CBTSConfigurationDoc& doc) : m_doc(doc) {}
-    void OnReport(const CCommsReport& report) override { m_doc.OnReport(report); }
-    void OnUplinkMessage(std::span<const uint8_t> message) override {
-        m_doc.OnUplinkMessage(message);
-    }
-
-private:
-    CBTSConfigurationDoc& m_doc;
-};
-
-struct DossierWindow {
-    CMemoryRegistry settings;
-    CCommunicationBTS& hub = CCommunicationBTS::Instance();
-    CHubDocumentLink link{hub};
-    CMainFrame frame;
-    std::unique_ptr<CBTSConfigurationDoc> doc;
-    std::unique_ptr<CForwardingClient> client;
-    std::filesystem::path dir;
-
-    DossierWindow() {
-        ResetRegistryForTests();
-        SetRegistryWriteAccess(false);
-        CBtsConfiguration::Drop();
-        dir = std::filesystem::temp_directory_path() /
-              ("cabrion-dossier-window-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        hub.SetLockDirectory(dir.string());
-        hub.SetSimulatorFactory([](const CConnectParams& p, CCommunicationBTS& h) {
-            SSimScenario scenario;
-            scenario.bts = SSimBtsModel::Default();
-            return std::make_unique<CSIMTransactServer>(p, h, scenario);
-        });
-        settings.SetInt("Initialization", "EnableBTS", 1);
-        doc = testsupport::AttachNewDocument(frame, link, settings);
-        CMMIServ::Instance().SetHost(doc.get());
-        client = std::make_unique<CForwardingClient>(*doc);
+struct DossierWindow : testsupport::SimWindow {
+    DossierWindow() : SimWindow("cabrion-dossier-window") {
         frame.resize(1100, 760);
         frame.show();
     }
-    ~DossierWindow() {
-        hub.StopConnection();
-        client.reset();
-        CMMIServ::Instance().SetHost(nullptr);
-        doc.reset();
-        hub.SetSimulatorFactory({});
-        CBtsConfiguration::Drop();
-        ResetRegistryForTests();
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-    bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 15s) {
-        const auto end = std::chrono::steady_clock::now() + limit;
-        while (!done()) {
-            if (std::chrono::steady_clock::now() > end) {
-                return false;
-            }
-            hub.WaitAndPump(20ms);
-            doc->OnIdle();
-            QApplication::processEvents();
-        }
-        return true;
-    }
+    bool PumpUntil(const std::function<bool()>& done) { return SimWindow::PumpUntil(done, true); }
     QString Path(const char* name) const { return QString::fromStdString((dir / name).string()); }
 };
 

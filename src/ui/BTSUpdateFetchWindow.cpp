@@ -109,13 +109,15 @@ CBTSUpdateFetchWindow::CBTSUpdateFetchWindow(CBTSConfigurationDoc& doc, int mode
     outer->addLayout(sides, 1);
 
     m_status = new QLabel(this);
-    m_status->setAccessibleName(tr("Status"));
+    // The status and the percentage carry no fixed accessible name: their texts are their
+    // names, so a screen reader hears every step as the label announces it.
+    m_status->setAccessibleDescription(tr("Status"));
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, 4);
     m_progress->setTextVisible(false);
     m_progress->setAccessibleName(tr("Progress"));
     m_percent = new QLabel(this);
-    m_percent->setAccessibleName(tr("Percent done"));
+    m_percent->setAccessibleDescription(tr("Percent done"));
     m_percent->setMinimumWidth(m_percent->fontMetrics().horizontalAdvance(QStringLiteral("100%")));
     auto* progressRow = new QHBoxLayout;
     progressRow->addWidget(m_progress, 1);
@@ -189,6 +191,21 @@ void CBTSUpdateFetchWindow::Mirror() {
     m_status->setText(Q(d.status));
     m_progress->setValue(d.progress);
     m_percent->setText(Q(d.percentText));
+    if (m_busy) {
+        LogStatus();
+    }
+}
+
+// Every step a flow passes through goes into the list with its time, so a send that stalls at
+// "Fetching..." can be told from one that never started, also after the status moved on.
+void CBTSUpdateFetchWindow::LogStatus() {
+    const QString status = m_status->text();
+    if (status == m_lastLogged) {
+        return;
+    }
+    m_lastLogged = status;
+    m_log->addItem(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss  ")) + status);
+    m_log->scrollToBottom();
 }
 
 void CBTSUpdateFetchWindow::RunFlow(bool send) {
@@ -208,9 +225,8 @@ void CBTSUpdateFetchWindow::RunFlow(bool send) {
     }
     m_busy = false;
     Mirror();
-    m_log->addItem(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss  ")) +
-                   m_status->text());
-    m_log->scrollToBottom();
+    LogStatus();
+    m_lastLogged.clear();
 }
 
 void CBTSUpdateFetchWindow::ShowMissingInfo() {

@@ -39,11 +39,13 @@ public slots:
 
 private:
     void Mirror();
+    void LogStatus();
     void RunFlow(bool send);
     void ShowMissingInfo();
 
     std::unique_ptr<CDocumentTransfer> m_transfer;
     bool m_busy = false;
+    QString m_lastLogged;
     QLabel* m_bcfState = nullptr;
     QLabel* m_comment = nullptr;
     QLabel* m_candidateLabels = nullptr;

@@ -262,9 +262,25 @@ bool CBTSConfigurationDoc::CanDisconnect() const {
 }
 
 void CBTSConfigurationDoc::ConnectRemote() {
+    if (SelmoSite()) {
+        Message(kSelmoNoConnection);
+        return;
+    }
+    // The link in use stays until the user has named where to go: a cancelled dialog must
+    // not cost a live link, least of all a local one at the BTS.
+    IDocumentLink& link = LinkRef();
+    const std::string target = link.AskRemoteTarget();
+    if (target.empty()) {
+        return;
+    }
+    // Already talking to that BTS: a reconnect would only drop what the BTS has reported. One
+    // that is not up yet is tried afresh, which is what asking for it again means.
+    if (link.IsLinkUp() && link.IsRemoteTarget(target)) {
+        return;
+    }
     Disconnect();
     SetShowPhysicalUnits(true);
-    StartConnection(1);
+    StartConnection(1, target);
 }
 
 void CBTSConfigurationDoc::ConnectLocal() {
@@ -285,13 +301,13 @@ void CBTSConfigurationDoc::ConnectSimulator() {
     StartConnection(3);
 }
 
-void CBTSConfigurationDoc::StartConnection(int kind) {
+void CBTSConfigurationDoc::StartConnection(int kind, const std::string& target) {
     if (SelmoSite()) {
         Message(kSelmoNoConnection);
         return;
     }
     m_connectionWanted = true;
-    if (LinkRef().Start(kind, std::string())) {
+    if (LinkRef().Start(kind, target)) {
         SiteLoaded();
     }
     if (CSiteKODA* site = SiteKODA()) {

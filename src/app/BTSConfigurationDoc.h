@@ -281,7 +281,7 @@ private:
     bool SavePassive(bool& ok);
     bool ImportPassive();
     bool ExportPassive();
-    void StartConnection(int kind);
+    void StartConnection(int kind, const std::string& target = {});
     void DisableConnection();
     void RememberFolder(const std::string& path);
     IUserPrompt::SFileDialog ConfigurationDialog(const char* title) const;

@@ -2,6 +2,7 @@
 
 #include "comms/CommunicationBTS.h"
 #include "comms/ConfigTransfer.h"
+#include "comms/ConnectParams.h"
 #include "comms/MMIServ.h"
 #include "comms/ObjectData.h"
 #include "comms/ObjectMaps.h"
@@ -60,6 +61,21 @@ bool CHubDocumentLink::Start(int kind, const std::string& target) {
 
 void CHubDocumentLink::Stop() {
     m_hub.StopConnection();
+}
+
+std::string CHubDocumentLink::AskRemoteTarget() {
+    return m_hub.AskTarget();
+}
+
+bool CHubDocumentLink::IsRemoteTarget(const std::string& target) const {
+    const auto params = m_hub.GetConnectParams();
+    if (!params || params->GetKind() != kConnRemote) {
+        return false;
+    }
+    // Compared as the link keeps a target, with its own address in place of the given one.
+    CConnectParams wanted(params->GetComPort(), params->GetMaxSpeedIndex());
+    wanted.SetTarget(target);
+    return wanted.GetKind() == kConnRemote && wanted.GetTarget() == params->GetTarget();
 }
 
 bool CHubDocumentLink::SendingEnabled() const {

@@ -25,6 +25,11 @@ public:
     virtual std::string SpeedText() const = 0;
     virtual bool Start(int kind, const std::string& target) = 0;
     virtual void Stop() = 0;
+    // Asks the user which remote BTS to connect to, touching no connection; empty when the
+    // user cancelled.
+    virtual std::string AskRemoteTarget() { return {}; }
+    // The running connection is a remote one to the BTS that `target` names.
+    virtual bool IsRemoteTarget(const std::string& /*target*/) const { return false; }
     // The BCF state of the configuration currently in BTS allows sending.
     virtual bool SendingEnabled() const = 0;
     // Sends the candidate, or with `passive` the candidate's passive unit information
@@ -64,6 +69,8 @@ public:
     std::string SpeedText() const override;
     bool Start(int kind, const std::string& target) override;
     void Stop() override;
+    std::string AskRemoteTarget() override;
+    bool IsRemoteTarget(const std::string& target) const override;
     bool SendingEnabled() const override;
     bool Send(CSiteKODA& site, bool passive, CHWInfoFile& candidatePassive) override;
     void ResetObjects() override;

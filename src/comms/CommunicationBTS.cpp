@@ -43,7 +43,7 @@ void CCommunicationBTS::Tell(const std::string& message) {
 int CCommunicationBTS::StartConnection(int kind, const std::string& target) {
     std::string text = target;
     if (kind == kConnRemote && text.empty()) {
-        text = m_targetQuery ? m_targetQuery() : std::string();
+        text = AskTarget();
         if (text.empty()) {
             return 0;
         }

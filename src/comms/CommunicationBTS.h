@@ -44,6 +44,8 @@ public:
     void SetLockDirectory(const std::string& directory);
     // Asks the user for a remote target (the connection tool); empty when none was given.
     void SetTargetQuery(std::function<std::string()> query) { m_targetQuery = std::move(query); }
+    // Runs that query on its own, leaving the connection as it is.
+    std::string AskTarget() const { return m_targetQuery ? m_targetQuery() : std::string(); }
     // Shows a message to the user; standard error unless set.
     void SetMessageSink(std::function<void(const std::string&)> sink) { m_sink = std::move(sink); }
 

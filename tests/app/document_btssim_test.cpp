@@ -4,14 +4,17 @@
 #include <gtest/gtest.h>
 
 #include "SimDocumentSupport.h"
+#include "app/CommandIds.h"
 #include "app/pages/PageUnitsController.h"
 #include "comms/ConfigTransfer.h"
 #include "files/HWInfoFile.h"
 #include "files/xml/XMLPlanWriter.h"
 #include "model/DataBaseKODA.h"
 #include "model/Strings.h"
+#include "sim/SimServer.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 
 namespace {
@@ -186,4 +189,55 @@ TEST(DocumentAgainstSimulatedBts, LinesTheReaderRejectedAreNotDroppedUnseen) {
     ASSERT_TRUE(f.doc->SaveAs());
     EXPECT_TRUE(listed);
     EXPECT_EQ(Slurp(path).find("NO_SUCH_KEYWORD"), std::string::npos);
+}
+
+// Connection > Connect... leaves the live local link alone while the user chooses, and after a
+// Cancel; a confirmed target replaces it, and confirming the BTS already connected keeps it.
+TEST(DocumentAgainstSimulatedBts, ConnectKeepsTheLiveLinkUntilANewTargetIsConfirmed) {
+    SimDocumentFixture f;
+    SSimScenario scenario;
+    scenario.bts = SSimBtsModel::Default();
+    CSimServer local(scenario);
+    CSimServer remote(scenario);
+    std::string error;
+    ASSERT_TRUE(local.OpenPty(error)) << error;
+    ASSERT_TRUE(remote.ListenTcp("127.0.0.1", 0, error)) << error;
+    local.Start();
+    remote.Start();
+    CRegistry::Instance().SetInt("ComPort", 1);
+    ::setenv("CABRION_COM1", local.PtyPath().c_str(), 1);
+    f.doc->New(false);
+    f.doc->ConnectLocal();
+    ASSERT_TRUE(f.PumpUntil([&] { return f.link.IsLinkUp(); }, 15s));
+    const CBaseTransactServer* localServer = f.hub.Server();
+
+    std::string answer; // what the user confirms; empty is Cancel
+    bool upWhileAsked = false;
+    f.hub.SetTargetQuery([&] {
+        upWhileAsked = f.link.IsLinkUp() && f.link.ConnectionKind() == 2;
+        return answer;
+    });
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kConnectRemote));
+    EXPECT_TRUE(upWhileAsked) << "the dialog opened on a dropped link";
+    EXPECT_EQ(f.hub.Server(), localServer);
+    EXPECT_TRUE(f.link.IsLinkUp());
+    EXPECT_TRUE(f.doc->ConnectionWanted());
+
+    answer = "HOST=127.0.0.1,TCPPORT=" + std::to_string(remote.Port()) + ",BSCID=4,BCFID=2";
+    f.doc->OnCommand(cmd::kConnectRemote);
+    ASSERT_TRUE(f.PumpUntil([&] { return f.link.IsLinkUp(); }));
+    EXPECT_EQ(f.link.ConnectionKind(), 1);
+    EXPECT_EQ(f.link.BscId(), 4);
+    const CBaseTransactServer* remoteServer = f.hub.Server();
+    const int clients = remote.ClientsServed();
+
+    f.doc->ConnectRemote(); // the same BTS again, as the dialog offers it
+    EXPECT_EQ(f.hub.Server(), remoteServer);
+    EXPECT_TRUE(f.link.IsLinkUp());
+    EXPECT_EQ(remote.ClientsServed(), clients);
+
+    f.hub.SetTargetQuery({});
+    f.hub.StopConnection();
+    f.hub.Pump();
+    ::unsetenv("CABRION_COM1");
 }

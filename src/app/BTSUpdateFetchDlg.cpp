@@ -1,5 +1,7 @@
 #include "app/BTSUpdateFetchDlg.h"
 
+#include <cctype>
+
 #include "comms/ConfigTransfer.h"
 #include "comms/ObjectMaps.h"
 #include "files/ConfigInfoKODA.h"
@@ -155,11 +157,32 @@ void CBTSUpdateFetchDlg::Compare() {
     }
 }
 
-void CBTSUpdateFetchDlg::Fail(const std::string& message, bool sending) {
-    SetStatus(Text(sending ? kSendingFailed : kFetchingFailed), 2);
+void CBTSUpdateFetchDlg::Fail(const std::string& message, bool sending, const std::string& reason) {
+    const std::string failed = Text(sending ? kSendingFailed : kFetchingFailed);
+    // Left half-way the bar reads as a transfer still running.
+    SetStatus(reason.empty() ? failed : failed + ": " + reason, 4);
+    percentText.clear();
     if (m_env.site != nullptr) {
-        m_env.site->Prompt().Message(message);
+        std::string text = message;
+        if (!reason.empty()) {
+            text += "\n" + reason + ".";
+            text[message.size() + 1] = static_cast<char>(std::toupper(text[message.size() + 1]));
+        }
+        m_env.site->Prompt().Message(text);
     }
+}
+
+std::string CBTSUpdateFetchDlg::ReasonOf(std::initializer_list<int> steps) const {
+    if (m_env.transfer == nullptr) {
+        return {};
+    }
+    for (int step : steps) {
+        if (CConfigTransfer::TransferStatus(step) <= 0 &&
+            !m_env.transfer->FailureReason(step).empty()) {
+            return m_env.transfer->FailureReason(step);
+        }
+    }
+    return {};
 }
 
 bool CBTSUpdateFetchDlg::SendRightsMissing() const {
@@ -194,7 +217,7 @@ void CBTSUpdateFetchDlg::OnSend() {
             transfer.Fetch(true);
             SetStatus(Text(kSendSuccessful), 4);
         } else {
-            Fail("BTS update failed.", true);
+            Fail("BTS update failed.", true, ReasonOf({3}));
         }
         Refresh();
         return;
@@ -218,7 +241,7 @@ void CBTSUpdateFetchDlg::OnSend() {
         if (m_env.selectBtsTab) {
             m_env.selectBtsTab();
         }
-        Fail("BTS update failed.", true);
+        Fail("BTS update failed.", true, ReasonOf({1, 2}));
     }
     Refresh();
 }
@@ -230,20 +253,23 @@ void CBTSUpdateFetchDlg::OnFetch() {
     SetStatus(Text(kFetching), 0);
     bool ok = false;
     std::string failure;
+    std::string reason;
     if (m_mode == kFetchConfiguration) {
         Log(64069);
         m_env.transfer->Fetch(false);
         ok = CConfigTransfer::TransferStatus(1) > 0 && CConfigTransfer::TransferStatus(2) > 0;
         failure = "Fetching BTS information from BTS failed.";
+        reason = ReasonOf({1, 2});
     } else {
         m_env.transfer->Fetch(true);
         ok = CConfigTransfer::TransferStatus(3) > 0;
         failure = "Fetching Passive unit information from BTS failed.";
+        reason = ReasonOf({3});
     }
     if (ok) {
         SetStatus(Text(kFetchSuccessful), 4);
     } else {
-        Fail(failure, false);
+        Fail(failure, false, reason);
     }
     Refresh();
 }

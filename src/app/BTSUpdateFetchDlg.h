@@ -4,6 +4,7 @@
 // Fetch commands with their questions and messages. A window only mirrors these fields.
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 class CConfigInfoKODA;
@@ -73,7 +74,11 @@ private:
     // A remote link and no full control: nothing may be sent.
     bool SendRightsMissing() const;
     void Compare();
-    void Fail(const std::string& message, bool sending);
+    // The flow is over: the bar ends, and the status and the message say why when the
+    // transfer knows it.
+    void Fail(const std::string& message, bool sending, const std::string& reason);
+    // The reason of the first of the steps that failed.
+    std::string ReasonOf(std::initializer_list<int> steps) const;
     void Log(int stringId);
 
     int m_mode;

@@ -122,15 +122,48 @@ std::vector<uint8_t> CCommandHandler::DataOfReply(std::span<const uint8_t> reply
     return {reply.begin() + static_cast<long>(start), reply.end()};
 }
 
+CCommandHandler::EReply CCommandHandler::FetchReplyKind(std::span<const uint8_t> reply,
+                                                        int operation, int& code) {
+    code = 0;
+    if (reply.empty()) {
+        return EReply::NoAnswer;
+    }
+    if (!DataOfReply(reply, operation).empty()) {
+        return EReply::Answered;
+    }
+    // A data reply for the operation that carries no data: the BTS was never given any.
+    if (reply.size() >= 13 && reply[0] == kTypeData && reply[8] == operation &&
+        (reply[12] == 0 || (reply[12] == 0x81 && reply.size() >= 14 && reply[13] == 0) ||
+         (reply[12] == 0x82 && reply.size() >= 15 && reply[13] == 0 && reply[14] == 0))) {
+        return EReply::Empty;
+    }
+    const int result = AcknowledgementResult(reply);
+    if (result == 0) {
+        return EReply::Empty;
+    }
+    if (result > 0) {
+        code = result;
+        return EReply::Refused;
+    }
+    return EReply::Unreadable;
+}
+
 int CCommandHandler::Acknowledged(const std::vector<uint8_t>& request, size_t bufferSize) {
     std::vector<uint8_t> reply;
     m_server.Transact(request, reply, bufferSize);
-    return AcknowledgementResult(reply);
+    const int result = AcknowledgementResult(reply);
+    m_lastCode = result > 0 ? result : 0;
+    m_lastReply = reply.empty() ? EReply::NoAnswer
+                  : result == 0 ? EReply::Answered
+                  : result > 0  ? EReply::Refused
+                                : EReply::Unreadable;
+    return result;
 }
 
 std::vector<uint8_t> CCommandHandler::Fetch(int operation, size_t bufferSize) {
     std::vector<uint8_t> reply;
     m_server.Transact(BuildGeneric(operation, nullptr), reply, bufferSize);
+    m_lastReply = FetchReplyKind(reply, operation, m_lastCode);
     return DataOfReply(reply, operation);
 }
 

@@ -22,7 +22,21 @@ public:
     // Result of an acknowledged operation whose reply was missing or not an acknowledgement.
     static constexpr int kInvalidReply = -1;
 
+    // What became of the last request. Callers tell the user why a transfer failed by it, and
+    // ask again only where another try could get another answer.
+    enum class EReply {
+        Answered,   // acknowledged, or data came
+        NoAnswer,   // nothing came back (time-out, link down)
+        Empty,      // the BTS holds nothing under that operation
+        Refused,    // the BTS answered with a result code other than success
+        Unreadable, // an answer that is neither
+    };
+
     explicit CCommandHandler(CMMIServ& server) : m_server(server) {}
+
+    EReply LastReply() const { return m_lastReply; }
+    // The BTS's result code when the last request was refused.
+    int LastResultCode() const { return m_lastCode; }
 
     // Acknowledged operations: 0 success, a BTS result code, or -1.
     int SendFirstConfiguration(std::span<const uint8_t> bytes);
@@ -55,6 +69,8 @@ public:
     // data reply for the operation (empty when it is none).
     static int AcknowledgementResult(std::span<const uint8_t> reply);
     static std::vector<uint8_t> DataOfReply(std::span<const uint8_t> reply, int operation);
+    // What a reply to a fetch of the operation says, and the result code of a refusal.
+    static EReply FetchReplyKind(std::span<const uint8_t> reply, int operation, int& code);
 
 private:
     int Acknowledged(const std::vector<uint8_t>& request, size_t bufferSize);
@@ -62,4 +78,6 @@ private:
     int SendData(int operation, std::span<const uint8_t> bytes, size_t bufferSize);
 
     CMMIServ& m_server;
+    EReply m_lastReply = EReply::Answered;
+    int m_lastCode = 0;
 };

@@ -60,6 +60,23 @@ bool CablingPresent(const CDataBaseKODA& bts) {
     return false;
 }
 
+std::string ReasonOf(CCommandHandler::EReply reply, int code) {
+    using R = CCommandHandler::EReply;
+    switch (reply) {
+    case R::Answered:
+        return {};
+    case R::NoAnswer:
+        return "the BTS did not answer";
+    case R::Empty:
+        return "the BTS holds no configuration yet";
+    case R::Refused:
+        return "the BTS refused it (code " + std::to_string(code) + ")";
+    case R::Unreadable:
+        return "the BTS's answer could not be read";
+    }
+    return {};
+}
+
 } // namespace
 
 CConfigTransfer::CConfigTransfer(CSiteKODA& site, STransferContext context)
@@ -68,6 +85,20 @@ CConfigTransfer::CConfigTransfer(CSiteKODA& site, STransferContext context)
 int CConfigTransfer::TransferStatus(int step) {
     const CDataBaseKODA* bts = Bts();
     return bts == nullptr ? -1 : bts->TransferStatus(step);
+}
+
+const std::string& CConfigTransfer::FailureReason(int step) const {
+    static const std::string kNone;
+    return step >= 1 && step <= 3 ? m_failure[step] : kNone;
+}
+
+void CConfigTransfer::NoteReply(int step) {
+    const CCommandHandler& commands = *m_context.commands;
+    m_failure[step] = ReasonOf(commands.LastReply(), commands.LastResultCode());
+}
+
+void CConfigTransfer::NoteNoConnection(int step) {
+    m_failure[step] = "there is no connection to the BTS";
 }
 
 void CConfigTransfer::Log(int stringId) {
@@ -86,13 +117,20 @@ void CConfigTransfer::Pause() {
     }
 }
 
-bool CConfigTransfer::Attempts(const std::function<int()>& exchange) {
+bool CConfigTransfer::Attempts(int step, const std::function<int()>& exchange) {
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         if (m_context.commands == nullptr) {
+            NoteNoConnection(step);
             return false;
         }
-        if (exchange() == 0) {
+        const bool acknowledged = exchange() == 0;
+        NoteReply(step);
+        if (acknowledged) {
+            m_failure[step].clear();
             return true;
+        }
+        if (m_context.commands->LastReply() == CCommandHandler::EReply::Refused) {
+            return false;
         }
         if (attempt < kAttempts) {
             Pause();
@@ -115,6 +153,7 @@ void CConfigTransfer::Download(bool passive) {
             if (!m_site.Prompt().AskYesNo(text)) {
                 for (int step = 1; step <= 3; ++step) {
                     SetStatus(step, 0);
+                    m_failure[step].clear();
                 }
                 return;
             }
@@ -178,10 +217,11 @@ void CConfigTransfer::SendConfiguration() {
     if (m_context.commands == nullptr) {
         m_site.Prompt().Message("Cannot update BTS because there is no connection.");
         SetStatus(kStepFirst, 0);
+        NoteNoConnection(kStepFirst);
         return;
     }
     CCommandHandler& commands = *m_context.commands;
-    const bool firstSent = Attempts([&] {
+    const bool firstSent = Attempts(kStepFirst, [&] {
         (void)commands.SendCrossConnection(cross);
         return commands.SendFirstConfiguration(first.bytes);
     });
@@ -192,7 +232,8 @@ void CConfigTransfer::SendConfiguration() {
     if (m_context.commands == nullptr) {
         return;
     }
-    const bool secondSent = Attempts([&] { return commands.SendSecondConfiguration(second); });
+    const bool secondSent =
+        Attempts(kStepSecond, [&] { return commands.SendSecondConfiguration(second); });
     Log(secondSent ? 64076 : 64078);
     SetStatus(kStepSecond, secondSent ? 1 : 0);
     if (secondSent && m_context.clearConfigurationChanged) {
@@ -219,9 +260,11 @@ void CConfigTransfer::FetchFirst() {
     if (m_context.commands == nullptr) {
         m_site.Prompt().Message("No BTS connection.");
         m_site.Host().LogEvent("No BTS connection.");
+        NoteNoConnection(kStepFirst);
         return;
     }
     const std::vector<uint8_t> data = m_context.commands->FetchFirstConfiguration();
+    NoteReply(kStepFirst);
     if (data.empty()) {
         Log(64073);
         SetStatus(kStepFirst, 0);
@@ -258,9 +301,11 @@ void CConfigTransfer::FetchFirst() {
 
 void CConfigTransfer::FetchSecond() {
     if (m_context.commands == nullptr) {
+        NoteNoConnection(kStepSecond);
         return;
     }
     const std::vector<uint8_t> data = m_context.commands->FetchSecondConfiguration();
+    NoteReply(kStepSecond);
     CDataBaseKODA& bts = BtsOrTemplate(m_site);
     if (data.empty()) {
         Log(64074);
@@ -301,8 +346,13 @@ void CConfigTransfer::SendPassiveUnits() {
     int count = 0;
     const std::vector<uint8_t> records =
         blocks::BuildPassiveUnitRecords(*m_context.candidatePassive, count);
-    const int result =
-        m_context.commands == nullptr ? -1 : m_context.commands->SendPassiveUnits(records, count);
+    int result = -1;
+    if (m_context.commands == nullptr) {
+        NoteNoConnection(kStepPassive);
+    } else {
+        result = m_context.commands->SendPassiveUnits(records, count);
+        NoteReply(kStepPassive);
+    }
     if (result == 0) {
         Log(64090);
         SetStatus(kStepPassive, 1);
@@ -327,14 +377,26 @@ void CConfigTransfer::FetchPassiveUnits() {
     std::vector<uint8_t> data;
     if (m_context.commands != nullptr) {
         data = m_context.commands->FetchPassiveUnits();
+        NoteReply(kStepPassive);
+    } else {
+        NoteNoConnection(kStepPassive);
     }
     std::vector<CHWInfoSlotEntry> entries;
     if (!data.empty() && !blocks::DecodePassiveUnitBlock(data, entries)) {
         // More records than a BTS holds: the reply is broken, not an empty BTS.
+        m_failure[kStepPassive] = ReasonOf(CCommandHandler::EReply::Unreadable, 0);
+        SetStatus(kStepPassive, 0);
+        return;
+    }
+    if (data.empty() && (m_context.commands == nullptr ||
+                         m_context.commands->LastReply() != CCommandHandler::EReply::Empty)) {
+        // Only a BTS that answered has told that it holds nothing; silence or a refusal is
+        // no such answer, and must not read as a fetch that went well.
         SetStatus(kStepPassive, 0);
         return;
     }
     if (entries.empty()) {
+        m_failure[kStepPassive].clear();
         SetStatus(kStepPassive, 2);
         return;
     }

@@ -4,8 +4,10 @@
 // configuration currently in BTS, with the statuses, event log lines and questions that go with
 // them.
 
+#include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "comms/ConfigBlocks.h"
 
@@ -54,6 +56,9 @@ public:
 
     // A step's status in the configuration currently in BTS; -1 when there is none.
     static int TransferStatus(int step);
+    // Why the last run of a step did not get through, as words for the user ("the BTS did not
+    // answer"); empty when it did, or when it was not run by this transfer.
+    const std::string& FailureReason(int step) const;
 
 private:
     void FetchFirst();
@@ -61,11 +66,16 @@ private:
     void Log(int stringId);
     void SetStatus(int step, int status);
     void Pause();
-    // Runs the exchange up to three times; true when one of them was acknowledged.
-    bool Attempts(const std::function<int()>& exchange);
+    // Runs the exchange of a step up to three times; true when one of them was acknowledged.
+    // A refusal ends the tries: the BTS gives the same answer to the same file.
+    bool Attempts(int step, const std::function<int()>& exchange);
+    // Keeps why the step's last exchange failed, or that it did not.
+    void NoteReply(int step);
+    void NoteNoConnection(int step);
 
     CSiteKODA& m_site;
     STransferContext m_context;
+    std::array<std::string, 4> m_failure;
     // What the last first-file fetch applied, for the MHAs to be chosen again once the second
     // file has told the combiners' types: nothing when the first file was not applied, an
     // empty block when the BTS sent none.

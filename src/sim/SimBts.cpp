@@ -228,7 +228,10 @@ void CSimBts::TakeMessage(std::span<const uint8_t> message, Answer& answer) {
     using Kind = SSimBlockFault::Kind;
     const SSimBlockFault& fault = m_scenario.faults.blockFault;
     const bool blockRequest = message.size() >= 4 && message[0] == CSimConfigStore::kTypeGeneric;
-    if (!blockRequest || fault.kind == Kind::None || ++m_blockRequests != fault.request) {
+    if (blockRequest) {
+        ++m_blockRequests;
+    }
+    if (!blockRequest || fault.kind == Kind::None || m_blockRequests != fault.request) {
         HandleMessage(message);
         answer.frame = Next();
         return;

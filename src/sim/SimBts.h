@@ -36,6 +36,8 @@ public:
     // The last complete request message, for checks.
     const frame::Bytes& LastRequest() const { return m_lastRequest; }
     const CSimConfigStore& Store() const { return m_store; }
+    // Configuration block requests taken so far, retries included.
+    int BlockRequests() const { return m_blockRequests; }
 
 private:
     frame::Bytes Next();

@@ -108,7 +108,7 @@ TEST(TransferDialog, VersionRefusedMeansSendingFailed) {
         EXPECT_EQ(CConfigTransfer::TransferStatus(step), 0);
     }
     EXPECT_EQ(dlg.status, "Sending failed");
-    EXPECT_EQ(dlg.progress, 2);
+    EXPECT_EQ(dlg.progress, 4);
     EXPECT_EQ(bench.host.messages, std::vector<std::string>{"BTS update failed."});
     EXPECT_EQ(bench.btsTabShown, 1);
 }
@@ -123,18 +123,39 @@ TEST(TransferDialog, NothingHappensWhileTheLinkIsDown) {
     EXPECT_TRUE(bench.host.log.empty());
 }
 
-TEST(TransferDialog, FetchFailuresAreReported) {
+// A failed fetch ends the bar and says why, after one request per file.
+TEST(TransferDialog, FetchFailuresSayWhy) {
     SSimScenario scenario;
     scenario.stored[1] = {101}; // more records than a BTS can hold
     SDialogBench bench(scenario);
     auto dlg = bench.Dialog(2);
     dlg.OnFetch();
-    EXPECT_EQ(dlg.status, "Fetching failed");
-    EXPECT_EQ(bench.host.messages.back(), "Fetching BTS information from BTS failed.");
+    EXPECT_EQ(dlg.status, "Fetching failed: the BTS holds no configuration yet");
+    EXPECT_EQ(dlg.progress, 4);
+    EXPECT_EQ(bench.host.messages.back(),
+              "Fetching BTS information from BTS failed.\nThe BTS holds no configuration yet.");
+    EXPECT_EQ(bench.sim->BlockRequests(), 2);
     auto passive = bench.Dialog(3);
     passive.OnFetch();
     EXPECT_EQ(CConfigTransfer::TransferStatus(3), 0);
-    EXPECT_EQ(bench.host.messages.back(), "Fetching Passive unit information from BTS failed.");
+    EXPECT_EQ(bench.host.messages.back(), "Fetching Passive unit information from BTS failed.\nThe "
+                                          "BTS's answer could not be read.");
+
+    SSimScenario refusing;
+    refusing.replies[0xEC].message = {0x81, 0, 0, 0, 0, 0, 0, 0, 0x03, 0x00};
+    SDialogBench refused(refusing);
+    auto asked = refused.Dialog(2);
+    asked.OnFetch();
+    EXPECT_EQ(asked.status, "Fetching failed: the BTS refused it (code 3)");
+
+    SSimScenario silent;
+    silent.faults.blockFault = {SSimBlockFault::Kind::Silence, 1, 0};
+    SDialogBench unanswered(silent);
+    auto waiting = unanswered.Dialog(2);
+    waiting.OnFetch();
+    EXPECT_EQ(waiting.status, "Fetching failed: the BTS did not answer");
+    EXPECT_EQ(unanswered.host.messages.back(),
+              "Fetching BTS information from BTS failed.\nThe BTS did not answer.");
 }
 
 TEST(TransferDialog, EmptyPassiveSendAsksFirst) {

@@ -163,18 +163,40 @@ TEST(TransferFlow, WithoutABtsNothingIsSentAndTheUserIsTold) {
     EXPECT_EQ(CConfigTransfer::TransferStatus(1), -1);
 }
 
-TEST(TransferFlow, RefusedFilesAreTriedThreeTimes) {
+// A refusal is the BTS's answer to that very file: it is not sent again. Silence may pass, so
+// a BTS that does not answer gets the three tries with their pauses.
+TEST(TransferFlow, RefusedFilesAreNotSentAgainButSilenceIsRetried) {
+    const std::vector<std::string> notSent = {"Cannot send first configuration file.",
+                                              "Cannot send second configuration file."};
+    {
+        SSimScenario scenario;
+        scenario.replies[0xEC].message = {0x81, 0, 0, 0, 0, 0, 0, 0, 0x05, 0x01};
+        SBench bench(scenario);
+        bench.Candidate().SetSwLevel(CUcSwVersion(9));
+        auto transfer = bench.Transfer();
+        transfer.SendConfiguration();
+        EXPECT_EQ(bench.host.log, notSent);
+        EXPECT_EQ(bench.waited, 0);
+        EXPECT_EQ(bench.sim->BlockRequests(), 3) << "cross-connection block, first, second";
+        EXPECT_EQ(transfer.FailureReason(1), "the BTS refused it (code 261)");
+        EXPECT_EQ(CConfigTransfer::TransferStatus(1), 0);
+        EXPECT_EQ(CConfigTransfer::TransferStatus(2), 0);
+        EXPECT_EQ(bench.configurationCleared, 0);
+        transfer.FetchPassiveUnits();
+        EXPECT_EQ(CConfigTransfer::TransferStatus(3), 0) << "a refusal is no empty BTS";
+        EXPECT_EQ(transfer.FailureReason(3), "the BTS refused it (code 261)");
+    }
     SSimScenario scenario;
-    scenario.replies[0xEC].message = {0x81, 0, 0, 0, 0, 0, 0, 0, 0x05, 0x01};
+    scenario.faults.blockFault = {SSimBlockFault::Kind::Silence, 1, 0};
     SBench bench(scenario);
     bench.Candidate().SetSwLevel(CUcSwVersion(9));
-    bench.Transfer().SendConfiguration();
-    EXPECT_EQ(bench.host.log, (std::vector<std::string>{"Cannot send first configuration file.",
-                                                        "Cannot send second configuration file."}));
+    auto transfer = bench.Transfer();
+    transfer.SendConfiguration();
+    EXPECT_EQ(bench.host.log, notSent);
     EXPECT_EQ(bench.waited, 4 * CConfigTransfer::kAttemptPauseMs);
-    EXPECT_EQ(CConfigTransfer::TransferStatus(1), 0);
-    EXPECT_EQ(CConfigTransfer::TransferStatus(2), 0);
-    EXPECT_EQ(bench.configurationCleared, 0);
+    EXPECT_EQ(transfer.FailureReason(2), "the BTS did not answer");
+    transfer.FetchPassiveUnits();
+    EXPECT_EQ(CConfigTransfer::TransferStatus(3), 0) << "silence read as a BTS without units";
 }
 
 TEST(TransferFlow, UninitialisedBtsAndNewerSecondFile) {

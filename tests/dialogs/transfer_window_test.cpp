@@ -274,12 +274,16 @@ TEST_F(TransferWindow, LinkLostDuringAFetchEndsInTheFailureStatus) {
         TickCounter ticks(w);
         w.FetchButton()->click();
         EXPECT_GT(ticks.ticksWhileBusy, 0);
-        EXPECT_EQ(w.StatusLabel()->text(), QStringLiteral("Fetching failed"));
-        EXPECT_EQ(w.PercentLabel()->text(), QStringLiteral("50%"));
+        EXPECT_EQ(w.StatusLabel()->text(),
+                  QStringLiteral("Fetching failed: the BTS did not answer"));
+        // Over, not stuck half-way.
+        EXPECT_EQ(w.Progress()->value(), 4);
+        EXPECT_EQ(w.PercentLabel()->text(), QString());
         EXPECT_TRUE(w.CloseButton()->isEnabled());
         Shoot(w, QStringLiteral("transfer_fetch_failed"));
     });
-    EXPECT_TRUE(questions.contains(QStringLiteral("Fetching BTS information from BTS failed.")))
+    EXPECT_TRUE(questions.contains(
+        QStringLiteral("Fetching BTS information from BTS failed.\nThe BTS did not answer.")))
         << questions.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(CandidateJson(*doc->SiteKODA(), "candidate").dump(), before);
     EXPECT_EQ(doc->ConfigurationChanged(), changedBefore);

@@ -270,8 +270,9 @@ TEST(TransferFaultMatrix, Send) {
                 // Nothing gets through once the link has stopped: every attempt fails.
                 expected.push_back(at == 3 ? kFirstSent : kFirstNotSent);
                 expected.push_back(kSecondNotSent);
-                EXPECT_EQ(o.status, "Sending failed");
-                EXPECT_EQ(o.messages, std::vector<std::string>{"BTS update failed."});
+                EXPECT_EQ(o.status, "Sending failed: the BTS did not answer");
+                EXPECT_EQ(o.messages,
+                          std::vector<std::string>{"BTS update failed.\nThe BTS did not answer."});
             } else {
                 // A retry goes through once the link is back.
                 expected.insert(expected.end(), {kFirstSent, kSecondSent, kRequesting});
@@ -299,10 +300,13 @@ TEST(TransferFaultMatrix, Fetch) {
             const bool ok = expected.back() == kSecondIn && expected[1] == kFirstIn;
             EXPECT_EQ(o.firstStatus, expected[1] == kFirstIn ? 1 : 0);
             EXPECT_EQ(o.secondStatus, expected.back() == kSecondIn ? 1 : 0);
-            EXPECT_EQ(o.status, ok ? "Fetch successful" : "Fetching failed");
-            EXPECT_EQ(o.messages,
-                      ok ? std::vector<std::string>{}
-                         : std::vector<std::string>{"Fetching BTS information from BTS failed."});
+            // Every fault here is one of the link: the user is told that no answer came.
+            EXPECT_EQ(o.status,
+                      ok ? "Fetch successful" : "Fetching failed: the BTS did not answer");
+            EXPECT_EQ(o.messages, ok ? std::vector<std::string>{}
+                                     : std::vector<std::string>{
+                                           "Fetching BTS information from BTS failed.\nThe BTS "
+                                           "did not answer."});
         }
     }
 }

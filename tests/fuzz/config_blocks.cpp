@@ -1,9 +1,11 @@
 // Feeds arbitrary bytes to the decoders of the stored configuration blocks a BTS hands back and
-// applies what they give to a configuration that has units of every kind the blocks touch.
+// applies what they give to a configuration that has units of every kind the blocks touch; the
+// same bytes as a reply to each fetch must be told apart as data or as the reason for none.
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 
+#include "comms/CommandHandler.h"
 #include "comms/FirstConfigFile.h"
 #include "comms/PassiveUnitRecords.h"
 #include "comms/SecondConfigFile.h"
@@ -19,6 +21,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         auto unit = CSiteKODA::CreateUnitOfKind(kind);
         unit->SetNumber(1);
         db.AddUnit(std::move(unit));
+    }
+
+    for (int operation : {0, 1, 3, 4}) {
+        int code = 0;
+        const auto kind = CCommandHandler::FetchReplyKind(bytes, operation, code);
+        const bool data = !CCommandHandler::DataOfReply(bytes, operation).empty();
+        if ((kind == CCommandHandler::EReply::Answered) != data ||
+            (kind == CCommandHandler::EReply::Refused) != (code > 0)) {
+            std::abort();
+        }
     }
 
     const blocks::SCrossConnectionBlock block = blocks::DecodeCrossConnectionBlock(bytes);

@@ -123,27 +123,35 @@ void CBTSUpdateFetchDlg::Compare() {
     }
     CConfigInfoKODA& info = *m_env.info;
     info.Recompute();
-    auto add = [&](std::string& labels, std::string& values, const SItem& item) {
+    // An item whose BTS side has not arrived is neither "Same" nor a difference that a reset
+    // would have to take into use.
+    auto add = [&](std::string& labels, std::string& values, const SItem& item, bool btsSide) {
+        labels += std::string(item.label) + "\n";
+        if (!info.Comparable(item.view)) {
+            values += (btsSide ? info.NotComparedText(item.view)
+                               : std::string(CConfigInfoKODA::kNotCompared)) +
+                      "\n";
+            return;
+        }
         const bool same = info.Same(item.view);
         if (item.view == kViewBb2 && !same) {
             crossConnectionDiffers = true;
         }
-        labels += std::string(item.label) + "\n";
         values += (same ? std::string("Same") : info.SummaryText(item.view, kSelectBts)) + "\n";
     };
     if (m_mode == kSendPassive || m_mode == kFetchPassive) {
-        add(candidateLabels, candidateValues, {kViewPassive, "Passive Units:"});
-        add(btsLabels, btsValues, {kViewPassive, "Passive Units:"});
+        add(candidateLabels, candidateValues, {kViewPassive, "Passive Units:"}, false);
+        add(btsLabels, btsValues, {kViewPassive, "Passive Units:"}, true);
         return;
     }
-    add(candidateLabels, candidateValues, {kViewCabinetInfo, "Cabinet Info.:"});
+    add(candidateLabels, candidateValues, {kViewCabinetInfo, "Cabinet Info.:"}, false);
     static constexpr SItem kBtsItems[] = {{kViewBb2, "BB2 - RVx Cross.:"},
                                           {kViewAntenna, "Antennas:"},
                                           {kViewTx, "TX Cabling:"},
                                           {kViewRxMain, "RX Main Cabling:"},
                                           {kViewRxDiv, "RX Div. Cabling:"}};
     for (const SItem& item : kBtsItems) {
-        add(btsLabels, btsValues, item);
+        add(btsLabels, btsValues, item, true);
     }
     if (candidateValues == "Same\n" && btsValues == "Same\nSame\nSame\nSame\nSame\n") {
         candidateValues.clear();

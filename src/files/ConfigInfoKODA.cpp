@@ -16,11 +16,6 @@ const CDataBaseKODA* Configuration(CSite* site, int configuration) {
     return dynamic_cast<const CDataBaseKODA*>(site->GetConfiguration(configuration));
 }
 
-// Whether a normal unit stands there: neither planned nor left without a cable.
-bool Installed(const CUnit* unit) {
-    return unit != nullptr && !unit->IsUpgrade() && !unit->IsIdle();
-}
-
 void AppendNames(std::string& out, const std::vector<std::string>& names, int perLine) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (i > 0) {
@@ -114,11 +109,51 @@ bool CConfigInfoKODA::SameCabinetInformation() const {
            CabinetDescription(kSelectCandidate) == CabinetDescription(kSelectBts);
 }
 
+const CUnit* CConfigInfoKODA::StandingUnit(const CDataBaseKODA* db, int kind, int displayedNumber,
+                                           bool bts) {
+    if (db == nullptr || kind == kUnitKindExternal) {
+        return nullptr;
+    }
+    const CUnit* unit = db->FindUnitByDisplayedNumber(kind, displayedNumber);
+    if (unit == nullptr || unit->IsUpgrade() || unit->IsShownOnly()) {
+        return nullptr;
+    }
+    // The BTS side creates idle combiners for references it has no unit for; the candidate's
+    // idle units are only unused, and stand in the cabinet all the same.
+    return bts && unit->IsIdle() ? nullptr : unit;
+}
+
+std::vector<SUnitDifference> CConfigInfoKODA::UnitDifferences() const {
+    std::vector<SUnitDifference> out;
+    const CDataBaseKODA* candidate = Configuration(m_site, kSelectCandidate);
+    const CDataBaseKODA* bts = Configuration(m_site, kSelectBts);
+    auto consider = [&](const CUnit& like, bool fromBts) {
+        const int shown = like.DisplayedNumber();
+        const CUnit* a = StandingUnit(candidate, like.Kind(), shown, false);
+        const CUnit* b = StandingUnit(bts, like.Kind(), shown, true);
+        if ((fromBts ? b : a) != &like || (fromBts && a != nullptr)) {
+            return; // not standing, or already compared from the candidate's side
+        }
+        if (a == nullptr || b == nullptr || a->TypeId() != b->TypeId() ||
+            a->Number() != b->Number()) {
+            out.push_back({like.Kind(), shown, a, b});
+        }
+    };
+    if (candidate != nullptr) {
+        for (const auto& u : candidate->Units()) {
+            consider(*u, false);
+        }
+    }
+    if (bts != nullptr) {
+        for (const auto& u : bts->Units()) {
+            consider(*u, true);
+        }
+    }
+    return out;
+}
+
 bool CConfigInfoKODA::SameUnits() const {
-    return m_summaries[1].hasCabinet &&
-           m_summaries[0].units.size() == m_summaries[1].units.size() &&
-           std::is_permutation(m_summaries[0].units.begin(), m_summaries[0].units.end(),
-                               m_summaries[1].units.begin());
+    return m_summaries[1].hasCabinet && UnitDifferences().empty();
 }
 
 bool CConfigInfoKODA::IsEmpty(int configuration, bool withUnitCounts) const {
@@ -152,9 +187,8 @@ bool CConfigInfoKODA::MissingInformation(int namesPerLine) {
         for (const Range r :
              {Range{kUnitKindTrx, 12}, Range{kUnitKindDdu, 6}, Range{kUnitKindRtc, 2}}) {
             for (int n = 1; n <= r.last; ++n) {
-                const CUnit* installed = bts->FindUnit(r.kind, n);
-                if (Installed(installed) &&
-                    ReportUnits::Present(*candidate, r.kind, n) == nullptr) {
+                const CUnit* installed = StandingUnit(bts, r.kind, n, true);
+                if (installed != nullptr && StandingUnit(candidate, r.kind, n, false) == nullptr) {
                     m_missing[0].push_back(installed->DisplayName());
                 }
             }

@@ -9,8 +9,10 @@
 #include "files/ConfigInfo.h"
 #include "files/ConfigSummary.h"
 
+class CDataBaseKODA;
 class CHWInfoFile;
 class CSite;
+class CUnit;
 
 // One row of the Differences list.
 struct SDifferenceRow {
@@ -20,11 +22,23 @@ struct SDifferenceRow {
     std::string bts;
     std::string compared;
     bool same = false;
+    // False while the BTS side of the view has not been received: neither same nor different.
+    bool comparable = false;
+};
+
+// A unit that stands in one of the two configurations alone, or in both with another type or
+// number. Units are matched by kind and the number they are shown with, as the user names them.
+struct SUnitDifference {
+    int kind = 0;
+    int displayedNumber = 0;
+    const CUnit* candidate = nullptr;
+    const CUnit* bts = nullptr;
 };
 
 class CConfigInfoKODA : public CConfigInfo {
 public:
     static constexpr const char* kNotDefined = "Not defined";
+    static constexpr const char* kNotCompared = "Not compared";
 
     // Counts both configurations of the site; without a site every count stays 0.
     explicit CConfigInfoKODA(CSite* site);
@@ -48,6 +62,15 @@ public:
     bool SameUnits() const;
     bool SamePassiveUnits() const;
 
+    // The unit of that kind and displayed number if it stands in the configuration: there, neither
+    // planned nor a page's preview, and (`bts`) in the configuration currently in BTS not made up
+    // from a cable reference (idle). The one rule by which the unit comparison, the missing units
+    // and the outlines of the Differences view tell what each side has.
+    static const CUnit* StandingUnit(const CDataBaseKODA* db, int kind, int displayedNumber,
+                                     bool bts);
+    // The units that differ, the candidate's in its order, then those only the BTS has.
+    std::vector<SUnitDifference> UnitDifferences() const;
+
     // No antenna, MHA, TRX cabling or cable counted (nor, when asked, any TRX or cabling unit).
     bool IsEmpty(int configuration, bool withUnitCounts) const;
 
@@ -65,14 +88,22 @@ public:
     void SetPositionUsed(std::function<bool(int)> used) { m_positionUsed = std::move(used); }
     // Passive unit information of configuration 1 or 2; none counts as no filled slot.
     void SetPassiveUnits(int configuration, const CHWInfoFile* info);
+    const CHWInfoFile* PassiveUnits(int configuration) const { return Passive(configuration); }
     // Without a connection the BTS column of Cabinet Units shows "-".
     void SetBtsConnected(bool connected) { m_btsConnected = connected; }
 
     // The summary of a view for a configuration as the Differences list shows it.
     std::string SummaryText(int viewType, int configuration) const;
-    // "OK" or "Not same".
+    // "OK" or "Not same"; "Not compared" while the BTS side of the view is not known.
     std::string ComparedText(int viewType) const;
     bool Same(int viewType) const;
+    // The BTS side of the view was received (and, for its units, the BTS is connected), so that
+    // Same() tells something. Otherwise the aspects of an empty or stale configuration would
+    // read as agreeing or differing.
+    bool Comparable(int viewType) const;
+    // The text for a side of a view that cannot be compared: the BTS's reception state when it
+    // has one, else "Not compared".
+    std::string NotComparedText(int viewType) const;
     // The views that take part in the Differences list, in bar order.
     static const std::vector<int>& DifferenceViews();
     static std::string ViewName(int viewType);

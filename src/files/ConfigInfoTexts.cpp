@@ -156,17 +156,32 @@ bool CConfigInfoKODA::Same(int viewType) const {
     }
 }
 
+bool CConfigInfoKODA::Comparable(int viewType) const {
+    if (!m_summaries[1].hasCabinet || BtsReception(viewType) != 1) {
+        return false;
+    }
+    return viewType != kViewCabinetUnits || m_btsConnected;
+}
+
+std::string CConfigInfoKODA::NotComparedText(int viewType) const {
+    const int state = BtsReception(viewType);
+    return state == 0 || state == 2 ? ReceptionStateText(state) : kNotCompared;
+}
+
 std::string CConfigInfoKODA::ComparedText(int viewType) const {
+    if (!Comparable(viewType)) {
+        return kNotCompared;
+    }
     return std::string(LoadString(Same(viewType) ? kStringOk : kStringNotSame));
 }
 
 std::vector<SDifferenceRow> CConfigInfoKODA::DifferenceRows() const {
     std::vector<SDifferenceRow> rows;
     for (const int view : DifferenceViews()) {
-        const bool same = Same(view);
+        const bool comparable = Comparable(view);
         rows.push_back({view, ViewName(view), SummaryText(view, kSelectCandidate),
-                        SummaryText(view, kSelectBts),
-                        std::string(LoadString(same ? kStringOk : kStringNotSame)), same});
+                        SummaryText(view, kSelectBts), ComparedText(view), comparable && Same(view),
+                        comparable});
     }
     return rows;
 }

@@ -229,7 +229,8 @@ void DrawOutline(QPainter& p, const SSceneUnit& u) {
     QPen pen(QColor(0xe0, 0x10, 0x10), 2,
              u.outline == EOutline::Solid ? Qt::SolidLine : Qt::DotLine);
     p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
+    // A place without a front has no face to light up when it is chosen in the list.
+    p.setBrush(u.selected && !u.shown ? QBrush(QColor(0xe0, 0x10, 0x10, 90)) : QBrush(Qt::NoBrush));
     p.drawRect(ToRectF(u.rect).adjusted(2, 2, -2, -2));
 }
 

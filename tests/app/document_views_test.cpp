@@ -4,13 +4,20 @@
 
 #include "DocumentTestSupport.h"
 #include "app/CommandIds.h"
+#include "app/MissingInfoModel.h"
 #include "app/views/CabinetScene.h"
+#include "app/views/DifferenceList.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewPageBase.h"
+#include "app/views/ViewPagesKODA.h"
+#include "files/ConfigInfoKODA.h"
 #include "model/BtsConfiguration.h"
+#include "model/CableGuy.h"
 #include "model/DataBaseKODA.h"
 #include "model/SiteKODA.h"
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 namespace {
@@ -226,7 +233,6 @@ TEST(DocumentViews, TheAntennaViewBringsTheRecordsInStepWithTheirMhas) {
     EXPECT_EQ(db.Antenna(1)->MhaType(), 2);
 }
 
-
 // The tab commands need the tab row. The Differences view's two display commands become usable
 // once drawing the BTS side met a unit that only one configuration has, and the choice reaches
 // the outline the views draw.
@@ -264,5 +270,81 @@ TEST(DocumentViews, TabCommandsNeedTheTabRowAndTheUnitChoiceFollowsDrawnDifferen
     EXPECT_TRUE(outlines().count(EOutline::Dotted));
     EXPECT_FALSE(outlines().count(EOutline::Solid));
     EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kShowPhysicalUnits));
+    CBtsConfiguration::Drop();
+}
+
+// The twelve-transceiver candidate against the six-transceiver sample in the BTS: below its
+// views the Differences list says what differs, every "Not same" view has rows and no "OK" view
+// has any; each row points at its unit, also at a place that only the candidate has; and the
+// units matched by the names the user sees are not called missing.
+TEST(DocumentViews, DifferencesListWhatDiffersAndPointAtTheUnits) {
+    ViewsFixture f;
+    const std::string samples = std::string(CABRION_TEST_DATA_DIR) + "/../../docs/samples/";
+    ASSERT_TRUE(f.doc->OpenPath(samples + "chapel-2x3.hwc", true));
+    auto bts = std::make_unique<CDataBaseKODA>();
+    bts->CopyFrom(*f.doc->SiteKODA()->GetKODA(kSelectCandidate));
+    for (int step = 1; step <= 3; ++step) {
+        bts->SetTransferStatus(step, 1);
+    }
+    ASSERT_TRUE(f.doc->OpenPath(Sample(), true));
+    f.settings.SetInt("Initialization", "EnableBTS", 1);
+    f.doc->SettingsChanged();
+    f.link.GoUp(2);
+    CBtsConfiguration::Set(std::move(bts));
+    CSiteKODA& site = *f.doc->SiteKODA();
+    site.CableGuy()->RebuildCables(kSelectBts, 0);
+    ASSERT_TRUE(f.doc->OnCommand(cmd::ViewCommandOfType(kViewDifferences)));
+    CViewBase& views = *f.doc->ViewManager();
+    views.Sorting().HeaderClicked(0); // the views sort among themselves, the rows below them
+
+    const SListContent list = views.ListContent();
+    const std::size_t viewRows = CConfigInfoKODA::DifferenceViews().size();
+    ASSERT_GT(list.rows.size(), viewRows + 1);
+    EXPECT_EQ(list.rows[viewRows].cells[0], CViewDifferences::kDetailColumns[0]);
+    std::map<std::string, int> rowsOfView;
+    std::map<std::string, const SListRow*> byItem;
+    for (std::size_t i = viewRows + 1; i < list.rows.size(); ++i) {
+        const SListRow& r = list.rows[i];
+        ++rowsOfView[r.cells[3]];
+        byItem[r.cells[3] + ": " + r.cells[0]] = &r;
+    }
+    for (std::size_t i = 0; i < viewRows; ++i) {
+        const auto& cells = list.rows[i].cells;
+        EXPECT_NE(cells[3], "Not compared") << cells[0];
+        EXPECT_EQ(cells[3] == "Not same", rowsOfView[cells[0]] > 0) << cells[0];
+    }
+    ASSERT_TRUE(byItem.count("TX Cabling: RVDB 2"));
+    EXPECT_EQ(byItem["TX Cabling: RVDB 2"]->cells[1], "HYDx 1a via GEDA 1");
+    EXPECT_EQ(byItem["TX Cabling: RVDB 2"]->cells[2], "HYDx 1b");
+    ASSERT_TRUE(byItem.count("Cabinet Units: RVDB 12"));
+    EXPECT_EQ(byItem["Cabinet Units: RVDB 12"]->cells[2], "-");
+    ASSERT_TRUE(byItem.count("Cabinet Units: HYDx 1"));
+    EXPECT_EQ(byItem["Cabinet Units: HYDx 1"]->cells[2], "HYDx Sub band A/B (number 1)");
+
+    // Both have HYDx 1, 3 and 5 under other numbers: nothing is missing, nor outlined.
+    CConfigInfoKODA info(&site);
+    EXPECT_EQ(MissingInformationSections(info)[0].text, "OK");
+    const CUnit* candidateTrx12 = site.GetKODA(kSelectCandidate)->FindUnit(kUnitKindTrx, 12);
+    EXPECT_EQ(views.RowUnit(*byItem["TX Cabling: RVDB 2"]),
+              site.GetKODA(kSelectCandidate)->FindUnit(kUnitKindTrx, 2));
+
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kBtsTab));
+    const SListContent btsList = views.ListContent();
+    const auto trx12 = std::find_if(btsList.rows.begin(), btsList.rows.end(), [](const auto& r) {
+        return r.cells[0] == "RVDB 12" && r.cells[3] == "Cabinet Units";
+    });
+    ASSERT_NE(trx12, btsList.rows.end());
+    // Only the candidate has it: the row points at the place the BTS tab outlines.
+    ASSERT_EQ(views.RowUnit(*trx12), candidateTrx12);
+    views.SelectUnit(views.RowUnit(*trx12));
+    EXPECT_EQ(views.SelectedOrOutlined(), candidateTrx12);
+    bool ghostSelected = false;
+    for (const SSceneUnit& u : views.BuildScene().units) {
+        ghostSelected = ghostSelected ||
+                        (u.unit == candidateTrx12 && u.selected && u.outline != EOutline::None);
+        EXPECT_FALSE(u.unit->Kind() == kUnitKindDdu && u.outline != EOutline::None)
+            << u.unit->DisplayName();
+    }
+    EXPECT_TRUE(ghostSelected);
     CBtsConfiguration::Drop();
 }

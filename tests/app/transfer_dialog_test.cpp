@@ -87,7 +87,17 @@ TEST(TransferDialog, EnableRulesFollowBcfStateAndAccess) {
 TEST(TransferDialog, SendReadsBackAndReportsSuccess) {
     SDialogBench bench;
     auto dlg = bench.Dialog(0);
+    // Nothing received yet: an empty candidate and the empty BTS stand-in must not read as the
+    // same, nor their cross-connections as a change that needs a reset.
+    dlg.Refresh();
+    EXPECT_EQ(dlg.candidateValues, "Not compared\n");
+    EXPECT_EQ(dlg.btsValues, "Not received\nNot received\nNot received\nNot received\n"
+                             "Not received\n");
+    EXPECT_FALSE(dlg.crossConnectionDiffers);
     dlg.OnSend();
+    // Read back, every item is compared again.
+    EXPECT_EQ(dlg.candidateValues, "Same\n");
+    EXPECT_EQ(dlg.btsValues.find("Not "), std::string::npos) << dlg.btsValues;
     EXPECT_EQ(dlg.status, "Send successful");
     EXPECT_EQ(dlg.progress, 4);
     EXPECT_EQ(dlg.percentText, "100%");

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <sys/wait.h>
 
+#include <nlohmann/json.hpp>
+
 #include "CliRunner.h"
 
 namespace {
@@ -98,6 +100,55 @@ TEST(ReportCli, DiffListsEveryView) {
               std::string::npos);
     // TRX 2 of the candidate uses DDU 1 port b, which feeds no antenna.
     EXPECT_TRUE(differs.out.ends_with("\tOK\n\nMissing Antenna Settings for:\nHYGx 1b\n\n"));
+}
+
+// The six-transceiver sample against the twelve-transceiver one in the BTS: the lines of the
+// differences follow the views, JSON carries the same rows, and the units called missing are
+// exactly the ones the rows show the BTS alone to have.
+TEST(ReportCli, DiffDetailListsTheDifferencesInTextAndJson) {
+    const std::string samples = std::string(CABRION_TEST_DATA_DIR) + "/../../docs/samples/";
+    const std::string args =
+        "diff " + samples + "chapel-2x3.hwc --bts " + samples + "harbour-4x3.hwc --detail";
+    const CliRun text = Cli(args);
+    EXPECT_EQ(text.rc, 1) << text.err;
+    EXPECT_NE(text.out.find("\nPassive Units\t0\t0\tOK\n\nCabinet Units\tRVDA 1\t"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("\nCabinet Units\tRVDB 12\t-\tRVDB Transceiver\n"), std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("\nTX Cabling\tRVDA 2\tHYDx 1b\tHYDx 1a via GEDA 1\n"),
+              std::string::npos);
+    EXPECT_NE(text.out.find("\nMissing units from Candidate:\nRVDB 3, RVDB 4, RVDB 7, RVDB 8\n"),
+              std::string::npos);
+
+    const CliRun json = Cli(args + " --json");
+    EXPECT_EQ(json.rc, 1);
+    const auto doc = nlohmann::json::parse(json.out);
+    ASSERT_EQ(doc["views"].size(), 8u);
+    std::vector<std::string> onlyInBts;
+    std::size_t lines = 0;
+    for (const auto& d : doc["differences"]) {
+        ++lines;
+        const int kind = d["unit"].is_null() ? 0 : d["unit"]["kind"].get<int>();
+        if (d["view"] == "Cabinet Units" && d["candidate"] == "-" &&
+            (kind == 1 || kind == 5 || kind == 6)) {
+            onlyInBts.push_back(d["item"]);
+        }
+        EXPECT_NE(text.out.find("\n" + d["view"].get<std::string>() + "\t" +
+                                d["item"].get<std::string>() + "\t" +
+                                d["candidate"].get<std::string>() + "\t" +
+                                d["bts"].get<std::string>() + "\n"),
+                  std::string::npos)
+            << d.dump();
+    }
+    EXPECT_GT(lines, 20u);
+    EXPECT_EQ(doc["missing"]["units"], nlohmann::json(onlyInBts));
+    EXPECT_EQ(onlyInBts.size(), 6u);
+
+    // Without the flag the output is what scripts already read.
+    const CliRun plain =
+        Cli("diff " + samples + "chapel-2x3.hwc --bts " + samples + "harbour-4x3.hwc");
+    EXPECT_EQ(plain.out.find("RVDB Transceiver"), std::string::npos);
 }
 
 TEST(ReportCli, ProblemsInTheChosenConfigurationAreReported) {

@@ -84,17 +84,30 @@ TEST(ConfigInfo, ComparisonsAndDifferenceRows) {
     t.Trx(1, 1);
     t.Candidate().Antenna(1)->SetConnectedCombiner(1);
 
-    // Without a BTS configuration every aspect differs and its state stands in the BTS column.
+    // Without a BTS configuration nothing can be compared and its state stands in the BTS
+    // column.
     {
         const CConfigInfoKODA info = Info(t);
         for (const SDifferenceRow& row : info.DifferenceRows()) {
-            EXPECT_FALSE(row.same) << row.view;
-            EXPECT_EQ(row.compared, "Not same");
+            EXPECT_FALSE(row.same || row.comparable) << row.view;
+            EXPECT_EQ(row.compared, "Not compared");
             EXPECT_EQ(row.bts, "-") << row.view;
         }
     }
 
     CDataBaseKODA& bts = t.CopyToBts();
+    // A BTS configuration equal to the candidate but not received yet is not "OK" either.
+    for (int step = 1; step <= 3; ++step) {
+        bts.SetTransferStatus(step, 0);
+    }
+    for (const SDifferenceRow& row : Info(t).DifferenceRows()) {
+        EXPECT_EQ(row.bts, "Not received") << row.view;
+        EXPECT_EQ(row.compared, "Not compared") << row.view;
+        EXPECT_FALSE(row.same);
+    }
+    for (int step = 1; step <= 3; ++step) {
+        bts.SetTransferStatus(step, 1);
+    }
     {
         const auto rows = Info(t).DifferenceRows();
         ASSERT_EQ(rows.size(), 8u);
@@ -134,6 +147,7 @@ TEST(ConfigInfo, ComparisonsAndDifferenceRows) {
     offline.Recompute();
     bts.SetTransferStatus(2, 1);
     EXPECT_EQ(offline.SummaryText(2, kSelectBts), "-");
+    EXPECT_EQ(offline.ComparedText(2), "Not compared") << "units are not known offline";
     EXPECT_EQ(offline.SummaryText(2, kSelectCandidate), "1 RVx / 1 cabling units");
 }
 

@@ -15,6 +15,7 @@
 
 #include "app/views/ViewPagesKODA.h"
 #include "paint/CabinetPainter.h"
+#include "support/Screenshot.h"
 #include "support/ViewTestHost.h"
 #include "ui/views/BTSConfigurationBar.h"
 #include "ui/views/BTSConfigurationView.h"
@@ -315,4 +316,45 @@ TEST(ViewScreens, TheViewWindowsAsTheEngineerSeesThem) {
         QApplication::processEvents();
         EXPECT_TRUE(w.window.grab().save(QStringLiteral("%1/views-%2.png").arg(dir).arg(view)));
     }
+}
+
+// The differences below the per-view rows lead to their units, both ways: choosing the row of
+// a transceiver only the candidate has lights its outlined place on the BTS tab, and clicking
+// that place chooses its rows.
+TEST(ViewContainer, DifferenceRowsAndOutlinedPlacesChooseEachOther) {
+    SViewWindows w(true);
+    w.s.host.connected = true;
+    w.s.manager->ActivateView(kViewDifferences);
+    w.container->RunTabCommand(CContainerView::kBtsCommand);
+    ASSERT_TRUE(w.s.manager->BtsTab());
+    const CUnit* trx12 = w.s.Candidate().FindUnit(kUnitKindTrx, 12);
+    const QString name = QString::fromStdString(trx12->DisplayName());
+    CListViewOwn& list = *w.container->DifferencesList();
+    QTreeWidgetItem* row = nullptr;
+    for (int i = 0; i < list.topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list.topLevelItem(i);
+        if (item->text(0) == name && item->text(3) == QStringLiteral("Cabinet Units")) {
+            row = item;
+        }
+    }
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->text(2), QStringLiteral("-"));
+    list.setCurrentItem(row);
+    EXPECT_EQ(w.s.manager->SelectedOrOutlined(), trx12);
+    EXPECT_TRUE(row->isSelected()) << "the row stays chosen when the selection is followed";
+
+    for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
+        w.window.resize(size);
+        QApplication::processEvents();
+        testsupport::Shoot(
+            w.window, QStringLiteral("views"),
+            QStringLiteral("differences-detail-%1x%2").arg(size.width()).arg(size.height()));
+    }
+
+    w.s.manager->SelectUnit(nullptr);
+    w.container->FollowSelection();
+    EXPECT_FALSE(row->isSelected());
+    QTest::mouseClick(w.PictureViewport(), Qt::LeftButton, {}, w.UnitCentre(*trx12));
+    EXPECT_EQ(w.s.manager->SelectedOrOutlined(), trx12);
+    EXPECT_TRUE(row->isSelected());
 }

@@ -309,6 +309,11 @@ SPictureHit CViewBase::HitTest(SPoint point) const {
             }
         }
     }
+    if (const CUnit* outlined = OutlinedUnitAt(cabinet, variant, point)) {
+        hit.unit = outlined;
+        hit.overCabinet = true;
+        return hit;
+    }
     hit.overCabinet = Contains(PictureBounds(CabinetTypeOf(*db), external), point);
     return hit;
 }

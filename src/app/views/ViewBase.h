@@ -13,6 +13,7 @@
 #include "app/views/ViewList.h"
 #include "app/views/ViewPageBase.h"
 
+class CCabinet;
 class CDataBase;
 class CDataBaseKODA;
 class CRegistry;
@@ -71,6 +72,12 @@ public:
     void SelectUnit(const CUnit* unit);
     // The selected unit if the shown configuration still holds it.
     CUnit* SelectedUnit() const;
+    // As SelectedUnit, and also a unit of the candidate that the BTS lacks when it was chosen
+    // on the BTS tab of the Differences view, where its place is outlined: what the picture
+    // highlights and the list rows follow.
+    const CUnit* SelectedOrOutlined() const;
+    // The unit a list row names, in the shown configuration or as an outlined place.
+    const CUnit* RowUnit(const SListRow& row) const;
     int SelectedKind() const { return m_selectedKind; }
     int SelectedNumber() const { return m_selectedNumber; }
     const CUnit* HoveredUnit() const { return m_hovered; }
@@ -131,6 +138,11 @@ protected:
     void SetName(std::string name) { m_name = std::move(name); }
 
 private:
+    // The candidate while its units' places are outlined on the BTS tab; nullptr otherwise.
+    const CDataBase* OutlinedConfiguration() const;
+    // The candidate's unit whose outlined place lies at the point, as hit testing finds it.
+    const CUnit* OutlinedUnitAt(const CCabinet& cabinet, int variant, SPoint point) const;
+
     IViewHost& m_host;
     std::string m_name = "<define view base name>";
     std::vector<std::unique_ptr<CViewPageBase>> m_views;

@@ -37,6 +37,9 @@ void CListSortState::Sort(std::vector<SListRow>& rows) const {
         return m_column < static_cast<int>(r.cells.size()) ? r.cells[m_column] : empty;
     };
     std::stable_sort(rows.begin(), rows.end(), [&](const SListRow& a, const SListRow& b) {
+        if (a.section != b.section) {
+            return a.section < b.section;
+        }
         const int c = CompareNatural(cell(a), cell(b));
         return m_ascending ? c < 0 : c > 0;
     });

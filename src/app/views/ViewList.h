@@ -14,6 +14,11 @@ struct SListRow {
     // The passive unit record the row stands for (-1: none).
     int passiveGroup = -1;
     int passiveSlot = -1;
+    // Rows sort among the rows of their own section, and sections keep their order: a list of
+    // two tables, one below the other.
+    int section = 0;
+    // Names the columns of the rows below it: drawn apart and not chosen.
+    bool heading = false;
 
     bool Names(const CUnit* unit) const;
 };

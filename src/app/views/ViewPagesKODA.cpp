@@ -72,16 +72,6 @@ std::set<int> PortsOf(const CUnit& unit) {
     return {};
 }
 
-// Present in the configuration: neither planned nor only made up from a cable reference (the
-// idle combiners the BTS configuration creates for references it has no unit for).
-bool Present(const CDataBase* db, const CUnit& like) {
-    if (db == nullptr) {
-        return false;
-    }
-    const CUnit* u = db->FindUnit(like.Kind(), like.Number());
-    return u != nullptr && !u->IsUpgrade() && !u->IsIdle();
-}
-
 } // namespace
 
 // Cabinet Information --------------------------------------------------------------------
@@ -538,80 +528,6 @@ void CViewPassive::FillList(SListContent& content) const {
                      Cp1252ToUtf8(e.productId)};
         row.passiveGroup = e.group;
         row.passiveSlot = e.slot;
-        content.rows.push_back(std::move(row));
-    }
-}
-
-// Differences -----------------------------------------------------------------------------
-
-CViewDifferences::CViewDifferences(CViewBase& manager)
-    : CViewPageBase(manager, {kViewDifferences,
-                              "Differences",
-                              "Differences",
-                              310,
-                              32785,
-                              {"View", "Configuration Candidate", "Currently in BTS", "Compared"},
-                              {}}) {}
-
-bool CViewDifferences::Shows(const CUnit&) const {
-    return true;
-}
-
-bool CViewDifferences::UnitDiffers(const CUnit& unit) const {
-    CSiteKODA* site = Manager().Site();
-    if (site == nullptr) {
-        return false;
-    }
-    const CDataBase* candidate = site->GetConfiguration(kSelectCandidate);
-    const CDataBase* bts = CBtsConfiguration::Get();
-    return Present(candidate, unit) != Present(bts, unit);
-}
-
-void CViewDifferences::AddCables(SCabinetScene& scene) const {
-    if (!Manager().BtsTab()) {
-        return;
-    }
-    const EOutline outline = Manager().ShowPhysicalUnits() ? EOutline::Solid : EOutline::Dotted;
-    for (SSceneUnit& u : scene.units) {
-        if (u.shown && UnitDiffers(*u.unit)) {
-            u.outline = outline;
-            Manager().Host().DifferencesFound();
-        }
-    }
-    // Units of the candidate that the BTS lacks have no picture on this tab; their places are
-    // outlined all the same, so that nothing missing goes unseen.
-    CSiteKODA* site = Manager().Site();
-    const CDataBase* candidate = site->GetConfiguration(kSelectCandidate);
-    const CDataBaseKODA* shown = Shown();
-    const CCabinet* cabinet = shown != nullptr ? shown->Cabinet(0) : nullptr;
-    if (candidate == nullptr || cabinet == nullptr) {
-        return;
-    }
-    for (const auto& u : candidate->Units()) {
-        if (u->IsUpgrade() || u->Owner() != nullptr || !UnitDiffers(*u)) {
-            continue;
-        }
-        const SRect rect = cabinet->UnitRect(*u, scene.variant);
-        if (rect.Empty()) {
-            continue;
-        }
-        SSceneUnit ghost;
-        ghost.unit = u.get();
-        ghost.rect = rect;
-        ghost.outline = outline;
-        scene.units.push_back(ghost);
-        Manager().Host().DifferencesFound();
-    }
-}
-
-void CViewDifferences::FillList(SListContent& content) const {
-    CConfigInfoKODA info(Manager().Site());
-    info.SetBtsConnected(Manager().Host().BtsConnected());
-    info.SetPassiveUnits(1, Manager().Host().PassiveUnits(1));
-    info.SetPassiveUnits(2, Manager().Host().PassiveUnits(2));
-    for (const SDifferenceRow& d : info.DifferenceRows()) {
-        SListRow row;
-        row.cells = {d.view, d.candidate, d.bts, d.compared};
         content.rows.push_back(std::move(row));
     }
 }

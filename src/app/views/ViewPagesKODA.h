@@ -130,6 +130,10 @@ public:
 
 class CViewDifferences : public CViewPageBase {
 public:
+    // The heading row of the differences below the per-view rows.
+    static constexpr const char* kDetailColumns[4] = {"Unit or setting", "Candidate has", "BTS has",
+                                                      "View"};
+
     explicit CViewDifferences(CViewBase& manager);
     bool UnitDiffers(const CUnit& unit) const override;
     EPaneArrangement Panes() const override { return EPaneArrangement::PictureAndConnectionList; }

@@ -57,6 +57,19 @@ void CListViewOwn::Fill() {
         }
         auto* item = new QTreeWidgetItem(cells);
         item->setData(0, Qt::UserRole, static_cast<int>(i));
+        // Columns are kept narrow; the whole text is a hover away.
+        for (int c = 0; c < cells.size(); ++c) {
+            item->setToolTip(c, cells[c]);
+        }
+        if (m_content.rows[i].heading) {
+            item->setFlags(item->flags() & ~Qt::ItemIsSelectable);
+            QFont bold = font();
+            bold.setBold(true);
+            for (int c = 0; c < cells.size(); ++c) {
+                item->setFont(c, bold);
+                item->setBackground(c, palette().alternateBase());
+            }
+        }
         items << item;
     }
     addTopLevelItems(items);
@@ -66,7 +79,7 @@ void CListViewOwn::Fill() {
 
 void CListViewOwn::FollowSelection() {
     const QSignalBlocker block(this);
-    const CUnit* selected = m_manager.SelectedUnit();
+    const CUnit* selected = m_manager.SelectedOrOutlined();
     clearSelection();
     for (int i = 0; i < topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = topLevelItem(i);
@@ -88,8 +101,8 @@ void CListViewOwn::RowChosen() {
     const CUnit* unit = nullptr;
     if (!chosen.isEmpty()) {
         const SListRow& row = m_content.rows[chosen.first()->data(0, Qt::UserRole).toInt()];
-        if (row.unitKind != 0 && m_manager.ShownAny() != nullptr) {
-            unit = m_manager.ShownAny()->FindUnit(row.unitKind, row.unitNumber);
+        if (row.unitKind != 0) {
+            unit = m_manager.RowUnit(row);
         } else if (row.passiveGroup >= 0) {
             m_manager.Host().ShowPassiveNode(CHWInfoFile::TopGroupOf(row.passiveGroup),
                                              row.passiveGroup, row.passiveSlot);

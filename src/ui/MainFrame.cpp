@@ -841,11 +841,16 @@ void CMainFrame::AddRecentFile(const std::string& path) {
 void CMainFrame::UpdateRecentFiles() {
     const std::vector<std::string> files =
         m_recent ? m_recent->Files() : std::vector<std::string>{};
+    const std::vector<std::string> names =
+        m_recent ? m_recent->ShownNames() : std::vector<std::string>{};
     for (int i = 0; i < cmd::kRecentFileCount; ++i) {
         QAction* a = m_recentActions[i];
         if (i < static_cast<int>(files.size())) {
             const QString path = Q(files[i]);
-            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(path.section(QLatin1Char('/'), -1)));
+            // An '&' in a file name is part of the name, not a mnemonic.
+            QString name = Q(names[i]);
+            name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
             a->setToolTip(path);
             a->setStatusTip(path);
             a->setVisible(true);

@@ -55,8 +55,10 @@ void CZoomActions::InsertInto(QMenu* menu, QAction* before) {
 }
 
 void CZoomActions::UpdateEnabled() {
-    const bool shown = m_picture != nullptr && m_picture->isVisible();
-    m_in->setEnabled(shown && m_picture->CanZoomIn());
-    m_out->setEnabled(shown && m_picture->CanZoomOut());
-    m_fit->setEnabled(shown && !m_picture->Zoom().Fitted());
+    // Not tied to the picture being in front: the keys must work from the first moment, and
+    // the enable states are only brought up to date when something asks.
+    const bool picture = m_picture != nullptr;
+    m_in->setEnabled(picture && m_picture->CanZoomIn());
+    m_out->setEnabled(picture && m_picture->CanZoomOut());
+    m_fit->setEnabled(picture && !m_picture->Zoom().Fitted());
 }

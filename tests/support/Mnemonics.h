@@ -1,11 +1,15 @@
 #pragma once
-// The Alt+letter mnemonics a window offers at one moment: of its visible buttons, labels,
-// group boxes and tab rows. Two controls on one letter share it (Qt only moves the focus
-// between them), and a label's mnemonic without a buddy does nothing at all.
+// The keys a window offers at one moment: the Alt+letter mnemonics of its visible buttons,
+// labels, group boxes and tab rows, and the keys of its own actions and shortcuts. Two owners
+// of one key share it (Qt only moves the focus between them), and a label's mnemonic without a
+// buddy does nothing at all.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 #include <QTabBar>
 #include <QWidget>
 
@@ -29,23 +33,37 @@ inline QChar MnemonicOf(const QString& text) {
     return QChar();
 }
 
-// One line per letter with two owners and per label whose mnemonic reaches nothing; `where`
+// One line per key with two owners and per label whose mnemonic reaches nothing; `where`
 // starts each line.
 inline std::vector<std::string> MnemonicFaults(QWidget& window, const QString& where) {
     std::vector<std::string> out;
-    std::map<QChar, QString> owners;
-    const auto claim = [&](const QString& text, const QString& kind) {
-        const QChar m = MnemonicOf(text);
-        if (m.isNull()) {
-            return;
-        }
-        auto [it, fresh] = owners.emplace(m, kind + QLatin1Char(' ') + text);
-        if (!fresh) {
-            out.push_back((where + QStringLiteral(": ") + QString(m) + QStringLiteral(" in ") +
-                           it->second + QStringLiteral(" and ") + kind + QLatin1Char(' ') + text)
+    std::map<QString, QString> owners; // "Alt+X" or the key's portable text -> owner
+    const auto claimKey = [&](const QString& key, const QString& owner) {
+        auto [it, fresh] = owners.emplace(key, owner);
+        if (!fresh && it->second != owner) {
+            out.push_back((where + QStringLiteral(": ") + key + QStringLiteral(" in ") +
+                           it->second + QStringLiteral(" and ") + owner)
                               .toStdString());
         }
     };
+    const auto claim = [&](const QString& text, const QString& kind) {
+        const QChar m = MnemonicOf(text);
+        if (!m.isNull()) {
+            claimKey(QStringLiteral("Alt+") + m, kind + QLatin1Char(' ') + text);
+        }
+    };
+    for (QAction* a : window.findChildren<QAction*>()) {
+        for (const QKeySequence& key : a->shortcuts()) {
+            claimKey(key.toString(QKeySequence::PortableText),
+                     QStringLiteral("action ") + a->text());
+        }
+    }
+    for (QShortcut* s : window.findChildren<QShortcut*>()) {
+        if (s->isEnabled() && !s->key().isEmpty()) {
+            claimKey(s->key().toString(QKeySequence::PortableText),
+                     QStringLiteral("shortcut ") + s->objectName());
+        }
+    }
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (!w->isVisibleTo(&window)) {
             continue;

@@ -110,9 +110,11 @@ bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
     case cmd::kSave:
         return HasSite();
     case cmd::kReplaceCabinet:
-    case cmd::kUpdateToLatest:
-        // Orvik cabinets and software levels; a Selmo site keeps what its file says.
+        // Orvik cabinets only; a Selmo site keeps what its file says.
         return SiteKODA() != nullptr;
+    case cmd::kUpdateToLatest:
+        // A configuration already at the latest level has nothing to update to.
+        return NeedsUpdateToLatest();
     case cmd::kUndo:
         return m_site && m_site->UndoCount() > 0;
     case cmd::kProperties:

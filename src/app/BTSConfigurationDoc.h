@@ -110,6 +110,8 @@ public:
     // site selection sheet (a file named on the command line).
     bool OpenPath(const std::string& path, bool direct = false);
     void UpdateToLatest(bool ask = true);
+    // The candidate is an Orvik one below the latest software level.
+    bool NeedsUpdateToLatest() const;
     bool Save();
     bool SaveAs();
     // Asks what to do with unsaved changes; false means the user chose to stop.

@@ -362,10 +362,14 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
     return true;
 }
 
-void CBTSConfigurationDoc::AskUpgrade() {
+bool CBTSConfigurationDoc::NeedsUpdateToLatest() const {
     // Only an Orvik configuration can be brought to the latest software level.
     const CDataBase* candidate = SiteKODA() ? m_site->GetConfiguration(kSelectCandidate) : nullptr;
-    if (candidate == nullptr || candidate->SwLevel().Level() >= CUcSwVersion::kLatest) {
+    return candidate != nullptr && candidate->SwLevel().Level() < CUcSwVersion::kLatest;
+}
+
+void CBTSConfigurationDoc::AskUpgrade() {
+    if (!NeedsUpdateToLatest()) {
         return;
     }
     const std::string text =
@@ -378,7 +382,8 @@ void CBTSConfigurationDoc::AskUpgrade() {
 
 void CBTSConfigurationDoc::UpdateToLatest(bool ask) {
     CSiteKODA* site = SiteKODA();
-    if (site == nullptr) {
+    // At the latest level already the update would change nothing but the changed mark.
+    if (site == nullptr || !NeedsUpdateToLatest()) {
         return;
     }
     if (ask) {

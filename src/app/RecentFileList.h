@@ -16,6 +16,9 @@ public:
     void Add(const std::string& path);
     void Remove(const std::string& path);
     const std::vector<std::string>& Files() const { return m_files; }
+    // What the File menu shows for each file, in the same order: its name, and where two
+    // files share a name, as many of their folders as tell them apart ("north/plan.hwc").
+    std::vector<std::string> ShownNames() const;
 
 private:
     void Store();

@@ -5,7 +5,9 @@
 #include "ui/views/BTSConfigurationView.h"
 #include "ui/views/ContainerView.h"
 #include "ui/views/ListViewOwn.h"
+#include "ui/views/PaneFocus.h"
 #include "ui/views/ViewPrinting.h"
+#include "ui/views/ZoomActions.h"
 
 #include "app/BTSConfigurationDoc.h"
 #include "app/CommandIds.h"
@@ -20,6 +22,7 @@
 #include "ui/SmallDialogs.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -113,6 +116,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
                                    style()->standardIcon(QStyle::SP_ComputerIcon)));
     m_help = std::make_unique<CHelpLauncher>(
         this, [this] { return m_doc != nullptr ? m_doc->ActiveViewType() : 0; });
+    m_zoom = new CZoomActions(this);
     CreateActions();
     CreateMenus();
     CreateToolbars();
@@ -156,9 +160,13 @@ void CMainFrame::CreateActions() {
         m_actions[id]->setCheckable(true);
         m_actions[id]->setChecked(true);
     }
+    // The two tabs exclude each other as well; with no tab row neither is checked.
+    auto* tabs = new QActionGroup(this);
     for (int id : {cmd::kCandidateTab, cmd::kBtsTab}) {
         m_actions[id]->setCheckable(true);
+        tabs->addAction(m_actions[id]);
     }
+    m_viewGroup = new QActionGroup(this);
 
     m_actions[cmd::kNew]->setStatusTip(tr("Create a new configuration"));
     m_actions[cmd::kOpen]->setStatusTip(tr("Open a configuration file"));
@@ -405,6 +413,7 @@ void CMainFrame::UpdateCommands() {
     if (m_exportDossier != nullptr) {
         m_exportDossier->setEnabled(m_doc != nullptr && m_doc->SiteKODA() != nullptr);
     }
+    m_zoom->UpdateEnabled();
     for (auto& [id, action] : m_actions) {
         switch (id) {
         case cmd::kExit:
@@ -590,6 +599,25 @@ void CMainFrame::SavePlacement() {
     ::SavePlacement(*m_settings, p);
 }
 
+bool CMainFrame::focusNextPrevChild(bool next) {
+    if (m_bar == nullptr || m_container == nullptr) {
+        return QMainWindow::focusNextPrevChild(next);
+    }
+    const std::vector<QWidget*> order = {m_bar,
+                                         m_container->Tabs(),
+                                         m_container->Picture(),
+                                         m_container->PassiveTree(),
+                                         m_container->List(),
+                                         m_container->DifferencesList(),
+                                         m_container->ConnectionList()};
+    QWidget* target = pane_focus::Next(order, QApplication::focusWidget(), next);
+    if (target == nullptr) {
+        return QMainWindow::focusNextPrevChild(next);
+    }
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (canClose && !canClose()) {
         event->ignore();
@@ -680,6 +708,10 @@ void CMainFrame::RunViewCommand(int /*command*/) {
 }
 
 void CMainFrame::ViewManagerChanged() {
+    // The panes' keyboard focus goes to the new view bar.
+    QWidget* focused = focusWidget();
+    const bool paneFocus = focused == nullptr || m_left->isAncestorOf(focused) ||
+                           m_right->isAncestorOf(focused) || focused == m_eventList;
     // The old widgets hold the old manager: they go at once, before it does. The event list
     // stays with the window.
     delete m_bar;
@@ -691,6 +723,7 @@ void CMainFrame::ViewManagerChanged() {
     }
     delete m_container;
     m_container = nullptr;
+    m_zoom->SetPicture(nullptr);
     CViewBase* manager = m_doc != nullptr ? m_doc->AnyViewManager() : nullptr;
     RebuildViewActions(manager);
     if (manager == nullptr) {
@@ -702,6 +735,7 @@ void CMainFrame::ViewManagerChanged() {
     connect(m_bar, &CBTSConfigurationBar::Command, this,
             [this](int command) { OnAction(command); });
     m_container = new CContainerView(*manager, m_right);
+    m_zoom->SetPicture(m_container->Picture());
     static_cast<QVBoxLayout*>(m_right->layout())->insertWidget(0, m_container, 1);
     if (m_eventList != nullptr) {
         m_container->AdoptEventList(m_eventList);
@@ -713,11 +747,12 @@ void CMainFrame::ViewManagerChanged() {
     connect(m_container, &CContainerView::TabCommand, this, [this](int command) {
         OnAction(command == CContainerView::kBtsCommand ? cmd::kBtsTab : cmd::kCandidateTab);
     });
-    // Tab and Shift+Tab go round the bar, the left pane (picture or passive units tree) and
-    // the right pane.
-    setTabOrder(m_bar, m_container->Picture());
-    setTabOrder(m_container->Picture(), m_container->PassiveTree());
-    setTabOrder(m_container->PassiveTree(), m_container->List());
+    // The window opens (and a new configuration starts) with the keyboard on the view bar,
+    // so that the first Tab goes to the tabs and the picture; focusNextPrevChild keeps the
+    // order from there.
+    if (QWidget* f = focusWidget(); paneFocus || f == nullptr || !f->isVisibleTo(this)) {
+        m_bar->setFocus(Qt::OtherFocusReason);
+    }
     // The tree follows a passive unit node that the list or the passive units page names.
     CBTSConfigurationTreeView* tree = m_container->PassiveTree();
     UnregisterNotifications(m_treeNotifications);
@@ -748,6 +783,7 @@ void CMainFrame::RebuildViewActions(const CViewBase* manager) {
         auto* a = new QAction(Q(page->Name()), this);
         a->setData(id);
         a->setCheckable(true);
+        m_viewGroup->addAction(a);
         if (index < 10) {
             a->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + (index == 9 ? -1 : index))));
         }
@@ -760,6 +796,7 @@ void CMainFrame::RebuildViewActions(const CViewBase* manager) {
     QAction* separator = view->insertSeparator(before);
     separator->setData(0);
     m_viewActions.push_back(separator);
+    m_zoom->InsertInto(view, before);
     UpdateCommands();
 }
 
@@ -841,11 +878,16 @@ void CMainFrame::AddRecentFile(const std::string& path) {
 void CMainFrame::UpdateRecentFiles() {
     const std::vector<std::string> files =
         m_recent ? m_recent->Files() : std::vector<std::string>{};
+    const std::vector<std::string> names =
+        m_recent ? m_recent->ShownNames() : std::vector<std::string>{};
     for (int i = 0; i < cmd::kRecentFileCount; ++i) {
         QAction* a = m_recentActions[i];
         if (i < static_cast<int>(files.size())) {
             const QString path = Q(files[i]);
-            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(path.section(QLatin1Char('/'), -1)));
+            // An '&' in a file name is part of the name, not a mnemonic.
+            QString name = Q(names[i]);
+            name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
             a->setToolTip(path);
             a->setStatusTip(path);
             a->setVisible(true);

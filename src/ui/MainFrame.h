@@ -24,10 +24,12 @@ class CBTSConfigurationDoc;
 class CListViewBTSConnection;
 class CBTSConfigurationBar;
 class CContainerView;
+class CZoomActions;
 class CViewBase;
 class CRecentFileList;
 class CRegistry;
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMenu;
 class QPoint;
@@ -53,6 +55,7 @@ public:
     QAction* ExitAction() const { return m_exit; }
     QAction* ExportViewAction() const { return m_exportView; }
     QAction* ExportDossierAction() const { return m_exportDossier; }
+    CZoomActions& Zoom() const { return *m_zoom; }
     QAction* Action(int id) const;
     QString StatusPaneText(int pane) const;
     int StatusPaneCount() const;
@@ -112,6 +115,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Tab goes round the panes: view bar, tabs, picture or tree, list or differences and
+    // events.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void CreateActions();
@@ -152,6 +158,9 @@ private:
     int m_treeNotifications = -1;
     // The View menu's commands of the document's views; they change with the manager.
     std::vector<QAction*> m_viewActions;
+    // One view is shown at a time: the View menu marks it as a radio item.
+    QActionGroup* m_viewGroup = nullptr;
+    CZoomActions* m_zoom = nullptr;
     CNotificationRelay m_relay;
     std::unique_ptr<CHelpLauncher> m_help;
     int m_waitDepth = 0;

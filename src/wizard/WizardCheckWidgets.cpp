@@ -41,7 +41,7 @@ CWizardPageCabinet::CWizardPageCabinet(CWizardSheetModel& sheet)
         "&Indoor cabinet, basic cabinet type",
         "&Outdoor cabinet, including massive cover and cabinet fan",
         "Indoor &Midi cabinet, indoor cabinet with room for 6 TRXs",
-        "Outdoor &Midi cabinet, including massive cover and fan"};
+        "Outdoor Mi&di cabinet, including massive cover and fan"};
     auto* typeGroup = new QGroupBox(QStringLiteral("Cabinet Type"), this);
     auto* typeLayout = new QVBoxLayout(typeGroup);
     for (int i = 0; i < 4; ++i) {
@@ -262,7 +262,7 @@ CWizardPageSimpleAnt::CWizardPageSimpleAnt(CWizardSheetModel& sheet)
     auto* group =
         new QGroupBox(QStringLiteral("Attenuation Value (If High Gain MHA Is Used)"), this);
     m_base = new QLabel(group);
-    auto* lossLabel = new QLabel(QStringLiteral("Ca&ble Loss:"), group);
+    auto* lossLabel = new QLabel(QStringLiteral("Cable &Loss:"), group);
     m_loss = new QComboBox(group);
     lossLabel->setBuddy(m_loss);
     auto* gainLabel = new QLabel(QStringLiteral("Ga&in Setting:"), group);

@@ -234,7 +234,7 @@ CWizardPageLast::CWizardPageLast(CWizardSheetModel& sheet)
     auto* saveLabel = new QLabel(QStringLiteral("&Save As:"), this);
     m_saveAs = new QLineEdit(this);
     saveLabel->setBuddy(m_saveAs);
-    auto* browse = new QPushButton(QStringLiteral("&Browse..."), this);
+    auto* browse = new QPushButton(QStringLiteral("B&rowse..."), this);
     auto* row = new QHBoxLayout();
     row->addWidget(saveLabel);
     row->addWidget(m_saveAs, 1);

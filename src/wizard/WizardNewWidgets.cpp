@@ -336,7 +336,7 @@ CWizardPageAntenna::CWizardPageAntenna(CWizardSheetModel& sheet)
                   QStringLiteral("VSWR"), QStringLiteral("Sector")},
                  QStringLiteral("Antennas"));
     SetColumnShares(m_list, {18, 29, 23, 15, 15}, 14, {4});
-    auto* label = new QLabel(QStringLiteral("&HYx/KNx:"), this);
+    auto* label = new QLabel(QStringLiteral("H&Yx/KNx:"), this);
     m_combo = new QComboBox(this);
     label->setBuddy(m_combo);
     auto* set = new QPushButton(QStringLiteral("&Set"), this);

@@ -67,13 +67,24 @@ QTreeWidget* CWizardPageBase::MakeList(const QStringList& columns, const QString
 
 namespace {
 
-// Keeps the columns at their shares of the width whenever the list changes size.
+// Keeps the columns at their shares of the width whenever the list changes size or contents,
+// but never narrower than their heading and their texts: a cut name ("2-way WBC w...") is
+// worse than a list that scrolls sideways.
 class CColumnShares : public QObject {
 public:
     CColumnShares(QTreeWidget* list, std::vector<int> percents, int less)
         : QObject(list), m_list(list), m_percents(std::move(percents)), m_less(less) {
         list->header()->setStretchLastSection(false);
         list->installEventFilter(this);
+        // Queued: the model also reports while the list is being torn down, and by the time
+        // the call would run this object has gone with the list.
+        QAbstractItemModel* model = list->model();
+        connect(model, &QAbstractItemModel::modelReset, this, &CColumnShares::Apply,
+                Qt::QueuedConnection);
+        connect(model, &QAbstractItemModel::rowsInserted, this, &CColumnShares::Apply,
+                Qt::QueuedConnection);
+        connect(model, &QAbstractItemModel::dataChanged, this, &CColumnShares::Apply,
+                Qt::QueuedConnection);
         Apply();
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -87,7 +98,11 @@ private:
     void Apply() {
         const int width = std::max(0, m_list->width() - m_less);
         for (std::size_t c = 0; c < m_percents.size(); ++c) {
-            m_list->header()->resizeSection(static_cast<int>(c), width * m_percents[c] / 100);
+            const int column = static_cast<int>(c);
+            // Heading and texts, as the view measures them.
+            m_list->resizeColumnToContents(column);
+            const int needed = m_list->columnWidth(column);
+            m_list->header()->resizeSection(column, std::max(width * m_percents[c] / 100, needed));
         }
     }
     QTreeWidget* m_list;

@@ -31,7 +31,7 @@ CWizardPageDirectory::CWizardPageDirectory(CRegistry& settings, const std::strin
     m_folders = new QComboBox(this);
     m_folders->setAccessibleName(tr("Custom directory"));
     m_folders->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_browse = new QPushButton(tr("&Browse..."), this);
+    m_browse = new QPushButton(tr("B&rowse..."), this);
     auto* group = new QButtonGroup(this);
     group->addButton(m_home, CDirectoryPageModel::kHome);
     group->addButton(m_custom, CDirectoryPageModel::kCustom);

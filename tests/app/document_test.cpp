@@ -180,6 +180,22 @@ TEST(DocumentOpen, OlderSoftwareLevelOffersTheUpdate) {
     EXPECT_EQ(db->SwLevel().Level(), 31);
     EXPECT_EQ(db->CabinetSettings().clockSync, 1);
     EXPECT_TRUE(f.doc->ConfigurationChanged());
+
+    // Offered only below the latest level: at it the update changes nothing, not even the mark.
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kUpdateToLatest));
+    const std::string latest = f.Path("latest.hwc");
+    records.clear();
+    records.push_back(OrvikRecord("ThirtyOne", 31, 1));
+    WriteConfigurations(latest, std::move(records));
+    const size_t questions = f.windows.shown.size();
+    ASSERT_TRUE(f.doc->OpenPath(latest));
+    EXPECT_FALSE(f.doc->IsCommandEnabled(cmd::kUpdateToLatest));
+    f.doc->UpdateToLatest(false);
+    EXPECT_FALSE(f.doc->ConfigurationChanged());
+    EXPECT_EQ(f.windows.shown.size(), questions);
+    f.windows.answers = {EAnswer::No};
+    ASSERT_TRUE(f.doc->OpenPath(path));
+    EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kUpdateToLatest));
 }
 
 TEST(DocumentOpen, BadFilesLeaveTheOpenConfigurationAlone) {

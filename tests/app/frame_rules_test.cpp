@@ -3,6 +3,7 @@
 #include "app/BtsMessageRules.h"
 #include "app/NotificationRelay.h"
 #include "app/RecentFileList.h"
+#include "app/SheetPlacement.h"
 #include "app/WindowPlacement.h"
 #include "platform/MemoryRegistry.h"
 
@@ -25,6 +26,42 @@ TEST(RecentFiles, NewestFirstFourAtMostAndKeptInTheSettings) {
     again.Remove("/e.hwc");
     EXPECT_EQ(CRecentFileList(store).Files(),
               (std::vector<std::string>{"/c.hwc", "/d.hwc", "/b.hwc"}));
+
+    // Files of one name are told apart by as many folders as it takes, and only those.
+    CMemoryRegistry named;
+    CRecentFileList same(named);
+    for (const char* f : {"/sites/north/x/plan.hwc", "/sites/south/x/plan.hwc",
+                          "/sites/north/harbour.hwc", "/sites/quay.hwc"}) {
+        same.Add(f);
+    }
+    EXPECT_EQ(same.ShownNames(),
+              (std::vector<std::string>{"quay.hwc", "harbour.hwc", "south/x/plan.hwc",
+                                        "north/x/plan.hwc"}));
+}
+
+TEST(SheetPlacement, TheSheetLeavesThePictureOrAtLeastTheSelectedUnitInSight) {
+    SSheetPlaceInputs in;
+    in.screen = {0, 0, 1920, 1080};
+    in.picture = {100, 150, 500, 700};
+    in.unit = {300, 400, 60, 30};
+    // Where the user left it, clear of the picture: it stays.
+    in.sheet = {900, 200, 520, 480};
+    EXPECT_EQ(PlaceSheet(in), in.sheet);
+    // Over the picture (a dialog centred on the window is): beside it, at the same height.
+    in.sheet = {200, 200, 520, 480};
+    EXPECT_EQ(PlaceSheet(in), (SScreenRect{608, 200, 520, 480}));
+    // Near the screen's bottom the sheet moves up as far as it must.
+    in.sheet = {200, 700, 520, 480};
+    EXPECT_EQ(PlaceSheet(in), (SScreenRect{608, 600, 520, 480}));
+    // A small screen has no room beside the whole picture: beside the unit then.
+    in.screen = {0, 0, 1024, 600};
+    in.picture = {20, 80, 450, 500};
+    in.unit = {200, 300, 60, 30};
+    in.sheet = {230, 60, 560, 480};
+    EXPECT_EQ(PlaceSheet(in), (SScreenRect{268, 60, 560, 480}));
+    // Without a selected unit, and no room, it opens where it would have.
+    in.unit = {};
+    EXPECT_EQ(PlaceSheet(in), in.sheet);
 }
 
 struct CountingTarget : INotificationTarget {

@@ -127,10 +127,19 @@ TEST_F(AntennaPage, LossAndGainGiveTheHydcTarget) {
     EXPECT_EQ(page.Gains().front(), (SComboItem{"+6.4", 640}));
     EXPECT_EQ(page.TargetText(), "= 29.4 dB");
 
-    // Low gain MHAs have a fixed gain.
+    // Every loss offered has the gain that completes the line.
+    for (const SComboItem& loss : page.Losses()) {
+        EXPECT_TRUE(page.ChooseLoss(loss.data)) << loss.text;
+        EXPECT_EQ(3300 - page.Loss() + page.Gain(), 2940) << loss.text;
+    }
+
+    // Low gain MHAs have a fixed gain, and then no loss is claimed to give the target.
     ASSERT_TRUE(page.ChooseMhaType(2));
     EXPECT_EQ(page.Gains(), (ComboItems{{"Fixed", 9999}}));
     EXPECT_FALSE(page.LossGainEnabled());
+    EXPECT_EQ(page.Loss(), PageAntennaController::kNoLoss);
+    page.SelectAntenna(2);
+    EXPECT_EQ(page.Loss(), PageAntennaController::kNoLoss);
 }
 
 TEST_F(AntennaPage, SettingAnotherAntennasConnectionTakesItAway) {

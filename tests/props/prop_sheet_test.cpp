@@ -137,7 +137,7 @@ TEST(PropertySheet, CabinetEditsAreOneUndoStepEach) {
     EXPECT_FALSE(usage.Mrc()->isEnabled());
     ASSERT_NE(usage.DetectedClock(), nullptr);
     EXPECT_EQ(usage.DetectedClock()->text(),
-              QStringLiteral("&Use detected clock synchronization between BTS cabinets"));
+              QStringLiteral("Use detected clock sy&nchronization between BTS cabinets"));
     EXPECT_FALSE(usage.DetectedClock()->isEnabled()) << "it stores nothing";
     usage.Wcdma()->click();
     EXPECT_EQ(f.UndoText(), "&Undo Change Cabinet Usage\tCtrl + Z");

@@ -7,6 +7,7 @@
 #include "model/BtsConfiguration.h"
 #include "support/CabledSample.h"
 #include "support/FrameDocument.h"
+#include "ui/ConnectionListView.h"
 #include "ui/MainFrame.h"
 #include "ui/views/BTSConfigurationBar.h"
 #include "ui/views/BTSConfigurationView.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
@@ -169,6 +171,70 @@ TEST(MainWindowViews, NewSiteReplacesTheWidgetsAndSelectionFollowsBetweenPanes) 
     EXPECT_EQ(f.frame.ContainerPane()->findChildren<CContainerView*>().size(), 1);
 }
 
+TEST(MainWindowViews, KeyboardGoesRoundThePanesInOrderAndShowsWhereItIs) {
+    WindowFixture f(true);
+    ASSERT_TRUE(f.opened);
+    // The event list is made on the first idle pass and outlives the views: a configuration
+    // opened after it brings views that were made later.
+    f.doc->OnIdle();
+    ASSERT_NE(f.frame.EventList(), nullptr);
+    ASSERT_TRUE(f.doc->OpenPath(testsupport::SamplePath(QStringLiteral("harbour-4x3.hwc")), true));
+    QApplication::processEvents();
+    f.frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.frame));
+    CBTSConfigurationBar* bar = f.frame.ViewBar();
+    CContainerView* c = f.frame.Container();
+    EXPECT_EQ(QApplication::focusWidget(), bar);
+
+    // The drawn bar and tab row show where the keyboard is, without a key having moved it.
+    const auto focusShows = [&](QWidget* w) {
+        w->setFocus(Qt::OtherFocusReason);
+        const QImage focused = w->grab().toImage();
+        c->List()->setFocus(Qt::OtherFocusReason);
+        return focused != w->grab().toImage();
+    };
+    EXPECT_TRUE(focusShows(bar));
+    EXPECT_TRUE(focusShows(c->Tabs()));
+    EXPECT_TRUE(focusShows(c->Picture()));
+    bar->setFocus(Qt::OtherFocusReason);
+
+    const auto walk = [](int steps, bool back) {
+        std::vector<QWidget*> seen;
+        for (int i = 0; i < steps; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
+                            back ? Qt::ShiftModifier : Qt::NoModifier);
+            seen.push_back(QApplication::focusWidget());
+        }
+        return seen;
+    };
+    EXPECT_EQ(walk(4, false), (std::vector<QWidget*>{c->Tabs(), c->Picture(), c->List(), bar}));
+    // The Differences view: the differences list and the event list take the list's place.
+    f.frame.Action(cmd::ViewCommandOfType(kViewDifferences))->trigger();
+    QApplication::processEvents();
+    QWidget* events = f.frame.EventList();
+    EXPECT_EQ(walk(5, false),
+              (std::vector<QWidget*>{c->Tabs(), c->Picture(), c->DifferencesList(), events, bar}));
+    EXPECT_EQ(walk(2, true), (std::vector<QWidget*>{events, c->DifferencesList()}));
+    // The passive units tree stands in for the picture.
+    f.frame.Action(cmd::ViewCommandOfType(kViewPassive))->trigger();
+    QApplication::processEvents();
+    bar->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(walk(2, false), (std::vector<QWidget*>{c->Tabs(), c->PassiveTree()}));
+
+    // The views are radio items of one exclusive group, and exactly one is checked.
+    const QAction* first = f.frame.Action(cmd::ViewCommandOfType(kViewCabinetInfo));
+    ASSERT_NE(first->actionGroup(), nullptr);
+    EXPECT_TRUE(first->actionGroup()->isExclusive());
+    int checked = 0;
+    for (const auto& view : f.doc->ViewManager()->Views()) {
+        const QAction* a = f.frame.Action(view->Command());
+        EXPECT_EQ(a->actionGroup(), first->actionGroup()) << view->Name();
+        checked += a->isChecked() ? 1 : 0;
+    }
+    EXPECT_EQ(checked, 1);
+    EXPECT_TRUE(f.frame.Action(cmd::ViewCommandOfType(kViewPassive))->isChecked());
+}
+
 TEST(MainWindowViews, FileMenuOffersPrintingAndExportWithShortcuts) {
     WindowFixture f(false);
     ASSERT_TRUE(f.opened);
@@ -200,5 +266,36 @@ TEST(Screenshots, MainWindowWithTheSampleInSeveralViews) {
         f.frame.Action(cmd::ViewCommandOfType(v.type))->trigger();
         QApplication::processEvents();
         Shoot(f.frame, QString::fromLatin1(v.name));
+    }
+}
+
+TEST(Screenshots, KeyboardFocusAndZoomAtTwoSizes) {
+    WindowFixture f(true);
+    ASSERT_TRUE(f.opened);
+    f.frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.frame));
+    for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
+        const QString at = QStringLiteral("-%1x%2").arg(size.width()).arg(size.height());
+        f.frame.resize(size);
+        f.frame.Action(cmd::ViewCommandOfType(kViewTxCabling))->trigger();
+        QApplication::processEvents();
+        f.frame.ViewBar()->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        Shoot(f.frame, QStringLiteral("keyboard-bar") + at);
+        f.frame.Container()->Tabs()->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        Shoot(f.frame, QStringLiteral("keyboard-tabs") + at);
+        // The window's keys reach the picture whichever pane has the keyboard.
+        CBTSConfigurationView* picture = f.frame.Container()->Picture();
+        const qreal fit = picture->Scale();
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
+        }
+        EXPECT_NEAR(picture->Scale(), fit * 1.25 * 1.25 * 1.25, 1e-9);
+        picture->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        Shoot(f.frame, QStringLiteral("zoomed") + at);
+        QTest::keyClick(picture, Qt::Key_0, Qt::ControlModifier | Qt::AltModifier);
+        EXPECT_TRUE(picture->Zoom().Fitted());
     }
 }

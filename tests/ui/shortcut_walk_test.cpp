@@ -1,11 +1,15 @@
 // Every key of the main window has one job: the actions' shortcuts, the menu bar's mnemonics
 // (Alt+letter) and the mnemonics inside each menu, with the Orvik menu (BTS connection enabled)
-// and with the Selmo one.
+// and with the Selmo one; and so has every mnemonic of each property page and wizard page.
 #include "app/CommandIds.h"
 #include "app/DocumentTestSupport.h"
+#include "app/views/ViewBase.h"
 #include "model/BtsConfiguration.h"
 #include "support/FrameDocument.h"
+#include "support/Mnemonics.h"
 #include "ui/MainFrame.h"
+#include "ui/props/ViewPropSheet.h"
+#include "wizard/WizardSheet.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +19,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTabWidget>
+#include <QWizard>
 
 #include <map>
 #include <string>
@@ -123,4 +129,71 @@ TEST(ShortcutWalk, EveryKeyOfTheMainWindowHasOneJob) {
     EXPECT_EQ(w.frame.Action(cmd::kBtsTab)->shortcut(), QKeySequence(QStringLiteral("Alt+B")));
     EXPECT_EQ(w.frame.Action(cmd::kCandidateTab)->shortcut(),
               QKeySequence(QStringLiteral("Alt+C")));
+}
+
+TEST(ShortcutWalk, EveryMnemonicOfThePropertyPagesAndTheWizardPagesWorksAndHasOneControl) {
+    Window w("harbour-4x3.hwc");
+    ASSERT_TRUE(w.opened);
+    CViewPropSheet::Install(w.frame, *w.doc, w.settings);
+    w.frame.show();
+    for (const auto& view : w.doc->ViewManager()->Views()) {
+        w.doc->OnCommand(view->Command());
+        w.frame.UpdateCommands();
+        w.frame.Action(cmd::kProperties)->trigger();
+        QApplication::processEvents();
+        CViewPropSheet* sheet = CViewPropSheet::Of(w.frame);
+        ASSERT_NE(sheet, nullptr);
+        for (int i = 0; i < sheet->Tabs()->count(); ++i) {
+            sheet->Tabs()->setCurrentIndex(i);
+            QApplication::processEvents();
+            const QString where = QString::fromStdString(view->Name()) + QStringLiteral(" / ") +
+                                  sheet->Tabs()->tabText(i);
+            for (const std::string& fault : testsupport::MnemonicFaults(*sheet, where)) {
+                ADD_FAILURE() << fault;
+            }
+        }
+        sheet->hide();
+    }
+
+    CWizardSheet wizard(*w.doc, w.frame, w.settings, false, &w.frame);
+    wizard.show();
+    QApplication::processEvents();
+    for (const int id : wizard.pageIds()) {
+        QWizardPage* page = wizard.page(id);
+        // Every page with the wizard's own buttons, as if it were the one in front.
+        std::vector<std::string> faults =
+            testsupport::MnemonicFaults(*page, QStringLiteral("wizard page ") + page->title());
+        std::map<QChar, QString> buttons;
+        for (const QWizard::WizardButton b :
+             {QWizard::BackButton, QWizard::NextButton, QWizard::FinishButton,
+              QWizard::CancelButton, QWizard::HelpButton}) {
+            if (b == QWizard::HelpButton && !wizard.testOption(QWizard::HaveHelpButton)) {
+                continue;
+            }
+            const QChar m = testsupport::MnemonicOf(wizard.buttonText(b));
+            if (!m.isNull()) {
+                buttons.emplace(m, wizard.buttonText(b));
+            }
+        }
+        for (QWidget* c : page->findChildren<QWidget*>()) {
+            QString text;
+            if (auto* b = qobject_cast<QAbstractButton*>(c)) {
+                text = b->text();
+            } else if (auto* l = qobject_cast<QLabel*>(c); l != nullptr && l->buddy() != nullptr) {
+                text = l->text();
+            } else if (auto* g = qobject_cast<QGroupBox*>(c)) {
+                text = g->title();
+            }
+            const QChar m = testsupport::MnemonicOf(text);
+            if (!m.isNull() && c->isVisibleTo(page) && buttons.count(m) != 0) {
+                faults.push_back((page->title() + QStringLiteral(": ") + text +
+                                  QStringLiteral(" and the button ") + buttons[m])
+                                     .toStdString());
+            }
+        }
+        for (const std::string& fault : faults) {
+            ADD_FAILURE() << fault;
+        }
+    }
+    wizard.hide();
 }

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "app/views/ViewPagesKODA.h"
 #include "paint/CabinetPainter.h"
@@ -258,6 +259,46 @@ TEST(ViewPicture, FillsItsPaneAndHitTestingFollowsTheScale) {
     EXPECT_EQ(status.last().at(0).toString(), trxText);
 }
 
+TEST(ViewPicture, CtrlWheelZoomsAboutThePointerAndFitReturnsToThePane) {
+    SViewWindows w;
+    w.s.manager->ActivateView(kViewCabinetUnits);
+    w.container->Refresh();
+    CBTSConfigurationView* picture = w.container->Picture();
+    QSignalSpy zoomed(picture, &CBTSConfigurationView::ZoomChanged);
+    const qreal fit = picture->Scale();
+    CUnit* trx = w.s.Candidate().FindUnit(kUnitKindTrx, 7);
+    ASSERT_NE(picture->Scene().Find(trx), nullptr);
+    const QPoint at = picture->FromPictureRect(picture->Scene().Find(trx)->rect).center();
+    const SPoint under = picture->ToPicture(at);
+    const auto wheel = [&](int delta, Qt::KeyboardModifiers mods) {
+        QWheelEvent e(at, picture->viewport()->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, mods,
+                      Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picture->viewport(), &e);
+    };
+    // Without Ctrl the wheel scrolls, as in any pane.
+    wheel(120, Qt::NoModifier);
+    EXPECT_DOUBLE_EQ(picture->Scale(), fit);
+    EXPECT_TRUE(zoomed.isEmpty());
+
+    wheel(2 * 120, Qt::ControlModifier);
+    EXPECT_NEAR(picture->Scale(), fit * CPictureZoom::kStep * CPictureZoom::kStep, 1e-9);
+    EXPECT_EQ(zoomed.size(), 1);
+    const SPoint still = picture->ToPicture(at);
+    EXPECT_NEAR(still.x, under.x, 1);
+    EXPECT_NEAR(still.y, under.y, 1);
+    EXPECT_GT(picture->verticalScrollBar()->maximum(), 0);
+    // The zoom holds while the pane changes size; fitting follows the pane again.
+    w.window.resize(1200, 900);
+    QApplication::processEvents();
+    EXPECT_NEAR(picture->Scale(), fit * CPictureZoom::kStep * CPictureZoom::kStep, 1e-9);
+    picture->FitPicture();
+    EXPECT_TRUE(picture->Zoom().Fitted());
+    const qreal refit = picture->Scale();
+    picture->ZoomOut();
+    EXPECT_NEAR(picture->Scale(), refit / CPictureZoom::kStep, 1e-9);
+    EXPECT_EQ(zoomed.size(), 3);
+}
+
 TEST(ViewList, RowsNoInformationSortingAndSelection) {
     SViewWindows w;
     CListViewOwn& list = *w.container->List();
@@ -275,6 +316,21 @@ TEST(ViewList, RowsNoInformationSortingAndSelection) {
     w.container->Refresh();
     EXPECT_EQ(list.columnCount(), 4);
     ASSERT_EQ(list.topLevelItemCount(), 12);
+
+    // No heading or text is cut, however narrow the share of the pane.
+    w.s.manager->ActivateView(kViewRxMainCabling);
+    w.container->Refresh();
+    ASSERT_EQ(list.headerItem()->text(1), QStringLiteral("RX Main Multicoupler"));
+    for (int c = 0; c < list.columnCount(); ++c) {
+        const QFontMetrics fm(list.header()->font());
+        EXPECT_GE(list.columnWidth(c), fm.horizontalAdvance(list.headerItem()->text(c)) + 8) << c;
+        for (const QString& text : ColumnTexts(list, c)) {
+            EXPECT_GE(list.columnWidth(c), list.fontMetrics().horizontalAdvance(text))
+                << text.toStdString();
+        }
+    }
+    w.s.manager->ActivateView(kViewTxCabling);
+    w.container->Refresh();
 
     ClickHeader(list, 3);
     const std::vector<QString> ascending = ColumnTexts(list, 3);

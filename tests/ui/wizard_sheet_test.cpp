@@ -65,6 +65,18 @@ template <class T> T* PageOf(CWizardSheet& sheet, int id) {
     return dynamic_cast<T*>(sheet.Page(id));
 }
 
+// Every text of the list fits its column: shares give way to what the column holds.
+void ExpectNothingCut(QTreeWidget* list) {
+    QApplication::processEvents();
+    for (int c = 0; c < list->columnCount(); ++c) {
+        for (int r = 0; r < list->topLevelItemCount(); ++r) {
+            const QString text = list->topLevelItem(r)->text(c);
+            EXPECT_GE(list->header()->sectionSize(c), list->fontMetrics().horizontalAdvance(text))
+                << text.toStdString();
+        }
+    }
+}
+
 void ChooseData(QComboBox* combo, int data) {
     const int index = combo->findData(data);
     ASSERT_GE(index, 0) << data;
@@ -109,6 +121,7 @@ TEST(WizardSheetWindow, NewWayWalkedPageByPage) {
     auto* groups = PageOf<CWizardPagePreDefined>(sheet, kPagePreDefined);
     EXPECT_EQ(groups->List()->topLevelItem(0)->text(1), QStringLiteral("RTC"));
     EXPECT_EQ(groups->List()->topLevelItem(6)->text(2), QStringLiteral("2"));
+    ExpectNothingCut(groups->List());
     Shoot(sheet, QStringLiteral("03-rvx-groups"));
     sheet.next();
     ASSERT_EQ(sheet.currentId(), kPageDiversity);
@@ -121,6 +134,7 @@ TEST(WizardSheetWindow, NewWayWalkedPageByPage) {
     antennas->HighGain()->click();
     EXPECT_EQ(antennas->List()->topLevelItem(0)->text(2), QStringLiteral("High gain MHA"));
     EXPECT_EQ(antennas->List()->topLevelItem(11)->text(1), QStringLiteral("None"));
+    ExpectNothingCut(antennas->List());
     Shoot(sheet, QStringLiteral("05-antennas"));
     sheet.next();
     ASSERT_EQ(sheet.currentId(), kPageNewLast);

@@ -1,6 +1,7 @@
 // What clicks in the picture and keys on the view bar do, without windows.
 #include <gtest/gtest.h>
 
+#include "app/views/PictureZoom.h"
 #include "app/views/ViewBarState.h"
 #include "model/CabinetKODA.h"
 #include "support/ViewTestHost.h"
@@ -91,6 +92,10 @@ TEST(ViewBarState, KeysWrapAroundAndGiveTheCommand) {
     EXPECT_EQ(bar.Key(K::Home), 32773);
     EXPECT_EQ(bar.Key(K::Other), 0);
     EXPECT_EQ(bar.FocusIndex(), 0);
+    EXPECT_EQ(bar.Key(K::Down), 32774);
+    EXPECT_EQ(bar.Key(K::Activate), 32774);
+    EXPECT_EQ(bar.FocusIndex(), 1);
+    bar.Key(K::Home);
     // Fewer buttons keep the focus inside the bar.
     bar.SetFocusIndex(9);
     s.manager->SetBtsConnectionEnabled(false);
@@ -132,4 +137,51 @@ TEST(ViewBarState, ScrollsOnlyWhenTheButtonsDoNotFit) {
     bar.SetFocusIndex(9);
     bar.KeepFocusVisible(shortBar);
     EXPECT_EQ(bar.FirstVisible(), 7);
+}
+
+TEST(PictureZoom, StepsFromTheFitWithinLimitsAndFitFollowsThePaneAgain) {
+    CPictureZoom zoom;
+    EXPECT_TRUE(zoom.Fitted());
+    EXPECT_DOUBLE_EQ(zoom.Scale(1.6), 1.6);
+    EXPECT_FALSE(zoom.Fit());
+    // The first step starts from what the pane showed; after it the pane no longer decides.
+    EXPECT_TRUE(zoom.ZoomIn(1.6));
+    EXPECT_DOUBLE_EQ(zoom.Scale(3.0), 2.0);
+    EXPECT_TRUE(zoom.ZoomOut(3.0));
+    EXPECT_DOUBLE_EQ(zoom.Scale(3.0), 1.6);
+    EXPECT_FALSE(zoom.Fitted());
+    // The limits hold, and a step that cannot be taken is no change.
+    for (int i = 0; i < 20; ++i) {
+        zoom.ZoomIn(1.0);
+    }
+    EXPECT_DOUBLE_EQ(zoom.Scale(1.0), CPictureZoom::kMaxScale);
+    EXPECT_FALSE(zoom.CanZoomIn(1.0));
+    EXPECT_FALSE(zoom.ZoomIn(1.0));
+    for (int i = 0; i < 20; ++i) {
+        zoom.ZoomOut(1.0);
+    }
+    EXPECT_DOUBLE_EQ(zoom.Scale(1.0), CPictureZoom::kMinScale);
+    EXPECT_FALSE(zoom.ZoomOut(1.0));
+    EXPECT_TRUE(zoom.CanZoomIn(1.0));
+    EXPECT_TRUE(zoom.Fit());
+    EXPECT_DOUBLE_EQ(zoom.Scale(2.5), 2.5);
+    // A pane that fits at the limit already offers no step beyond it.
+    EXPECT_FALSE(zoom.CanZoomIn(CPictureZoom::kMaxScale));
+    EXPECT_FALSE(zoom.ZoomIn(CPictureZoom::kMaxScale));
+    EXPECT_TRUE(zoom.Fitted());
+}
+
+TEST(PictureZoom, WheelNotchesAndTheirFractionsAddUpPerDirection) {
+    CPictureZoom zoom;
+    EXPECT_FALSE(zoom.Wheel(60, 1.0));
+    EXPECT_TRUE(zoom.Fitted());
+    EXPECT_TRUE(zoom.Wheel(60, 1.0));
+    EXPECT_DOUBLE_EQ(zoom.Scale(1.0), 1.25);
+    // Half a notch one way and then the other is no zoom at all.
+    EXPECT_FALSE(zoom.Wheel(60, 1.0));
+    EXPECT_FALSE(zoom.Wheel(-60, 1.0));
+    EXPECT_FALSE(zoom.Wheel(60, 1.0));
+    EXPECT_DOUBLE_EQ(zoom.Scale(1.0), 1.25);
+    EXPECT_TRUE(zoom.Wheel(-2 * CPictureZoom::kNotch, 1.0));
+    EXPECT_DOUBLE_EQ(zoom.Scale(1.0), 0.8);
 }

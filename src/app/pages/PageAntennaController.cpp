@@ -72,8 +72,9 @@ CAntenna* PageAntennaController::Record() const {
 void PageAntennaController::FitGain(int wanted) {
     const ComboItems gains = Gains();
     if (!GainsOffered()) {
+        // A fixed gain has no loss that would make the line add up: the loss box shows none.
         m_gain = kFixed;
-        m_loss = 0;
+        m_loss = kNoLoss;
         return;
     }
     m_gain = combo::Offers(gains, wanted) ? wanted : kDefaultGain;
@@ -104,7 +105,7 @@ void PageAntennaController::SelectAntenna(int number) {
         m_connection = 0;
         m_mhaType = 1;
         m_vswr = m_cosite = m_gsm900 = m_hydcNote = false;
-        m_loss = 0;
+        m_loss = kNoLoss;
         m_gain = kFixed;
     } else {
         m_mhaType = record->MhaType(true);
@@ -196,7 +197,7 @@ bool PageAntennaController::ChooseGain(int gain) {
         return false;
     }
     m_gain = gain;
-    m_loss = GainsOffered() ? gain + (Base() - Target()) : 0;
+    m_loss = GainsOffered() ? gain + (Base() - Target()) : kNoLoss;
     return true;
 }
 

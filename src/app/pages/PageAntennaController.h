@@ -19,6 +19,8 @@ public:
         "Are you sure you want to clear all\nAntenna settings information?";
     static constexpr const char* kHydcNote = "NOTE: HYDC uses 32 dB - Loss + Gain = 28.4 dB";
     static constexpr int kFixed = 9999;
+    // The loss while the gain is fixed: none is chosen.
+    static constexpr int kNoLoss = -1;
 
     using CPageController::CPageController;
 
@@ -85,6 +87,6 @@ private:
     bool m_cosite = false;
     bool m_gsm900 = false;
     bool m_hydcNote = false;
-    int m_loss = 0;
+    int m_loss = kNoLoss;
     int m_gain = kFixed;
 };

@@ -46,6 +46,8 @@ int CViewBarState::Key(EKey key) {
     case EKey::Down:
         m_focus = (m_focus + 1) % n;
         break;
+    case EKey::Activate:
+        break;
     case EKey::Other:
         return 0;
     }

@@ -20,9 +20,9 @@ public:
     int IndexOfView(int viewType) const;
 
     // Keys: Home/PageUp the first, End/PageDown the last, Left/Up the previous and Right/Down
-    // the next button, wrapping around. Returns the command of the button that now has the
-    // focus, 0 for another key.
-    enum class EKey { Home, End, PageUp, PageDown, Left, Up, Right, Down, Other };
+    // the next button, wrapping around; Space and Enter (Activate) press the focused button.
+    // Returns the command of the button that now has the focus, 0 for another key.
+    enum class EKey { Home, End, PageUp, PageDown, Left, Up, Right, Down, Activate, Other };
     int Key(EKey key);
 
     // A click runs its button's command when press and release hit the same button; 0 else.

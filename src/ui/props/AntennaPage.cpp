@@ -44,22 +44,25 @@ CPageAntenna::CPageAntenna(CSiteKODA& site, IPageDocument& document, QWidget* pa
     m_gain = new QComboBox(attenuation);
     m_base = new QLabel(attenuation);
     m_target = new QLabel(attenuation);
-    att->addWidget(m_gsm900, 0, 0, 1, 4);
+    att->addWidget(m_gsm900, 0, 0, 1, 5);
+    // base - loss + gain = target, read left to right.
+    auto* plus = new QLabel(QStringLiteral("+"), attenuation);
     att->addWidget(Buddy(tr("Ca&ble Loss:"), m_loss, attenuation), 1, 1);
-    att->addWidget(Buddy(tr("Ga&in Setting:"), m_gain, attenuation), 1, 2);
+    att->addWidget(Buddy(tr("Ga&in Setting:"), m_gain, attenuation), 1, 3);
     att->addWidget(m_base, 2, 0);
     att->addWidget(m_loss, 2, 1);
-    att->addWidget(m_gain, 2, 2);
-    att->addWidget(m_target, 2, 3);
+    att->addWidget(plus, 2, 2);
+    att->addWidget(m_gain, 2, 3);
+    att->addWidget(m_target, 2, 4);
     att->setColumnStretch(1, 1);
-    att->setColumnStretch(2, 1);
+    att->setColumnStretch(3, 1);
     m_hydc = new QLabel(props::Q(PageAntennaController::kHydcNote), attenuation);
-    att->addWidget(m_hydc, 3, 0, 1, 4);
+    att->addWidget(m_hydc, 3, 0, 1, 5);
     layout->addWidget(attenuation);
 
     auto* buttons = new QHBoxLayout;
     m_set = new QPushButton(tr("&Set"), this);
-    m_clear = new QPushButton(tr("&Clear"), this);
+    m_clear = new QPushButton(tr("Cl&ear"), this);
     m_clearAll = new QPushButton(tr("C&lear All"), this);
     buttons->addWidget(m_set);
     buttons->addWidget(m_clear);
@@ -125,6 +128,9 @@ void CPageAntenna::Refresh() {
     props::Fill(m_connection, c.Connections(), c.Connection());
     props::Fill(m_mha, PageAntennaController::MhaTypes(), c.MhaType());
     props::Fill(m_loss, c.Losses(), c.Loss());
+    if (c.Loss() == PageAntennaController::kNoLoss) {
+        props::Select(m_loss, -1);
+    }
     props::Fill(m_gain, c.Gains(), c.Gain());
     m_antenna->setEnabled(c.Editable());
     for (QComboBox* box : {m_connection, m_mha}) {

@@ -13,7 +13,7 @@ CPageCabType::CPageCabType(CSiteKODA& site, IPageDocument& document, QWidget* pa
         "&Indoor cabinet, basic cabinet type",
         "&Outdoor cabinet, including massive cover and cabinet fan",
         "Indoor &Midi cabinet, indoor cabinet with room for 6 TRXs",
-        "Outdoor M&idi cabinet, including massive cover and cabinet fan",
+        "Outdoor Mi&di cabinet, including massive cover and cabinet fan",
         "Mi&ni cabinet, with room for 4 TRXs",
     };
     auto* layout = new QVBoxLayout(this);
@@ -80,7 +80,7 @@ CPageCabUsage::CPageCabUsage(CSiteKODA& site, IPageDocument& document, QWidget* 
     m_mrc = check("MRC support with WBC in BB2 slots (fan control)");
     // Nothing is stored for it, in a file or in the BTS: it stays off and disabled so that no
     // one believes it changes the configuration.
-    m_detectedClock = check("&Use detected clock synchronization between BTS cabinets");
+    m_detectedClock = check("Use detected clock sy&nchronization between BTS cabinets");
     m_detectedClock->setEnabled(false);
     layout->addStretch(1);
 

@@ -23,7 +23,7 @@ CCablingPage::CCablingPage(CCablingPageController& controller, QWidget* parent)
     layout->addLayout(m_grid);
     auto* buttons = new QHBoxLayout;
     m_set = new QPushButton(tr("&Set"), this);
-    m_clear = new QPushButton(tr("&Clear"), this);
+    m_clear = new QPushButton(tr("Cl&ear"), this);
     m_clearAll = new QPushButton(tr("C&lear All"), this);
     buttons->addWidget(m_set);
     buttons->addWidget(m_clear);

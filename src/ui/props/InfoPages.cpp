@@ -33,7 +33,7 @@ CPageBB2Xcon::CPageBB2Xcon(CSiteKODA& site, IPageDocument& document, QWidget* pa
     // to make flexible.
     auto* flexible = new QPushButton(tr("&Flexible"), this);
     flexible->setEnabled(false);
-    m_reset = new QPushButton(tr("&Reset"), this);
+    m_reset = new QPushButton(tr("R&eset"), this);
     buttons->addWidget(flexible);
     buttons->addWidget(m_reset);
     buttons->addStretch(1);

@@ -77,7 +77,7 @@ CPageUnits::CPageUnits(CSiteKODA& site, IPageDocument& document, QWidget* parent
     auto* bandBox = new QGroupBox(tr("&Cabinet Frequency"), this);
     auto* bandLayout = new QGridLayout(bandBox);
     m_bands = new QButtonGroup(this);
-    static const char* const kBandTexts[] = {"&900", "1&800",      "1&900",
+    static const char* const kBandTexts[] = {"&900", "1&800",      "&1900",
                                              "8&50", "900 + 1800", "850 + 1900"};
     for (int i = 0; i < 6; ++i) {
         auto* b = new QRadioButton(tr(kBandTexts[i]), bandBox);

@@ -2,6 +2,7 @@
 
 #include "app/BTSConfigurationDoc.h"
 #include "app/CommandIds.h"
+#include "app/SheetPlacement.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewPageBase.h"
 #include "files/HWInfoFile.h"
@@ -17,6 +18,7 @@
 #include "ui/props/InfoPages.h"
 #include "ui/props/SelmoPages.h"
 #include "ui/props/UnitsPage.h"
+#include "ui/views/BTSConfigurationView.h"
 #include "ui/views/ContainerView.h"
 
 #include <QDialogButtonBox>
@@ -315,7 +317,39 @@ void CViewPropSheet::showEvent(QShowEvent* event) {
             move(x, y);
         }
     }
+    KeepPictureInSight();
     QDialog::showEvent(event);
+}
+
+void CViewPropSheet::KeepPictureInSight() {
+    const CContainerView* container = m_frame.Container();
+    const QScreen* screen = m_frame.screen();
+    if (container == nullptr || screen == nullptr || !container->Picture()->isVisible()) {
+        return;
+    }
+    const auto global = [](const QWidget* w, const QRect& r) {
+        const QPoint at = w->mapToGlobal(r.topLeft());
+        return SScreenRect{at.x(), at.y(), r.width(), r.height()};
+    };
+    const CBTSConfigurationView* picture = container->Picture();
+    SSheetPlaceInputs in;
+    in.screen = {screen->availableGeometry().x(), screen->availableGeometry().y(),
+                 screen->availableGeometry().width(), screen->availableGeometry().height()};
+    in.picture = global(picture->viewport(), picture->viewport()->rect() &
+                                                 picture->FromPictureRect(picture->Scene().bounds));
+    if (const CUnit* unit =
+            m_doc.AnyViewManager() ? m_doc.AnyViewManager()->SelectedUnit() : nullptr) {
+        if (const SSceneUnit* u = picture->Scene().Find(unit)) {
+            in.unit = global(picture->viewport(), picture->FromPictureRect(u->rect));
+        }
+    }
+    // The frame's size is known once the sheet has been shown; before that its layout's.
+    const QSize own = isVisible() ? frameGeometry().size() : sizeHint().expandedTo(size());
+    in.sheet = {pos().x(), pos().y(), own.width(), own.height()};
+    const SScreenRect placed = PlaceSheet(in);
+    if (placed.left != in.sheet.left || placed.top != in.sheet.top) {
+        move(placed.left, placed.top);
+    }
 }
 
 void CViewPropSheet::hideEvent(QHideEvent* event) {

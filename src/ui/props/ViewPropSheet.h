@@ -49,6 +49,9 @@ private:
     void DropPages();
     CPropPage* PageOf(EPropPage page);
     void FollowSelection();
+    // Moves the sheet off the picture, or at least off the selected unit, when it would open
+    // over it.
+    void KeepPictureInSight();
 
     CMainFrame& m_frame;
     CBTSConfigurationDoc& m_doc;

@@ -92,16 +92,17 @@ void CBTSConfigurationBar::paintEvent(QPaintEvent*) {
             p.drawLine(r.topRight(), r.bottomRight());
         }
         const int shift = active ? 1 : 0;
-        const QRectF icon(r.center().x() - 16 + shift, r.top() + 4 + shift, 32, 32);
+        const QRectF icon(r.center().x() - 16 + shift, r.top() + 2 + shift, 32, 32);
         paint::PaintViewIcon(p, m_state.Entries()[i].viewType, icon);
         p.setPen(pal.color(QPalette::BrightText));
-        p.drawText(r.adjusted(shift, 36 + shift, shift, shift), Qt::AlignHCenter | Qt::AlignTop,
+        p.drawText(r.adjusted(shift, 33 + shift, shift, shift), Qt::AlignHCenter | Qt::AlignTop,
                    QString::fromLatin1(m_state.Entries()[i].label));
         if (hasFocus() && i == m_state.FocusIndex()) {
-            QPen pen(pal.color(QPalette::BrightText), 1, Qt::DotLine);
-            p.setPen(pen);
+            // A one-pixel dotted frame vanishes on the dark bar, and one inside the button
+            // runs through its label: two pixels in the highlight colour round the button.
             p.setBrush(Qt::NoBrush);
-            p.drawRect(r.adjusted(3, 3, -4, -4));
+            p.setPen(QPen(pal.color(QPalette::Highlight), 2));
+            p.drawRect(QRectF(r).adjusted(0, 0, 0, 0.5));
         }
     }
     if (m_state.NeedsScrolling(height())) {
@@ -187,6 +188,11 @@ void CBTSConfigurationBar::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Down:
         key = K::Down;
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        key = K::Activate;
         break;
     default:
         QWidget::keyPressEvent(event);

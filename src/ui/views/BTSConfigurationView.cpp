@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -51,15 +52,16 @@ QSize CBTSConfigurationView::ScaledPictureSize() const {
 void CBTSConfigurationView::UpdateScrollBars() {
     const QSize picture = PictureSize();
     const QSize area = viewport()->size();
-    m_scale = 1.0;
+    m_fit = 1.0;
     if (picture.width() > 0 && picture.height() > 0) {
         // The scroll bars take room from the viewport; the fit is measured without them so
         // that showing or hiding one does not make the scale jump back and forth.
         const QSize room = maximumViewportSize();
         const qreal fit = std::min(qreal(room.width() - 2 * kMinLeft) / picture.width(),
                                    qreal(room.height() - 2 * kMinTop) / picture.height());
-        m_scale = std::clamp(fit, kMinScale, kMaxScale);
+        m_fit = std::clamp(fit, kMinScale, kMaxScale);
     }
+    m_scale = m_zoom.Scale(m_fit);
     const QSize scaled = ScaledPictureSize();
     const int needW = scaled.width() + 2 * kMinLeft;
     const int needH = scaled.height() + 2 * kMinTop;
@@ -110,6 +112,14 @@ void CBTSConfigurationView::paintEvent(QPaintEvent*) {
     SPaintOptions options;
     options.focus = hasFocus();
     CCabinetPainter::Paint(p, m_scene, options);
+    if (hasFocus()) {
+        // The picture's own focus mark scrolls away with the picture when it is zoomed in;
+        // the pane's edge stays in sight.
+        p.resetTransform();
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void CBTSConfigurationView::resizeEvent(QResizeEvent* event) {
@@ -204,6 +214,40 @@ void CBTSConfigurationView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     viewport()->update();
+}
+
+void CBTSConfigurationView::wheelEvent(QWheelEvent* event) {
+    if ((event->modifiers() & Qt::ControlModifier) == 0) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    Rescaled(m_zoom.Wheel(event->angleDelta().y(), m_fit), event->position().toPoint());
+}
+
+void CBTSConfigurationView::ZoomIn() {
+    Rescaled(m_zoom.ZoomIn(m_fit), viewport()->rect().center());
+}
+
+void CBTSConfigurationView::ZoomOut() {
+    Rescaled(m_zoom.ZoomOut(m_fit), viewport()->rect().center());
+}
+
+void CBTSConfigurationView::FitPicture() {
+    Rescaled(m_zoom.Fit(), viewport()->rect().center());
+}
+
+void CBTSConfigurationView::Rescaled(bool changed, const QPoint& anchor) {
+    if (!changed) {
+        return;
+    }
+    const QPointF at = QPointF(anchor - PictureOrigin()) / m_scale;
+    UpdateScrollBars();
+    const QPointF moved = QPointF(PictureOrigin()) + at * m_scale - QPointF(anchor);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + qRound(moved.x()));
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + qRound(moved.y()));
+    viewport()->update();
+    emit ZoomChanged();
 }
 
 void CBTSConfigurationView::leaveEvent(QEvent* event) {

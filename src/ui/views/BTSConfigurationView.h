@@ -6,6 +6,7 @@
 #include <QAbstractScrollArea>
 
 #include "app/views/CabinetScene.h"
+#include "app/views/PictureZoom.h"
 #include "model/Connector.h"
 
 class CViewBase;
@@ -25,21 +26,31 @@ public:
     QRect FromPictureRect(const SRect& pictureRect) const;
     // Viewport pixels per picture pixel: the picture fills its pane, keeping its proportions,
     // and never shrinks below the size at which unit names stay legible (the pane scrolls
-    // then).
+    // then); once the user zooms, the chosen scale holds until the picture is fitted again.
     qreal Scale() const { return m_scale; }
     static constexpr qreal kMinScale = 1.0;
     static constexpr qreal kMaxScale = 4.0;
+    const CPictureZoom& Zoom() const { return m_zoom; }
+    bool CanZoomIn() const { return m_zoom.CanZoomIn(m_fit); }
+    bool CanZoomOut() const { return m_zoom.CanZoomOut(m_fit); }
     // The scene as last painted (what the accessibility children describe).
     const SCabinetScene& Scene() const { return m_scene; }
 
 public slots:
     // The model or the view changed: build the picture again.
     void Refresh();
+    // The keys' zoom keeps the middle of the pane where it is; the wheel's the point under
+    // the pointer.
+    void ZoomIn();
+    void ZoomOut();
+    void FitPicture();
 
 signals:
     void StatusText(const QString& text);
     // The menu (362, 364) to show at the global position.
     void ContextMenuRequested(int menuId, const QPoint& globalPos);
+    // The scale changed by the user's zoom or fit.
+    void ZoomChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -50,16 +61,22 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void UpdateScrollBars();
+    // After a zoom step: the picture point under the anchor stays under it.
+    void Rescaled(bool changed, const QPoint& anchor);
     QSize PictureSize() const;
     QSize ScaledPictureSize() const;
 
     CViewBase& m_manager;
     SCabinetScene m_scene;
     qreal m_scale = 1.0;
+    // The scale that fits the pane, which the zoom starts from and returns to.
+    qreal m_fit = 1.0;
+    CPictureZoom m_zoom;
 };

@@ -20,6 +20,7 @@
 #include "paint/ViewIcons.h"
 #include "ui/views/BTSConfigurationTreeView.h"
 #include "ui/views/BTSConfigurationView.h"
+#include "ui/views/ConfigurationTabs.h"
 #include "ui/views/ListViewOwn.h"
 
 #include <algorithm>
@@ -54,7 +55,8 @@ CContainerView::CContainerView(CViewBase& manager, QWidget* parent)
     strip->addWidget(m_icon);
     layout->addWidget(m_titleStrip);
 
-    m_tabs = new QTabBar(this);
+    auto* tabs = new CConfigurationTabs(this);
+    m_tabs = tabs;
     m_tabs->setObjectName(QStringLiteral("configurationTabs"));
     m_tabs->setAccessibleName(QStringLiteral("Configuration shown"));
     m_tabs->addTab(QString::fromLatin1(kTabNames[0]));
@@ -63,14 +65,16 @@ CContainerView::CContainerView(CViewBase& manager, QWidget* parent)
     m_tabs->setExpanding(false);
     m_tabs->setMouseTracking(true);
     m_tabs->installEventFilter(this);
-    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
+    const auto choose = [this](int index) {
         const int command = index == 1 ? kBtsCommand : kCandidateCommand;
         if (isSignalConnected(QMetaMethod::fromSignal(&CContainerView::TabCommand))) {
             emit TabCommand(command);
         } else {
             RunTabCommand(command);
         }
-    });
+    };
+    connect(m_tabs, &QTabBar::currentChanged, this, choose);
+    connect(tabs, &CConfigurationTabs::Chosen, this, choose);
     layout->addWidget(m_tabs);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);

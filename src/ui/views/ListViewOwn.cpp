@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 #include "app/views/ViewBase.h"
 #include "app/views/ViewHost.h"
 #include "files/HWInfoFile.h"
@@ -38,11 +40,6 @@ void CListViewOwn::Fill() {
     }
     setColumnCount(std::max<int>(1, static_cast<int>(labels.size())));
     setHeaderLabels(labels);
-    const int count = std::max(1, columnCount());
-    const int width = std::min(kMaxColumnWidth, viewport()->width() / count);
-    for (int i = 0; i < count; ++i) {
-        setColumnWidth(i, std::max(40, width));
-    }
     const CListSortState& sorting = m_manager.Sorting();
     header()->setSortIndicatorShown(sorting.Column() >= 0);
     if (sorting.Column() >= 0) {
@@ -73,6 +70,14 @@ void CListViewOwn::Fill() {
         items << item;
     }
     addTopLevelItems(items);
+    // Shares of the pane, at most 120 pixels each, but never narrower than the heading and
+    // the texts: "RX Main Multicoupler" must not read "RX Main Multicouple".
+    const int count = std::max(1, columnCount());
+    const int width = std::min(kMaxColumnWidth, viewport()->width() / count);
+    for (int i = 0; i < count; ++i) {
+        setColumnWidth(i,
+                       std::max({40, width, header()->sectionSizeHint(i), sizeHintForColumn(i)}));
+    }
     m_filling = false;
     FollowSelection();
 }

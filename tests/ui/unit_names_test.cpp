@@ -1,20 +1,22 @@
-// Unit names as the pictures write them: on every picture of every sample, on both tabs and on
-// the candidate copied from the BTS, each name stays on its own front, so none writes over
-// another, whatever scale the picture is drawn at and however long the BTS reports a type.
+// Unit names: on every picture of every sample, on both tabs and on the candidate copied from
+// the BTS, each name stays on its own front, so none writes over another at any scale; a unit
+// keeps its name on both tabs, and the BTS tab says beside it what type the BTS detected.
 #include "app/CommandIds.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewPageBase.h"
 #include "model/DataBase.h"
 #include "model/Unit.h"
-#include "paint/CabinetPainter.h"
 #include "paint/PaintStyle.h"
 #include "paint/UnitFront.h"
+#include "support/Screenshot.h"
 #include "support/SimWindow.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
+#include <QAction>
+#include <QApplication>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -58,8 +60,16 @@ void ExpectNamesApart(CViewBase& views, const std::string& where) {
         for (int options = 0; options < 8; ++options) {
             views.SetViewSettings(options);
             views.ActivateView(view->Type());
-            const std::string faults = LabelFaults(views.BuildScene());
-            EXPECT_EQ(faults, "") << where << ", " << view->Name() << ", options " << options;
+            const SCabinetScene scene = views.BuildScene();
+            EXPECT_EQ(LabelFaults(scene), "")
+                << where << ", " << view->Name() << ", options " << options;
+            // Names longer than any the catalogue has still keep to their fronts.
+            SCabinetScene longer = scene;
+            for (SSceneUnit& u : longer.units) {
+                u.label = (u.label.empty() ? u.unit->DisplayName() : u.label) + "-18 WIDE";
+            }
+            EXPECT_EQ(LabelFaults(longer), "")
+                << where << ", " << view->Name() << ", options " << options << ", long names";
         }
     }
     views.SetViewSettings(5);
@@ -81,20 +91,45 @@ TEST(UnitNames, NoNameRunsOverItsFrontOrAnotherOnAnyPictureOfTheSamples) {
         ASSERT_TRUE(w.PumpUntil([&] { return views->BtsConfigurationComplete(); }, true));
         w.doc->OnCommand(cmd::kBtsTab);
         ExpectNamesApart(*views, std::string(sample) + " BTS tab");
-        // A BTS may report type texts longer than the catalogue's codes: its names must still
-        // keep to their fronts.
+        // The types the BTS detects, as its identity replies give them: the views keep the
+        // catalogue's names, the candidate's, and say beside them what was detected.
         for (const auto& unit : CBtsConfiguration::Get()->Units()) {
-            unit->SetReportedTypeText(unit->TypeCodeText() + "-18 WIDE");
+            if (unit->Kind() == kUnitKindTrx || unit->Kind() == kUnitKindDdu) {
+                unit->SetReportedTypeText(unit->Kind() == kUnitKindTrx ? "TRXA" : "DDUA");
+            }
         }
-        ExpectNamesApart(*views, std::string(sample) + " BTS tab, long type texts");
-        views->ActivateView(kViewCabinetUnits);
-        const QString shots =
-            QString::fromUtf8(CABRION_BINARY_DIR) + QStringLiteral("/screenshots/names");
-        QDir().mkpath(shots);
-        CCabinetPainter::Render(views->BuildScene(), 2)
-            .save(shots + QStringLiteral("/%1-long-types.png").arg(QLatin1String(sample)));
+        w.frame.resize(1280, 800);
+        w.frame.show();
+        w.frame.Action(cmd::ViewCommandOfType(kViewCabinetUnits))->trigger();
+        QApplication::processEvents();
+        testsupport::Shoot(w.frame, QStringLiteral("names"),
+                           QString::fromLatin1(sample) + QStringLiteral("-bts-detected"));
+        const SListContent bts = views->ListContent();
+        const SCabinetScene btsPicture = views->BuildScene();
+        ExpectNamesApart(*views, std::string(sample) + " BTS tab, detected types");
         w.doc->OnCommand(cmd::kCopyBtsConfiguration);
         ASSERT_TRUE(w.doc->CandidateTabSelected());
         ExpectNamesApart(*views, std::string(sample) + " copied from the BTS");
+        views->ActivateView(kViewCabinetUnits);
+        const SListContent copied = views->ListContent();
+        for (const SListRow& row : copied.rows) {
+            if (row.unitKind != kUnitKindTrx && row.unitKind != kUnitKindDdu) {
+                continue;
+            }
+            const auto same =
+                std::find_if(bts.rows.begin(), bts.rows.end(), [&](const SListRow& b) {
+                    return b.unitKind == row.unitKind && b.unitNumber == row.unitNumber;
+                });
+            ASSERT_NE(same, bts.rows.end()) << row.cells[0];
+            EXPECT_EQ(same->cells[0],
+                      row.cells[0] +
+                          (row.unitKind == kUnitKindTrx ? " (detected TRXA)" : " (detected DDUA)"));
+            const auto front = std::find_if(
+                btsPicture.units.begin(), btsPicture.units.end(), [&](const SSceneUnit& u) {
+                    return u.unit->Kind() == row.unitKind && u.unit->Number() == row.unitNumber;
+                });
+            ASSERT_NE(front, btsPicture.units.end());
+            EXPECT_EQ(paint::UnitLabel(*front).text.toStdString(), row.cells[0]);
+        }
     }
 }

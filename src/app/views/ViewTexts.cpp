@@ -1,5 +1,7 @@
 #include "app/views/ViewTexts.h"
 
+#include "model/Unit.h"
+
 #include "files/ReportUnits.h"
 #include "model/DataBaseKODA.h"
 
@@ -29,6 +31,35 @@ std::string Bb2Half(const CDataBaseKODA& db, int bb2Id) {
     }
     const CUnit* unit = ReportUnits::Present(db, kUnitKindBb2, (bb2Id - 1) / 2 + 1);
     return unit != nullptr ? unit->DisplayName(bb2Id) : "-";
+}
+
+namespace {
+
+bool DetectedDiffers(const CUnit& unit) {
+    const std::string& reported = unit.ReportedTypeText();
+    return !reported.empty() && reported != unit.TypeCode();
+}
+
+} // namespace
+
+std::string CatalogueName(const CUnit& unit) {
+    std::string name = unit.DisplayName();
+    if (!DetectedDiffers(unit)) {
+        return name;
+    }
+    // Names begin with the type code text, inside the brackets of an upgrade or idle unit.
+    const std::string& reported = unit.ReportedTypeText();
+    const std::size_t at = name.starts_with('(') ? 1 : 0;
+    if (name.compare(at, reported.size(), reported) == 0) {
+        name.replace(at, reported.size(), unit.TypeCode());
+    }
+    return name;
+}
+
+std::string UnitName(const CUnit& unit) {
+    return DetectedDiffers(unit)
+               ? CatalogueName(unit) + " (detected " + unit.ReportedTypeText() + ")"
+               : unit.DisplayName();
 }
 
 const char* YesNo(bool value) {

@@ -5,6 +5,7 @@
 #include <string>
 
 class CDataBaseKODA;
+class CUnit;
 
 namespace ViewTexts {
 
@@ -16,5 +17,12 @@ std::string TxPath(const CDataBaseKODA& db, int id);
 // The BB2 half a transceiver is cross-connected to.
 std::string Bb2Half(const CDataBaseKODA& db, int bb2Id);
 const char* YesNo(bool value);
+
+// A unit's name under its catalogue type code, as the candidate names it, even where the BTS
+// reported another type text ("RVDA 1" for a unit the BTS calls TRXA).
+std::string CatalogueName(const CUnit& unit);
+// The catalogue name, followed by what the BTS detected when that differs: "RVDA 1 (detected
+// TRXA)". One name a unit in every view and on both tabs, and the BTS's word beside it.
+std::string UnitName(const CUnit& unit);
 
 } // namespace ViewTexts

@@ -60,6 +60,19 @@ void CListViewOwn::Fill() {
         items << item;
     }
     addTopLevelItems(items);
+    // A cell cut off says nothing ("RVDA 1 (detecte..."): a column takes what its cells need
+    // while the pane has room to spare.
+    int spare = viewport()->width();
+    for (int i = 0; i < count; ++i) {
+        spare -= columnWidth(i);
+    }
+    for (int i = 0; i < count && spare > 0; ++i) {
+        const int grow = std::min(spare, sizeHintForColumn(i) - columnWidth(i));
+        if (grow > 0) {
+            setColumnWidth(i, columnWidth(i) + grow);
+            spare -= grow;
+        }
+    }
     m_filling = false;
     FollowSelection();
 }

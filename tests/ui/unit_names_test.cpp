@@ -98,12 +98,16 @@ TEST(UnitNames, NoNameRunsOverItsFrontOrAnotherOnAnyPictureOfTheSamples) {
                 unit->SetReportedTypeText(unit->Kind() == kUnitKindTrx ? "TRXA" : "DDUA");
             }
         }
-        w.frame.resize(1280, 800);
         w.frame.show();
-        w.frame.Action(cmd::ViewCommandOfType(kViewCabinetUnits))->trigger();
-        QApplication::processEvents();
-        testsupport::Shoot(w.frame, QStringLiteral("names"),
-                           QString::fromLatin1(sample) + QStringLiteral("-bts-detected"));
+        for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
+            w.frame.resize(size);
+            QApplication::processEvents();
+            w.frame.Action(cmd::ViewCommandOfType(kViewCabinetUnits))->trigger();
+            QApplication::processEvents();
+            testsupport::Shoot(
+                w.frame, QStringLiteral("names"),
+                QStringLiteral("%1-bts-detected-%2").arg(QLatin1String(sample)).arg(size.width()));
+        }
         const SListContent bts = views->ListContent();
         const SCabinetScene btsPicture = views->BuildScene();
         ExpectNamesApart(*views, std::string(sample) + " BTS tab, detected types");

@@ -4,7 +4,8 @@
 #include "app/CommandIds.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewPageBase.h"
-#include "model/DataBase.h"
+#include "model/DataBaseKODA.h"
+#include "model/SiteKODA.h"
 #include "model/Unit.h"
 #include "paint/PaintStyle.h"
 #include "paint/UnitFront.h"
@@ -85,6 +86,26 @@ TEST(UnitNames, NoNameRunsOverItsFrontOrAnotherOnAnyPictureOfTheSamples) {
         auto* views = dynamic_cast<CViewBaseKODA*>(w.doc->AnyViewManager());
         if (views == nullptr) {
             continue;
+        }
+        // The cabling lists name a port by its unit's catalogue name too, whatever the BTS
+        // reported for the unit.
+        CDataBaseKODA& candidate = *w.doc->SiteKODA()->GetKODA(kSelectCandidate);
+        for (const auto& unit : candidate.Units()) {
+            if (unit->Kind() == kUnitKindDdu) {
+                unit->SetReportedTypeText("DDUA");
+            }
+        }
+        views->ActivateView(kViewAllCabling);
+        int ports = 0;
+        for (const SListRow& row : views->ListContent().rows) {
+            for (std::size_t c = 1; c < row.cells.size(); ++c) {
+                EXPECT_EQ(row.cells[c].find("DDUA"), std::string::npos) << row.cells[c];
+                ports += row.cells[c].starts_with("HYDx") ? 1 : 0;
+            }
+        }
+        EXPECT_GT(ports, 0) << sample;
+        for (const auto& unit : candidate.Units()) {
+            unit->SetReportedTypeText("");
         }
         w.doc->OnIdle();
         w.doc->ConnectSimulator();

@@ -1,9 +1,8 @@
 #include "app/views/ViewTexts.h"
 
-#include "model/Unit.h"
-
 #include "files/ReportUnits.h"
 #include "model/DataBaseKODA.h"
+#include "model/Unit.h"
 
 namespace ViewTexts {
 
@@ -12,17 +11,17 @@ std::string Combiner(const CDataBaseKODA& db, int portId) {
         return external;
     }
     const CUnit* unit = ReportUnits::Combiner(db, portId);
-    return unit != nullptr ? unit->DisplayName(portId) : "-";
+    return unit != nullptr ? CatalogueName(*unit, portId) : "-";
 }
 
 std::string Multicoupler(const CDataBaseKODA& db, int id) {
     const CUnit* unit = ReportUnits::Multicoupler(db, id);
-    return unit != nullptr ? unit->DisplayName() : "-";
+    return unit != nullptr ? CatalogueName(*unit) : "-";
 }
 
 std::string TxPath(const CDataBaseKODA& db, int id) {
     const CUnit* unit = ReportUnits::TxPathUnit(db, id);
-    return unit != nullptr ? unit->DisplayName(id >= 25 ? id : -1) : "-";
+    return unit != nullptr ? CatalogueName(*unit, id >= 25 ? id : -1) : "-";
 }
 
 std::string Bb2Half(const CDataBaseKODA& db, int bb2Id) {
@@ -30,7 +29,7 @@ std::string Bb2Half(const CDataBaseKODA& db, int bb2Id) {
         return "-";
     }
     const CUnit* unit = ReportUnits::Present(db, kUnitKindBb2, (bb2Id - 1) / 2 + 1);
-    return unit != nullptr ? unit->DisplayName(bb2Id) : "-";
+    return unit != nullptr ? CatalogueName(*unit, bb2Id) : "-";
 }
 
 namespace {
@@ -42,8 +41,8 @@ bool DetectedDiffers(const CUnit& unit) {
 
 } // namespace
 
-std::string CatalogueName(const CUnit& unit) {
-    std::string name = unit.DisplayName();
+std::string CatalogueName(const CUnit& unit, int portIndex) {
+    std::string name = unit.DisplayName(portIndex);
     if (!DetectedDiffers(unit)) {
         return name;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The cell texts of the view lists: names of the units that a transceiver's references and an
-// antenna's connection point at, "-" when nothing is there.
+// antenna's connection point at, "-" when nothing is there. Units go by their catalogue names
+// on both tabs.
 
 #include <string>
 
@@ -19,8 +20,9 @@ std::string Bb2Half(const CDataBaseKODA& db, int bb2Id);
 const char* YesNo(bool value);
 
 // A unit's name under its catalogue type code, as the candidate names it, even where the BTS
-// reported another type text ("RVDA 1" for a unit the BTS calls TRXA).
-std::string CatalogueName(const CUnit& unit);
+// reported another type text ("RVDA 1" for a unit the BTS calls TRXA); with a port index as
+// the unit's display name takes it ("HYDx 1a").
+std::string CatalogueName(const CUnit& unit, int portIndex = -1);
 // The catalogue name, followed by what the BTS detected when that differs: "RVDA 1 (detected
 // TRXA)". One name a unit in every view and on both tabs, and the BTS's word beside it.
 std::string UnitName(const CUnit& unit);

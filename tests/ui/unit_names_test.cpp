@@ -78,7 +78,7 @@ void ExpectNamesApart(CViewBase& views, const std::string& where) {
 
 } // namespace
 
-TEST(UnitNames, NoNameRunsOverItsFrontOrAnotherOnAnyPictureOfTheSamples) {
+TEST(UnitNames, OneNameAUnitOnBothTabsAndNoneWritesOverAnotherOnAnyPicture) {
     for (const char* sample : {"harbour-4x3.hwc", "chapel-2x3.hwc", "selmo-4trx.hwc"}) {
         testsupport::SimWindow w("cabrion-unit-names");
         ASSERT_TRUE(w.doc->OpenPath(testsupport::SamplePath(QString::fromLatin1(sample)), true));

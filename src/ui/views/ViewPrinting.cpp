@@ -80,16 +80,20 @@ bool ExportView(QWidget* parent, CBTSConfigurationDoc& doc) {
     const QString folder = doc.PathName().empty()
                                ? QString()
                                : QFileInfo(QString::fromStdString(doc.PathName())).absolutePath();
+    QString filter;
     QString path = QFileDialog::getSaveFileName(
         parent, QStringLiteral("Export View"),
         (folder.isEmpty() ? QString() : folder + QLatin1Char('/')) +
             QString::fromStdString(suggested),
-        QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"));
+        QStringLiteral("PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"), &filter);
     if (path.isEmpty()) {
         return false;
     }
+    // A name typed without its ending takes the one of the chosen kind.
     if (paint::FormatOfPath(path) == paint::EPictureFormat::Unknown) {
-        path += QStringLiteral(".png");
+        path += filter.contains(QLatin1String("*.svg"))   ? QStringLiteral(".svg")
+                : filter.contains(QLatin1String("*.pdf")) ? QStringLiteral(".pdf")
+                                                          : QStringLiteral(".png");
     }
     int dpi = paint::kDefaultSheetResolution;
     if (paint::FormatOfPath(path) == paint::EPictureFormat::Png) {

@@ -31,6 +31,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QTimer>
@@ -165,4 +166,26 @@ TEST(ViewPrintWindow, PrintedAndExportedViewNameTheSiteFileDateAndLevel) {
     }
     EXPECT_NE(frame.swLevel, "Unknown");
     EXPECT_NE(PdfText(w.Path("printed.pdf")).find("Page 1 / 2"), std::string::npos);
+
+    // The preview, for looking at.
+    int shots = 0;
+    QTimer poke;
+    QObject::connect(&poke, &QTimer::timeout, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (preview == nullptr) {
+            return;
+        }
+        for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
+            preview->resize(size);
+            QApplication::processEvents();
+            testsupport::Shoot(*preview, QStringLiteral("print"),
+                               QStringLiteral("preview-%1").arg(size.width()));
+            ++shots;
+        }
+        preview->reject();
+    });
+    poke.start(50);
+    ViewPrinting::PrintPreview(&w.frame, *w.doc);
+    poke.stop();
+    EXPECT_EQ(shots, 2);
 }

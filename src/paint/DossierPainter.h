@@ -10,13 +10,14 @@
 #include <vector>
 
 #include "app/dossier/DossierContent.h"
+#include "paint/PagedLayout.h"
 
 class QPagedPaintDevice;
 
 namespace paint {
 
 // Told before each page is drawn; answers false to stop.
-using DossierProgress = std::function<bool(int page, int pages)>;
+using DossierProgress = PageProgress;
 
 struct SDossierChapter {
     QString title;

@@ -54,6 +54,16 @@ void CentredText(QPainter& p, const QRectF& r, const QString& text, const QFont&
     p.restore();
 }
 
+QRectF CentredTextBox(const QRectF& r, const QString& text, const QFont& font, bool vertical,
+                      bool plate) {
+    const QFontMetricsF fm(font);
+    // The halo reaches 0.8 beyond the letters, the plate 1.5 beside them.
+    const qreal along = fm.horizontalAdvance(text) + (plate ? 3 : 1.6);
+    const qreal across = fm.ascent() + fm.descent() + (plate ? 0 : 1.6);
+    const QSizeF size = vertical ? QSizeF(across, along) : QSizeF(along, across);
+    return QRectF(r.center() - QPointF(size.width() / 2, size.height() / 2), size);
+}
+
 QColor StateClassColour(int stateClass) {
     switch (stateClass) {
     case 1:

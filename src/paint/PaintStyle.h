@@ -34,6 +34,10 @@ void HaloText(QPainter& p, const QPointF& baseLeft, const QString& text, const Q
 void CentredText(QPainter& p, const QRectF& r, const QString& text, const QFont& font,
                  const QColor& ink, const QColor& halo, bool vertical, bool plate = false);
 
+// What CentredText covers of the picture: the letters, or the plate under them.
+QRectF CentredTextBox(const QRectF& r, const QString& text, const QFont& font, bool vertical,
+                      bool plate);
+
 // Colours of the state of a logical unit by its class.
 QColor StateClassColour(int stateClass);
 

@@ -1,25 +1,26 @@
 #pragma once
-// One printed page of a view: its name and the configuration as a heading, the cabinet picture
-// scaled to fit on the left and the list of the view as a table beside it.
+// A printed view: the cabinet picture fitted to the first page, its list after it and over as
+// many pages as it needs, every page with the band that names the site, the configuration, the
+// file, the date and the software level, and a foot with its page number.
 
+#include <QPagedPaintDevice>
 #include <QRectF>
-#include <QString>
 
-#include "app/views/CabinetScene.h"
-#include "app/views/ViewList.h"
-
-class QPainter;
+#include "app/dossier/DossierContent.h"
+#include "app/dossier/PageFrame.h"
 
 namespace paint {
 
-struct SPrintHeading {
-    QString title;    // the view's name
-    QString subtitle; // the configuration and which of the two it is
+struct SPrintedView {
+    int pages = 0;
+    // Device units of the first page: the room below the band and where the picture went.
+    QRectF body;
+    QRectF picture;
 };
 
-// Paints the page into the rectangle (in the painter's units) and returns how many list rows
-// fitted; the rows that did not are counted in a closing line.
-int PaintViewPage(QPainter& p, const QRectF& page, const SPrintHeading& heading,
-                  const SCabinetScene& scene, const SListContent& list);
+// Paints onto the device and gives the number of pages, or -1 when the device could not be
+// painted on; `layout`, when given, says where things went.
+int PrintView(QPagedPaintDevice& device, const SPageFrame& frame, const SDossierView& view,
+              SPrintedView* layout = nullptr);
 
 } // namespace paint

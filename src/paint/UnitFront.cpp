@@ -1,5 +1,6 @@
 #include "paint/UnitFront.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -200,46 +201,71 @@ void DrawUnitFront(QPainter& p, const SSceneUnit& u) {
     }
 }
 
-void WriteUnitName(QPainter& p, const SSceneUnit& u) {
+SUnitLabel UnitLabel(const SSceneUnit& u) {
     const QRectF r = ToRectF(u.rect);
-    const QString name = QString::fromStdString(u.label.empty() ? u.unit->DisplayName() : u.label);
     const int kind = u.unit->Kind();
     const SFaceStyle style = FaceOf(kind);
-    QColor halo = style.face;
-    if (u.selected) {
-        halo = halo.lighter(118);
-    }
+    SUnitLabel l;
+    l.text = QString::fromStdString(u.label.empty() ? u.unit->DisplayName() : u.label);
+    l.ink = style.ink;
+    l.halo = u.selected ? style.face.lighter(118) : style.face;
+    qreal size = 7.5;
+    bool bold = true;
     if (kind == kUnitKindExternal) {
-        CentredText(p, QRectF(r.left(), r.top() + 4, r.width(), 14),
-                    QString::fromUtf8(u.unit->Description()), PictureFont(8.5, true),
-                    QColor(0x16, 0x22, 0x30), QColor(0xb8, 0xbf, 0xc7), false);
-        return;
-    }
-    if (kind == kUnitKindTrx || kind == kUnitKindBtr) {
+        l.text = QString::fromUtf8(u.unit->Description());
+        l.room = QRectF(r.left(), r.top() + 4, r.width(), 14);
+        l.ink = QColor(0x16, 0x22, 0x30);
+        l.halo = QColor(0xb8, 0xbf, 0xc7);
+        size = 8.5;
+    } else if (kind == kUnitKindTrx || kind == kUnitKindBtr) {
         // Between the RX inputs on the left and the marks and TX output on the right.
-        CentredText(p, QRectF(r.left() + 32, r.top(), 46, r.height()), name, PictureFont(8.5, true),
-                    style.ink, halo, false, true);
-        return;
-    }
-    if (kind == kUnitKindDdu || kind == kUnitKindRtc) {
+        l.room = QRectF(r.left() + 32, r.top(), 46, r.height());
+        l.plate = true;
+        size = 8.5;
+    } else if (kind == kUnitKindDdu || kind == kUnitKindRtc) {
         // Down the right edge, clear of the connector rows.
-        CentredText(p, QRectF(r.right() - 9, r.top(), 9, r.height()), name, PictureFont(7.5, true),
-                    style.ink, halo, true, true);
-        return;
+        l.room = QRectF(r.right() - 9, r.top(), 9, r.height());
+        l.vertical = true;
+        l.plate = true;
+    } else if (kind == kUnitKindWbc || kind == kUnitKindWbt) {
+        l.room = QRectF(r.left(), r.bottom() - 8, r.width(), 8);
+        l.plate = true;
+        size = 6.5;
+        bold = false;
+    } else if (kind == kUnitKindMha) {
+        l.room = QRectF(r.left() + 10, r.top(), r.width() - 10, r.height());
+        l.plate = true;
+        size = 8;
+    } else {
+        l.room = r;
+        l.vertical = Narrow(r);
+        size = l.vertical ? qMin<qreal>(8, r.width() - 3) : 7.5;
+        bold = size >= 7.5;
     }
-    if (kind == kUnitKindWbc || kind == kUnitKindWbt) {
-        CentredText(p, QRectF(r.left(), r.bottom() - 8, r.width(), 8), name, PictureFont(6.5),
-                    style.ink, halo, false, true);
-        return;
+    const qreal length = l.vertical ? l.room.height() : l.room.width();
+    constexpr qreal kSmallest = 5;
+    for (;;) {
+        l.font = PictureFont(size, bold);
+        l.box = CentredTextBox(l.room, l.text, l.font, l.vertical, l.plate);
+        const qreal need = l.vertical ? l.box.height() : l.box.width();
+        if (need <= length) {
+            break;
+        }
+        if (size > kSmallest) {
+            size = std::max(kSmallest, size - 0.5);
+            continue;
+        }
+        const qreal slack = need - QFontMetricsF(l.font).horizontalAdvance(l.text);
+        l.text = QFontMetricsF(l.font).elidedText(l.text, Qt::ElideRight, length - slack);
+        l.box = CentredTextBox(l.room, l.text, l.font, l.vertical, l.plate);
+        break;
     }
-    if (kind == kUnitKindMha) {
-        CentredText(p, QRectF(r.left() + 10, r.top(), r.width() - 10, r.height()), name,
-                    PictureFont(8, true), style.ink, halo, false, true);
-        return;
-    }
-    const bool vertical = Narrow(r);
-    const qreal size = vertical ? qMin<qreal>(8, r.width() - 3) : 7.5;
-    CentredText(p, r, name, PictureFont(size, size >= 7.5), style.ink, halo, vertical);
+    return l;
+}
+
+void WriteUnitName(QPainter& p, const SSceneUnit& u) {
+    const SUnitLabel l = UnitLabel(u);
+    CentredText(p, l.room, l.text, l.font, l.ink, l.halo, l.vertical, l.plate);
 }
 
 } // namespace paint

@@ -3,6 +3,9 @@
 // selection and hover. Names are written later, over the cables (see WriteUnitName).
 
 #include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QString>
 
 #include "app/views/CabinetScene.h"
 
@@ -16,6 +19,22 @@ struct SFaceStyle {
 };
 
 SFaceStyle FaceOf(int unitKind);
+
+// Where and how the name of a shown unit is written. The font is made smaller, down to a size
+// still readable in print, and the name then shortened, until it fits the room on the front:
+// a name that ran over its front would write over its neighbour's.
+struct SUnitLabel {
+    QString text;
+    QFont font;
+    QRectF room;
+    // What the letters, their halo or plate cover, in picture coordinates.
+    QRectF box;
+    QColor ink;
+    QColor halo;
+    bool vertical = false;
+    bool plate = false;
+};
+SUnitLabel UnitLabel(const SSceneUnit& unit);
 void DrawUnitFront(QPainter& p, const SSceneUnit& unit);
 // The place of a unit the view does not show: an empty slot with its cover.
 void DrawPlaceBackground(QPainter& p, const SRect& rect);

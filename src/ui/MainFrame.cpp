@@ -194,7 +194,7 @@ void CMainFrame::CreateMenus() {
     m_exportView->setStatusTip(tr("Save the picture of the active view as PNG, SVG or PDF"));
     connect(m_exportView, &QAction::triggered, this, [this] {
         if (m_doc != nullptr && m_doc->AnyViewManager() != nullptr) {
-            ViewPrinting::ExportView(this, *m_doc->AnyViewManager());
+            ViewPrinting::ExportView(this, *m_doc);
         }
     });
     m_exportDossier = new QAction(tr("Export Commissioning &Dossier..."), this);
@@ -387,12 +387,10 @@ void CMainFrame::OnAction(int id) {
     case cmd::kPrint:
     case cmd::kPrintPreview:
         if (m_doc != nullptr && m_doc->AnyViewManager() != nullptr) {
-            const QString name =
-                Q(m_doc->ConfigurationName().empty() ? m_doc->Title() : m_doc->ConfigurationName());
             if (id == cmd::kPrint) {
-                ViewPrinting::Print(this, *m_doc->AnyViewManager(), name);
+                ViewPrinting::Print(this, *m_doc);
             } else {
-                ViewPrinting::PrintPreview(this, *m_doc->AnyViewManager(), name);
+                ViewPrinting::PrintPreview(this, *m_doc);
             }
         }
         return;

@@ -3,6 +3,7 @@
 
 #include "WizardTestSupport.h"
 #include "app/views/ViewBase.h"
+#include "app/views/ViewTexts.h"
 #include "app/wizard/WizardCheckPages.h"
 #include "app/wizard/WizardFlowPages.h"
 #include "app/wizard/WizardNewPages.h"
@@ -192,6 +193,16 @@ TEST(WizardNewWay, AntennasGoToMainAndDiversityOutputsInTurn) {
         EXPECT_EQ(db.Antenna(4)->ConnectedCombiner(), 13);
         EXPECT_EQ(db.Antenna(5)->ConnectedCombiner(), 0);
     }
+    // The ports carry the names the views and the report give them: half a is "1a", the RTC's
+    // outputs "main" and "div".
+    const CDataBaseKODA& named = *site.GetKODA(kSelectCandidate);
+    ASSERT_EQ(antennas.Endpoints().size(), 5u);
+    for (std::size_t i = 1; i < antennas.Endpoints().size(); ++i) {
+        const auto& [name, port] = antennas.Endpoints()[i];
+        EXPECT_EQ(name, ViewTexts::Combiner(named, port)) << port;
+    }
+    EXPECT_TRUE(antennas.Endpoints()[1].first.ends_with(" 1a"));
+    EXPECT_TRUE(antennas.Endpoints()[3].first.ends_with(" 1b"));
     // Giving antenna 5 an endpoint that antenna 1 holds takes it from antenna 1.
     antennas.SelectAntenna(5);
     antennas.Set(1);

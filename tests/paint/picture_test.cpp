@@ -1,12 +1,18 @@
 // The cabinet picture as painted: cable pixels in the colours of the table, white for a group
-// without colour, pictures of every view written for looking at, and the export formats.
+// without colour, pictures of every view written for looking at, the export formats, the
+// printed view and the exported sheet.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSet>
+#include <QtMath>
 
+#include "app/dossier/DossierContent.h"
 #include "app/views/ViewPagesKODA.h"
 #include "model/CabinetKODA.h"
 #include "paint/CabinetPainter.h"
@@ -15,6 +21,7 @@
 #include "paint/PictureExport.h"
 #include "paint/PrintPage.h"
 #include "paint/ViewIcons.h"
+#include "support/PdfText.h"
 #include "support/ViewTestHost.h"
 
 using testsupport::SSampleViews;
@@ -241,36 +248,112 @@ TEST(ViewIcons, EachViewHasItsOwnPicture) {
     EXPECT_EQ(seen.size(), 10);
 }
 
-TEST(PrintPage, PictureAndListOnOnePageAndTheRestCounted) {
+const SPageFrame kFrame{"Harbour 4+4+4",   "Configuration Candidate",
+                        "harbour-4x3.hwc", "2026-12-10 07:30",
+                        "KS7 MP1.0",       "9.8.7"};
+
+// Every text of the band, as a reader of the PDF finds it on `page`.
+void ExpectBand(const std::string& page, const std::string& shows) {
+    for (const std::string& part :
+         {kFrame.site, kFrame.configuration, kFrame.file, kFrame.date, kFrame.swLevel, shows}) {
+        EXPECT_NE(page.find(part), std::string::npos) << part << " missing from\n" << page;
+    }
+}
+
+std::vector<std::string> PdfPages(const QString& pdf) {
+    std::vector<std::string> pages;
+    std::string text = testsupport::PdfText(pdf.toStdString());
+    for (std::size_t at = 0; (at = text.find('\f')) != std::string::npos; text.erase(0, at + 1)) {
+        pages.push_back(text.substr(0, at));
+    }
+    return pages;
+}
+
+TEST(PrintPage, PictureFitsThePageAndTheListGoesOnWithTheBandOnEveryPage) {
     SSampleViews s;
     s.manager->ActivateView(kViewCabinetUnits);
-    const SCabinetScene scene = s.manager->BuildScene();
-    SListContent list = s.manager->ListContent();
-    QImage page(595, 842, QImage::Format_ARGB32);
-    page.fill(Qt::white);
-    QPainter p(&page);
-    const paint::SPrintHeading heading{QStringLiteral("Cabinet Units"), QStringLiteral("Pier")};
-    EXPECT_EQ(paint::PaintViewPage(p, QRectF(20, 20, 555, 802), heading, scene, list),
-              static_cast<int>(list.rows.size()));
-    p.end();
-    const QString dir = OutputFolder(QStringLiteral("print"));
-    EXPECT_TRUE(page.save(dir + QStringLiteral("/cabinet-units.png")));
-    // Nothing is drawn into the margins.
-    for (int x = 0; x < 595; x += 5) {
-        EXPECT_EQ(page.pixelColor(x, 5), QColor(Qt::white));
-        EXPECT_EQ(page.pixelColor(x, 836), QColor(Qt::white));
+    SDossierView view = ActiveViewPage(*s.manager, "Configuration Candidate");
+    const std::size_t own = view.list.rows.size();
+    for (int i = 0; i < 70; ++i) {
+        SListRow row = view.list.rows[i % own];
+        row.cells[0] = "Row " + std::to_string(i + 1);
+        view.list.rows.push_back(row);
     }
-    // A list longer than the page stops in time.
-    for (int i = 0; i < 200; ++i) {
-        list.rows.push_back(list.rows.front());
+    const QString pdf =
+        OutputFolder(QStringLiteral("print")) + QStringLiteral("/cabinet-units.pdf");
+    QPdfWriter writer(pdf);
+    writer.setResolution(600);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    paint::SPrintedView layout;
+    const int pages = paint::PrintView(writer, kFrame, view, &layout);
+    ASSERT_GE(pages, 3);
+    // Fitted: the picture takes the whole width or the whole height of the body, not a corner.
+    EXPECT_TRUE(layout.body.contains(layout.picture.adjusted(1, 1, -1, -1)));
+    EXPECT_TRUE(std::abs(layout.picture.width() - layout.body.width()) < 2 ||
+                std::abs(layout.picture.bottom() - layout.body.bottom()) < 2);
+    EXPECT_GT(layout.picture.height(), layout.body.height() * 0.8);
+
+    const std::vector<std::string> text = PdfPages(pdf);
+    ASSERT_EQ(static_cast<int>(text.size()), pages) << "pdftotext (poppler-utils) is needed";
+    for (int i = 0; i < pages; ++i) {
+        ExpectBand(text[i], view.title);
+        EXPECT_NE(text[i].find("Page " + std::to_string(i + 1) + " / " + std::to_string(pages)),
+                  std::string::npos);
     }
-    page.fill(Qt::white);
-    QPainter again(&page);
-    const int printed = paint::PaintViewPage(again, QRectF(20, 20, 555, 802), heading, scene, list);
-    again.end();
-    EXPECT_GT(printed, 5);
-    EXPECT_LT(printed, static_cast<int>(list.rows.size()));
-    for (int x = 0; x < 595; x += 5) {
-        EXPECT_EQ(page.pixelColor(x, 836), QColor(Qt::white));
+    // Every row printed, none cut off.
+    for (const char* row : {"Row 1\n", "Row 35\n", "Row 70\n"}) {
+        int found = 0;
+        for (const std::string& page : text) {
+            found += page.find(row) != std::string::npos ? 1 : 0;
+        }
+        EXPECT_EQ(found, 1) << row;
     }
+}
+
+TEST(PictureExport, SheetHasThePrintResolutionAndTheBandAboveThePicture) {
+    SSampleViews s;
+    s.manager->ActivateView(kViewTxCabling);
+    const SDossierView view = ActiveViewPage(*s.manager, "Configuration Candidate");
+    const QSize picture = CCabinetPainter::PictureSize(view.scene);
+    const paint::SViewSheet sheet = paint::ViewSheetLayout(picture);
+    const QString dir = OutputFolder(QStringLiteral("export"));
+    QString error;
+    ASSERT_TRUE(
+        paint::ExportViewSheet(view, kFrame, dir + QStringLiteral("/sheet.png"), 300, &error))
+        << error.toStdString();
+    const QImage png(dir + QStringLiteral("/sheet.png"));
+    EXPECT_EQ(png.size(),
+              QSize(qCeil(sheet.size.width() * 300 / 72), qCeil(sheet.size.height() * 300 / 72)));
+    // Four times the pixels the screen's double-size picture had, at the least.
+    EXPECT_GE(png.width(), picture.width() * 6);
+    // Ink in the band and in the foot; the picture whole between them.
+    const auto inked = [&](const QRectF& points) {
+        const QRect r(QPointF(points.topLeft() * 300 / 72).toPoint(),
+                      QPointF(points.bottomRight() * 300 / 72).toPoint());
+        int dark = 0;
+        for (int y = r.top(); y < r.bottom(); y += 2) {
+            for (int x = r.left(); x < r.right(); x += 2) {
+                dark += qGray(png.pixel(x, y)) < 128 ? 1 : 0;
+            }
+        }
+        return dark;
+    };
+    EXPECT_GT(inked(sheet.band), 200);
+    EXPECT_GT(inked(sheet.foot), 50);
+    EXPECT_LE(sheet.band.bottom(), sheet.picture.top());
+    EXPECT_LE(sheet.picture.bottom(), sheet.foot.top());
+    EXPECT_DOUBLE_EQ(sheet.picture.width() / picture.width(),
+                     sheet.picture.height() / picture.height());
+
+    ASSERT_TRUE(
+        paint::ExportViewSheet(view, kFrame, dir + QStringLiteral("/sheet.pdf"), 300, &error));
+    const std::vector<std::string> text = PdfPages(dir + QStringLiteral("/sheet.pdf"));
+    ASSERT_EQ(text.size(), 1u);
+    ExpectBand(text[0], view.title);
+    EXPECT_NE(text[0].find("Cabrion 9.8.7"), std::string::npos);
+    // A resolution no printer has is refused and the sheet already there stays.
+    EXPECT_FALSE(
+        paint::ExportViewSheet(view, kFrame, dir + QStringLiteral("/sheet.png"), 5000, &error));
+    EXPECT_EQ(QImage(dir + QStringLiteral("/sheet.png")).size(), png.size());
 }

@@ -1,8 +1,10 @@
 // File > Export Commissioning Dossier... with a document connected to the simulated BTS run
 // in-process: the dossier holds the candidate and the configuration fetched from the BTS, the
-// window shows afterwards what it showed before, and a cancelled export keeps the old file.
+// window shows afterwards what it showed before, and a cancelled export keeps the old file; a
+// printed and an exported view say where they come from.
 #include "app/CommandIds.h"
 #include "app/DocumentLink.h"
+#include "app/dossier/DocumentDossier.h"
 #include "app/views/ViewBase.h"
 #include "comms/CommsClient.h"
 #include "comms/CommunicationBTS.h"
@@ -12,20 +14,25 @@
 #include "platform/Registry.h"
 #include "sim/SIMTransactServer.h"
 #include "support/FrameDocument.h"
+#include "support/PdfText.h"
 #include "support/Screenshot.h"
 #include "support/SimWindow.h"
 #include "ui/DossierExport.h"
 #include "ui/MainFrame.h"
 #include "ui/views/BTSConfigurationView.h"
 #include "ui/views/ContainerView.h"
+#include "ui/views/ViewPrinting.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QTimer>
 
@@ -48,19 +55,7 @@ struct DossierWindow : testsupport::SimWindow {
 };
 
 std::string PdfText(const QString& pdf) {
-    std::string out;
-    FILE* p =
-        ::popen(("pdftotext -enc UTF-8 '" + pdf.toStdString() + "' - 2>/dev/null").c_str(), "r");
-    if (p == nullptr) {
-        return out;
-    }
-    char buf[4096];
-    std::size_t n = 0;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) {
-        out.append(buf, n);
-    }
-    ::pclose(p);
-    return out;
+    return testsupport::PdfText(pdf.toStdString());
 }
 
 QAction* FileMenuAction(CMainFrame& frame, const QString& text) {
@@ -144,4 +139,53 @@ TEST(DossierWindow, ExportHoldsWhatWasFetchedAndLeavesTheWindowAsItWas) {
     QFile after(pdf);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), old);
+}
+
+TEST(ViewPrintWindow, PrintedAndExportedViewNameTheSiteFileDateAndLevel) {
+    DossierWindow w;
+    ASSERT_TRUE(w.doc->OpenPath(testsupport::SamplePath(QStringLiteral("harbour-4x3.hwc")), true));
+    w.frame.Action(cmd::ViewCommandOfType(kViewTxCabling))->trigger();
+    QApplication::processEvents();
+    const SPageFrame frame = PageFrameOf(*w.doc, *w.doc->AnyViewManager());
+    const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    EXPECT_EQ(ViewExportFileName(frame, "TX Cabling", "png"),
+              "harbour-4+4+4_candidate_tx-cabling_" + today + ".png");
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(w.Path("printed.pdf"));
+    ASSERT_TRUE(ViewPrinting::PrintActiveView(printer, *w.doc));
+    ASSERT_TRUE(ViewPrinting::ExportTo(&w.frame, *w.doc, w.Path("sheet.pdf"), 300));
+    for (const char* pdf : {"printed.pdf", "sheet.pdf"}) {
+        const std::string text = PdfText(w.Path(pdf));
+        for (const std::string& part : {std::string("Harbour 4+4+4 - Configuration Candidate"),
+                                        std::string("File: harbour-4x3.hwc"), today,
+                                        "SW level: " + frame.swLevel, std::string("TX Cabling")}) {
+            EXPECT_NE(text.find(part), std::string::npos) << pdf << ": " << part;
+        }
+    }
+    EXPECT_NE(frame.swLevel, "Unknown");
+    EXPECT_NE(PdfText(w.Path("printed.pdf")).find("Page 1 / 2"), std::string::npos);
+
+    // The preview, for looking at.
+    int shots = 0;
+    QTimer poke;
+    QObject::connect(&poke, &QTimer::timeout, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (preview == nullptr) {
+            return;
+        }
+        for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
+            preview->resize(size);
+            QApplication::processEvents();
+            testsupport::Shoot(*preview, QStringLiteral("print"),
+                               QStringLiteral("preview-%1").arg(size.width()));
+            ++shots;
+        }
+        preview->reject();
+    });
+    poke.start(50);
+    ViewPrinting::PrintPreview(&w.frame, *w.doc);
+    poke.stop();
+    EXPECT_EQ(shots, 2);
 }

@@ -8,6 +8,7 @@
 #include "cabrion_version.h"
 #include "files/TextCodec.h"
 #include "model/BtsConfiguration.h"
+#include "model/DataBaseKODA.h"
 
 bool DossierSourceOf(CBTSConfigurationDoc& doc, SDossierSource& source) {
     if (doc.SiteKODA() == nullptr) {
@@ -42,4 +43,23 @@ std::string DossierFileName(const CBTSConfigurationDoc& doc) {
         }
     }
     return (name.empty() ? std::string(CBTSConfigurationDoc::kUntitled) : name) + ".pdf";
+}
+
+SPageFrame PageFrameOf(const CBTSConfigurationDoc& doc, const CViewBase& manager) {
+    SPageFrame frame;
+    frame.site =
+        Cp1252ToUtf8(doc.ConfigurationName().empty() ? doc.Title() : doc.ConfigurationName());
+    frame.file = Cp1252ToUtf8(doc.PathName().empty() ? std::string(CBTSConfigurationDoc::kUntitled)
+                                                     : FileNameOfPath(doc.PathName()));
+    frame.configuration = manager.BtsTab() ? "Currently in BTS" : "Configuration Candidate";
+    const CDataBaseKODA* shown = manager.Shown();
+    frame.swLevel = shown != nullptr ? shown->SwLevel().Name() : "Unknown";
+    const std::time_t now = std::time(nullptr);
+    std::tm when{};
+    localtime_r(&now, &when);
+    char date[32];
+    std::strftime(date, sizeof date, "%Y-%m-%d %H:%M", &when);
+    frame.date = date;
+    frame.version = CABRION_VERSION;
+    return frame;
 }

@@ -6,8 +6,10 @@
 #include <string>
 
 #include "app/dossier/DossierContent.h"
+#include "app/dossier/PageFrame.h"
 
 class CBTSConfigurationDoc;
+class CViewBase;
 
 // False when the document holds no Orvik configuration (nothing a dossier describes).
 bool DossierSourceOf(CBTSConfigurationDoc& doc, SDossierSource& source);
@@ -15,3 +17,7 @@ bool DossierSourceOf(CBTSConfigurationDoc& doc, SDossierSource& source);
 // "<configuration name>.pdf" with what a file name cannot hold replaced, "Untitled.pdf"
 // without a name.
 std::string DossierFileName(const CBTSConfigurationDoc& doc);
+
+// The band of a printed or exported view: the document's site and file, the configuration the
+// views show with its software level, the time now and the program's version.
+SPageFrame PageFrameOf(const CBTSConfigurationDoc& doc, const CViewBase& manager);

@@ -44,20 +44,8 @@ void ToUtf8(std::vector<std::string>& cells) {
 }
 
 SDossierView ViewPage(CViewBaseKODA& manager, int viewType, const char* subtitle) {
-    SDossierView page;
     manager.ActivateView(viewType);
-    page.viewType = viewType;
-    const CViewPageBase* view = manager.ActiveView();
-    page.title = view != nullptr ? view->Name() : std::string();
-    page.subtitle = subtitle;
-    page.scene = manager.BuildScene();
-    page.list = manager.ListContent();
-    ToUtf8(page.list.columns);
-    for (SListRow& row : page.list.rows) {
-        ToUtf8(row.cells);
-    }
-    AddNoInformationRow(page.list);
-    return page;
+    return ActiveViewPage(manager, subtitle);
 }
 
 std::vector<SDossierPassiveGroup> PassiveGroups(const CHWInfoFile* table) {
@@ -83,6 +71,22 @@ std::vector<SDossierPassiveGroup> PassiveGroups(const CHWInfoFile* table) {
 }
 
 } // namespace
+
+SDossierView ActiveViewPage(const CViewBase& manager, const std::string& subtitle) {
+    SDossierView page;
+    const CViewPageBase* view = manager.ActiveView();
+    page.viewType = view != nullptr ? view->Type() : 0;
+    page.title = view != nullptr ? view->Name() : std::string("No view");
+    page.subtitle = subtitle;
+    page.scene = manager.BuildScene();
+    page.list = manager.ListContent();
+    ToUtf8(page.list.columns);
+    for (SListRow& row : page.list.rows) {
+        ToUtf8(row.cells);
+    }
+    AddNoInformationRow(page.list);
+    return page;
+}
 
 const std::vector<int>& DossierViewTypes() {
     static const std::vector<int> types = {kViewCabinetUnits,  kViewBB2,          kViewTxCabling,

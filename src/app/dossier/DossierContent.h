@@ -16,6 +16,7 @@
 
 class CHWInfoFile;
 class CSiteKODA;
+class CViewBase;
 
 struct SDossierView {
     int viewType = 0;
@@ -61,6 +62,10 @@ struct SDossierSource {
     std::string version;
     std::tm date{};
 };
+
+// The manager's active view as a page: its name, the picture and the list as the window shows
+// them, texts in UTF-8. The scene points at the site's units, as below.
+SDossierView ActiveViewPage(const CViewBase& manager, const std::string& subtitle);
 
 // The view types a dossier shows a page of, in page order.
 const std::vector<int>& DossierViewTypes();

@@ -5,6 +5,7 @@
 
 #include "app/views/ViewHost.h"
 #include "app/views/ViewPagesKODA.h"
+#include "app/views/ViewTexts.h"
 #include "model/BtsConfiguration.h"
 #include "model/CabinetKODA.h"
 #include "model/DataBaseKODA.h"
@@ -218,6 +219,9 @@ SCabinetScene CViewBase::BuildScene() const {
         SSceneUnit s;
         s.unit = &u;
         s.rect = rect;
+        // The front has room for the name alone; the list and the status line say what the
+        // BTS detected.
+        s.label = ViewTexts::CatalogueName(u);
         s.shown = shown;
         s.selected = &u == selected;
         s.hovered = &u == m_hovered;
@@ -342,7 +346,7 @@ std::string CViewBase::StatusText(const SPictureHit& hit) const {
     const CUnit& u = *hit.unit;
     const std::string_view type = u.TypeDescription();
     std::string text =
-        u.DisplayName() + " - " + (type.empty() ? u.Description() : std::string(type));
+        ViewTexts::UnitName(u) + " - " + (type.empty() ? u.Description() : std::string(type));
     if (const std::string connection = u.ConnectionText(); !connection.empty()) {
         text += ' ';
         text += connection;

@@ -4,6 +4,7 @@
 
 #include "app/views/ViewBase.h"
 #include "app/views/ViewHost.h"
+#include "app/views/ViewTexts.h"
 #include "files/ConfigInfoKODA.h"
 #include "model/DataBaseKODA.h"
 #include "model/SiteKODA.h"
@@ -141,7 +142,7 @@ void CViewPageBase::FillTrxRows(
             continue;
         }
         SListRow row;
-        row.cells.push_back(trx->DisplayName());
+        row.cells.push_back(ViewTexts::UnitName(*trx));
         for (std::string& cell : cells(*trx)) {
             row.cells.push_back(std::move(cell));
         }

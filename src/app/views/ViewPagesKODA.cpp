@@ -180,7 +180,7 @@ void CViewCabinetUnits::FillList(SListContent& content) const {
         SListRow row;
         const std::string_view type = u->TypeDescription();
         std::string band = BandCell(*u);
-        row.cells = {u->DisplayName(), cabinet != nullptr ? cabinet->LocationText(*u) : "",
+        row.cells = {ViewTexts::UnitName(*u), cabinet != nullptr ? cabinet->LocationText(*u) : "",
                      type.empty() ? std::string(u->Description()) : std::string(type),
                      std::move(band)};
         row.unitKind = u->Kind();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/BTSConfigurationDoc.h"
+#include "app/views/ViewTexts.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "files/ReportUnits.h"
 #include "model/BandInformation.h"
@@ -72,23 +73,10 @@ std::string MixText(const SSectorRows& rows) {
 } // namespace
 
 std::string WizardEndpointName(const CDataBaseKODA& db, int portId) {
-    if (const char* external = ReportUnits::ExternalCabinetName(portId)) {
-        return external;
-    }
-    if (portId >= 1 && portId <= 12) {
-        const CUnit* ddu =
-            ReportUnits::PresentByDisplayedNumber(db, kUnitKindDdu, (portId - 1) / 2 + 1);
-        return ddu != nullptr ? ddu->DisplayName((portId - 1) % 2) : std::string();
-    }
-    if (portId >= 13 && portId <= 16) {
-        const CUnit* rtc =
-            ReportUnits::PresentByDisplayedNumber(db, kUnitKindRtc, (portId - 13) / 2 + 1);
-        if (rtc == nullptr) {
-            return {};
-        }
-        return portId % 2 == 0 ? rtc->DisplayName() + " div" : rtc->DisplayName();
-    }
-    return {};
+    // The names the views and the report give the same ports, so that a page and the picture
+    // beside it agree on which half of a DDU an antenna uses.
+    const std::string name = ViewTexts::Combiner(db, portId);
+    return name == "-" ? std::string() : name;
 }
 
 // ---- sector configuration --------------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include "app/wizard/WizardCheckPages.h"
 #include "app/wizard/WizardFlowPages.h"
 #include "app/wizard/WizardReportPages.h"
+#include "files/ConfigInfoKODA.h"
 #include "rules/ConfigLists.h"
 #include "rules/KodaConfigMaster.h"
 #include "rules/SectorConfigKODAMaster.h"
@@ -128,6 +129,13 @@ TEST(WizardAgainstSimulatedBts, CheckAndUpdateSendsTheFileConfiguration) {
     EXPECT_FALSE(f.doc->ConfigurationChanged());
     // The report was written where the user said, without the extension typed.
     EXPECT_TRUE(std::filesystem::exists(f.dir / "harbour"));
+    // What the BTS holds now was read back: the Differences no longer show what it replaced.
+    CConfigInfoKODA info(f.doc->SiteKODA());
+    info.SetBtsConnected(true);
+    info.Recompute();
+    for (const SDifferenceRow& row : info.DifferenceRows()) {
+        EXPECT_TRUE(row.same || row.view == "Cabinet Units") << row.view << ": " << row.bts;
+    }
 }
 
 namespace {

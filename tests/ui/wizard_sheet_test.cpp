@@ -23,10 +23,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -300,6 +302,16 @@ TEST(WizardSheetWindow, CheckAndUpdateWayWalkedPageByPage) {
         thenNext += static_cast<int>(label->text().count(QStringLiteral("Then click Next")));
     }
     EXPECT_EQ(thenNext, 1);
+    // The report page ends the way with Finish, not Next; its report is padded to columns of
+    // characters, which only a fixed-pitch font keeps in line.
+    auto* report = PageOf<CWizardPageLast>(sheet, kPageLast);
+    for (const QLabel* label : report->findChildren<QLabel*>()) {
+        EXPECT_FALSE(label->text().contains(QStringLiteral("click Next")))
+            << label->text().toStdString();
+    }
+    const auto boxes = report->findChildren<QPlainTextEdit*>();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(QFontInfo(boxes.front()->font()).fixedPitch());
     // Not connected any more: Cancel has no question to ask.
     f.link.Stop();
     sheet.reject();

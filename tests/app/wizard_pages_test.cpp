@@ -192,6 +192,11 @@ TEST(WizardNewWay, AntennasGoToMainAndDiversityOutputsInTurn) {
         EXPECT_EQ(db.Antenna(4)->ConnectedCombiner(), 13);
         EXPECT_EQ(db.Antenna(5)->ConnectedCombiner(), 0);
     }
+    // The rows name the DDU half each antenna is on.
+    const auto rows = antennas.Rows();
+    ASSERT_GE(rows.size(), 3u);
+    EXPECT_TRUE(rows[0].combiner.ends_with(" 1a")) << rows[0].combiner;
+    EXPECT_TRUE(rows[2].combiner.ends_with(" 1b")) << rows[2].combiner;
     // Giving antenna 5 an endpoint that antenna 1 holds takes it from antenna 1.
     antennas.SelectAntenna(5);
     antennas.Set(1);

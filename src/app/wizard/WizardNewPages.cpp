@@ -78,7 +78,8 @@ std::string WizardEndpointName(const CDataBaseKODA& db, int portId) {
     if (portId >= 1 && portId <= 12) {
         const CUnit* ddu =
             ReportUnits::PresentByDisplayedNumber(db, kUnitKindDdu, (portId - 1) / 2 + 1);
-        return ddu != nullptr ? ddu->DisplayName((portId - 1) % 2) : std::string();
+        // The DDU names its halves by the port id itself: odd is half a, even half b.
+        return ddu != nullptr ? ddu->DisplayName(portId) : std::string();
     }
     if (portId >= 13 && portId <= 16) {
         const CUnit* rtc =

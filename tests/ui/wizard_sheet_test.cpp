@@ -246,10 +246,17 @@ TEST(WizardSheetWindow, WizardCommandOpensOnTheWayPageAndSearchLeadsToTheDirecto
     int afterSearch = -1;
     bool searchEnabled = false;
     std::string undoText;
+    QStringList subtitles;
     QTimer::singleShot(200, [&] {
         auto* sheet = qobject_cast<CWizardSheet*>(QApplication::activeModalWidget());
         ASSERT_NE(sheet, nullptr);
         firstPage = sheet->currentId();
+        // A subtitle would give its page alone the header band of the wizard.
+        for (const int id : sheet->pageIds()) {
+            if (!sheet->page(id)->subTitle().isEmpty()) {
+                subtitles << sheet->page(id)->title();
+            }
+        }
         undoText = f.doc->CommandText(57643);
         auto* way = PageOf<CWizardPageWizardWay>(*sheet, kPageWizardWay);
         searchEnabled = way->Radio(kWaySearch)->isEnabled();
@@ -264,6 +271,7 @@ TEST(WizardSheetWindow, WizardCommandOpensOnTheWayPageAndSearchLeadsToTheDirecto
     EXPECT_EQ(undoText, "&Undo Wizard\tCtrl + Z");
     EXPECT_TRUE(searchEnabled);
     EXPECT_EQ(afterSearch, kPageDirectory);
+    EXPECT_TRUE(subtitles.isEmpty()) << subtitles.join(QStringLiteral(", ")).toStdString();
 }
 
 TEST(WizardSheetWindow, CheckAndUpdateWayWalkedPageByPage) {

@@ -223,3 +223,23 @@ TEST(WizardAgainstSimulatedBts, EditsAfterAFinishWhoseReportFailedAreSentByTheNe
     ASSERT_TRUE(last.Finish()) << ::testing::PrintToString(f.windows.shown);
     EXPECT_NE(*f.sim->Store().Stored(0), first);
 }
+
+// The update-only way opens the BTS Connection page before the link is up: the BCF's state,
+// which the BTS reports after its information, still makes the page ready. Notifications reach
+// the page as they are sent, before the document has read the next message.
+TEST(WizardAgainstSimulatedBts, AWaitingPageOpenedBeforeTheLinkBecomesReady) {
+    SimFixture f;
+    f.doc->New(false);
+    f.doc->OnIdle(); // the event log
+    CWizardSheetModel sheet(*f.doc, f.windows, f.settings);
+    sheet.Begin();
+    CWizardWaitController wait(sheet);
+    wait.Enter();
+    ASSERT_EQ(wait.State(), CWizardWaitController::kNoConnection);
+    f.windows.relay = [&](int message, int wParam, int) { wait.OnNotification(message, wParam); };
+    f.doc->ConnectSimulator();
+    const bool ready = f.PumpUntil([&] { return wait.State() == CWizardWaitController::kReady; });
+    f.windows.relay = {};
+    EXPECT_TRUE(ready) << ::testing::PrintToString(wait.Lines());
+    EXPECT_EQ(wait.Lines().back(), "You can click Next to proceed");
+}

@@ -361,3 +361,29 @@ TEST(SectorAndNetworkWindow, KeepsTheSelectionAndDefaultsToNo) {
     EXPECT_TRUE(asked);
     EXPECT_TRUE(dialog.isVisible()) << "No keeps the dialog open";
 }
+
+// Alt+N is Next on every page: a control of a page that also claims N takes the key, and the
+// user stays on the page.
+TEST(WizardSheetWindow, NoPageTakesAltNFromNext) {
+    SheetFixture f;
+    f.doc->New(false);
+    CWizardSheet sheet(*f.doc, f.frame, f.settings, false, &f.frame);
+    const auto mnemonic = [](const QString& text) {
+        const qsizetype at = QString(text).replace(QStringLiteral("&&"), QString()).indexOf('&');
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+    };
+    QStringList clashes;
+    for (const int id : sheet.pageIds()) {
+        for (const QAbstractButton* b : sheet.page(id)->findChildren<QAbstractButton*>()) {
+            if (mnemonic(b->text()) == QLatin1Char('n')) {
+                clashes << sheet.page(id)->title() + QStringLiteral(": ") + b->text();
+            }
+        }
+        for (const QLabel* l : sheet.page(id)->findChildren<QLabel*>()) {
+            if (l->buddy() != nullptr && mnemonic(l->text()) == QLatin1Char('n')) {
+                clashes << sheet.page(id)->title() + QStringLiteral(": ") + l->text();
+            }
+        }
+    }
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QStringLiteral("; ")).toStdString();
+}

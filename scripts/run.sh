@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts Cabrion with a sample configuration.
 #   scripts/run.sh [FILE]        the window with FILE (default: the twelve-TRX sample)
-#   scripts/run.sh --with-bts    the same, connected to a simulated BTS on a pseudo-terminal
+#   scripts/run.sh --with-bts    the same, connected to a simulated BTS on a pseudo-terminal; a
+#                                FILE-bts.json beside FILE describes that BTS (the sample's does)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 with_bts=0
@@ -20,10 +21,15 @@ if [ $with_bts -eq 0 ]; then
 fi
 
 # The simulated BTS serves a pseudo-terminal; the window's local connection (COM port 1 unless
-# the settings say otherwise) is pointed at it through CABRION_COM<n>.
+# the settings say otherwise) is pointed at it through CABRION_COM<n>. Without a scenario of its
+# own the file meets the simulator's built-in BTS, whose hardware is not the file's.
 port=${CABRION_RUN_COM:-1}
+scenario=()
+if [ -f "${file%.*}-bts.json" ]; then
+    scenario=(--scenario "${file%.*}-bts.json")
+fi
 log=$(mktemp)
-build/dev/programs/cabrion-btssim --pty >"$log" 2>&1 &
+build/dev/programs/cabrion-btssim --pty "${scenario[@]}" >"$log" 2>&1 &
 sim=$!
 trap 'kill $sim 2>/dev/null || true; rm -f "$log"' EXIT
 pty=""

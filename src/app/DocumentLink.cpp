@@ -112,7 +112,10 @@ void CHubDocumentLink::FetchPart(CSiteKODA& site, int step, CHWInfoFile* btsPass
     CConfigTransfer transfer(site, context);
     switch (step) {
     case CConfigTransfer::kStepFirst:
-        transfer.FetchFirstFile();
+        // Both files at once: the first file's attenuations and MHA types are only finished
+        // once the second has given the combiners, so a first file read alone would leave the
+        // BTS's antennas with their transfer classes for values.
+        transfer.Fetch(false);
         break;
     case CConfigTransfer::kStepSecond:
         transfer.FetchSecondFile();

@@ -403,6 +403,9 @@ void CUpLinkMessageParser::DeviceStatus(Bytes message) {
                 store.PushState(*object);
                 if (cls == objects::kClassBcf) {
                     text = stateLine;
+                    // Whoever waits for the BCF (the wizard's BTS Connection page) hears of
+                    // its new state; it comes after the BTS's information, which was news too.
+                    m_server.Host().NotifyMainWindow(kMessageBts, 2, 0);
                 }
             }
         }

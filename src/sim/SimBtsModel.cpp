@@ -153,6 +153,7 @@ bool ParseSimBtsModel(const json& section, SSimBtsModel& model, std::string& err
                 unit.kind = kind;
                 unit.index = n;
                 unit.band = u.value("band", 1800);
+                unit.edge = u.value("edge", false);
                 unit.state = u.value("state", kind == "TRX" ? 96 : 0) & 0xFF;
                 unit.typeText = u.value("typeText", kind + "A");
                 unit.serial = u.value("serial", std::string("0000") + std::to_string(n));
@@ -208,6 +209,9 @@ Bytes BtsReported(const SSimBtsModel& model) {
             Bytes type;
             Add(type, 19, {B(BandType(unit.band))});
             Add(type, 64, {B(code), 0, B(index), 0});
+            if (unit.edge) {
+                Add(type, 288, {1});
+            }
             Add(out, 128, type);
         }
         Add(list, 150, {B(code), B(index)});

@@ -16,6 +16,7 @@ struct SSimUnit {
     std::string typeText;
     std::string serial;
     std::string product;
+    bool edge = false; // TRX only: reported as an EDGE transceiver
 };
 
 struct SSimEvent {

@@ -1,6 +1,7 @@
 #include "wizard/WizardFlowWidgets.h"
 
 #include <QButtonGroup>
+#include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -222,13 +223,20 @@ void CWizardPageNewLast::Enter() {
 // ---- report and update -----------------------------------------------------------------------
 
 CWizardPageLast::CWizardPageLast(CWizardSheetModel& sheet)
-    : CWizardPageBase(sheet, "BTS Configuration Report",
-                      "Check the report of the configuration. Click Finish to update the BTS and "
-                      "to save the report when a file is named."),
-      m_controller(sheet) {
+    : CWizardPageBase(sheet, "BTS Configuration Report", ""), m_controller(sheet) {
     SetPicture(paint::EWizardPicture::Report);
+    // The way ends here with Finish: the line about Next that other pages end with would send
+    // the user looking for a button that is not there.
+    auto* instruction = new QLabel(QStringLiteral("Check the report of the configuration. Click "
+                                                  "Finish to update the BTS and to save the "
+                                                  "report when a file is named."),
+                                   this);
+    instruction->setWordWrap(true);
+    Body()->addWidget(instruction);
     m_report = new QPlainTextEdit(this);
     m_report->setReadOnly(true);
+    // The report pads its cells to 16 characters, as the file does.
+    m_report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_report->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_report->setAccessibleName(QStringLiteral("BTS Configuration Report"));
     auto* saveLabel = new QLabel(QStringLiteral("&Save As:"), this);

@@ -14,8 +14,14 @@ CWizardPageDirectory::CWizardPageDirectory(CRegistry& settings, const std::strin
                                            QWidget* parent)
     : QWizardPage(parent), m_model(settings, applicationHome) {
     setTitle(QStringLiteral("Select Directory"));
-    setSubTitle(tr("Choose the folder whose configuration files (*.hwc) are searched for "
-                   "configurations that fit the units the BTS has detected."));
+    // Said on the page, as every other page says it: a subtitle would give this page alone the
+    // wizard's header band.
+    auto* instruction =
+        new QLabel(tr("Choose the folder whose configuration files (*.hwc) are searched for "
+                      "configurations that fit the units the BTS has detected.\nThen click "
+                      "Next to continue."),
+                   this);
+    instruction->setWordWrap(true);
     browse = [this](const QString& start) -> std::optional<QString> {
         CDirDialog dialog(start, this);
         if (dialog.exec() != QDialog::Accepted) {
@@ -37,13 +43,14 @@ CWizardPageDirectory::CWizardPageDirectory(CRegistry& settings, const std::strin
     group->addButton(m_custom, CDirectoryPageModel::kCustom);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(m_home, 0, 0, 1, 2);
-    layout->addWidget(m_homeText, 1, 0, 1, 2);
-    layout->addWidget(m_custom, 2, 0, 1, 2);
-    layout->addWidget(m_folders, 3, 0);
-    layout->addWidget(m_browse, 3, 1);
+    layout->addWidget(instruction, 0, 0, 1, 2);
+    layout->addWidget(m_home, 1, 0, 1, 2);
+    layout->addWidget(m_homeText, 2, 0, 1, 2);
+    layout->addWidget(m_custom, 3, 0, 1, 2);
+    layout->addWidget(m_folders, 4, 0);
+    layout->addWidget(m_browse, 4, 1);
     layout->setColumnStretch(0, 1);
-    layout->setRowStretch(4, 1);
+    layout->setRowStretch(5, 1);
     layout->setColumnMinimumWidth(0, 320);
     m_homeText->setIndent(24);
 

@@ -27,8 +27,13 @@ QString FromFile(const std::string& text) {
 CWizardSearchValidConfig::CWizardSearchValidConfig(ISearchResultHost& host, QWidget* parent)
     : QWizardPage(parent), m_model(host) {
     setTitle(QString::fromLatin1(CSearchResultModel::kTitle));
-    setSubTitle(tr("Configurations that hold every unit the BTS has detected, in the order "
-                   "found. The selected one is shown as the configuration candidate."));
+    // On the page, as the other pages have their instruction, not in a header band of its own.
+    auto* instruction =
+        new QLabel(tr("Configurations that hold every unit the BTS has detected, in the order "
+                      "found. The selected one is shown as the configuration candidate.\nThen "
+                      "click Next to continue."),
+                   this);
+    instruction->setWordWrap(true);
 
     auto* listLabel = new QLabel(tr("&Matching configurations:"), this);
     m_results = new QListWidget(this);
@@ -67,6 +72,7 @@ CWizardSearchValidConfig::CWizardSearchValidConfig(ISearchResultHost& host, QWid
     progressRow->addWidget(m_progress, 1);
     progressRow->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(instruction);
     layout->addWidget(listLabel);
     layout->addWidget(m_results, 1);
     layout->addLayout(progressRow);

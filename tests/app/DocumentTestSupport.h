@@ -45,6 +45,8 @@ struct ScriptedWindows : IDocumentWindows {
     std::optional<std::size_t> planSite = 0;
     std::vector<int> viewCommands;
     std::vector<std::tuple<int, int, int>> notifications;
+    // Hands each notification on as it is sent, as the main window relays it to its windows.
+    std::function<void(int, int, int)> relay;
     std::vector<std::pair<std::string, std::string>> events;
     std::vector<std::string> recent;
     std::vector<std::pair<std::string, std::string>> btsMessages;
@@ -106,7 +108,12 @@ struct ScriptedWindows : IDocumentWindows {
     void RefreshFrame() override { ++frameRefreshes; }
     void MenuRebuilt() override { ++menuRebuilds; }
     void RunViewCommand(int c) override { viewCommands.push_back(c); }
-    void Notify(int m, int w, int l) override { notifications.push_back({m, w, l}); }
+    void Notify(int m, int w, int l) override {
+        notifications.push_back({m, w, l});
+        if (relay) {
+            relay(m, w, l);
+        }
+    }
     void CreateEventLog() override {}
     void AddEventLine(const std::string& t, const std::string& text) override {
         events.push_back({t, text});

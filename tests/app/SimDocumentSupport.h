@@ -38,6 +38,8 @@ struct SimDocumentFixture {
     std::unique_ptr<CBTSConfigurationDoc> doc;
     std::unique_ptr<CDocumentClient> client;
     CSimBts* sim = nullptr;
+    // What the next connection's BTS is: the built-in one unless a test changes it first.
+    SSimScenario scenario;
     std::filesystem::path dir;
 
     SimDocumentFixture() {
@@ -49,9 +51,8 @@ struct SimDocumentFixture {
               ("cabrion-doc-sim-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
         hub.SetLockDirectory(dir.string());
+        scenario.bts = SSimBtsModel::Default();
         hub.SetSimulatorFactory([this](const CConnectParams& p, CCommunicationBTS& h) {
-            SSimScenario scenario;
-            scenario.bts = SSimBtsModel::Default();
             auto server = std::make_unique<CSIMTransactServer>(p, h, scenario);
             sim = &server->Bts();
             return server;

@@ -1,12 +1,16 @@
 // What the document keeps, saves and sends, through the program's own link against the simulated
 // BTS and real files on disk: passive units through an Open and the update question, the
-// passive units of a plan, units the Units page only shows, and lines a rewrite would drop.
+// passive units of a plan, units the Units page only shows, lines a rewrite would drop, and the
+// BTS's configuration read when the link comes up.
 #include <gtest/gtest.h>
 
 #include "SimDocumentSupport.h"
 #include "app/CommandIds.h"
 #include "app/pages/PageUnitsController.h"
+#include "comms/ConfigBlocks.h"
 #include "comms/ConfigTransfer.h"
+#include "comms/FirstConfigFile.h"
+#include "comms/SecondConfigFile.h"
 #include "files/HWInfoFile.h"
 #include "files/xml/XMLPlanWriter.h"
 #include "model/DataBaseKODA.h"
@@ -240,4 +244,31 @@ TEST(DocumentAgainstSimulatedBts, ConnectKeepsTheLiveLinkUntilANewTargetIsConfir
     f.hub.StopConnection();
     f.hub.Pump();
     ::unsetenv("CABRION_COM1");
+}
+
+// What the BTS holds is read when the link comes up and finished as a fetch finishes it: an
+// antenna's attenuation is its value, not the class the BTS stores it as (+1.90 dB, not +0.09).
+TEST(DocumentAgainstSimulatedBts, TheReadOnLinkUpGivesAntennaAttenuationsTheirValues) {
+    SimDocumentFixture f;
+    f.doc->New(false);
+    ASSERT_TRUE(f.doc->OpenPath(std::string(CABRION_TEST_DATA_DIR) +
+                                "/../../docs/samples/harbour-4x3.hwc"));
+    CDataBaseKODA& db = *f.doc->SiteKODA()->GetKODA(kSelectCandidate);
+    db.Antenna(1)->SetConnectedCombiner(1);
+    db.Antenna(1)->SetMhaType(3);
+    db.Antenna(1)->SetAttenuation(190);
+    f.scenario.stored[0] = blocks::BuildFirstConfigFile(db, 31).bytes;
+    f.scenario.stored[4] = blocks::BuildCrossConnectionBlock(db, 31);
+    f.scenario.stored[3] = blocks::BuildSecondConfigFile(db);
+    ASSERT_TRUE(f.LinkUp());
+    const auto bts = [] { return dynamic_cast<CDataBaseKODA*>(CBtsConfiguration::Get()); };
+    ASSERT_TRUE(f.PumpUntil([&] {
+        f.doc->OnIdle();
+        return bts() != nullptr && bts()->TransferStatus(2) == 1;
+    }));
+    EXPECT_EQ(bts()->Antenna(1)->Attenuation(), 190);
+    EXPECT_EQ(bts()->Antenna(1)->ConnectedCombiner(), 1);
+    const auto texts = f.EventTexts();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), std::string(LoadString(64072))), 1)
+        << ::testing::PrintToString(texts);
 }

@@ -13,6 +13,7 @@
 #include "app/wizard/WizardCheckPages.h"
 #include "app/wizard/WizardFlowPages.h"
 #include "app/wizard/WizardReportPages.h"
+#include "files/ConfigInfoKODA.h"
 #include "rules/ConfigLists.h"
 #include "rules/KodaConfigMaster.h"
 #include "rules/SectorConfigKODAMaster.h"
@@ -128,6 +129,13 @@ TEST(WizardAgainstSimulatedBts, CheckAndUpdateSendsTheFileConfiguration) {
     EXPECT_FALSE(f.doc->ConfigurationChanged());
     // The report was written where the user said, without the extension typed.
     EXPECT_TRUE(std::filesystem::exists(f.dir / "harbour"));
+    // What the BTS holds now was read back: the Differences no longer show what it replaced.
+    CConfigInfoKODA info(f.doc->SiteKODA());
+    info.SetBtsConnected(true);
+    info.Recompute();
+    for (const SDifferenceRow& row : info.DifferenceRows()) {
+        EXPECT_TRUE(row.same || row.view == "Cabinet Units") << row.view << ": " << row.bts;
+    }
 }
 
 namespace {
@@ -214,4 +222,24 @@ TEST(WizardAgainstSimulatedBts, EditsAfterAFinishWhoseReportFailedAreSentByTheNe
     last.SetSaveAs({});
     ASSERT_TRUE(last.Finish()) << ::testing::PrintToString(f.windows.shown);
     EXPECT_NE(*f.sim->Store().Stored(0), first);
+}
+
+// The update-only way opens the BTS Connection page before the link is up: the BCF's state,
+// which the BTS reports after its information, still makes the page ready. Notifications reach
+// the page as they are sent, before the document has read the next message.
+TEST(WizardAgainstSimulatedBts, AWaitingPageOpenedBeforeTheLinkBecomesReady) {
+    SimFixture f;
+    f.doc->New(false);
+    f.doc->OnIdle(); // the event log
+    CWizardSheetModel sheet(*f.doc, f.windows, f.settings);
+    sheet.Begin();
+    CWizardWaitController wait(sheet);
+    wait.Enter();
+    ASSERT_EQ(wait.State(), CWizardWaitController::kNoConnection);
+    f.windows.relay = [&](int message, int wParam, int) { wait.OnNotification(message, wParam); };
+    f.doc->ConnectSimulator();
+    const bool ready = f.PumpUntil([&] { return wait.State() == CWizardWaitController::kReady; });
+    f.windows.relay = {};
+    EXPECT_TRUE(ready) << ::testing::PrintToString(wait.Lines());
+    EXPECT_EQ(wait.Lines().back(), "You can click Next to proceed");
 }

@@ -23,10 +23,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -258,10 +260,17 @@ TEST(WizardSheetWindow, WizardCommandOpensOnTheWayPageAndSearchLeadsToTheDirecto
     int afterSearch = -1;
     bool searchEnabled = false;
     std::string undoText;
+    QStringList subtitles;
     QTimer::singleShot(200, [&] {
         auto* sheet = qobject_cast<CWizardSheet*>(QApplication::activeModalWidget());
         ASSERT_NE(sheet, nullptr);
         firstPage = sheet->currentId();
+        // A subtitle would give its page alone the header band of the wizard.
+        for (const int id : sheet->pageIds()) {
+            if (!sheet->page(id)->subTitle().isEmpty()) {
+                subtitles << sheet->page(id)->title();
+            }
+        }
         undoText = f.doc->CommandText(57643);
         auto* way = PageOf<CWizardPageWizardWay>(*sheet, kPageWizardWay);
         searchEnabled = way->Radio(kWaySearch)->isEnabled();
@@ -276,6 +285,7 @@ TEST(WizardSheetWindow, WizardCommandOpensOnTheWayPageAndSearchLeadsToTheDirecto
     EXPECT_EQ(undoText, "&Undo Wizard\tCtrl + Z");
     EXPECT_TRUE(searchEnabled);
     EXPECT_EQ(afterSearch, kPageDirectory);
+    EXPECT_TRUE(subtitles.isEmpty()) << subtitles.join(QStringLiteral(", ")).toStdString();
 }
 
 TEST(WizardSheetWindow, CheckAndUpdateWayWalkedPageByPage) {
@@ -314,6 +324,16 @@ TEST(WizardSheetWindow, CheckAndUpdateWayWalkedPageByPage) {
         thenNext += static_cast<int>(label->text().count(QStringLiteral("Then click Next")));
     }
     EXPECT_EQ(thenNext, 1);
+    // The report page ends the way with Finish, not Next; its report is padded to columns of
+    // characters, which only a fixed-pitch font keeps in line.
+    auto* report = PageOf<CWizardPageLast>(sheet, kPageLast);
+    for (const QLabel* label : report->findChildren<QLabel*>()) {
+        EXPECT_FALSE(label->text().contains(QStringLiteral("click Next")))
+            << label->text().toStdString();
+    }
+    const auto boxes = report->findChildren<QPlainTextEdit*>();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(QFontInfo(boxes.front()->font()).fixedPitch());
     // Not connected any more: Cancel has no question to ask.
     f.link.Stop();
     sheet.reject();
@@ -354,4 +374,30 @@ TEST(SectorAndNetworkWindow, KeepsTheSelectionAndDefaultsToNo) {
     dialog.accept();
     EXPECT_TRUE(asked);
     EXPECT_TRUE(dialog.isVisible()) << "No keeps the dialog open";
+}
+
+// Alt+N is Next on every page: a control of a page that also claims N takes the key, and the
+// user stays on the page.
+TEST(WizardSheetWindow, NoPageTakesAltNFromNext) {
+    SheetFixture f;
+    f.doc->New(false);
+    CWizardSheet sheet(*f.doc, f.frame, f.settings, false, &f.frame);
+    const auto mnemonic = [](const QString& text) {
+        const qsizetype at = QString(text).replace(QStringLiteral("&&"), QString()).indexOf('&');
+        return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+    };
+    QStringList clashes;
+    for (const int id : sheet.pageIds()) {
+        for (const QAbstractButton* b : sheet.page(id)->findChildren<QAbstractButton*>()) {
+            if (mnemonic(b->text()) == QLatin1Char('n')) {
+                clashes << sheet.page(id)->title() + QStringLiteral(": ") + b->text();
+            }
+        }
+        for (const QLabel* l : sheet.page(id)->findChildren<QLabel*>()) {
+            if (l->buddy() != nullptr && mnemonic(l->text()) == QLatin1Char('n')) {
+                clashes << sheet.page(id)->title() + QStringLiteral(": ") + l->text();
+            }
+        }
+    }
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QStringLiteral("; ")).toStdString();
 }

@@ -37,6 +37,7 @@ public:
         "Configure only autodetected RVx units. No Upgrade Units are allowed unless connected to "
         "autodetected RVx unit.";
     static constexpr const char* kActiveViewLabel = "Active &View";
+    // Antenna takes T: with N it would take Alt+N from the wizard's Next.
     static constexpr const char* kViewTexts[3] = {"&Cabinet Units ", "&All Cabling", "An&tenna"};
     static constexpr int kViewTypes[3] = {2, 7, 8};
     static constexpr int kAllCablingView = 7;

@@ -577,6 +577,8 @@ void CViewBaseKODA::StartupPass() {
     for (int step = 1; step <= 3; ++step) {
         if (bts->TransferStatus(step) != 1 && !m_partRequested[step]) {
             m_partRequested[step] = true;
+            // The first file's request reads the second one with it.
+            m_partRequested[2] = m_partRequested[2] || step == 1;
             Host().RequestBtsPart(step);
             return;
         }

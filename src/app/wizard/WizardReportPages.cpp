@@ -5,12 +5,14 @@
 #include "app/BTSConfigurationDoc.h"
 #include "app/FileDialogFolder.h"
 #include "app/wizard/WizardSheetModel.h"
+#include "comms/ConfigTransfer.h"
 #include "files/ConfigSummary.h"
 #include "files/ConfigurationReportKODA.h"
 #include "files/ReportBuffer.h"
 #include "model/BandInformation.h"
 #include "model/DataBaseKODA.h"
 #include "model/SiteKODA.h"
+#include "model/Strings.h"
 #include "platform/Registry.h"
 #include "platform/SettingsKeys.h"
 
@@ -192,6 +194,11 @@ bool CWizardLastController::Finish() {
             }
             m_sent = true;
             doc.MarkConfigurationChanged(false);
+            // Read back as the transfer window does: the views and the Differences list would
+            // otherwise go on showing the configuration the send replaced.
+            site->SetCrossConnectionWarned(true);
+            doc.LogEvent(std::string(LoadString(64069)));
+            doc.Link().FetchPart(*site, CConfigTransfer::kStepFirst, nullptr);
             doc.RefreshViews();
         }
     } else if (!m_sheet.Prompt().AskYesNo(kNoConnection, true)) {

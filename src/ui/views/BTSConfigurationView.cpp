@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "app/views/ViewBase.h"
-#include "paint/CabinetPainter.h"
+#include "paint/CabinetPictureCache.h"
 #include "ui/views/ViewAccessibility.h"
 
 namespace {
@@ -109,7 +109,7 @@ void CBTSConfigurationView::paintEvent(QPaintEvent*) {
     p.scale(m_scale, m_scale);
     SPaintOptions options;
     options.focus = hasFocus();
-    CCabinetPainter::Paint(p, m_scene, options);
+    m_picture.Paint(p, m_scene, options, palette().color(QPalette::Base));
 }
 
 void CBTSConfigurationView::resizeEvent(QResizeEvent* event) {

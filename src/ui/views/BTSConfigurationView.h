@@ -7,6 +7,7 @@
 
 #include "app/views/CabinetScene.h"
 #include "model/Connector.h"
+#include "paint/CabinetPictureCache.h"
 
 class CViewBase;
 
@@ -61,5 +62,7 @@ private:
 
     CViewBase& m_manager;
     SCabinetScene m_scene;
+    // Hover and cables change on every pointer move; the cabinet under them seldom does.
+    CCabinetPictureCache m_picture;
     qreal m_scale = 1.0;
 };

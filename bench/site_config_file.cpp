@@ -86,13 +86,18 @@ const std::string& Text() {
     return text;
 }
 
+// Written once and removed when the benchmark ends: it is a few hundred megabytes.
+struct CBenchFile {
+    CBenchFile() : path("/tmp/cabrion-bench-" + std::to_string(::getpid()) + ".hwc") {
+        WriteFileAtomically(path, Text());
+    }
+    ~CBenchFile() { std::remove(path.c_str()); }
+    std::string path;
+};
+
 const std::string& FilePath() {
-    static const std::string path = [] {
-        const std::string p = "/tmp/cabrion-bench-" + std::to_string(::getpid()) + ".hwc";
-        WriteFileAtomically(p, Text());
-        return p;
-    }();
-    return path;
+    static const CBenchFile file;
+    return file.path;
 }
 
 void BM_ReadFromMemory(benchmark::State& state) {

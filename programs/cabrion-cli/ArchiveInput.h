@@ -61,15 +61,26 @@ struct SArchiveCounts {
     int worst = 0;
 };
 
+// The files one of several workers takes: every `count`-th, from the `index`-th on. The first
+// shows the progress.
+struct SArchiveShare {
+    int index = 0;
+    int count = 1;
+};
+
 // Calls `each(path, file, record, position, problems)` for every Orvik configuration of every
-// file of the folder and keeps the worst exit code it returns. Unreadable files and files
-// without a header are told on standard error and counted; the rest goes on.
+// file of the folder (of the share) and keeps the worst exit code it returns. Unreadable files
+// and files without a header are told on standard error and counted; the rest goes on.
 template <class Each>
-SArchiveCounts ForEachArchiveConfiguration(const std::string& folder, Each&& each) {
+SArchiveCounts ForEachArchiveConfiguration(const std::string& folder, Each&& each,
+                                           const SArchiveShare& share = {}) {
     SArchiveCounts counts;
     const std::vector<std::filesystem::path> files = ArchiveFiles(folder);
-    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    const bool terminal = ::isatty(STDERR_FILENO) == 1 && share.index == 0;
     for (std::size_t i = 0; i < files.size(); ++i) {
+        if (static_cast<int>(i % static_cast<std::size_t>(share.count)) != share.index) {
+            continue;
+        }
         const std::string path = files[i].string();
         if (terminal) {
             std::cerr << "\r\033[K" << i + 1 << "/" << files.size() << " "

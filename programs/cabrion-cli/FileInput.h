@@ -17,12 +17,10 @@ inline int OpenSiteFile(const std::string& path, CSiteSCFile& file) {
     if (IsXmlPlanPath(path)) {
         return OpenPlanFile(path, file);
     }
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    if (!file.ReadFile(path)) {
         std::cerr << "Cannot read " << path << "\n";
         return kExitUsage;
     }
-    file.ReadBytes(bytes);
     return kExitOk;
 }
 

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "ArchiveInput.h"
+#include "ArchiveWorkers.h"
 #include "CandidateInput.h"
 #include "GuiStart.h"
 #include "SourceDate.h"
@@ -23,6 +24,7 @@ struct DossierOptions {
     std::string paper = "a4";
     int options = 5;
     std::string out;
+    int jobs = 0; // 0: one per core
 };
 
 std::string BaseName(const std::string& path) {
@@ -38,6 +40,9 @@ int WriteOne(const SDossier& dossier, const std::string& out, paint::EPaper pape
     return cli::kExitOk;
 }
 
+cli::SArchiveTotals WriteArchiveShare(const DossierOptions& o, SDossierSource source,
+                                      paint::EPaper paper, cli::SArchiveShare share);
+
 // One PDF per Orvik configuration of every file of the folder, into the output folder.
 int RunArchive(const DossierOptions& o, SDossierSource source, paint::EPaper paper) {
     if (!o.choice.name.empty() || o.choice.index != 0 || !o.btsPath.empty() || !o.hwiPath.empty()) {
@@ -51,11 +56,24 @@ int RunArchive(const DossierOptions& o, SDossierSource source, paint::EPaper pap
         std::cerr << "Cannot make the folder " << o.out << "\n";
         return cli::kExitUsage;
     }
+    // A dossier takes tens of milliseconds, nearly all of it in the PDF writer's compression
+    // and font embedding: an archive is done in the time it takes when every core writes.
+    const int jobs = o.jobs > 0 ? o.jobs : cli::DefaultArchiveJobs();
+    const cli::SArchiveTotals totals = cli::RunArchiveWorkers(
+        jobs, [&](cli::SArchiveShare share) { return WriteArchiveShare(o, source, paper, share); });
+    cli::PrintArchiveSummary(totals.counts,
+                             std::to_string(totals.written) + " dossiers written to " + o.out);
+    return totals.counts.worst;
+}
+
+cli::SArchiveTotals WriteArchiveShare(const DossierOptions& o, SDossierSource source,
+                                      paint::EPaper paper, cli::SArchiveShare share) {
     const auto gui = cli::StartGui();
     int written = 0;
     const cli::SArchiveCounts counts = cli::ForEachArchiveConfiguration(
-        o.path, [&](const std::filesystem::path& path, const CSiteSCFile&, const CSCFSite& record,
-                    int position, bool problems) {
+        o.path,
+        [&](const std::filesystem::path& path, const CSiteSCFile&, const CSCFSite& record,
+            int position, bool problems) {
             CBtsConfiguration::Drop();
             CSiteKODA site;
             if (const int rc = cli::BuildCandidate(path.string(), record, site);
@@ -74,10 +92,10 @@ int RunArchive(const DossierOptions& o, SDossierSource source, paint::EPaper pap
                           << "\" has problems; what could not be read is left out\n";
             }
             return cli::Worse(rc, problems ? cli::kExitProblems : cli::kExitOk);
-        });
+        },
+        share);
     CBtsConfiguration::Drop();
-    cli::PrintArchiveSummary(counts, std::to_string(written) + " dossiers written to " + o.out);
-    return counts.worst;
+    return {counts, written};
 }
 
 int RunDossier(const DossierOptions& o) {
@@ -150,6 +168,10 @@ cli::CommandRegistrar reg("dossier", [](CLI::App& app) {
     app.add_option("-o,--output", o->out,
                    "PDF file to write; for a folder, the folder to write FILE-N.pdf into")
         ->required();
+    app.add_option("-j,--jobs", o->jobs,
+                   "For a folder: dossiers written at once, in as many processes (default: one "
+                   "per core)")
+        ->check(CLI::Range(1, 64));
     return [=]() -> int { return RunDossier(*o); };
 });
 

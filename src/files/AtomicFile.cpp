@@ -1,5 +1,6 @@
 #include "files/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -121,19 +122,25 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))
         return false;
-    bytes.clear();
-    if (st.st_size > 0)
-        bytes.reserve(static_cast<std::size_t>(st.st_size));
-    char buffer[65536];
+    // Straight into the string: a bounce buffer would copy every byte once more, and a file
+    // read in pieces would grow (and copy) the string over and over. One byte of room beyond
+    // the size seen tells a file that grew since, or a pipe that reports no size, to go on.
+    std::size_t filled = 0;
+    bytes.resize(static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)) + 1);
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (filled == bytes.size())
+            bytes.resize(std::max<std::size_t>(bytes.size() * 2, 65536));
+        const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
+            bytes.clear();
             return false;
         }
-        if (n == 0)
+        if (n == 0) {
+            bytes.resize(filled);
             return true;
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        }
+        filled += static_cast<std::size_t>(n);
     }
 }

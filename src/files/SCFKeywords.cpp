@@ -1,8 +1,8 @@
 #include "files/SCFKeywords.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
-#include <unordered_map>
 
 namespace {
 
@@ -145,19 +145,56 @@ constexpr CSCFKeyword kTable[] = {
     {kwNone, "NILL", kLevelUnknown},
 };
 
-const std::unordered_map<std::string_view, const CSCFKeyword*>& KeywordMap() {
-    static const auto map = [] {
-        std::unordered_map<std::string_view, const CSCFKeyword*> m;
-        m.reserve(256);
+// Every keyword line of a file is looked up here, so the lookup is an open-addressed table
+// with a hash of a few instructions per character rather than a general map.
+class CKeywordIndex {
+public:
+    CKeywordIndex() {
         for (const auto& row : kTable) {
             if (row.id == kwNone)
                 break;
-            m[std::string_view(row.name)] = &row;
+            const std::string_view name(row.name, ::strnlen(row.name, sizeof row.name));
+            std::size_t slot = Slot(name);
+            // A name listed twice keeps its later row.
+            while (m_slots[slot].row != nullptr && m_slots[slot].name != name)
+                slot = (slot + 1) & kMask;
+            m_slots[slot] = {&row, name};
         }
-        return m;
-    }();
-    return map;
-}
+    }
+
+    const CSCFKeyword* Find(std::string_view name) const {
+        if (name.empty() || name.size() > sizeof(CSCFKeyword::name))
+            return nullptr;
+        for (std::size_t slot = Slot(name); m_slots[slot].row != nullptr;
+             slot = (slot + 1) & kMask)
+            if (m_slots[slot].name == name)
+                return m_slots[slot].row;
+        return nullptr;
+    }
+
+private:
+    static constexpr int kSlotBits = 9; // 512 slots, well over twice the table: short probes
+    static constexpr std::size_t kMask = (std::size_t{1} << kSlotBits) - 1;
+
+    // The first and the last eight characters and the length: names share long prefixes
+    // ("CAB_TRX_", "TRE_EOC_") but not their ends, and two loads cost less than a loop.
+    static std::size_t Slot(std::string_view name) {
+        const std::size_t n = std::min<std::size_t>(name.size(), 8);
+        std::uint64_t head = 0;
+        std::uint64_t tail = 0;
+        std::memcpy(&head, name.data(), n);
+        std::memcpy(&tail, name.data() + name.size() - n, n);
+        const std::uint64_t h =
+            (head * 0x9E3779B97F4A7C15ull) ^ (tail * 0xC2B2AE3D27D4EB4Full) ^ name.size();
+        return static_cast<std::size_t>((h ^ (h >> 29)) * 0xFF51AFD7ED558CCDull >> (64 - kSlotBits));
+    }
+
+    struct SSlot {
+        const CSCFKeyword* row = nullptr;
+        std::string_view name;
+    };
+    std::array<SSlot, std::size_t{1} << kSlotBits> m_slots{};
+};
 
 struct CodePair {
     int code;
@@ -193,9 +230,8 @@ const CSCFKeyword* SCFKeywordTable() {
 }
 
 const CSCFKeyword* FindSCFKeyword(std::string_view name) {
-    const auto& map = KeywordMap();
-    auto it = map.find(name);
-    return it == map.end() ? nullptr : it->second;
+    static const CKeywordIndex index;
+    return index.Find(name);
 }
 
 std::string_view SCFKeywordName(std::uint32_t id) {

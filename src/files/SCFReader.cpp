@@ -1,7 +1,10 @@
 #include "files/SCFReader.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <limits>
+#include <unistd.h>
 
 #include "files/SCFFields.h"
 #include "files/SCFKeywords.h"
@@ -29,10 +32,49 @@ constexpr std::string_view kEofLine = "\\EOF";
 CSCFReader::CSCFReader(CSiteConfigFile& file, std::string_view bytes)
     : m_file(file), m_bytes(bytes) {}
 
+CSCFReader::CSCFReader(CSiteConfigFile& file, int fd) : m_file(file), m_fd(fd) {}
+
+bool CSCFReader::Refill() {
+    if (m_fd < 0 || m_sourceDone)
+        return false;
+    // The unread rest (part of a line) moves to the front; a line longer than the whole
+    // window doubles it.
+    const std::string_view rest = m_bytes.substr(m_pos);
+    if (m_window.empty()) {
+        m_window.resize(kWindowBytes);
+    } else if (rest.size() == m_window.size()) {
+        std::string bigger(m_window.size() * 2, '\0');
+        std::memcpy(bigger.data(), rest.data(), rest.size());
+        m_window.swap(bigger);
+    } else if (!rest.empty()) {
+        std::memmove(m_window.data(), rest.data(), rest.size());
+    }
+    const std::size_t kept = rest.size();
+    m_bytes = std::string_view(m_window.data(), kept);
+    m_pos = 0;
+    ssize_t n = 0;
+    do {
+        n = ::read(m_fd, m_window.data() + kept, m_window.size() - kept);
+    } while (n < 0 && errno == EINTR);
+    if (n <= 0) {
+        m_sourceDone = true;
+        m_readFailed = n < 0;
+        return false;
+    }
+    m_bytes = std::string_view(m_window.data(), kept + static_cast<std::size_t>(n));
+    return true;
+}
+
 void CSCFReader::Advance() {
     m_classified = false;
-    while (m_pos < m_bytes.size()) {
-        const std::size_t end = m_bytes.find('\n', m_pos);
+    for (;;) {
+        std::size_t end = m_bytes.find('\n', m_pos);
+        // The rest of the line may still be in the file.
+        if (end == std::string_view::npos && Refill())
+            continue;
+        if (m_pos >= m_bytes.size())
+            break;
+        end = m_bytes.find('\n', m_pos);
         const std::size_t stop = end == std::string_view::npos ? m_bytes.size() : end;
         std::string_view line = m_bytes.substr(m_pos, stop - m_pos);
         m_pos = end == std::string_view::npos ? m_bytes.size() : end + 1;
@@ -131,30 +173,28 @@ bool CSCFReader::OpenBlock(int& out, int max) {
     return ok;
 }
 
-bool CSCFReader::ReadQuoted(std::string& out) {
+std::optional<std::string_view> CSCFReader::ReadQuoted() {
     std::string_view rest = TrimLeadingBlanks(m_line.substr(m_column));
     if (rest.empty() || rest.front() != '"') {
         AddError(ESCFErrorType::Value);
-        return false;
+        return std::nullopt;
     }
     rest.remove_prefix(1);
     rest = rest.substr(0, rest.find('"'));
     if (rest.empty()) {
         AddError(ESCFErrorType::Value);
-        return false;
+        return std::nullopt;
     }
-    out.assign(rest);
-    return true;
+    return rest;
 }
 
-bool CSCFReader::ReadLineText(std::string& out) {
+std::optional<std::string_view> CSCFReader::ReadLineText() {
     const std::string_view rest = TrimLeadingBlanks(m_line.substr(m_column));
     if (rest.empty()) {
         AddError(ESCFErrorType::Value);
-        return false;
+        return std::nullopt;
     }
-    out.assign(rest);
-    return true;
+    return rest;
 }
 
 void CSCFReader::IntField(int& field) {
@@ -165,16 +205,14 @@ void CSCFReader::IntField(int& field) {
 }
 
 void CSCFReader::QuotedField(std::string& field) {
-    std::string value;
-    if (ReadQuoted(value))
-        field = std::move(value);
+    if (const auto value = ReadQuoted())
+        field.assign(*value);
     Advance();
 }
 
 void CSCFReader::LineField(std::string& field) {
-    std::string value;
-    if (ReadLineText(value))
-        field = std::move(value);
+    if (const auto value = ReadLineText())
+        field.assign(*value);
     Advance();
 }
 
@@ -227,11 +265,10 @@ void CSCFReader::Read() {
         m_file.m_lineNumber = m_lineNumber;
         return;
     }
-    std::string version;
-    if (!ReadLineText(version)) {
+    if (const auto version = ReadLineText(); !version) {
         m_file.m_errors.back().type = ESCFErrorType::Version;
     } else {
-        m_file.m_version = version;
+        m_file.m_version.assign(*version);
         if (!m_file.IsSupportedVersion())
             AddError(ESCFErrorType::Version);
     }
@@ -257,14 +294,14 @@ void CSCFReader::Read() {
 }
 
 void CSCFReader::ReadSite() {
-    std::string name;
-    if (!ReadQuoted(name)) {
+    const auto name = ReadQuoted();
+    if (!name) {
         Advance();
         return;
     }
     auto owned = std::make_unique<CSCFSite>();
     CSCFSite& site = *owned;
-    site.name = std::move(name);
+    site.name.assign(*name);
     m_site = &site;
     Advance();
     Block(2, [&](std::uint32_t id) {
@@ -293,9 +330,8 @@ void CSCFReader::ReadSite() {
             return true;
         }
         case kwTreEquipmentName: {
-            std::string treName;
-            if (ReadQuoted(treName)) {
-                site.tre.equipmentName = std::move(treName);
+            if (const auto treName = ReadQuoted()) {
+                site.tre.equipmentName.assign(*treName);
                 Advance();
                 ReadTre(site);
             } else {
@@ -335,10 +371,9 @@ void CSCFReader::ReadBcf(CSCFSite& site) {
             ReadCabinetAmount(site);
             return true;
         case kwBtsId: {
-            std::string btsId;
-            if (ReadLineText(btsId)) {
+            if (const auto btsId = ReadLineText()) {
                 site.btsList.push_back(CSCFBts{});
-                site.btsList.back().btsId = std::move(btsId);
+                site.btsList.back().btsId.assign(*btsId);
                 Advance();
                 ReadBts(site);
             } else {
@@ -434,7 +469,9 @@ void CSCFReader::ReadTrxCabling(CSCFCabinet& cabinet) {
         return;
     }
     const int idLineNumber = m_lineNumber;
-    const std::string idLine(m_line);
+    // For the error below, which comes after later lines have replaced this one. The buffer
+    // is the reader's, so its room is allocated once for all records.
+    m_trxIdLine.assign(m_line);
     bool unitTypeReported = false;
     Advance();
     Block(6, [&](std::uint32_t id) {
@@ -458,7 +495,7 @@ void CSCFReader::ReadTrxCabling(CSCFCabinet& cabinet) {
     CSCFTrxCabling numberOnly;
     numberOnly.trxNumber = trx.trxNumber;
     if (trx.trxUnitTypeId < 0 && !unitTypeReported && !(trx == numberOnly))
-        AddErrorAt(ESCFErrorType::Value, idLineNumber, idLine);
+        AddErrorAt(ESCFErrorType::Value, idLineNumber, m_trxIdLine);
     cabinet.trxCablings.push_back(trx);
 }
 
@@ -484,9 +521,8 @@ void CSCFReader::ReadAntenna(CSCFCabinet& cabinet) {
             return true;
         }
         case kwCabAntCblAtten: {
-            std::string text;
-            if (ReadLineText(text)) {
-                if (const auto v = ParseAttenuation(text))
+            if (const auto text = ReadLineText()) {
+                if (const auto v = ParseAttenuation(*text))
                     antenna.cableAttenuation = *v;
                 else
                     AddError(ESCFErrorType::Value);
@@ -521,8 +557,8 @@ void CSCFReader::ReadBts(CSCFSite& site) {
             return true;
         if (id != kwTrxId)
             return false;
-        const std::string btsId = site.btsList[index].btsId;
-        ReadNetworkTrx(site, btsId);
+        // The BTS list does not grow while its TRXs are read.
+        ReadNetworkTrx(site, site.btsList[index].btsId);
         return true;
     });
 }
@@ -629,9 +665,11 @@ void CSCFReader::ReadSync(CSCFSiteTre& tre) {
 
 void CSCFReader::ReadHop(CSCFSiteTre& tre) {
     CSCFHop hop;
-    const bool named = ReadQuoted(hop.name);
+    const auto name = ReadQuoted();
+    if (name)
+        hop.name.assign(*name);
     Advance();
-    if (!named)
+    if (!name)
         return;
     Block(4, [&](std::uint32_t id) {
         if (Plain(kHopFields, hop, id))

@@ -1,9 +1,11 @@
 #pragma once
 // Parses the text of a site configuration file into a CSiteConfigFile: one pass over the
-// bytes, one reader per block level.
+// bytes, one reader per block level. Values are views into the current line until they are
+// stored, so nothing is copied that is only compared or converted.
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,7 +15,12 @@
 class CSCFReader {
 public:
     CSCFReader(CSiteConfigFile& file, std::string_view bytes);
+    // Reads from an open file through a window that is refilled as its lines are used up:
+    // reading a file then takes the memory of its records, not of its bytes as well.
+    CSCFReader(CSiteConfigFile& file, int fd);
     void Read();
+    // The file could not be read to its end.
+    bool ReadFailed() const { return m_readFailed; }
 
 private:
     // Line handling.
@@ -22,6 +29,9 @@ private:
     void AddError(ESCFErrorType type);
     void AddErrorAt(ESCFErrorType type, int lineNumber, std::string_view line);
     void Skip() { Advance(); }
+    // Moves the unread rest of the window to its front and reads more of the file behind it;
+    // false at the end of the file (or on a read error).
+    bool Refill();
 
     // Values read from the current column; each records a "Value" error when it fails.
     bool ReadInt(int& out);
@@ -31,8 +41,9 @@ private:
     // Reads the number that opens a block and moves past its line; false when the block is
     // skipped.
     bool OpenBlock(int& out, int max = std::numeric_limits<int>::max());
-    bool ReadQuoted(std::string& out);
-    bool ReadLineText(std::string& out);
+    // Views into the current line.
+    std::optional<std::string_view> ReadQuoted();
+    std::optional<std::string_view> ReadLineText();
     // Reads an int field and moves to the next line; the field keeps its value on failure.
     void IntField(int& field);
     void QuotedField(std::string& field);
@@ -65,6 +76,12 @@ private:
     std::size_t m_pos = 0;
     std::string_view m_line;
     std::string m_lineCopy; // holds the current line when it had to be changed
+    std::string m_trxIdLine;
+    static constexpr std::size_t kWindowBytes = 256 * 1024;
+    int m_fd = -1;
+    std::string m_window;
+    bool m_sourceDone = false;
+    bool m_readFailed = false;
     int m_lineNumber = 0;
     std::size_t m_column = 0;
     std::uint32_t m_id = 0;

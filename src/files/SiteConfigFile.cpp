@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 #include "files/AtomicFile.h"
@@ -20,22 +23,44 @@ bool IsXmlPlanPath(std::string_view path) {
 CSiteConfigFile::CSiteConfigFile(std::string path) : m_path(std::move(path)) {
     if (m_path.empty() || IsXmlPlanPath(m_path))
         return;
-    std::string bytes;
-    if (!ReadWholeFile(m_path, bytes))
-        return;
-    ReadBytes(bytes);
+    ReadFile(m_path);
 }
 
 CSiteConfigFile::~CSiteConfigFile() = default;
 
-void CSiteConfigFile::ReadBytes(std::string_view bytes) {
+void CSiteConfigFile::Reset() {
     m_sites.clear();
     m_errors.clear();
     m_header = {};
     m_version.clear();
+    m_line.clear();
+    m_lineNumber = 0;
     m_headerMissing = false;
+}
+
+void CSiteConfigFile::ReadBytes(std::string_view bytes) {
+    Reset();
     CSCFReader reader(*this, bytes);
     reader.Read();
+}
+
+bool CSiteConfigFile::ReadFile(const std::string& path) {
+    Reset();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
+    if (ok) {
+        CSCFReader reader(*this, fd);
+        reader.Read();
+        ok = !reader.ReadFailed();
+    }
+    ::close(fd);
+    // Half a file is not offered as the file.
+    if (!ok)
+        Reset();
+    return ok;
 }
 
 CSCFSite& CSiteConfigFile::AddSite(std::unique_ptr<CSCFSite> site) {

@@ -41,6 +41,9 @@ public:
 
     // Reads the configurations from file contents already in memory (bytes as stored).
     void ReadBytes(std::string_view bytes);
+    // Reads the configurations of a file without holding all of its bytes at once; false,
+    // with nothing read, when it cannot be opened or read to its end.
+    bool ReadFile(const std::string& path);
 
     const std::string& Path() const { return m_path; }
     CSCFFileHeader& Header() { return m_header; }
@@ -77,6 +80,7 @@ public:
 
 private:
     friend class CSCFReader;
+    void Reset();
 
     std::string m_path;
     CSCFFileHeader m_header;

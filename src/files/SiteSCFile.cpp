@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <sys/stat.h>
 
-#include "files/AtomicFile.h"
 
 namespace {
 
@@ -204,10 +203,8 @@ CSaveResult CSiteSCFile::SaveConfigurationInto(const std::string& path, const CS
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && st.st_size > 0) {
         // The other configurations are written back, so they have to be read first.
-        std::string bytes;
-        if (!ReadWholeFile(path, bytes))
+        if (!file.ReadFile(path))
             return {false, "Cannot read " + path + ". The file was left unchanged."};
-        file.ReadBytes(bytes);
         if (file.HeaderMissing())
             return {false, "Cannot save into " + path +
                                ": it is not a site configuration file. The file was left "

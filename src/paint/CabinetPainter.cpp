@@ -250,6 +250,12 @@ QSize CCabinetPainter::PictureSize(const SCabinetScene& scene) {
 }
 
 void CCabinetPainter::Paint(QPainter& p, const SCabinetScene& scene, const SPaintOptions& options) {
+    PaintCabinetLayer(p, scene, options);
+    PaintOverCabinet(p, scene, options);
+}
+
+void CCabinetPainter::PaintCabinetLayer(QPainter& p, const SCabinetScene& scene,
+                                        const SPaintOptions& options) {
     if (!scene.valid) {
         return;
     }
@@ -257,9 +263,8 @@ void CCabinetPainter::Paint(QPainter& p, const SCabinetScene& scene, const SPain
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.translate(-scene.bounds.left, -scene.bounds.top);
-    const QRectF bounds = ToRectF(scene.bounds);
     if (options.background) {
-        p.fillRect(bounds, kBackground);
+        p.fillRect(ToRectF(scene.bounds), kBackground);
     }
     if (scene.selmo) {
         DrawSelmoCabinet(p, scene);
@@ -277,6 +282,21 @@ void CCabinetPainter::Paint(QPainter& p, const SCabinetScene& scene, const SPain
         } else {
             paint::DrawPlaceBackground(p, u.rect);
         }
+    }
+    p.restore();
+}
+
+void CCabinetPainter::PaintOverCabinet(QPainter& p, const SCabinetScene& scene,
+                                       const SPaintOptions& options) {
+    if (!scene.valid) {
+        return;
+    }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.translate(-scene.bounds.left, -scene.bounds.top);
+    for (const SSceneUnit& u : scene.units) {
+        paint::DrawHover(p, u);
     }
     const std::vector<QRectF> fronts = paint::UnitFronts(scene);
     for (const SSceneCable& c : scene.cables) {
@@ -321,7 +341,7 @@ void CCabinetPainter::Paint(QPainter& p, const SCabinetScene& scene, const SPain
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(QColor(0x20, 0x26, 0x2c), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(bounds.adjusted(0, 0, -1, -1));
+        p.drawRect(ToRectF(scene.bounds).adjusted(0, 0, -1, -1));
     }
     p.restore();
 }

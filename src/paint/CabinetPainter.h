@@ -24,6 +24,13 @@ public:
     // Paints with the picture's top left corner at the painter's origin.
     static void Paint(QPainter& painter, const SCabinetScene& scene,
                       const SPaintOptions& options = {});
+    // Paint in two layers, for a caller that keeps the first: what changes only with the
+    // size, the display options and the selection (background, cabinet, places, unit fronts),
+    // then everything over it (hover, cables, marks, names, outlines).
+    static void PaintCabinetLayer(QPainter& painter, const SCabinetScene& scene,
+                                  const SPaintOptions& options);
+    static void PaintOverCabinet(QPainter& painter, const SCabinetScene& scene,
+                                 const SPaintOptions& options);
     // The picture in an image of the given device pixel ratio: crisp on any screen.
     static QImage Render(const SCabinetScene& scene, qreal devicePixelRatio,
                          const SPaintOptions& options = {});

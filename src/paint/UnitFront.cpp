@@ -82,11 +82,6 @@ void DrawRowLines(QPainter& p, const SSceneUnit& u, const QRectF& r) {
         p.setPen(QPen(kHighlight, 1));
         p.drawLine(QPointF(r.left() + 2 + shift, y + 1), QPointF(r.right() - 2 + shift, y + 1));
     }
-    if (u.hovered && u.hoveredRow >= 0) {
-        const qreal h = r.height() / rows;
-        p.fillRect(QRectF(r.left() + 1, r.top() + h * u.hoveredRow + 1, r.width() - 2, h - 2),
-                   QColor(255, 255, 255, 60));
-    }
 }
 
 void DrawMhaFins(QPainter& p, const QRectF& r) {
@@ -156,8 +151,6 @@ void DrawUnitFront(QPainter& p, const SSceneUnit& u) {
         QColor face = style.face;
         if (u.selected) {
             face = face.lighter(118);
-        } else if (u.hovered) {
-            face = face.lighter(108);
         }
         QLinearGradient g(r.topLeft(), r.bottomLeft());
         g.setColorAt(0, face.lighter(110));
@@ -198,6 +191,23 @@ void DrawUnitFront(QPainter& p, const SSceneUnit& u) {
         p.setPen(QPen(kSelection, 2));
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+void DrawHover(QPainter& p, const SSceneUnit& u) {
+    if (!u.shown || !u.hovered) {
+        return;
+    }
+    const QRectF r = ToRectF(u.rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (!u.selected && u.unit->Kind() != kUnitKindExternal) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 40));
+        p.drawRect(r);
+    }
+    if (u.connectorRows && u.hoveredRow >= 0) {
+        const qreal h = r.height() / (u.unit->PortRows() + 1);
+        p.fillRect(QRectF(r.left() + 1, r.top() + h * u.hoveredRow + 1, r.width() - 2, h - 2),
+                   QColor(255, 255, 255, 60));
     }
 }
 

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <regex>
+#include <set>
+#include <sstream>
 
 #include "CliRunner.h"
 
@@ -165,6 +167,31 @@ TEST(ArchiveCli, CheckReportAndDossierTakeAFolder) {
     EXPECT_NE(r.out.find(", 1 configurations with critical ones, 1 unreadable\n"),
               std::string::npos)
         << r.out;
+    // Written by several processes at once, the folder gives the same dossiers, summary, exit
+    // code and messages (each once, whole) as by one.
+    const auto one = Cli("dossier " + in + " --jobs 1 -o " + (dir / "one").string());
+    const auto three = Cli("dossier " + in + " --jobs 3 -o " + (dir / "three").string());
+    EXPECT_NE(one.rc, 0) << "broken.hwc has no header";
+    EXPECT_EQ(three.rc, one.rc);
+    EXPECT_EQ(three.out.substr(0, three.out.find(" to ")), one.out.substr(0, one.out.find(" to ")));
+    const auto names = [](const fs::path& folder) {
+        std::set<std::string> found;
+        for (const auto& e : fs::directory_iterator(folder)) {
+            found.insert(e.path().filename().string());
+        }
+        return found;
+    };
+    EXPECT_EQ(names(dir / "three"), names(dir / "one"));
+    EXPECT_EQ(names(dir / "one").size(), 4u);
+    std::multiset<std::string> lines, oneLines;
+    std::istringstream threeErr(three.err), oneErr(one.err);
+    for (std::string l; std::getline(threeErr, l);) {
+        lines.insert(l);
+    }
+    for (std::string l; std::getline(oneErr, l);) {
+        oneLines.insert(l);
+    }
+    EXPECT_EQ(lines, oneLines);
     EXPECT_EQ(Cli("dossier " + in + " --index 1 -o " + (dir / "pdf").string()).rc, 2);
     EXPECT_EQ(Cli("report " + in).rc, 2);
 }

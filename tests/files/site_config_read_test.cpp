@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestFiles.h"
+#include "files/AtomicFile.h"
 #include "files/SiteConfigFile.h"
 
 namespace {
@@ -224,4 +225,56 @@ TEST(SiteConfigRead, ManagementHoldsCabinetsOnlyForSiteType2) {
     three.ReadBytes(Wrap(Kw("SITE_TYPE", "3") + body));
     EXPECT_TRUE(OnlySite(three).cabinets.empty());
     EXPECT_TRUE(three.HasErrors());
+}
+
+// A file is read through a window that is refilled line by line: records, problems and their
+// line numbers must come out as from the same bytes in memory, with lines that straddle a
+// refill, a line longer than the window, a stray carriage return, and the problem of a
+// transceiver record reported at its number line after later lines replaced it.
+TEST(SiteConfigRead, FileOnDiskReadsAsItsBytesInMemory) {
+    std::string full;
+    ASSERT_TRUE(ReadWholeFile(DataPath("full.hwc"), full));
+    const std::string site =
+        full.substr(full.find("\\SITE_NAME"), full.find("\\EOF") - full.find("\\SITE_NAME"));
+    std::string text = full.substr(0, full.find("\\SITE_NAME"));
+    for (int n = 0; n < 400; ++n) {
+        text += site;
+        if (n % 97 == 5)
+            text += Kw("SITE_DESCRIPTION", "\"" + std::string(300000 + n, 'd') + "\"");
+        if (n % 50 == 7)
+            text += Kw("CAB_TRX_ID", "9") + Kw("CAB_TRX_TX_CON", "2") + Kw("SITE_ID", "x\ry") +
+                    Kw("NO_SUCH_KEYWORD", "1");
+    }
+    text += Kw("EOF");
+    ASSERT_GT(text.size(), 3'000'000u);
+    CScratchDir dir;
+    ASSERT_TRUE(WriteFileAtomically(dir.File("big.hwc"), text).empty());
+
+    CSiteConfigFile memory;
+    memory.ReadBytes(text);
+    CSiteConfigFile disk(dir.File("big.hwc"));
+    ASSERT_EQ(disk.Sites().size(), 800u);
+    ASSERT_EQ(disk.Sites().size(), memory.Sites().size());
+    for (std::size_t i = 0; i < memory.Sites().size(); ++i)
+        ASSERT_TRUE(*disk.Sites()[i] == *memory.Sites()[i]) << i;
+    EXPECT_EQ(disk.Sites()[11]->description.size(), 300005u);
+    EXPECT_EQ(disk.Header().bscName, memory.Header().bscName);
+    EXPECT_EQ(disk.VersionText(), "3.00");
+    ASSERT_EQ(disk.Errors().size(), 24u);
+    ASSERT_EQ(disk.Errors().size(), memory.Errors().size());
+    for (std::size_t i = 0; i < memory.Errors().size(); ++i) {
+        const CSCFParseError& d = disk.Errors()[i];
+        const CSCFParseError& m = memory.Errors()[i];
+        EXPECT_EQ(d.line, m.line) << i;
+        EXPECT_EQ(d.type, m.type) << i;
+        EXPECT_EQ(d.text, m.text) << i;
+        EXPECT_EQ(d.siteName, m.siteName) << i;
+    }
+    EXPECT_EQ(disk.Errors()[0].text.substr(0, 11), "\\CAB_TRX_ID");
+    EXPECT_EQ(disk.WriteToString(), memory.WriteToString());
+
+    // A folder or a missing file is no file, and reading one leaves nothing of the last.
+    EXPECT_FALSE(disk.ReadFile(dir.Path()));
+    EXPECT_TRUE(disk.Sites().empty());
+    EXPECT_FALSE(disk.ReadFile(dir.File("none.hwc")));
 }

@@ -16,6 +16,7 @@
 #include "app/views/ViewPagesKODA.h"
 #include "model/CabinetKODA.h"
 #include "paint/CabinetPainter.h"
+#include "paint/CabinetPictureCache.h"
 #include "paint/CablePainting.h"
 #include "paint/CableRouting.h"
 #include "paint/PictureExport.h"
@@ -41,6 +42,28 @@ QColor MiddleOfCable(const SCabinetScene& full, const SSceneCable& cable) {
     const QPointF mid = paint::CablePath(cable.from, cable.to).pointAtPercent(0.5) -
                         QPointF(scene.bounds.left, scene.bounds.top);
     return image.pixelColor((mid * dpr).toPoint());
+}
+
+// Empty when the two images are the same pixel for pixel; otherwise how many pixels differ and
+// where the first one is.
+std::string PixelDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return "sizes differ";
+    }
+    int count = 0;
+    QPoint first;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y) && count++ == 0) {
+                first = QPoint(x, y);
+            }
+        }
+    }
+    if (count == 0) {
+        return {};
+    }
+    return std::to_string(count) + " pixels differ, the first at " + std::to_string(first.x()) +
+           "," + std::to_string(first.y());
 }
 
 QString OutputFolder(const QString& sub) {
@@ -195,6 +218,68 @@ TEST(Picture, EveryCabinetClassHasItsPicture) {
         }
     }
     EXPECT_EQ(seen.size(), 10);
+}
+
+// The window's picture: a kept cabinet layer with cables and hover drawn on it must look
+// exactly like the picture painted whole, at every scale and pixel ratio the window uses, and
+// the layer is kept while only hover moves but drawn anew for another selection.
+TEST(PictureCache, KeptCabinetLayerGivesThePictureAsPaintedWhole) {
+    SSampleViews s(true);
+    s.host.connected = true;
+    s.manager->SetViewSettings(1);
+    const QColor underlay(0xfa, 0xfb, 0xfc);
+    const auto centre = [&](int trx) {
+        const SSceneUnit* u =
+            s.manager->BuildScene().Find(s.Candidate().FindUnit(kUnitKindTrx, trx));
+        return u == nullptr ? SPoint{0, 0}
+                            : SPoint{(u->rect.left + u->rect.right) / 2, u->rect.top + 3};
+    };
+    const auto paint = [&](CCabinetPictureCache* cache, qreal scale, qreal dpr) {
+        const SCabinetScene scene = s.manager->BuildScene();
+        QImage image((CCabinetPainter::PictureSize(scene) * scale + QSize(9, 14)) * dpr,
+                     QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(dpr);
+        image.fill(underlay);
+        QPainter p(&image);
+        p.translate(4, 7);
+        p.scale(scale, scale);
+        SPaintOptions options;
+        options.focus = true;
+        if (cache != nullptr) {
+            cache->Paint(p, scene, options, underlay);
+        } else {
+            CCabinetPainter::Paint(p, scene, options);
+        }
+        return image;
+    };
+    for (const auto& view : s.manager->Views()) {
+        s.manager->ActivateView(view->Type());
+        for (const auto& [scale, dpr] : {std::pair{1.0, 1.0}, {1.37, 1.0}, {1.6, 2.0}}) {
+            const std::string where =
+                view->Name() + " x" + std::to_string(scale) + " dpr " + std::to_string(dpr);
+            CCabinetPictureCache cache;
+            s.manager->SelectUnit(s.Candidate().FindUnit(kUnitKindTrx, 3));
+            s.manager->Hover(centre(5));
+            EXPECT_EQ(PixelDifference(paint(&cache, scale, dpr), paint(nullptr, scale, dpr)), "")
+                << where;
+            if (view->Type() == kViewCabinetUnits && dpr == 1.0 && scale > 1) {
+                // The pointer's veil over a front, for looking at.
+                paint(&cache, scale, dpr)
+                    .save(OutputFolder(QStringLiteral("hover")) + QStringLiteral("/units.png"));
+            }
+            s.manager->Hover(centre(8));
+            EXPECT_EQ(PixelDifference(paint(&cache, scale, dpr), paint(nullptr, scale, dpr)), "")
+                << where;
+            EXPECT_EQ(cache.LayerBuilds(), 1) << where;
+            s.manager->SelectUnit(s.Candidate().FindUnit(kUnitKindTrx, 6));
+            EXPECT_EQ(PixelDifference(paint(&cache, scale, dpr), paint(nullptr, scale, dpr)), "")
+                << where;
+            const bool selectionShown =
+                view->IsUnitShown(*s.Candidate().FindUnit(kUnitKindTrx, 3)) ||
+                view->IsUnitShown(*s.Candidate().FindUnit(kUnitKindTrx, 6));
+            EXPECT_EQ(cache.LayerBuilds(), selectionShown ? 2 : 1) << where;
+        }
+    }
 }
 
 TEST(PictureExport, WritesPngSvgAndPdf) {

@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "app/views/ViewBase.h"
-#include "paint/CabinetPainter.h"
+#include "paint/CabinetPictureCache.h"
 #include "ui/views/ViewAccessibility.h"
 
 namespace {
@@ -111,7 +111,7 @@ void CBTSConfigurationView::paintEvent(QPaintEvent*) {
     p.scale(m_scale, m_scale);
     SPaintOptions options;
     options.focus = hasFocus();
-    CCabinetPainter::Paint(p, m_scene, options);
+    m_picture.Paint(p, m_scene, options, palette().color(QPalette::Base));
     if (hasFocus()) {
         // The picture's own focus mark scrolls away with the picture when it is zoomed in;
         // the pane's edge stays in sight.

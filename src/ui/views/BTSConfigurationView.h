@@ -8,6 +8,7 @@
 #include "app/views/CabinetScene.h"
 #include "app/views/PictureZoom.h"
 #include "model/Connector.h"
+#include "paint/CabinetPictureCache.h"
 
 class CViewBase;
 
@@ -75,6 +76,8 @@ private:
 
     CViewBase& m_manager;
     SCabinetScene m_scene;
+    // Hover and cables change on every pointer move; the cabinet under them seldom does.
+    CCabinetPictureCache m_picture;
     qreal m_scale = 1.0;
     // The scale that fits the pane, which the zoom starts from and returns to.
     qreal m_fit = 1.0;

@@ -1,8 +1,8 @@
 #include "app/pages/PageCabinetControllers.h"
 
+#include "app/pages/CabinetFit.h"
 #include "model/CabinetKODA.h"
 #include "model/SiteKODA.h"
-#include "model/Unit.h"
 
 namespace {
 
@@ -35,46 +35,13 @@ int PageCabTypeController::TypeOfButton(int button) {
     return button == 4 ? kCabinetMini : button;
 }
 
-std::vector<CUnit*> PageCabTypeController::UnitsWithoutPlace(int cabinetType) const {
-    std::vector<CUnit*> units;
-    const std::unique_ptr<CCabinetKODA> target = CCabinetKODA::Create(cabinetType);
-    const CCabinet* current = Candidate().Cabinet(0);
-    if (!target || current == nullptr) {
-        return units;
-    }
-    for (const auto& unit : Candidate().Units()) {
-        // Planned units are placeholders, and a unit that has no place already is not this
-        // change's to drop.
-        if (unit->IsUpgrade() || unit->IsShownOnly() || unit->Owner() != nullptr ||
-            current->PlaceIndex(*unit) < 0 || target->PlaceIndex(*unit) >= 0) {
-            continue;
-        }
-        units.push_back(unit.get());
-    }
-    return units;
-}
-
-std::string PageCabTypeController::DropQuestion(int cabinetType) const {
-    const std::vector<CUnit*> units = UnitsWithoutPlace(cabinetType);
-    if (units.empty()) {
-        return {};
-    }
-    std::string names;
-    for (const CUnit* unit : units) {
-        names += (names.empty() ? "" : ", ") + unit->DisplayName();
-    }
-    return std::string("The ") + CCabinetKODA::TypeName(cabinetType) +
-           " cabinet has no place for these units:\n" + names +
-           "\nThey will be removed from the configuration. Change the cabinet type anyway?";
-}
-
 bool PageCabTypeController::ChooseType(int cabinetType) {
     if (!TypeKnown(cabinetType) || Candidate().CabinetSettings().cabinetType == cabinetType) {
         return false;
     }
     // Without the question the picture would hide those units while the lists, the files and
     // the BTS still had them.
-    if (const std::string question = DropQuestion(cabinetType);
+    if (const std::string question = DropQuestion(Candidate(), cabinetType);
         !question.empty() && !Prompt().AskYesNoWarning(question)) {
         return false;
     }
@@ -82,19 +49,15 @@ bool PageCabTypeController::ChooseType(int cabinetType) {
         return false;
     }
     // Found again in the new step: the units of the step before are its own copies.
-    const std::vector<CUnit*> dropped = UnitsWithoutPlace(cabinetType);
+    const std::vector<CUnit*> dropped = UnitsWithoutPlace(Candidate(), cabinetType);
     SCabinetSettings s = Candidate().CabinetSettings();
     s.cabinetType = cabinetType;
     if (cabinetType > kCabinetOutdoor) {
         s.wcdma = 0;
         s.mrc = 0;
     }
-    for (CUnit* unit : dropped) {
-        Site().ReleaseUnitCabling(*unit);
-        Site().RemoveUnit(unit, kSelectCandidate);
-    }
+    DropUnits(Site(), dropped);
     StoreSettings(Site(), s);
-    Candidate().RebuildOccupancyMaps();
     EndEdit(!dropped.empty());
     return true;
 }

@@ -4,12 +4,9 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/pages/PageController.h"
 #include "model/DataBaseKODA.h"
-
-class CUnit;
 
 // Chooses the cabinet type. Midi and Mini cabinets have no room for the WCDMA upgrade, so
 // choosing one clears it together with MRC, which needs it. A smaller cabinet has no place for
@@ -26,11 +23,6 @@ public:
     // Takes a cabinet type value 0-3 or 6. False for any other value, when nothing changed or
     // when the user kept the units the new cabinet has no place for.
     bool ChooseType(int cabinetType);
-    // The units of the configuration that stand in the cabinet now and would have no place in
-    // one of that type, in the configuration's order.
-    std::vector<CUnit*> UnitsWithoutPlace(int cabinetType) const;
-    // "The Mini cabinet has no place for these units: ..."; empty when none would go.
-    std::string DropQuestion(int cabinetType) const;
 };
 
 // The cabinet usage settings as the page shows them and the rules that enable them.

@@ -163,6 +163,9 @@ void CMainFrame::CreateActions() {
     m_actions[cmd::kNew]->setStatusTip(tr("Create a new configuration"));
     m_actions[cmd::kOpen]->setStatusTip(tr("Open a configuration file"));
     m_actions[cmd::kSave]->setStatusTip(tr("Save the configuration"));
+    // Redo answers to both keys that desktops use for it.
+    m_actions[cmd::kRedo]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_exit = m_actions[cmd::kExit];
     m_exit->setShortcut(QKeySequence::Quit);
     for (int i = 0; i < cmd::kRecentFileCount; ++i) {
@@ -379,8 +382,7 @@ void CMainFrame::OnAction(int id) {
     case cmd::kPrint:
     case cmd::kPrintPreview:
         if (m_doc != nullptr && m_doc->AnyViewManager() != nullptr) {
-            const QString name =
-                Q(m_doc->ConfigurationName().empty() ? m_doc->Title() : m_doc->ConfigurationName());
+            const QString name = Q(m_doc->Title());
             if (id == cmd::kPrint) {
                 ViewPrinting::Print(this, *m_doc->AnyViewManager(), name);
             } else {
@@ -405,6 +407,8 @@ void CMainFrame::UpdateCommands() {
     if (m_exportDossier != nullptr) {
         m_exportDossier->setEnabled(m_doc != nullptr && m_doc->SiteKODA() != nullptr);
     }
+    // Whatever the last command, edit or undo did, the title's mark follows the document.
+    setWindowModified(m_doc != nullptr && m_doc->Modified());
     for (auto& [id, action] : m_actions) {
         switch (id) {
         case cmd::kExit:
@@ -438,7 +442,7 @@ void CMainFrame::UpdateCommands() {
         if (action->isCheckable()) {
             action->setChecked(m_doc->IsCommandChecked(id));
         }
-        if (id == cmd::kUndo || id == cmd::kCopyBtsConfiguration) {
+        if (id == cmd::kUndo || id == cmd::kRedo || id == cmd::kCopyBtsConfiguration) {
             std::string text;
             std::string shortcut;
             SplitMenuText(m_doc->CommandText(id), text, shortcut);
@@ -499,7 +503,16 @@ void CMainFrame::MenuRebuilt() {
 
 void CMainFrame::RefreshStatus(const StatusInputs& inputs) {
     const StatusTexts texts = BuildStatusTexts(inputs);
-    setWindowTitle(Q(texts.title));
+    // The changed mark goes right after the name; a "[*]" of the name itself stays text.
+    QString title = Q(texts.title);
+    const QString name = Q(inputs.documentName.empty() ? "Untitled" : inputs.documentName);
+    if (title.startsWith(name)) {
+        QString shown = name;
+        shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+        title = shown + QStringLiteral("[*]") + title.mid(name.size());
+    }
+    setWindowTitle(title);
+    setWindowModified(m_doc != nullptr && m_doc->Modified());
     m_panes[0]->setText(Q(texts.pane1));
     m_panes[1]->setText(Q(texts.pane2));
     m_panes[2]->setText(Q(texts.pane3));

@@ -77,6 +77,9 @@ std::string CBTSConfigurationDoc::CommandText(int id) const {
         const CDataBase* step = m_site->Snapshot(m_site->RingIndex());
         return "&Undo " + (step ? step->Name() : std::string()) + "\tCtrl + Z";
     }
+    if (id == cmd::kRedo && m_site && m_site->RedoCount() > 0) {
+        return "&Redo " + m_site->RedoLabel() + "\tCtrl + Y";
+    }
     if (id == cmd::kCopyBtsConfiguration) {
         return m_btsTabSelected ? "&Edit Current BTS Configuration" : "&Current BTS Configuration";
     }
@@ -117,6 +120,8 @@ bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
         return NeedsUpdateToLatest();
     case cmd::kUndo:
         return m_site && m_site->UndoCount() > 0;
+    case cmd::kRedo:
+        return m_site && m_site->RedoCount() > 0;
     case cmd::kProperties:
         // The sheet has pages for every view of an Orvik site.
         return m_propertiesEnabled || (m_viewManager && m_viewManager->ActiveView() != nullptr);
@@ -190,6 +195,9 @@ bool CBTSConfigurationDoc::OnCommand(int id) {
         return SaveAs();
     case cmd::kUndo:
         Undo();
+        return true;
+    case cmd::kRedo:
+        Redo();
         return true;
     case cmd::kCopyBtsConfiguration:
         CopyBtsConfiguration();
@@ -494,7 +502,7 @@ void CBTSConfigurationDoc::OnUplinkMessage(std::span<const uint8_t> message) {
 
 StatusInputs CBTSConfigurationDoc::StatusFor(int reportKind) const {
     StatusInputs in;
-    in.documentName = m_title;
+    in.documentName = Title();
     in.reportKind = reportKind >= 0 ? reportKind : m_reportKind;
     const IDocumentLink& link = LinkRef();
     in.connection = static_cast<ConnectionKind>(link.ConnectionKind());
@@ -611,6 +619,7 @@ void CBTSConfigurationDoc::RefreshViews(int /*view*/) {
 
 void CBTSConfigurationDoc::NotifyMainWindow(int notification, int value) {
     if (notification == kNotifyUndoPerformed) {
+        FollowUndoRing();
         Windows().Notify(notify::kGeneral, notify::kUndoPerformed, 0);
     } else if (notification == kNotifyTransferStatusChanged) {
         // The transfer window reads the step and its new status from the value.
@@ -651,6 +660,8 @@ void CBTSConfigurationDoc::EnsureBtsSite() {
 // ---- property pages ----------------------------------------------------------------------------
 
 void CBTSConfigurationDoc::MarkConfigurationChanged() {
+    // The page recorded its undo step first: what the step changed is known, so a candidate
+    // that stores what is saved again counts as unchanged.
     m_configurationChanged = true;
     // The Edit menu names the step that undo takes back now.
     RebuildMenu();

@@ -120,6 +120,7 @@ public:
     bool CanClose() { return SaveModified(true, true); }
     void CopyBtsConfiguration();
     void Undo();
+    void Redo();
     // The wizard's New way: the configuration no longer belongs to a file.
     void BecomeUntitled();
     // The wizard's configuration selection: a configuration of a file becomes the candidate of
@@ -196,13 +197,22 @@ public:
     bool HasSite() const { return m_site != nullptr; }
     // A site of the older family, which the tool carries in a reduced form.
     bool SelmoSite() const { return m_site != nullptr && SiteKODA() == nullptr; }
-    const std::string& Title() const { return m_title; }
+    // The document's name wherever it is shown or asked about: the configuration's name, or
+    // "Untitled" ("PUntitled" after a File New) for a configuration that has none.
+    std::string Title() const;
     void SetTitle(const std::string& title) { m_title = title; }
     const std::string& PathName() const { return m_path; }
     const std::string& ConfigurationName() const { return m_configurationName; }
     int FileType() const { return m_fileType; }
-    bool ConfigurationChanged() const { return m_configurationChanged; }
-    void MarkConfigurationChanged(bool changed) { m_configurationChanged = changed; }
+    // The candidate differs from what was last loaded or saved. Set by edits, cleared by
+    // whatever makes the candidate the saved one; undo and redo set it by whether they arrive
+    // at the saved candidate.
+    bool ConfigurationChanged() const;
+    // True: the candidate was changed in place, without an undo step of its own. False: the
+    // candidate as it is now counts as the saved one.
+    void MarkConfigurationChanged(bool changed);
+    // Anything the save and update questions would ask about; the title marks it.
+    bool Modified() const { return ConfigurationChanged() || m_passiveChanged; }
     bool PassiveChanged() const { return m_passiveChanged; }
     void MarkPassiveChanged(bool changed) { m_passiveChanged = changed; }
     bool ConnectionWanted() const { return m_connectionWanted; }
@@ -289,6 +299,10 @@ private:
     IUserPrompt::SFileDialog ConfigurationDialog(const char* title) const;
     std::string Now() const;
     void RefreshFrame();
+    // After the site stepped through its undo ring: changed unless it arrived at what is saved.
+    void FollowUndoRing();
+    // The candidate as Save would store it; nullptr when its family keeps no records.
+    std::shared_ptr<const CSCFSite> CandidateRecord() const;
     // What is on disk at the path, to notice a file another program changed since it was read.
     struct SDiskStamp {
         bool exists = false;
@@ -309,6 +323,9 @@ private:
         int fileType = kSiteConfigurationFile;
         CPreConfigFile preConfig;
         bool configurationChanged = false;
+        std::uint64_t savedState = 0;
+        std::shared_ptr<const CSCFSite> savedRecord;
+        std::uint64_t forcedState = 0;
         bool passiveChanged = false;
     };
     // Drops the document's file, or parks it with the kept origin.
@@ -366,6 +383,13 @@ private:
     bool m_showPhysicalUnits = true;
     bool m_passiveChanged = false;
     bool m_configurationChanged = false;
+    // The candidate state (CSite::CandidateState) that was last loaded or saved; 0 for none.
+    std::uint64_t m_savedState = 0;
+    // What Save would have stored at that state; a candidate that stores the same is unchanged.
+    std::shared_ptr<const CSCFSite> m_savedRecord;
+    // The state a change in place left: changed whatever it stores, as nothing says what the
+    // change was.
+    std::uint64_t m_forcedState = 0;
     bool m_propertiesEnabled = false;
     bool m_btsTabSelected = false;
     int m_activeViewType = 1;

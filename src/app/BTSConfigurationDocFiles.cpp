@@ -116,6 +116,10 @@ bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
         Windows().ViewManagerChanged();
         Windows().Notify(notify::kGeneral, notify::kViewChanged, m_activeViewType);
         m_configurationName.clear();
+        // A site that replaces an unchanged one starts as what is saved; one that replaces
+        // unsaved changes has nothing saved to come back to.
+        m_savedState = m_configurationChanged ? 0 : m_site->CandidateState();
+        m_savedRecord = m_configurationChanged ? nullptr : CandidateRecord();
         RefreshFrame();
     }
     RebuildMenu();
@@ -129,7 +133,7 @@ bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
 bool CBTSConfigurationDoc::NewSiteOfType(int btsType) {
     const bool made = CreateSiteForType(btsType);
     ResetNames();
-    m_configurationChanged = false;
+    MarkConfigurationChanged(false);
     RefreshFrame();
     return made;
 }
@@ -176,7 +180,7 @@ void CBTSConfigurationDoc::New(bool fileNew) {
     }
     m_candidatePassive.Clear();
     SelectTab(false);
-    m_configurationChanged = false;
+    MarkConfigurationChanged(false);
     ReleaseFile();
     m_record = nullptr;
     if (LinkRef().IsLinkUp() && m_site && CurrentBtsType() != kOrvikBtsType) {
@@ -346,7 +350,7 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
     m_stamp = StampOf(path);
     // Building the candidate is no edit of the user's. The passive unit information is not
     // part of a configuration file: what was typed or scanned before stays marked.
-    m_configurationChanged = false;
+    MarkConfigurationChanged(false);
     if (passive != nullptr) {
         m_candidatePassive = *passive;
         m_passiveChanged = false;
@@ -403,7 +407,7 @@ void CBTSConfigurationDoc::UpdateToLatest(bool ask) {
     db->SetSwLevel(CUcSwVersion(CUcSwVersion::kLatest));
     RefreshViews();
     RefreshFrame();
-    m_configurationChanged = true;
+    MarkConfigurationChanged(true);
     if (m_fileType == kXmlPlan) {
         m_passiveChanged = true;
     }
@@ -482,7 +486,7 @@ bool CBTSConfigurationDoc::WriteCandidate() {
         return false;
     }
     m_stamp = StampOf(m_path);
-    m_configurationChanged = false;
+    MarkConfigurationChanged(false);
     RememberRecentFile(m_path);
     return true;
 }
@@ -534,7 +538,7 @@ bool CBTSConfigurationDoc::WritePlan() {
         *m_record = record;
     }
     m_stamp = StampOf(m_path);
-    m_configurationChanged = false;
+    MarkConfigurationChanged(false);
     m_passiveChanged = false;
     Windows().AddRecentFile(m_path);
     return true;
@@ -688,7 +692,7 @@ bool CBTSConfigurationDoc::FileMode() const {
 bool CBTSConfigurationDoc::SaveModified(bool configuration, bool passive) {
     const bool plan = m_fileType == kXmlPlan;
     if (FileMode()) {
-        if (configuration && (m_configurationChanged || (plan && m_passiveChanged))) {
+        if (configuration && (ConfigurationChanged() || (plan && m_passiveChanged))) {
             const std::string name = m_configurationName.empty()
                                          ? std::string("SUntitled")
                                          : Cp1252ToUtf8(m_configurationName);
@@ -705,7 +709,7 @@ bool CBTSConfigurationDoc::SaveModified(bool configuration, bool passive) {
             case EAnswer::No:
                 break;
             }
-            m_configurationChanged = false;
+            MarkConfigurationChanged(false);
             if (plan) {
                 m_passiveChanged = false;
             }
@@ -749,11 +753,11 @@ bool CBTSConfigurationDoc::SaveModified(bool configuration, bool passive) {
         }
         return Windows().AskYesNo(kNotInState, false);
     };
-    if (configuration && m_configurationChanged) {
+    if (configuration && ConfigurationChanged()) {
         if (!updateBts("The configuration has been changed.\nUpdate BTS with changes?", false)) {
             return false;
         }
-        m_configurationChanged = false;
+        MarkConfigurationChanged(false);
     }
     if (passive && m_passiveChanged) {
         if (!updateBts("The passive unit information has been changed.\nUpdate BTS with changes?",
@@ -767,16 +771,10 @@ bool CBTSConfigurationDoc::SaveModified(bool configuration, bool passive) {
 
 // ---- undo and the BTS configuration ----------------------------------------------------------
 
-void CBTSConfigurationDoc::Undo() {
-    SelectTab(false);
-    if (m_site) {
-        // The site redraws and tells the main window itself when a step was undone.
-        m_site->Undo(kSelectCandidate);
-        RebuildMenu();
-    }
-}
-
 void CBTSConfigurationDoc::BecomeUntitled() {
+    // A configuration built afresh is none of the file's: the title and the save question
+    // both call it untitled, and Save asks where it goes.
+    m_configurationName.clear();
     m_path.clear();
     m_title = kUntitled;
     m_stamp = {};
@@ -789,7 +787,7 @@ void CBTSConfigurationDoc::CopyBtsConfiguration() {
         Message(kSelmoNoConnection);
         return;
     }
-    if (m_configurationChanged &&
+    if (ConfigurationChanged() &&
         !Windows().AskYesNo("The Edit tab contains some unsaved information.\nContinue anyway?",
                             true)) {
         return;
@@ -798,7 +796,7 @@ void CBTSConfigurationDoc::CopyBtsConfiguration() {
     if (m_site && m_site->EditBtsConfiguration()) {
         RefreshFrame();
         ViewCommand(cmd::kRefreshAllViews);
-        m_configurationChanged = false;
+        MarkConfigurationChanged(false);
         m_passiveChanged = false;
         RefreshFrame();
     } else {

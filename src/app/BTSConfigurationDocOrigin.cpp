@@ -34,6 +34,9 @@ void CBTSConfigurationDoc::KeepOrigin() {
     origin->fileType = m_fileType;
     origin->preConfig = m_preConfig;
     origin->configurationChanged = m_configurationChanged;
+    origin->savedState = m_savedState;
+    origin->savedRecord = m_savedRecord;
+    origin->forcedState = m_forcedState;
     origin->passiveChanged = m_passiveChanged;
     m_origin = std::move(origin);
 }
@@ -60,6 +63,9 @@ void CBTSConfigurationDoc::RestoreOrigin() {
     m_fileType = origin->fileType;
     m_preConfig = origin->preConfig;
     m_configurationChanged = origin->configurationChanged;
+    m_savedState = origin->savedState;
+    m_savedRecord = origin->savedRecord;
+    m_forcedState = origin->forcedState;
     m_passiveChanged = origin->passiveChanged;
     RefreshFrame();
 }

@@ -30,7 +30,7 @@ bool CBTSConfigurationDoc::NewFromTemplate() {
     }
     if (sheet.EmptyChosen()) {
         // Already asked: the configuration is unchanged now.
-        m_configurationChanged = false;
+        MarkConfigurationChanged(false);
         m_passiveChanged = false;
         New(false);
         return true;
@@ -45,9 +45,10 @@ bool CBTSConfigurationDoc::NewFromTemplate() {
         return false;
     }
     // The template stays as it is: Save asks where the new configuration goes.
+    // It keeps the template's name, which Save As offers and the title and questions show.
     const std::string name = m_configurationName;
     ForgetConfigurationFile();
-    m_title = Cp1252ToUtf8(name);
+    m_configurationName = name;
     RefreshFrame();
     return true;
 }

@@ -39,6 +39,7 @@ inline constexpr int kPrintPreview = 57609;
 inline constexpr int kRecentFile1 = 57616; // to 57619
 inline constexpr int kRecentFileCount = 4;
 inline constexpr int kUndo = 57643;
+inline constexpr int kRedo = 57644;
 inline constexpr int kAbout = 57664;
 inline constexpr int kExit = 57665;
 inline constexpr int kHelpTopics = 57667;

@@ -24,6 +24,8 @@ SMenuModel BaseMainMenu() {
                      {kExit, "E&xit"}}});
     menu.push_back({"&Edit",
                     {{kUndo, "&Undo\tCtrl+Z"},
+                     // Ctrl+Shift+Z does the same; the window gives the action both keys.
+                     {kRedo, "&Redo\tCtrl+Y"},
                      sep,
                      {kCopyBtsConfiguration, "&Edit Current BTS Configuration"},
                      sep,

@@ -111,6 +111,7 @@ std::string PageForContext(int context) {
     case 57606:
         return "files.html#print";
     case cmd::kUndo:
+    case cmd::kRedo:
         return "editing.html#undo";
     case cmd::kProperties:
         return "property-pages.html";

@@ -258,6 +258,7 @@ int CCableGuyKODA::ApplyDrawnCable(CCabling& cable) {
     trx = AsTrx(AtIndex(*db, trxIndex, nullptr));
     if (a == nullptr || b == nullptr || trx == nullptr) {
         m_site.Undo(kSelectCandidate);
+        m_site.DropRedo();
         return 0;
     }
     STrxCabling& c = trx->Cabling();
@@ -279,7 +280,9 @@ int CCableGuyKODA::ApplyDrawnCable(CCabling& cable) {
         m_site.Prompt().Message(kIllegal);
     }
     if (result != EDrawResult::Changed) {
+        // Taken back, not undone: a drag that changed nothing is no step to redo.
         m_site.Undo(kSelectCandidate);
+        m_site.DropRedo();
         return 0;
     }
     ShareReferences(*trx, type, true, false, kSelectCandidate);

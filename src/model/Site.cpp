@@ -227,6 +227,32 @@ int CSite::Undo(int selector) {
     return 1;
 }
 
+int CSite::Redo(int selector) {
+    if (selector == kSelectBts || !m_undo.Redo()) {
+        return 0;
+    }
+    // The pages and views start again from the candidate, as after an undo.
+    m_host->RefreshViews();
+    m_host->NotifyMainWindow(kNotifyUndoPerformed, 0);
+    if (m_cableGuy) {
+        m_cableGuy->RecomputeCableStates(kSelectCandidate);
+    }
+    return 1;
+}
+
+std::string CSite::RedoLabel() const {
+    if (m_undo.RedoCount() == 0) {
+        return {};
+    }
+    const CDataBase* next = m_undo.Slot((m_undo.Index() + 1) % kRingSize);
+    return next != nullptr ? next->Name() : std::string();
+}
+
+std::uint64_t CSite::CandidateState() {
+    Candidate();
+    return m_undo.CurrentState();
+}
+
 bool CSite::EditBtsConfiguration() {
     CDataBase* bts = CBtsConfiguration::Get();
     if (bts == nullptr) {

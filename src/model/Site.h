@@ -4,6 +4,7 @@
 // BTS. Every other part reaches units and cables through the site, naming the configuration by
 // a selector.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -43,6 +44,7 @@ public:
     bool ShowsBts() const { return m_showBts; }
     void SetShowBts(bool show) { m_showBts = show; }
     int UndoCount() const { return m_undo.Count(); }
+    int RedoCount() const { return m_undo.RedoCount(); }
     int RingIndex() const { return m_undo.Index(); }
     const CDataBase* Snapshot(int slot) const;
     int Option() const { return m_option; }
@@ -77,6 +79,17 @@ public:
     void PushUndoStep(const std::string& label);
     // 1 when a step was undone.
     int Undo(int selector);
+    // 1 when an undone step was made again.
+    int Redo(int selector);
+    // The label of the step Redo makes again; empty when there is none.
+    std::string RedoLabel() const;
+    // What the candidate is now, as a document compares it with what it saved: equal values
+    // are the same snapshot, unchanged since.
+    std::uint64_t CandidateState();
+    // The candidate was changed without a step of its own.
+    void MarkCandidateChanged() { m_undo.MarkCurrentChanged(); }
+    // The steps ahead can no longer be made again (a run that was cancelled, not undone).
+    void DropRedo() { m_undo.DropRedo(); }
 
     CCableGuy* CableGuy() const { return m_cableGuy.get(); }
     ISiteHost& Host() const { return *m_host; }

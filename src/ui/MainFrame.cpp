@@ -171,6 +171,9 @@ void CMainFrame::CreateActions() {
     m_actions[cmd::kNew]->setStatusTip(tr("Create a new configuration"));
     m_actions[cmd::kOpen]->setStatusTip(tr("Open a configuration file"));
     m_actions[cmd::kSave]->setStatusTip(tr("Save the configuration"));
+    // Redo answers to both keys that desktops use for it.
+    m_actions[cmd::kRedo]->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     m_exit = m_actions[cmd::kExit];
     m_exit->setShortcut(QKeySequence::Quit);
     for (int i = 0; i < cmd::kRecentFileCount; ++i) {
@@ -412,6 +415,8 @@ void CMainFrame::UpdateCommands() {
         m_exportDossier->setEnabled(m_doc != nullptr && m_doc->SiteKODA() != nullptr);
     }
     m_zoom->UpdateEnabled();
+    // Whatever the last command, edit or undo did, the title's mark follows the document.
+    setWindowModified(m_doc != nullptr && m_doc->Modified());
     for (auto& [id, action] : m_actions) {
         switch (id) {
         case cmd::kExit:
@@ -445,7 +450,7 @@ void CMainFrame::UpdateCommands() {
         if (action->isCheckable()) {
             action->setChecked(m_doc->IsCommandChecked(id));
         }
-        if (id == cmd::kUndo || id == cmd::kCopyBtsConfiguration) {
+        if (id == cmd::kUndo || id == cmd::kRedo || id == cmd::kCopyBtsConfiguration) {
             std::string text;
             std::string shortcut;
             SplitMenuText(m_doc->CommandText(id), text, shortcut);
@@ -506,7 +511,16 @@ void CMainFrame::MenuRebuilt() {
 
 void CMainFrame::RefreshStatus(const StatusInputs& inputs) {
     const StatusTexts texts = BuildStatusTexts(inputs);
-    setWindowTitle(Q(texts.title));
+    // The changed mark goes right after the name; a "[*]" of the name itself stays text.
+    QString title = Q(texts.title);
+    const QString name = Q(inputs.documentName.empty() ? "Untitled" : inputs.documentName);
+    if (title.startsWith(name)) {
+        QString shown = name;
+        shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+        title = shown + QStringLiteral("[*]") + title.mid(name.size());
+    }
+    setWindowTitle(title);
+    setWindowModified(m_doc != nullptr && m_doc->Modified());
     m_panes[0]->setText(Q(texts.pane1));
     m_panes[1]->setText(Q(texts.pane2));
     m_panes[2]->setText(Q(texts.pane3));

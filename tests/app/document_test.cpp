@@ -646,6 +646,10 @@ TEST(DocumentNew, FromTemplateOffersTheInstalledTemplatesAndLeavesThemAlone) {
     EXPECT_EQ(offered.size(), 3u);
     EXPECT_EQ(f.doc->Title(), "Two");
     EXPECT_EQ(f.doc->PathName(), "");
+    f.doc->MarkConfigurationChanged(true);
+    f.windows.answers = {EAnswer::Cancel};
+    EXPECT_FALSE(f.doc->CanClose());
+    EXPECT_EQ(f.windows.shown.back(), "The configuration has been changed.\nSave changes to Two?");
     f.windows.saveSheet = [](CSaveSCFSheetModel&) { return false; };
     EXPECT_FALSE(f.doc->Save());
     EXPECT_EQ(f.windows.saveSheets, 1);

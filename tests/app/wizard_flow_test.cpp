@@ -124,6 +124,13 @@ TEST(WizardWay, NewLeavesTheFileBehind) {
     ASSERT_TRUE(way.Next());
     EXPECT_EQ(f.doc->PathName(), "");
     EXPECT_EQ(f.doc->Title(), "Untitled");
+    // The question names it as the title does: unnamed, not the file's configuration.
+    EXPECT_EQ(f.doc->ConfigurationName(), "");
+    f.doc->MarkConfigurationChanged(true);
+    f.windows.answers = {EAnswer::Cancel};
+    EXPECT_FALSE(f.doc->CanClose());
+    EXPECT_EQ(f.windows.shown.back(),
+              "The configuration has been changed.\nSave changes to SUntitled?");
 }
 
 // Whichever way the wizard went, Cancel leaves the title, the configuration and the file Save

@@ -426,6 +426,38 @@ TEST(WizardCheckPages, CabinetPageShowsOnlyWhatTheSwLevelAllows) {
     EXPECT_EQ(f.doc->SiteKODA()->GetKODA(kSelectCandidate)->CabinetSettings().clockSync, 3);
 }
 
+// A Midi cabinet holds six transceivers: the page names what it would drop and asks first.
+TEST(WizardCheckPages, CabinetPageAsksBeforeASmallerCabinetDropsUnits) {
+    WizardFixture f;
+    ASSERT_TRUE(f.doc->OpenPath(
+        std::string(CABRION_TEST_DATA_DIR) + "/../../docs/samples/harbour-4x3.hwc", true));
+    f.sheet->Begin();
+    CWizardCabinetController cabinet(*f.sheet);
+    cabinet.FirstDisplay();
+    const auto trxs = [&] {
+        int n = 0;
+        for (const auto& u : f.doc->SiteKODA()->GetKODA(kSelectCandidate)->Units()) {
+            n += u->Kind() == kUnitKindTrx && !u->IsUpgrade();
+        }
+        return n;
+    };
+    f.windows.questionIcons.clear();
+    cabinet.ChooseType(2);
+    ASSERT_EQ(f.windows.questionIcons, std::vector<bool>{false});
+    EXPECT_EQ(f.windows.shown.back().rfind(
+                  "The Indoor Midi cabinet has no place for these units:\nRVDB 7, ", 0),
+              0u)
+        << f.windows.shown.back();
+    EXPECT_EQ(cabinet.TypeButton(), 0);
+    EXPECT_EQ(trxs(), 12);
+    f.windows.answers = {EAnswer::Yes};
+    cabinet.ChooseType(2);
+    EXPECT_EQ(cabinet.TypeButton(), 2);
+    EXPECT_EQ(trxs(), 6);
+    ASSERT_TRUE(f.sheet->CancelRun());
+    EXPECT_EQ(trxs(), 12);
+}
+
 TEST(WizardCheckPages, PassiveUnitsAreSentOnlyWhenThereIsSomethingToSend) {
     WizardFixture f;
     f.sheet->Begin();

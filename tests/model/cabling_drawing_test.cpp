@@ -20,6 +20,7 @@ TEST_F(CablingTest, DrawnTxCableToAnMhaIsIllegalAndChangesNothing) {
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Illegal cabling"}));
     EXPECT_EQ(Refs(1), before);
     EXPECT_EQ(site.UndoCount(), undo); // the step is taken back
+    EXPECT_EQ(site.RedoCount(), 0);    // and is not offered again
 }
 
 TEST_F(CablingTest, DrawnCableWithoutTransceiverIsRefused) {

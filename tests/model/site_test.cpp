@@ -134,6 +134,30 @@ TEST_F(SiteTest, UndoRingKeepsNineStepsAndOverwritesTheOldest) {
     EXPECT_EQ(site.Undo(kSelectCandidate), 0);
     EXPECT_EQ(Candidate().Band(), 1); // the original first state was overwritten
     EXPECT_EQ(host.notifications.back(), kNotifyUndoPerformed);
+
+    // Redo walks the same snapshots forward, each back in the state it was undone from.
+    const std::uint64_t first = site.CandidateState();
+    EXPECT_EQ(site.RedoCount(), 9);
+    EXPECT_EQ(site.RedoLabel(), "Step 2");
+    EXPECT_EQ(site.Redo(kSelectBts), 0);
+    ASSERT_EQ(site.Redo(kSelectCandidate), 1);
+    EXPECT_EQ(Candidate().Band(), 2);
+    const std::uint64_t second = site.CandidateState();
+    EXPECT_NE(second, first);
+    site.Undo(kSelectCandidate);
+    EXPECT_EQ(site.CandidateState(), first);
+    site.Redo(kSelectCandidate);
+    EXPECT_EQ(site.CandidateState(), second);
+    // A new step, or a change in place, overwrites what lay ahead.
+    site.MarkCandidateChanged();
+    EXPECT_NE(site.CandidateState(), second);
+    EXPECT_EQ(site.RedoCount(), 0);
+    EXPECT_EQ(site.Redo(kSelectCandidate), 0);
+    site.Undo(kSelectCandidate);
+    site.PushUndoStep("Branch");
+    EXPECT_EQ(site.RedoCount(), 0);
+    EXPECT_EQ(site.RedoLabel(), "");
+    EXPECT_EQ(site.UndoCount(), 1);
 }
 
 TEST_F(SiteTest, AddUnitWithUndoStepCanBeTakenBack) {

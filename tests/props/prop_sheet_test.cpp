@@ -149,7 +149,14 @@ TEST(PropertySheet, CabinetEditsAreOneUndoStepEach) {
 
     sheet.Tabs()->setCurrentIndex(0);
     auto& type = f.Current<CPageCabType>();
+    // The Mini has no place for some of the sample's units: it asks, No by default.
+    QString question;
+    QMessageBox::StandardButton byDefault = QMessageBox::NoButton;
+    AnswerNextQuestion(QMessageBox::Yes, &question, nullptr, &byDefault);
     type.Button(4)->click();
+    EXPECT_TRUE(question.startsWith(QStringLiteral("The Mini cabinet has no place")))
+        << question.toStdString();
+    EXPECT_EQ(byDefault, QMessageBox::No);
     EXPECT_EQ(f.UndoText(), "&Undo Change Cabinet Type\tCtrl + Z");
     const nlohmann::json mini = Parsed(f.Json());
     EXPECT_EQ(mini["cabinet"]["type"], 6);
@@ -360,6 +367,7 @@ TEST(PropertySheet, MiniCabinetNarrowsWhatThePagesOffer) {
     EXPECT_FALSE(usage.ClockButton(3)->isVisible());
 
     sheet.Tabs()->setCurrentIndex(0);
+    AnswerNextQuestion(QMessageBox::Yes);
     f.Current<CPageCabType>().Button(4)->click();
     f.ShowView(4);
     auto& tx = f.Current<CPageTXCabling>();

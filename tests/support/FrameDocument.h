@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QString>
+#include <QWidget>
 
 #include <memory>
 #include <string>
@@ -32,6 +33,14 @@ inline std::string SamplePath(const QString& name) {
     return QDir(QString::fromUtf8(CABRION_TEST_DATA_DIR) + QStringLiteral("/../../docs/samples"))
         .filePath(name)
         .toStdString();
+}
+
+// The title as the window manager shows it: the changed mark "[*]" becomes "*" or goes.
+inline QString ShownTitle(const QWidget& window) {
+    QString title = window.windowTitle();
+    title.replace(QStringLiteral("[*]"),
+                  window.isWindowModified() ? QStringLiteral("*") : QString());
+    return title;
 }
 
 } // namespace testsupport

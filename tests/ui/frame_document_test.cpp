@@ -4,8 +4,11 @@
 #include "app/DocumentTestSupport.h"
 #include "app/RecentFileList.h"
 #include "app/WindowPlacement.h"
+#include "app/pages/PageCabinetControllers.h"
+#include "app/pages/PageCablingControllers.h"
 #include "comms/CommsReport.h"
 #include "files/ConfigInfoKODA.h"
+#include "model/CabinetKODA.h"
 #include "support/FrameDocument.h"
 #include "ui/BtsMessageDlg.h"
 #include "ui/ConnectionListView.h"
@@ -19,16 +22,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QWindow>
 
 namespace {
 
@@ -79,7 +87,7 @@ TEST(MainFrameStatus, RemoteReadOnlyAndLocalPollingEdgeCases) {
     f.link.bscId = 12;
     f.link.bcfId = 3;
     f.frame.RefreshFrame();
-    EXPECT_EQ(f.frame.windowTitle(),
+    EXPECT_EQ(testsupport::ShownTitle(f.frame),
               QStringLiteral("Untitled - Remote Cabrion BSC ID 12, BCF ID 3"));
     EXPECT_EQ(f.frame.StatusPaneText(0), QStringLiteral("Remote BSC ID 12, BCF ID 3"));
     EXPECT_EQ(f.frame.StatusPaneText(1), QStringLiteral("LAN"));
@@ -109,8 +117,8 @@ TEST(MainFrameStatus, RemoteReadOnlyAndLocalPollingEdgeCases) {
     };
     EXPECT_TRUE(spoken(QStringLiteral("COM 2")));
     EXPECT_TRUE(spoken(QStringLiteral("Polling Local Connection: Speed 9600")));
-    EXPECT_TRUE(
-        f.frame.windowTitle().endsWith(QStringLiteral("Polling Local Connection: Speed 9600")));
+    EXPECT_TRUE(testsupport::ShownTitle(f.frame).endsWith(
+        QStringLiteral("Polling Local Connection: Speed 9600")));
 
     // A report of a local start names it until the next rebuild.
     f.doc->OnReport(CCommsReport(3, 0));
@@ -156,6 +164,65 @@ TEST(MainFrameMenus, CommandsFollowTheDocumentAndTheSimulatorIsGone) {
     overlap->trigger();
     QApplication::processEvents();
     EXPECT_TRUE(overlap->isChecked());
+}
+
+// The title marks unsaved changes after the name, as undo and redo leave them, and Redo takes
+// both of its keys.
+TEST(MainFrameTitle, MarksChangesAsUndoAndRedoLeaveThem) {
+    FrameFixture f;
+    f.frame.show();
+    // Save writes into a copy: the sample stays as it is.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("harbour.hwc"));
+    ASSERT_TRUE(QFile::copy(
+        QString::fromStdString(testsupport::SamplePath(QStringLiteral("harbour-4x3.hwc"))), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_TRUE(f.doc->OpenPath(path.toStdString(), true));
+    const QString clean = QStringLiteral("Harbour 4+4+4 - Cabrion No connection to BTS ");
+    const QString marked = QStringLiteral("Harbour 4+4+4* - Cabrion No connection to BTS ");
+    const auto shown = [&] {
+        QApplication::processEvents();
+        return f.frame.windowHandle()->title();
+    };
+    EXPECT_EQ(shown(), clean);
+    QAction* redo = f.frame.Action(cmd::kRedo);
+    ASSERT_NE(redo, nullptr);
+    EXPECT_EQ(redo->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
+                                   QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+    EXPECT_FALSE(redo->isEnabled());
+
+    PageTXCablingController tx(*f.doc->SiteKODA(), *f.doc);
+    tx.SelectTrx(2);
+    ASSERT_TRUE(tx.Clear());
+    EXPECT_EQ(shown(), marked);
+    f.frame.Action(cmd::kUndo)->trigger();
+    EXPECT_EQ(shown(), clean);
+    ASSERT_TRUE(redo->isEnabled());
+    EXPECT_EQ(redo->text(), QStringLiteral("&Redo Clear TX Cabling"));
+    // A picture of the Edit menu with Redo named.
+    if (QMenu* edit = MenuTitled(f.frame, QStringLiteral("&Edit"))) {
+        edit->popup(f.frame.mapToGlobal(QPoint(40, 30)));
+        QApplication::processEvents();
+        Shoot(*edit, "edit-menu-redo");
+        edit->hide();
+    }
+    redo->trigger();
+    EXPECT_EQ(shown(), marked);
+    ASSERT_TRUE(f.doc->Save());
+    EXPECT_EQ(shown(), clean);
+
+    // The Mini question as the window asks it: Enter keeps the cabinet and its units.
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        Shoot(*box, "cabinet-type-drop-question");
+        box->defaultButton()->click();
+    });
+    PageCabTypeController type(*f.doc->SiteKODA(), *f.doc);
+    EXPECT_FALSE(type.ChooseType(kCabinetMini));
+    EXPECT_EQ(shown(), clean);
 }
 
 TEST(MainFrameRelay, NotificationsNestSixDeepThenReachOnlyTheViewManager) {
@@ -280,7 +347,7 @@ TEST(Screenshots, MainWindowAndSheetsWithASample) {
     f.doc->LogEvent("Starting Local Connection");
     f.doc->LogEvent("Received message: Orvik BTS reported.");
     QApplication::processEvents();
-    EXPECT_EQ(f.frame.windowTitle(),
+    EXPECT_EQ(testsupport::ShownTitle(f.frame),
               QStringLiteral("Harbour 4+4+4 - Cabrion No connection to BTS "));
     Shoot(f.frame, "main-window");
 

@@ -1,5 +1,6 @@
 #include "app/pages/PageCabinetControllers.h"
 
+#include "app/pages/CabinetFit.h"
 #include "model/CabinetKODA.h"
 #include "model/SiteKODA.h"
 
@@ -38,17 +39,26 @@ bool PageCabTypeController::ChooseType(int cabinetType) {
     if (!TypeKnown(cabinetType) || Candidate().CabinetSettings().cabinetType == cabinetType) {
         return false;
     }
+    // Without the question the picture would hide those units while the lists, the files and
+    // the BTS still had them.
+    if (const std::string question = DropQuestion(Candidate(), cabinetType);
+        !question.empty() && !Prompt().AskYesNoWarning(question)) {
+        return false;
+    }
     if (!BeginEdit(kUndoLabel)) {
         return false;
     }
+    // Found again in the new step: the units of the step before are its own copies.
+    const std::vector<CUnit*> dropped = UnitsWithoutPlace(Candidate(), cabinetType);
     SCabinetSettings s = Candidate().CabinetSettings();
     s.cabinetType = cabinetType;
     if (cabinetType > kCabinetOutdoor) {
         s.wcdma = 0;
         s.mrc = 0;
     }
+    DropUnits(Site(), dropped);
     StoreSettings(Site(), s);
-    EndEdit();
+    EndEdit(!dropped.empty());
     return true;
 }
 

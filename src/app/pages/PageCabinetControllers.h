@@ -9,7 +9,8 @@
 #include "model/DataBaseKODA.h"
 
 // Chooses the cabinet type. Midi and Mini cabinets have no room for the WCDMA upgrade, so
-// choosing one clears it together with MRC, which needs it.
+// choosing one clears it together with MRC, which needs it. A smaller cabinet has no place for
+// some units; they leave the configuration with the change, after the user agreed to it.
 class PageCabTypeController : public CPageController {
 public:
     static constexpr const char* kUndoLabel = "Change Cabinet Type";
@@ -19,7 +20,8 @@ public:
     // The radio button index 0-4 of the stored type (Mini, type 6, is button 4); -1 for none.
     int SelectedButton() const;
     static int TypeOfButton(int button);
-    // Takes a cabinet type value 0-3 or 6. False for any other value or when nothing changed.
+    // Takes a cabinet type value 0-3 or 6. False for any other value, when nothing changed or
+    // when the user kept the units the new cabinet has no place for.
     bool ChooseType(int cabinetType);
 };
 

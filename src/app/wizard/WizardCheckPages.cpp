@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/BTSConfigurationDoc.h"
+#include "app/pages/CabinetFit.h"
 #include "app/views/ViewBase.h"
 #include "app/wizard/WizardNewPages.h"
 #include "app/wizard/WizardSheetModel.h"
@@ -101,10 +102,21 @@ void CWizardCabinetController::Enter() {
 }
 
 void CWizardCabinetController::ChooseType(int button) {
-    if (button < 0 || button > 3) {
+    CSiteKODA* site = m_sheet.Site();
+    const CDataBaseKODA* db = CandidateOf(m_sheet);
+    if (button < 0 || button > 3 || site == nullptr || db == nullptr) {
+        return;
+    }
+    // As on the Cabinet Type page: a Midi cabinet holds six transceivers, and what it has no
+    // place for goes only when the user says so. The wizard's own step undoes it.
+    const std::vector<CUnit*> dropped = db->CabinetSettings().cabinetType == button
+                                            ? std::vector<CUnit*>{}
+                                            : UnitsWithoutPlace(*db, button);
+    if (!dropped.empty() && !m_sheet.Prompt().AskYesNo(DropQuestion(*db, button), false)) {
         return;
     }
     m_type = button;
+    DropUnits(*site, dropped);
     SCabinetSettings s = Stored();
     s.cabinetType = button;
     Write(s);

@@ -49,6 +49,8 @@ bool CWizardSheetModel::CancelRun() {
         return false;
     }
     m_doc.Undo();
+    // A cancelled run is gone, not undone: Redo must not bring it back without its file.
+    site->DropRedo();
     m_doc.RestoreOrigin();
     m_doc.ViewCommand(cmd::kRefreshAllViews);
     m_undoSite = nullptr;

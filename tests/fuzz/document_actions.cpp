@@ -154,9 +154,9 @@ nlohmann::ordered_json Shown(CSiteKODA& site) {
 
 // What a file can carry of a configuration, to compare the open one with the one read back: an
 // upgrade unit is stored by its place alone, whether a unit stands idle is not stored, an
-// antenna without connection has no attenuation,
-// and the band is what the transceivers have, so a dual band network whose transceivers are all
-// of its first band reads back as that band.
+// antenna without connection has no attenuation, and the band is read from the transceivers'
+// types, so a dual band network whose transceivers are all of its first band reads back as that
+// band, and the EDGE marks are those of the types.
 nlohmann::ordered_json Storable(nlohmann::ordered_json json) {
     for (auto& unit : json["units"]) {
         if (unit["upgrade"].get<bool>()) {
@@ -171,11 +171,9 @@ nlohmann::ordered_json Storable(nlohmann::ordered_json json) {
             antenna.erase("attenuation");
         }
     }
-    const int band = json["band"].get<int>();
-    if (CBandInformation::IsDualBand(band)) {
-        json["band"] = CBandInformation::PrimaryBand(band) | (band & ~kBandMaskBits);
-        json.erase("bandText");
-    }
+    const int band = json["band"].get<int>() & kBandMaskBits;
+    json["band"] = CBandInformation::IsDualBand(band) ? CBandInformation::PrimaryBand(band) : band;
+    json.erase("bandText");
     return json;
 }
 
@@ -518,11 +516,10 @@ private:
         }
         // Opened again as the user opens it, the configuration is what the views show, less
         // the previews.
-        auto read = Storable(Reopened(path, saved_name));
+        // The views draw the cables the pages only preview as well; they go with the sheet.
+        m_pages.Leave();
+        const auto read = Storable(Reopened(path, saved_name));
         const auto shown = Storable(Shown(*site));
-        if (!shown.contains("bandText")) {
-            read.erase("bandText");
-        }
         if (shown != read) {
             Broken("what was saved is not what the views show",
                    nlohmann::ordered_json::diff(read, shown).dump() +

@@ -14,6 +14,7 @@
 #include "files/TextCodec.h"
 #include "model/BandInformation.h"
 #include "model/SiteKODA.h"
+#include "model/UnitTypeRecord.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -155,8 +156,8 @@ nlohmann::ordered_json Shown(CSiteKODA& site) {
 // What a file can carry of a configuration, to compare the open one with the one read back: an
 // upgrade unit is stored by its place alone, whether a unit stands idle is not stored, an
 // antenna without connection has no attenuation, and the band is read from the transceivers'
-// types, so a dual band network whose transceivers are all of its first band reads back as that
-// band, and the EDGE marks are those of the types.
+// types (a configuration without any has none), so a dual band network whose transceivers are
+// all of its first band reads back as that band, and the EDGE marks are those of the types.
 nlohmann::ordered_json Storable(nlohmann::ordered_json json) {
     for (auto& unit : json["units"]) {
         if (unit["upgrade"].get<bool>()) {
@@ -171,8 +172,14 @@ nlohmann::ordered_json Storable(nlohmann::ordered_json json) {
             antenna.erase("attenuation");
         }
     }
+    bool transceivers = false;
+    for (const auto& unit : json["units"]) {
+        transceivers = transceivers || (unit["kind"] == kUnitKindTrx && !unit["upgrade"]);
+    }
     const int band = json["band"].get<int>() & kBandMaskBits;
-    json["band"] = CBandInformation::IsDualBand(band) ? CBandInformation::PrimaryBand(band) : band;
+    json["band"] = !transceivers                        ? 0
+                   : CBandInformation::IsDualBand(band) ? CBandInformation::PrimaryBand(band)
+                                                        : band;
     json.erase("bandText");
     return json;
 }

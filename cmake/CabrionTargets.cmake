@@ -27,9 +27,21 @@ function(cabrion_add_test_area area)
     # Links the tests open lock their BTS in a folder of this build, not in the machine's, so
     # that test runs of other builds on the same machine do not meet.
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-locks)
+    set(environment
+        QT_QPA_PLATFORM=offscreen CABRION_BINARY_DIR=${CMAKE_BINARY_DIR}
+        CABRION_LOCK_DIR=${CMAKE_BINARY_DIR}/test-locks)
+    if(CABRION_SANITIZE STREQUAL "address")
+        # Leaks are looked for in every test and in the programs a test runs to their end; what
+        # a library below the windows keeps until exit on purpose goes into the suppressions
+        # file, so that leak detection stays on for our own code.
+        list(APPEND environment
+            ASAN_OPTIONS=detect_leaks=1
+            LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0
+            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1)
+    endif()
     set_tests_properties(${area} PROPERTIES
         LABELS ${area}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;CABRION_BINARY_DIR=${CMAKE_BINARY_DIR};CABRION_LOCK_DIR=${CMAKE_BINARY_DIR}/test-locks"
+        ENVIRONMENT "${environment}"
         TIMEOUT 600)
 endfunction()
 

@@ -8,6 +8,9 @@
 #include "model/UnitTypeCatalogue.h"
 #include "model/UnitsKODA.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 bool ValidFileCabinetType(int type) {
@@ -258,12 +261,22 @@ bool CopySiteIntoRecordKODA(CSiteKODA& site, CSCFSite& record) {
     cab.trxCablings.clear();
     cab.antennas.clear();
     const bool straight = AllTwelveStraightThrough(*db);
+    std::vector<int> treSlots;
     for (const auto& unit : db->Units()) {
         const bool storeUpgrade = unit->Kind() == kUnitKindTrx && !straight;
         if (!unit->IsShownOnly() && (!unit->IsUpgrade() || storeUpgrade)) {
             AppendUnitRecord(*unit, record, cab);
+            if (unit->Kind() == kUnitKindTre) {
+                treSlots.push_back(unit->Number());
+            }
         }
     }
+    // The TRE records keep what the tool does not edit, and so are not filled afresh; a record
+    // whose unit is not in the configuration (removed, or one of the configuration that a Save
+    // As replaces) would come back as a unit when the file is read.
+    std::erase_if(record.tre.units, [&treSlots](const CSCFSiteTreUnit& unit) {
+        return std::find(treSlots.begin(), treSlots.end(), unit.slot) == treSlots.end();
+    });
 
     for (int n = 1; n <= CDataBaseKODA::kAntennas; ++n) {
         const CAntenna* a = db->Antenna(n);

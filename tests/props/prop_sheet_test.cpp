@@ -220,7 +220,9 @@ TEST(PropertySheet, TxCablingThroughTheWidgets) {
     AnswerNextQuestion(QMessageBox::Yes);
     tx.ClearAllButton()->click();
     EXPECT_EQ(f.UndoText(), "&Undo Clear All TX Cabling\tCtrl + Z");
-    for (const auto& u : Parsed(f.Json())["units"]) {
+    // Held by name: a range over a part of a temporary outlives the temporary.
+    const nlohmann::json cleared = Parsed(f.Json());
+    for (const auto& u : cleared["units"]) {
         if (u["kind"] == 1) {
             EXPECT_EQ(u["trx"]["txPath1"], 0);
             EXPECT_EQ(u["trx"]["txCombiner"], 0);

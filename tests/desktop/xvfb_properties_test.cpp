@@ -20,7 +20,7 @@ protected:
 
 TEST_F(Properties, AltEnterOpensTheSheetOfTheActiveView) {
     // A display of our own, apart from the start test's.
-    CXServer x(600);
+    CXServer x;
     ASSERT_TRUE(x.Ready());
     const CSettingsHome home("props", false);
     const auto app = StartProgram(x, home, {SampleFile("harbour-4x3.hwc")});

@@ -23,7 +23,7 @@ protected:
 };
 
 TEST_F(Desktop, StartsWithTheSampleAndNoConnection) {
-    CXServer x(90);
+    CXServer x;
     ASSERT_TRUE(x.Ready());
     const CSettingsHome home("offline", false);
     const auto app = StartProgram(x, home, {SampleFile("harbour-4x3.hwc")});
@@ -31,7 +31,7 @@ TEST_F(Desktop, StartsWithTheSampleAndNoConnection) {
 }
 
 TEST_F(Desktop, ConnectsToTheSimulatedBtsOnAPseudoTerminal) {
-    CXServer x(90);
+    CXServer x;
     ASSERT_TRUE(x.Ready());
     testsupport::CSimProcess sim({testsupport::BtsSimProgram(), "--pty"});
     const std::string line = sim.FirstLine();
@@ -44,7 +44,7 @@ TEST_F(Desktop, ConnectsToTheSimulatedBtsOnAPseudoTerminal) {
 }
 
 TEST_F(Desktop, SiteFileSwitchOpensTheWizardOnTheWaitingPage) {
-    CXServer x(90);
+    CXServer x;
     ASSERT_TRUE(x.Ready());
     // With the connection switched off the waiting page asks to switch it on; the wizard is
     // on the screen by then.
@@ -62,7 +62,7 @@ TEST_F(Desktop, SiteFileSwitchOpensTheWizardOnTheWaitingPage) {
 // the same name has none). With no placement stored the window takes 80 % of the 1280 x 1024
 // screen, centred.
 TEST_F(Desktop, StartedByItsPathWithNoFileShowsNoBox) {
-    CXServer x(90);
+    CXServer x;
     ASSERT_TRUE(x.Ready());
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{}, std::vector<std::string>{"-outputfile", "/tmp/out.hwc"}}) {
@@ -83,7 +83,7 @@ TEST_F(Desktop, StartedByItsPathWithNoFileShowsNoBox) {
 // The quoted form as a shell leaves it, with the quotes kept in the argument as another program
 // passes them: the file opens in the update-only wizard and the number after it counts.
 TEST_F(Desktop, SiteFileSwitchWithoutQuotesAndWithQuotesInTheArgument) {
-    CXServer x(90);
+    CXServer x;
     ASSERT_TRUE(x.Ready());
     const std::string file = SampleFile("chapel-2x3.hwc");
     for (const std::string& scf : {"-SCF=" + file, "-SCF=\"" + file + "\""}) {
@@ -97,7 +97,7 @@ TEST_F(Desktop, SiteFileSwitchWithoutQuotesAndWithQuotesInTheArgument) {
 // A Selmo file opened as a double click opens it: its site has no BTS, so the local link that
 // starts with the program stops and the title says so.
 TEST_F(Desktop, SelmoSampleOpensAndItsSiteStopsTheLink) {
-    CXServer x(90);
+    CXServer x;
     ASSERT_TRUE(x.Ready());
     const CSettingsHome home("selmo", true);
     const auto app = StartProgram(x, home, {SampleFile("selmo-4trx.hwc")});

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -75,13 +76,26 @@ private:
 
 class CXServer {
 public:
-    // Test programs running side by side take displays from different bases.
-    explicit CXServer(int displayBase) {
-        display = ":" + std::to_string(displayBase + ::getpid() % 300);
-        m_server =
-            std::make_unique<CChild>(std::vector<std::string>{"Xvfb", display, "-screen", "0",
-                                                              "1280x1024x24", "-nolisten", "tcp"},
-                                     std::vector<std::string>{});
+    // The server picks a free display itself and says which once it listens, so test programs
+    // and other X servers on the machine never meet on one display.
+    CXServer() {
+        int fds[2];
+        if (::pipe(fds) != 0) {
+            return;
+        }
+        m_server = std::make_unique<CChild>(
+            std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                                     "1280x1024x24", "-nolisten", "tcp"},
+            std::vector<std::string>{});
+        ::close(fds[1]);
+        std::string number;
+        pollfd wait{fds[0], POLLIN, 0};
+        char c = 0;
+        while (::poll(&wait, 1, 10000) > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n') {
+            number += c;
+        }
+        ::close(fds[0]);
+        display = number.empty() ? std::string(":none") : ":" + number;
         for (int i = 0; i < 50 && !Ready(); ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
         }

@@ -172,10 +172,14 @@ void CSite::SetBand(int bandValue, int selector, bool force) {
     if (dual && !force) {
         return;
     }
-    const int apply =
+    const int primary =
         dual ? CBandInformation::PrimaryBand(bandValue) | (bandValue & ~kBandMaskBits) : bandValue;
+    // An 800 band transceiver only exists as EDGE, so its units are given the types a file with
+    // these transceivers reads back as; without the mark a QD2A saved here reopened as a QD2E.
+    const int edge = (primary & kBandMaskBits) == kBand800 ? kEdgeAll : 0;
+    const int apply = primary | edge;
     for (const auto& unit : db->Units()) {
-        if (!unit->AcceptsBand(bandValue, previous)) {
+        if (!unit->AcceptsBand(bandValue | edge, previous)) {
             // An MHA decides from its own type whether it is one with bypass.
             unit->ApplyBand(apply);
         }

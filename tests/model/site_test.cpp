@@ -244,6 +244,14 @@ TEST_F(SiteTest, SetBandRespectsDualBandAndForce) {
     site.SetBand(1 | kEdgeAll, kSelectCandidate, false);
     EXPECT_EQ(Trx(1)->TypeCode(), "RVGB");
     EXPECT_EQ(site.FindUnit(kUnitKindBb2, 1, 1)->TypeCode(), "QD2E");
+
+    // 800 transceivers are EDGE ones whatever the marks: the base band follows them, as it does
+    // when a file with them is read back.
+    site.SetBand(kBand900, kSelectCandidate, false);
+    EXPECT_EQ(site.FindUnit(kUnitKindBb2, 1, 1)->TypeCode(), "QD2A");
+    site.SetBand(kBand800 | kBand1900, kSelectCandidate, true);
+    EXPECT_TRUE(Trx(1)->IsEdge());
+    EXPECT_EQ(site.FindUnit(kUnitKindBb2, 1, 1)->TypeCode(), "QD2E");
 }
 
 TEST_F(SiteTest, OccupancyAndPlacesFree) {

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Configures (once) and builds one preset: scripts/build.sh [preset] [targets...]
+# Configures and builds one preset: scripts/build.sh [preset] [targets...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-dev}
 shift || true
-if [ ! -f "build/$preset/build.ninja" ]; then
-    cmake --preset "$preset" >/dev/null
-fi
+# Configured every time (a second or two on a configured tree): a tree made before a preset
+# changed its options would otherwise go on building what the preset no longer says.
+cmake --preset "$preset" >/dev/null
 if [ $# -gt 0 ]; then
     cmake --build "build/$preset" --target "$@"
 else

@@ -169,6 +169,11 @@ TEST(WizardAgainstSimulatedBts, AFailedPassiveImportKeepsWhatTheBtsHolds) {
         // Logged once, by the transfer, not a second time by the page.
         EXPECT_EQ(CountOf(f.windows, sent), 1);
         EXPECT_FALSE(passive.InformationToSend());
+        // Cancel on the last page says what did reach the BTS.
+        CWizardLastController last(sheet);
+        last.Enter();
+        EXPECT_FALSE(last.Cancel());
+        EXPECT_EQ(f.windows.shown.back(), CWizardLastController::kQuitAfterPassive);
     }
     // A later run fetches the three units, then the user picks a file that cannot be read.
     CWizardSheetModel sheet(*f.doc, f.windows, f.settings, true);

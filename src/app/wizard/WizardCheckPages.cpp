@@ -519,5 +519,6 @@ void CWizardPassiveController::Next() {
     // The transfer logs its own result.
     if (doc.Link().SendPassive(*site, m_sheet.Passive())) {
         m_toSend = false;
+        m_sheet.SetPassiveSent();
     }
 }

@@ -209,7 +209,8 @@ bool CWizardLastController::Finish() {
 
 bool CWizardLastController::Cancel() {
     if (m_sheet.Doc().Link().IsLinkUp() && !m_sent) {
-        return m_sheet.Prompt().AskYesNo(kQuitAnyway, false);
+        return m_sheet.Prompt().AskYesNo(m_sheet.PassiveSent() ? kQuitAfterPassive : kQuitAnyway,
+                                         false);
     }
     return true;
 }

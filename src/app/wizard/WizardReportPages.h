@@ -58,6 +58,9 @@ public:
         "Error in saving the BTS HW Configuration Report file.";
     static constexpr const char* kQuitAnyway =
         "The BTS has not been updated with the configuration.\nDo you want to quit anyway?";
+    static constexpr const char* kQuitAfterPassive =
+        "The passive unit information has been sent to the BTS, but the BTS has not been "
+        "updated with the configuration.\nDo you want to quit anyway?";
     static constexpr const char* kBrowseTitle = "Save BTS HW Configuration Report";
 
     explicit CWizardLastController(CWizardSheetModel& sheet) : m_sheet(sheet) {}

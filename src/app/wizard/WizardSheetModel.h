@@ -75,6 +75,11 @@ public:
         m_reportName = std::move(name);
     }
 
+    // Set once the passive units page has sent its units: a Cancel afterwards must not say that
+    // nothing reached the BTS.
+    bool PassiveSent() const { return m_passiveSent; }
+    void SetPassiveSent() { m_passiveSent = true; }
+
     // Set by the way page when Search is chosen; the search pages read and clear it.
     bool SearchAgain() const { return m_searchAgain; }
     void SetSearchAgain(bool again) { m_searchAgain = again; }
@@ -92,6 +97,7 @@ private:
     std::string m_reportPath;
     std::string m_reportName;
     bool m_searchAgain = false;
+    bool m_passiveSent = false;
     const CSite* m_undoSite = nullptr;
     int m_undoRingIndex = -1;
 };

@@ -229,8 +229,8 @@ TEST(PictureCache, KeptCabinetLayerGivesThePictureAsPaintedWhole) {
     s.manager->SetViewSettings(1);
     const QColor underlay(0xfa, 0xfb, 0xfc);
     const auto centre = [&](int trx) {
-        const SSceneUnit* u =
-            s.manager->BuildScene().Find(s.Candidate().FindUnit(kUnitKindTrx, trx));
+        const SCabinetScene scene = s.manager->BuildScene();
+        const SSceneUnit* u = scene.Find(s.Candidate().FindUnit(kUnitKindTrx, trx));
         return u == nullptr ? SPoint{0, 0}
                             : SPoint{(u->rect.left + u->rect.right) / 2, u->rect.top + 3};
     };

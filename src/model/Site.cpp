@@ -219,15 +219,24 @@ void CSite::PushUndoStep(const std::string& label) {
     m_host->SetModified();
 }
 
+namespace {
+
+// After an undo or a redo the pages and views start again from the candidate the ring gave back.
+void FollowRestoredCandidate(ISiteHost& host, CCableGuy* cableGuy) {
+    host.RefreshViews();
+    host.NotifyMainWindow(kNotifyUndoPerformed, 0);
+    if (cableGuy != nullptr) {
+        cableGuy->RecomputeCableStates(kSelectCandidate);
+    }
+}
+
+} // namespace
+
 int CSite::Undo(int selector) {
     if (selector == kSelectBts || !m_undo.Undo()) {
         return 0;
     }
-    m_host->RefreshViews();
-    m_host->NotifyMainWindow(kNotifyUndoPerformed, 0);
-    if (m_cableGuy) {
-        m_cableGuy->RecomputeCableStates(kSelectCandidate);
-    }
+    FollowRestoredCandidate(*m_host, m_cableGuy.get());
     return 1;
 }
 
@@ -235,12 +244,7 @@ int CSite::Redo(int selector) {
     if (selector == kSelectBts || !m_undo.Redo()) {
         return 0;
     }
-    // The pages and views start again from the candidate, as after an undo.
-    m_host->RefreshViews();
-    m_host->NotifyMainWindow(kNotifyUndoPerformed, 0);
-    if (m_cableGuy) {
-        m_cableGuy->RecomputeCableStates(kSelectCandidate);
-    }
+    FollowRestoredCandidate(*m_host, m_cableGuy.get());
     return 1;
 }
 

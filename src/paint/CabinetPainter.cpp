@@ -249,6 +249,22 @@ QSize CCabinetPainter::PictureSize(const SCabinetScene& scene) {
     return {scene.bounds.right - scene.bounds.left, scene.bounds.bottom - scene.bounds.top};
 }
 
+namespace {
+
+// Both layers draw in the scene's own coordinates with smoothing on; false for no picture.
+bool BeginScene(QPainter& p, const SCabinetScene& scene) {
+    if (!scene.valid) {
+        return false;
+    }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.translate(-scene.bounds.left, -scene.bounds.top);
+    return true;
+}
+
+} // namespace
+
 void CCabinetPainter::Paint(QPainter& p, const SCabinetScene& scene, const SPaintOptions& options) {
     PaintCabinetLayer(p, scene, options);
     PaintOverCabinet(p, scene, options);
@@ -256,13 +272,9 @@ void CCabinetPainter::Paint(QPainter& p, const SCabinetScene& scene, const SPain
 
 void CCabinetPainter::PaintCabinetLayer(QPainter& p, const SCabinetScene& scene,
                                         const SPaintOptions& options) {
-    if (!scene.valid) {
+    if (!BeginScene(p, scene)) {
         return;
     }
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.translate(-scene.bounds.left, -scene.bounds.top);
     if (options.background) {
         p.fillRect(ToRectF(scene.bounds), kBackground);
     }
@@ -288,13 +300,9 @@ void CCabinetPainter::PaintCabinetLayer(QPainter& p, const SCabinetScene& scene,
 
 void CCabinetPainter::PaintOverCabinet(QPainter& p, const SCabinetScene& scene,
                                        const SPaintOptions& options) {
-    if (!scene.valid) {
+    if (!BeginScene(p, scene)) {
         return;
     }
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.translate(-scene.bounds.left, -scene.bounds.top);
     for (const SSceneUnit& u : scene.units) {
         paint::DrawHover(p, u);
     }

@@ -27,6 +27,24 @@ wizard:      ui paint app sim comms rules files model platform peripherals
 '
 core='platform model files rules comms sim peripherals'
 
+# The same for the subfolders of app, which holds subfolders only: each subsystem of the
+# application shell may use those listed after it, and none of the others.
+app_layers='
+views:
+pages:     views
+settings:
+passive:
+commands:  views
+startup:   settings
+options:   settings
+link:      commands startup settings
+document:  link commands passive settings startup pages views
+transfer:  document link commands settings
+search:    document commands settings views pages
+dossier:   document passive settings views pages
+wizard:    document link commands passive settings pages views
+'
+
 edges=$(mktemp)
 trap 'rm -f "$edges"' EXIT
 
@@ -39,8 +57,25 @@ for dir in "$root"/*/; do
         fail=1
     fi
 done
+known_app=$(echo "$app_layers" | sed -n 's/^\([a-z]*\):.*/\1/p')
+if [[ -d $root/app ]]; then
+    for dir in "$root"/app/*/; do
+        [[ -d $dir ]] || continue
+        name=$(basename "$dir")
+        if ! grep -qx "$name" <<<"$known_app"; then
+            echo "check-layers: folder \"app/$name\" has no place in the app table of scripts/check-layers.sh" >&2
+            fail=1
+        fi
+    done
+    for file in "$root"/app/*; do
+        if [[ -f $file ]]; then
+            echo "check-layers: $file lies at the top of app; it belongs in the subfolder of its subsystem" >&2
+            fail=1
+        fi
+    done
+fi
 find "$root" -type f \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -z |
-    xargs -0 -r awk -v root="$root" -v layers="$layers" -v core="$core" -v edges="$edges" '
+    xargs -0 -r awk -v root="$root" -v layers="$layers" -v app_layers="$app_layers" -v core="$core" -v edges="$edges" '
     BEGIN {
         n = split(layers, rows, "\n")
         for (i = 1; i <= n; i++) {
@@ -50,6 +85,14 @@ find "$root" -type f \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -z |
             for (j = 1; j <= m; j++) may[f[1], uses[j]] = 1
             sub(/^[ \t]+/, "", f[2])
             list[f[1]] = f[2]
+        }
+        n = split(app_layers, rows, "\n")
+        for (i = 1; i <= n; i++) {
+            if (split(rows[i], f, ":") < 2) continue
+            m = split(f[2], uses, " ")
+            for (j = 1; j <= m; j++) appMay[f[1], uses[j]] = 1
+            sub(/^[ \t]+/, "", f[2])
+            appList[f[1]] = f[2]
         }
         m = split(core, c, " ")
         for (j = 1; j <= m; j++) isCore[c[j]] = 1
@@ -77,6 +120,12 @@ find "$root" -type f \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -z |
                 complain(FILENAME ":" FNR ": \"" top "\" may not include \"" target "\" (it may use: " (list[top] == "" ? "nothing" : list[top]) ")")
             else
                 complain(FILENAME ":" FNR ": \"" target "\" is in no folder of the table")
+        }
+        if (top == "app" && ttop == "app") {
+            sub1 = rel; sub(/^app\//, "", sub1); sub(/\/.*/, "", sub1)
+            sub2 = target; sub(/^app\//, "", sub2); sub(/\/.*/, "", sub2)
+            if (sub1 != sub2 && !((sub1, sub2) in appMay))
+                complain(FILENAME ":" FNR ": \"app/" sub1 "\" may not include \"" target "\" (it may use: " (appList[sub1] == "" ? "nothing" : appList[sub1]) ")")
         }
         if (tdir != dir) print dir, tdir > edges
     }

@@ -2,7 +2,7 @@
 // Plans written by the command line name their schema in the maker's tools folder, found the
 // way the window program finds it.
 
-#include "app/MachineSettings.h"
+#include "app/settings/MachineSettings.h"
 #include "files/xml/XML_NodeFile.h"
 
 namespace cli {

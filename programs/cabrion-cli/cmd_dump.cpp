@@ -1,6 +1,6 @@
 // dump: one configuration of a file built into a candidate, as the application would show it.
 #include "ConfigChoice.h"
-#include "app/CandidateJson.h"
+#include "app/document/CandidateJson.h"
 #include "model/BandInformation.h"
 
 namespace {

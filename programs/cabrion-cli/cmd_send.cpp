@@ -2,9 +2,9 @@
 // reads it back.
 #include "CandidateInput.h"
 #include "TransferSession.h"
-#include "app/BTSUpdateFetchDlg.h"
-#include "app/MachineSettings.h"
-#include "app/UserAccessControl.h"
+#include "app/settings/MachineSettings.h"
+#include "app/settings/UserAccessControl.h"
+#include "app/transfer/BTSUpdateFetchDlg.h"
 #include "files/ConfigInfoKODA.h"
 #include "files/HWInfoFile.h"
 

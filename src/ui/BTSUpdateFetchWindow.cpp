@@ -1,9 +1,9 @@
 #include "ui/BTSUpdateFetchWindow.h"
 
-#include "app/BTSConfigurationDoc.h"
-#include "app/DocumentTransfer.h"
-#include "app/LinkWaitLoop.h"
-#include "app/MissingInfoModel.h"
+#include "app/document/BTSConfigurationDoc.h"
+#include "app/document/MissingInfoModel.h"
+#include "app/link/LinkWaitLoop.h"
+#include "app/transfer/DocumentTransfer.h"
 #include "comms/CommunicationBTS.h"
 #include "comms/MMIServ.h"
 #include "ui/HelpLauncher.h"

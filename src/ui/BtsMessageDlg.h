@@ -1,7 +1,7 @@
 #pragma once
 // Connection errors that come with details: a short message, and the details behind a button.
 
-#include "app/BtsMessageRules.h"
+#include "app/link/BtsMessageRules.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 // from the sobriquet file. OK is refused, with the reason and the focus on the field, until what
 // was typed makes a target.
 
-#include "app/ConnectTargetModel.h"
+#include "app/link/ConnectTargetModel.h"
 
 #include <QDialog>
 

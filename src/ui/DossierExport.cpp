@@ -12,7 +12,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 
-#include "app/BTSConfigurationDoc.h"
+#include "app/document/BTSConfigurationDoc.h"
 #include "app/dossier/DocumentDossier.h"
 #include "model/SiteKODA.h"
 #include "paint/DossierPdf.h"

@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "app/HelpTopics.h"
+#include "app/commands/HelpTopics.h"
 #include "ui/HelpWindow.h"
 
 CHelpLauncher::CHelpLauncher(QWidget* mainWindow, std::function<int()> viewType, QObject* parent)

@@ -4,10 +4,10 @@
 // container, the connection event list, and the relay of notifications between windows. It is
 // the document's window side: the document asks its questions and runs its sheets through it.
 
-#include "app/DocumentMenu.h"
-#include "app/DocumentWindows.h"
-#include "app/NotificationRelay.h"
-#include "app/StatusText.h"
+#include "app/commands/DocumentMenu.h"
+#include "app/document/DocumentWindows.h"
+#include "app/document/StatusText.h"
+#include "app/link/NotificationRelay.h"
 #include "ui/HelpLauncher.h"
 
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 #include "ui/OptionsDialog.h"
 #include "ui/OptionsTARNDialog.h"
 
-#include "app/BTSConfigurationDoc.h"
-#include "app/DocumentLink.h"
+#include "app/document/BTSConfigurationDoc.h"
+#include "app/link/DocumentLink.h"
 #include "app/views/ViewBase.h"
 #include "platform/Registry.h"
 #include "platform/SettingsKeys.h"

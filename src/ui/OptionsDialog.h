@@ -3,9 +3,9 @@
 // menu's with the local BTS connection only. Pages read their settings when first shown and
 // write them on Apply or OK; Cancel writes nothing.
 
-#include "app/OptionsHost.h"
-#include "app/OptionsSheet.h"
-#include "app/SerialPortList.h"
+#include "app/options/OptionsHost.h"
+#include "app/options/OptionsSheet.h"
+#include "app/settings/SerialPortList.h"
 
 #include <QDialog>
 

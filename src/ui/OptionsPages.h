@@ -3,10 +3,10 @@
 // connection ("LMP"), the display flags ("Display"), the cable colours ("Cable Colours") and
 // the bar-code reader ("Bar Code Reader"). Nothing reaches the settings before Apply.
 
-#include "app/CableColours.h"
-#include "app/DisplayOptions.h"
-#include "app/OptionsBTSConnection.h"
-#include "app/OptionsBarCodeReader.h"
+#include "app/options/CableColours.h"
+#include "app/options/DisplayOptions.h"
+#include "app/options/OptionsBTSConnection.h"
+#include "app/options/OptionsBarCodeReader.h"
 
 #include <QColor>
 #include <QWidget>

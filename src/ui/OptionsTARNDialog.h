@@ -2,7 +2,7 @@
 // The options dialog of a Selmo site: its one colour page, with a "Reset Colors" button and a
 // frame where the colours would be. It changes no setting.
 
-#include "app/OptionsTARN.h"
+#include "app/options/OptionsTARN.h"
 
 #include <QDialog>
 

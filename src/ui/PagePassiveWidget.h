@@ -2,8 +2,8 @@
 // The "Information" page of the passive units: the window over CPagePassive and the reader
 // polling. It shows the controller's state and forwards what the user does.
 
-#include "app/BarCodePolling.h"
-#include "app/PagePassive.h"
+#include "app/passive/BarCodePolling.h"
+#include "app/passive/PagePassive.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "ui/ParseSCFErrorPage.h"
 
-#include "app/ParseProblemList.h"
+#include "app/document/ParseProblemList.h"
 #include "files/TextCodec.h"
 
 #include <QHeaderView>

@@ -1,7 +1,7 @@
 #pragma once
 // Messages to the user as modal boxes titled "Cabrion".
 
-#include "app/StartupSeams.h"
+#include "app/startup/StartupSeams.h"
 
 #include <QMessageBox>
 

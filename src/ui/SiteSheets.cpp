@@ -1,7 +1,7 @@
 #include "ui/SiteSheets.h"
 
-#include "app/NewSiteSheetModel.h"
-#include "app/SaveSCFSheetModel.h"
+#include "app/document/NewSiteSheetModel.h"
+#include "app/document/SaveSCFSheetModel.h"
 #include "files/TextCodec.h"
 #include "files/xml/PlanTextCodec.h"
 #include "ui/HelpLauncher.h"

@@ -2,7 +2,7 @@
 // The missing-information list of the transfer dialog, and the cabinet sheet that is not
 // finished yet.
 
-#include "app/MissingInfoModel.h"
+#include "app/document/MissingInfoModel.h"
 
 #include <QDialog>
 

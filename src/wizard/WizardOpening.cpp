@@ -1,7 +1,7 @@
 #include "wizard/WizardOpening.h"
 
-#include "app/BTSConfigurationDoc.h"
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
+#include "app/document/BTSConfigurationDoc.h"
 #include "ui/MainFrame.h"
 #include "wizard/WizardSheet.h"
 

@@ -5,9 +5,9 @@
 #include <QShowEvent>
 #include <QTimer>
 
-#include "app/BTSConfigurationDoc.h"
-#include "app/DocumentsFolder.h"
+#include "app/document/BTSConfigurationDoc.h"
 #include "app/search/DocumentSearchHost.h"
+#include "app/settings/DocumentsFolder.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "paint/WizardPictures.h"
 #include "ui/HelpLauncher.h"

@@ -2,9 +2,9 @@
 // A scripted stand-in for the windows and the BTS link of the document: questions are answered
 // from a queue and recorded, sheets are driven by a function the test gives.
 
-#include "app/BTSConfigurationDoc.h"
-#include "app/NewSiteSheetModel.h"
-#include "app/SaveSCFSheetModel.h"
+#include "app/document/BTSConfigurationDoc.h"
+#include "app/document/NewSiteSheetModel.h"
+#include "app/document/SaveSCFSheetModel.h"
 #include "files/AtomicFile.h"
 #include "files/SiteConfigFile.h"
 #include "files/SiteRecords.h"

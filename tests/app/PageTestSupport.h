@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/CandidateJson.h"
+#include "app/document/CandidateJson.h"
 #include "app/pages/PageDocument.h"
 #include "model/SiteKODA.h"
 #include "model/UnitKTrx.h"

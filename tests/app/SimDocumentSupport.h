@@ -3,7 +3,7 @@
 // the program's simulator connection runs it, with its files in a folder of its own.
 
 #include "DocumentTestSupport.h"
-#include "app/DocumentLink.h"
+#include "app/link/DocumentLink.h"
 #include "comms/CommsClient.h"
 #include "comms/CommunicationBTS.h"
 #include "comms/MMIServ.h"

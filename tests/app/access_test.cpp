@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/MachineSettings.h"
-#include "app/UserAccessControl.h"
+#include "app/settings/MachineSettings.h"
+#include "app/settings/UserAccessControl.h"
 #include "test_support.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // The page's reader polling with a pseudo-terminal as the scanner.
 #include "peripherals/PtyScanner.h"
 
-#include "app/BarCodePolling.h"
+#include "app/passive/BarCodePolling.h"
 #include "peripherals/UartErrors.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/SettingsKeys.h"

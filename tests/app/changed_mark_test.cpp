@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTestSupport.h"
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
 #include "app/pages/PageCabinetControllers.h"
 #include "app/pages/PageCablingControllers.h"
 #include "app/views/CabinetScene.h"

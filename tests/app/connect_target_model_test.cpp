@@ -1,6 +1,6 @@
 // The "Connect..." dialog without a window: what it makes of what the user typed, and what it
 // refuses before anything is started.
-#include "app/ConnectTargetModel.h"
+#include "app/link/ConnectTargetModel.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // showed, replayed on real files: each is the shortest form of what the action fuzz target found.
 #include "DocumentTestSupport.h"
 
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
 #include "model/UnitTypeRecord.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "SimDocumentSupport.h"
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
 #include "app/pages/PageUnitsController.h"
 #include "comms/ConfigBlocks.h"
 #include "comms/ConfigTransfer.h"

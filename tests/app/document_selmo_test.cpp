@@ -2,7 +2,7 @@
 // saved and saved as without losing a value, and the Orvik-only commands kept away from it.
 #include "DocumentTestSupport.h"
 
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "comms/CommsReport.h"
 #include "files/AtomicFile.h"

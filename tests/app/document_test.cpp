@@ -1,7 +1,7 @@
 // The document without windows: new, open, save, the questions, undo, and the link's side.
 #include "DocumentTestSupport.h"
 
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
 #include "comms/CommsReport.h"
 #include "files/AtomicFile.h"
 #include "files/xml/XMLPlanWriter.h"

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTestSupport.h"
-#include "app/CommandIds.h"
-#include "app/MissingInfoModel.h"
+#include "app/commands/CommandIds.h"
+#include "app/document/MissingInfoModel.h"
 #include "app/views/CabinetScene.h"
 #include "app/views/DifferenceList.h"
 #include "app/views/ViewBase.h"

@@ -1,10 +1,10 @@
 // The main window's rules without a window: recent files, the notification relay and the sizes
 // of the BTS message dialog.
-#include "app/BtsMessageRules.h"
-#include "app/NotificationRelay.h"
-#include "app/RecentFileList.h"
-#include "app/SheetPlacement.h"
-#include "app/WindowPlacement.h"
+#include "app/link/BtsMessageRules.h"
+#include "app/link/NotificationRelay.h"
+#include "app/settings/RecentFileList.h"
+#include "app/settings/SheetPlacement.h"
+#include "app/settings/WindowPlacement.h"
 #include "platform/MemoryRegistry.h"
 
 #include <gtest/gtest.h>

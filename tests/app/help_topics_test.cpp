@@ -1,6 +1,6 @@
 // Help contexts of menu commands and where the guide is looked for.
-#include "app/CommandIds.h"
-#include "app/HelpTopics.h"
+#include "app/commands/CommandIds.h"
+#include "app/commands/HelpTopics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The option pages' rules: what they show from the settings, what they store, and how they
 // keep the bar-code reader and the BTS connection off each other's port.
-#include "app/CableColours.h"
-#include "app/DisplayOptions.h"
-#include "app/OptionsBTSConnection.h"
-#include "app/OptionsBarCodeReader.h"
-#include "app/OptionsSheet.h"
+#include "app/options/CableColours.h"
+#include "app/options/DisplayOptions.h"
+#include "app/options/OptionsBTSConnection.h"
+#include "app/options/OptionsBarCodeReader.h"
+#include "app/options/OptionsSheet.h"
 #include "comms/ConnectParams.h"
 #include "model/Strings.h"
 #include "platform/MemoryRegistry.h"

@@ -1,6 +1,6 @@
 // The passive units page rules against a real passive unit table.
-#include "app/PagePassive.h"
-#include "app/PassiveProductId.h"
+#include "app/passive/PagePassive.h"
+#include "app/passive/PassiveProductId.h"
 #include "files/HWInfoFile.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/SettingsKeys.h"

@@ -1,5 +1,5 @@
 // The passive units tree as the candidate's and the BTS side's tables list it.
-#include "app/PassiveUnitTree.h"
+#include "app/passive/PassiveUnitTree.h"
 #include "files/HWInfoFile.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/SerialPortList.h"
+#include "app/settings/SerialPortList.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/SettingsKeys.h"
 #include "test_support.h"

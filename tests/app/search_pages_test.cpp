@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "DocumentTestSupport.h"
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
 #include "app/search/DirDialogModel.h"
 #include "app/search/DirectoryPageModel.h"
 #include "app/search/DocumentSearchHost.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/BTSConfigurationApp.h"
-#include "app/MachineSettings.h"
-#include "app/WindowsRegistry.h"
+#include "app/settings/MachineSettings.h"
+#include "app/settings/WindowsRegistry.h"
+#include "app/startup/BTSConfigurationApp.h"
 #include "platform/Registry.h"
 #include "test_support.h"
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTestSupport.h"
-#include "app/CommandIds.h"
-#include "app/DocumentMenu.h"
+#include "app/commands/CommandIds.h"
+#include "app/commands/DocumentMenu.h"
 #include "app/pages/PageOptionsRXDivTARNController.h"
 #include "app/pages/PageRXDivTARNController.h"
 #include "app/views/ViewBaseTARN.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/DocumentsFolder.h"
-#include "app/WindowsRegistry.h"
+#include "app/settings/DocumentsFolder.h"
+#include "app/settings/WindowsRegistry.h"
 #include "platform/MemoryRegistry.h"
 #include "platform/SettingsKeys.h"
 #include "test_support.h"

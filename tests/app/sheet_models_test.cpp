@@ -1,6 +1,6 @@
 // The rules of the open and save sheets without their windows.
 #include "DocumentTestSupport.h"
-#include "app/MissingInfoModel.h"
+#include "app/document/MissingInfoModel.h"
 #include "files/ConfigInfoKODA.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/StatusText.h"
+#include "app/document/StatusText.h"
 
 TEST(StatusText, TitleAndPanesFollowTheLink) {
     StatusInputs in;

@@ -1,8 +1,8 @@
 #pragma once
 // Fakes for the seams of start-up, shared by the application tests.
 
-#include "app/StartupSeams.h"
-#include "app/UserAccessControl.h"
+#include "app/settings/UserAccessControl.h"
+#include "app/startup/StartupSeams.h"
 #include "platform/SobriquetResolver.h"
 
 #include <QFile>

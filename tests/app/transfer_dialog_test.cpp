@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/BTSUpdateFetchDlg.h"
+#include "app/transfer/BTSUpdateFetchDlg.h"
 #include "comms/TransferTestSupport.h"
 #include "files/ConfigInfoKODA.h"
 

@@ -4,7 +4,7 @@
 #include "ui/OptionsDialog.h"
 #include "ui/OptionsPages.h"
 
-#include "app/CableColours.h"
+#include "app/options/CableColours.h"
 #include "model/Strings.h"
 #include "support/Screenshot.h"
 #include "support/ViewTestHost.h"

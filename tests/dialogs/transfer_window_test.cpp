@@ -2,11 +2,11 @@
 // BTS menu: a send reaches 100 % and reads the configuration back, a fetch brings it back, the
 // window keeps its event loop going while the link waits, and a BTS that stops answering ends
 // in the failure status with the candidate untouched.
-#include "app/BTSConfigurationDoc.h"
-#include "app/CandidateJson.h"
-#include "app/CommandIds.h"
-#include "app/DocumentLink.h"
-#include "app/LinkStartup.h"
+#include "app/commands/CommandIds.h"
+#include "app/document/BTSConfigurationDoc.h"
+#include "app/document/CandidateJson.h"
+#include "app/link/DocumentLink.h"
+#include "app/startup/LinkStartup.h"
 #include "comms/CommsClient.h"
 #include "comms/CommunicationBTS.h"
 #include "comms/ElementCodec.h"

@@ -6,7 +6,7 @@
 
 #include <thread>
 
-#include "app/BTSUpdateFetchDlg.h"
+#include "app/transfer/BTSUpdateFetchDlg.h"
 #include "comms/BlocksTestSupport.h"
 #include "comms/ConfigBlocks.h"
 #include "comms/FirstConfigFile.h"

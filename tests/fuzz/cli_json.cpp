@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "RowsJson.h"
-#include "app/CandidateJson.h"
+#include "app/document/CandidateJson.h"
 #include "files/SiteRecords.h"
 #include "files/SiteSCFile.h"
 #include "model/BtsConfiguration.h"

@@ -4,9 +4,9 @@
 // page only previews, under the name the title shows, with every other configuration of the
 // file untouched; a save that fails leaves the files as they were; undoing every step of an
 // edit gives back the configuration it started from.
-#include "app/CandidateJson.h"
-#include "app/CommandIds.h"
 #include "app/DocumentTestSupport.h"
+#include "app/commands/CommandIds.h"
+#include "app/document/CandidateJson.h"
 #include "app/pages/PageAntennaController.h"
 #include "app/pages/PageCablingControllers.h"
 #include "app/pages/PageUnitsController.h"

@@ -3,9 +3,9 @@
 // widget tests: views are switched as the View menu does, answers to questions are given by
 // pressing the message box's buttons, and candidates compared through the dump JSON.
 
-#include "app/CandidateJson.h"
-#include "app/CommandIds.h"
 #include "app/DocumentTestSupport.h"
+#include "app/commands/CommandIds.h"
+#include "app/document/CandidateJson.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewPageBase.h"
 #include "model/BtsConfiguration.h"

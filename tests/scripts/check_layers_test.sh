@@ -45,7 +45,12 @@ expect pass "the source tree" "$(cd "$(dirname "$0")/../.." && pwd)/src"
 expect pass "downward and own-folder includes" "$(tree down \
     'model/Site.cpp:"platform/Registry.h"' 'model/Site.cpp:"Site.h"' 'model/Site.h:' \
     'files/Reader.cpp:"model/Site.h"' 'files/xml/Plan.cpp:"files/Reader.h"' \
-    'comms/Link.cpp:<string>' 'app/Doc.cpp:<QString>' 'app/Doc.cpp:"comms/Link.h"')"
+    'comms/Link.cpp:<string>' 'app/document/Doc.cpp:<QString>' 'app/document/Doc.cpp:"comms/Link.h"' \
+    'app/document/Doc.cpp:"app/views/View.h"' 'app/views/View.h:')"
+
+expect fail "an application subsystem that uses one above it" "$(tree app-up \
+    'app/views/View.cpp:"app/document/Doc.h"' 'app/document/Doc.h:' 'app/Loose.cpp:')" \
+    '"app/views" may not include "app/document/Doc.h"'
 
 expect fail "an upward include" "$(tree up \
     'model/Site.cpp:"platform/Registry.h"' 'model/Site.cpp:"files/SCFSite.h"' 'files/SCFSite.h:')" \

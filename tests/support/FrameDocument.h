@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "app/BTSConfigurationDoc.h"
+#include "app/document/BTSConfigurationDoc.h"
 #include "platform/Registry.h"
 #include "ui/MainFrame.h"
 

@@ -2,8 +2,8 @@
 // The main window with a document over the program's own link, against the simulated BTS run
 // in-process as the program's simulator connection runs it, with its files in a folder of its own.
 
-#include "app/BTSConfigurationDoc.h"
-#include "app/DocumentLink.h"
+#include "app/document/BTSConfigurationDoc.h"
+#include "app/link/DocumentLink.h"
 #include "comms/CommsClient.h"
 #include "comms/CommunicationBTS.h"
 #include "comms/MMIServ.h"

@@ -1,9 +1,9 @@
 // The main window connected to the in-process simulated BTS through the program's own link:
 // where the connection event list sits, how much room the cabinet picture gets, and pictures of
 // the connected window at the sizes engineers' screens have.
-#include "app/BTSConfigurationDoc.h"
-#include "app/CommandIds.h"
-#include "app/DocumentLink.h"
+#include "app/commands/CommandIds.h"
+#include "app/document/BTSConfigurationDoc.h"
+#include "app/link/DocumentLink.h"
 #include "app/views/ViewBase.h"
 #include "comms/CommsClient.h"
 #include "comms/CommunicationBTS.h"

@@ -2,9 +2,9 @@
 // in-process: the dossier holds the candidate and the configuration fetched from the BTS, the
 // window shows afterwards what it showed before, and a cancelled export keeps the old file; a
 // printed and an exported view say where they come from.
-#include "app/CommandIds.h"
-#include "app/DocumentLink.h"
+#include "app/commands/CommandIds.h"
 #include "app/dossier/DocumentDossier.h"
+#include "app/link/DocumentLink.h"
 #include "app/views/ViewBase.h"
 #include "comms/CommsClient.h"
 #include "comms/CommunicationBTS.h"

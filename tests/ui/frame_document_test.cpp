@@ -1,11 +1,11 @@
 // The main window with a document over a scripted link: title and status panes, menus,
 // notifications, placement, the message dialog and the connection list.
-#include "app/CommandIds.h"
 #include "app/DocumentTestSupport.h"
-#include "app/RecentFileList.h"
-#include "app/WindowPlacement.h"
+#include "app/commands/CommandIds.h"
 #include "app/pages/PageCabinetControllers.h"
 #include "app/pages/PageCablingControllers.h"
+#include "app/settings/RecentFileList.h"
+#include "app/settings/WindowPlacement.h"
 #include "comms/CommsReport.h"
 #include "files/ConfigInfoKODA.h"
 #include "model/CabinetKODA.h"

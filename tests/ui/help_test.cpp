@@ -1,9 +1,9 @@
 // F1 and the Help menu: which page of the user guide opens from the main window, from an open
 // menu and from a dialog; a missing guide is said, not silently ignored. Also makes the main
 // window's picture for the guide.
-#include "app/CommandIds.h"
 #include "app/DocumentTestSupport.h"
-#include "app/HelpTopics.h"
+#include "app/commands/CommandIds.h"
+#include "app/commands/HelpTopics.h"
 #include "model/BtsConfiguration.h"
 #include "support/FrameDocument.h"
 #include "support/Screenshot.h"

@@ -1,8 +1,8 @@
 // The main window with the sample open: the view bar and the container in its panes, the View
 // menu and the bar switching views, printing and export in the File menu, and screenshots of
 // the whole window for several views.
-#include "app/CommandIds.h"
 #include "app/DocumentTestSupport.h"
+#include "app/commands/CommandIds.h"
 #include "app/views/ViewBase.h"
 #include "model/BtsConfiguration.h"
 #include "support/CabledSample.h"

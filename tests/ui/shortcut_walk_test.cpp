@@ -1,8 +1,8 @@
 // Every key of the main window has one job: the actions' shortcuts, the menu bar's mnemonics
 // (Alt+letter) and the mnemonics inside each menu, with the Orvik menu (BTS connection enabled)
 // and with the Selmo one; and so has every mnemonic of each property page and wizard page.
-#include "app/CommandIds.h"
 #include "app/DocumentTestSupport.h"
+#include "app/commands/CommandIds.h"
 #include "app/views/ViewBase.h"
 #include "model/BtsConfiguration.h"
 #include "support/FrameDocument.h"

@@ -1,7 +1,7 @@
 // Unit names: on every picture of every sample, on both tabs and on the candidate copied from
 // the BTS, each name stays on its own front, so none writes over another at any scale; a unit
 // keeps its name on both tabs, and the BTS tab says beside it what type the BTS detected.
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewPageBase.h"
 #include "model/DataBaseKODA.h"

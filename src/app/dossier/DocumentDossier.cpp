@@ -2,8 +2,8 @@
 
 #include <ctime>
 
-#include "app/BTSConfigurationDoc.h"
-#include "app/FileDialogFolder.h"
+#include "app/document/BTSConfigurationDoc.h"
+#include "app/settings/FileDialogFolder.h"
 #include "app/views/ViewBase.h"
 #include "cabrion_version.h"
 #include "files/TextCodec.h"

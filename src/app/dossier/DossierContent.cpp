@@ -1,6 +1,6 @@
 #include "app/dossier/DossierContent.h"
 
-#include "app/PassiveUnitTree.h"
+#include "app/passive/PassiveUnitTree.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewHost.h"
 #include "app/views/ViewPageBase.h"

@@ -1,7 +1,7 @@
 #include "app/search/DocumentSearchHost.h"
 
-#include "app/BTSConfigurationDoc.h"
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
+#include "app/document/BTSConfigurationDoc.h"
 
 CSiteKODA* CDocumentSearchHost::Site() {
     return m_doc.SiteKODA();

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/BTSConfigurationDoc.h"
+#include "app/document/BTSConfigurationDoc.h"
 #include "app/wizard/WizardNewPages.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "files/ReportUnits.h"

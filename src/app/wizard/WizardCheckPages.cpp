@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/BTSConfigurationDoc.h"
+#include "app/document/BTSConfigurationDoc.h"
 #include "app/pages/CabinetFit.h"
 #include "app/views/ViewBase.h"
 #include "app/wizard/WizardNewPages.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PassiveUnitTree.h"
+#include "app/passive/PassiveUnitTree.h"
 #include "model/DataBaseKODA.h"
 
 class CWizardSheetModel;

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/BTSConfigurationDoc.h"
-#include "app/CommandIds.h"
-#include "app/FileDialogFolder.h"
-#include "app/SaveSCFSheetModel.h"
+#include "app/commands/CommandIds.h"
+#include "app/document/BTSConfigurationDoc.h"
+#include "app/document/SaveSCFSheetModel.h"
+#include "app/settings/FileDialogFolder.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "files/ConfigInfoKODA.h"
 #include "files/SiteSCFile.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/BTSConfigurationDoc.h"
+#include "app/document/BTSConfigurationDoc.h"
 #include "app/views/ViewTexts.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "files/ReportUnits.h"

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "app/BTSConfigurationDoc.h"
-#include "app/FileDialogFolder.h"
+#include "app/document/BTSConfigurationDoc.h"
+#include "app/settings/FileDialogFolder.h"
 #include "app/wizard/WizardSheetModel.h"
 #include "comms/ConfigTransfer.h"
 #include "files/ConfigSummary.h"

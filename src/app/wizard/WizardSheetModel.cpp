@@ -1,7 +1,7 @@
 #include "app/wizard/WizardSheetModel.h"
 
-#include "app/BTSConfigurationDoc.h"
-#include "app/CommandIds.h"
+#include "app/commands/CommandIds.h"
+#include "app/document/BTSConfigurationDoc.h"
 #include "app/views/ViewBase.h"
 #include "model/SiteKODA.h"
 

@@ -1,8 +1,8 @@
 #include "ui/props/ViewPropSheet.h"
 
-#include "app/BTSConfigurationDoc.h"
-#include "app/CommandIds.h"
-#include "app/SheetPlacement.h"
+#include "app/commands/CommandIds.h"
+#include "app/document/BTSConfigurationDoc.h"
+#include "app/settings/SheetPlacement.h"
 #include "app/views/ViewBase.h"
 #include "app/views/ViewPageBase.h"
 #include "files/HWInfoFile.h"

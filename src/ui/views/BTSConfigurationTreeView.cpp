@@ -1,6 +1,6 @@
 #include "ui/views/BTSConfigurationTreeView.h"
 
-#include "app/PassiveUnitTree.h"
+#include "app/passive/PassiveUnitTree.h"
 #include "files/TextCodec.h"
 
 #include <QContextMenuEvent>

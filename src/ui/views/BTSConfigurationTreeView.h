@@ -3,7 +3,7 @@
 // every place of a group, with the serial number and product identifier of the filled ones.
 // Filled again from the table whenever the document changes; the selection survives a refill.
 
-#include "app/PagePassive.h"
+#include "app/passive/PagePassive.h"
 
 #include <QTreeWidget>
 

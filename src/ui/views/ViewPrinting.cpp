@@ -8,7 +8,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "app/BTSConfigurationDoc.h"
+#include "app/document/BTSConfigurationDoc.h"
 #include "app/dossier/DocumentDossier.h"
 #include "app/views/ViewBase.h"
 #include "paint/PictureExport.h"

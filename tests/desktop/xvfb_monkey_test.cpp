@@ -38,9 +38,10 @@ constexpr int kDefaultSeconds = 75;
 constexpr int kDefaultSeconds = 0;
 #endif
 
-// Seeds that once failed a run, each run again for a shorter time. 2049613953 left the help
-// window open at the end, which Escape does not close, as it need not.
-constexpr unsigned kFoundSeeds[] = {2049613953u};
+// Seeds that once failed a run, each run again for a shorter time: 2049613953 left the help
+// window open at the end, which Escape does not close, as it need not; after 918765289 the
+// sheet held the keyboard while the transfer window waited for its Escape.
+constexpr unsigned kFoundSeeds[] = {2049613953u, 918765289u};
 
 // Everything the program may touch: its settings point every folder here, it runs here, and
 // HOME is here too (a print or file dialog starts from it). A launcher that opens help in a
@@ -244,13 +245,16 @@ void Monkey::Run(unsigned seed, int seconds) {
         EXPECT_FALSE(x.WaitForTitle("Cabrion BTS Connected at Speed", 40).empty())
             << "not connected again with " << title;
         if (title[0] == 'F') {
-            std::system((d + "xdotool search --onlyvisible --name '" + title +
-                         "' windowfocus --sync key Escape >/dev/null 2>&1")
-                            .c_str());
-            for (int i = 0; i < 50 && shown(title); ++i) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            // A message about the link may stand in front of it, or the sheet may hold the
+            // keyboard: Escape goes by turns to whatever has it and to the window itself.
+            for (int i = 0; i < 10 && shown(title); ++i) {
+                const std::string to = i % 2 ? "search --onlyvisible --name '" +
+                                                   std::string(title) + "' windowfocus --sync "
+                                             : std::string();
+                std::system((d + "xdotool " + to + "key Escape sleep 1 >/dev/null 2>&1").c_str());
             }
-            ASSERT_FALSE(shown(title)) << "the transfer window does not close";
+            ASSERT_FALSE(shown(title)) << "the transfer window does not close:\n"
+                                       << CommandOutput(d + "xwininfo -root -tree | grep cabrion");
         }
     }
     // With every window still open the BTS goes away for good: the title says so. It comes back
@@ -290,7 +294,7 @@ TEST_F(Monkey, RandomInputAndALinkThatDropsWithWindowsOpen) {
 
 TEST_F(Monkey, SeedsThatOnceFoundAFault) {
     for (unsigned seed : kFoundSeeds) {
-        Run(seed, std::min(m_seconds, 40));
+        Run(seed, std::min(m_seconds, 25));
     }
 }
 

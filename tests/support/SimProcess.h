@@ -50,6 +50,9 @@ public:
     CSimProcess(const CSimProcess&) = delete;
     CSimProcess& operator=(const CSimProcess&) = delete;
 
+    // For the tests that stop and resume the BTS with signals.
+    pid_t Pid() const { return m_pid; }
+
     // The next line the program printed, without its line end; empty at its end.
     std::string FirstLine() {
         char line[256] = {};

@@ -38,18 +38,23 @@ inline bool HaveProgram(const char* name) {
     return std::system((std::string("command -v ") + name + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-// A child process with its own environment additions, ended by its id.
+// A child process with its own environment additions, ended by its id. Its output goes to the
+// file named (a sanitizer report is read back from there), and it runs in the folder named.
 class CChild {
 public:
-    CChild(std::vector<std::string> args, std::vector<std::string> env) {
+    CChild(std::vector<std::string> args, std::vector<std::string> env,
+           const std::string& output = "/dev/null", const std::string& folder = {}) {
         m_pid = ::fork();
         if (m_pid == 0) {
             for (auto& e : env) {
                 ::putenv(e.data());
             }
-            if (std::FILE* devnull = std::fopen("/dev/null", "w")) {
-                ::dup2(::fileno(devnull), 1);
-                ::dup2(::fileno(devnull), 2);
+            if (std::FILE* out = std::fopen(output.c_str(), "w")) {
+                ::dup2(::fileno(out), 1);
+                ::dup2(::fileno(out), 2);
+            }
+            if (!folder.empty() && ::chdir(folder.c_str()) != 0) {
+                ::_exit(126);
             }
             std::vector<char*> argv;
             for (auto& a : args) {
@@ -69,6 +74,16 @@ public:
     }
     CChild(const CChild&) = delete;
     CChild& operator=(const CChild&) = delete;
+
+    pid_t Pid() const { return m_pid; }
+    // False once the process has ended; it is reaped then, and the destructor leaves it alone.
+    bool Running() {
+        int status = 0;
+        if (m_pid > 0 && ::waitpid(m_pid, &status, WNOHANG) == m_pid) {
+            m_pid = -1;
+        }
+        return m_pid > 0;
+    }
 
 private:
     pid_t m_pid = -1;

@@ -115,7 +115,12 @@ void ViewsAndScales(benchmark::internal::Benchmark* b) {
         }
     }
 }
-BENCHMARK(RepaintViewScaled)->Apply(ViewsAndScales)->Unit(benchmark::kMillisecond);
+// Qt's raster engine hands part of a large copy or fill to its thread pool, and the machine
+// is shared: the process's CPU time is what a repaint costs, not the main thread's or the clock's.
+BENCHMARK(RepaintViewScaled)
+    ->Apply(ViewsAndScales)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The same pictures painted whole every time, for comparison.
 void PaintViewScaled(benchmark::State& state) {
@@ -137,7 +142,10 @@ void PaintViewScaled(benchmark::State& state) {
     }
     state.SetLabel(s.manager->ActiveView()->Name());
 }
-BENCHMARK(PaintViewScaled)->Apply(ViewsAndScales)->Unit(benchmark::kMillisecond);
+BENCHMARK(PaintViewScaled)
+    ->Apply(ViewsAndScales)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The part of a repaint that leads the cables round the fronts.
 void RouteAllCabling(benchmark::State& state) {

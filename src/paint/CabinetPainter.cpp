@@ -319,19 +319,37 @@ bool Reaches(const QRectF* within, const QRectF& reach) {
     return within == nullptr || within->intersects(reach);
 }
 
-// Whether a cable drawn along `line` with a pen reaching `m` beside it can touch `within`. Each
-// segment's box holds the segment; the flattened line strays from the curve by well under the
-// pixel added to the reach.
-bool CableReaches(const QRectF* within, const QPolygonF& line, qreal m) {
+// Whether the segment from `a` to `b` meets the rectangle: the segment cut down to the
+// rectangle's slabs in x and in y leaves something over.
+bool SegmentMeets(const QPointF& a, const QPointF& b, const QRectF& r) {
+    qreal t0 = 0;
+    qreal t1 = 1;
+    const auto cut = [&](qreal from, qreal delta, qreal low, qreal high) {
+        if (delta == 0) {
+            return from >= low && from <= high;
+        }
+        qreal enter = (low - from) / delta;
+        qreal leave = (high - from) / delta;
+        if (enter > leave) {
+            std::swap(enter, leave);
+        }
+        t0 = std::max(t0, enter);
+        t1 = std::min(t1, leave);
+        return t0 <= t1;
+    };
+    return cut(a.x(), b.x() - a.x(), r.left(), r.right()) &&
+           cut(a.y(), b.y() - a.y(), r.top(), r.bottom());
+}
+
+// Whether something drawn along `line` with a pen reaching `m` beside it can touch `within`;
+// the flattened line strays from the curve by well under the pixel added to the reach.
+bool LineReaches(const QRectF* within, const QPolygonF& line, qreal m) {
     if (within == nullptr) {
         return true;
     }
     const QRectF part = within->adjusted(-m - 1, -m - 1, m + 1, m + 1);
     for (qsizetype i = 0; i < line.size(); ++i) {
-        const QPointF& a = line[i];
-        const QPointF& b = line[i + 1 < line.size() ? i + 1 : i];
-        if (std::max(a.x(), b.x()) >= part.left() && std::min(a.x(), b.x()) <= part.right() &&
-            std::max(a.y(), b.y()) >= part.top() && std::min(a.y(), b.y()) <= part.bottom()) {
+        if (SegmentMeets(line[i], line[i + 1 < line.size() ? i + 1 : i], part)) {
             return true;
         }
     }
@@ -369,7 +387,7 @@ void CCabinetPainter::PaintOverCabinet(QPainter& p, const SCabinetScene& scene,
     for (std::size_t i = 0; i < scene.cables.size() && i < routes.paths.size(); ++i) {
         const SSceneCable& c = scene.cables[i];
         // Casing and plugs reach beyond the pen's own half width.
-        if (CableReaches(within, routes.lines[i], c.width + 3)) {
+        if (LineReaches(within, routes.lines[i], c.width + 3)) {
             paint::DrawCable(p, c, routes.paths[i], within);
         }
     }
@@ -380,11 +398,9 @@ void CCabinetPainter::PaintOverCabinet(QPainter& p, const SCabinetScene& scene,
     }
     for (const SSceneLine& l : scene.lines) {
         // The line with its halo, and the transceiver's number under its end.
-        const QRectF reach = QRectF(paint::ToPointF(l.from), paint::ToPointF(l.to))
-                                 .normalized()
-                                 .adjusted(-3, -3, 3, 3)
-                                 .united(QRectF(l.to.x - 14, l.to.y - 3, 28, 17));
-        if (Reaches(within, reach)) {
+        const QPolygonF line{paint::ToPointF(l.from), paint::ToPointF(l.to)};
+        if (LineReaches(within, line, 3) ||
+            Reaches(within, QRectF(l.to.x - 14, l.to.y - 3, 28, 17))) {
             paint::DrawCrossConnection(p, l);
         }
     }

@@ -92,7 +92,7 @@ void CCabinetPictureCache::BuildPicture(const QTransform& device, SPictureKey ke
     ++m_pictureBuilds;
 }
 
-void CCabinetPictureCache::PaintHovered(QPainter& p, const QTransform& device,
+void CCabinetPictureCache::PaintHovered(QPainter& p, const QPoint& shift, const QTransform& device,
                                         const SCabinetScene& scene, const SPaintOptions& options) {
     // Hover only brightens the front under the pointer, so only those device pixels differ
     // from the kept picture.
@@ -121,7 +121,7 @@ void CCabinetPictureCache::PaintHovered(QPainter& p, const QTransform& device,
     over.focus = false;
     CCabinetPainter::PaintOverCabinet(sp, scene, over, m_routes, &within);
     sp.end();
-    p.drawImage(part.topLeft(), m_scratch, part);
+    p.drawImage(part.topLeft() - shift, m_scratch, part);
 }
 
 void CCabinetPictureCache::Paint(QPainter& p, const SCabinetScene& scene,
@@ -162,14 +162,17 @@ void CCabinetPictureCache::Paint(QPainter& p, const SCabinetScene& scene,
         m_pictureLayerBuild = m_builds;
     }
     // The copy is made in device pixels: the painter's own transform still scales by the
-    // device's pixel ratio.
+    // device's pixel ratio. A widget paints into its window's image at its own place there,
+    // which the device transform holds and the engine adds once more to whatever is drawn.
     const qreal ratio = p.device()->devicePixelRatio();
     const QTransform pixels = QTransform::fromScale(1 / ratio, 1 / ratio);
     p.save();
     p.setWorldTransform(pixels);
+    const QTransform copy = p.deviceTransform();
+    const QPoint shift(qRound(copy.dx()), qRound(copy.dy()));
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(area.topLeft(), m_picture, area);
-    PaintHovered(p, device, scene, options);
+    p.drawImage(area.topLeft() - shift, m_picture, area);
+    PaintHovered(p, shift, device, scene, options);
     p.restore();
     if (options.focus) {
         CCabinetPainter::PaintFocus(p, scene);

@@ -70,8 +70,8 @@ public:
 
 private:
     void BuildPicture(const QTransform& device, SPictureKey key, const SPaintOptions& options);
-    void PaintHovered(QPainter& p, const QTransform& device, const SCabinetScene& scene,
-                      const SPaintOptions& options);
+    void PaintHovered(QPainter& p, const QPoint& shift, const QTransform& device,
+                      const SCabinetScene& scene, const SPaintOptions& options);
 
     QImage m_layer;
     SKey m_key;

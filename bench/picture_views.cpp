@@ -70,8 +70,9 @@ BENCHMARK(PaintAllCablingScaled)->Unit(benchmark::kMillisecond);
 const int kViews[] = {1, 2, 3, 4, 5, 6, 7, 8, 10, 11};
 
 // Every view scaled as the window scales it (1 to 4 times), painted the window's way: the
-// cabinet layer kept between repaints, the pointer moving between two units so that hover and
-// status change every time, which is what makes the window build the scene again.
+// cabinet layer and the picture over it kept between repaints, the pointer moving between two
+// units so that hover and status change every time, which is what makes the window build the
+// scene again.
 void RepaintViewScaled(benchmark::State& state) {
     App();
     testsupport::SSampleViews s;
@@ -106,7 +107,8 @@ void RepaintViewScaled(benchmark::State& state) {
         benchmark::DoNotOptimize(image.constBits());
     }
     state.SetLabel(s.manager->ActiveView()->Name() + " x" + std::to_string(scale).substr(0, 4) +
-                   ", layer drawn " + std::to_string(cache.LayerBuilds()) + " times");
+                   ", layer drawn " + std::to_string(cache.LayerBuilds()) + " times, picture " +
+                   std::to_string(cache.PictureBuilds()));
 }
 void ViewsAndScales(benchmark::internal::Benchmark* b) {
     for (int view : kViews) {
@@ -115,7 +117,12 @@ void ViewsAndScales(benchmark::internal::Benchmark* b) {
         }
     }
 }
-BENCHMARK(RepaintViewScaled)->Apply(ViewsAndScales)->Unit(benchmark::kMillisecond);
+// Qt's raster engine hands part of a large copy or fill to its thread pool, and the machine
+// is shared: the process's CPU time is what a repaint costs, not the main thread's or the clock's.
+BENCHMARK(RepaintViewScaled)
+    ->Apply(ViewsAndScales)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The same pictures painted whole every time, for comparison.
 void PaintViewScaled(benchmark::State& state) {
@@ -137,7 +144,10 @@ void PaintViewScaled(benchmark::State& state) {
     }
     state.SetLabel(s.manager->ActiveView()->Name());
 }
-BENCHMARK(PaintViewScaled)->Apply(ViewsAndScales)->Unit(benchmark::kMillisecond);
+BENCHMARK(PaintViewScaled)
+    ->Apply(ViewsAndScales)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 // The part of a repaint that leads the cables round the fronts.
 void RouteAllCabling(benchmark::State& state) {

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -298,32 +299,126 @@ void CCabinetPainter::PaintCabinetLayer(QPainter& p, const SCabinetScene& scene,
     p.restore();
 }
 
+SCableRoutes CCabinetPainter::CableRoutes(const SCabinetScene& scene) {
+    SCableRoutes routes;
+    routes.paths.reserve(scene.cables.size());
+    routes.lines.reserve(scene.cables.size());
+    const std::vector<QRectF> fronts = paint::UnitFronts(scene);
+    for (const SSceneCable& c : scene.cables) {
+        routes.paths.push_back(paint::CableRoute(c, fronts));
+        routes.lines.push_back(routes.paths.back().toFillPolygon());
+    }
+    return routes;
+}
+
+namespace {
+
+// Whether something drawn within `reach` (scene coordinates, pens and halos included) can
+// change a pixel of the part being painted; everything can when the whole is.
+bool Reaches(const QRectF* within, const QRectF& reach) {
+    return within == nullptr || within->intersects(reach);
+}
+
+// Whether the segment from `a` to `b` meets the rectangle: the segment cut down to the
+// rectangle's slabs in x and in y leaves something over.
+bool SegmentMeets(const QPointF& a, const QPointF& b, const QRectF& r) {
+    qreal t0 = 0;
+    qreal t1 = 1;
+    const auto cut = [&](qreal from, qreal delta, qreal low, qreal high) {
+        if (delta == 0) {
+            return from >= low && from <= high;
+        }
+        qreal enter = (low - from) / delta;
+        qreal leave = (high - from) / delta;
+        if (enter > leave) {
+            std::swap(enter, leave);
+        }
+        t0 = std::max(t0, enter);
+        t1 = std::min(t1, leave);
+        return t0 <= t1;
+    };
+    return cut(a.x(), b.x() - a.x(), r.left(), r.right()) &&
+           cut(a.y(), b.y() - a.y(), r.top(), r.bottom());
+}
+
+// Whether something drawn along `line` with a pen reaching `m` beside it can touch `within`;
+// the flattened line strays from the curve by well under the pixel added to the reach.
+bool LineReaches(const QRectF* within, const QPolygonF& line, qreal m) {
+    if (within == nullptr) {
+        return true;
+    }
+    const QRectF part = within->adjusted(-m - 1, -m - 1, m + 1, m + 1);
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (SegmentMeets(line[i], line[i + 1 < line.size() ? i + 1 : i], part)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QRectF Around(const SPoint& at, qreal before, qreal after) {
+    return QRectF(at.x - before, at.y - before, before + after, before + after);
+}
+
+// What a unit's name, frame, outline and marks may cover: its front, and a little beside it
+// where a name across a narrow front sticks out.
+QRectF UnitReach(const SSceneUnit& u) {
+    return ToRectF(u.rect).adjusted(-4, -4, 4, 4);
+}
+
+} // namespace
+
 void CCabinetPainter::PaintOverCabinet(QPainter& p, const SCabinetScene& scene,
                                        const SPaintOptions& options) {
+    PaintOverCabinet(p, scene, options, CableRoutes(scene), nullptr);
+}
+
+void CCabinetPainter::PaintOverCabinet(QPainter& p, const SCabinetScene& scene,
+                                       const SPaintOptions& options, const SCableRoutes& routes,
+                                       const QRectF* within) {
     if (!BeginScene(p, scene)) {
         return;
     }
     for (const SSceneUnit& u : scene.units) {
-        paint::DrawHover(p, u);
+        if (u.hovered && Reaches(within, ToRectF(u.rect))) {
+            paint::DrawHover(p, u);
+        }
     }
-    const std::vector<QRectF> fronts = paint::UnitFronts(scene);
-    for (const SSceneCable& c : scene.cables) {
-        paint::DrawCable(p, c, paint::CableRoute(c, fronts));
+    for (std::size_t i = 0; i < scene.cables.size() && i < routes.paths.size(); ++i) {
+        const SSceneCable& c = scene.cables[i];
+        // Casing and plugs reach beyond the pen's own half width.
+        if (LineReaches(within, routes.lines[i], c.width + 3)) {
+            paint::DrawCable(p, c, routes.paths[i], within);
+        }
     }
     for (const SSceneMark& m : scene.marks) {
-        paint::DrawMark(p, m);
+        if (Reaches(within, Around(m.at, 3, 3))) {
+            paint::DrawMark(p, m);
+        }
     }
     for (const SSceneLine& l : scene.lines) {
-        paint::DrawCrossConnection(p, l);
+        // The line with its halo, and the transceiver's number under its end.
+        const QPolygonF line{paint::ToPointF(l.from), paint::ToPointF(l.to)};
+        if (LineReaches(within, line, 3) ||
+            Reaches(within, QRectF(l.to.x - 14, l.to.y - 3, 28, 17))) {
+            paint::DrawCrossConnection(p, l);
+        }
     }
     for (const SAntennaMark& m : scene.antennaMarks) {
-        paint::DrawAntennaMark(p, m);
+        if (Reaches(within, Around(m.at, 3, 19))) {
+            paint::DrawAntennaMark(p, m);
+        }
     }
     for (const STrxStatusMark& m : scene.trxStatus) {
-        DrawStateMark(p, m.at, m.stateClass, 6);
+        if (Reaches(within, Around(m.at, 2, 8))) {
+            DrawStateMark(p, m.at, m.stateClass, 6);
+        }
     }
     // Names last, so that no cable hides which unit is which.
     for (const SSceneUnit& u : scene.units) {
+        if (!Reaches(within, UnitReach(u))) {
+            continue;
+        }
         if (u.shown) {
             paint::WriteUnitName(p, u);
         }
@@ -335,22 +430,36 @@ void CCabinetPainter::PaintOverCabinet(QPainter& p, const SCabinetScene& scene,
         }
     }
     for (const SSceneUnit& u : scene.units) {
-        if (u.outline != EOutline::None) {
+        if (u.outline != EOutline::None && Reaches(within, UnitReach(u))) {
             DrawOutline(p, u);
         }
     }
+    const QRectF picture = ToRectF(scene.bounds);
     if (scene.rackShelfSlot) {
-        DrawRackLegend(p, scene);
+        const qreal y = ColumnsBottom(scene) - 1;
+        if (Reaches(within, QRectF(picture.left(), 12, picture.width(), 18)) ||
+            Reaches(within, QRectF(picture.left(), y - 5, picture.width(), 18))) {
+            DrawRackLegend(p, scene);
+        }
     }
-    if (scene.variant == 3) {
+    if (scene.variant == 3 &&
+        Reaches(within, QRectF(picture.left(), picture.bottom() - 22, picture.width(), 22))) {
         DrawCableLegend(p, scene);
     }
+    p.restore();
     if (options.focus) {
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QPen(QColor(0x20, 0x26, 0x2c), 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(ToRectF(scene.bounds).adjusted(0, 0, -1, -1));
+        PaintFocus(p, scene);
     }
+}
+
+void CCabinetPainter::PaintFocus(QPainter& p, const SCabinetScene& scene) {
+    if (!BeginScene(p, scene)) {
+        return;
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(QColor(0x20, 0x26, 0x2c), 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(ToRectF(scene.bounds).adjusted(0, 0, -1, -1));
     p.restore();
 }
 

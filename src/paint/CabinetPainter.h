@@ -4,7 +4,11 @@
 // export and the command line all paint through here, so they show the same picture.
 
 #include <QImage>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRectF>
 #include <QSize>
+#include <vector>
 
 #include "app/views/CabinetScene.h"
 
@@ -15,6 +19,14 @@ struct SPaintOptions {
     bool focus = false;
     // Fill the picture's background; off when the caller has its own.
     bool background = true;
+};
+
+// The cables' ways round the unit fronts, in the scene's order: the dearest part of the picture
+// to work out, kept by a caller that paints a scene more than once.
+struct SCableRoutes {
+    std::vector<QPainterPath> paths;
+    // Each path as straight segments, to tell cheaply which cables pass a part of the picture.
+    std::vector<QPolygonF> lines;
 };
 
 class CCabinetPainter {
@@ -31,6 +43,15 @@ public:
                                   const SPaintOptions& options);
     static void PaintOverCabinet(QPainter& painter, const SCabinetScene& scene,
                                  const SPaintOptions& options);
+    // Over the cabinet along kept routes (CableRoutes); with `within` (scene coordinates)
+    // only what may reach into that part, for a caller that puts a part of the picture
+    // together anew.
+    static void PaintOverCabinet(QPainter& painter, const SCabinetScene& scene,
+                                 const SPaintOptions& options, const SCableRoutes& routes,
+                                 const QRectF* within);
+    // The dotted frame of the focused picture, drawn over everything else.
+    static void PaintFocus(QPainter& painter, const SCabinetScene& scene);
+    static SCableRoutes CableRoutes(const SCabinetScene& scene);
     // The picture in an image of the given device pixel ratio: crisp on any screen.
     static QImage Render(const SCabinetScene& scene, qreal devicePixelRatio,
                          const SPaintOptions& options = {});

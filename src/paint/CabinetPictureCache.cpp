@@ -5,8 +5,11 @@
 #include <utility>
 
 #include "model/Unit.h"
+#include "paint/PaintStyle.h"
 
 namespace {
+
+using paint::ToRectF;
 
 // Room around the picture's bounds for edges that antialiasing spreads beyond them.
 constexpr int kMargin = 2;
@@ -44,11 +47,81 @@ CCabinetPictureCache::SKey LayerKey(const SCabinetScene& scene) {
     return key;
 }
 
+CCabinetPictureCache::SPictureKey PictureKey(const SCabinetScene& scene) {
+    CCabinetPictureCache::SPictureKey key{scene, {}};
+    for (SSceneUnit& u : key.scene.units) {
+        u.hovered = false;
+        u.hoveredRow = -1;
+        if (u.shown && u.unit != nullptr) {
+            if (u.label.empty()) {
+                key.names.push_back(u.unit->DisplayName());
+            }
+            const char* description = u.unit->Description();
+            key.names.emplace_back(description != nullptr ? description : "");
+        }
+    }
+    return key;
+}
+
 } // namespace
 
 void CCabinetPictureCache::Clear() {
     m_layer = QImage();
     m_haveLayer = false;
+    m_picture = QImage();
+    m_scratch = QImage();
+    m_routes = {};
+    m_havePicture = false;
+}
+
+void CCabinetPictureCache::BuildPicture(const QTransform& device, SPictureKey key,
+                                        const SPaintOptions& options) {
+    m_routes = CCabinetPainter::CableRoutes(key.scene);
+    m_picture = m_layer.copy();
+    QPainter p(&m_picture);
+    p.setTransform(device);
+    SPaintOptions over = options;
+    over.focus = false;
+    CCabinetPainter::PaintOverCabinet(p, key.scene, over, m_routes, nullptr);
+    p.end();
+    if (m_scratch.size() != m_layer.size()) {
+        m_scratch = QImage(m_layer.size(), QImage::Format_ARGB32_Premultiplied);
+    }
+    m_pictureKey = std::move(key);
+    m_havePicture = true;
+    ++m_pictureBuilds;
+}
+
+void CCabinetPictureCache::PaintHovered(QPainter& p, const QPoint& shift, const QTransform& device,
+                                        const SCabinetScene& scene, const SPaintOptions& options) {
+    // Hover only brightens the front under the pointer, so only those device pixels differ
+    // from the kept picture.
+    QRect part;
+    const QPointF origin(scene.bounds.left, scene.bounds.top);
+    for (const SSceneUnit& u : scene.units) {
+        if (u.shown && u.hovered) {
+            part |= device.mapRect(ToRectF(u.rect).translated(-origin))
+                        .toAlignedRect()
+                        .adjusted(-1, -1, 1, 1);
+        }
+    }
+    part &= m_scratch.rect();
+    if (part.isEmpty()) {
+        return;
+    }
+    // Put together at the very pixels it goes to, like both layers, and without a clip: a
+    // clipped pen may round its edge otherwise. What spills out of the part is never copied.
+    QPainter sp(&m_scratch);
+    sp.setCompositionMode(QPainter::CompositionMode_Source);
+    sp.drawImage(part.topLeft(), m_layer, part);
+    sp.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    sp.setTransform(device);
+    const QRectF within = device.inverted().mapRect(QRectF(part)).translated(origin);
+    SPaintOptions over = options;
+    over.focus = false;
+    CCabinetPainter::PaintOverCabinet(sp, scene, over, m_routes, &within);
+    sp.end();
+    p.drawImage(part.topLeft() - shift, m_scratch, part);
 }
 
 void CCabinetPictureCache::Paint(QPainter& p, const SCabinetScene& scene,
@@ -83,14 +156,25 @@ void CCabinetPictureCache::Paint(QPainter& p, const SCabinetScene& scene,
         m_haveLayer = true;
         ++m_builds;
     }
+    SPictureKey pictureKey = PictureKey(scene);
+    if (!m_havePicture || m_pictureLayerBuild != m_builds || !(pictureKey == m_pictureKey)) {
+        BuildPicture(device, std::move(pictureKey), options);
+        m_pictureLayerBuild = m_builds;
+    }
     // The copy is made in device pixels: the painter's own transform still scales by the
-    // device's pixel ratio.
+    // device's pixel ratio. A widget paints into its window's image at its own place there,
+    // which the device transform holds and the engine adds once more to whatever is drawn.
     const qreal ratio = p.device()->devicePixelRatio();
     const QTransform pixels = QTransform::fromScale(1 / ratio, 1 / ratio);
     p.save();
     p.setWorldTransform(pixels);
+    const QTransform copy = p.deviceTransform();
+    const QPoint shift(qRound(copy.dx()), qRound(copy.dy()));
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(area.topLeft(), m_layer, area);
+    p.drawImage(area.topLeft() - shift, m_picture, area);
+    PaintHovered(p, shift, device, scene, options);
     p.restore();
-    CCabinetPainter::PaintOverCabinet(p, scene, options);
+    if (options.focus) {
+        CCabinetPainter::PaintFocus(p, scene);
+    }
 }

@@ -1,12 +1,16 @@
 #pragma once
-// The window's cabinet picture with the cabinet and its unit fronts kept as an image between
-// repaints: while the size, the display options and the selection stay the same, a repaint
-// copies that image and draws only the cables, the hover and what lies over them.
+// The window's cabinet picture kept in two images between repaints: the cabinet with its unit
+// fronts, kept while the size, the display options and the selection stay the same, and the
+// whole picture but hover and focus over it, kept while the scene stays the same but for the
+// pointer. A repaint copies the picture, puts the front under the pointer together anew from
+// the cabinet layer, its hover and what lies over it, and draws the focus frame.
 
 #include <QColor>
 #include <QImage>
+#include <QPainterPath>
 #include <QSize>
 #include <QTransform>
+#include <string>
 #include <vector>
 
 #include "paint/CabinetPainter.h"
@@ -20,8 +24,9 @@ public:
     void Paint(QPainter& painter, const SCabinetScene& scene, const SPaintOptions& options,
                const QColor& underlay);
     void Clear();
-    // How many times the cabinet layer was drawn anew.
+    // How many times the cabinet layer, and the picture over it, were drawn anew.
     int LayerBuilds() const { return m_builds; }
+    int PictureBuilds() const { return m_pictureBuilds; }
 
     // What the cabinet layer depends on, compared to tell whether the kept image still holds.
     struct SUnitKey {
@@ -55,9 +60,30 @@ public:
         bool operator==(const SKey&) const = default;
     };
 
+    // What the picture over the cabinet layer depends on besides the layer: the scene without
+    // the pointer, and the names the units give their fronts, read through the scene's units.
+    struct SPictureKey {
+        SCabinetScene scene;
+        std::vector<std::string> names;
+        bool operator==(const SPictureKey&) const = default;
+    };
+
 private:
+    void BuildPicture(const QTransform& device, SPictureKey key, const SPaintOptions& options);
+    void PaintHovered(QPainter& p, const QPoint& shift, const QTransform& device,
+                      const SCabinetScene& scene, const SPaintOptions& options);
+
     QImage m_layer;
     SKey m_key;
     bool m_haveLayer = false;
     int m_builds = 0;
+    QImage m_picture;
+    // Where the front under the pointer is put together before it is copied out.
+    QImage m_scratch;
+    SPictureKey m_pictureKey;
+    SCableRoutes m_routes;
+    bool m_havePicture = false;
+    int m_pictureBuilds = 0;
+    // The cabinet layer's build the picture was drawn over.
+    int m_pictureLayerBuild = 0;
 };

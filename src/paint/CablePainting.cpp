@@ -29,7 +29,8 @@ void DrawCable(QPainter& p, const SSceneCable& cable) {
     DrawCable(p, cable, CablePath(cable.from, cable.to));
 }
 
-void DrawCable(QPainter& p, const SSceneCable& cable, const QPainterPath& path) {
+void DrawCable(QPainter& p, const SSceneCable& cable, const QPainterPath& path,
+               const QRectF* within) {
     const QColor colour = FromScene(cable.colour);
     p.setBrush(Qt::NoBrush);
     // A light casing lifts the selected cables off the others; a proposed cable glows. The
@@ -46,8 +47,14 @@ void DrawCable(QPainter& p, const SSceneCable& cable, const QPainterPath& path) 
     p.setPen(QPen(colour.darker(160), 0.6));
     p.setBrush(colour);
     const qreal plug = cable.width * 0.95;
-    p.drawEllipse(ToPointF(cable.from), plug, plug);
-    p.drawEllipse(ToPointF(cable.to), plug, plug);
+    // Small as they are, the plugs are the dearest part of a cable to draw at a large scale.
+    const qreal reach = plug + 1;
+    for (const QPointF at : {ToPointF(cable.from), ToPointF(cable.to)}) {
+        if (within == nullptr ||
+            within->intersects(QRectF(at.x() - reach, at.y() - reach, 2 * reach, 2 * reach))) {
+            p.drawEllipse(at, plug, plug);
+        }
+    }
 }
 
 void DrawMark(QPainter& p, const SSceneMark& mark) {

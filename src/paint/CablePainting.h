@@ -14,8 +14,10 @@ namespace paint {
 // fronts between them.
 QPainterPath CablePath(const SPoint& from, const SPoint& to);
 void DrawCable(QPainter& p, const SSceneCable& cable);
-// Along a path other than its own curve (a route round the fronts).
-void DrawCable(QPainter& p, const SSceneCable& cable, const QPainterPath& path);
+// Along a path other than its own curve (a route round the fronts). With `within`, a plug that
+// cannot reach into that part of the picture is left out.
+void DrawCable(QPainter& p, const SSceneCable& cable, const QPainterPath& path,
+               const QRectF* within = nullptr);
 void DrawMark(QPainter& p, const SSceneMark& mark);
 void DrawCrossConnection(QPainter& p, const SSceneLine& line);
 void DrawAntennaMark(QPainter& p, const SAntennaMark& mark);

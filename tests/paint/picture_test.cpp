@@ -220,9 +220,10 @@ TEST(Picture, EveryCabinetClassHasItsPicture) {
     EXPECT_EQ(seen.size(), 10);
 }
 
-// The window's picture: a kept cabinet layer with cables and hover drawn on it must look
-// exactly like the picture painted whole, at every scale and pixel ratio the window uses, and
-// the layer is kept while only hover moves but drawn anew for another selection.
+// The window's picture: a kept cabinet layer and the kept picture over it, with the front under
+// the pointer put together anew, must look exactly like the picture painted whole, at every
+// scale and pixel ratio the window uses; both are kept while only hover moves, and the picture
+// is drawn anew when only what lies over the layer changed.
 TEST(PictureCache, KeptCabinetLayerGivesThePictureAsPaintedWhole) {
     SSampleViews s(true);
     s.host.connected = true;
@@ -271,6 +272,7 @@ TEST(PictureCache, KeptCabinetLayerGivesThePictureAsPaintedWhole) {
             EXPECT_EQ(PixelDifference(paint(&cache, scale, dpr), paint(nullptr, scale, dpr)), "")
                 << where;
             EXPECT_EQ(cache.LayerBuilds(), 1) << where;
+            EXPECT_EQ(cache.PictureBuilds(), 1) << where;
             s.manager->SelectUnit(s.Candidate().FindUnit(kUnitKindTrx, 6));
             EXPECT_EQ(PixelDifference(paint(&cache, scale, dpr), paint(nullptr, scale, dpr)), "")
                 << where;
@@ -280,6 +282,13 @@ TEST(PictureCache, KeptCabinetLayerGivesThePictureAsPaintedWhole) {
             EXPECT_EQ(cache.LayerBuilds(), selectionShown ? 2 : 1) << where;
         }
     }
+    // The cables gone while the fronts stay as they were: the layer holds, the picture not.
+    s.manager->ActivateView(kViewAllCabling);
+    CCabinetPictureCache cache;
+    paint(&cache, 2, 1);
+    s.Candidate().ClearCables();
+    EXPECT_EQ(PixelDifference(paint(&cache, 2, 1), paint(nullptr, 2, 1)), "");
+    EXPECT_EQ(cache.LayerBuilds(), 1);
 }
 
 TEST(PictureExport, WritesPngSvgAndPdf) {

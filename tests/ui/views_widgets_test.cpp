@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -234,6 +235,21 @@ TEST(ViewPicture, FillsItsPaneAndHitTestingFollowsTheScale) {
     EXPECT_NEAR(qreal(drawn.width()) / drawn.height(), qreal(natural.width()) / natural.height(),
                 0.02);
     EXPECT_EQ(picture->verticalScrollBar()->maximum(), 0);
+    // The window shows the picture where and as it is painted whole, although the pane paints
+    // into the window's image at its own place in it (the focus marks at the edges aside).
+    {
+        const QPoint pane = picture->viewport()->mapTo(&w.window, QPoint());
+        QImage whole(w.window.size(), QImage::Format_RGB32);
+        whole.fill(picture->palette().color(QPalette::Base));
+        QPainter p(&whole);
+        p.translate(pane + picture->PictureOrigin());
+        p.scale(scale, scale);
+        CCabinetPainter::Paint(p, picture->Scene());
+        p.end();
+        const QRect inside = drawn.adjusted(3, 3, -3, -3).translated(pane);
+        const QImage shown = w.window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(shown.copy(inside) == whole.copy(inside));
+    }
 
     // The pointer over the unit where it is drawn now names it, at its edges too.
     ASSERT_NE(picture->Scene().Find(trx), nullptr);

@@ -41,6 +41,7 @@ struct SSceneUnit {
     int logicalState = -1;
     int logicalStateClass = -1;
     SPoint logicalMark{-1, -1};
+    bool operator==(const SSceneUnit&) const = default;
 };
 
 struct SSceneCable {
@@ -54,6 +55,7 @@ struct SSceneCable {
     bool changed = false;
     // Runs straight to the combiner because the unit in between is not shown.
     bool direct = false;
+    bool operator==(const SSceneCable&) const = default;
 };
 
 // A state mark of a connector family on a unit (the TX, RX main or RX diversity mark).
@@ -61,6 +63,7 @@ struct SSceneMark {
     SPoint at;
     SceneColour colour = kSceneWhite;
     int cableType = 0;
+    bool operator==(const SSceneMark&) const = default;
 };
 
 struct SSceneLine {
@@ -69,17 +72,20 @@ struct SSceneLine {
     SceneColour colour = kSceneWhite;
     bool dashed = false;
     int trx = 0;
+    bool operator==(const SSceneLine&) const = default;
 };
 
 struct SAntennaMark {
     SPoint at;
     SceneColour colour = kSceneWhite;
+    bool operator==(const SAntennaMark&) const = default;
 };
 
 struct STrxStatusMark {
     SPoint at;
     int trx = 0;
     int stateClass = -1;
+    bool operator==(const STrxStatusMark&) const = default;
 };
 
 struct SCabinetScene {
@@ -104,6 +110,9 @@ struct SCabinetScene {
     std::vector<SSceneLine> lines;
     std::vector<SAntennaMark> antennaMarks;
     std::vector<STrxStatusMark> trxStatus;
+
+    // Painting keeps what it drew while the scene it drew stays the same.
+    bool operator==(const SCabinetScene&) const = default;
 
     const SSceneUnit* Find(const CUnit* unit) const {
         for (const SSceneUnit& u : units) {

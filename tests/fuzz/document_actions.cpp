@@ -159,7 +159,7 @@ nlohmann::ordered_json Shown(CSiteKODA& site) {
 // upgrade unit is stored by its place alone, whether a unit stands idle is not stored, an
 // antenna without connection has no attenuation, and the band is read from the transceivers'
 // types (a configuration without any has none), so a dual band network whose transceivers are
-// all of its first band reads back as that band, and the EDGE marks are those of the types.
+// all of one of its bands reads back as that band, and the EDGE marks are those of the types.
 nlohmann::ordered_json Storable(nlohmann::ordered_json json) {
     for (auto& unit : json["units"]) {
         if (unit["upgrade"].get<bool>()) {
@@ -175,11 +175,19 @@ nlohmann::ordered_json Storable(nlohmann::ordered_json json) {
         }
     }
     bool transceivers = false;
+    int transceiverBands = 0;
     for (const auto& unit : json["units"]) {
-        transceivers = transceivers || (unit["kind"] == kUnitKindTrx && !unit["upgrade"]);
+        if (unit["kind"] == kUnitKindTrx && !unit["upgrade"]) {
+            transceivers = true;
+            transceiverBands |= unit["band"].get<int>() & kBandMaskBits;
+        }
     }
     const int band = json["band"].get<int>() & kBandMaskBits;
+    const bool oneOfPair = CBandInformation::IsDualBand(band) &&
+                           !CBandInformation::IsDualBand(transceiverBands) &&
+                           (transceiverBands & band) == transceiverBands && transceiverBands != 0;
     json["band"] = !transceivers                        ? 0
+                   : oneOfPair                          ? transceiverBands
                    : CBandInformation::IsDualBand(band) ? CBandInformation::PrimaryBand(band)
                                                         : band;
     json.erase("bandText");

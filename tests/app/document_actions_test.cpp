@@ -3,6 +3,7 @@
 #include "DocumentTestSupport.h"
 
 #include "app/CommandIds.h"
+#include "app/pages/PageUnitsController.h"
 #include "model/UnitTypeRecord.h"
 
 #include <gtest/gtest.h>
@@ -60,4 +61,46 @@ TEST(DocumentActions, SaveAsOverAnotherConfigurationLeavesNoneOfItsTreUnits) {
     ASSERT_TRUE(g.doc->OpenPath(other, false));
     ASSERT_EQ(g.doc->ConfigurationName(), "North Pier");
     EXPECT_EQ(g.doc->Site()->FindUnit(kUnitKindTre, 4, kSelectCandidate), nullptr);
+}
+
+// The TRE record carries what the tool does not edit (the interfaces): a removal undone must
+// bring it back with the unit, and a removal saved must not leave it in the file.
+TEST(DocumentActions, UndoneTreRemovalKeepsItsInterfaces) {
+    DocumentFixture f;
+    const std::string path = f.Path("full.hwc");
+    std::filesystem::copy_file(Data("full.hwc"), path);
+    const CSCFSiteTreUnit original = Named(*Reread(path), "North Pier").tre.units.at(0);
+    ASSERT_EQ(original.slot, 4);
+    ASSERT_FALSE(original.interfaces.empty());
+    f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
+        sheet.Select(1); // "North Pier"
+        return sheet.CanFinish();
+    };
+    ASSERT_TRUE(f.doc->OpenPath(path, false));
+    ASSERT_EQ(f.doc->ConfigurationName(), "North Pier");
+
+    PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
+    units.Select(kUnitKindTre, 4);
+    ASSERT_TRUE(units.Remove());
+    units.Leave(); // the page shows the removed unit's place until it is left
+    ASSERT_EQ(f.doc->Site()->FindUnit(kUnitKindTre, 4, kSelectCandidate), nullptr);
+    f.doc->OnCommand(cmd::kUndo);
+    ASSERT_NE(f.doc->Site()->FindUnit(kUnitKindTre, 4, kSelectCandidate), nullptr);
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+    EXPECT_EQ(Named(*Reread(path), "North Pier").tre.units.at(0), original);
+    // Redone, saved without it, and undone again.
+    f.doc->OnCommand(cmd::kRedo);
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+    ASSERT_TRUE(Named(*Reread(path), "North Pier").tre.units.empty());
+    f.doc->OnCommand(cmd::kUndo);
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+    ASSERT_EQ(Named(*Reread(path), "North Pier").tre.units.size(), 1u);
+    EXPECT_EQ(Named(*Reread(path), "North Pier").tre.units[0], original);
+
+    // Removed again and saved, the unit and its record are gone.
+    units.Select(kUnitKindTre, 4);
+    ASSERT_TRUE(units.Remove());
+    units.Leave();
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+    EXPECT_TRUE(Named(*Reread(path), "North Pier").tre.units.empty());
 }

@@ -238,8 +238,9 @@ public:
             if (site == nullptr) {
                 break;
             }
-            const ComboItems kinds = m_pages.units->Kinds();
-            m_pages.units->Select(in.Pick(kinds).data, 1 + in.Next() % 13);
+            // The index box offers DDUs 1-13 and every other kind 1-12.
+            const int kind = in.Pick(m_pages.units->Kinds()).data;
+            m_pages.units->Select(kind, 1 + in.Next() % (kind == kUnitKindDdu ? 13 : 12));
             break;
         }
         case 1:

@@ -167,16 +167,17 @@ void CSite::SetBand(int bandValue, int selector, bool force) {
         return;
     }
     const int previous = db->Band();
-    db->SetBand(bandValue);
     const bool dual = CBandInformation::IsDualBand(bandValue);
-    if (dual && !force) {
-        return;
-    }
     const int primary =
         dual ? CBandInformation::PrimaryBand(bandValue) | (bandValue & ~kBandMaskBits) : bandValue;
     // An 800 band transceiver only exists as EDGE, so its units are given the types a file with
     // these transceivers reads back as; without the mark a QD2A saved here reopened as a QD2E.
+    // The network keeps the mark too, or a unit added later would be given the other type.
     const int edge = (primary & kBandMaskBits) == kBand800 ? kEdgeAll : 0;
+    db->SetBand(dual || edge == 0 ? bandValue : (bandValue & ~kEdgeSome) | edge);
+    if (dual && !force) {
+        return;
+    }
     const int apply = primary | edge;
     for (const auto& unit : db->Units()) {
         if (!unit->AcceptsBand(bandValue | edge, previous)) {

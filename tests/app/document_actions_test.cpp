@@ -3,6 +3,7 @@
 #include "DocumentTestSupport.h"
 
 #include "app/commands/CommandIds.h"
+#include "app/pages/PageUnitsController.h"
 #include "model/UnitTypeRecord.h"
 
 #include <gtest/gtest.h>
@@ -60,4 +61,72 @@ TEST(DocumentActions, SaveAsOverAnotherConfigurationLeavesNoneOfItsTreUnits) {
     ASSERT_TRUE(g.doc->OpenPath(other, false));
     ASSERT_EQ(g.doc->ConfigurationName(), "North Pier");
     EXPECT_EQ(g.doc->Site()->FindUnit(kUnitKindTre, 4, kSelectCandidate), nullptr);
+}
+
+// The TRE record carries what the tool does not edit (the interfaces): a removal undone must
+// bring it back with the unit, and a removal saved must not leave it in the file.
+TEST(DocumentActions, UndoneTreRemovalKeepsItsInterfaces) {
+    DocumentFixture f;
+    const std::string path = f.Path("full.hwc");
+    std::filesystem::copy_file(Data("full.hwc"), path);
+    const CSCFSiteTreUnit original = Named(*Reread(path), "North Pier").tre.units.at(0);
+    ASSERT_EQ(original.slot, 4);
+    ASSERT_FALSE(original.interfaces.empty());
+    f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
+        sheet.Select(1); // "North Pier"
+        return sheet.CanFinish();
+    };
+    ASSERT_TRUE(f.doc->OpenPath(path, false));
+    ASSERT_EQ(f.doc->ConfigurationName(), "North Pier");
+
+    PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
+    units.Select(kUnitKindTre, 4);
+    ASSERT_TRUE(units.Remove());
+    units.Leave(); // the page shows the removed unit's place until it is left
+    ASSERT_EQ(f.doc->Site()->FindUnit(kUnitKindTre, 4, kSelectCandidate), nullptr);
+    f.doc->OnCommand(cmd::kUndo);
+    ASSERT_NE(f.doc->Site()->FindUnit(kUnitKindTre, 4, kSelectCandidate), nullptr);
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+    EXPECT_EQ(Named(*Reread(path), "North Pier").tre.units.at(0), original);
+    // Redone, saved without it, and undone again.
+    f.doc->OnCommand(cmd::kRedo);
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+    ASSERT_TRUE(Named(*Reread(path), "North Pier").tre.units.empty());
+    f.doc->OnCommand(cmd::kUndo);
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+    ASSERT_EQ(Named(*Reread(path), "North Pier").tre.units.size(), 1u);
+    EXPECT_EQ(Named(*Reread(path), "North Pier").tre.units[0], original);
+
+    // Removed again and saved, the unit and its record are gone.
+    units.Select(kUnitKindTre, 4);
+    ASSERT_TRUE(units.Remove());
+    units.Leave();
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+    EXPECT_TRUE(Named(*Reread(path), "North Pier").tre.units.empty());
+}
+
+// An 800 band network only has EDGE transceivers, and a file is read back with the types they
+// call for: a unit added after the band was chosen without the EDGE mark must be of that type.
+TEST(DocumentActions, UnitAddedToAn800NetworkReadsBackAsAdded) {
+    DocumentFixture f;
+    const std::string path = f.Path("sites.hwc");
+    std::filesystem::copy_file(Data("edit_site.hwc"), path);
+    f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
+        sheet.Select(0); // "Harbour Edit", 800 transceivers
+        return sheet.CanFinish();
+    };
+    ASSERT_TRUE(f.doc->OpenPath(path, false));
+    PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
+    units.ChangeBand(kBand800); // "E&DGE RVx's:" None
+    units.Select(kUnitKindBb2, 7);
+    ASSERT_TRUE(units.Add());
+    const int type = f.doc->Site()->FindUnit(kUnitKindBb2, 7, kSelectCandidate)->TypeId();
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+
+    DocumentFixture g;
+    g.windows.newSiteSheet = f.windows.newSiteSheet;
+    ASSERT_TRUE(g.doc->OpenPath(path, false));
+    const CUnit* read = g.doc->Site()->FindUnit(kUnitKindBb2, 7, kSelectCandidate);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->TypeId(), type);
 }

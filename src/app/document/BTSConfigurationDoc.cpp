@@ -537,12 +537,19 @@ void CBTSConfigurationDoc::AddEventLine(const std::string& time, const std::stri
 
 // ---- the site's and the BTS model's side -----------------------------------------------------
 
-// A transmission unit that leaves the candidate for good takes its TRE record with it; the
-// other units are written afresh on every save.
+// A transmission unit that leaves the candidate takes its TRE record with it, kept aside for an
+// undo; the other units are written afresh on every save.
 void CBTSConfigurationDoc::UnitDeleted(int kind, int number) {
-    if (m_record != nullptr) {
-        ForgetUnitRecord(*m_record, kind, number);
+    if (m_record == nullptr) {
+        return;
     }
+    const auto& tre = m_record->tre.units;
+    for (std::size_t i = 0; kind == kUnitKindTre && i < tre.size(); ++i) {
+        if (tre[i].slot == number) {
+            m_removedTre.emplace_back(i, tre[i]);
+        }
+    }
+    ForgetUnitRecord(*m_record, kind, number);
 }
 
 void CBTSConfigurationDoc::RefreshViews() {

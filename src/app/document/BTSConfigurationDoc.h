@@ -364,6 +364,9 @@ private:
     bool m_polledLinkUp = false;
     std::unique_ptr<CSiteSCFile> m_file;
     CSCFSite* m_record = nullptr;
+    // The TRE records that left the record with their units, with their places in its list: an
+    // undo that brings a unit back brings its interfaces and the rest the tool does not edit.
+    std::vector<std::pair<std::size_t, CSCFSiteTreUnit>> m_removedTre;
     CPreConfigFile m_preConfig;
     CHWInfoFile m_candidatePassive;
     CHWInfoFile m_btsPassive;

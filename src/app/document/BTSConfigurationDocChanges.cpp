@@ -5,6 +5,9 @@
 #include "files/SiteRecords.h"
 #include "files/TextCodec.h"
 #include "model/Site.h"
+#include "model/UnitTypeRecord.h"
+
+#include <algorithm>
 
 std::string CBTSConfigurationDoc::Title() const {
     return m_configurationName.empty() ? m_title : Cp1252ToUtf8(m_configurationName);
@@ -58,6 +61,35 @@ void CBTSConfigurationDoc::MarkConfigurationChanged(bool changed) {
 void CBTSConfigurationDoc::FollowUndoRing() {
     if (m_site) {
         m_configurationChanged = m_savedState == 0 || m_site->CandidateState() != m_savedState;
+    }
+    if (SiteKODA() == nullptr || m_record == nullptr) {
+        return;
+    }
+    // The TRE records follow their units through the ring: one whose unit came back (not the
+    // place a page only shows) gets its record back at its place, unless it has one again, and
+    // one whose unit a redo took away again is kept aside again.
+    const auto inCandidate = [this](int slot) {
+        const CUnit* unit = m_site->FindUnit(kUnitKindTre, slot, kSelectCandidate);
+        return unit != nullptr && !unit->IsShownOnly();
+    };
+    auto& records = m_record->tre.units;
+    std::erase_if(m_removedTre, [&](std::pair<std::size_t, CSCFSiteTreUnit>& removed) {
+        const int slot = removed.second.slot;
+        const bool back = inCandidate(slot) &&
+                          std::none_of(records.begin(), records.end(),
+                                       [slot](const CSCFSiteTreUnit& r) { return r.slot == slot; });
+        if (back) {
+            records.insert(records.begin() +
+                               static_cast<std::ptrdiff_t>(std::min(removed.first, records.size())),
+                           std::move(removed.second));
+        }
+        return back;
+    });
+    for (std::size_t i = records.size(); i-- > 0;) {
+        if (!inCandidate(records[i].slot)) {
+            m_removedTre.emplace_back(i, std::move(records[i]));
+            records.erase(records.begin() + static_cast<std::ptrdiff_t>(i));
+        }
     }
 }
 

@@ -92,6 +92,7 @@ void CBTSConfigurationDoc::DropViewManager() {
 bool CBTSConfigurationDoc::CreateSiteForType(int btsType) {
     DropViewManager();
     m_site.reset();
+    m_removedTre.clear();
     m_ruleBook.reset();
     m_hasViewManager = false;
     if (btsType == kOrvikBtsType) {
@@ -335,6 +336,7 @@ bool CBTSConfigurationDoc::LoadRecord(std::unique_ptr<CSiteSCFile> file, CSCFSit
     ViewCommand(cmd::ViewCommandOfType(m_activeViewType));
     m_file = std::move(file);
     m_record = record;
+    m_removedTre.clear();
     m_fileType = fileType;
     m_problemsShown = false;
     m_preConfig.LoadFromSite(*record, 1);

@@ -17,6 +17,10 @@ public:
     void Next();
     // Valid until the next call of Next().
     std::string_view Line() const { return m_line; }
+    // Where the keyword of the line ends (its first blank, or the end of the line) and where
+    // the value after it starts (the first character that is not a blank, or the end).
+    std::size_t KeywordEnd() const { return m_keywordEnd; }
+    std::size_t ValueStart() const { return m_valueStart; }
     // One-based, counting every line of the file, keyword line or not.
     int LineNumber() const { return m_lineNumber; }
     // The file could not be read to its end.
@@ -26,6 +30,11 @@ private:
     // Moves the unread rest of the window to its front and reads more of the file behind it;
     // false at the end of the file (or on a read error).
     bool Refill();
+    enum class ETaken { Nothing, OtherLine, KeywordLine };
+    // Takes the line at m_pos in one pass when it ends well inside the bytes and holds no
+    // carriage return but the one of its line end; Nothing leaves the line to Next().
+    ETaken TakeLineQuickly();
+    void FindColumns();
 
     static constexpr std::size_t kWindowBytes = 256 * 1024;
     std::string_view m_bytes;
@@ -37,4 +46,6 @@ private:
     bool m_sourceDone = false;
     bool m_readFailed = false;
     int m_lineNumber = 0;
+    std::size_t m_keywordEnd = 0;
+    std::size_t m_valueStart = 0;
 };

@@ -31,11 +31,8 @@ void CSCFReader::Classify() {
     if (m_classified)
         return;
     m_classified = true;
-    std::size_t blank = 0;
-    while (blank < m_line.size() && !IsBlank(m_line[blank]))
-        ++blank;
-    m_column = blank < m_line.size() ? blank + 1 : blank;
-    const CSCFKeyword* kw = FindSCFKeyword(m_line.substr(1, blank - 1));
+    m_column = m_scanner.ValueStart();
+    const CSCFKeyword* kw = FindSCFKeyword(m_line.substr(1, m_scanner.KeywordEnd() - 1));
     if (kw == nullptr) {
         m_id = kwNone;
         m_level = kLevelUnknown;

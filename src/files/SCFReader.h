@@ -1,7 +1,8 @@
 #pragma once
 // Parses the text of a site configuration file into a CSiteConfigFile: one pass over the
 // bytes, one reader per block level. Values are views into the current line until they are
-// stored, so nothing is copied that is only compared or converted.
+// stored, so nothing is copied that is only compared or converted. The block readers are in
+// SCFReader.cpp, the reading of values and the error records in SCFReaderValues.cpp.
 
 #include <cstdint>
 #include <limits>
@@ -10,17 +11,16 @@
 #include <string_view>
 
 #include "files/SCFFields.h"
+#include "files/SCFLineScanner.h"
 #include "files/SiteConfigFile.h"
 
 class CSCFReader {
 public:
     CSCFReader(CSiteConfigFile& file, std::string_view bytes);
-    // Reads from an open file through a window that is refilled as its lines are used up:
-    // reading a file then takes the memory of its records, not of its bytes as well.
     CSCFReader(CSiteConfigFile& file, int fd);
     void Read();
     // The file could not be read to its end.
-    bool ReadFailed() const { return m_readFailed; }
+    bool ReadFailed() const { return m_scanner.ReadFailed(); }
 
 private:
     // Line handling.
@@ -29,9 +29,6 @@ private:
     void AddError(ESCFErrorType type);
     void AddErrorAt(ESCFErrorType type, int lineNumber, std::string_view line);
     void Skip() { Advance(); }
-    // Moves the unread rest of the window to its front and reads more of the file behind it;
-    // false at the end of the file (or on a read error).
-    bool Refill();
 
     // Values read from the current column; each records a "Value" error when it fails.
     bool ReadInt(int& out);
@@ -72,16 +69,9 @@ private:
     void ReadHop(CSCFSiteTre& tre);
 
     CSiteConfigFile& m_file;
-    std::string_view m_bytes;
-    std::size_t m_pos = 0;
+    CSCFLineScanner m_scanner;
     std::string_view m_line;
-    std::string m_lineCopy; // holds the current line when it had to be changed
     std::string m_trxIdLine;
-    static constexpr std::size_t kWindowBytes = 256 * 1024;
-    int m_fd = -1;
-    std::string m_window;
-    bool m_sourceDone = false;
-    bool m_readFailed = false;
     int m_lineNumber = 0;
     std::size_t m_column = 0;
     std::uint32_t m_id = 0;

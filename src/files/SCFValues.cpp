@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 std::optional<int> ParseSCFInteger(std::string_view token) {
     if (!token.empty() && token.front() == '+') {
@@ -10,13 +12,25 @@ std::optional<int> ParseSCFInteger(std::string_view token) {
         if (!token.empty() && (token.front() == '-' || token.front() == '+'))
             return std::nullopt;
     }
+    // By hand rather than through from_chars: nearly every line of a file holds a number of
+    // a few digits, and the call and its checks cost more than the digits.
+    const bool negative = !token.empty() && token.front() == '-';
+    if (negative)
+        token.remove_prefix(1);
     if (token.empty())
         return std::nullopt;
-    int value = 0;
-    auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), value);
-    if (ec != std::errc() || end != token.data() + token.size())
-        return std::nullopt;
-    return value;
+    const std::uint64_t limit =
+        negative ? std::uint64_t{1} << 31 : std::uint64_t{std::numeric_limits<int>::max()};
+    std::uint64_t value = 0;
+    for (const char c : token) {
+        const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
+        if (digit > 9)
+            return std::nullopt;
+        value = value * 10 + digit;
+        if (value > limit)
+            return std::nullopt;
+    }
+    return negative ? static_cast<int>(-static_cast<std::int64_t>(value)) : static_cast<int>(value);
 }
 
 std::optional<int> ParseAttenuation(std::string_view text) {

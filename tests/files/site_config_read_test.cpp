@@ -278,3 +278,50 @@ TEST(SiteConfigRead, FileOnDiskReadsAsItsBytesInMemory) {
     EXPECT_TRUE(disk.Sites().empty());
     EXPECT_FALSE(disk.ReadFile(dir.File("none.hwc")));
 }
+
+// Lines that end well inside the bytes are cut in 16-byte steps, the last ones of a file byte
+// by byte: both must give the same values, errors and columns, also where a line end, a stray
+// carriage return or a blank falls on either side of a step.
+TEST(SiteConfigRead, LinesReadAlikeWhereverTheyEnd) {
+    std::vector<std::string> lines = {"\\SITE_ID\tA\r\n",
+                                      "\\SITE_ID\r\n",
+                                      "\\SITE_ID   \r\n",
+                                      "\\SITE_ID X\r\r\n",
+                                      "\\SITE_ID X\rY\n",
+                                      "\\SITE_ID\rX\n",
+                                      "\\SITE_TYPE\r\n",
+                                      "\\NO_SUCH \t 5\r\n",
+                                      "\\\r\n",
+                                      "\\SITE_IMPL_ROUND -12,4\n",
+                                      "\\SITE_DESCRIPTION \"" + std::string(70, 'd') + "\"\r\n",
+                                      "\\BSC_NAME\t\t\"x\"\n"};
+    // A value of each length puts the line end, a CR before it and the value's first
+    // character at every place of the first four steps.
+    for (std::size_t n = 0; n < 70; ++n) {
+        lines.push_back("\\SITE_ID " + std::string(n, 'v') + "\r\n");
+        lines.push_back("\\SITE_ID" + std::string(n, ' ') + "w\r\n");
+        lines.push_back("\\SITE_ID " + std::string(n, 'v') + "\rz\r\n");
+        lines.push_back("\\SITE_VALID" + std::string(n, '\t') + "\n");
+    }
+    const std::string head = Kw("VERSION", "3.00") + Kw("SITE_NAME", "\"S\"");
+    const std::string tail = "comment line after the last keyword line, long enough\r\n";
+    for (const std::string& line : lines) {
+        CSiteConfigFile last;
+        last.ReadBytes(head + line);
+        CSiteConfigFile inside;
+        inside.ReadBytes(head + line + tail);
+        ASSERT_EQ(last.Errors().size(), inside.Errors().size()) << line;
+        for (std::size_t i = 0; i < last.Errors().size(); ++i) {
+            const CSCFParseError& a = last.Errors()[i];
+            const CSCFParseError& b = inside.Errors()[i];
+            EXPECT_EQ(a.line, b.line) << line;
+            EXPECT_EQ(a.type, b.type) << line;
+            EXPECT_EQ(a.keyword, b.keyword) << line;
+            EXPECT_EQ(a.value, b.value) << line;
+        }
+        EXPECT_EQ(last.WriteToString(), inside.WriteToString()) << line;
+    }
+    CSiteConfigFile f;
+    f.ReadBytes(head + "\\SITE_ID " + std::string(20, 'v') + "\rz\r\n" + tail);
+    EXPECT_EQ(OnlySite(f).siteId, std::string(20, 'v') + " z");
+}

@@ -2,7 +2,7 @@
 # Runs the fuzz targets of the fuzz preset (scripts/build.sh fuzz), each from its corpus in
 # tests/fuzz/corpus/<target>/ and with its dictionary tests/fuzz/<target>.dict when there is one.
 #
-#   scripts/fuzz.sh [SECONDS]                   every target briefly (CI; default 20 s each)
+#   scripts/fuzz.sh [SECONDS]                   every target briefly (CI; default 8 s each)
 #   scripts/fuzz.sh --long MINUTES [TARGET...]  every target (or those named) in turn for the
 #                                               minutes, or until --runs inputs; what it finds is
 #                                               merged back into the corpus, minimized
@@ -24,7 +24,7 @@ minutes=0
 runs=0
 max_len=1536
 timeout=10
-seconds=20
+seconds=8
 targets=()
 while [ $# -gt 0 ]; do
     case "$1" in

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build ccache pkg-config git
+    build-essential cmake ninja-build ccache lld pkg-config git
     clang libclang-rt-14-dev
     qt6-base-dev qt6-qpa-plugins qt6-svg-dev
     libpugixml-dev nlohmann-json3-dev libcli11-dev

@@ -107,6 +107,13 @@ TEST(TransferDialog, SendReadsBackAndReportsSuccess) {
               bench.host.log.end());
     EXPECT_TRUE(bench.site.CrossConnectionWarned());
     EXPECT_EQ(CConfigTransfer::TransferStatus(1), 1);
+    // A cabinet changed after the send: the candidate's group names the candidate's cabinet.
+    SCabinetSettings changed = bench.Candidate().CabinetSettings();
+    changed.lte = 1;
+    bench.Candidate().SetCabinetSettings(changed);
+    dlg.Refresh();
+    EXPECT_EQ(dlg.candidateValues, bench.Candidate().SummaryLine() + "\n");
+    EXPECT_NE(dlg.candidateValues.find("LTE is in use"), std::string::npos);
 }
 
 TEST(TransferDialog, VersionRefusedMeansSendingFailed) {

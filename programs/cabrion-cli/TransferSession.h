@@ -3,6 +3,7 @@
 // link that is up, has reported the BTS and has a BCF state that allows transfers.
 
 #include <chrono>
+#include <initializer_list>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -140,6 +141,23 @@ inline STransferContext TransferContext() {
     const CDataBase* bts = CBtsConfiguration::Get();
     context.btsSwLevel = bts != nullptr ? bts->SwLevel().Level() : 0;
     return context;
+}
+
+// The reason of the first of the steps that failed, as the transfer window words it; empty when
+// none of them says why.
+inline std::string FailureReason(const CConfigTransfer& transfer,
+                                 std::initializer_list<int> steps) {
+    for (int step : steps) {
+        if (CConfigTransfer::TransferStatus(step) <= 0 && !transfer.FailureReason(step).empty()) {
+            return transfer.FailureReason(step);
+        }
+    }
+    return {};
+}
+
+// A failed transfer's status line goes to standard error, with its reason after a colon.
+inline void ReportFailure(int statusId, const std::string& reason) {
+    std::cerr << LoadString(statusId) << (reason.empty() ? "" : ": " + reason) << std::endl;
 }
 
 inline void Disconnect() {

@@ -84,9 +84,15 @@ static cli::CommandRegistrar reg("fetch", [](CLI::App& app) {
         host.LogEvent(std::string(LoadString(64069)));
         transfer.Fetch(false);
         bool ok = CConfigTransfer::TransferStatus(1) > 0 && CConfigTransfer::TransferStatus(2) > 0;
+        std::string reason = cli::FailureReason(transfer, {1, 2});
         if (!passive->empty()) {
             transfer.Fetch(true);
-            ok = ok && CConfigTransfer::TransferStatus(3) > 0;
+            if (CConfigTransfer::TransferStatus(3) <= 0) {
+                ok = false;
+                if (reason.empty()) {
+                    reason = cli::FailureReason(transfer, {3});
+                }
+            }
             if (!btsPassive.Export(*passive)) {
                 std::cerr << CHWInfoFile::kExportFailed << "\n";
                 ok = false;
@@ -94,7 +100,7 @@ static cli::CommandRegistrar reg("fetch", [](CLI::App& app) {
         }
         cli::Disconnect();
         if (!ok) {
-            std::cout << "Fetching failed" << std::endl;
+            cli::ReportFailure(161, reason);
             return cli::kExitProblems;
         }
         if (!SaveBtsConfiguration(site, *out, *name, passive->empty() ? nullptr : &btsPassive)) {

@@ -78,12 +78,25 @@ static cli::CommandRegistrar reg("send", [](CLI::App& app) {
         env.btsPassive = &btsPassive;
         env.log = [&host](const std::string& line) { host.LogEvent(line); };
 
+        // Success is told on standard output, a failure and its reason on standard error; a
+        // question answered No leaves the status at "Ready", which is no success either.
+        const auto report = [](const CBTSUpdateFetchDlg& dlg) {
+            const bool sent = dlg.status == LoadString(164);
+            if (sent) {
+                std::cout << dlg.status << std::endl;
+            } else if (dlg.status == LoadString(165)) {
+                std::cerr << "Nothing was sent: a question was answered No (--yes answers Yes)"
+                          << std::endl;
+            } else {
+                std::cerr << dlg.status << std::endl;
+            }
+            return sent;
+        };
         bool ok = false;
         CBTSUpdateFetchDlg send(CBTSUpdateFetchDlg::kSendConfiguration, env);
         if (send.Start()) {
             send.OnSend();
-            std::cout << send.status << std::endl;
-            ok = send.status == LoadString(164);
+            ok = report(send);
             // The dialog calls a send successful once both files went out; a script also needs
             // to know that the BTS gave them back.
             if (ok && (CConfigTransfer::TransferStatus(1) != 1 ||
@@ -92,13 +105,14 @@ static cli::CommandRegistrar reg("send", [](CLI::App& app) {
                              "verification.\n";
                 ok = false;
             }
+        } else {
+            report(send);
         }
         if (ok && !passive->empty()) {
             CBTSUpdateFetchDlg sendPassive(CBTSUpdateFetchDlg::kSendPassive, env);
             sendPassive.Start();
             sendPassive.OnSend();
-            std::cout << sendPassive.status << std::endl;
-            ok = sendPassive.status == LoadString(164);
+            ok = report(sendPassive);
         }
         cli::Disconnect();
         return ok ? cli::kExitOk : cli::kExitProblems;

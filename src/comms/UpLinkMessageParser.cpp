@@ -239,6 +239,11 @@ void CUpLinkMessageParser::HandleTrxType(Bytes element) {
     m_server.Host().AddBtsBand(BandBits(type));
     if (CUnit* unit = m_server.Objects().LinkedUnit(*object)) {
         unit->SetEdge(flag);
+        // An EDGE transceiver keeps no non-EDGE type: the candidate names it by its EDGE type,
+        // and the read-back would otherwise never compare the same as what was sent.
+        if (flag && unit->Kind() == kUnitKindTrx && BandBits(type) != 0) {
+            unit->AdaptToBand(BandBits(type));
+        }
     }
     object->trxByte = byte;
 }

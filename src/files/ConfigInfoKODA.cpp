@@ -93,8 +93,17 @@ bool CConfigInfoKODA::SameCrossConnection() const {
 
 bool CConfigInfoKODA::SameAntennas() const {
     const auto &a = m_summaries[0].antennas, &b = m_summaries[1].antennas;
-    return m_summaries[1].hasCabinet && a.connection == b.connection && a.mhaType == b.mhaType &&
-           a.attenuation == b.attenuation;
+    if (!m_summaries[1].hasCabinet || a.connection != b.connection || a.mhaType != b.mhaType) {
+        return false;
+    }
+    // The BTS keeps an attenuation in 0.5 dB classes, and one of an antenna without a
+    // connection means nothing: a new candidate's +0.31 dB comes back as +0.40 dB.
+    for (std::size_t i = 0; i < a.attenuation.size(); ++i) {
+        if (a.connection[i] != 0 && a.attenuation[i] != b.attenuation[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool CConfigInfoKODA::SameCabling(int kind) const {

@@ -107,7 +107,11 @@ std::string_view CUnit::TypeDescription() const {
 }
 
 std::string CUnit::TypeCodeText() const {
-    return m_reportedTypeText.empty() ? m_typeCode : m_reportedTypeText;
+    // Codes are padded to four letters in the catalogue and in what the BTS reports ("BOI ");
+    // the padding is no part of the name the engineer reads.
+    std::string text = m_reportedTypeText.empty() ? m_typeCode : m_reportedTypeText;
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
 }
 
 std::string CUnit::NameForPort(int portIndex) const {

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -16,14 +17,26 @@ CWizardPageBase::CWizardPageBase(CWizardSheetModel& sheet, const char* title,
                                  const char* instruction, const char* afterNext, QWidget* parent)
     : QWizardPage(parent), m_sheet(sheet) {
     setTitle(QString::fromLatin1(title));
-    auto* layout = new QVBoxLayout(this);
+    // The page scrolls within the sheet instead of asking for room: a sheet that grew to fit
+    // its largest page would not keep the size the user gave it.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("pageScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    scroll->setWidget(content);
+    outer->addWidget(scroll);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
     if (instruction != nullptr && *instruction != '\0') {
         QString words =
             QString::fromLatin1(instruction) + QStringLiteral("\nThen click Next to continue.");
         if (afterNext != nullptr) {
             words += QLatin1Char(' ') + QString::fromLatin1(afterNext).trimmed();
         }
-        auto* text = new QLabel(words, this);
+        auto* text = new QLabel(words, content);
         text->setWordWrap(true);
         layout->addWidget(text);
     }

@@ -6,15 +6,18 @@
 
 #include "SimDocumentSupport.h"
 #include "app/commands/CommandIds.h"
+#include "app/transfer/DocumentTransfer.h"
 #include "app/pages/PageUnitsController.h"
 #include "comms/ConfigBlocks.h"
 #include "comms/ConfigTransfer.h"
 #include "comms/FirstConfigFile.h"
+#include "comms/MMIServ.h"
 #include "comms/SecondConfigFile.h"
 #include "files/HWInfoFile.h"
 #include "files/xml/XMLPlanWriter.h"
 #include "model/DataBaseKODA.h"
 #include "model/Strings.h"
+#include "sim/SimScenario.h"
 #include "sim/SimServer.h"
 
 #include <algorithm>
@@ -271,4 +274,36 @@ TEST(DocumentAgainstSimulatedBts, TheReadOnLinkUpGivesAntennaAttenuationsTheirVa
     const auto texts = f.EventTexts();
     EXPECT_EQ(std::count(texts.begin(), texts.end(), std::string(LoadString(64072))), 1)
         << ::testing::PrintToString(texts);
+}
+
+// What a send stores and its read-back gives back compares the same: a new candidate's
+// unconnected antennas, whose attenuations the BTS keeps only in classes, and a site of EDGE
+// transceivers that the BTS reports as EDGE ones.
+TEST(DocumentAgainstSimulatedBts, ASendAndItsReadBackCompareTheSame) {
+    const std::string samples = std::string(CABRION_TEST_DATA_DIR) + "/../../docs/samples/";
+    for (const bool harbour : {false, true}) {
+        SimDocumentFixture f;
+        f.doc->New(false);
+        if (harbour) {
+            std::string error;
+            ASSERT_TRUE(LoadSimScenario(samples + "harbour-4x3-bts.json", f.scenario, error))
+                << error;
+            ASSERT_TRUE(f.doc->OpenPath(samples + "harbour-4x3.hwc"));
+        }
+        ASSERT_TRUE(f.LinkUp());
+        f.windows.duringQuestion = [&] { f.windows.answers.push_back(EAnswer::Yes); };
+        CDocumentTransfer transfer(*f.doc, CMMIServ::Instance(),
+                                   CBTSUpdateFetchDlg::kSendConfiguration, [](int) {});
+        ASSERT_TRUE(transfer.Dialog().Start());
+        transfer.Dialog().OnSend();
+        ASSERT_EQ(transfer.Dialog().status, "Send successful");
+        transfer.Info().SetBtsConnected(true);
+        transfer.Info().Recompute();
+        for (const SDifferenceRow& row : transfer.Info().DifferenceRows()) {
+            if (row.view == "Antenna Settings" || (harbour && row.view == "Cabinet Units")) {
+                EXPECT_TRUE(row.same)
+                    << harbour << " " << row.view << ": " << row.candidate << " / " << row.bts;
+            }
+        }
+    }
 }

@@ -95,9 +95,9 @@ TEST(TransferDialog, SendReadsBackAndReportsSuccess) {
                              "Not received\n");
     EXPECT_FALSE(dlg.crossConnectionDiffers);
     dlg.OnSend();
-    // Read back, every item is compared again.
-    EXPECT_EQ(dlg.candidateValues, "Same\n");
-    EXPECT_EQ(dlg.btsValues.find("Not "), std::string::npos) << dlg.btsValues;
+    // Read back, every item is compared again, and all of them are the same.
+    EXPECT_EQ(dlg.candidateLabels, "As in Cabrion");
+    EXPECT_EQ(dlg.btsValues, "");
     EXPECT_EQ(dlg.status, "Send successful");
     EXPECT_EQ(dlg.progress, 4);
     EXPECT_EQ(dlg.percentText, "100%");
@@ -107,6 +107,13 @@ TEST(TransferDialog, SendReadsBackAndReportsSuccess) {
               bench.host.log.end());
     EXPECT_TRUE(bench.site.CrossConnectionWarned());
     EXPECT_EQ(CConfigTransfer::TransferStatus(1), 1);
+    // A cabinet changed after the send: the candidate's group names the candidate's cabinet.
+    SCabinetSettings changed = bench.Candidate().CabinetSettings();
+    changed.lte = 1;
+    bench.Candidate().SetCabinetSettings(changed);
+    dlg.Refresh();
+    EXPECT_EQ(dlg.candidateValues, bench.Candidate().SummaryLine() + "\n");
+    EXPECT_NE(dlg.candidateValues.find("LTE is in use"), std::string::npos);
 }
 
 TEST(TransferDialog, VersionRefusedMeansSendingFailed) {

@@ -71,7 +71,7 @@ TEST(Dump, ShowsTheConfigurationAsBuilt) {
     EXPECT_EQ(d["bandText"], "900/1800(E)");
 
     // The new site's units first, then the file's in file order.
-    EXPECT_EQ(d["units"][0]["name"], "BOI  1");
+    EXPECT_EQ(d["units"][0]["name"], "BOI 1");
     EXPECT_EQ(d["units"][0]["location"], "2 /  1 /  7");
     EXPECT_EQ(d["units"][1]["name"], "RVGA 1");
     EXPECT_EQ(d["units"].back()["kind"], 5);

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <sys/wait.h>
@@ -46,14 +47,32 @@ protected:
     static std::string Program(const char* name) {
         return std::string(CABRION_BINARY_DIR) + "/programs/" + name;
     }
-    int Cli(const std::string& args, std::string& output, const std::string& env = "") {
+    int Cli(const std::string& args, std::string& output, const std::string& env = "",
+            const std::string& errors = "&1") {
         const std::string out = (dir / "cli.out").string();
         const std::string cmd =
-            env + " " + Program("cabrion-cli") + " " + args + " > " + out + " 2>&1";
+            env + " " + Program("cabrion-cli") + " " + args + " > " + out + " 2>" + errors;
         const int status = std::system(cmd.c_str());
         std::ifstream in(out);
         output.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // Standard output and standard error apart, for what a script reads from each.
+    int Cli(const std::string& args, std::string& output, std::string& errors) {
+        const std::string err = (dir / "cli.err").string();
+        const int rc = Cli(args, output, "", err);
+        std::ifstream in(err);
+        errors.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return rc;
+    }
+    // A simulated BTS on a loopback port, and the target text that reaches it.
+    std::string StartSim(std::unique_ptr<CSimProcess>& sim, std::vector<std::string> extra = {}) {
+        std::vector<std::string> args = {Program("cabrion-btssim"), "--listen", "127.0.0.1:0"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        sim = std::make_unique<CSimProcess>(args);
+        const std::string line = sim->FirstLine();
+        EXPECT_EQ(line.rfind("listening 127.0.0.1:", 0), 0u) << line;
+        return "HOST=127.0.0.1,TCPPORT=" + line.substr(std::string("listening 127.0.0.1:").size());
     }
     void SendAndFetch(const std::string& target, const std::string& env);
 
@@ -310,6 +329,32 @@ TEST_F(TransferCli, FailedFetchLeavesTheOutputFileAlone) {
     EXPECT_EQ(file.Sites()[0]->name, "Sent");
     EXPECT_EQ(file.Sites()[1]->name, "Currently in BTS");
     EXPECT_EQ(entries(), before);
+}
+
+// A script learns from standard error why a transfer failed, in the transfer window's words.
+TEST_F(TransferCli, FailedTransfersSayWhyOnStandardError) {
+    const std::string sent = WriteCandidate(dir / "sent.hwc");
+    std::string output, errors;
+    {
+        std::unique_ptr<CSimProcess> sim;
+        const std::string target = StartSim(sim);
+        EXPECT_EQ(Cli("fetch --timeout 20 --target " + target + " -o " + (dir / "f.hwc").string(),
+                      output, errors),
+                  1);
+        EXPECT_EQ(errors, "Fetching failed: the BTS holds no configuration yet\n") << output;
+        EXPECT_EQ(output.find("Fetching failed"), std::string::npos) << output;
+        EXPECT_FALSE(fs::exists(dir / "f.hwc"));
+
+        EXPECT_EQ(Cli("send " + sent + " --timeout 20 --target " + target, output, errors), 1);
+        EXPECT_NE(errors.find("Nothing was sent: a question was answered No"), std::string::npos)
+            << output;
+    }
+    std::unique_ptr<CSimProcess> sim;
+    const std::string target = StartSim(sim, {"--fault", "drop@1"});
+    EXPECT_EQ(Cli("send " + sent + " --yes --timeout 20 --target " + target, output, errors), 1);
+    EXPECT_NE(errors.find("Sending failed: the BTS did not answer\n"), std::string::npos)
+        << errors << output;
+    EXPECT_EQ(output.find("Sending failed"), std::string::npos) << output;
 }
 
 } // namespace

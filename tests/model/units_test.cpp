@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "model/LogicalUnit.h"
+#include "model/SiteKODA.h"
 #include "model/UnitKTrx.h"
+#include "model/UnitTypeCatalogue.h"
 #include "model/UnitsKODA.h"
 #include "model/UnitsTARN.h"
 
@@ -57,6 +59,27 @@ TEST(Units, NumberingAndNamesWithPortsAndBrackets) {
 
     CUnitKBOI boi;
     EXPECT_EQ(boi.ShortTypeText(), "BOI");
+    boi.SetNumber(1);
+    EXPECT_EQ(boi.DisplayName(), "BOI 1");
+    // The catalogue pads its codes to four letters; no name of any type shows the padding,
+    // nor one the BTS reported padded.
+    for (const UnitTypeRecord& row : UnitTypeCatalogue::Table(EUnitFamily::Orvik)) {
+        auto unit = CSiteKODA::CreateUnitOfKind(row.category);
+        ASSERT_NE(unit, nullptr) << row.code;
+        unit->SetType(row.typeId);
+        unit->SetNumber(1);
+        for (int port : {-1, 1, 2, 13, 14, 25, 26}) {
+            const std::string name = unit->DisplayName(port);
+            EXPECT_EQ(name.find("  "), std::string::npos) << row.code << " " << port;
+            EXPECT_NE(name.back(), ' ') << row.code << " " << port;
+        }
+    }
+    CUnitKMHA mha;
+    mha.SetType(53);
+    mha.SetNumber(2);
+    EXPECT_EQ(mha.DisplayName(), "MHA 2");
+    boi.SetReportedTypeText("BOI ");
+    EXPECT_EQ(boi.DisplayName(), "BOI 1");
 }
 
 TEST(Units, BackplaneConnectorStaysNearTheNumber) {

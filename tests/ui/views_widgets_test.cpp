@@ -415,9 +415,22 @@ TEST(ViewContainer, DifferenceRowsAndOutlinedPlacesChooseEachOther) {
     EXPECT_EQ(w.s.manager->SelectedOrOutlined(), trx12);
     EXPECT_TRUE(row->isSelected()) << "the row stays chosen when the selection is followed";
 
-    for (const QSize size : {QSize(1280, 800), QSize(1920, 1080)}) {
+    for (const QSize size : {QSize(1280, 800), QSize(1920, 1080), QSize(1280, 800)}) {
         w.window.resize(size);
         QApplication::processEvents();
+        // The columns refit to the pane as the window changes: the last one in sight at 1280
+        // pixels, every text whole at 1920.
+        int total = 0;
+        for (int c = 0; c < list.columnCount(); ++c) {
+            total += list.columnWidth(c);
+            if (size.width() == 1920) {
+                for (const QString& text : ColumnTexts(list, c)) {
+                    EXPECT_GE(list.columnWidth(c), list.fontMetrics().horizontalAdvance(text))
+                        << text.toStdString();
+                }
+            }
+        }
+        EXPECT_LE(total, list.viewport()->width()) << size.width();
         testsupport::Shoot(
             w.window, QStringLiteral("views"),
             QStringLiteral("differences-detail-%1x%2").arg(size.width()).arg(size.height()));

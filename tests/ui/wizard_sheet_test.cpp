@@ -298,6 +298,10 @@ TEST(WizardSheetWindow, CheckAndUpdateWayWalkedPageByPage) {
     QApplication::processEvents();
     PageOf<CWizardPageWizardWay>(sheet, kPageWizardWay)->Radio(kWayCheckAndUpdate)->click();
     Shoot(sheet, QStringLiteral("20-check-way"));
+    // The sheet keeps the size the user gave it, however small; pages scroll within it.
+    sheet.resize(560, 400);
+    QApplication::processEvents();
+    const QSize size = sheet.size();
     const std::vector<std::pair<int, QString>> pages{
         {kPageSCF, QStringLiteral("21-select-configuration")},
         {kPageWaitForBTS, QStringLiteral("22-bts-connection")},
@@ -311,6 +315,7 @@ TEST(WizardSheetWindow, CheckAndUpdateWayWalkedPageByPage) {
         sheet.next();
         QApplication::processEvents();
         ASSERT_EQ(sheet.currentId(), id) << name.toStdString();
+        EXPECT_EQ(sheet.size(), size) << name.toStdString();
         Shoot(sheet, name);
     }
     // The passive units are listed in their groups, and the instruction says its line once.

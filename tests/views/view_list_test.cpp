@@ -163,6 +163,19 @@ TEST(ViewList, NaturalComparison) {
     EXPECT_LT(CompareNatural("", "x"), 0);
 }
 
+TEST(ViewList, ColumnsFitThePaneCuttingTheWidestTextsFirst) {
+    // Room for every text: each column as wide as its texts, never below its least.
+    EXPECT_EQ(FitColumnWidths(600, {100, 100, 100}, {150, 60, 200}),
+              (std::vector<int>{150, 100, 200}));
+    // Too little room: the two widest give way alike, the others stay whole, the last column
+    // ends at the pane's edge.
+    EXPECT_EQ(FitColumnWidths(650, {120, 150, 120, 120}, {170, 230, 230, 90}),
+              (std::vector<int>{170, 180, 180, 120}));
+    // Least widths alone wider than the pane: those, and the list scrolls.
+    EXPECT_EQ(FitColumnWidths(200, {120, 150}, {300, 300}), (std::vector<int>{120, 150}));
+    EXPECT_TRUE(FitColumnWidths(100, {}, {}).empty());
+}
+
 TEST(ViewList, DifferencesRowsWithSummariesAndComparison) {
     SSampleViews s(true);
     s.manager->ActivateView(kViewDifferences);

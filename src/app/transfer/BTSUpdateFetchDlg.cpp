@@ -137,7 +137,9 @@ void CBTSUpdateFetchDlg::Compare() {
         if (item.view == kViewBb2 && !same) {
             crossConnectionDiffers = true;
         }
-        values += (same ? std::string("Same") : info.SummaryText(item.view, kSelectBts)) + "\n";
+        values += (same ? std::string("Same")
+                        : info.SummaryText(item.view, btsSide ? kSelectBts : kSelectCandidate)) +
+                  "\n";
     };
     if (m_mode == kSendPassive || m_mode == kFetchPassive) {
         add(candidateLabels, candidateValues, {kViewPassive, "Passive Units:"}, false);

@@ -19,6 +19,41 @@ void AddNoInformationRow(SListContent& content) {
     content.rows.push_back(std::move(row));
 }
 
+std::vector<int> FitColumnWidths(int available, const std::vector<int>& least,
+                                 const std::vector<int>& wanted) {
+    const std::size_t count = least.size();
+    std::vector<int> widths(count);
+    const auto fitTo = [&](int cap) {
+        int total = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const int want = i < wanted.size() ? std::max(least[i], wanted[i]) : least[i];
+            widths[i] = std::max(least[i], std::min(want, cap));
+            total += widths[i];
+        }
+        return total;
+    };
+    int low = 0;
+    int high = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        high = std::max({high, least[i], i < wanted.size() ? wanted[i] : 0});
+    }
+    if (fitTo(high) <= available) {
+        return widths;
+    }
+    // The largest cap under which the columns still fit; every column at its least width when
+    // none does.
+    while (low < high) {
+        const int cap = low + (high - low + 1) / 2;
+        if (fitTo(cap) <= available) {
+            low = cap;
+        } else {
+            high = cap - 1;
+        }
+    }
+    fitTo(low);
+    return widths;
+}
+
 void CListSortState::HeaderClicked(int column) {
     if (column == m_column) {
         m_ascending = !m_ascending;

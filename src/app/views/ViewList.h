@@ -52,5 +52,12 @@ private:
     bool m_ascending = true;
 };
 
+// Widths of a list's columns in a pane `available` pixels wide. A column never gets less than
+// its least (its share of the pane, its heading); it is widened to its texts while the pane has
+// room. When the texts do not all fit, the widest are cut first, down to where the columns end
+// at the pane's edge; only least widths wider than the pane make the list scroll sideways.
+std::vector<int> FitColumnWidths(int available, const std::vector<int>& least,
+                                 const std::vector<int>& wanted);
+
 // Compares texts with runs of digits taken as numbers; negative, zero or positive.
 int CompareNatural(const std::string& a, const std::string& b);

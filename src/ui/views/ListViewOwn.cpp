@@ -70,16 +70,39 @@ void CListViewOwn::Fill() {
         items << item;
     }
     addTopLevelItems(items);
-    // Shares of the pane, at most 120 pixels each, but never narrower than the heading and
-    // the texts: "RX Main Multicoupler" must not read "RX Main Multicouple".
-    const int count = std::max(1, columnCount());
-    const int width = std::min(kMaxColumnWidth, viewport()->width() / count);
-    for (int i = 0; i < count; ++i) {
-        setColumnWidth(i,
-                       std::max({40, width, header()->sectionSizeHint(i), sizeHintForColumn(i)}));
+    m_headingWidths.clear();
+    m_textWidths.clear();
+    for (int i = 0; i < std::max(1, columnCount()); ++i) {
+        m_headingWidths.push_back(header()->sectionSizeHint(i));
+        m_textWidths.push_back(sizeHintForColumn(i));
     }
+    FitColumns();
     m_filling = false;
     FollowSelection();
+}
+
+void CListViewOwn::FitColumns() {
+    // Shares of the pane, at most 120 pixels each, never narrower than the heading ("RX Main
+    // Multicoupler" must not read "RX Main Multicouple"); texts too long for the pane are cut
+    // before the last column is pushed out of sight, and read whole in their tool tips.
+    const int count = static_cast<int>(m_headingWidths.size());
+    if (count == 0) {
+        return;
+    }
+    const int share = std::min(kMaxColumnWidth, viewport()->width() / count);
+    std::vector<int> least;
+    for (const int heading : m_headingWidths) {
+        least.push_back(std::max({40, share, heading}));
+    }
+    const std::vector<int> widths = FitColumnWidths(viewport()->width(), least, m_textWidths);
+    for (int i = 0; i < count && i < columnCount(); ++i) {
+        setColumnWidth(i, widths[static_cast<std::size_t>(i)]);
+    }
+}
+
+void CListViewOwn::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    FitColumns();
 }
 
 void CListViewOwn::FollowSelection() {

@@ -4,6 +4,8 @@
 
 #include <QTreeWidget>
 
+#include <vector>
+
 #include "app/views/ViewList.h"
 
 class CViewBase;
@@ -30,12 +32,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Refits the columns to the pane from the widths measured when the list was filled.
+    void FitColumns();
     void RowChosen();
     void HeaderClicked(int column);
 
     CViewBase& m_manager;
     SListContent m_content;
+    std::vector<int> m_headingWidths;
+    std::vector<int> m_textWidths;
     bool m_filling = false;
 };

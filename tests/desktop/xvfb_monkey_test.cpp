@@ -31,7 +31,7 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kDefaultSeconds = 75;
+constexpr int kDefaultSeconds = 120;
 #else
 // Without the sanitizers the run finds only freezes and crashes; the sanitizer stage runs it
 // whole, so the plain build takes it only when asked for a length.

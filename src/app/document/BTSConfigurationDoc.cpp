@@ -25,6 +25,7 @@
 #include <ctime>
 
 CBTSConfigurationDoc::CBTSConfigurationDoc(SServices services) : m_services(std::move(services)) {
+    RegisterCommands();
     RebuildMenu();
 }
 

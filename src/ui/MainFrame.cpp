@@ -3,6 +3,7 @@
 #include "ui/MainFrame.h"
 
 #include "app/commands/CommandIds.h"
+#include "app/commands/HelpTopics.h"
 #include "app/document/BTSConfigurationDoc.h"
 #include "app/settings/RecentFileList.h"
 #include "app/settings/WindowPlacement.h"
@@ -54,9 +55,18 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
                                    style()->standardIcon(QStyle::SP_ComputerIcon)));
     m_help = std::make_unique<CHelpLauncher>(
         this, [this] { return m_doc != nullptr ? m_doc->ActiveViewType() : 0; });
+    m_help->commandPage = [this](int id) {
+        const SCommand* command = Commands().Find(id);
+        return command != nullptr ? command->helpPage
+                                  : help::PageForContext(help::CommandContext(id));
+    };
     m_zoom = new CZoomActions(this);
+    // The actions are made for every command of the full menu; the menu bar shows the rebuilt
+    // one.
+    m_ownCommands.LoadTexts(BaseMainMenu());
     CreateActions();
     CreateMenus();
+    BindWindowCommands(m_ownCommands);
     CreateToolbars();
     CreateStatusBar();
     CreatePanes();
@@ -71,6 +81,9 @@ CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::AttachDocument(CBTSConfigurationDoc* document) {
     m_doc = document;
+    if (m_doc != nullptr) {
+        BindWindowCommands(m_doc->Commands());
+    }
     // The view manager hears every notification first, at any depth of the relay.
     m_relay.SetViewManager([this](int message, int wParam, int lParam) {
         if (m_doc != nullptr) {

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -60,25 +61,21 @@ QIcon IconFor(const QStyle* style, int id) {
 } // namespace
 
 void CMainFrame::CreateActions() {
-    SMenuModel menu = BaseMainMenu();
-    for (const SSubMenu& sub : menu) {
-        for (const SMenuItem& item : sub.items) {
-            if (item.IsSeparator() || item.id == cmd::kRecentFile1) {
-                continue;
-            }
-            std::string text;
-            std::string shortcut;
-            SplitMenuText(item.text, text, shortcut);
-            auto* a = new QAction(Q(text), this);
-            if (!shortcut.empty()) {
-                a->setShortcut(QKeySequence(Q(shortcut)));
-            }
-            a->setIcon(IconFor(style(), item.id));
-            const int id = item.id;
-            a->setData(id);
-            connect(a, &QAction::triggered, this, [this, id] { OnAction(id); });
-            m_actions[id] = a;
+    // Every command the menu has, the ones a family's menu lacks included: MenuRebuilt hides
+    // those.
+    for (const SCommand& command : m_ownCommands.Commands()) {
+        if (!command.inMenu || command.id == cmd::kRecentFile1) {
+            continue;
         }
+        auto* a = new QAction(Q(command.text), this);
+        if (!command.shortcut.empty()) {
+            a->setShortcut(QKeySequence(Q(command.shortcut)));
+        }
+        a->setIcon(IconFor(style(), command.id));
+        const int id = command.id;
+        a->setData(id);
+        connect(a, &QAction::triggered, this, [this, id] { OnAction(id); });
+        m_actions[id] = a;
     }
     // F1 is context help (the help launcher's); Help Topics opens the contents, and its menu
     // entry only shows the key.
@@ -119,6 +116,7 @@ QAction* CMainFrame::Action(int id) const {
 void CMainFrame::CreateMenus() {
     SMenuModel menu = BaseMainMenu();
     RebuildMainMenu(menu, CBTSConfigurationDoc::ProductVersion());
+    m_ownCommands.LoadTexts(menu);
     m_exportView = new QAction(tr("&Export View..."), this);
     m_exportView->setObjectName(QStringLiteral("ExportView"));
     m_exportView->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
@@ -209,70 +207,100 @@ void CMainFrame::CreateToolbars() {
     connect(m_main, &QToolBar::visibilityChanged, m_actions[cmd::kToolbar], &QAction::setChecked);
 }
 
-void CMainFrame::OnAction(int id) {
-    switch (id) {
-    case cmd::kExit:
-        close();
-        return;
-    case cmd::kToolbar:
-        m_main->setVisible(!m_main->isVisible());
-        return;
-    case cmd::kOverlapToolbar:
-        m_overlap->setVisible(!m_overlap->isVisible());
-        return;
-    case cmd::kStatusBar:
-        statusBar()->setVisible(!statusBar()->isVisible());
-        m_actions[cmd::kStatusBar]->setChecked(statusBar()->isVisible());
-        return;
-    case cmd::kHelpTopics:
-        m_help->ShowContents();
-        return;
-    case cmd::kAbout:
-        QMessageBox::about(this, tr("About Cabrion"),
+CCommandTable& CMainFrame::Commands() {
+    return m_doc != nullptr ? m_doc->Commands() : m_ownCommands;
+}
+
+const CCommandTable& CMainFrame::Commands() const {
+    return m_doc != nullptr ? m_doc->Commands() : m_ownCommands;
+}
+
+void CMainFrame::BindWindowCommands(CCommandTable& table) {
+    // The document may outlive its window: a command of a window that is gone neither runs nor
+    // is enabled.
+    const QPointer<CMainFrame> self(this);
+    const auto bind = [&table, self](int id, std::function<bool(CMainFrame&)> enabled,
+                                     std::function<void(CMainFrame&)> handler) {
+        table.Bind(
+            id, [self, enabled] { return self && enabled(*self); },
+            [self, handler] {
+                if (self) {
+                    handler(*self);
+                }
+                return !self.isNull();
+            });
+    };
+    const auto always = [](CMainFrame&) { return true; };
+    // What the document rules on and the window carries out.
+    const auto document = [](int id) {
+        return [id](CMainFrame& f) { return f.m_doc != nullptr && f.m_doc->CommandRule(id); };
+    };
+    bind(cmd::kExit, always, [](CMainFrame& f) { f.close(); });
+    bind(cmd::kToolbar, always,
+         [](CMainFrame& f) { f.m_main->setVisible(!f.m_main->isVisible()); });
+    bind(cmd::kOverlapToolbar, always,
+         [](CMainFrame& f) { f.m_overlap->setVisible(!f.m_overlap->isVisible()); });
+    bind(cmd::kStatusBar, always, [](CMainFrame& f) {
+        f.statusBar()->setVisible(!f.statusBar()->isVisible());
+        f.m_actions[cmd::kStatusBar]->setChecked(f.statusBar()->isVisible());
+    });
+    bind(
+        cmd::kHelpTopics, [](CMainFrame& f) { return !f.m_help->Folder().isEmpty(); },
+        [](CMainFrame& f) { f.m_help->ShowContents(); });
+    bind(cmd::kAbout, always, [](CMainFrame& f) {
+        QMessageBox::about(&f, tr("About Cabrion"),
                            tr("Cabrion\nBTS hardware configuration for Orvik cabinets.\nVersion "
                               "%1")
                                .arg(QApplication::applicationVersion()));
-        return;
-    case cmd::kProperties:
-        if (propertySheet) {
-            propertySheet();
-        }
-        return;
-    case cmd::kWizard:
-        if (wizard) {
-            wizard();
-        }
-        return;
-    case cmd::kOptions:
-    case cmd::kPropertySheetOptions:
-        if (options) {
-            options(id == cmd::kPropertySheetOptions);
-            UpdateCommands();
-        }
-        return;
-    case cmd::kPrint:
-    case cmd::kPrintPreview:
-        if (m_doc != nullptr && m_doc->AnyViewManager() != nullptr) {
-            if (id == cmd::kPrint) {
-                ViewPrinting::Print(this, *m_doc);
-            } else {
-                ViewPrinting::PrintPreview(this, *m_doc);
+    });
+    bind(
+        cmd::kProperties,
+        [document](CMainFrame& f) { return f.propertySheet && document(cmd::kProperties)(f); },
+        [](CMainFrame& f) {
+            if (f.propertySheet) {
+                f.propertySheet();
             }
-        }
-        return;
-    default:
-        break;
+        });
+    bind(
+        cmd::kWizard, [](CMainFrame& f) { return static_cast<bool>(f.wizard); },
+        [](CMainFrame& f) {
+            if (f.wizard) {
+                f.wizard();
+            }
+        });
+    for (const int id : {cmd::kOptions, cmd::kPropertySheetOptions}) {
+        bind(
+            id, [](CMainFrame& f) { return static_cast<bool>(f.options); },
+            [id](CMainFrame& f) {
+                if (f.options) {
+                    f.options(id == cmd::kPropertySheetOptions);
+                    f.UpdateCommands();
+                }
+            });
     }
-    if (m_doc != nullptr) {
-        m_doc->OnCommand(id);
-        UpdateCommands();
+    for (const int id : {cmd::kPrint, cmd::kPrintPreview}) {
+        bind(id, document(id), [id](CMainFrame& f) {
+            if (f.m_doc != nullptr && f.m_doc->AnyViewManager() != nullptr) {
+                if (id == cmd::kPrint) {
+                    ViewPrinting::Print(&f, *f.m_doc);
+                } else {
+                    ViewPrinting::PrintPreview(&f, *f.m_doc);
+                }
+            }
+        });
     }
 }
 
+void CMainFrame::OnAction(int id) {
+    Commands().Run(id);
+    UpdateCommands();
+}
+
 void CMainFrame::UpdateCommands() {
+    const CCommandTable& commands = Commands();
     if (m_exportView != nullptr) {
         // Export draws what printing draws.
-        m_exportView->setEnabled(m_doc != nullptr && m_doc->IsCommandEnabled(cmd::kPrint));
+        m_exportView->setEnabled(commands.IsEnabled(cmd::kPrint));
     }
     if (m_exportDossier != nullptr) {
         m_exportDossier->setEnabled(m_doc != nullptr && m_doc->SiteKODA() != nullptr);
@@ -281,39 +309,13 @@ void CMainFrame::UpdateCommands() {
     // Whatever the last command, edit or undo did, the title's mark follows the document.
     setWindowModified(m_doc != nullptr && m_doc->Modified());
     for (auto& [id, action] : m_actions) {
-        switch (id) {
-        case cmd::kExit:
-        case cmd::kToolbar:
-        case cmd::kStatusBar:
-        case cmd::kOverlapToolbar:
-        case cmd::kAbout:
-            action->setEnabled(true);
-            continue;
-        case cmd::kHelpTopics:
-            action->setEnabled(!m_help->Folder().isEmpty());
-            continue;
-        case cmd::kOptions:
-        case cmd::kPropertySheetOptions:
-            action->setEnabled(static_cast<bool>(options));
-            continue;
-        case cmd::kWizard:
-            action->setEnabled(static_cast<bool>(wizard));
-            continue;
-        case cmd::kProperties:
-            action->setEnabled(propertySheet && m_doc && m_doc->IsCommandEnabled(id));
-            continue;
-        default:
-            break;
+        action->setEnabled(commands.IsEnabled(id));
+        const SCommand* command = commands.Find(id);
+        if (action->isCheckable() && command != nullptr && command->checked) {
+            action->setChecked(command->checked());
         }
-        if (m_doc == nullptr) {
-            action->setEnabled(false);
-            continue;
-        }
-        action->setEnabled(m_doc->IsCommandEnabled(id));
-        if (action->isCheckable()) {
-            action->setChecked(m_doc->IsCommandChecked(id));
-        }
-        if (id == cmd::kUndo || id == cmd::kRedo || id == cmd::kCopyBtsConfiguration) {
+        if (m_doc != nullptr &&
+            (id == cmd::kUndo || id == cmd::kRedo || id == cmd::kCopyBtsConfiguration)) {
             std::string text;
             std::string shortcut;
             SplitMenuText(m_doc->CommandText(id), text, shortcut);
@@ -346,13 +348,14 @@ void CMainFrame::MenuRebuilt() {
         if (std::find(m_viewActions.begin(), m_viewActions.end(), action) != m_viewActions.end()) {
             continue;
         }
-        const SMenuItem* item = FindMenuItem(menu, id);
+        const SCommand* command = Commands().Find(id);
+        const bool inMenu = command != nullptr && command->inMenu;
         auto where = m_menuOf.find(id);
         if (relaid) {
             // Toolbar buttons and keys of commands the menu lacks go with them.
-            action->setVisible(item != nullptr);
+            action->setVisible(inMenu);
         }
-        if (item == nullptr) {
+        if (!inMenu) {
             if (where != m_menuOf.end()) {
                 where->second->removeAction(action);
                 m_menuOf.erase(where);
@@ -360,12 +363,10 @@ void CMainFrame::MenuRebuilt() {
             action->setVisible(false);
             continue;
         }
-        std::string text;
-        std::string shortcut;
-        SplitMenuText(item->text, text, shortcut);
         // A key the action does not own (F1 is context help) is still shown in the menu.
-        const bool shownOnly = action->shortcut().isEmpty() && !shortcut.empty();
-        action->setText(Q(text) + (shownOnly ? QLatin1Char('\t') + Q(shortcut) : QString()));
+        const bool shownOnly = action->shortcut().isEmpty() && !command->shortcut.empty();
+        action->setText(Q(command->text) +
+                        (shownOnly ? QLatin1Char('\t') + Q(command->shortcut) : QString()));
     }
     UpdateCommands();
 }

@@ -180,7 +180,7 @@ void CBTSConfigurationDoc::RefreshViews() {
 
 void CBTSConfigurationDoc::ViewCommand(int command) {
     if (m_viewManager) {
-        const int type = viewcommands::ViewTypeOfCommand(*m_viewManager, command);
+        const int type = viewcommands::ViewTypeOfCommand(command);
         if (viewcommands::Run(*m_viewManager, command) && type != 0 && type != kViewRedraw) {
             m_activeViewType = type;
         }

@@ -85,7 +85,11 @@ bool CHelpLauncher::eventFilter(QObject* watched, QEvent* event) {
         QAction* action = menu->activeAction();
         const int id = action != nullptr ? action->data().toInt() : 0;
         menu->close();
-        ShowContext(help::CommandContext(id));
+        if (commandPage) {
+            Open(commandPage(id));
+        } else {
+            ShowContext(help::CommandContext(id));
+        }
         return true;
     }
     ShowForActiveWindow();

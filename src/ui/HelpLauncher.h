@@ -40,6 +40,9 @@ public:
 
     // Hands the URL to the desktop for the help window's "Open in Browser"; replaced by tests.
     std::function<bool(const QUrl&)> opener;
+    // The page of a command highlighted in an open menu; the command table's when the window
+    // gives it one.
+    std::function<std::string(int command)> commandPage;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,7 @@
 // container, the connection event list, and the relay of notifications between windows. It is
 // the document's window side: the document asks its questions and runs its sheets through it.
 
+#include "app/commands/CommandTable.h"
 #include "app/commands/DocumentMenu.h"
 #include "app/document/DocumentWindows.h"
 #include "app/document/StatusText.h"
@@ -49,7 +50,7 @@ public:
 
     // Rebuilds title and status bar; called for every connection report and on demand.
     void RefreshStatus(const StatusInputs& inputs);
-    // Enable states, check marks and texts of every command, from the document.
+    // Enable states, check marks and texts of every command, from the command table.
     void UpdateCommands();
 
     QAction* ExitAction() const { return m_exit; }
@@ -57,6 +58,10 @@ public:
     QAction* ExportDossierAction() const { return m_exportDossier; }
     CZoomActions& Zoom() const { return *m_zoom; }
     QAction* Action(int id) const;
+    // The commands the menus, keys and buttons run: the document's table with the window's
+    // commands bound into it, or the window's own while it carries no document.
+    CCommandTable& Commands();
+    const CCommandTable& Commands() const;
     QString StatusPaneText(int pane) const;
     int StatusPaneCount() const;
     QToolBar* OverlapToolbar() const { return m_overlap; }
@@ -127,6 +132,9 @@ private:
     void CreateToolbars();
     void CreateStatusBar();
     void CreatePanes();
+    // The window's own commands and those it carries out for the document (printing, the
+    // property sheet, the options dialogs).
+    void BindWindowCommands(CCommandTable& table);
     void OnAction(int id);
     void UpdateRecentFiles();
     void OpenRecent(int index);
@@ -139,6 +147,8 @@ private:
     CBTSConfigurationDoc* m_doc = nullptr;
     CRegistry* m_settings = nullptr;
     std::unique_ptr<CRecentFileList> m_recent;
+    // The commands of a window without a document: its own, and the texts of every command.
+    CCommandTable m_ownCommands;
     std::map<int, QAction*> m_actions;
     std::map<int, QMenu*> m_menuOf;
     // The submenus and ids the menu bar was laid out for: the Selmo menu has fewer.

@@ -3,6 +3,7 @@
 // window's picture for the guide.
 #include "app/DocumentTestSupport.h"
 #include "app/commands/CommandIds.h"
+#include "app/commands/CommandTable.h"
 #include "app/commands/HelpTopics.h"
 #include "model/BtsConfiguration.h"
 #include "support/FrameDocument.h"
@@ -224,6 +225,11 @@ TEST(Help, EveryPageTheProgramOpensIsInTheGuide) {
     }
     for (int view = 0; view <= 13; ++view) {
         pages.push_back(help::PageForView(view));
+    }
+    CCommandTable table;
+    table.LoadTexts(BaseMainMenu());
+    for (const SCommand& c : table.Commands()) {
+        pages.push_back(c.helpPage);
     }
     for (const std::string& page : pages) {
         ExpectInGuide(page);

@@ -123,6 +123,15 @@ TEST(ShortcutWalk, EveryKeyOfTheMainWindowHasOneJob) {
         for (const std::string& c : clashes) {
             ADD_FAILURE() << sample << ": " << c;
         }
+        // The keys are the command table's: each command the menu holds answers to its key.
+        for (const SCommand& c : w.doc->Commands().Commands()) {
+            const QAction* a = w.frame.Action(c.id);
+            if (a == nullptr || !c.inMenu || c.shortcut.empty() || c.id == cmd::kHelpTopics) {
+                continue;
+            }
+            EXPECT_TRUE(a->shortcuts().contains(QKeySequence(QString::fromStdString(c.shortcut))))
+                << sample << ": " << c.text << " " << c.shortcut;
+        }
     }
     // The tab commands keep their keys and reach the document.
     Window w("harbour-4x3.hwc");

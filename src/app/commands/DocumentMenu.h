@@ -1,6 +1,7 @@
 #pragma once
 // The main menu as data: submenus with command ids, texts and shortcuts. The document builds
-// it and decides texts, enable states and checks; the window only turns it into actions.
+// it for the family of its site; the command table takes each command's text and key from it,
+// and the window lays its menu bar out by it.
 
 #include <string>
 #include <vector>

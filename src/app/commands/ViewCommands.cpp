@@ -6,12 +6,17 @@
 
 namespace viewcommands {
 
-int ViewTypeOfCommand(const CViewBase& manager, int command) {
+int ViewTypeOfCommand(int command) {
     if (command == cmd::kRefreshAllViews) {
         return kViewRedraw;
     }
-    const CViewPageBase* view = manager.FindViewByCommand(command);
-    return view != nullptr ? view->Type() : 0;
+    // The inverse of ViewCommandOfType: the views' commands are fixed by their types.
+    for (int type = 1; type <= 13; ++type) {
+        if (cmd::ViewCommandOfType(type) == command) {
+            return type;
+        }
+    }
+    return 0;
 }
 
 bool Run(CViewBase& manager, int command) {
@@ -25,7 +30,8 @@ bool Run(CViewBase& manager, int command) {
     default:
         break;
     }
-    const int type = ViewTypeOfCommand(manager, command);
+    // A view the family lacks is not activated.
+    const int type = ViewTypeOfCommand(command);
     return type != 0 && manager.ActivateView(type);
 }
 

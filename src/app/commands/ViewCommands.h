@@ -6,9 +6,9 @@ class CViewBase;
 
 namespace viewcommands {
 
-// The view type a view command shows; 0 when the command is not a view command. The redraw
-// command gives the redraw type.
-int ViewTypeOfCommand(const CViewBase& manager, int command);
+// The view type a view command shows, whether or not the family has that view; 0 when the
+// command is not a view command. The redraw command gives the redraw type.
+int ViewTypeOfCommand(int command);
 // Carries out a view command (a view's command, the redraw of every view, the two tab
 // commands); false when it is none of these or names a view the family lacks.
 bool Run(CViewBase& manager, int command);

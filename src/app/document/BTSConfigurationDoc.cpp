@@ -25,6 +25,7 @@
 #include <ctime>
 
 CBTSConfigurationDoc::CBTSConfigurationDoc(SServices services) : m_services(std::move(services)) {
+    RegisterCommands();
     RebuildMenu();
 }
 
@@ -179,7 +180,7 @@ void CBTSConfigurationDoc::RefreshViews() {
 
 void CBTSConfigurationDoc::ViewCommand(int command) {
     if (m_viewManager) {
-        const int type = viewcommands::ViewTypeOfCommand(*m_viewManager, command);
+        const int type = viewcommands::ViewTypeOfCommand(command);
         if (viewcommands::Run(*m_viewManager, command) && type != 0 && type != kViewRedraw) {
             m_activeViewType = type;
         }

@@ -4,6 +4,7 @@
 // the connection wishes, and the connection event log. It reaches windows only through
 // IDocumentWindows, and the BTS only through IDocumentLink.
 
+#include "app/commands/CommandTable.h"
 #include "app/commands/DocumentMenu.h"
 #include "app/document/DocumentWindows.h"
 #include "app/document/StatusText.h"
@@ -96,6 +97,13 @@ public:
     // The item's text as the menu shows it now ("&Undo Add Unit\tCtrl + Z").
     std::string CommandText(int id) const;
     const SMenuModel& Menu() const { return m_menu; }
+    // Every command with its text, key, enable rule and handler; the windows bind the commands
+    // they carry out themselves.
+    CCommandTable& Commands() { return m_commands; }
+    const CCommandTable& Commands() const { return m_commands; }
+    // The document's own rule for a command, which a window that carries the command out
+    // narrows with its own (the property sheet exists).
+    bool CommandRule(int id) const;
     void RebuildMenu();
     // The product version the update texts name ("7 MP1.0").
     static std::string ProductVersion();
@@ -272,6 +280,9 @@ private:
     IDocumentWindows& Windows() const { return *m_services.windows; }
     IDocumentLink& LinkRef() const { return *m_services.link; }
     bool CreateSiteForType(int btsType);
+    void RegisterCommands();
+    // When a command may run on what the site and the link are now, whatever the menu holds.
+    bool CommandRuleOfSite(int id) const;
     int CurrentBtsType() const;
     void ResetNames();
     // `passive`, when given, becomes the candidate's passive unit information (a plan's).
@@ -371,6 +382,7 @@ private:
     CHWInfoFile m_candidatePassive;
     CHWInfoFile m_btsPassive;
     SMenuModel m_menu;
+    CCommandTable m_commands;
     bool m_hasViewManager = false;
     bool m_eventLog = false;
     std::string m_path;

@@ -30,6 +30,7 @@
 void CBTSConfigurationDoc::RebuildMenu() {
     m_menu = CurrentBtsType() == kSelmoBtsType ? SelmoMainMenu() : BaseMainMenu();
     RebuildMainMenu(m_menu, ProductVersion());
+    m_commands.LoadTexts(m_menu);
     Windows().MenuRebuilt();
 }
 
@@ -49,15 +50,30 @@ std::string CBTSConfigurationDoc::CommandText(int id) const {
 }
 
 bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
-    if (m_viewManager && m_viewManager->FindViewByCommand(id) != nullptr) {
-        return true;
-    }
+    return m_commands.IsEnabled(id);
+}
+
+bool CBTSConfigurationDoc::IsCommandChecked(int id) const {
+    return m_commands.IsChecked(id);
+}
+
+bool CBTSConfigurationDoc::OnCommand(int id) {
+    return m_commands.Run(id);
+}
+
+bool CBTSConfigurationDoc::CommandRule(int id) const {
     // A Selmo site has neither the wizard, nor cabinet replacement, nor a BTS to talk to: what
     // its menu leaves out is not reachable by keys or buttons either.
-    if (CurrentBtsType() == kSelmoBtsType && id != cmd::kFileNew &&
-        FindMenuItem(m_menu, id) == nullptr) {
-        return false;
+    if (CurrentBtsType() == kSelmoBtsType && id != cmd::kFileNew) {
+        const SCommand* command = m_commands.Find(id);
+        if (command == nullptr || !command->inMenu) {
+            return false;
+        }
     }
+    return CommandRuleOfSite(id);
+}
+
+bool CBTSConfigurationDoc::CommandRuleOfSite(int id) const {
     const bool linkUp = LinkRef().IsLinkUp();
     switch (id) {
     case cmd::kNew:
@@ -118,88 +134,68 @@ bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
     }
 }
 
-bool CBTSConfigurationDoc::IsCommandChecked(int id) const {
-    if (m_viewManager && m_viewManager->FindViewByCommand(id) != nullptr) {
-        return m_viewManager->ActiveView() == m_viewManager->FindViewByCommand(id);
+void CBTSConfigurationDoc::RegisterCommands() {
+    using namespace cmd;
+    const auto bind = [this](int id, std::function<bool()> handler) {
+        m_commands.Bind(
+            id, [this, id] { return CommandRule(id); }, std::move(handler));
+    };
+    // Every view command of either family; the views of the current manager are enabled, and
+    // the shown one is checked.
+    for (int type = 1; type <= 13; ++type) {
+        const int id = ViewCommandOfType(type);
+        m_commands.Bind(
+            id, [this, id] { return m_viewManager && m_viewManager->FindViewByCommand(id); },
+            [this, id] {
+                ViewCommand(id);
+                return true;
+            },
+            [this, id] {
+                const CViewPageBase* shown = m_viewManager ? m_viewManager->ActiveView() : nullptr;
+                return shown != nullptr && shown->Command() == id;
+            });
     }
-    if (id == cmd::kBtsTab) {
-        return HasSite() && m_btsTabSelected;
+    const auto done = [](auto action) {
+        return [action] {
+            action();
+            return true;
+        };
+    };
+    bind(kNew, done([this] { New(false); }));
+    bind(kFileNew, done([this] { New(true); }));
+    bind(kNewFromTemplate, [this] { return NewFromTemplate(); });
+    bind(kOpen, [this] { return Open(); });
+    bind(kSave, [this] { return Save(); });
+    bind(kSaveAs, [this] { return SaveAs(); });
+    bind(kUndo, done([this] { Undo(); }));
+    bind(kRedo, done([this] { Redo(); }));
+    bind(kCopyBtsConfiguration, done([this] { CopyBtsConfiguration(); }));
+    bind(kUpdateToLatest, done([this] { UpdateToLatest(); }));
+    bind(kReplaceCabinet, done([this] { Windows().RunAddCabinetSheet(); }));
+    for (const int id : {kBtsTab, kCandidateTab}) {
+        m_commands.Bind(
+            id, [this, id] { return CommandRule(id); },
+            done([this, id] { SelectTab(id == kBtsTab); }),
+            [this, id] { return HasSite() && m_btsTabSelected == (id == kBtsTab); });
     }
-    if (id == cmd::kCandidateTab) {
-        return HasSite() && !m_btsTabSelected;
+    for (const int id : {kShowPhysicalUnits, kShowFileUnits}) {
+        bind(id, done([this, id] {
+                 SetShowPhysicalUnits(id == kShowPhysicalUnits);
+                 RefreshViews();
+             }));
     }
-    return false;
-}
-
-bool CBTSConfigurationDoc::OnCommand(int id) {
-    if (!IsCommandEnabled(id)) {
-        return false;
+    // The transfer dialog's modes in the order of the BTS menu's items.
+    const int transfers[] = {kSend, kSendPassive, kFetch, kFetchPassive};
+    for (int mode = 0; mode < 4; ++mode) {
+        bind(transfers[mode], [this, mode] { return Windows().RunTransferDialog(mode); });
     }
-    if (m_viewManager && m_viewManager->FindViewByCommand(id) != nullptr) {
-        ViewCommand(id);
-        return true;
-    }
-    switch (id) {
-    case cmd::kNew:
-        New(false);
-        return true;
-    case cmd::kFileNew:
-        New(true);
-        return true;
-    case cmd::kNewFromTemplate:
-        return NewFromTemplate();
-    case cmd::kOpen:
-        return Open();
-    case cmd::kSave:
-        return Save();
-    case cmd::kSaveAs:
-        return SaveAs();
-    case cmd::kUndo:
-        Undo();
-        return true;
-    case cmd::kRedo:
-        Redo();
-        return true;
-    case cmd::kCopyBtsConfiguration:
-        CopyBtsConfiguration();
-        return true;
-    case cmd::kUpdateToLatest:
-        UpdateToLatest();
-        return true;
-    case cmd::kReplaceCabinet:
-        Windows().RunAddCabinetSheet();
-        return true;
-    case cmd::kBtsTab:
-    case cmd::kCandidateTab:
-        SelectTab(id == cmd::kBtsTab);
-        return true;
-    case cmd::kShowPhysicalUnits:
-    case cmd::kShowFileUnits:
-        SetShowPhysicalUnits(id == cmd::kShowPhysicalUnits);
-        RefreshViews();
-        return true;
-    case cmd::kSend:
-        return Windows().RunTransferDialog(0);
-    case cmd::kSendPassive:
-        return Windows().RunTransferDialog(1);
-    case cmd::kFetch:
-        return Windows().RunTransferDialog(2);
-    case cmd::kFetchPassive:
-        return Windows().RunTransferDialog(3);
-    case cmd::kConnectLocal:
-        ConnectLocal();
-        return true;
-    case cmd::kConnectRemote:
-        ConnectRemote();
-        return true;
-    case cmd::kDisconnect:
-        Disconnect();
-        return true;
-    case cmd::kSimulator:
-        ConnectSimulator();
-        return true;
-    default:
-        return false;
+    bind(kConnectLocal, done([this] { ConnectLocal(); }));
+    bind(kConnectRemote, done([this] { ConnectRemote(); }));
+    bind(kDisconnect, done([this] { Disconnect(); }));
+    bind(kSimulator, done([this] { ConnectSimulator(); }));
+    // The windows carry these out; the document only knows when they may run.
+    for (const int id : {kOptions, kPropertySheetOptions, kPrint, kPrintPreview, kProperties}) {
+        bind(id, nullptr);
     }
 }
 

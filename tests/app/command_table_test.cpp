@@ -1,0 +1,56 @@
+// The table every command goes through: what it lets run, what another owner's binding does to
+// it, and that the menu of either family gives each key to one command.
+#include "app/DocumentTestSupport.h"
+#include "app/commands/CommandIds.h"
+#include "app/commands/CommandTable.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+TEST(CommandTable, RunsOnlyWhatIsBoundAndEnabled) {
+    CCommandTable table;
+    table.LoadTexts(BaseMainMenu());
+    ASSERT_NE(table.Find(cmd::kSave), nullptr);
+    EXPECT_EQ(table.Find(cmd::kSave)->text, "&Save");
+    EXPECT_EQ(table.Find(cmd::kSave)->shortcut, "Ctrl+S");
+    // A command the menu names but nobody bound is never enabled and never runs.
+    EXPECT_FALSE(table.IsEnabled(cmd::kSave));
+    EXPECT_FALSE(table.Run(cmd::kSave));
+    EXPECT_FALSE(table.Bind(
+        0, [] { return true; }, [] { return true; }));
+
+    bool allowed = false;
+    int runs = 0;
+    table.Bind(
+        cmd::kWizard, [&] { return allowed; }, [&] { return ++runs > 0; });
+    EXPECT_FALSE(table.Run(cmd::kWizard));
+    allowed = true;
+    EXPECT_TRUE(table.Run(cmd::kWizard));
+    // A menu without the command takes its text, not its rule: keys and buttons still ask it.
+    table.LoadTexts(SelmoMainMenu());
+    EXPECT_FALSE(table.Find(cmd::kWizard)->inMenu);
+    EXPECT_TRUE(table.Find(cmd::kWizard)->text.empty());
+    EXPECT_TRUE(table.Run(cmd::kWizard));
+    // The window's binding replaces the document's.
+    table.Bind(
+        cmd::kWizard, [] { return true; }, [] { return false; });
+    EXPECT_FALSE(table.Run(cmd::kWizard));
+    EXPECT_EQ(runs, 2);
+}
+
+TEST(CommandTable, EveryKeyOfEitherFamilysMenuHasOneCommand) {
+    DocumentFixture f;
+    for (const int btsType : {6, 4}) {
+        ASSERT_TRUE(f.doc->NewSiteOfType(btsType));
+        std::map<std::string, int> keys;
+        for (const SCommand& c : f.doc->Commands().Commands()) {
+            if (c.inMenu && !c.shortcut.empty()) {
+                const auto [it, fresh] = keys.emplace(c.shortcut, c.id);
+                EXPECT_TRUE(fresh)
+                    << btsType << ": " << c.shortcut << " of " << it->second << " and " << c.id;
+            }
+        }
+        EXPECT_GE(keys.size(), 6u) << btsType;
+    }
+}

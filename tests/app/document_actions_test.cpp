@@ -164,3 +164,37 @@ TEST(DocumentActions, DualBandSiteReopensWithTheUnitsOfBothBands) {
     EXPECT_EQ(g.doc->SiteKODA()->GetKODA(kSelectCandidate)->Band() & kBandMaskBits,
               kBand800 | kBand1900);
 }
+
+// Every transmission unit type the Units page offers is one a configuration file can hold: a
+// unit of a type the file has no code for was left out of the save without a word.
+TEST(DocumentActions, EveryOfferedTransmissionTypeIsSaved) {
+    DocumentFixture f;
+    const std::string path = f.Path("sites.hwc");
+    std::filesystem::copy_file(Data("edit_site.hwc"), path);
+    f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
+        sheet.Select(0); // "Harbour Edit", no transmission unit
+        return sheet.CanFinish();
+    };
+    ASSERT_TRUE(f.doc->OpenPath(path, false));
+    PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
+    units.Select(kUnitKindTre, 1);
+    const ComboItems types = units.Types();
+    ASSERT_FALSE(types.empty());
+    for (const auto& type : types) {
+        units.Select(kUnitKindTre, 1);
+        ASSERT_TRUE(units.ChooseType(type.data));
+        if (f.doc->Site()->FindUnit(kUnitKindTre, 1, kSelectCandidate)->IsShownOnly()) {
+            ASSERT_TRUE(units.Add());
+        } else {
+            ASSERT_TRUE(units.Modify());
+        }
+        units.Leave();
+        ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+        DocumentFixture g;
+        g.windows.newSiteSheet = f.windows.newSiteSheet;
+        ASSERT_TRUE(g.doc->OpenPath(path, false));
+        const CUnit* read = g.doc->Site()->FindUnit(kUnitKindTre, 1, kSelectCandidate);
+        ASSERT_NE(read, nullptr) << type.text;
+        EXPECT_EQ(read->TypeId(), type.data) << type.text;
+    }
+}

@@ -160,7 +160,18 @@ nlohmann::ordered_json Shown(CSiteKODA& site) {
 // antenna without connection has no attenuation, and the band is read from the transceivers'
 // types (a configuration without any has none), so a dual band network whose transceivers are
 // all of one of its bands reads back as that band, and the EDGE marks are those of the types.
+// Transmission units are stored in a block of their own after the other units, and so come
+// back after them, in their own order.
 nlohmann::ordered_json Storable(nlohmann::ordered_json json) {
+    nlohmann::ordered_json units = nlohmann::ordered_json::array();
+    nlohmann::ordered_json transmission = nlohmann::ordered_json::array();
+    for (auto& unit : json["units"]) {
+        (unit["kind"] == kUnitKindTre ? transmission : units).push_back(unit);
+    }
+    for (auto& unit : transmission) {
+        units.push_back(unit);
+    }
+    json["units"] = units;
     for (auto& unit : json["units"]) {
         if (unit["upgrade"].get<bool>()) {
             unit = {{"kind", unit["kind"]}, {"number", unit["number"]}, {"upgrade", true}};

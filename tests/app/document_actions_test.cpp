@@ -106,29 +106,32 @@ TEST(DocumentActions, UndoneTreRemovalKeepsItsInterfaces) {
 }
 
 // An 800 band network only has EDGE transceivers, and a file is read back with the types they
-// call for: a unit added after the band was chosen without the EDGE mark must be of that type.
+// call for: a unit added after the band was chosen without the EDGE mark must be of that type,
+// also when 800/1900 made every transceiver an 800 one.
 TEST(DocumentActions, UnitAddedToAn800NetworkReadsBackAsAdded) {
-    DocumentFixture f;
-    const std::string path = f.Path("sites.hwc");
-    std::filesystem::copy_file(Data("edit_site.hwc"), path);
-    f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
-        sheet.Select(0); // "Harbour Edit", 800 transceivers
-        return sheet.CanFinish();
-    };
-    ASSERT_TRUE(f.doc->OpenPath(path, false));
-    PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
-    units.ChangeBand(kBand800); // "E&DGE RVx's:" None
-    units.Select(kUnitKindBb2, 7);
-    ASSERT_TRUE(units.Add());
-    const int type = f.doc->Site()->FindUnit(kUnitKindBb2, 7, kSelectCandidate)->TypeId();
-    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+    for (const int band : {kBand800, kBand800 | kBand1900}) {
+        DocumentFixture f;
+        const std::string path = f.Path("sites.hwc");
+        std::filesystem::copy_file(Data("edit_site.hwc"), path);
+        f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
+            sheet.Select(0); // "Harbour Edit", 900 transceivers
+            return sheet.CanFinish();
+        };
+        ASSERT_TRUE(f.doc->OpenPath(path, false));
+        PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
+        units.ChangeBand(band); // "E&DGE RVx's:" None
+        units.Select(kUnitKindBb2, 7);
+        ASSERT_TRUE(units.Add());
+        const int type = f.doc->Site()->FindUnit(kUnitKindBb2, 7, kSelectCandidate)->TypeId();
+        ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
 
-    DocumentFixture g;
-    g.windows.newSiteSheet = f.windows.newSiteSheet;
-    ASSERT_TRUE(g.doc->OpenPath(path, false));
-    const CUnit* read = g.doc->Site()->FindUnit(kUnitKindBb2, 7, kSelectCandidate);
-    ASSERT_NE(read, nullptr);
-    EXPECT_EQ(read->TypeId(), type);
+        DocumentFixture g;
+        g.windows.newSiteSheet = f.windows.newSiteSheet;
+        ASSERT_TRUE(g.doc->OpenPath(path, false));
+        const CUnit* read = g.doc->Site()->FindUnit(kUnitKindBb2, 7, kSelectCandidate);
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->TypeId(), type) << "band " << band;
+    }
 }
 
 // A file keeps the units' types but not the network band: a dual band site whose transceivers

@@ -78,16 +78,16 @@ std::unique_ptr<CUnit> CreateUnitForEntry(const CSCFUnit& entry) {
     return unit;
 }
 
-// The single bands of the units other than transceivers that the cabinet record stores, as
-// their types give them: not yet adapted by the cabling rules to the transceivers they serve.
+// The bands of the units other than transceivers that the cabinet record stores, as their types
+// give them (a multicoupler or combiner of the low or high bands gives both): not yet adapted by
+// the cabling rules to the transceivers they serve.
 int StoredUnitBands(const CSCFCabinet& cabinet) {
     int bands = 0;
     for (const CSCFUnit& entry : cabinet.units) {
         const UnitTypeRecord* row =
             UnitTypeCatalogue::FindByTypeId(EUnitFamily::Orvik, entry.typeId);
-        if (row != nullptr && (row->band == kBand900 || row->band == kBand1800 ||
-                               row->band == kBand1900 || row->band == kBand800)) {
-            bands |= row->band;
+        if (row != nullptr && row->band != kBandAny) {
+            bands |= row->band & kBandMaskBits;
         }
     }
     return bands;

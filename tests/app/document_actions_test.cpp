@@ -135,37 +135,48 @@ TEST(DocumentActions, UnitAddedToAn800NetworkReadsBackAsAdded) {
 }
 
 // A file keeps the units' types but not the network band: a dual band site whose transceivers
-// are all 800 ones still has 1900 masthead amplifiers and duplexers, and they must reopen as
-// 1900 units rather than take the transceivers' band.
+// are all of one band still has units of the other one (1900 masthead amplifiers and duplexers
+// left by 1900 then 800/1900; a high band multicoupler chosen beside 900 transceivers), and they
+// must reopen as they were rather than take the transceivers' band.
 TEST(DocumentActions, DualBandSiteReopensWithTheUnitsOfBothBands) {
-    DocumentFixture f;
-    const std::string path = f.Path("sites.hwc");
-    std::filesystem::copy_file(Data("edit_site.hwc"), path);
-    f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
-        sheet.Select(0); // "Harbour Edit"
-        return sheet.CanFinish();
-    };
-    ASSERT_TRUE(f.doc->OpenPath(path, false));
-    PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
-    ASSERT_TRUE(units.ChangeBand(kBand1900));
-    ASSERT_TRUE(units.ChangeBand(kBand800 | kBand1900));
-    ASSERT_EQ(f.doc->Site()->FindUnit(kUnitKindTrx, 1, kSelectCandidate)->Band(), kBand800);
-    ASSERT_EQ(f.doc->Site()->FindUnit(kUnitKindMha, 1, kSelectCandidate)->Band(), kBand1900);
-    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
-
-    DocumentFixture g;
-    g.windows.newSiteSheet = f.windows.newSiteSheet;
-    ASSERT_TRUE(g.doc->OpenPath(path, false));
-    for (const auto& unit : f.doc->SiteKODA()->GetKODA(kSelectCandidate)->Units()) {
-        if (unit->IsUpgrade()) {
-            continue;
+    for (const int dual : {kBand800 | kBand1900, kBand900 | kBand1800}) {
+        DocumentFixture f;
+        const std::string path = f.Path("sites.hwc");
+        std::filesystem::copy_file(Data("edit_site.hwc"), path);
+        f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
+            sheet.Select(0); // "Harbour Edit", 900 transceivers
+            return sheet.CanFinish();
+        };
+        ASSERT_TRUE(f.doc->OpenPath(path, false));
+        PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
+        if (dual == (kBand800 | kBand1900)) {
+            ASSERT_TRUE(units.ChangeBand(kBand1900));
+            ASSERT_TRUE(units.ChangeBand(dual));
+            ASSERT_EQ(f.doc->Site()->FindUnit(kUnitKindTrx, 1, kSelectCandidate)->Band(), kBand800);
+            ASSERT_EQ(f.doc->Site()->FindUnit(kUnitKindMha, 1, kSelectCandidate)->Band(),
+                      kBand1900);
+        } else {
+            ASSERT_TRUE(units.ChangeBand(dual));
+            units.Select(kUnitKindMc2, 4);
+            ASSERT_TRUE(units.ChooseType(34)); // J2HA, 1800 and 1900
+            ASSERT_TRUE(units.Add());
         }
-        const CUnit* read = g.doc->Site()->FindUnit(unit->Kind(), unit->Number(), kSelectCandidate);
-        ASSERT_NE(read, nullptr) << unit->Kind() << "/" << unit->Number();
-        EXPECT_EQ(read->TypeId(), unit->TypeId()) << unit->Kind() << "/" << unit->Number();
+        ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+
+        DocumentFixture g;
+        g.windows.newSiteSheet = f.windows.newSiteSheet;
+        ASSERT_TRUE(g.doc->OpenPath(path, false));
+        for (const auto& unit : f.doc->SiteKODA()->GetKODA(kSelectCandidate)->Units()) {
+            if (unit->IsUpgrade()) {
+                continue;
+            }
+            const CUnit* read =
+                g.doc->Site()->FindUnit(unit->Kind(), unit->Number(), kSelectCandidate);
+            ASSERT_NE(read, nullptr) << unit->Kind() << "/" << unit->Number();
+            EXPECT_EQ(read->TypeId(), unit->TypeId()) << unit->Kind() << "/" << unit->Number();
+        }
+        EXPECT_EQ(g.doc->SiteKODA()->GetKODA(kSelectCandidate)->Band() & kBandMaskBits, dual);
     }
-    EXPECT_EQ(g.doc->SiteKODA()->GetKODA(kSelectCandidate)->Band() & kBandMaskBits,
-              kBand800 | kBand1900);
 }
 
 // Every transmission unit type the Units page offers is one a configuration file can hold: a

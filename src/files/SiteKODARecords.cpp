@@ -78,6 +78,21 @@ std::unique_ptr<CUnit> CreateUnitForEntry(const CSCFUnit& entry) {
     return unit;
 }
 
+// The bands of the units other than transceivers that the cabinet record stores, as their types
+// give them (a multicoupler or combiner of the low or high bands gives both): not yet adapted by
+// the cabling rules to the transceivers they serve.
+int StoredUnitBands(const CSCFCabinet& cabinet) {
+    int bands = 0;
+    for (const CSCFUnit& entry : cabinet.units) {
+        const UnitTypeRecord* row =
+            UnitTypeCatalogue::FindByTypeId(EUnitFamily::Orvik, entry.typeId);
+        if (row != nullptr && row->band != kBandAny) {
+            bands |= row->band & kBandMaskBits;
+        }
+    }
+    return bands;
+}
+
 void AppendTrxRecord(const CUnitKTrx& trx, CSCFCabinet& cabinet) {
     CSCFTrxCabling r;
     r.trxNumber = trx.Number();
@@ -230,7 +245,9 @@ bool BuildSiteFromRecordKODA(CSiteKODA& site, const CSCFSite& record, int cabine
     }
     site.CableGuy()->BuildAntennaCables(kSelectCandidate);
 
-    site.RecomputeCandidateBand();
+    // The file keeps the types of the units but not the band of the network: a dual band site
+    // whose transceivers are all of one of its bands is known by the other units it stores.
+    site.RecomputeCandidateBand(StoredUnitBands(cab));
     return true;
 }
 

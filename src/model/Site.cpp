@@ -185,6 +185,15 @@ void CSite::SetBand(int bandValue, int selector, bool force) {
             unit->ApplyBand(apply);
         }
     }
+    // 800/1900 without EDGE marks has just made 800 EDGE transceivers: the network takes the
+    // marks they give, or a base band unit added later would be the non-EDGE type that a file
+    // of all-EDGE transceivers reopens as the other one.
+    if (dual && edge != 0 && (bandValue & (kEdgeAll | kEdgeSome)) == 0) {
+        const int collected = CollectBand(selector, false);
+        if (collected != 0) {
+            db->SetBand(bandValue | (collected & (kEdgeAll | kEdgeSome)));
+        }
+    }
 }
 
 int CSite::CollectBand(int selector, bool includeOutOfUse, CBandInformation* info) {

@@ -364,12 +364,24 @@ std::string CSiteKODA::TypeNameById(int typeId, int number, bool parentheses) {
     return parentheses ? "(" + name + ")" : name;
 }
 
-void CSiteKODA::RecomputeCandidateBand() {
-    const int band = CollectBand(kSelectCandidate, false);
+void CSiteKODA::RecomputeCandidateBand(int otherUnitBands) {
+    int band = CollectBand(kSelectCandidate, false);
     // An illegal mix of bands collects as 0; setting it would make every unit generic.
-    if (band != 0) {
-        SetBand(band, kSelectCandidate, false);
+    if (band == 0) {
+        return;
     }
+    const int mask = band & kBandMaskBits;
+    const int partner = mask == kBand800    ? kBand1900
+                        : mask == kBand1900 ? kBand800
+                        : mask == kBand900  ? kBand1800
+                        : mask == kBand1800 ? kBand900
+                                            : 0;
+    // A dual band network whose transceivers are all of one of its bands: set as the
+    // transceivers' band, it would give the other band's units the transceivers' band.
+    if ((otherUnitBands & partner) != 0) {
+        band |= partner;
+    }
+    SetBand(band, kSelectCandidate, false);
 }
 
 bool CSiteKODA::EditBtsConfiguration() {

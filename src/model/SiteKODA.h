@@ -55,8 +55,10 @@ public:
     std::string KindName(int kind) const override;
     void SetCabinet(int clockSync, int lte, int vswr, int wcdma, int cabinetType, int mrc,
                     int selector) override;
-    // Recomputes the band of the candidate from its transceivers; an illegal mix keeps it.
-    void RecomputeCandidateBand();
+    // Recomputes the band of the candidate from its transceivers; an illegal mix keeps it. Other
+    // units of the band that pairs with the transceivers' one (bits of `otherUnitBands`) make it
+    // the dual band, which leaves the units as they are.
+    void RecomputeCandidateBand(int otherUnitBands = 0);
 
 protected:
     std::unique_ptr<CDataBase> CreateDataBase() const override {

@@ -106,27 +106,109 @@ TEST(DocumentActions, UndoneTreRemovalKeepsItsInterfaces) {
 }
 
 // An 800 band network only has EDGE transceivers, and a file is read back with the types they
-// call for: a unit added after the band was chosen without the EDGE mark must be of that type.
+// call for: a unit added after the band was chosen without the EDGE mark must be of that type,
+// also when 800/1900 made every transceiver an 800 one.
 TEST(DocumentActions, UnitAddedToAn800NetworkReadsBackAsAdded) {
+    for (const int band : {kBand800, kBand800 | kBand1900}) {
+        DocumentFixture f;
+        const std::string path = f.Path("sites.hwc");
+        std::filesystem::copy_file(Data("edit_site.hwc"), path);
+        f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
+            sheet.Select(0); // "Harbour Edit", 900 transceivers
+            return sheet.CanFinish();
+        };
+        ASSERT_TRUE(f.doc->OpenPath(path, false));
+        PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
+        units.ChangeBand(band); // "E&DGE RVx's:" None
+        units.Select(kUnitKindBb2, 7);
+        ASSERT_TRUE(units.Add());
+        const int type = f.doc->Site()->FindUnit(kUnitKindBb2, 7, kSelectCandidate)->TypeId();
+        ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+
+        DocumentFixture g;
+        g.windows.newSiteSheet = f.windows.newSiteSheet;
+        ASSERT_TRUE(g.doc->OpenPath(path, false));
+        const CUnit* read = g.doc->Site()->FindUnit(kUnitKindBb2, 7, kSelectCandidate);
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->TypeId(), type) << "band " << band;
+    }
+}
+
+// A file keeps the units' types but not the network band: a dual band site whose transceivers
+// are all of one band still has units of the other one (1900 masthead amplifiers and duplexers
+// left by 1900 then 800/1900; a high band multicoupler chosen beside 900 transceivers), and they
+// must reopen as they were rather than take the transceivers' band.
+TEST(DocumentActions, DualBandSiteReopensWithTheUnitsOfBothBands) {
+    for (const int dual : {kBand800 | kBand1900, kBand900 | kBand1800}) {
+        DocumentFixture f;
+        const std::string path = f.Path("sites.hwc");
+        std::filesystem::copy_file(Data("edit_site.hwc"), path);
+        f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
+            sheet.Select(0); // "Harbour Edit", 900 transceivers
+            return sheet.CanFinish();
+        };
+        ASSERT_TRUE(f.doc->OpenPath(path, false));
+        PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
+        if (dual == (kBand800 | kBand1900)) {
+            ASSERT_TRUE(units.ChangeBand(kBand1900));
+            ASSERT_TRUE(units.ChangeBand(dual));
+            ASSERT_EQ(f.doc->Site()->FindUnit(kUnitKindTrx, 1, kSelectCandidate)->Band(), kBand800);
+            ASSERT_EQ(f.doc->Site()->FindUnit(kUnitKindMha, 1, kSelectCandidate)->Band(),
+                      kBand1900);
+        } else {
+            ASSERT_TRUE(units.ChangeBand(dual));
+            units.Select(kUnitKindMc2, 4);
+            ASSERT_TRUE(units.ChooseType(34)); // J2HA, 1800 and 1900
+            ASSERT_TRUE(units.Add());
+        }
+        ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+
+        DocumentFixture g;
+        g.windows.newSiteSheet = f.windows.newSiteSheet;
+        ASSERT_TRUE(g.doc->OpenPath(path, false));
+        for (const auto& unit : f.doc->SiteKODA()->GetKODA(kSelectCandidate)->Units()) {
+            if (unit->IsUpgrade()) {
+                continue;
+            }
+            const CUnit* read =
+                g.doc->Site()->FindUnit(unit->Kind(), unit->Number(), kSelectCandidate);
+            ASSERT_NE(read, nullptr) << unit->Kind() << "/" << unit->Number();
+            EXPECT_EQ(read->TypeId(), unit->TypeId()) << unit->Kind() << "/" << unit->Number();
+        }
+        EXPECT_EQ(g.doc->SiteKODA()->GetKODA(kSelectCandidate)->Band() & kBandMaskBits, dual);
+    }
+}
+
+// Every transmission unit type the Units page offers is one a configuration file can hold: a
+// unit of a type the file has no code for was left out of the save without a word.
+TEST(DocumentActions, EveryOfferedTransmissionTypeIsSaved) {
     DocumentFixture f;
     const std::string path = f.Path("sites.hwc");
     std::filesystem::copy_file(Data("edit_site.hwc"), path);
     f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
-        sheet.Select(0); // "Harbour Edit", 800 transceivers
+        sheet.Select(0); // "Harbour Edit", no transmission unit
         return sheet.CanFinish();
     };
     ASSERT_TRUE(f.doc->OpenPath(path, false));
     PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
-    units.ChangeBand(kBand800); // "E&DGE RVx's:" None
-    units.Select(kUnitKindBb2, 7);
-    ASSERT_TRUE(units.Add());
-    const int type = f.doc->Site()->FindUnit(kUnitKindBb2, 7, kSelectCandidate)->TypeId();
-    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
-
-    DocumentFixture g;
-    g.windows.newSiteSheet = f.windows.newSiteSheet;
-    ASSERT_TRUE(g.doc->OpenPath(path, false));
-    const CUnit* read = g.doc->Site()->FindUnit(kUnitKindBb2, 7, kSelectCandidate);
-    ASSERT_NE(read, nullptr);
-    EXPECT_EQ(read->TypeId(), type);
+    units.Select(kUnitKindTre, 1);
+    const ComboItems types = units.Types();
+    ASSERT_FALSE(types.empty());
+    for (const auto& type : types) {
+        units.Select(kUnitKindTre, 1);
+        ASSERT_TRUE(units.ChooseType(type.data));
+        if (f.doc->Site()->FindUnit(kUnitKindTre, 1, kSelectCandidate)->IsShownOnly()) {
+            ASSERT_TRUE(units.Add());
+        } else {
+            ASSERT_TRUE(units.Modify());
+        }
+        units.Leave();
+        ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+        DocumentFixture g;
+        g.windows.newSiteSheet = f.windows.newSiteSheet;
+        ASSERT_TRUE(g.doc->OpenPath(path, false));
+        const CUnit* read = g.doc->Site()->FindUnit(kUnitKindTre, 1, kSelectCandidate);
+        ASSERT_NE(read, nullptr) << type.text;
+        EXPECT_EQ(read->TypeId(), type.data) << type.text;
+    }
 }

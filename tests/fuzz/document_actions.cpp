@@ -6,13 +6,12 @@
 // edit gives back the configuration it started from.
 #include "app/DocumentTestSupport.h"
 #include "app/commands/CommandIds.h"
-#include "app/document/CandidateJson.h"
 #include "app/pages/PageAntennaController.h"
 #include "app/pages/PageCablingControllers.h"
 #include "app/pages/PageUnitsController.h"
 #include "files/AtomicFile.h"
 #include "files/TextCodec.h"
-#include "model/BandInformation.h"
+#include "fuzz/shown_configuration.h"
 #include "model/SiteKODA.h"
 #include "model/UnitTypeRecord.h"
 
@@ -25,13 +24,14 @@
 #include <initializer_list>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <utility>
 
 namespace {
 
 namespace fs = std::filesystem;
+using fuzz_actions::Shown;
+using fuzz_actions::Storable;
 
 [[noreturn]] void Broken(const char* what, const std::string& detail = {}) {
     std::fprintf(stderr, "document_actions: %s\n%s\n", what, detail.c_str());
@@ -130,69 +130,6 @@ struct CSheetWindows : ScriptedWindows {
         }
     }
 };
-
-std::set<std::pair<int, int>> ShownOnly(CSiteKODA& site) {
-    std::set<std::pair<int, int>> units;
-    for (const auto& unit : site.GetKODA(kSelectCandidate)->Units()) {
-        if (unit->IsShownOnly()) {
-            units.insert({unit->Kind(), unit->Number()});
-        }
-    }
-    return units;
-}
-
-// The candidate as the command line dumps it, less the units a page only shows.
-nlohmann::ordered_json Shown(CSiteKODA& site) {
-    const auto previews = ShownOnly(site);
-    nlohmann::ordered_json json = CandidateJson(site, "");
-    nlohmann::ordered_json kept = nlohmann::ordered_json::array();
-    for (auto& unit : json["units"]) {
-        if (previews.count({unit["kind"].get<int>(), unit["number"].get<int>()}) == 0) {
-            kept.push_back(unit);
-        }
-    }
-    json["units"] = kept;
-    return json;
-}
-
-// What a file can carry of a configuration, to compare the open one with the one read back: an
-// upgrade unit is stored by its place alone, whether a unit stands idle is not stored, an
-// antenna without connection has no attenuation, and the band is read from the transceivers'
-// types (a configuration without any has none), so a dual band network whose transceivers are
-// all of one of its bands reads back as that band, and the EDGE marks are those of the types.
-nlohmann::ordered_json Storable(nlohmann::ordered_json json) {
-    for (auto& unit : json["units"]) {
-        if (unit["upgrade"].get<bool>()) {
-            unit = {{"kind", unit["kind"]}, {"number", unit["number"]}, {"upgrade", true}};
-        }
-        // Worked out from the cabling and shown in the name, never stored.
-        unit.erase("idle");
-        unit.erase("name");
-    }
-    for (auto& antenna : json["antennas"]) {
-        if (antenna["connectedCombiner"].get<int>() <= 0) {
-            antenna.erase("attenuation");
-        }
-    }
-    bool transceivers = false;
-    int transceiverBands = 0;
-    for (const auto& unit : json["units"]) {
-        if (unit["kind"] == kUnitKindTrx && !unit["upgrade"]) {
-            transceivers = true;
-            transceiverBands |= unit["band"].get<int>() & kBandMaskBits;
-        }
-    }
-    const int band = json["band"].get<int>() & kBandMaskBits;
-    const bool oneOfPair = CBandInformation::IsDualBand(band) &&
-                           !CBandInformation::IsDualBand(transceiverBands) &&
-                           (transceiverBands & band) == transceiverBands && transceiverBands != 0;
-    json["band"] = !transceivers                        ? 0
-                   : oneOfPair                          ? transceiverBands
-                   : CBandInformation::IsDualBand(band) ? CBandInformation::PrimaryBand(band)
-                                                        : band;
-    json.erase("bandText");
-    return json;
-}
 
 class CRun {
 public:

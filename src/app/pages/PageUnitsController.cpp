@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "files/SCFKeywords.h"
 #include "model/BandInformation.h"
 #include "model/SiteKODA.h"
 #include "model/UnitTypeCatalogue.h"
@@ -52,6 +53,11 @@ ComboItems PageUnitsController::Types() const {
     }
     const int band = Candidate().Band();
     for (const UnitTypeRecord& row : UnitTypeCatalogue::Table(EUnitFamily::Orvik)) {
+        // A configuration file has no code for some transmission unit types (the dummy one):
+        // such a unit would be left out of every save, so it is not offered.
+        if (row.category == kUnitKindTre && TreUnitTypeToCode(row.typeId) < 0) {
+            continue;
+        }
         if (row.category == m_kind && UnitTypeCatalogue::RowOffered(row, band)) {
             items.push_back({std::string(UnitTypeCatalogue::Code(row)), row.typeId});
         }

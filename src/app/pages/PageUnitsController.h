@@ -25,7 +25,8 @@ public:
 
     // "<No unit selected ...>" (0), then the kinds the site names that the cabinet has room for.
     ComboItems Kinds() const;
-    // The concrete catalogue types of the chosen kind that suit the candidate's band.
+    // The concrete catalogue types of the chosen kind that suit the candidate's band and that a
+    // configuration file can hold.
     ComboItems Types() const;
     // Unit numbers 1-13 at which a unit of the chosen type has a place and the site accepts it.
     ComboItems Slots() const;

@@ -25,6 +25,18 @@ const CSCFSite& Named(const CSiteConfigFile& file, const std::string& name) {
     throw std::runtime_error("no configuration " + name);
 }
 
+// Opens "Harbour Edit" (900 transceivers, no transmission unit) from a copy of the edit sample
+// in the fixture's folder, as the Open sheet does; the copy's path.
+std::string OpenHarbourEdit(DocumentFixture& f) {
+    const std::string path = f.Path("sites.hwc");
+    std::filesystem::copy_file(Data("edit_site.hwc"), path);
+    f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
+        sheet.Select(0);
+        return sheet.CanFinish();
+    };
+    return f.doc->OpenPath(path, false) ? path : std::string();
+}
+
 } // namespace
 
 TEST(DocumentActions, SaveAsOverAnotherConfigurationLeavesNoneOfItsTreUnits) {
@@ -111,13 +123,8 @@ TEST(DocumentActions, UndoneTreRemovalKeepsItsInterfaces) {
 TEST(DocumentActions, UnitAddedToAn800NetworkReadsBackAsAdded) {
     for (const int band : {kBand800, kBand800 | kBand1900}) {
         DocumentFixture f;
-        const std::string path = f.Path("sites.hwc");
-        std::filesystem::copy_file(Data("edit_site.hwc"), path);
-        f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
-            sheet.Select(0); // "Harbour Edit", 900 transceivers
-            return sheet.CanFinish();
-        };
-        ASSERT_TRUE(f.doc->OpenPath(path, false));
+        const std::string path = OpenHarbourEdit(f);
+        ASSERT_FALSE(path.empty());
         PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
         units.ChangeBand(band); // "E&DGE RVx's:" None
         units.Select(kUnitKindBb2, 7);
@@ -141,13 +148,8 @@ TEST(DocumentActions, UnitAddedToAn800NetworkReadsBackAsAdded) {
 TEST(DocumentActions, DualBandSiteReopensWithTheUnitsOfBothBands) {
     for (const int dual : {kBand800 | kBand1900, kBand900 | kBand1800}) {
         DocumentFixture f;
-        const std::string path = f.Path("sites.hwc");
-        std::filesystem::copy_file(Data("edit_site.hwc"), path);
-        f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
-            sheet.Select(0); // "Harbour Edit", 900 transceivers
-            return sheet.CanFinish();
-        };
-        ASSERT_TRUE(f.doc->OpenPath(path, false));
+        const std::string path = OpenHarbourEdit(f);
+        ASSERT_FALSE(path.empty());
         PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
         if (dual == (kBand800 | kBand1900)) {
             ASSERT_TRUE(units.ChangeBand(kBand1900));
@@ -183,13 +185,8 @@ TEST(DocumentActions, DualBandSiteReopensWithTheUnitsOfBothBands) {
 // unit of a type the file has no code for was left out of the save without a word.
 TEST(DocumentActions, EveryOfferedTransmissionTypeIsSaved) {
     DocumentFixture f;
-    const std::string path = f.Path("sites.hwc");
-    std::filesystem::copy_file(Data("edit_site.hwc"), path);
-    f.windows.newSiteSheet = [](CNewSiteSheetModel& sheet) {
-        sheet.Select(0); // "Harbour Edit", no transmission unit
-        return sheet.CanFinish();
-    };
-    ASSERT_TRUE(f.doc->OpenPath(path, false));
+    const std::string path = OpenHarbourEdit(f);
+    ASSERT_FALSE(path.empty());
     PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
     units.Select(kUnitKindTre, 1);
     const ComboItems types = units.Types();

@@ -242,10 +242,33 @@ void FollowRestoredCandidate(ISiteHost& host, CCableGuy* cableGuy) {
 
 } // namespace
 
+// A step is recorded while a page may show a unit that is not added (the place of one just
+// removed, say). Given back, such a unit would belong to no page: drawn and cabled as part of the
+// configuration, and left out of every save and send all the same.
+void CSite::DropShownOnlyUnits() {
+    CDataBase* db = Candidate();
+    if (db == nullptr) {
+        return;
+    }
+    std::vector<CUnit*> shown;
+    for (const auto& unit : db->Units()) {
+        if (unit->Mark() == CUnit::kMarkShownOnly) {
+            shown.push_back(unit.get());
+        }
+    }
+    for (CUnit* unit : shown) {
+        RemoveUnit(unit, kSelectCandidate);
+    }
+    if (!shown.empty()) {
+        RebuildOccupancyMaps(kSelectCandidate);
+    }
+}
+
 int CSite::Undo(int selector) {
     if (selector == kSelectBts || !m_undo.Undo()) {
         return 0;
     }
+    DropShownOnlyUnits();
     FollowRestoredCandidate(*m_host, m_cableGuy.get());
     return 1;
 }
@@ -254,6 +277,7 @@ int CSite::Redo(int selector) {
     if (selector == kSelectBts || !m_undo.Redo()) {
         return 0;
     }
+    DropShownOnlyUnits();
     FollowRestoredCandidate(*m_host, m_cableGuy.get());
     return 1;
 }

@@ -139,6 +139,8 @@ protected:
     CDataBase* Candidate();
 
 private:
+    // Units a page showed when the step was recorded: the page went with the undo.
+    void DropShownOnlyUnits();
     std::unique_ptr<CCableGuy> m_cableGuy;
     int m_forcedMode = 0;
     std::string m_text;

@@ -3,6 +3,7 @@
 #include "DocumentTestSupport.h"
 
 #include "app/commands/CommandIds.h"
+#include "app/pages/PageCablingControllers.h"
 #include "app/pages/PageUnitsController.h"
 #include "model/UnitTypeRecord.h"
 
@@ -208,4 +209,42 @@ TEST(DocumentActions, EveryOfferedTransmissionTypeIsSaved) {
         ASSERT_NE(read, nullptr) << type.text;
         EXPECT_EQ(read->TypeId(), type.data) << type.text;
     }
+}
+
+// A step recorded by another page while the Units page showed the place of a unit it had just
+// removed held that place's stand-in. Undone into, the stand-in belonged to no page any more:
+// the views drew it with the cables of every transceiver that still named it, and the save left
+// it and them out.
+TEST(DocumentActions, UndoIntoAStepTakenWhileAPlaceWasShownBringsBackNoStandIn) {
+    DocumentFixture f;
+    const std::string path = OpenHarbourEdit(f);
+    ASSERT_FALSE(path.empty());
+    const auto cablesTo = [](CSiteKODA& site, int kind, int number) {
+        int n = 0;
+        for (const auto& cable : site.GetKODA(kSelectCandidate)->Cables()) {
+            for (const CUnit* end : {cable->Start(), cable->End()}) {
+                n += end != nullptr && end->Kind() == kind && end->Number() == number;
+            }
+        }
+        return n;
+    };
+    CSiteKODA& site = *f.doc->SiteKODA();
+    ASSERT_GT(cablesTo(site, kUnitKindDdu, 1), 0);
+    PageUnitsController units(site, *f.doc);
+    PageRXCablingController rx(site, *f.doc);
+    units.Select(kUnitKindDdu, 1);
+    ASSERT_TRUE(units.Remove());
+    ASSERT_TRUE(site.FindUnit(kUnitKindDdu, 1, kSelectCandidate)->IsShownOnly());
+    f.windows.answers = {EAnswer::Yes};
+    ASSERT_TRUE(rx.ClearAll());
+    f.doc->OnCommand(cmd::kUndo);
+
+    EXPECT_EQ(site.FindUnit(kUnitKindDdu, 1, kSelectCandidate), nullptr);
+    EXPECT_EQ(cablesTo(site, kUnitKindDdu, 1), 0);
+    const size_t shown = site.GetKODA(kSelectCandidate)->Cables().size();
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+    DocumentFixture g;
+    g.windows.newSiteSheet = f.windows.newSiteSheet;
+    ASSERT_TRUE(g.doc->OpenPath(path, false));
+    EXPECT_EQ(g.doc->SiteKODA()->GetKODA(kSelectCandidate)->Cables().size(), shown);
 }

@@ -1,9 +1,10 @@
-// The main frame's commands: the actions, the menu bar laid out as the command table says, the
-// toolbars, the View menu's views, the context menus and the recent files.
+// The main frame's commands: the actions, the menu bar and the toolbars laid out as the command
+// table and the toolbar layout say, the View menu's views, the context menus and the recent files.
 #include "ui/MainFrame.h"
 
 #include "app/commands/CommandIds.h"
 #include "app/commands/DocumentMenu.h"
+#include "app/commands/MainToolbars.h"
 #include "app/document/BTSConfigurationDoc.h"
 #include "app/settings/RecentFileList.h"
 #include "app/views/ViewBase.h"
@@ -185,23 +186,21 @@ void CMainFrame::BuildMenuBar(const std::vector<SCommandMenu>& menus) {
 }
 
 void CMainFrame::CreateToolbars() {
-    m_main = addToolBar(tr("Toolbar"));
-    m_main->setObjectName(QStringLiteral("MainToolbar"));
-    for (int id : {cmd::kNew, cmd::kOpen, cmd::kSave, 0, cmd::kUndo, 0, cmd::kConnectLocal,
-                   cmd::kDisconnect, 0, cmd::kHelpTopics}) {
-        if (id == 0) {
-            m_main->addSeparator();
-        } else {
-            m_main->addAction(m_actions[id]);
+    for (const SToolbarLayout& layout : MainWindowToolbars()) {
+        QToolBar* bar = addToolBar(Q(layout.title));
+        bar->setObjectName(Q(layout.name));
+        for (const int id : layout.ids) {
+            if (id == 0) {
+                bar->addSeparator();
+            } else if (QAction* a = Action(id)) {
+                bar->addAction(a);
+            }
         }
+        if (QAction* toggle = Action(layout.toggle)) {
+            connect(bar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+        }
+        (layout.toggle == cmd::kOverlapToolbar ? m_overlap : m_main) = bar;
     }
-    m_overlap = addToolBar(tr("Overlap Toolbar"));
-    m_overlap->setObjectName(QStringLiteral("OverlapToolbar"));
-    m_overlap->addAction(m_actions[cmd::kCandidateTab]);
-    m_overlap->addAction(m_actions[cmd::kBtsTab]);
-    connect(m_overlap, &QToolBar::visibilityChanged, m_actions[cmd::kOverlapToolbar],
-            &QAction::setChecked);
-    connect(m_main, &QToolBar::visibilityChanged, m_actions[cmd::kToolbar], &QAction::setChecked);
 }
 
 CCommandTable& CMainFrame::Commands() {

@@ -1,9 +1,10 @@
 // The table every command goes through: what it lets run, what another owner's binding does to
-// it, that the menu of either family gives each key to one command, and the texts that name a
-// step.
+// it, that the menu of either family gives each key to one command, the texts that name a step,
+// and the toolbars' commands.
 #include "app/DocumentTestSupport.h"
 #include "app/commands/CommandIds.h"
 #include "app/commands/CommandTable.h"
+#include "app/commands/MainToolbars.h"
 #include "model/UnitsKODA.h"
 
 #include <gtest/gtest.h>
@@ -77,4 +78,19 @@ TEST(CommandTable, UndoAndRedoNameTheStepOfTheRingAcrossMenuLoads) {
     ASSERT_TRUE(f.doc->OnCommand(cmd::kRedo));
     EXPECT_EQ(table.Text(cmd::kRedo), "&Redo");
     EXPECT_EQ(table.MenuText(cmd::kRedo), "&Redo\tCtrl+Y");
+}
+
+// The window makes an action for each command of the menu only: a button of any other command
+// would have none.
+TEST(CommandTable, ToolbarsCarryOnlyCommandsOfTheMenu) {
+    DocumentFixture f;
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kNew));
+    ASSERT_EQ(MainWindowToolbars().size(), 2u);
+    for (const SToolbarLayout& bar : MainWindowToolbars()) {
+        EXPECT_TRUE(InMenu(f.doc->Commands(), bar.toggle)) << bar.name;
+        EXPECT_FALSE(bar.ids.empty()) << bar.name;
+        for (const int id : bar.ids) {
+            EXPECT_TRUE(id == 0 || InMenu(f.doc->Commands(), id)) << bar.name << ": " << id;
+        }
+    }
 }

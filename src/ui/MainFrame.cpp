@@ -3,6 +3,7 @@
 #include "ui/MainFrame.h"
 
 #include "app/commands/CommandIds.h"
+#include "app/commands/DocumentMenu.h"
 #include "app/commands/HelpTopics.h"
 #include "app/document/BTSConfigurationDoc.h"
 #include "app/settings/RecentFileList.h"

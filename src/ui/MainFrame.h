@@ -5,7 +5,6 @@
 // the document's window side: the document asks its questions and runs its sheets through it.
 
 #include "app/commands/CommandTable.h"
-#include "app/commands/DocumentMenu.h"
 #include "app/document/DocumentWindows.h"
 #include "app/document/StatusText.h"
 #include "app/link/NotificationRelay.h"
@@ -127,8 +126,9 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
-    // Lays the menu bar out as the model has it; the actions stay, only their menus change.
-    void BuildMenuBar(const SMenuModel& model);
+    // Lays the menu bar out as the table's submenus have it; the actions stay, only their menus
+    // change.
+    void BuildMenuBar(const std::vector<SCommandMenu>& menus);
     void CreateToolbars();
     void CreateStatusBar();
     void CreatePanes();
@@ -152,7 +152,7 @@ private:
     std::map<int, QAction*> m_actions;
     std::map<int, QMenu*> m_menuOf;
     // The submenus and ids the menu bar was laid out for: the Selmo menu has fewer.
-    std::vector<std::pair<std::string, std::vector<int>>> m_menuLayout;
+    std::vector<SCommandMenu> m_menuLayout;
     QAction* m_exit = nullptr;
     QAction* m_exportView = nullptr;
     QAction* m_exportDossier = nullptr;

@@ -1,9 +1,10 @@
-// The main frame's commands: the actions, the menu bar laid out from the document's menu, the
-// toolbars, the View menu's views, the context menus and the recent files.
+// The main frame's commands: the actions, the menu bar and the toolbars laid out as the command
+// table and the toolbar layout say, the View menu's views, the context menus and the recent files.
 #include "ui/MainFrame.h"
 
 #include "app/commands/CommandIds.h"
 #include "app/commands/DocumentMenu.h"
+#include "app/commands/MainToolbars.h"
 #include "app/document/BTSConfigurationDoc.h"
 #include "app/settings/RecentFileList.h"
 #include "app/views/ViewBase.h"
@@ -136,10 +137,10 @@ void CMainFrame::CreateMenus() {
             DossierExport::Export(this, *m_doc);
         }
     });
-    BuildMenuBar(menu);
+    BuildMenuBar(m_ownCommands.Menus());
 }
 
-void CMainFrame::BuildMenuBar(const SMenuModel& model) {
+void CMainFrame::BuildMenuBar(const std::vector<SCommandMenu>& menus) {
     // The view actions live in the View menu that is about to go; they come back with the
     // manager's views.
     for (QAction* a : m_viewActions) {
@@ -155,24 +156,21 @@ void CMainFrame::BuildMenuBar(const SMenuModel& model) {
     }
     menuBar()->clear();
     m_menuOf.clear();
-    m_menuLayout.clear();
-    for (const SSubMenu& sub : model) {
+    m_menuLayout = menus;
+    for (const SCommandMenu& sub : menus) {
         QMenu* m = menuBar()->addMenu(Q(sub.title));
-        std::vector<int> ids;
-        for (const SMenuItem& item : sub.items) {
-            ids.push_back(item.id);
-            if (item.IsSeparator()) {
+        for (const int id : sub.ids) {
+            if (id == 0) {
                 m->addSeparator();
-            } else if (item.id == cmd::kRecentFile1) {
+            } else if (id == cmd::kRecentFile1) {
                 for (QAction* a : m_recentActions) {
                     m->addAction(a);
                 }
-            } else if (auto it = m_actions.find(item.id); it != m_actions.end()) {
+            } else if (auto it = m_actions.find(id); it != m_actions.end()) {
                 m->addAction(it->second);
-                m_menuOf[item.id] = m;
+                m_menuOf[id] = m;
             }
         }
-        m_menuLayout.emplace_back(sub.title, std::move(ids));
         // Enable states follow the document and the link; they are brought up to date
         // whenever a menu opens.
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
@@ -188,23 +186,21 @@ void CMainFrame::BuildMenuBar(const SMenuModel& model) {
 }
 
 void CMainFrame::CreateToolbars() {
-    m_main = addToolBar(tr("Toolbar"));
-    m_main->setObjectName(QStringLiteral("MainToolbar"));
-    for (int id : {cmd::kNew, cmd::kOpen, cmd::kSave, 0, cmd::kUndo, 0, cmd::kConnectLocal,
-                   cmd::kDisconnect, 0, cmd::kHelpTopics}) {
-        if (id == 0) {
-            m_main->addSeparator();
-        } else {
-            m_main->addAction(m_actions[id]);
+    for (const SToolbarLayout& layout : MainWindowToolbars()) {
+        QToolBar* bar = addToolBar(Q(layout.title));
+        bar->setObjectName(Q(layout.name));
+        for (const int id : layout.ids) {
+            if (id == 0) {
+                bar->addSeparator();
+            } else if (QAction* a = Action(id)) {
+                bar->addAction(a);
+            }
         }
+        if (QAction* toggle = Action(layout.toggle)) {
+            connect(bar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+        }
+        (layout.toggle == cmd::kOverlapToolbar ? m_overlap : m_main) = bar;
     }
-    m_overlap = addToolBar(tr("Overlap Toolbar"));
-    m_overlap->setObjectName(QStringLiteral("OverlapToolbar"));
-    m_overlap->addAction(m_actions[cmd::kCandidateTab]);
-    m_overlap->addAction(m_actions[cmd::kBtsTab]);
-    connect(m_overlap, &QToolBar::visibilityChanged, m_actions[cmd::kOverlapToolbar],
-            &QAction::setChecked);
-    connect(m_main, &QToolBar::visibilityChanged, m_actions[cmd::kToolbar], &QAction::setChecked);
 }
 
 CCommandTable& CMainFrame::Commands() {
@@ -314,12 +310,14 @@ void CMainFrame::UpdateCommands() {
         if (action->isCheckable() && command != nullptr && command->checked) {
             action->setChecked(command->checked());
         }
-        if (m_doc != nullptr &&
-            (id == cmd::kUndo || id == cmd::kRedo || id == cmd::kCopyBtsConfiguration)) {
-            std::string text;
-            std::string shortcut;
-            SplitMenuText(m_doc->CommandText(id), text, shortcut);
-            action->setText(Q(text));
+        // Undo, redo and the edit command name what they act on; an action of a command the
+        // menu lacks, and a view's, keeps its text.
+        const std::string text = commands.Text(id);
+        if (command != nullptr && !text.empty()) {
+            // A key the action does not own (F1 is context help) is still shown in the menu.
+            const bool shownOnly = action->shortcut().isEmpty() && !command->shortcut.empty();
+            action->setText(Q(text) +
+                            (shownOnly ? QLatin1Char('\t') + Q(command->shortcut) : QString()));
         }
     }
 }
@@ -328,19 +326,11 @@ void CMainFrame::MenuRebuilt() {
     if (m_doc == nullptr) {
         return;
     }
-    const SMenuModel& menu = m_doc->Menu();
-    std::vector<std::pair<std::string, std::vector<int>>> layout;
-    for (const SSubMenu& sub : menu) {
-        std::vector<int> ids;
-        for (const SMenuItem& item : sub.items) {
-            ids.push_back(item.id);
-        }
-        layout.emplace_back(sub.title, std::move(ids));
-    }
+    const std::vector<SCommandMenu>& menus = Commands().Menus();
     // Another family's menu has other submenus: the bar is laid out again for it.
-    const bool relaid = layout != m_menuLayout;
+    const bool relaid = menus != m_menuLayout;
     if (relaid) {
-        BuildMenuBar(menu);
+        BuildMenuBar(menus);
         RebuildViewActions(m_doc->AnyViewManager());
     }
     // The menus keep their actions; what the rebuilt menu no longer holds leaves its menu.
@@ -361,13 +351,9 @@ void CMainFrame::MenuRebuilt() {
                 m_menuOf.erase(where);
             }
             action->setVisible(false);
-            continue;
         }
-        // A key the action does not own (F1 is context help) is still shown in the menu.
-        const bool shownOnly = action->shortcut().isEmpty() && !command->shortcut.empty();
-        action->setText(Q(command->text) +
-                        (shownOnly ? QLatin1Char('\t') + Q(command->shortcut) : QString()));
     }
+    // The texts come with the enable states.
     UpdateCommands();
 }
 

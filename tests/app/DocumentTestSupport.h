@@ -12,6 +12,7 @@
 #include "model/SiteKODA.h"
 #include "platform/MemoryRegistry.h"
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -31,6 +32,13 @@ inline std::unique_ptr<CSiteConfigFile> Reread(const std::string& path) {
     auto f = std::make_unique<CSiteConfigFile>();
     f->ReadBytes(Slurp(path));
     return f;
+}
+
+// The menu bar holds the command: the window lays its submenus out as the table has them.
+inline bool InMenu(const CCommandTable& table, int id) {
+    return std::any_of(table.Menus().begin(), table.Menus().end(), [id](const SCommandMenu& sub) {
+        return std::find(sub.ids.begin(), sub.ids.end(), id) != sub.ids.end();
+    });
 }
 
 struct ScriptedWindows : IDocumentWindows {

@@ -1,8 +1,11 @@
 // The table every command goes through: what it lets run, what another owner's binding does to
-// it, and that the menu of either family gives each key to one command.
+// it, that the menu of either family gives each key to one command, the texts that name a step,
+// and the toolbars' commands.
 #include "app/DocumentTestSupport.h"
 #include "app/commands/CommandIds.h"
 #include "app/commands/CommandTable.h"
+#include "app/commands/MainToolbars.h"
+#include "model/UnitsKODA.h"
 
 #include <gtest/gtest.h>
 
@@ -52,5 +55,42 @@ TEST(CommandTable, EveryKeyOfEitherFamilysMenuHasOneCommand) {
             }
         }
         EXPECT_GE(keys.size(), 6u) << btsType;
+    }
+}
+
+TEST(CommandTable, UndoAndRedoNameTheStepOfTheRingAcrossMenuLoads) {
+    DocumentFixture f;
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kNew));
+    const CCommandTable& table = f.doc->Commands();
+    EXPECT_EQ(table.Text(cmd::kUndo), "&Undo");
+    auto mha = CSiteKODA::CreateUnitOfKind(kUnitKindMha);
+    mha->SetNumber(7);
+    f.doc->Site()->AddUnit(std::move(mha), true, kSelectCandidate);
+    // What the window shows: the step, without the key its action owns.
+    EXPECT_EQ(table.Text(cmd::kUndo), "&Undo Add Unit");
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kUndo));
+    EXPECT_EQ(table.Text(cmd::kUndo), "&Undo");
+    EXPECT_EQ(table.Text(cmd::kRedo), "&Redo Add Unit");
+    // Loading the menu again, as another family's site does, keeps the rules.
+    f.doc->RebuildMenu();
+    EXPECT_EQ(table.Text(cmd::kRedo), "&Redo Add Unit");
+    EXPECT_EQ(table.MenuText(cmd::kRedo), "&Redo Add Unit\tCtrl + Y");
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kRedo));
+    EXPECT_EQ(table.Text(cmd::kRedo), "&Redo");
+    EXPECT_EQ(table.MenuText(cmd::kRedo), "&Redo\tCtrl+Y");
+}
+
+// The window makes an action for each command of the menu only: a button of any other command
+// would have none.
+TEST(CommandTable, ToolbarsCarryOnlyCommandsOfTheMenu) {
+    DocumentFixture f;
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kNew));
+    ASSERT_EQ(MainWindowToolbars().size(), 2u);
+    for (const SToolbarLayout& bar : MainWindowToolbars()) {
+        EXPECT_TRUE(InMenu(f.doc->Commands(), bar.toggle)) << bar.name;
+        EXPECT_FALSE(bar.ids.empty()) << bar.name;
+        for (const int id : bar.ids) {
+            EXPECT_TRUE(id == 0 || InMenu(f.doc->Commands(), id)) << bar.name << ": " << id;
+        }
     }
 }

@@ -84,18 +84,18 @@ TEST(SelmoViews, TheSiteGetsTheSelmoManagerWithViewTwelveAloneAndItsOwnMenu) {
 
     // File, Edit, View and Help with the same ids; nothing of the wizard, the BTS or the link.
     std::vector<std::string> titles;
-    for (const SSubMenu& sub : f.doc->Menu()) {
+    for (const SCommandMenu& sub : f.doc->Commands().Menus()) {
         titles.push_back(sub.title);
     }
     EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Edit", "&View", "&Help"}));
     for (int id : {cmd::kNew, cmd::kOpen, cmd::kSave, cmd::kSaveAs, cmd::kPrint, cmd::kUndo,
                    cmd::kProperties, cmd::kOptions, cmd::kHelpTopics}) {
-        EXPECT_NE(FindMenuItem(f.doc->Menu(), id), nullptr) << id;
+        EXPECT_TRUE(InMenu(f.doc->Commands(), id)) << id;
     }
     for (int id : {cmd::kWizard, cmd::kReplaceCabinet, cmd::kSend, cmd::kFetch, cmd::kConnectLocal,
                    cmd::kConnectRemote, cmd::kCopyBtsConfiguration, cmd::kBtsTab,
                    cmd::kUpdateToLatest, cmd::kPropertySheetOptions}) {
-        EXPECT_EQ(FindMenuItem(f.doc->Menu(), id), nullptr) << id;
+        EXPECT_FALSE(InMenu(f.doc->Commands(), id)) << id;
         EXPECT_FALSE(f.doc->IsCommandEnabled(id)) << id;
     }
     EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kSave));
@@ -106,7 +106,7 @@ TEST(SelmoViews, TheSiteGetsTheSelmoManagerWithViewTwelveAloneAndItsOwnMenu) {
     f.doc->New(false);
     ASSERT_NE(f.doc->ViewManager(), nullptr);
     EXPECT_EQ(f.doc->ActiveViewType(), kViewCabinetInfo);
-    EXPECT_NE(FindMenuItem(f.doc->Menu(), cmd::kWizard), nullptr);
+    EXPECT_TRUE(InMenu(f.doc->Commands(), cmd::kWizard));
     EXPECT_TRUE(f.doc->IsCommandEnabled(cmd::kConnectLocal));
 }
 

@@ -22,8 +22,12 @@ void CCommandTable::LoadTexts(const SMenuModel& menu) {
         c.shortcut.clear();
         c.inMenu = false;
     }
+    m_menus.clear();
     for (const SSubMenu& sub : menu) {
+        SCommandMenu& shown = m_menus.emplace_back();
+        shown.title = sub.title;
         for (const SMenuItem& item : sub.items) {
+            shown.ids.push_back(item.id);
             if (!item.IsSeparator()) {
                 SCommand& c = Entry(item.id);
                 SplitMenuText(item.text, c.text, c.shortcut);
@@ -45,10 +49,38 @@ bool CCommandTable::Bind(int id, std::function<bool()> enabled, std::function<bo
     return true;
 }
 
+bool CCommandTable::BindText(int id, std::function<std::string()> rule) {
+    if (id == 0) {
+        return false;
+    }
+    Entry(id).textRule = std::move(rule);
+    return true;
+}
+
 const SCommand* CCommandTable::Find(int id) const {
     auto it = std::find_if(m_commands.begin(), m_commands.end(),
                            [id](const SCommand& c) { return c.id == id; });
     return it == m_commands.end() ? nullptr : &*it;
+}
+
+std::string CCommandTable::MenuText(int id) const {
+    const SCommand* c = Find(id);
+    if (c == nullptr) {
+        return {};
+    }
+    if (c->textRule) {
+        if (std::string now = c->textRule(); !now.empty()) {
+            return now;
+        }
+    }
+    return c->shortcut.empty() ? c->text : c->text + '\t' + c->shortcut;
+}
+
+std::string CCommandTable::Text(int id) const {
+    std::string text;
+    std::string shortcut;
+    SplitMenuText(MenuText(id), text, shortcut);
+    return text;
 }
 
 bool CCommandTable::IsEnabled(int id) const {

@@ -131,17 +131,6 @@ void RebuildMainMenu(SMenuModel& menu, const std::string& productVersion) {
     }
 }
 
-const SMenuItem* FindMenuItem(const SMenuModel& menu, int id) {
-    for (const SSubMenu& sub : menu) {
-        for (const SMenuItem& item : sub.items) {
-            if (item.id == id) {
-                return &item;
-            }
-        }
-    }
-    return nullptr;
-}
-
 void SplitMenuText(const std::string& full, std::string& text, std::string& shortcut) {
     const size_t tab = full.find('\t');
     text = full.substr(0, tab);

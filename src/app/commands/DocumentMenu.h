@@ -1,7 +1,7 @@
 #pragma once
 // The main menu as data: submenus with command ids, texts and shortcuts. The document builds
-// it for the family of its site; the command table takes each command's text and key from it,
-// and the window lays its menu bar out by it.
+// it for the family of its site; the command table takes each command's text and key and the
+// submenus from it, and the window lays its menu bar out by the table.
 
 #include <string>
 #include <vector>
@@ -35,8 +35,6 @@ SMenuModel SelmoMainMenu();
 // version, and the simulator item goes from the second-last submenu (the connection menu):
 // the in-process simulated BTS is reached through a pseudo-terminal instead.
 void RebuildMainMenu(SMenuModel& menu, const std::string& productVersion);
-
-const SMenuItem* FindMenuItem(const SMenuModel& menu, int id);
 
 // Splits "&Undo Add Unit\tCtrl + Z" into the text and a shortcut without blanks ("Ctrl+Z").
 void SplitMenuText(const std::string& full, std::string& text, std::string& shortcut);

@@ -94,9 +94,9 @@ public:
     std::string TemplatesFolder() const;
     bool IsCommandEnabled(int id) const;
     bool IsCommandChecked(int id) const;
-    // The item's text as the menu shows it now ("&Undo Add Unit\tCtrl + Z").
+    // The item's text as the menu shows it now, with its key ("&Undo Add Unit\tCtrl + Z"):
+    // the command table's.
     std::string CommandText(int id) const;
-    const SMenuModel& Menu() const { return m_menu; }
     // Every command with its text, key, enable rule and handler; the windows bind the commands
     // they carry out themselves.
     CCommandTable& Commands() { return m_commands; }
@@ -381,7 +381,6 @@ private:
     CPreConfigFile m_preConfig;
     CHWInfoFile m_candidatePassive;
     CHWInfoFile m_btsPassive;
-    SMenuModel m_menu;
     CCommandTable m_commands;
     bool m_hasViewManager = false;
     bool m_eventLog = false;

@@ -28,25 +28,14 @@
 // ---- menu ------------------------------------------------------------------------------------
 
 void CBTSConfigurationDoc::RebuildMenu() {
-    m_menu = CurrentBtsType() == kSelmoBtsType ? SelmoMainMenu() : BaseMainMenu();
-    RebuildMainMenu(m_menu, ProductVersion());
-    m_commands.LoadTexts(m_menu);
+    SMenuModel menu = CurrentBtsType() == kSelmoBtsType ? SelmoMainMenu() : BaseMainMenu();
+    RebuildMainMenu(menu, ProductVersion());
+    m_commands.LoadTexts(menu);
     Windows().MenuRebuilt();
 }
 
 std::string CBTSConfigurationDoc::CommandText(int id) const {
-    if (id == cmd::kUndo && m_site && m_site->UndoCount() > 0) {
-        const CDataBase* step = m_site->Snapshot(m_site->RingIndex());
-        return "&Undo " + (step ? step->Name() : std::string()) + "\tCtrl + Z";
-    }
-    if (id == cmd::kRedo && m_site && m_site->RedoCount() > 0) {
-        return "&Redo " + m_site->RedoLabel() + "\tCtrl + Y";
-    }
-    if (id == cmd::kCopyBtsConfiguration) {
-        return m_btsTabSelected ? "&Edit Current BTS Configuration" : "&Current BTS Configuration";
-    }
-    const SMenuItem* item = FindMenuItem(m_menu, id);
-    return item ? item->text : std::string();
+    return m_commands.MenuText(id);
 }
 
 bool CBTSConfigurationDoc::IsCommandEnabled(int id) const {
@@ -193,6 +182,23 @@ void CBTSConfigurationDoc::RegisterCommands() {
     bind(kConnectRemote, done([this] { ConnectRemote(); }));
     bind(kDisconnect, done([this] { Disconnect(); }));
     bind(kSimulator, done([this] { ConnectSimulator(); }));
+    // Undo and redo name the step they would take back or do again; the edit command says
+    // whether the configuration it copies can be edited on the tab shown.
+    m_commands.BindText(kUndo, [this] {
+        if (!m_site || m_site->UndoCount() == 0) {
+            return std::string();
+        }
+        const CDataBase* step = m_site->Snapshot(m_site->RingIndex());
+        return "&Undo " + (step ? step->Name() : std::string()) + "\tCtrl + Z";
+    });
+    m_commands.BindText(kRedo, [this] {
+        return m_site && m_site->RedoCount() > 0 ? "&Redo " + m_site->RedoLabel() + "\tCtrl + Y"
+                                                 : std::string();
+    });
+    m_commands.BindText(kCopyBtsConfiguration, [this] {
+        return std::string(m_btsTabSelected ? "&Edit Current BTS Configuration"
+                                            : "&Current BTS Configuration");
+    });
     // The windows carry these out; the document only knows when they may run.
     for (const int id : {kOptions, kPropertySheetOptions, kPrint, kPrintPreview, kProperties}) {
         bind(id, nullptr);

@@ -333,6 +333,12 @@ void CCableGuyKODA::AdjustTargetType(CUnit& target, const CUnit& source, int trx
             }
         }
     }
+    // An antenna line without its masthead amplifier keeps an MHA that is not installed: its
+    // type is no part of the configuration (a file does not store it), so it must not decide the
+    // band of the combiner either, or the combiner reopens as another type than it was saved.
+    if (cableType == kCableAntenna && source.IsUpgrade()) {
+        return;
+    }
     int band = kBandAny;
     if (source.Kind() == kUnitKindTrx || cableType == kCableAntenna) {
         band = source.Band();

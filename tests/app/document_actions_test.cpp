@@ -248,3 +248,26 @@ TEST(DocumentActions, UndoIntoAStepTakenWhileAPlaceWasShownBringsBackNoStandIn) 
     ASSERT_TRUE(g.doc->OpenPath(path, false));
     EXPECT_EQ(g.doc->SiteKODA()->GetKODA(kSelectCandidate)->Cables().size(), shown);
 }
+
+// An antenna line whose masthead amplifier was removed keeps an MHA that is not installed, and
+// a file does not store its type. It decided the band of the duplexer it feeds all the same: on
+// reopen the placeholder's default type turned the 1900 duplexer of an 800/1900 site into an
+// 1800 one.
+TEST(DocumentActions, RemovedMastheadAmplifierLeavesItsDuplexerAsSaved) {
+    DocumentFixture f;
+    const std::string path = OpenHarbourEdit(f);
+    ASSERT_FALSE(path.empty());
+    PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
+    ASSERT_TRUE(units.ChangeBand(kBand1900));
+    ASSERT_TRUE(units.ChangeBand(kBand800 | kBand1900));
+    units.Select(kUnitKindMha, 1);
+    ASSERT_TRUE(units.Remove());
+    units.Leave();
+    const int type = f.doc->Site()->FindUnit(kUnitKindDdu, 1, kSelectCandidate)->TypeId();
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+
+    DocumentFixture g;
+    g.windows.newSiteSheet = f.windows.newSiteSheet;
+    ASSERT_TRUE(g.doc->OpenPath(path, false));
+    EXPECT_EQ(g.doc->Site()->FindUnit(kUnitKindDdu, 1, kSelectCandidate)->TypeId(), type);
+}

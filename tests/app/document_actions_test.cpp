@@ -5,6 +5,7 @@
 #include "app/commands/CommandIds.h"
 #include "app/pages/PageCablingControllers.h"
 #include "app/pages/PageUnitsController.h"
+#include "model/UnitKTrx.h"
 #include "model/UnitTypeRecord.h"
 
 #include <gtest/gtest.h>
@@ -270,4 +271,26 @@ TEST(DocumentActions, RemovedMastheadAmplifierLeavesItsDuplexerAsSaved) {
     g.windows.newSiteSheet = f.windows.newSiteSheet;
     ASSERT_TRUE(g.doc->OpenPath(path, false));
     EXPECT_EQ(g.doc->Site()->FindUnit(kUnitKindDdu, 1, kSelectCandidate)->TypeId(), type);
+}
+
+// The RX Main Cabling page keeps its transceiver while the Units page removes it: Set then wrote
+// the page's choices into the transceiver left in its place, which is not installed and is
+// stored by its place alone, so the views drew a cable the file could not keep.
+TEST(DocumentActions, CablingPageTakesNoCablingForATransceiverRemovedMeanwhile) {
+    DocumentFixture f;
+    ASSERT_FALSE(OpenHarbourEdit(f).empty());
+    CSiteKODA& site = *f.doc->SiteKODA();
+    PageRXCablingController rx(site, *f.doc);
+    PageUnitsController units(site, *f.doc);
+    rx.SelectTrx(1);
+    ASSERT_FALSE(rx.Combiners().empty());
+    rx.ChooseCombiner(rx.Combiners().back().data);
+    units.Select(kUnitKindTrx, 1);
+    ASSERT_TRUE(units.Remove());
+    const auto* trx = site.GetKODA(kSelectCandidate)->Find<CUnitKTrx>(kUnitKindTrx, 1);
+    ASSERT_TRUE(trx->IsUpgrade());
+
+    EXPECT_FALSE(rx.Enabled());
+    EXPECT_FALSE(rx.Set());
+    EXPECT_EQ(trx->Cabling().rxCombinerId, 0);
 }

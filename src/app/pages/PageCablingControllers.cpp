@@ -24,7 +24,10 @@ const CUnitKTrx* OtherUsing(CDataBaseKODA& db, const CUnitKTrx& self, int value,
 } // namespace
 
 CUnitKTrx* CCablingPageController::Trx() const {
-    return m_trx > 0 ? Candidate().Find<CUnitKTrx>(kUnitKindTrx, m_trx) : nullptr;
+    // The page keeps its choice while the Units page removes that transceiver: what stays in its
+    // place is not installed, is stored by its place alone, and takes no cabling.
+    CUnitKTrx* trx = m_trx > 0 ? Candidate().Find<CUnitKTrx>(kUnitKindTrx, m_trx) : nullptr;
+    return trx != nullptr && !trx->IsUpgrade() ? trx : nullptr;
 }
 
 bool CCablingPageController::Enabled() const {

@@ -179,19 +179,41 @@ void CSite::SetBand(int bandValue, int selector, bool force) {
         return;
     }
     const int apply = primary | edge;
+    // A dual band keeps the units of both its bands as they are: a 1900 transceiver of a site
+    // going 800/1900 stays one. Judged with the 800 band's EDGE mark, it became an 800 EDGE
+    // transceiver cabled to the 1900 duplexers it had served. Units of no band (the base band
+    // units) follow the EDGE marks of the transceivers that result, as a file reopens them.
+    const auto bandless = [](const CUnit& unit) {
+        return (unit.Band() & kBandMaskBits) == 0 || (unit.Band() & kBandMaskBits) == 15;
+    };
+    const bool twoPasses = dual && edge != 0;
     for (const auto& unit : db->Units()) {
-        if (!unit->AcceptsBand(bandValue | edge, previous)) {
+        if (twoPasses && bandless(*unit)) {
+            continue;
+        }
+        if (!unit->AcceptsBand(dual ? bandValue : bandValue | edge, previous)) {
             // An MHA decides from its own type whether it is one with bypass.
             unit->ApplyBand(apply);
         }
     }
+    if (!twoPasses) {
+        return;
+    }
     // 800/1900 without EDGE marks has just made 800 EDGE transceivers: the network takes the
     // marks they give, or a base band unit added later would be the non-EDGE type that a file
     // of all-EDGE transceivers reopens as the other one.
-    if (dual && edge != 0 && (bandValue & (kEdgeAll | kEdgeSome)) == 0) {
+    // Without a transceiver in use there are no marks to take: the 800 band's own stand.
+    int marks = bandValue & (kEdgeAll | kEdgeSome);
+    if (marks == 0) {
         const int collected = CollectBand(selector, false);
+        marks = collected != 0 ? collected & (kEdgeAll | kEdgeSome) : edge;
         if (collected != 0) {
-            db->SetBand(bandValue | (collected & (kEdgeAll | kEdgeSome)));
+            db->SetBand(bandValue | marks);
+        }
+    }
+    for (const auto& unit : db->Units()) {
+        if (bandless(*unit) && !unit->AcceptsBand(bandValue | marks, previous)) {
+            unit->ApplyBand(CBandInformation::PrimaryBand(bandValue) | marks);
         }
     }
 }

@@ -156,9 +156,14 @@ TEST(DocumentActions, DualBandSiteReopensWithTheUnitsOfBothBands) {
         if (dual == (kBand800 | kBand1900)) {
             ASSERT_TRUE(units.ChangeBand(kBand1900));
             ASSERT_TRUE(units.ChangeBand(dual));
-            ASSERT_EQ(f.doc->Site()->FindUnit(kUnitKindTrx, 1, kSelectCandidate)->Band(), kBand800);
-            ASSERT_EQ(f.doc->Site()->FindUnit(kUnitKindMha, 1, kSelectCandidate)->Band(),
+            // The 1900 units stay; with "EDGE RVx's" Some one transceiver becomes an 800 one.
+            ASSERT_EQ(f.doc->Site()->FindUnit(kUnitKindTrx, 2, kSelectCandidate)->Band(),
                       kBand1900);
+            ASSERT_TRUE(units.ChangeBand(dual | 256));
+            units.Select(kUnitKindTrx, 1);
+            ASSERT_TRUE(units.ChooseType(1013)); // RVTB
+            ASSERT_TRUE(units.Modify());
+            ASSERT_EQ(f.doc->Site()->FindUnit(kUnitKindTrx, 1, kSelectCandidate)->Band(), kBand800);
         } else {
             ASSERT_TRUE(units.ChangeBand(dual));
             units.Select(kUnitKindMc2, 4);

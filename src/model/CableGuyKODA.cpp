@@ -7,6 +7,7 @@
 #include "model/CableGuy.h"
 #include "model/SiteKODA.h"
 #include "model/UnitKTrx.h"
+#include "model/UnitTypeCatalogue.h"
 #include "model/UnitsKODA.h"
 
 namespace {
@@ -360,9 +361,16 @@ void CCableGuyKODA::AdjustTargetType(CUnit& target, const CUnit& source, int trx
         return;
     }
     if (sameBand) {
+        // The remembered type is the one this rebuild found before it adapted the combiner; it
+        // stands for a choice between types of one band only. A combiner that an earlier edit
+        // adapted to another band (an amplifier of that band since moved away) must stay with
+        // the band it serves now, as the same configuration does when it is opened.
         const int remembered =
             m_mode == 0 || siteTable == nullptr ? RememberedType(key) : siteRemembered();
-        target.SetTypeByNumber(remembered);
+        const UnitTypeRecord* row = UnitTypeCatalogue::FindByTypeId(target.Family(), remembered);
+        if (row != nullptr && row->band == band) {
+            target.SetTypeByNumber(remembered);
+        }
     } else if (band == kBand1800) {
         target.SetTypeByNumber(ddu ? 44 : 41);
     } else if (band == kBand900) {

@@ -299,3 +299,31 @@ TEST(DocumentActions, CablingPageTakesNoCablingForATransceiverRemovedMeanwhile) 
     EXPECT_FALSE(rx.Set());
     EXPECT_EQ(trx->Cabling().rxCombinerId, 0);
 }
+
+// An 1800 amplifier made its duplexer an 1800 one; moved to an antenna of no duplexer, it left
+// the duplexer at 1800 in the window, while the file reopened it as the 900 one its transceivers
+// need.
+TEST(DocumentActions, DuplexerFollowsItsTransceiversAgainWhenAnAmplifierMovesAway) {
+    DocumentFixture f;
+    const std::string path = OpenHarbourEdit(f);
+    ASSERT_FALSE(path.empty());
+    PageUnitsController units(*f.doc->SiteKODA(), *f.doc);
+    auto duplexer = [](DocumentFixture& d) {
+        return d.doc->Site()->FindUnit(kUnitKindDdu, 3, kSelectCandidate)->TypeId();
+    };
+    ASSERT_TRUE(units.ChangeBand(kBand900 | kBand1800));
+    units.Select(kUnitKindMha, 5);
+    ASSERT_TRUE(units.ChooseType(51));
+    ASSERT_TRUE(units.Modify());
+    ASSERT_EQ(duplexer(f), 44);
+    units.ChooseSlot(12);
+    ASSERT_TRUE(units.Modify());
+    EXPECT_EQ(duplexer(f), 43);
+    units.Leave();
+    ASSERT_TRUE(f.doc->OnCommand(cmd::kSave));
+
+    DocumentFixture g;
+    g.windows.newSiteSheet = f.windows.newSiteSheet;
+    ASSERT_TRUE(g.doc->OpenPath(path, false));
+    EXPECT_EQ(duplexer(g), 43);
+}

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -23,9 +25,22 @@ inline std::string Data(const std::string& name) {
     return std::string(CABRION_TEST_DATA_DIR) + "/" + name;
 }
 
-// A path in the test's temporary folder, unique to this process.
+// A path in a folder of this process below the test's temporary folder; the folder goes when
+// the process ends, so that runs leave nothing behind.
 inline std::string Temp(const std::string& name) {
-    return ::testing::TempDir() + "cli_" + std::to_string(::getpid()) + "_" + name;
+    static const std::filesystem::path dir = [] {
+        std::filesystem::path d = std::filesystem::path(::testing::TempDir()) /
+                                  ("cabrion-cli-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(d);
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(std::filesystem::path(::testing::TempDir()) /
+                                            ("cabrion-cli-" + std::to_string(::getpid())),
+                                        ec);
+        });
+        return d;
+    }();
+    return (dir / name).string();
 }
 
 inline std::string ReadAll(const std::string& path) {

@@ -77,11 +77,11 @@ TEST(CliFiles, HwiImportAndExport) {
     EXPECT_EQ(rows[1]["serialNumber"], "MH-3");
     EXPECT_EQ(rows[2]["productId"], "MISC");
 
-    const std::string out = ::testing::TempDir() + "cli_files_export.hwi";
+    const std::string out = clitest::Temp("export.hwi");
     ASSERT_EQ(Cli("hwi export " + Data("passive.hwi") + " " + out).rc, 0);
     const CliRun again = Cli("hwi import " + out + " --json");
     EXPECT_EQ(nlohmann::json::parse(again.out), rows);
-    EXPECT_EQ(ReadAll(out).rfind("File: cli_files_export.hwi\r\n\r\n*Current Cabinet\r\n", 0), 0u);
+    EXPECT_EQ(ReadAll(out).rfind("File: export.hwi\r\n\r\n*Current Cabinet\r\n", 0), 0u);
 }
 
 // A Selmo configuration is listed, but every command that would build it as an Orvik one

@@ -30,7 +30,7 @@ TEST(CliPlan, ListShowsEveryBtsOfAPlan) {
 }
 
 TEST(CliPlan, BrokenOrMissingPlansGiveTheirExitCodes) {
-    const std::string broken = ::testing::TempDir() + "cli_plan_broken.ewb";
+    const std::string broken = clitest::Temp("broken.ewb");
     std::ofstream(broken) << "<qorm version=\"1.9\"></qorm>";
     const PlanRun run = RunCli("list " + broken);
     EXPECT_EQ(run.rc, 1);
@@ -39,5 +39,5 @@ TEST(CliPlan, BrokenOrMissingPlansGiveTheirExitCodes) {
         << run.err;
     std::remove(broken.c_str());
 
-    EXPECT_EQ(RunCli("list " + ::testing::TempDir() + "cli_plan_absent.ewb").rc, 2);
+    EXPECT_EQ(RunCli("list " + clitest::Temp("absent.ewb")).rc, 2);
 }

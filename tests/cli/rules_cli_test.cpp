@@ -21,7 +21,7 @@ using clitest::WriteAll;
 class RulesCli : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = ::testing::TempDir() + "rules_cli/";
+        dir = clitest::Temp("rules") + "/";
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
     }

@@ -35,6 +35,9 @@ function(cabrion_add_test_area area)
     set(target test_${area})
     add_executable(${target} ${sources})
     target_compile_options(${target} PRIVATE ${CABRION_WARNINGS})
+    # Test code is calls and comparisons: unoptimised it compiles in half the time, and what it
+    # tests keeps the optimisation of the tree. The sanitizer trees are unoptimised throughout.
+    target_compile_options(${target} PRIVATE $<$<CONFIG:RelWithDebInfo,Release>:-O0>)
     target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
     target_compile_definitions(${target} PRIVATE
         CABRION_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"

@@ -2,6 +2,7 @@
 // not accept.
 #include "ArchiveInput.h"
 #include "FileInput.h"
+#include "TextColumns.h"
 #include "files/SiteRecords.h"
 #include "files/TextCodec.h"
 #include "files/xml/PlanTextCodec.h"
@@ -18,15 +19,7 @@ struct CheckOptions {
     bool quiet = false;
 };
 
-std::string Column(const std::string& text) {
-    std::string out = Cp1252ToUtf8(text);
-    for (char& c : out) {
-        if (c == '\t') {
-            c = ' ';
-        }
-    }
-    return out;
-}
+using cli::TabFreeColumn;
 
 // RX diversity may come from any combiner output of the sector, the other RTC's included, so
 // the rules that tie a transceiver to the units of its half do not apply to it.
@@ -63,8 +56,9 @@ bool CheckConfiguration(const CSCFSite& record, bool& checked, int& remarks,
         }
         critical = critical || v.severity == kSeverityCritical;
         ++remarks;
-        std::cout << prefix << Column(record.name) << '\t' << Column(v.unitA->DisplayName())
-                  << " - " << Column(v.unitB->DisplayName()) << '\t' << SeverityWord(v.severity)
+        std::cout << prefix << TabFreeColumn(record.name) << '\t'
+                  << TabFreeColumn(v.unitA->DisplayName()) << " - "
+                  << TabFreeColumn(v.unitB->DisplayName()) << '\t' << SeverityWord(v.severity)
                   << '\t' << v.message << '\t' << v.action << '\n';
     }
     return critical;
@@ -134,7 +128,8 @@ int RunCheck(const CheckOptions& o) {
         bool checked = false;
         critical = CheckConfiguration(*record, checked, remarks) || critical;
         if (!checked) {
-            std::cerr << Column(record->name) << ": not an Orvik configuration; not checked\n";
+            std::cerr << TabFreeColumn(record->name)
+                      << ": not an Orvik configuration; not checked\n";
         } else {
             checkedOnes.push_back(record);
         }
@@ -143,14 +138,14 @@ int RunCheck(const CheckOptions& o) {
     if (remarks == 0 && !checkedOnes.empty() && !o.quiet) {
         std::cout << o.path << ": cabling of "
                   << (checkedOnes.size() == 1
-                          ? Column(checkedOnes.front()->name)
+                          ? TabFreeColumn(checkedOnes.front()->name)
                           : std::to_string(checkedOnes.size()) + " configurations")
                   << " checked, no problems\n";
     }
     return critical ? cli::kExitProblems : cli::kExitOk;
 }
 
-cli::CommandRegistrar reg("check", [](CLI::App& app) {
+cli::CommandRegistrar register_check("check", [](CLI::App& app) {
     app.description("Check the cabling of Orvik configurations against the wiring rules");
     auto o = std::make_shared<CheckOptions>();
     app.add_option("FILE", o->path,

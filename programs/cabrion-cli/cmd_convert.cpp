@@ -78,7 +78,7 @@ int RunConvert(const std::string& in, const std::string& out, const cli::ConfigC
     return chosen.problems ? cli::kExitProblems : cli::kExitOk;
 }
 
-cli::CommandRegistrar reg("convert", [](CLI::App& app) {
+cli::CommandRegistrar register_convert("convert", [](CLI::App& app) {
     app.description("Save one configuration of a file into another file (.hwc, .sdf or .ewb by "
                     "its extension), keeping the other configurations of an existing target");
     auto in = std::make_shared<std::string>();

@@ -104,7 +104,7 @@ int RunDiff(const DiffOptions& o) {
     return allSame && problems == 0 ? cli::kExitOk : cli::kExitProblems;
 }
 
-cli::CommandRegistrar reg("diff", [](CLI::App& app) {
+cli::CommandRegistrar register_diff("diff", [](CLI::App& app) {
     app.description("Compare a configuration with the configuration currently in BTS, read from "
                     "a second file");
     auto o = std::make_shared<DiffOptions>();

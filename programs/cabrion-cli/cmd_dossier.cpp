@@ -144,7 +144,7 @@ int RunDossier(const DossierOptions& o) {
     return problems > 0 ? cli::kExitProblems : cli::kExitOk;
 }
 
-cli::CommandRegistrar reg("dossier", [](CLI::App& app) {
+cli::CommandRegistrar register_dossier("dossier", [](CLI::App& app) {
     app.description("Write the commissioning dossier of a configuration as one PDF: cover, "
                     "configuration report, a page per view, passive units and, with --bts, the "
                     "differences");

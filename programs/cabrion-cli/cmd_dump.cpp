@@ -37,7 +37,7 @@ int RunDump(const std::string& path, const cli::ConfigChoice& choice, bool json)
     return chosen.problems ? cli::kExitProblems : cli::kExitOk;
 }
 
-cli::CommandRegistrar reg("dump", [](CLI::App& app) {
+cli::CommandRegistrar register_dump("dump", [](CLI::App& app) {
     app.description("Show one configuration of a site configuration file (.hwc, .sdf) or plan "
                     "(.ewb) as the application builds it");
     auto path = std::make_shared<std::string>();

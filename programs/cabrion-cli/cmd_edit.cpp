@@ -101,7 +101,7 @@ int RunEdit(const std::string& path, const cli::ConfigChoice& choice, const std:
     return cli::kExitOk;
 }
 
-cli::CommandRegistrar reg("edit", [](CLI::App& app) {
+cli::CommandRegistrar register_edit("edit", [](CLI::App& app) {
     app.description(
         "Apply property page operations from a JSON script to one configuration of "
         "a site configuration file or plan and save it; prints the undo label of each step");

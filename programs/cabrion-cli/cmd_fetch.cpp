@@ -48,7 +48,7 @@ bool SaveBtsConfiguration(CSiteKODA& site, const std::string& path, const std::s
 
 } // namespace
 
-static cli::CommandRegistrar reg("fetch", [](CLI::App& app) {
+static cli::CommandRegistrar register_fetch("fetch", [](CLI::App& app) {
     app.description("Fetch the configuration the BTS holds and save it into a file");
     auto target = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();

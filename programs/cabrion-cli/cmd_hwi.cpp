@@ -45,7 +45,7 @@ int RunExport(const std::string& in, const std::string& out) {
     return cli::kExitOk;
 }
 
-cli::CommandRegistrar reg("hwi", [](CLI::App& app) {
+cli::CommandRegistrar register_hwi("hwi", [](CLI::App& app) {
     app.description("Passive unit information files (.hwi)");
     app.require_subcommand(1);
     auto path = std::make_shared<std::string>();

@@ -111,7 +111,7 @@ void PrintObjects(CMMIServ& server) {
 
 } // namespace
 
-static cli::CommandRegistrar reg("link", [](CLI::App& app) {
+static cli::CommandRegistrar register_link("link", [](CLI::App& app) {
     app.description("Connect to a BTS, print its reports and uplink messages, then disconnect");
     auto target = std::make_shared<std::string>();
     auto seconds = std::make_shared<double>(5.0);

@@ -36,7 +36,7 @@ int RunList(const std::string& path, bool json) {
     return cli::kExitOk;
 }
 
-cli::CommandRegistrar reg("list", [](CLI::App& app) {
+cli::CommandRegistrar register_list("list", [](CLI::App& app) {
     app.description(
         "List the configurations of a site configuration file (.hwc, .sdf) or plan (.ewb)");
     auto path = std::make_shared<std::string>();

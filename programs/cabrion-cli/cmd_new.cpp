@@ -109,7 +109,7 @@ int RunNew(const NewOptions& o) {
     return cli::kExitOk;
 }
 
-cli::CommandRegistrar reg("new", [](CLI::App& app) {
+cli::CommandRegistrar register_new("new", [](CLI::App& app) {
     app.description("Create an Orvik configuration from a pre-defined sector configuration");
     auto o = std::make_shared<NewOptions>();
     app.add_option("--sector", o->sector, "Sector configuration: name or number 1-16")->required();

@@ -100,7 +100,7 @@ int RunRender(const RenderOptions& o) {
     return problems > 0 ? cli::kExitProblems : cli::kExitOk;
 }
 
-cli::CommandRegistrar reg("render", [](CLI::App& app) {
+cli::CommandRegistrar register_render("render", [](CLI::App& app) {
     app.description("Draw the picture of a view of a configuration as PNG, SVG or PDF");
     auto o = std::make_shared<RenderOptions>();
     app.add_option("FILE", o->path, "Site configuration file (.hwc, .sdf) or plan (.ewb)")

@@ -28,7 +28,7 @@ bool HeaderTime(CConfigurationReport& report) {
     return true;
 }
 
-std::string BaseName(const std::string& path) {
+std::string LastPathPart(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
@@ -98,7 +98,7 @@ int RunReport(const ReportOptions& o) {
     CConfigurationReportKODA report;
     if (!HeaderTime(report))
         return cli::kExitUsage;
-    report.WriteHeader(BaseName(o.path), configName);
+    report.WriteHeader(LastPathPart(o.path), configName);
     report.WriteBody(site);
     CBtsConfiguration::Drop();
 
@@ -118,7 +118,7 @@ int RunReport(const ReportOptions& o) {
     return problems > 0 ? cli::kExitProblems : cli::kExitOk;
 }
 
-cli::CommandRegistrar reg("report", [](CLI::App& app) {
+cli::CommandRegistrar register_report("report", [](CLI::App& app) {
     app.description("Write the BTS HW configuration report of a configuration (.hwr)");
     auto o = std::make_shared<ReportOptions>();
     app.add_option("FILE", o->path,

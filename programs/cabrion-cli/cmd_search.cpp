@@ -142,7 +142,7 @@ int RunSearch(const SearchOptions& o) {
     return r.found.empty() ? cli::kExitProblems : cli::kExitOk;
 }
 
-cli::CommandRegistrar reg("search", [](CLI::App& app) {
+cli::CommandRegistrar register_search("search", [](CLI::App& app) {
     app.description("List the stored configurations of a folder that fit the units a BTS "
                     "detected");
     auto o = std::make_shared<SearchOptions>();

@@ -8,7 +8,7 @@
 #include "files/ConfigInfoKODA.h"
 #include "files/HWInfoFile.h"
 
-static cli::CommandRegistrar reg("send", [](CLI::App& app) {
+static cli::CommandRegistrar register_send("send", [](CLI::App& app) {
     app.description("Send a configuration of a file to the BTS and read it back; a remote "
                     "target needs full control when the machine checks access");
     auto file = std::make_shared<std::string>();

@@ -3,18 +3,12 @@
 
 #include "FileInput.h"
 #include "RowsJson.h"
+#include "TextColumns.h"
 #include "files/TextCodec.h"
 
 namespace {
 
-// Tabs separate the columns, so none may stand inside one.
-std::string Column(const std::string& text) {
-    std::string out = Cp1252ToUtf8(text);
-    for (char& c : out)
-        if (c == '\t')
-            c = ' ';
-    return out;
-}
+using cli::TabFreeColumn;
 
 int RunValidate(const std::string& path, bool json) {
     CSiteSCFile file;
@@ -26,8 +20,8 @@ int RunValidate(const std::string& path, bool json) {
             rows.push_back(cli::ProblemJson(e));
             continue;
         }
-        std::cout << e.line << '\t' << e.TypeWord() << '\t' << Column(e.keyword) << '\t'
-                  << Column(e.value) << '\t' << Column(e.ConfigurationName()) << '\n';
+        std::cout << e.line << '\t' << e.TypeWord() << '\t' << TabFreeColumn(e.keyword) << '\t'
+                  << TabFreeColumn(e.value) << '\t' << TabFreeColumn(e.ConfigurationName()) << '\n';
     }
     if (json)
         std::cout << rows.dump(2) << '\n';
@@ -36,7 +30,7 @@ int RunValidate(const std::string& path, bool json) {
     return file.HasErrors() ? cli::kExitProblems : cli::kExitOk;
 }
 
-cli::CommandRegistrar reg("validate", [](CLI::App& app) {
+cli::CommandRegistrar register_validate("validate", [](CLI::App& app) {
     app.description("Report every problem found while reading a site configuration file");
     auto path = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);

@@ -32,6 +32,8 @@ inline std::string Temp(const std::string& name) {
         std::filesystem::path d = std::filesystem::path(::testing::TempDir()) /
                                   ("cabrion-cli-" + std::to_string(::getpid()));
         std::filesystem::create_directories(d);
+        // The path is made again: `dir` is destroyed before a handler registered while it was
+        // being made runs.
         std::atexit([] {
             std::error_code ec;
             std::filesystem::remove_all(std::filesystem::path(::testing::TempDir()) /

@@ -98,6 +98,8 @@ int main(int argc, char** argv) {
         return rc;
     }
     QApplication qapp(argc, argv);
+    CMessageEcho echo;
+    qapp.installEventFilter(&echo);
     QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Cabrion"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CABRION_VERSION));

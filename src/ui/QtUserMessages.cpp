@@ -1,6 +1,9 @@
 #include "ui/QtUserMessages.h"
 
+#include <QEvent>
 #include <QMessageBox>
+
+#include <cstdio>
 
 void CQtUserMessages::Information(const std::string& text) {
     QMessageBox::information(nullptr, QStringLiteral("Cabrion"), QString::fromStdString(text));
@@ -23,4 +26,15 @@ QMessageBox::StandardButton AskQuestion(QWidget* parent, const QString& title, c
     return answer == QMessageBox::Yes || answer == QMessageBox::No
                ? QMessageBox::StandardButton(answer)
                : safe;
+}
+
+bool CMessageEcho::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) {
+        if (const auto* box = qobject_cast<QMessageBox*>(watched)) {
+            std::fprintf(stderr, "cabrion: message: %s\n",
+                         qUtf8Printable(box->text().simplified()));
+            std::fflush(stderr);
+        }
+    }
+    return false;
 }

@@ -16,3 +16,11 @@ public:
 // an Enter meant for the window behind it. Gives the button pressed.
 QMessageBox::StandardButton AskQuestion(QWidget* parent, const QString& title, const QString& text,
                                         QMessageBox::Icon icon, bool cancel = false);
+
+// Echoes the text of every message box the program shows on standard error as it appears, so
+// that a session started from a terminal or a journal keeps what the engineer was told.
+class CMessageEcho : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};

@@ -233,6 +233,25 @@ void Monkey::Run(unsigned seed, int seconds) {
         }
         return false;
     };
+    // A message of the program (a window titled "Cabrion" alone) is modal and takes the keys
+    // meant for the main window. The program echoes each message it shows, which says why it
+    // came; then it is answered with Escape.
+    auto answerMessages = [&] {
+        for (const auto& w : ProgramWindows(x.display)) {
+            if (w.title == "Cabrion") {
+                const std::string said = ReadAll(err);
+                const size_t last = said.rfind("cabrion: message: ");
+                std::cout << "a message stood in front: "
+                          << (last == std::string::npos
+                                  ? std::string("(no text)")
+                                  : said.substr(last, said.find('\n', last) - last))
+                          << std::endl;
+                std::system((d + "timeout 10 xdotool windowfocus --sync " + w.id +
+                             " key Escape sleep 0.3 >/dev/null 2>&1")
+                                .c_str());
+            }
+        }
+    };
     for (const char* title : {"Properties", "Fetch BTS Configuration", "Configuration Wizard"}) {
         const std::string keys = title[0] == 'P'   ? "alt+Return"
                                  : title[0] == 'F' ? "alt+t f"
@@ -240,6 +259,7 @@ void Monkey::Run(unsigned seed, int seconds) {
         // The transfer commands wait for the link to report itself up, which may come a poll
         // after the title: the keys are typed again until the window is there.
         for (int i = 0; i < 4 && !shown(title); ++i) {
+            answerMessages();
             x.KeysToMainWindow(keys);
             x.WaitForText(title, 8);
         }

@@ -12,8 +12,12 @@ set(CABRION_PCH_core
 # No Qt header here: most of the application is plain C++ and names things "slots" or "emit".
 set(CABRION_PCH_app ${CABRION_PCH_core})
 set(CABRION_PCH_coretest ${CABRION_PCH_core} <gtest/gtest.h>)
+# The core's tests compile unoptimised in every tree (see below), where the header is safe
+# whatever the tree's own setting; it takes about 30 % off their compile time there. The tests
+# of the windows gain nothing from one: their time goes into generating code, not parsing.
 function(cabrion_precompile target floor)
-    if(NOT CABRION_PCH OR NOT CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    if((NOT CABRION_PCH AND NOT floor STREQUAL "coretest") OR
+       NOT CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
         return()
     endif()
     get_property(owner GLOBAL PROPERTY CABRION_PCH_OWNER_${floor})

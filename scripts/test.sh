@@ -22,26 +22,24 @@ stage() {
 stage "layers"
 bash scripts/check-layers.sh
 
-stage "AddressSanitizer + UndefinedBehaviorSanitizer build; its desktop tests start"
+stage "dev build and tests"
+bash scripts/build.sh dev
+ctest --test-dir build/dev --output-on-failure -j "$jobs"
+
+stage "Debian package: build, install into a scratch root, check"
+bash scripts/package.sh --check
+
+stage "everything under AddressSanitizer + UndefinedBehaviorSanitizer"
 bash scripts/build.sh asan
 # The tests set the sanitizer options themselves (leak suppressions in tests/lsan.supp).
-# The desktop tests last as long as their random input (about five minutes), mostly waiting on
-# the X server: they start first and run behind every stage below, whose work is niced so that
-# the program under test keeps the processor it needs. Their output comes at the end.
+# The desktop tests run for as long as their random input lasts, mostly waiting on the X server:
+# they go on behind the stages below, whose work yields the processor to them (nice), and are
+# waited for at the end.
 desktop_log=build/asan/desktop-tests.log
 ctest --test-dir build/asan --output-on-failure -L desktop >"$desktop_log" 2>&1 &
 desktop_pid=$!
 # A stage that fails below ends the script; the desktop tests are not left running behind it.
 trap 'kill "$desktop_pid" 2>/dev/null || true' EXIT
-
-stage "dev build and tests"
-nice -n 10 bash scripts/build.sh dev
-nice -n 10 ctest --test-dir build/dev --output-on-failure -j "$jobs"
-
-stage "Debian package: build, install into a scratch root, check"
-nice -n 10 bash scripts/package.sh --check
-
-stage "the other tests under AddressSanitizer + UndefinedBehaviorSanitizer"
 nice -n 10 ctest --test-dir build/asan --output-on-failure -j "$jobs" -LE desktop
 
 stage "link tests under ThreadSanitizer"
@@ -56,7 +54,7 @@ nice -n 10 bash scripts/build.sh fuzz
 # Every target replays its corpus and then fuzzes on briefly; the long runs are scripts/fuzz.sh --long.
 nice -n 10 bash scripts/fuzz.sh "${FUZZ_SECONDS:-8}"
 
-stage "desktop tests under AddressSanitizer (started after its build)"
+stage "desktop tests under AddressSanitizer (started with the sanitizer stage)"
 desktop_rc=0
 wait "$desktop_pid" || desktop_rc=$?
 trap - EXIT

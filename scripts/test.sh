@@ -36,10 +36,11 @@ bash scripts/build.sh asan
 # they go on behind the stages below, whose work yields the processor to them (nice), and are
 # waited for at the end.
 desktop_log=build/asan/desktop-tests.log
-ctest --test-dir build/asan --output-on-failure -L desktop >"$desktop_log" 2>&1 &
+setsid ctest --test-dir build/asan --output-on-failure -L desktop >"$desktop_log" 2>&1 &
 desktop_pid=$!
-# A stage that fails below ends the script; the desktop tests are not left running behind it.
-trap 'kill "$desktop_pid" 2>/dev/null || true' EXIT
+# A stage that fails below ends the script; the desktop tests, with the X server and programs
+# they started (their own process group), are not left running behind it.
+trap 'kill -- -"$desktop_pid" 2>/dev/null || true' EXIT
 nice -n 10 ctest --test-dir build/asan --output-on-failure -j "$jobs" -LE desktop
 
 stage "link tests under ThreadSanitizer"

@@ -233,12 +233,12 @@ void Monkey::Run(unsigned seed, int seconds) {
         }
         return false;
     };
-    // A message of the program (a window titled "Cabrion" alone) is modal and takes the keys
-    // meant for the main window. The program echoes each message it shows, which says why it
-    // came; then it is answered with Escape.
+    // A message of the program (a window titled "Cabrion" alone; menus share the title but are
+    // popups) is modal and takes the keys meant for the main window. The program echoes each
+    // message it shows, which says why it came; then it is answered with Escape.
     auto answerMessages = [&] {
         for (const auto& w : ProgramWindows(x.display)) {
-            if (w.title == "Cabrion") {
+            if (!w.popup && w.title == "Cabrion") {
                 const std::string said = ReadAll(err);
                 const size_t last = said.rfind("cabrion: message: ");
                 std::cout << "a message stood in front: "

@@ -143,14 +143,13 @@ void Monkey::Run(unsigned seed, int seconds) {
     const fs::path err = scratch.path / "cabrion.err";
     CBts bts(scratch.path / "com1");
     const std::string d = "DISPLAY=" + x.display + " ";
-    std::vector<std::string> env = {"DISPLAY=" + x.display,
-                                    "HOME=" + scratch.path.string(),
-                                    "XDG_CONFIG_HOME=" + scratch.path.string(),
-                                    "XDG_RUNTIME_DIR=" + scratch.path.string(),
-                                    "QT_QPA_PLATFORM=xcb",
-                                    "CABRION_COM1=" + (scratch.path / "com1").string(),
-                                    "PATH=" + (scratch.path / "bin").string() + ":" +
-                                        std::getenv("PATH")};
+    std::vector<std::string> env = {
+        "DISPLAY=" + x.display, "HOME=" + scratch.path.string(),
+        "XDG_CONFIG_HOME=" + scratch.path.string(), "XDG_RUNTIME_DIR=" + scratch.path.string(),
+        // Not the tree's lock folder, where other tests hold COM1.
+        "CABRION_LOCK_DIR=" + scratch.path.string(), "QT_QPA_PLATFORM=xcb",
+        "CABRION_COM1=" + (scratch.path / "com1").string(),
+        "PATH=" + (scratch.path / "bin").string() + ":" + std::getenv("PATH")};
     for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
         if (const char* value = std::getenv(name)) {
             env.push_back(std::string(name) + "=" + value);

@@ -216,8 +216,11 @@ inline std::unique_ptr<CChild> StartProgram(const CXServer& x, const CSettingsHo
                                             std::vector<std::string> args,
                                             std::vector<std::string> env = {}) {
     args.insert(args.begin(), ProgramPath());
+    // Its locks stay in its own folder: a link of another test of the tree on the same COM
+    // port number would otherwise hold the port, and the program would say so in a box.
     env.insert(env.end(), {"DISPLAY=" + x.display, "XDG_CONFIG_HOME=" + home.path.string(),
-                           "XDG_RUNTIME_DIR=" + home.path.string(), "QT_QPA_PLATFORM=xcb"});
+                           "XDG_RUNTIME_DIR=" + home.path.string(),
+                           "CABRION_LOCK_DIR=" + home.path.string(), "QT_QPA_PLATFORM=xcb"});
     return std::make_unique<CChild>(std::move(args), std::move(env));
 }
 

@@ -58,7 +58,34 @@ function(cabrion_add_test_area area)
     if(NOT own_main)
         target_link_libraries(${target} PRIVATE GTest::gtest_main)
     endif()
-    add_test(NAME ${area} COMMAND ${target} --gtest_brief=1)
+    # An area whose tests mostly wait (on a link's timeouts, on an X server) runs as several
+    # processes that wait side by side: one per "name=gtest filter" of CABRION_TEST_PARTS_<area>,
+    # or CABRION_TEST_SHARDS_<area> shares of its tests.
+    set(names)
+    if(DEFINED CABRION_TEST_PARTS_${area})
+        foreach(part ${CABRION_TEST_PARTS_${area}})
+            string(FIND "${part}" "=" eq)
+            string(SUBSTRING "${part}" 0 ${eq} part_name)
+            math(EXPR eq "${eq} + 1")
+            string(SUBSTRING "${part}" ${eq} -1 filter)
+            add_test(NAME ${area}-${part_name}
+                     COMMAND ${target} --gtest_brief=1 --gtest_filter=${filter})
+            list(APPEND names ${area}-${part_name})
+        endforeach()
+    elseif(DEFINED CABRION_TEST_SHARDS_${area})
+        math(EXPR last "${CABRION_TEST_SHARDS_${area}} - 1")
+        foreach(shard RANGE ${last})
+            math(EXPR n "${shard} + 1")
+            set(name ${area}-${n}of${CABRION_TEST_SHARDS_${area}})
+            add_test(NAME ${name} COMMAND ${target} --gtest_brief=1)
+            set_tests_properties(${name} PROPERTIES ENVIRONMENT
+                "GTEST_TOTAL_SHARDS=${CABRION_TEST_SHARDS_${area}};GTEST_SHARD_INDEX=${shard}")
+            list(APPEND names ${name})
+        endforeach()
+    else()
+        add_test(NAME ${area} COMMAND ${target} --gtest_brief=1)
+        set(names ${area})
+    endif()
     # Links the tests open lock their BTS in a folder of this build, not in the machine's, so
     # that test runs of other builds on the same machine do not meet.
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-locks)
@@ -74,10 +101,11 @@ function(cabrion_add_test_area area)
             LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0
             UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1)
     endif()
-    set_tests_properties(${area} PROPERTIES
-        LABELS ${area}
-        ENVIRONMENT "${environment}"
-        TIMEOUT 600)
+    set_property(GLOBAL PROPERTY CABRION_TESTS_${area} ${names})
+    foreach(name ${names})
+        set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT ${environment})
+        set_tests_properties(${name} PROPERTIES LABELS ${area} TIMEOUT 600)
+    endforeach()
 endfunction()
 
 # Gathers the sources of the listed folders below src/.

@@ -201,16 +201,23 @@ void Monkey::Run(unsigned seed, int seconds) {
     // The help window and the sheet are modeless and may stay; anything else is closed.
     auto closeAll = [&] {
         for (int i = 0; i < 30; ++i) {
-            bool others = false;
+            std::string other;
             for (const auto& w : ProgramWindows(x.display)) {
-                others = others || (w.title.find(" - Cabrion") == std::string::npos &&
-                                    w.title.find("Help") == std::string::npos &&
-                                    w.title.find("Properties") == std::string::npos);
+                if (w.title.find(" - Cabrion") == std::string::npos &&
+                    w.title.find("Help") == std::string::npos &&
+                    w.title.find("Properties") == std::string::npos) {
+                    other = w.id;
+                }
             }
-            if (!others) {
+            if (other.empty()) {
                 return true;
             }
-            std::system((d + "timeout 10 xdotool key Escape sleep 0.3 >/dev/null 2>&1").c_str());
+            // Every other Escape goes to the window itself: the focus may have been left on
+            // the main window behind it.
+            const std::string target = i % 2 ? "windowfocus --sync " + other + " " : "";
+            std::system(
+                (d + "timeout 10 xdotool " + target + "key Escape sleep 0.3 >/dev/null 2>&1")
+                    .c_str());
         }
         return false;
     };

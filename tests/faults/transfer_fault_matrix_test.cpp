@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <tuple>
 
 #include "app/transfer/BTSUpdateFetchDlg.h"
 #include "comms/BlocksTestSupport.h"
@@ -87,6 +88,10 @@ struct SFault {
     }
     bool StopsLink() const { return kind == Kind::Status && value == 1; }
 };
+
+void PrintTo(const SFault& fault, std::ostream* out) {
+    *out << fault.Name();
+}
 
 const SFault kFaults[] = {{Kind::Drop, 0},    {Kind::Delay, kDelayMs}, {Kind::Corrupt, 0},
                           {Kind::Silence, 0}, {Kind::Status, 1},       {Kind::Status, 31},
@@ -258,55 +263,64 @@ TEST(TransferFaultMatrix, WithoutAFaultBothWaysSucceed) {
     EXPECT_EQ(Joined(fetched.log), Joined({kRequesting, kFirstIn, kSecondIn}));
 }
 
+// One run per fault and block request, each its own test: the runs wait on the link's
+// timeouts, and as tests of their own they can wait side by side in separate processes.
+using FaultAt = std::tuple<SFault, int>;
+
+std::string FaultAtName(const ::testing::TestParamInfo<FaultAt>& info) {
+    return std::get<0>(info.param).Name() + "_at" + std::to_string(std::get<1>(info.param));
+}
+
+class TransferFaultSend : public ::testing::TestWithParam<FaultAt> {};
+class TransferFaultFetch : public ::testing::TestWithParam<FaultAt> {};
+
 // Block requests of a send: 1 cross-connection block, 2 first file, 3 second file; then the
 // read-back: 4 first file, 5 cross-connection block, 6 second file.
-TEST(TransferFaultMatrix, Send) {
-    for (const SFault& fault : kFaults) {
-        for (int at = 1; at <= 6; ++at) {
-            SCOPED_TRACE(fault.Name() + " at block request " + std::to_string(at));
-            const SOutcome o = CRun(true, fault, at).Go();
-            std::vector<std::string> expected = {kSending};
-            if (fault.StopsLink() && at <= 3) {
-                // Nothing gets through once the link has stopped: every attempt fails.
-                expected.push_back(at == 3 ? kFirstSent : kFirstNotSent);
-                expected.push_back(kSecondNotSent);
-                EXPECT_EQ(o.status, "Sending failed: the BTS did not answer");
-                EXPECT_EQ(o.messages,
-                          std::vector<std::string>{"BTS update failed.\nThe BTS did not answer."});
-            } else {
-                // A retry goes through once the link is back.
-                expected.insert(expected.end(), {kFirstSent, kSecondSent, kRequesting});
-                const auto readBack = at <= 3 ? std::vector<std::string>{kFirstIn, kSecondIn}
-                                              : FetchLog(fault, at - 3);
-                expected.insert(expected.end(), readBack.begin(), readBack.end());
-                EXPECT_EQ(o.status, "Send successful");
-                EXPECT_TRUE(o.messages.empty()) << Joined(o.messages);
-            }
-            EXPECT_EQ(Joined(o.log), Joined(expected));
-        }
+TEST_P(TransferFaultSend, AtTheBlockRequest) {
+    const auto& [fault, at] = GetParam();
+    const SOutcome o = CRun(true, fault, at).Go();
+    std::vector<std::string> expected = {kSending};
+    if (fault.StopsLink() && at <= 3) {
+        // Nothing gets through once the link has stopped: every attempt fails.
+        expected.push_back(at == 3 ? kFirstSent : kFirstNotSent);
+        expected.push_back(kSecondNotSent);
+        EXPECT_EQ(o.status, "Sending failed: the BTS did not answer");
+        EXPECT_EQ(o.messages,
+                  std::vector<std::string>{"BTS update failed.\nThe BTS did not answer."});
+    } else {
+        // A retry goes through once the link is back.
+        expected.insert(expected.end(), {kFirstSent, kSecondSent, kRequesting});
+        const auto readBack =
+            at <= 3 ? std::vector<std::string>{kFirstIn, kSecondIn} : FetchLog(fault, at - 3);
+        expected.insert(expected.end(), readBack.begin(), readBack.end());
+        EXPECT_EQ(o.status, "Send successful");
+        EXPECT_TRUE(o.messages.empty()) << Joined(o.messages);
     }
+    EXPECT_EQ(Joined(o.log), Joined(expected));
 }
 
 // Block requests of a fetch: 1 first file, 2 cross-connection block, 3 second file.
-TEST(TransferFaultMatrix, Fetch) {
-    for (const SFault& fault : kFaults) {
-        for (int at = 1; at <= 3; ++at) {
-            SCOPED_TRACE(fault.Name() + " at block request " + std::to_string(at));
-            const SOutcome o = CRun(false, fault, at).Go();
-            std::vector<std::string> expected = {kRequesting};
-            const auto fetched = FetchLog(fault, at);
-            expected.insert(expected.end(), fetched.begin(), fetched.end());
-            EXPECT_EQ(Joined(o.log), Joined(expected));
-            const bool ok = expected.back() == kSecondIn && expected[1] == kFirstIn;
-            EXPECT_EQ(o.firstStatus, expected[1] == kFirstIn ? 1 : 0);
-            EXPECT_EQ(o.secondStatus, expected.back() == kSecondIn ? 1 : 0);
-            // Every fault here is one of the link: the user is told that no answer came.
-            EXPECT_EQ(o.status,
-                      ok ? "Fetch successful" : "Fetching failed: the BTS did not answer");
-            EXPECT_EQ(o.messages, ok ? std::vector<std::string>{}
-                                     : std::vector<std::string>{
-                                           "Fetching BTS information from BTS failed.\nThe BTS "
-                                           "did not answer."});
-        }
-    }
+TEST_P(TransferFaultFetch, AtTheBlockRequest) {
+    const auto& [fault, at] = GetParam();
+    const SOutcome o = CRun(false, fault, at).Go();
+    std::vector<std::string> expected = {kRequesting};
+    const auto fetched = FetchLog(fault, at);
+    expected.insert(expected.end(), fetched.begin(), fetched.end());
+    EXPECT_EQ(Joined(o.log), Joined(expected));
+    const bool ok = expected.back() == kSecondIn && expected[1] == kFirstIn;
+    EXPECT_EQ(o.firstStatus, expected[1] == kFirstIn ? 1 : 0);
+    EXPECT_EQ(o.secondStatus, expected.back() == kSecondIn ? 1 : 0);
+    // Every fault here is one of the link: the user is told that no answer came.
+    EXPECT_EQ(o.status, ok ? "Fetch successful" : "Fetching failed: the BTS did not answer");
+    EXPECT_EQ(o.messages,
+              ok ? std::vector<std::string>{}
+                 : std::vector<std::string>{"Fetching BTS information from BTS failed.\nThe BTS "
+                                            "did not answer."});
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryFault, TransferFaultSend,
+                         ::testing::Combine(::testing::ValuesIn(kFaults), ::testing::Range(1, 7)),
+                         FaultAtName);
+INSTANTIATE_TEST_SUITE_P(EveryFault, TransferFaultFetch,
+                         ::testing::Combine(::testing::ValuesIn(kFaults), ::testing::Range(1, 4)),
+                         FaultAtName);

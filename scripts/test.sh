@@ -37,9 +37,10 @@ bash scripts/build.sh asan
 # The tests set the sanitizer options themselves (leak suppressions in tests/lsan.supp).
 # The desktop tests run for as long as their random input lasts, mostly waiting on the X server:
 # they go on behind the stages below, whose work yields the processor to them (nice), and are
-# waited for at the end.
+# waited for at the end. The random run and the found seeds run side by side, each program on
+# an X server of its own.
 desktop_log=build/asan/desktop-tests.log
-setsid ctest --test-dir build/asan --output-on-failure -L desktop >"$desktop_log" 2>&1 &
+setsid ctest --test-dir build/asan --output-on-failure -j "$jobs" -L desktop >"$desktop_log" 2>&1 &
 desktop_pid=$!
 # A stage that fails below ends the script; the desktop tests, with the X server and programs
 # they started (their own process group), are not left running behind it.

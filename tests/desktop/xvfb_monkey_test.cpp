@@ -199,6 +199,8 @@ void Monkey::Run(unsigned seed, int seconds) {
 
     // Whatever is open is closed, the link is started again should the inputs have stopped it.
     // The help window and the sheet are modeless and may stay; anything else is closed.
+    // What a failure below shows: the program's windows, top first.
+    auto openWindows = [&] { return CommandOutput(d + "xwininfo -root -tree | grep cabrion"); };
     auto closeAll = [&] {
         for (int i = 0; i < 30; ++i) {
             std::string other;
@@ -223,8 +225,7 @@ void Monkey::Run(unsigned seed, int seconds) {
         }
         return false;
     };
-    ASSERT_TRUE(closeAll()) << "a window does not close on Escape:\n"
-                            << CommandOutput(d + "xwininfo -root -tree | grep cabrion");
+    ASSERT_TRUE(closeAll()) << "a window does not close on Escape:\n" << openWindows();
     x.KeysToMainWindow("ctrl+l");
     const std::string polling = " - Cabrion Polling Local Connection";
     ASSERT_FALSE(x.WaitForTitle("Cabrion BTS Connected at Speed", 60).empty())
@@ -271,8 +272,7 @@ void Monkey::Run(unsigned seed, int seconds) {
             x.KeysToMainWindow(keys);
             x.WaitForText(title, 8);
         }
-        ASSERT_TRUE(shown(title)) << title
-                                  << CommandOutput(d + "xwininfo -root -tree | grep cabrion");
+        ASSERT_TRUE(shown(title)) << title << openWindows();
         bts.Pause();
         EXPECT_TRUE(x.WaitForText(polling, 40)) << "no sign of the silent BTS with " << title;
         bts.Resume();
@@ -287,8 +287,7 @@ void Monkey::Run(unsigned seed, int seconds) {
                                              : std::string();
                 std::system((d + "xdotool " + to + "key Escape sleep 1 >/dev/null 2>&1").c_str());
             }
-            ASSERT_FALSE(shown(title)) << "the transfer window does not close:\n"
-                                       << CommandOutput(d + "xwininfo -root -tree | grep cabrion");
+            ASSERT_FALSE(shown(title)) << "the transfer window does not close:\n" << openWindows();
         }
     }
     // With every window still open the BTS goes away for good: the title says so. It comes back
@@ -298,7 +297,7 @@ void Monkey::Run(unsigned seed, int seconds) {
         << "the title still claims a connection to a BTS that has gone";
     ASSERT_TRUE(bts.Start());
     ASSERT_TRUE(closeAll()) << "a window does not close on Escape after the BTS went:\n"
-                            << CommandOutput(d + "xwininfo -root -tree | grep cabrion");
+                            << openWindows();
     x.KeysToMainWindow("ctrl+l");
     EXPECT_FALSE(x.WaitForTitle("Cabrion BTS Connected at Speed", 60).empty())
         << "not connected to the BTS that came back";

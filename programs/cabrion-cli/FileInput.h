@@ -13,11 +13,12 @@
 namespace cli {
 
 // Reads the file; on failure says why on standard error and gives the exit code to return.
-inline int OpenSiteFile(const std::string& path, CSiteSCFile& file) {
+// With problemsOnly a site configuration file keeps its errors but none of its configurations.
+inline int OpenSiteFile(const std::string& path, CSiteSCFile& file, bool problemsOnly = false) {
     if (IsXmlPlanPath(path)) {
         return OpenPlanFile(path, file);
     }
-    if (!file.ReadFile(path)) {
+    if (!(problemsOnly ? file.ReadFileProblems(path) : file.ReadFile(path))) {
         std::cerr << "Cannot read " << path << "\n";
         return kExitUsage;
     }

@@ -12,7 +12,9 @@ using cli::TabFreeColumn;
 
 int RunValidate(const std::string& path, bool json) {
     CSiteSCFile file;
-    if (const int rc = cli::OpenSiteFile(path, file); rc != cli::kExitOk)
+    // Only the problems are reported: a file of any size is checked in the memory of one of
+    // its configurations.
+    if (const int rc = cli::OpenSiteFile(path, file, true); rc != cli::kExitOk)
         return rc;
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (const CSCFParseError& e : file.Errors()) {

@@ -98,6 +98,7 @@ void CSCFReader::ReadSite() {
     }
     auto owned = std::make_unique<CSCFSite>();
     CSCFSite& site = *owned;
+    const std::size_t firstError = m_file.m_errors.size();
     site.name.assign(*name);
     m_site = &site;
     Advance();
@@ -140,7 +141,12 @@ void CSCFReader::ReadSite() {
             return false;
         }
     });
-    m_file.m_sites.push_back(std::move(owned));
+    if (m_keepSites) {
+        m_file.m_sites.push_back(std::move(owned));
+    } else {
+        for (std::size_t i = firstError; i < m_file.m_errors.size(); ++i)
+            m_file.m_errors[i].site = nullptr;
+    }
     m_site = nullptr;
 }
 

@@ -19,6 +19,8 @@ public:
     CSCFReader(CSiteConfigFile& file, std::string_view bytes);
     CSCFReader(CSiteConfigFile& file, int fd);
     void Read();
+    // Off: each configuration is dropped once read, and its errors name it by name only.
+    void KeepSites(bool keep) { m_keepSites = keep; }
     // The file could not be read to its end.
     bool ReadFailed() const { return m_scanner.ReadFailed(); }
 
@@ -78,5 +80,6 @@ private:
     std::uint32_t m_level = 0;
     bool m_classified = false;
     bool m_oldVersion = false;
+    bool m_keepSites = true;
     CSCFSite* m_site = nullptr; // the site being read, for error records
 };

@@ -1,4 +1,5 @@
 // Reading the values of the current line and recording what is wrong with it.
+#include <algorithm>
 #include <string>
 
 #include "files/SCFKeywords.h"
@@ -64,6 +65,25 @@ void CSCFReader::AddErrorAt(ESCFErrorType type, int lineNumber, std::string_view
 }
 
 bool CSCFReader::ReadInt(int& out) {
+    // Nearly every value is a few plain digits at the value column: read them in the one pass
+    // that finds the token's end. Anything else (a sign, leading blanks, ten digits or more, a
+    // bad character) takes the general way below, which decides alone what is an error.
+    {
+        const char* const p = m_line.data();
+        const std::size_t n = m_line.size();
+        std::size_t k = m_column;
+        unsigned digit = 0;
+        if (k < n && (digit = static_cast<unsigned char>(p[k]) - unsigned{'0'}) <= 9) {
+            unsigned value = digit;
+            const std::size_t stop = std::min(n, k + 9);
+            while (++k < stop && (digit = static_cast<unsigned char>(p[k]) - unsigned{'0'}) <= 9)
+                value = value * 10 + digit;
+            if (k == n || p[k] == ' ' || p[k] == '\t' || p[k] == ',') {
+                out = static_cast<int>(value);
+                return true;
+            }
+        }
+    }
     std::size_t i = m_column;
     while (i < m_line.size() && IsBlank(m_line[i]))
         ++i;

@@ -45,6 +45,14 @@ void CSiteConfigFile::ReadBytes(std::string_view bytes) {
 }
 
 bool CSiteConfigFile::ReadFile(const std::string& path) {
+    return ReadFileKeeping(path, true);
+}
+
+bool CSiteConfigFile::ReadFileProblems(const std::string& path) {
+    return ReadFileKeeping(path, false);
+}
+
+bool CSiteConfigFile::ReadFileKeeping(const std::string& path, bool keepSites) {
     Reset();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -53,6 +61,7 @@ bool CSiteConfigFile::ReadFile(const std::string& path) {
     bool ok = ::fstat(fd, &st) == 0 && !S_ISDIR(st.st_mode);
     if (ok) {
         CSCFReader reader(*this, fd);
+        reader.KeepSites(keepSites);
         reader.Read();
         ok = !reader.ReadFailed();
     }

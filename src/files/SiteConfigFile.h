@@ -44,6 +44,10 @@ public:
     // Reads the configurations of a file without holding all of its bytes at once; false,
     // with nothing read, when it cannot be opened or read to its end.
     bool ReadFile(const std::string& path);
+    // Reads a file for its problems alone: the errors, the header and the version are what
+    // ReadFile gives, but each configuration is let go once read (its errors keep its name),
+    // so a file of any size is checked in the memory of one configuration.
+    bool ReadFileProblems(const std::string& path);
 
     const std::string& Path() const { return m_path; }
     CSCFFileHeader& Header() { return m_header; }
@@ -81,6 +85,7 @@ public:
 private:
     friend class CSCFReader;
     void Reset();
+    bool ReadFileKeeping(const std::string& path, bool keepSites);
 
     std::string m_path;
     CSCFFileHeader m_header;

@@ -180,6 +180,31 @@ TEST(SiteConfigRead, ValueKindsAndLineEndings) {
     EXPECT_EQ(f.Errors()[2].line, 8);
 }
 
+// Plain digits are read on a short way of their own; both ways must agree at its edges.
+TEST(SiteConfigRead, IntegersAtTheEdgesOfTheirDigits) {
+    const struct {
+        const char* text;
+        int value; // -1: refused with an error
+    } cases[] = {{"7", 7},
+                 {"007", 7},
+                 {"123456789", 123456789},
+                 {"1234567890", 1234567890},
+                 {"2147483647", 2147483647},
+                 {"2147483648", -1},
+                 {"12,5", 12},
+                 {"12\t9", 12},
+                 {"12x", -1},
+                 {"+12", 12},
+                 {"-", -1},
+                 {"4294967303", -1}};
+    for (const auto& c : cases) {
+        CSiteConfigFile f;
+        f.ReadBytes(Wrap(Kw("SITE_IMPL_ORDER", c.text)));
+        EXPECT_EQ(OnlySite(f).implOrder, c.value) << c.text;
+        EXPECT_EQ(f.Errors().size(), c.value < 0 ? 1u : 0u) << c.text;
+    }
+}
+
 TEST(SiteConfigRead, BlockOpenersAndDuplicates) {
     CSiteConfigFile f;
     f.ReadBytes(Kw("VERSION", "3.00") + Kw("SITE_NAME", "\"Twin\"") + Kw("SITE_NAME", "\"Twin\"") +
@@ -272,6 +297,19 @@ TEST(SiteConfigRead, FileOnDiskReadsAsItsBytesInMemory) {
     }
     EXPECT_EQ(disk.Errors()[0].text.substr(0, 11), "\\CAB_TRX_ID");
     EXPECT_EQ(disk.WriteToString(), memory.WriteToString());
+
+    // Read for its problems alone, the file gives the same errors and keeps no configuration.
+    CSiteConfigFile problems;
+    ASSERT_TRUE(problems.ReadFileProblems(dir.File("big.hwc")));
+    EXPECT_TRUE(problems.Sites().empty());
+    ASSERT_EQ(problems.Errors().size(), disk.Errors().size());
+    for (std::size_t i = 0; i < disk.Errors().size(); ++i) {
+        const CSCFParseError& p = problems.Errors()[i];
+        EXPECT_EQ(p.line, disk.Errors()[i].line) << i;
+        EXPECT_EQ(p.text, disk.Errors()[i].text) << i;
+        EXPECT_EQ(p.site, nullptr) << i;
+        EXPECT_EQ(p.ConfigurationName(), disk.Errors()[i].ConfigurationName()) << i;
+    }
 
     // A folder or a missing file is no file, and reading one leaves nothing of the last.
     EXPECT_FALSE(disk.ReadFile(dir.Path()));

@@ -48,6 +48,10 @@ struct SRect {
     int right = 0;
     int bottom = 0;
     bool Empty() const { return right <= left || bottom <= top; }
+    // Right and bottom edges are outside.
+    bool Contains(SPoint p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     bool operator==(const SRect&) const = default;
 };
 

@@ -14,8 +14,8 @@ namespace {
 const QColor kSkyTop(0x1d, 0x4f, 0x8c);
 const QColor kSkyBottom(0x6f, 0xa8, 0xdc);
 const QColor kLine(0xf4, 0xf7, 0xfb);
-const QColor kSteel(0xc9, 0xd1, 0xda);
-const QColor kDark(0x2a, 0x33, 0x3d);
+const QColor kPictureSteel(0xc9, 0xd1, 0xda);
+const QColor kPictureDark(0x2a, 0x33, 0x3d);
 const QColor kTx(0xe0, 0x4a, 0x3a);
 const QColor kRx(0x3a, 0xb0, 0x5a);
 const QColor kDiv(0xf0, 0xb4, 0x2a);
@@ -25,15 +25,15 @@ QPen Stroke(const QColor& c, qreal w) {
 }
 
 // A cabinet with rows of modules; lit modules show that it is running.
-void Cabinet(QPainter& p, const QRectF& r, int rows) {
+void PictureCabinet(QPainter& p, const QRectF& r, int rows) {
     p.setPen(Stroke(kLine, 2));
-    p.setBrush(kDark);
+    p.setBrush(kPictureDark);
     p.drawRoundedRect(r, 3, 3);
     const qreal h = (r.height() - 8) / rows;
     for (int i = 0; i < rows; ++i) {
         const QRectF module(r.left() + 4, r.top() + 4 + i * h + 1, r.width() - 8, h - 2);
         p.setPen(Qt::NoPen);
-        p.setBrush(kSteel);
+        p.setBrush(kPictureSteel);
         p.drawRect(module);
         p.setBrush(i % 2 == 0 ? kRx : kDiv);
         p.drawEllipse(QPointF(module.right() - 5, module.center().y()), 1.8, 1.8);
@@ -71,10 +71,10 @@ void Sheet(QPainter& p, const QRectF& r) {
     QPolygonF page;
     page << r.topLeft() << QPointF(r.right() - 14, r.top()) << QPointF(r.right(), r.top() + 14)
          << r.bottomRight() << r.bottomLeft();
-    p.setPen(Stroke(kDark, 1.5));
+    p.setPen(Stroke(kPictureDark, 1.5));
     p.setBrush(kLine);
     p.drawPolygon(page);
-    p.setPen(Stroke(kSteel.darker(120), 2.5));
+    p.setPen(Stroke(kPictureSteel.darker(120), 2.5));
     for (qreal y = r.top() + 22; y < r.bottom() - 8; y += 10) {
         p.drawLine(QPointF(r.left() + 8, y), QPointF(r.right() - 10, y));
     }
@@ -95,7 +95,7 @@ void Tick(QPainter& p, QPointF centre, qreal size) {
 void Motif(QPainter& p, EWizardPicture picture) {
     switch (picture) {
     case EWizardPicture::Welcome:
-        Cabinet(p, QRectF(22, 14, 44, 80), 6);
+        PictureCabinet(p, QRectF(22, 14, 44, 80), 6);
         Mast(p, QPointF(84, 94), 56);
         Tick(p, QPointF(66, 20), 12);
         break;
@@ -104,20 +104,20 @@ void Motif(QPainter& p, EWizardPicture picture) {
         Sheet(p, QRectF(30, 22, 56, 74));
         break;
     case EWizardPicture::Connection:
-        Cabinet(p, QRectF(8, 24, 34, 70), 5);
+        PictureCabinet(p, QRectF(8, 24, 34, 70), 5);
         p.setPen(QPen(kLine, 3, Qt::DashLine, Qt::RoundCap));
         p.drawLine(QPointF(46, 58), QPointF(70, 58));
         p.setPen(Stroke(kLine, 2));
-        p.setBrush(kDark);
+        p.setBrush(kPictureDark);
         p.drawRoundedRect(QRectF(70, 40, 26, 36), 3, 3);
         p.setBrush(kRx);
         p.drawEllipse(QPointF(83, 50), 4, 4);
         break;
     case EWizardPicture::Cabinet:
-        Cabinet(p, QRectF(24, 4, 52, 92), 7);
+        PictureCabinet(p, QRectF(24, 4, 52, 92), 7);
         break;
     case EWizardPicture::Cabling:
-        Cabinet(p, QRectF(6, 8, 34, 86), 6);
+        PictureCabinet(p, QRectF(6, 8, 34, 86), 6);
         Cable(p, QPointF(40, 22), QPointF(92, 60), kTx);
         Cable(p, QPointF(40, 40), QPointF(92, 74), kRx);
         Cable(p, QPointF(40, 58), QPointF(92, 88), kDiv);
@@ -125,17 +125,17 @@ void Motif(QPainter& p, EWizardPicture picture) {
     case EWizardPicture::Antenna:
         Mast(p, QPointF(50, 96), 84);
         p.setPen(Stroke(kLine, 2));
-        p.setBrush(kDark);
+        p.setBrush(kPictureDark);
         p.drawRoundedRect(QRectF(42, 56, 16, 14), 2, 2);
         break;
     case EWizardPicture::Passive:
         for (int i = 0; i < 3; ++i) {
             const QRectF tag(14 + i * 8, 12 + i * 26, 64, 30);
-            p.setPen(Stroke(kDark, 1.5));
+            p.setPen(Stroke(kPictureDark, 1.5));
             p.setBrush(kLine);
             p.drawRoundedRect(tag, 3, 3);
             p.setPen(Qt::NoPen);
-            p.setBrush(kDark);
+            p.setBrush(kPictureDark);
             // A bar code: bars of two widths.
             for (int b = 0; b < 12; ++b) {
                 p.drawRect(QRectF(tag.left() + 6 + b * 4.5, tag.top() + 6, b % 3 == 0 ? 2.5 : 1.2,

@@ -1,4 +1,5 @@
 #include "ui/BTSUpdateFetchWindow.h"
+#include "ui/QtText.h"
 
 #include "app/document/BTSConfigurationDoc.h"
 #include "app/document/MissingInfoModel.h"
@@ -22,10 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // Lines end in "\n" in the controller; a label shows them without a blank last line.
 QString Column(const std::string& text) {

@@ -1,4 +1,5 @@
 #include "ui/ConnectDialog.h"
+#include "ui/QtText.h"
 
 #include "ui/HelpLauncher.h"
 
@@ -12,10 +13,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 std::string S(const QString& s) {
     return s.toStdString();

@@ -1,6 +1,7 @@
 // The main frame itself: what it is made of, the document it carries, the title and status
 // bar, the relay of notifications between windows, and the window's placement.
 #include "ui/MainFrame.h"
+#include "ui/QtText.h"
 
 #include "app/commands/CommandIds.h"
 #include "app/commands/DocumentMenu.h"
@@ -19,10 +20,6 @@
 #include <QStyle>
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // A registered window that gets notifications as long as it exists.
 class CWindowTarget : public INotificationTarget {

@@ -1,6 +1,7 @@
 // The main frame's dialog glue: the document's questions, file choices and sheets, shown as
 // the desktop's dialogs over the window.
 #include "ui/MainFrame.h"
+#include "ui/QtText.h"
 
 #include "app/document/BTSConfigurationDoc.h"
 #include "ui/BTSUpdateFetchWindow.h"
@@ -15,10 +16,6 @@
 #include <QMessageBox>
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // "Description (*.ext)|*.ext|...|" as Qt name filters.
 QString NameFilters(const std::string& filter) {

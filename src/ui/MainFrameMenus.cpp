@@ -1,6 +1,7 @@
 // The main frame's commands: the actions, the menu bar and the toolbars laid out as the command
 // table and the toolbar layout say, the View menu's views, the context menus and the recent files.
 #include "ui/MainFrame.h"
+#include "ui/QtText.h"
 
 #include "app/commands/CommandIds.h"
 #include "app/commands/DocumentMenu.h"
@@ -28,10 +29,6 @@
 #include <algorithm>
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // Toolbar icons from the style: drawn for the screen's scale, so they stay crisp.
 QIcon IconFor(const QStyle* style, int id) {

@@ -1,6 +1,7 @@
 // The main frame's panes: the view bar and the view container of the document's view manager,
 // the connection event list, and the keyboard's round of the panes.
 #include "ui/MainFrame.h"
+#include "ui/QtText.h"
 
 #include "app/commands/CommandIds.h"
 #include "app/document/BTSConfigurationDoc.h"
@@ -17,14 +18,6 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
-
-namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-} // namespace
 
 void CMainFrame::CreatePanes() {
     m_splitter = new QSplitter(Qt::Horizontal, this);

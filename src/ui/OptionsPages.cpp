@@ -1,4 +1,5 @@
 #include "ui/OptionsPages.h"
+#include "ui/QtText.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -14,10 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QComboBox* ListOf(const std::vector<std::string>& names, QWidget* parent) {
     auto* box = new QComboBox(parent);

@@ -1,4 +1,5 @@
 #include "ui/PagePassiveWidget.h"
+#include "ui/QtText.h"
 #include "ui/QtUserMessages.h"
 
 #include "files/HWInfoFile.h"
@@ -24,15 +25,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-// The page keeps the texts as the table and its files do, in the 8-bit code page.
-QString FromFile(const std::string& bytes) {
-    return QString::fromStdString(Cp1252ToUtf8(bytes));
-}
 
 std::string ToFile(const QString& text) {
     return Utf8ToCp1252(text.toStdString());

@@ -1,4 +1,5 @@
 #include "ui/ParseSCFErrorPage.h"
+#include "ui/QtText.h"
 
 #include "app/document/ParseProblemList.h"
 #include "files/TextCodec.h"
@@ -7,14 +8,6 @@
 #include <QLabel>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-QString FromFile(const std::string& s) {
-    return QString::fromStdString(Cp1252ToUtf8(s));
-}
-
-} // namespace
 
 CParseSCFErrorPage::CParseSCFErrorPage(CParseProblemList& problems, QWidget* parent)
     : QWidget(parent), m_problems(problems) {

@@ -1,4 +1,5 @@
 #include "ui/SiteSheets.h"
+#include "ui/QtText.h"
 
 #include "app/document/NewSiteSheetModel.h"
 #include "app/document/SaveSCFSheetModel.h"
@@ -25,15 +26,6 @@
 #include <algorithm>
 
 namespace {
-
-// Texts of configuration files are Windows-1252; everything else is UTF-8.
-QString FromFile(const std::string& s) {
-    return QString::fromStdString(Cp1252ToUtf8(s));
-}
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // A group of label and value columns, the labels taken from "A\nB\nC".
 QGroupBox* InfoGroup(const QString& title, const std::string& labels, QLabel*& values,

@@ -14,10 +14,6 @@
 
 namespace {
 
-bool Contains(const SRect& r, SPoint p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 // How many transceiver rows and masthead amplifiers the cabinet class has room for.
 void CabinetCapacity(int cabinetType, int& trxRows, int& mhas) {
     switch (cabinetType) {
@@ -284,7 +280,7 @@ SPictureHit CViewBase::HitTest(SPoint point) const {
             return false;
         }
         const SRect r = cabinet.UnitRect(u, variant);
-        if (r.Empty() || !Contains(r, point)) {
+        if (r.Empty() || !r.Contains(point)) {
             return false;
         }
         hit.unit = &u;
@@ -318,7 +314,7 @@ SPictureHit CViewBase::HitTest(SPoint point) const {
         hit.overCabinet = true;
         return hit;
     }
-    hit.overCabinet = Contains(PictureBounds(CabinetTypeOf(*db), external), point);
+    hit.overCabinet = PictureBounds(CabinetTypeOf(*db), external).Contains(point);
     return hit;
 }
 

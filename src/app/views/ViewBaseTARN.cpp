@@ -8,10 +8,6 @@
 
 namespace {
 
-bool Contains(const SRect& r, SPoint p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 // Power first, as in the cabinet, then transmission, interface, fan and the outer units.
 int ModuleOrder(int kind) {
     switch (kind) {
@@ -165,13 +161,13 @@ SPictureHit CViewBaseTARN::HitTest(SPoint point) const {
         return hit;
     }
     for (auto it = scene.units.rbegin(); it != scene.units.rend(); ++it) {
-        if (Contains(it->rect, point)) {
+        if (it->rect.Contains(point)) {
             hit.unit = it->unit;
             hit.overCabinet = true;
             return hit;
         }
     }
-    hit.overCabinet = Contains(BodyOf(scene), point);
+    hit.overCabinet = BodyOf(scene).Contains(point);
     return hit;
 }
 

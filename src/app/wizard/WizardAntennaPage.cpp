@@ -1,4 +1,5 @@
 #include "app/wizard/WizardAntennaPage.h"
+#include "app/views/ViewPageBase.h"
 
 #include <algorithm>
 
@@ -14,10 +15,6 @@
 #include "model/UnitTypeRecord.h"
 #include "model/UnitsKODA.h"
 #include "rules/KodaConfig.h"
-
-namespace {
-constexpr int kAntennaView = 8;
-} // namespace
 
 // ---- antennas --------------------------------------------------------------------------------
 
@@ -203,7 +200,7 @@ void CWizardAntennaController::ApplyBoxes() {
 
 void CWizardAntennaController::Enter() {
     AssignAutomatically();
-    m_sheet.ActivateView(kAntennaView);
+    m_sheet.ActivateView(kViewAntenna);
     ApplyBoxes();
 }
 

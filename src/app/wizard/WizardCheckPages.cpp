@@ -1,4 +1,5 @@
 #include "app/wizard/WizardCheckPages.h"
+#include "app/views/ViewPageBase.h"
 
 #include <cmath>
 #include <cstdio>
@@ -20,7 +21,6 @@ namespace {
 constexpr int kCabinetInformationView = 1;
 constexpr int kBb2View = 3;
 constexpr int kPassiveView = 10;
-constexpr int kAntennaView = 8;
 constexpr int kCommissioning = 9;
 
 CDataBaseKODA* CandidateOf(CWizardSheetModel& sheet) {
@@ -378,7 +378,7 @@ void CWizardSimpleAntController::Rebuild() {
 
 void CWizardSimpleAntController::Enter() {
     m_sheet.SelectTab(false);
-    m_sheet.ActivateView(kAntennaView);
+    m_sheet.ActivateView(kViewAntenna);
     Rebuild();
     Select(0);
 }

@@ -1,4 +1,5 @@
 #include "app/wizard/WizardFlowPages.h"
+#include "app/views/ViewPageBase.h"
 
 #include <algorithm>
 
@@ -16,7 +17,6 @@
 #include "platform/SettingsKeys.h"
 
 namespace {
-constexpr int kCabinetUnitsView = 2;
 constexpr int kOrvik = CBTSConfigurationDoc::kOrvikBtsType;
 } // namespace
 
@@ -35,7 +35,7 @@ void CWizardWayController::Enter() {
         m_way = wizard::kWayNew;
     }
     m_sheet.ClearSelectedUnit();
-    m_sheet.ActivateView(kCabinetUnitsView);
+    m_sheet.ActivateView(kViewCabinetUnits);
     m_sheet.SelectTab(false);
 }
 

@@ -1,4 +1,5 @@
 #include "app/wizard/WizardReportPages.h"
+#include "app/views/ViewPageBase.h"
 
 #include <filesystem>
 
@@ -17,8 +18,6 @@
 #include "platform/SettingsKeys.h"
 
 namespace {
-
-constexpr int kCabinetUnitsView = 2;
 
 std::string Plural(int count, const char* suffix) {
     return count > 1 ? suffix : "";
@@ -100,7 +99,7 @@ std::vector<std::string> CWizardNewLastController::SummaryLines(const SCounts& c
 }
 
 void CWizardNewLastController::Enter() {
-    m_sheet.ActivateView(kCabinetUnitsView);
+    m_sheet.ActivateView(kViewCabinetUnits);
     m_buttons = m_sheet.Doc().HasSite() ? wizard::EButtons::FinishBack : wizard::EButtons::Finish;
     m_lines.clear();
     if (CSiteKODA* site = m_sheet.Site()) {

@@ -1,4 +1,5 @@
 #include "ui/props/AntennaPage.h"
+#include "ui/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,7 +57,7 @@ CPageAntenna::CPageAntenna(CSiteKODA& site, IPageDocument& document, QWidget* pa
     att->addWidget(m_target, 2, 4);
     att->setColumnStretch(1, 1);
     att->setColumnStretch(3, 1);
-    m_hydc = new QLabel(props::Q(PageAntennaController::kHydcNote), attenuation);
+    m_hydc = new QLabel(Q(PageAntennaController::kHydcNote), attenuation);
     att->addWidget(m_hydc, 3, 0, 1, 5);
     layout->addWidget(attenuation);
 
@@ -147,8 +148,8 @@ void CPageAntenna::Refresh() {
     m_cosite->setEnabled(c.CositeEnabled());
     m_gsm900->setChecked(c.Gsm900());
     m_gsm900->setEnabled(enabled);
-    m_base->setText(props::Q(c.BaseText()));
-    m_target->setText(props::Q(c.TargetText()));
+    m_base->setText(Q(c.BaseText()));
+    m_target->setText(Q(c.TargetText()));
     m_hydc->setVisible(c.HydcNoteVisible());
     m_set->setEnabled(enabled);
     m_clear->setEnabled(enabled);

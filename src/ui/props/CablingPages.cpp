@@ -1,4 +1,5 @@
 #include "ui/props/CablingPages.h"
+#include "ui/QtText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -67,7 +68,7 @@ void CCablingPage::RefreshCommon() {
     m_set->setEnabled(enabled);
     m_clear->setEnabled(enabled);
     m_clearAll->setEnabled(m_base.Editable());
-    m_status->setPlainText(props::Q(m_base.CablingStatus()));
+    m_status->setPlainText(Q(m_base.CablingStatus()));
     RefreshBoxes();
 }
 

@@ -1,4 +1,5 @@
 #include "ui/props/InfoPages.h"
+#include "ui/QtText.h"
 
 #include "model/UnitKODA.h"
 #include "paint/ViewIcons.h"
@@ -14,7 +15,6 @@
 #include <QVBoxLayout>
 
 using props::Buddy;
-using props::Q;
 
 CPageBB2Xcon::CPageBB2Xcon(CSiteKODA& site, IPageDocument& document, QWidget* parent)
     : CPropPage(parent), m_controller(site, document) {

@@ -1,14 +1,11 @@
 #include "ui/props/PropPage.h"
+#include "ui/QtText.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
 
 namespace props {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 void Fill(QComboBox* box, const ComboItems& items, int selectedData) {
     const QSignalBlocker block(box);

@@ -41,7 +41,6 @@ protected:
 
 namespace props {
 
-QString Q(const std::string& text);
 // Fills the box with the entries and selects the one with the data (the first when none has
 // it) without letting the box report the change.
 void Fill(QComboBox* box, const ComboItems& items, int selectedData);

@@ -1,4 +1,5 @@
 #include "ui/props/SelmoPages.h"
+#include "ui/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QVBoxLayout>
 
 using props::Buddy;
-using props::Q;
 
 CPageRXDivTARN::CPageRXDivTARN(CSiteTARN& site, IPageDocument& document, QWidget* parent)
     : CPropPage(parent), m_controller(site, document) {

@@ -1,4 +1,5 @@
 #include "ui/props/UnitsPage.h"
+#include "ui/QtText.h"
 
 #include "model/DataBaseKODA.h"
 #include "model/Unit.h"
@@ -161,9 +162,9 @@ void CPageUnits::Refresh() {
     m_index->setEnabled(editable && kind != 0);
     m_type->setEnabled(editable && m_controller.Unit() != nullptr);
     m_slot->setEnabled(editable && m_controller.Unit() != nullptr);
-    m_location->setText(props::Q(m_controller.LocationText()));
-    m_band->setText(props::Q(m_controller.BandText()));
-    m_connector->setText(props::Q(m_controller.ConnectorChangeText()));
+    m_location->setText(Q(m_controller.LocationText()));
+    m_band->setText(Q(m_controller.BandText()));
+    m_connector->setText(Q(m_controller.ConnectorChangeText()));
     m_add->setEnabled(m_controller.AddEnabled());
     m_modify->setEnabled(m_controller.ModifyEnabled());
     m_remove->setEnabled(m_controller.RemoveEnabled());

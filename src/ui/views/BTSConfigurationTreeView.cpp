@@ -11,14 +11,14 @@
 
 namespace {
 
+// The table holds its texts as its files do, in the 8-bit code page.
+QString TableText(const std::string& s) {
+    return QString::fromStdString(Cp1252ToUtf8(s));
+}
+
 constexpr int kTopRole = Qt::UserRole;
 constexpr int kGroupRole = Qt::UserRole + 1;
 constexpr int kSlotRole = Qt::UserRole + 2;
-
-// The table holds its texts as its files do, in the 8-bit code page.
-QString Q(const std::string& s) {
-    return QString::fromStdString(Cp1252ToUtf8(s));
-}
 
 SPassiveSelection SelectionOf(const QTreeWidgetItem* item) {
     return {item->data(0, kTopRole).toInt(), item->data(0, kGroupRole).toInt(),
@@ -30,15 +30,16 @@ QTreeWidgetItem* ItemFor(const SPassiveTreeNode& node) {
     item->setData(0, kTopRole, node.selection.top);
     item->setData(0, kGroupRole, node.selection.group);
     item->setData(0, kSlotRole, node.selection.slot);
-    item->setText(0, Q(node.label));
+    item->setText(0, TableText(node.label));
     if (node.selection.IsEntry()) {
-        item->setText(1, Q(node.serialNumber));
-        item->setText(2, Q(node.productId));
+        item->setText(1, TableText(node.serialNumber));
+        item->setText(2, TableText(node.productId));
         // A reader hears the place and what is in it in one line.
-        const QString spoken =
-            node.filled ? QStringLiteral("%1, serial number %2, product identifier %3")
-                              .arg(Q(node.label), Q(node.serialNumber), Q(node.productId))
-                        : QStringLiteral("%1, empty").arg(Q(node.label));
+        const QString spoken = node.filled
+                                   ? QStringLiteral("%1, serial number %2, product identifier %3")
+                                         .arg(TableText(node.label), TableText(node.serialNumber),
+                                              TableText(node.productId))
+                                   : QStringLiteral("%1, empty").arg(TableText(node.label));
         item->setData(0, Qt::AccessibleTextRole, spoken);
         if (!node.filled) {
             item->setForeground(0, QPalette().brush(QPalette::Disabled, QPalette::Text));

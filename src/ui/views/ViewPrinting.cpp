@@ -18,7 +18,7 @@ namespace ViewPrinting {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Cabrion");
+const QString kPrintTitle = QStringLiteral("Cabrion");
 
 QString TabText(const CViewBase& manager) {
     return manager.BtsTab() ? QStringLiteral("Currently in BTS")
@@ -63,7 +63,7 @@ bool ExportTo(QWidget* parent, CBTSConfigurationDoc& doc, const QString& path, i
     const SDossierView page = ActiveViewPage(*manager, TabText(*manager).toStdString());
     QString error;
     if (!paint::ExportViewSheet(page, PageFrameOf(doc, *manager), path, dpi, &error)) {
-        QMessageBox::warning(parent, kTitle, error);
+        QMessageBox::warning(parent, kPrintTitle, error);
         return false;
     }
     return true;

@@ -29,22 +29,34 @@ function(cabrion_precompile target floor)
     endif()
 endfunction()
 
-# Test files compile in batches of up to CABRION_TEST_BATCH, one generated source each (see
-# cmake/TestUnity.cmake): the test areas were half the time of a build from nothing, nearly all
-# of it spent on what their files share. A file without a test of its own (an area's main)
-# compiles alone. Replaces the list in <sources_var> with what the target compiles.
+# Sources compile in batches of up to CABRION_BATCH files, one generated source each (see
+# cmake/UnitySource.cmake): a build from nothing spent most of its time on what the files of a
+# library or test area share, the Qt, gtest and project headers and their templates. CMake's own
+# unity build writes absolute paths into its sources, which no other checkout's compiler cache
+# can serve.
 option(CABRION_UNITY "Compile the application, the windows and the tests in batches of files" ON)
-set(CABRION_TEST_BATCH 8 CACHE STRING "Most test files compiled as one source")
-function(cabrion_test_batches area sources_var)
-    set(sources ${${sources_var}})
-    set(alone)
+set(CABRION_BATCH 8 CACHE STRING "Most files compiled as one source")
+
+# Replaces the .cpp files in <sources_var> with the batches that hold them, written below the
+# current binary folder as <name>_<n>.cpp. WRAP (test areas) puts each file in a namespace of
+# its own; a test area's file without a test of its own (its main) compiles alone.
+function(cabrion_batch_sources name sources_var)
+    cmake_parse_arguments(PARSE_ARGV 2 arg "WRAP" "" "")
+    set(kept)
     set(batched)
-    foreach(src ${sources})
-        file(STRINGS ${src} tests REGEX "^(TEST|TEST_F|TEST_P|TYPED_TEST)\\(" LIMIT_COUNT 1)
+    foreach(src ${${sources_var}})
+        if(NOT src MATCHES "\\.cpp$")
+            list(APPEND kept ${src})
+            continue()
+        endif()
+        set(tests ON)
+        if(arg_WRAP)
+            file(STRINGS ${src} tests REGEX "^(TEST|TEST_F|TEST_P|TYPED_TEST)\\(" LIMIT_COUNT 1)
+        endif()
         if(tests)
             list(APPEND batched ${src})
         else()
-            list(APPEND alone ${src})
+            list(APPEND kept ${src})
         endif()
     endforeach()
     list(LENGTH batched count)
@@ -52,10 +64,11 @@ function(cabrion_test_batches area sources_var)
         return()
     endif()
     # Batches of even size, so that the last is not a straggler of one file.
-    math(EXPR batches "(${count} + ${CABRION_TEST_BATCH} - 1) / ${CABRION_TEST_BATCH}")
+    math(EXPR batches "(${count} + ${CABRION_BATCH} - 1) / ${CABRION_BATCH}")
     math(EXPR per "(${count} + ${batches} - 1) / ${batches}")
     set(generated)
     set(index 0)
+    set(script ${PROJECT_SOURCE_DIR}/cmake/UnitySource.cmake)
     while(batched)
         set(batch)
         foreach(i RANGE 1 ${per})
@@ -64,21 +77,22 @@ function(cabrion_test_batches area sources_var)
                 list(APPEND batch ${src})
             endif()
         endforeach()
-        set(out ${CMAKE_CURRENT_BINARY_DIR}/unity/${area}_${index}.cpp)
+        set(out ${CMAKE_CURRENT_BINARY_DIR}/unity/${name}_${index}.cpp)
         list(JOIN batch "|" joined)
         add_custom_command(OUTPUT ${out}
-            COMMAND ${CMAKE_COMMAND} -DOUT=${out} "-DSOURCES=${joined}"
-                    -P ${PROJECT_SOURCE_DIR}/cmake/TestUnity.cmake
-            DEPENDS ${batch} ${PROJECT_SOURCE_DIR}/cmake/TestUnity.cmake
-            COMMENT "Batching ${area} tests ${index}" VERBATIM)
+            COMMAND ${CMAKE_COMMAND} -DOUT=${out} "-DSOURCES=${joined}" -DWRAP=${arg_WRAP} -P ${script}
+            DEPENDS ${batch} ${script}
+            COMMENT "Batching ${name} ${index}" VERBATIM)
         list(APPEND generated ${out})
         math(EXPR index "${index} + 1")
     endwhile()
-    # The test files' code arrives through an include, where GCC takes their fixtures of
-    # file-local types for a header's.
-    set_source_files_properties(${generated} PROPERTIES
-        COMPILE_OPTIONS "$<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>")
-    set(${sources_var} ${alone} ${generated} PARENT_SCOPE)
+    if(arg_WRAP)
+        # The test files' code arrives through an include, where GCC takes their fixtures of
+        # file-local types for a header's.
+        set_source_files_properties(${generated} PROPERTIES
+            COMPILE_OPTIONS "$<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>")
+    endif()
+    set(${sources_var} ${kept} ${generated} PARENT_SCOPE)
 endfunction()
 
 # One test executable per area: every .cpp below tests/<area>/ goes into test_<area>, which is
@@ -89,7 +103,7 @@ function(cabrion_add_test_area area)
         return()
     endif()
     set(target test_${area})
-    cabrion_test_batches(${area} sources)
+    cabrion_batch_sources(test_${area} sources WRAP)
     add_executable(${target} ${sources})
     target_compile_options(${target} PRIVATE ${CABRION_WARNINGS})
     # Test code is calls and comparisons: unoptimised it compiles in half the time, and what it
@@ -159,15 +173,6 @@ function(cabrion_add_test_area area)
         set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT ${environment})
         set_tests_properties(${name} PROPERTIES LABELS ${area} TIMEOUT 600)
     endforeach()
-endfunction()
-
-# The application's and the windows' sources include the same Qt headers and instantiate the
-# same templates; compiled eight at a time they build in about half the time. Their file-local
-# names are therefore kept apart across files of a library.
-function(cabrion_unity target)
-    if(CABRION_UNITY)
-        set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
-    endif()
 endfunction()
 
 # Gathers the sources of the listed folders below src/.

@@ -154,7 +154,9 @@ void CSimServer::RunTcp() {
             m_bts.NewConnection();
         }
         const End end = Serve(fd, true);
-        ::close(fd);
+        // A BTS that takes no further connection stops listening before the client can see
+        // the drop: closed the other way round, a quick reconnect lands in the backlog and is
+        // reset instead of refused.
         if (end == End::Dropped) {
             std::lock_guard lock(m_mutex);
             if (m_bts.Scenario().faults.refuseAfterDrop) {
@@ -162,6 +164,7 @@ void CSimServer::RunTcp() {
                 m_listenFd = -1;
             }
         }
+        ::close(fd);
     }
 }
 

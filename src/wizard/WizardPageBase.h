@@ -12,15 +12,12 @@
 
 #include "app/wizard/WizardFlow.h"
 #include "paint/WizardPictures.h"
+#include "ui/QtText.h"
 
 class CWizardSheetModel;
 class QLabel;
 class QTreeWidget;
 class QVBoxLayout;
-
-inline QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 class CWizardPageBase : public QWizardPage {
     Q_OBJECT

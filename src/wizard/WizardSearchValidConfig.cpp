@@ -1,4 +1,5 @@
 #include "wizard/WizardSearchValidConfig.h"
+#include "ui/QtText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,14 +16,6 @@
 #include <QVBoxLayout>
 
 #include "files/TextCodec.h"
-
-namespace {
-
-QString FromFile(const std::string& text) {
-    return QString::fromStdString(Cp1252ToUtf8(text));
-}
-
-} // namespace
 
 CWizardSearchValidConfig::CWizardSearchValidConfig(ISearchResultHost& host, QWidget* parent)
     : QWizardPage(parent), m_model(host) {

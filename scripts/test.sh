@@ -2,7 +2,8 @@
 # Installs what is missing, checks that includes point down the layers, builds, and runs every
 # test: the unit and end-to-end tests, all of them again under AddressSanitizer and
 # UndefinedBehaviorSanitizer (windows and the programs they start included), the link tests
-# under ThreadSanitizer (only they are built there), and a short run of every fuzz target.
+# and the file readers under ThreadSanitizer (only they are built there), and a short run of
+# every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-deps.sh
@@ -47,11 +48,11 @@ desktop_pid=$!
 trap 'kill -- -"$desktop_pid" 2>/dev/null || true' EXIT
 nice -n 10 ctest --test-dir build/asan --output-on-failure -j "$test_jobs" -LE desktop
 
-stage "link tests under ThreadSanitizer"
+stage "link tests and file readers under ThreadSanitizer"
 nice -n 10 bash scripts/build.sh tsan
-if ctest --test-dir build/tsan -N -L 'comms|sim' | grep -q 'Total Tests: [1-9]'; then
+if ctest --test-dir build/tsan -N -L 'comms|sim|files' | grep -q 'Total Tests: [1-9]'; then
     TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
-        nice -n 10 ctest --test-dir build/tsan --output-on-failure -j "$jobs" -L 'comms|sim'
+        nice -n 10 ctest --test-dir build/tsan --output-on-failure -j "$jobs" -L 'comms|sim|files'
 fi
 
 stage "fuzz targets, briefly"

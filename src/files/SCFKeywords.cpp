@@ -147,55 +147,13 @@ constexpr CSCFKeyword kTable[] = {
 
 // Every keyword line of a file is looked up here, so the lookup is an open-addressed table
 // with a hash of a few instructions per character rather than a general map.
-// The bytes of a name as three words and its length, read with loads that may overlap
-// (the first and the last eight bytes, and the middle ones of a long name): two names are
-// equal exactly when their keys are, so a lookup hashes and compares words, with no byte loop
-// and no call. Names share long prefixes ("CAB_TRX_", "TRE_EOC_") but not their ends.
-struct CNameKey {
-    std::uint64_t head = 0;
-    std::uint64_t tail = 0;
-    std::uint64_t middle = 0;
-    std::size_t size = 0;
-
-    explicit CNameKey(std::string_view name) : size(name.size()) {
-        const char* p = name.data();
-        const std::size_t n = name.size();
-        if (n >= 8) {
-            head = Load<std::uint64_t>(p);
-            tail = Load<std::uint64_t>(p + n - 8);
-            if (n > 16)
-                middle = Load<std::uint64_t>(p + 8);
-        } else if (n >= 4) {
-            head = Load<std::uint32_t>(p) | std::uint64_t{Load<std::uint32_t>(p + n - 4)} << 32;
-        } else if (n > 0) {
-            head = std::uint64_t{static_cast<unsigned char>(p[0])} |
-                   std::uint64_t{static_cast<unsigned char>(p[n / 2])} << 8 |
-                   std::uint64_t{static_cast<unsigned char>(p[n - 1])} << 16;
-        }
-    }
-    bool operator==(const CNameKey&) const = default;
-
-    std::size_t Slot(int bits) const {
-        const std::uint64_t h = (head * 0x9E3779B97F4A7C15ull) ^ (tail * 0xC2B2AE3D27D4EB4Full) ^
-                                (middle * 0x165667B19E3779F9ull) ^ size;
-        return static_cast<std::size_t>((h ^ (h >> 29)) * 0xFF51AFD7ED558CCDull >> (64 - bits));
-    }
-
-private:
-    template <class Word> static Word Load(const char* p) {
-        Word w;
-        std::memcpy(&w, p, sizeof w);
-        return w;
-    }
-};
-
 class CKeywordIndex {
 public:
     CKeywordIndex() {
         for (const auto& row : kTable) {
             if (row.id == kwNone)
                 break;
-            const CNameKey key(std::string_view(row.name, ::strnlen(row.name, sizeof row.name)));
+            const CSCFNameKey key(std::string_view(row.name, ::strnlen(row.name, sizeof row.name)));
             std::size_t slot = key.Slot(kSlotBits);
             // A name listed twice keeps its later row.
             while (m_slots[slot].row != nullptr && !(m_slots[slot].key == key))
@@ -207,7 +165,7 @@ public:
     const CSCFKeyword* Find(std::string_view name) const {
         if (name.empty() || name.size() > sizeof(CSCFKeyword::name))
             return nullptr;
-        const CNameKey key(name);
+        const CSCFNameKey key(name);
         for (std::size_t slot = key.Slot(kSlotBits); m_slots[slot].row != nullptr;
              slot = (slot + 1) & kMask)
             if (m_slots[slot].key == key)
@@ -221,7 +179,7 @@ private:
 
     struct SSlot {
         const CSCFKeyword* row = nullptr;
-        CNameKey key{std::string_view()};
+        CSCFNameKey key{std::string_view()};
     };
     std::array<SSlot, std::size_t{1} << kSlotBits> m_slots{};
 };
@@ -257,6 +215,22 @@ bool IsTrxCode(int code) {
 
 const CSCFKeyword* SCFKeywordTable() {
     return kTable;
+}
+
+const CSCFKeyword* CSCFKeywordFinder::Find(std::string_view name) {
+    if (name.empty() || name.size() > sizeof(CSCFKeyword::name))
+        return nullptr;
+    const CSCFNameKey key(name);
+    SGuess& guess = m_next[m_last];
+    if (guess.row != nullptr && guess.key == key) {
+        m_last = guess.row->id;
+        return guess.row;
+    }
+    const CSCFKeyword* row = FindSCFKeyword(name);
+    if (row != nullptr)
+        guess = {row, key};
+    m_last = row != nullptr ? row->id : kwNone;
+    return row;
 }
 
 const CSCFKeyword* FindSCFKeyword(std::string_view name) {

@@ -35,9 +35,23 @@ bool CSCFLineScanner::Refill() {
     m_bytes = std::string_view(m_window.data(), kept);
     m_pos = 0;
     ssize_t n = 0;
-    do {
-        n = ::read(m_fd, m_window.data() + kept, m_window.size() - kept);
-    } while (n < 0 && errno == EINTR);
+    if (m_ranged) {
+        const std::size_t want = static_cast<std::size_t>(
+            std::min<std::uint64_t>(m_window.size() - kept, m_end - m_offset));
+        if (want == 0) {
+            m_sourceDone = true;
+            return false;
+        }
+        do {
+            n = ::pread(m_fd, m_window.data() + kept, want, static_cast<off_t>(m_offset));
+        } while (n < 0 && errno == EINTR);
+        if (n > 0)
+            m_offset += static_cast<std::uint64_t>(n);
+    } else {
+        do {
+            n = ::read(m_fd, m_window.data() + kept, m_window.size() - kept);
+        } while (n < 0 && errno == EINTR);
+    }
     if (n <= 0) {
         m_sourceDone = true;
         m_readFailed = n < 0;
@@ -161,5 +175,6 @@ void CSCFLineScanner::Next() {
         }
     }
     m_line = kEofLine;
+    m_exhausted = true;
     FindColumns();
 }

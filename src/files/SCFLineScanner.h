@@ -4,6 +4,7 @@
 // reading a file takes the memory of its records, not of its bytes as well.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@ class CSCFLineScanner {
 public:
     explicit CSCFLineScanner(std::string_view bytes) : m_bytes(bytes) {}
     explicit CSCFLineScanner(int fd) : m_fd(fd) {}
+    // The bytes [begin, end) of a regular file, read with pread: scanners of several parts of
+    // one file may share its descriptor. A part begins at a line start and is cut where the
+    // next part begins, so it ends as a file would.
+    CSCFLineScanner(int fd, std::uint64_t begin, std::uint64_t end)
+        : m_fd(fd), m_ranged(true), m_offset(begin), m_end(end) {}
 
     // Moves to the next line that starts with a backslash; past the last one the line is
     // "\EOF". Line ends are cut off; a carriage return left inside the line reads as a blank.
@@ -25,6 +31,8 @@ public:
     int LineNumber() const { return m_lineNumber; }
     // The file could not be read to its end.
     bool ReadFailed() const { return m_readFailed; }
+    // The line is the "\EOF" given past the last line, not one of the bytes.
+    bool Exhausted() const { return m_exhausted; }
 
 private:
     // Moves the unread rest of the window to its front and reads more of the file behind it;
@@ -43,8 +51,12 @@ private:
     std::string m_lineCopy; // holds the current line when it had to be changed
     int m_fd = -1;
     std::string m_window;
+    bool m_ranged = false;
+    std::uint64_t m_offset = 0; // of the next byte to read, when ranged
+    std::uint64_t m_end = 0;
     bool m_sourceDone = false;
     bool m_readFailed = false;
+    bool m_exhausted = false;
     int m_lineNumber = 0;
     std::size_t m_keywordEnd = 0;
     std::size_t m_valueStart = 0;

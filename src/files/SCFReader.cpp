@@ -13,6 +13,9 @@ CSCFReader::CSCFReader(CSiteConfigFile& file, std::string_view bytes)
 
 CSCFReader::CSCFReader(CSiteConfigFile& file, int fd) : m_file(file), m_scanner(fd) {}
 
+CSCFReader::CSCFReader(CSiteConfigFile& file, int fd, std::uint64_t begin, std::uint64_t end)
+    : m_file(file), m_scanner(fd, begin, end) {}
+
 template <class Handler> void CSCFReader::Block(std::uint32_t level, Handler&& handle) {
     for (;;) {
         Classify();
@@ -49,6 +52,17 @@ bool CSCFReader::Plain(const CSCFField<Rec> (&table)[N], Rec& record, std::uint3
 }
 
 void CSCFReader::Read() {
+    if (ReadVersionLine())
+        ReadBody();
+}
+
+void CSCFReader::ReadPart(bool oldVersion) {
+    m_oldVersion = oldVersion;
+    Advance();
+    ReadFileBlock();
+}
+
+bool CSCFReader::ReadVersionLine() {
     Advance();
     Classify();
     if (m_id != kwVersion) {
@@ -60,7 +74,7 @@ void CSCFReader::Read() {
         m_file.m_headerMissing = true;
         m_file.m_line = std::string(m_line);
         m_file.m_lineNumber = m_lineNumber;
-        return;
+        return false;
     }
     if (const auto version = ReadLineText(); !version) {
         m_file.m_errors.back().type = ESCFErrorType::Version;
@@ -70,8 +84,15 @@ void CSCFReader::Read() {
             AddError(ESCFErrorType::Version);
     }
     m_oldVersion = m_file.IsOldVersion() && !m_file.IsCurrentVersion();
-    Advance();
+    return true;
+}
 
+void CSCFReader::ReadBody() {
+    Advance();
+    ReadFileBlock();
+}
+
+void CSCFReader::ReadFileBlock() {
     Block(1, [&](std::uint32_t id) {
         if (Plain(kHeaderFields, m_file.m_header, id))
             return true;

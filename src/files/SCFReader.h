@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "files/SCFFields.h"
+#include "files/SCFKeywords.h"
 #include "files/SCFLineScanner.h"
 #include "files/SiteConfigFile.h"
 
@@ -18,7 +19,23 @@ class CSCFReader {
 public:
     CSCFReader(CSiteConfigFile& file, std::string_view bytes);
     CSCFReader(CSiteConfigFile& file, int fd);
+    // Reads the bytes [begin, end) of the file: a part that begins at a configuration.
+    CSCFReader(CSiteConfigFile& file, int fd, std::uint64_t begin, std::uint64_t end);
+    // The whole file: its VERSION line, then its body.
     void Read();
+    // Read() in two steps, so that the parts after the first can start as soon as the
+    // version is known; ReadVersionLine is false when the file does not begin with one.
+    bool ReadVersionLine();
+    void ReadBody();
+    // A part after the first, read as the body goes on at a configuration of a file whose
+    // version line said oldVersion.
+    void ReadPart(bool oldVersion);
+    bool OldVersion() const { return m_oldVersion; }
+    // Reading stopped because the bytes ended, not at an "\EOF" line, which ends a file
+    // wherever it stands.
+    bool ReachedEnd() const { return m_scanner.Exhausted(); }
+    // Lines read so far, keyword lines or not.
+    int LinesRead() const { return m_scanner.LineNumber(); }
     // Off: each configuration is dropped once read, and its errors name it by name only.
     void KeepSites(bool keep) { m_keepSites = keep; }
     // The file could not be read to its end.
@@ -48,6 +65,8 @@ private:
     void QuotedField(std::string& field);
     void LineField(std::string& field);
 
+    // The body's own block: header values and configurations, to the end.
+    void ReadFileBlock();
     // Runs one block: handle(id) returns true when it consumed the current keyword.
     template <class Handler> void Block(std::uint32_t level, Handler&& handle);
     // Reads the keyword into its field when the block's table has it as a plain value.
@@ -72,6 +91,7 @@ private:
 
     CSiteConfigFile& m_file;
     CSCFLineScanner m_scanner;
+    CSCFKeywordFinder m_keywords;
     std::string_view m_line;
     std::string m_trxIdLine;
     int m_lineNumber = 0;

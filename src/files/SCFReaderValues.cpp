@@ -33,7 +33,7 @@ void CSCFReader::Classify() {
         return;
     m_classified = true;
     m_column = m_scanner.ValueStart();
-    const CSCFKeyword* kw = FindSCFKeyword(m_line.substr(1, m_scanner.KeywordEnd() - 1));
+    const CSCFKeyword* kw = m_keywords.Find(m_line.substr(1, m_scanner.KeywordEnd() - 1));
     if (kw == nullptr) {
         m_id = kwNone;
         m_level = kLevelUnknown;

@@ -48,10 +48,6 @@ bool CSiteConfigFile::ReadFile(const std::string& path) {
     return ReadFileKeeping(path, true);
 }
 
-bool CSiteConfigFile::ReadFileProblems(const std::string& path) {
-    return ReadFileKeeping(path, false);
-}
-
 bool CSiteConfigFile::ReadFileKeeping(const std::string& path, bool keepSites) {
     Reset();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

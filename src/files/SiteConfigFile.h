@@ -46,8 +46,10 @@ public:
     bool ReadFile(const std::string& path);
     // Reads a file for its problems alone: the errors, the header and the version are what
     // ReadFile gives, but each configuration is let go once read (its errors keep its name),
-    // so a file of any size is checked in the memory of one configuration.
-    bool ReadFileProblems(const std::string& path);
+    // so a file of any size is checked in the memory of one configuration per part. A large
+    // regular file is read in parts at its configurations, one thread each: `parts` of them,
+    // or with 0 as many as its size and the processors make worth it.
+    bool ReadFileProblems(const std::string& path, unsigned parts = 0);
 
     const std::string& Path() const { return m_path; }
     CSCFFileHeader& Header() { return m_header; }
@@ -86,6 +88,8 @@ private:
     friend class CSCFReader;
     void Reset();
     bool ReadFileKeeping(const std::string& path, bool keepSites);
+    // Adds what a later part of the file read, whose lines follow `linesBefore` lines.
+    void AppendPart(CSiteConfigFile& part, int linesBefore);
 
     std::string m_path;
     CSCFFileHeader m_header;

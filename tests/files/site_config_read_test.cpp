@@ -298,23 +298,66 @@ TEST(SiteConfigRead, FileOnDiskReadsAsItsBytesInMemory) {
     EXPECT_EQ(disk.Errors()[0].text.substr(0, 11), "\\CAB_TRX_ID");
     EXPECT_EQ(disk.WriteToString(), memory.WriteToString());
 
-    // Read for its problems alone, the file gives the same errors and keeps no configuration.
-    CSiteConfigFile problems;
-    ASSERT_TRUE(problems.ReadFileProblems(dir.File("big.hwc")));
-    EXPECT_TRUE(problems.Sites().empty());
-    ASSERT_EQ(problems.Errors().size(), disk.Errors().size());
-    for (std::size_t i = 0; i < disk.Errors().size(); ++i) {
-        const CSCFParseError& p = problems.Errors()[i];
-        EXPECT_EQ(p.line, disk.Errors()[i].line) << i;
-        EXPECT_EQ(p.text, disk.Errors()[i].text) << i;
-        EXPECT_EQ(p.site, nullptr) << i;
-        EXPECT_EQ(p.ConfigurationName(), disk.Errors()[i].ConfigurationName()) << i;
+    // Read for its problems alone, in one part or several, the file gives the same errors and
+    // keeps no configuration.
+    for (const unsigned parts : {1u, 2u, 7u}) {
+        CSiteConfigFile problems;
+        ASSERT_TRUE(problems.ReadFileProblems(dir.File("big.hwc"), parts));
+        EXPECT_TRUE(problems.Sites().empty());
+        ASSERT_EQ(problems.Errors().size(), disk.Errors().size()) << parts;
+        for (std::size_t i = 0; i < disk.Errors().size(); ++i) {
+            const CSCFParseError& p = problems.Errors()[i];
+            EXPECT_EQ(p.line, disk.Errors()[i].line) << i;
+            EXPECT_EQ(p.text, disk.Errors()[i].text) << i;
+            EXPECT_EQ(p.site, nullptr) << i;
+            EXPECT_EQ(p.ConfigurationName(), disk.Errors()[i].ConfigurationName()) << i;
+        }
     }
 
     // A folder or a missing file is no file, and reading one leaves nothing of the last.
     EXPECT_FALSE(disk.ReadFile(dir.Path()));
     EXPECT_TRUE(disk.Sites().empty());
     EXPECT_FALSE(disk.ReadFile(dir.File("none.hwc")));
+}
+
+// Parts begin at SITE_NAME lines; what a part cannot know from its own lines (that an "\EOF"
+// before it ended the file, header values and the version given between configurations, the
+// line count before it) must come out as one reading gives it.
+TEST(SiteConfigRead, PartsReadAsTheWholeFile) {
+    std::string sites;
+    for (int n = 0; n < 12; ++n)
+        sites += Kw("SITE_NAME", "\"S" + std::to_string(n) + "\"") +
+                 Kw("SITE_TYPE", n % 5 ? "3" : "x") + Kw("CAB_TRX_ID", "1") + Kw("NO_SUCH", "1");
+    const std::string head = "comment\r\n" + Kw("VERSION", "3.00") + Kw("BSC_NAME", "\"B\"");
+    const std::vector<std::string> texts = {
+        head + sites + Kw("BSC_ID", "7") + Kw("VERSION", "2.10") + sites + Kw("EOF"),
+        head + sites + Kw("EOF") + sites + Kw("BSC_NAME", "\"late\""),
+        head + sites + "\\SITE_NAMES x\r\n\\SITE_NAME\r\n" + sites,
+        Kw("SITE_NAME", "\"S\"") + sites,
+        head + sites.substr(0, sites.size() - 2),
+    };
+    CScratchDir dir;
+    for (const std::string& text : texts) {
+        ASSERT_TRUE(WriteFileAtomically(dir.File("p.hwc"), text).empty());
+        CSiteConfigFile whole;
+        ASSERT_TRUE(whole.ReadFile(dir.File("p.hwc")));
+        for (const unsigned parts : {2u, 3u, 9u, 40u}) {
+            CSiteConfigFile f;
+            ASSERT_TRUE(f.ReadFileProblems(dir.File("p.hwc"), parts));
+            ASSERT_EQ(f.Errors().size(), whole.Errors().size()) << parts << text;
+            for (std::size_t i = 0; i < f.Errors().size(); ++i) {
+                EXPECT_EQ(f.Errors()[i].line, whole.Errors()[i].line) << i;
+                EXPECT_EQ(f.Errors()[i].type, whole.Errors()[i].type) << i;
+                EXPECT_EQ(f.Errors()[i].siteName, whole.Errors()[i].siteName) << i;
+            }
+            EXPECT_EQ(f.VersionText(), whole.VersionText());
+            EXPECT_EQ(f.Header().bscId, whole.Header().bscId);
+            EXPECT_EQ(f.Header().bscName, whole.Header().bscName);
+            EXPECT_EQ(f.HeaderMissing(), whole.HeaderMissing());
+            EXPECT_EQ(f.CurrentLineNumber(), whole.CurrentLineNumber());
+            EXPECT_EQ(f.CurrentLine(), whole.CurrentLine());
+        }
+    }
 }
 
 // Lines that end well inside the bytes are cut in 16-byte steps, the last ones of a file byte

@@ -1,0 +1,179 @@
+// Reading a large file for its problems in parts, one thread each. Each part begins at a
+// SITE_NAME line, which starts a configuration wherever the reader stands, so a part reads
+// exactly as the whole file would from there: its errors, with their line numbers moved past
+// the parts before it, follow theirs in file order.
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <string_view>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include "files/SCFReader.h"
+#include "files/SiteConfigFile.h"
+
+namespace {
+
+// Below this a part costs more to start than it saves; more parts than processors even out
+// processors that other work slows.
+constexpr std::uint64_t kMinPartBytes = 1 << 20;
+constexpr unsigned kPartsPerProcessor = 4;
+constexpr unsigned kMaxParts = 32;
+
+bool EndsKeyword(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// The offset of the first line at or after `from` that starts with the SITE_NAME keyword, or
+// `size` when there is none.
+std::uint64_t FindConfigurationStart(int fd, std::uint64_t from, std::uint64_t size) {
+    constexpr std::string_view kStart = "\n\\SITE_NAME";
+    constexpr std::size_t kChunk = 64 * 1024;
+    std::vector<char> chunk(kChunk + kStart.size() + 1);
+    // From the byte before, which must end a line.
+    for (std::uint64_t at = from - 1; at < size;) {
+        const std::size_t want =
+            static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), size - at));
+        ssize_t n = 0;
+        do {
+            n = ::pread(fd, chunk.data(), want, static_cast<off_t>(at));
+        } while (n < 0 && errno == EINTR);
+        if (n <= 0)
+            return size;
+        const std::string_view bytes(chunk.data(), static_cast<std::size_t>(n));
+        for (std::size_t hit = bytes.find(kStart); hit != std::string_view::npos;
+             hit = bytes.find(kStart, hit + 1)) {
+            const std::size_t after = hit + kStart.size();
+            if (after < bytes.size() ? EndsKeyword(bytes[after]) : at + after == size)
+                return at + hit + 1;
+            if (after >= bytes.size())
+                break;
+        }
+        if (at + bytes.size() >= size)
+            return size;
+        // The next chunk overlaps this one by a keyword, so that none is cut in two.
+        at += bytes.size() - kStart.size();
+    }
+    return size;
+}
+
+// Readers of parts read at once would share the cache lines where one ends and the next
+// begins, and slow each other down on every line.
+struct alignas(64) SPartReader {
+    SPartReader(CSiteConfigFile& file, int fd, std::uint64_t begin, std::uint64_t end)
+        : reader(file, fd, begin, end) {}
+    CSCFReader reader;
+};
+
+} // namespace
+
+bool CSiteConfigFile::ReadFileProblems(const std::string& path, unsigned parts) {
+    Reset();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    const auto size = static_cast<std::uint64_t>(st.st_size);
+    if (parts == 0) {
+        // One processor reads the file as one part.
+        const unsigned processors = std::thread::hardware_concurrency();
+        parts = processors < 2
+                    ? 1
+                    : static_cast<unsigned>(std::min<std::uint64_t>(
+                          {size / kMinPartBytes, processors * kPartsPerProcessor, kMaxParts}));
+    }
+    // Where each part begins; a pipe or a device is read as one.
+    std::vector<std::uint64_t> starts{0};
+    for (unsigned k = 1; S_ISREG(st.st_mode) && k < parts; ++k) {
+        const std::uint64_t start =
+            FindConfigurationStart(fd, std::max(starts.back() + 1, size * k / parts), size);
+        if (start >= size)
+            break;
+        starts.push_back(start);
+    }
+    if (starts.size() == 1) {
+        ::close(fd);
+        return ReadFileKeeping(path, false);
+    }
+    starts.push_back(size);
+
+    // Part 0 reads into this file, each later one into a file of its own. Threads, one per
+    // processor, take the parts in turn, so that a processor slowed by others reads fewer.
+    const std::size_t count = starts.size() - 1;
+    std::vector<CSiteConfigFile> files(count - 1);
+    std::vector<std::unique_ptr<SPartReader>> owned;
+    std::vector<CSCFReader*> readers;
+    for (std::size_t k = 0; k < count; ++k) {
+        owned.push_back(std::make_unique<SPartReader>(k == 0 ? *this : files[k - 1], fd, starts[k],
+                                                      starts[k + 1]));
+        readers.push_back(&owned.back()->reader);
+        readers.back()->KeepSites(false);
+    }
+    bool ok = true;
+    if (readers[0]->ReadVersionLine()) {
+        std::atomic<std::size_t> next{0};
+        const bool oldVersion = readers[0]->OldVersion();
+        const auto work = [&] {
+            for (std::size_t k; (k = next.fetch_add(1)) < count;) {
+                if (k == 0)
+                    readers[0]->ReadBody();
+                else
+                    readers[k]->ReadPart(oldVersion);
+            }
+        };
+        {
+            const unsigned helpers =
+                std::min<unsigned>(std::max(1u, std::thread::hardware_concurrency()), count) - 1;
+            std::vector<std::jthread> threads;
+            threads.reserve(helpers);
+            for (unsigned t = 0; t < helpers; ++t)
+                threads.emplace_back(work);
+            work();
+        }
+        ok = !readers[0]->ReadFailed();
+        int linesBefore = readers[0]->LinesRead();
+        // An "\EOF" line ends the file: what follows it is not read.
+        bool ended = !readers[0]->ReachedEnd();
+        for (std::size_t k = 1; k < count && ok && !ended; ++k) {
+            ok = !readers[k]->ReadFailed();
+            AppendPart(files[k - 1], linesBefore);
+            linesBefore += readers[k]->LinesRead();
+            ended = !readers[k]->ReachedEnd();
+        }
+    } else {
+        ok = !readers[0]->ReadFailed();
+    }
+    ::close(fd);
+    if (!ok)
+        Reset();
+    return ok;
+}
+
+void CSiteConfigFile::AppendPart(CSiteConfigFile& part, int linesBefore) {
+    for (CSCFParseError& error : part.m_errors) {
+        error.line += linesBefore;
+        m_errors.push_back(std::move(error));
+    }
+    // A value read is never empty: what a part left empty it did not read.
+    const auto later = [](std::string& mine, std::string& theirs) {
+        if (!theirs.empty())
+            mine = std::move(theirs);
+    };
+    later(m_header.bscId, part.m_header.bscId);
+    later(m_header.bscName, part.m_header.bscName);
+    later(m_header.workOrderId, part.m_header.workOrderId);
+    later(m_header.workOrderDescription, part.m_header.workOrderDescription);
+    later(m_header.arfcnScan, part.m_header.arfcnScan);
+    later(m_header.gatewayArfcnScan, part.m_header.gatewayArfcnScan);
+    later(m_version, part.m_version);
+    m_line = std::move(part.m_line);
+    m_lineNumber = part.m_lineNumber + linesBefore;
+}

@@ -13,7 +13,7 @@ check=0
 
 bash scripts/setup-deps.sh
 export CCACHE_DIR=${CCACHE_DIR:-$HOME/.cache/ccache} QT_QPA_PLATFORM=offscreen
-bash scripts/build.sh dev cabrion cabrion-cli cabrion-btssim man_pages
+bash scripts/build.sh dev cabrion cabrion-cli cabrion-cli-draw cabrion-btssim man_pages
 rm -rf "$build/package"
 # Only the programs and their data go in; tests and benchmarks are not installed.
 (cd "$build" && cpack -G DEB >/dev/null)
@@ -42,6 +42,7 @@ need() {
     fi
 }
 for f in /usr/bin/cabrion /usr/bin/cabrion-cli /usr/bin/cabrion-btssim \
+    /usr/libexec/cabrion/cabrion-cli-draw \
     /usr/share/applications/cabrion.desktop /usr/share/mime/packages/cabrion.xml \
     /usr/share/icons/hicolor/scalable/apps/cabrion.svg \
     /usr/share/icons/hicolor/scalable/mimetypes/application-x-cabrion-hwc.svg \
@@ -75,5 +76,8 @@ out=$(mktemp -d)
 "$root/usr/bin/cabrion-cli" convert "$root/usr/share/cabrion/Configs/harbour-4x3.hwc" \
     "$out/copy.hwc" >/dev/null
 "$root/usr/bin/cabrion-cli" check "$out/copy.hwc" >/dev/null || [ $? -eq 1 ]
+# The drawing commands run in the helper the installed cabrion-cli finds under libexec.
+"$root/usr/bin/cabrion-cli" render "$out/copy.hwc" --view cabinet-units --out "$out/units.png"
+[ -s "$out/units.png" ]
 rm -rf "$out"
 echo "package installs and its contents check out"

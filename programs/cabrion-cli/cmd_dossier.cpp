@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <iostream>
 
+#include "ConfigChoice.h"
+#include "DrawingHelper.h"
+#if CABRION_CLI_DRAWS
 #include "ArchiveInput.h"
 #include "ArchiveWorkers.h"
 #include "CandidateInput.h"
@@ -12,6 +15,7 @@
 #include "cabrion_version.h"
 #include "files/HWInfoFile.h"
 #include "paint/DossierPdf.h"
+#endif
 
 namespace {
 
@@ -27,6 +31,7 @@ struct DossierOptions {
     int jobs = 0; // 0: one per core
 };
 
+#if CABRION_CLI_DRAWS
 std::string BaseName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
@@ -144,6 +149,8 @@ int RunDossier(const DossierOptions& o) {
     return problems > 0 ? cli::kExitProblems : cli::kExitOk;
 }
 
+#endif
+
 cli::CommandRegistrar register_dossier("dossier", [](CLI::App& app) {
     app.description("Write the commissioning dossier of a configuration as one PDF: cover, "
                     "configuration report, a page per view, passive units and, with --bts, the "
@@ -172,7 +179,11 @@ cli::CommandRegistrar register_dossier("dossier", [](CLI::App& app) {
                    "For a folder: dossiers written at once, in as many processes (default: one "
                    "per core)")
         ->check(CLI::Range(1, 64));
+#if CABRION_CLI_DRAWS
     return [=]() -> int { return RunDossier(*o); };
+#else
+    return cli::RunDrawingHelper;
+#endif
 });
 
 } // namespace

@@ -2,6 +2,9 @@
 // as the window, without a display.
 #include <iostream>
 
+#include "ConfigChoice.h"
+#include "DrawingHelper.h"
+#if CABRION_CLI_DRAWS
 #include "CandidateInput.h"
 #include "GuiStart.h"
 #include "app/views/ViewBase.h"
@@ -9,6 +12,7 @@
 #include "app/views/ViewHost.h"
 #include "paint/PictureExport.h"
 #include "platform/MemoryRegistry.h"
+#endif
 
 namespace {
 
@@ -25,6 +29,7 @@ struct RenderOptions {
     double scale = 1.0;
 };
 
+#if CABRION_CLI_DRAWS
 class CRenderHost : public IViewHost {
 public:
     explicit CRenderHost(CSiteKODA& site) : m_site(site) {}
@@ -100,6 +105,8 @@ int RunRender(const RenderOptions& o) {
     return problems > 0 ? cli::kExitProblems : cli::kExitOk;
 }
 
+#endif
+
 cli::CommandRegistrar register_render("render", [](CLI::App& app) {
     app.description("Draw the picture of a view of a configuration as PNG, SVG or PDF");
     auto o = std::make_shared<RenderOptions>();
@@ -120,7 +127,11 @@ cli::CommandRegistrar register_render("render", [](CLI::App& app) {
         ->check(CLI::Range(0, 7));
     app.add_option("--out", o->out, "Picture to write: .png, .svg or .pdf")->required();
     app.add_option("--scale", o->scale, "Size factor (default 1)")->check(CLI::Range(0.1, 16.0));
+#if CABRION_CLI_DRAWS
     return [=]() -> int { return RunRender(*o); };
+#else
+    return cli::RunDrawingHelper;
+#endif
 });
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "Command.h"
+#include "DrawingHelper.h"
 #include "cabrion_version.h"
 
 namespace cli {
@@ -11,9 +12,14 @@ std::vector<CommandEntry>& Commands() {
     static std::vector<CommandEntry> commands;
     return commands;
 }
+std::vector<char*>& Arguments() {
+    static std::vector<char*> arguments;
+    return arguments;
+}
 } // namespace cli
 
 int main(int argc, char** argv) {
+    cli::Arguments().assign(argv, argv + argc);
     CLI::App app{"Cabrion command line: work with site configurations and BTS links",
                  "cabrion-cli"};
     app.set_version_flag("--version", std::string("cabrion-cli ") + CABRION_VERSION);

@@ -24,7 +24,8 @@ TEST_F(Properties, AltEnterOpensTheSheetOfTheActiveView) {
     ASSERT_TRUE(x.Ready());
     const CSettingsHome home("props", false);
     const auto app = StartProgram(x, home, {SampleFile("harbour-4x3.hwc")});
-    ASSERT_TRUE(x.WaitForExactTitle("Harbour 4+4+4 - Cabrion No connection to BTS ", 90));
+    ASSERT_TRUE(x.WaitForExactTitle("Harbour 4+4+4 - Cabrion No connection to BTS ", 90))
+        << WhatTheDesktopShows(x, home);
     x.KeysToMainWindow("alt+Return");
     // The program starts on the Cabinet Information view.
     EXPECT_TRUE(x.WaitForExactTitle("Cabinet Properties", 30));

@@ -27,7 +27,8 @@ TEST_F(Desktop, StartsWithTheSampleAndNoConnection) {
     ASSERT_TRUE(x.Ready());
     const CSettingsHome home("offline", false);
     const auto app = StartProgram(x, home, {SampleFile("harbour-4x3.hwc")});
-    EXPECT_EQ(x.WaitForTitle("Harbour 4+4+4", 90), "Harbour 4+4+4 - Cabrion No connection to BTS ");
+    EXPECT_EQ(x.WaitForTitle("Harbour 4+4+4", 90), "Harbour 4+4+4 - Cabrion No connection to BTS ")
+        << WhatTheDesktopShows(x, home);
 }
 
 TEST_F(Desktop, ConnectsToTheSimulatedBtsOnAPseudoTerminal) {
@@ -40,7 +41,8 @@ TEST_F(Desktop, ConnectsToTheSimulatedBtsOnAPseudoTerminal) {
     const auto app =
         StartProgram(x, home, {SampleFile("chapel-2x3.hwc")}, {"CABRION_COM1=" + line.substr(4)});
     const std::string title = x.WaitForTitle("BTS Connected at Speed", 90);
-    EXPECT_EQ(title.rfind("Chapel 2+2+2 - Cabrion BTS Connected at Speed ", 0), 0u) << title;
+    EXPECT_EQ(title.rfind("Chapel 2+2+2 - Cabrion BTS Connected at Speed ", 0), 0u)
+        << title << WhatTheDesktopShows(x, home);
 }
 
 TEST_F(Desktop, SiteFileSwitchOpensTheWizardOnTheWaitingPage) {
@@ -52,7 +54,8 @@ TEST_F(Desktop, SiteFileSwitchOpensTheWizardOnTheWaitingPage) {
     // As a planning tool hands a configuration over for the update at the cabinet.
     const auto app =
         StartProgram(x, home, {"-SCF", "\"" + SampleFile("harbour-4x3.hwc") + "\"", "-SNR=1"});
-    EXPECT_EQ(x.WaitForTitle("Configuration Wizard", 90), "Configuration Wizard");
+    EXPECT_EQ(x.WaitForTitle("Configuration Wizard", 90), "Configuration Wizard")
+        << WhatTheDesktopShows(x, home);
     EXPECT_EQ(x.WaitForTitle("Harbour 4+4+4", 10).rfind("Harbour 4+4+4 - Cabrion", 0), 0u);
 }
 
@@ -69,7 +72,7 @@ TEST_F(Desktop, StartedByItsPathWithNoFileShowsNoBox) {
         const CSettingsHome home("own-path", false);
         const auto app = StartProgram(x, home, args);
         const std::string title = "Untitled - Cabrion No connection to BTS ";
-        ASSERT_TRUE(x.WaitForExactTitle(title, 90));
+        ASSERT_TRUE(x.WaitForExactTitle(title, 90)) << WhatTheDesktopShows(x, home);
         const std::vector<int> g = x.WindowGeometry(title);
         EXPECT_NEAR(g[2], 1024, 2);
         EXPECT_NEAR(g[3], 819, 2);
@@ -89,7 +92,8 @@ TEST_F(Desktop, SiteFileSwitchWithoutQuotesAndWithQuotesInTheArgument) {
     for (const std::string& scf : {"-SCF=" + file, "-SCF=\"" + file + "\""}) {
         const CSettingsHome home("scf-forms", false);
         const auto app = StartProgram(x, home, {scf, "-SNR=1"});
-        EXPECT_EQ(x.WaitForTitle("Configuration Wizard", 90), "Configuration Wizard") << scf;
+        EXPECT_EQ(x.WaitForTitle("Configuration Wizard", 90), "Configuration Wizard")
+            << scf << WhatTheDesktopShows(x, home);
         EXPECT_EQ(x.WaitForTitle("Chapel 2+2+2", 10).rfind("Chapel 2+2+2 - Cabrion", 0), 0u) << scf;
     }
 }
@@ -102,7 +106,7 @@ TEST_F(Desktop, SelmoSampleOpensAndItsSiteStopsTheLink) {
     const CSettingsHome home("selmo", true);
     const auto app = StartProgram(x, home, {SampleFile("selmo-4trx.hwc")});
     EXPECT_TRUE(x.WaitForExactTitle("Selmo 2+2 - Cabrion No connection to BTS ", 90))
-        << x.WaitForTitle("Selmo 2+2", 1);
+        << WhatTheDesktopShows(x, home);
 }
 
 } // namespace

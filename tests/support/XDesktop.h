@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <thread>
@@ -211,6 +212,11 @@ inline std::string SampleFile(const char* name) {
         .string();
 }
 
+// The program's standard output and error, kept in its settings folder.
+inline std::string ProgramLog(const CSettingsHome& home) {
+    return (home.path / "program.log").string();
+}
+
 // Starts the program on the X server with the settings folder and more environment entries.
 inline std::unique_ptr<CChild> StartProgram(const CXServer& x, const CSettingsHome& home,
                                             std::vector<std::string> args,
@@ -221,7 +227,16 @@ inline std::unique_ptr<CChild> StartProgram(const CXServer& x, const CSettingsHo
     env.insert(env.end(), {"DISPLAY=" + x.display, "XDG_CONFIG_HOME=" + home.path.string(),
                            "XDG_RUNTIME_DIR=" + home.path.string(),
                            "CABRION_LOCK_DIR=" + home.path.string(), "QT_QPA_PLATFORM=xcb"});
-    return std::make_unique<CChild>(std::move(args), std::move(env));
+    return std::make_unique<CChild>(std::move(args), std::move(env), ProgramLog(home));
+}
+
+// For a failed wait: what the program said and which windows the server has, so that a run
+// that fails once can be read afterwards.
+inline std::string WhatTheDesktopShows(const CXServer& x, const CSettingsHome& home) {
+    std::ifstream log(ProgramLog(home));
+    const std::string said((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+    return "\nprogram output:\n" + said + "\nwindows of " + x.display + ":\n" +
+           CommandOutput("DISPLAY=" + x.display + " xwininfo -root -tree");
 }
 
 } // namespace testsupport

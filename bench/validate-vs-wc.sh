@@ -3,9 +3,10 @@
 # cabrion-cli given (an older build next to the current one, say), interleaved so that a
 # shared machine weighs on all alike. Prints medians of wall and CPU (user + sys) time in
 # milliseconds and each program's CPU time as a multiple of wc's. Start-up alone is measured
-# with --version.
+# with --version. A CLI given as PATH:OPTIONS runs validate with those options (say "-j 1").
 #   bench/make-site-file.sh /tmp/sites.hwc 10000
 #   bench/validate-vs-wc.sh /tmp/sites.hwc 15 old/cabrion-cli build/release/programs/cabrion-cli
+#   bench/validate-vs-wc.sh /tmp/sites.hwc 15 build/dev/programs/cabrion-cli{,:"-j 1"}
 set -eu
 file=${1:?usage: validate-vs-wc.sh FILE REPEATS CLI...}
 repeats=${2:?usage: validate-vs-wc.sh FILE REPEATS CLI...}
@@ -24,8 +25,11 @@ for ((i = 0; i < repeats; i++)); do
     k=0
     for cli in "$@"; do
         k=$((k + 1))
-        run "validate#$k" "$cli" validate "$file"
-        run "start-up#$k" "$cli" --version
+        program=${cli%%:*}
+        options=()
+        [ "$program" = "$cli" ] || read -r -a options <<<"${cli#*:}"
+        run "validate#$k" "$program" validate "${options[@]}" "$file"
+        run "start-up#$k" "$program" --version
     done
 done
 size=$(stat -c %s "$file")

@@ -10,11 +10,11 @@ namespace {
 
 using cli::TabFreeColumn;
 
-int RunValidate(const std::string& path, bool json) {
+int RunValidate(const std::string& path, bool json, unsigned jobs) {
     CSiteSCFile file;
-    // Only the problems are reported: a file of any size is checked in the memory of one of
-    // its configurations.
-    if (const int rc = cli::OpenSiteFile(path, file, true); rc != cli::kExitOk)
+    // Only the problems are reported: a file of any size is checked in the memory of a few of
+    // its configurations, a large one on every processor.
+    if (const int rc = cli::OpenSiteFile(path, file, true, jobs); rc != cli::kExitOk)
         return rc;
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (const CSCFParseError& e : file.Errors()) {
@@ -36,9 +36,14 @@ cli::CommandRegistrar register_validate("validate", [](CLI::App& app) {
     app.description("Report every problem found while reading a site configuration file");
     auto path = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
+    auto jobs = std::make_shared<unsigned>(0);
     app.add_option("FILE", *path, "Site configuration file")->required();
     app.add_flag("--json", *json, "Write a JSON array instead of tab-separated lines");
-    return [=]() -> int { return RunValidate(*path, *json); };
+    app.add_option("-j,--jobs", *jobs,
+                   "Threads that read a large file, in parts cut at its configurations "
+                   "(default: one per processor)")
+        ->check(CLI::Range(1, 64));
+    return [=]() -> int { return RunValidate(*path, *json, *jobs); };
 });
 
 } // namespace

@@ -47,9 +47,9 @@ public:
     // Reads a file for its problems alone: the errors, the header and the version are what
     // ReadFile gives, but each configuration is let go once read (its errors keep its name),
     // so a file of any size is checked in the memory of one configuration per part. A large
-    // regular file is read in parts at its configurations, one thread each: `parts` of them,
-    // or with 0 as many as its size and the processors make worth it.
-    bool ReadFileProblems(const std::string& path, unsigned parts = 0);
+    // regular file is read in parts cut at its configurations, by `threads` threads (0: one
+    // per processor) in `parts` parts (0: as many as its size and the threads make worth it).
+    bool ReadFileProblems(const std::string& path, unsigned threads = 0, unsigned parts = 0);
 
     const std::string& Path() const { return m_path; }
     CSCFFileHeader& Header() { return m_header; }

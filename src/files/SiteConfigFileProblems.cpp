@@ -1,4 +1,4 @@
-// Reading a large file for its problems in parts, one thread each. Each part begins at a
+// Reading a large file for its problems in parts, on several threads. Each part begins at a
 // SITE_NAME line, which starts a configuration wherever the reader stands, so a part reads
 // exactly as the whole file would from there: its errors, with their line numbers moved past
 // the parts before it, follow theirs in file order.
@@ -18,7 +18,7 @@
 
 namespace {
 
-// Below this a part costs more to start than it saves; more parts than processors even out
+// Below this a part costs more to start than it saves; more parts than threads even out
 // processors that other work slows.
 constexpr std::uint64_t kMinPartBytes = 1 << 20;
 constexpr unsigned kPartsPerProcessor = 4;
@@ -71,7 +71,7 @@ struct alignas(64) SPartReader {
 
 } // namespace
 
-bool CSiteConfigFile::ReadFileProblems(const std::string& path, unsigned parts) {
+bool CSiteConfigFile::ReadFileProblems(const std::string& path, unsigned threads, unsigned parts) {
     Reset();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -82,14 +82,13 @@ bool CSiteConfigFile::ReadFileProblems(const std::string& path, unsigned parts) 
         return false;
     }
     const auto size = static_cast<std::uint64_t>(st.st_size);
-    if (parts == 0) {
-        // One processor reads the file as one part.
-        const unsigned processors = std::thread::hardware_concurrency();
-        parts = processors < 2
-                    ? 1
-                    : static_cast<unsigned>(std::min<std::uint64_t>(
-                          {size / kMinPartBytes, processors * kPartsPerProcessor, kMaxParts}));
-    }
+    if (threads == 0)
+        threads = std::max(1u, std::thread::hardware_concurrency());
+    // One thread reads the file as one part.
+    if (parts == 0)
+        parts = threads < 2 ? 1
+                            : static_cast<unsigned>(std::min<std::uint64_t>(
+                                  {size / kMinPartBytes, threads * kPartsPerProcessor, kMaxParts}));
     // Where each part begins; a pipe or a device is read as one.
     std::vector<std::uint64_t> starts{0};
     for (unsigned k = 1; S_ISREG(st.st_mode) && k < parts; ++k) {
@@ -105,8 +104,8 @@ bool CSiteConfigFile::ReadFileProblems(const std::string& path, unsigned parts) 
     }
     starts.push_back(size);
 
-    // Part 0 reads into this file, each later one into a file of its own. Threads, one per
-    // processor, take the parts in turn, so that a processor slowed by others reads fewer.
+    // Part 0 reads into this file, each later one into a file of its own. The threads take
+    // the parts in turn, so that one on a processor that other work slows reads fewer.
     const std::size_t count = starts.size() - 1;
     std::vector<CSiteConfigFile> files(count - 1);
     std::vector<std::unique_ptr<SPartReader>> owned;
@@ -130,12 +129,11 @@ bool CSiteConfigFile::ReadFileProblems(const std::string& path, unsigned parts) 
             }
         };
         {
-            const unsigned helpers =
-                std::min<unsigned>(std::max(1u, std::thread::hardware_concurrency()), count) - 1;
-            std::vector<std::jthread> threads;
-            threads.reserve(helpers);
+            const unsigned helpers = std::min<unsigned>(threads, count) - 1;
+            std::vector<std::jthread> started;
+            started.reserve(helpers);
             for (unsigned t = 0; t < helpers; ++t)
-                threads.emplace_back(work);
+                started.emplace_back(work);
             work();
         }
         ok = !readers[0]->ReadFailed();

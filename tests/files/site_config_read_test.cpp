@@ -302,7 +302,7 @@ TEST(SiteConfigRead, FileOnDiskReadsAsItsBytesInMemory) {
     // keeps no configuration.
     for (const unsigned parts : {1u, 2u, 7u}) {
         CSiteConfigFile problems;
-        ASSERT_TRUE(problems.ReadFileProblems(dir.File("big.hwc"), parts));
+        ASSERT_TRUE(problems.ReadFileProblems(dir.File("big.hwc"), 2, parts));
         EXPECT_TRUE(problems.Sites().empty());
         ASSERT_EQ(problems.Errors().size(), disk.Errors().size()) << parts;
         for (std::size_t i = 0; i < disk.Errors().size(); ++i) {
@@ -343,7 +343,7 @@ TEST(SiteConfigRead, PartsReadAsTheWholeFile) {
         ASSERT_TRUE(whole.ReadFile(dir.File("p.hwc")));
         for (const unsigned parts : {2u, 3u, 9u, 40u}) {
             CSiteConfigFile f;
-            ASSERT_TRUE(f.ReadFileProblems(dir.File("p.hwc"), parts));
+            ASSERT_TRUE(f.ReadFileProblems(dir.File("p.hwc"), 2, parts));
             ASSERT_EQ(f.Errors().size(), whole.Errors().size()) << parts << text;
             for (std::size_t i = 0; i < f.Errors().size(); ++i) {
                 EXPECT_EQ(f.Errors()[i].line, whole.Errors()[i].line) << i;

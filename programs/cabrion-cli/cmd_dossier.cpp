@@ -182,7 +182,8 @@ cli::CommandRegistrar register_dossier("dossier", [](CLI::App& app) {
 #if CABRION_CLI_DRAWS
     return [=]() -> int { return RunDossier(*o); };
 #else
-    return cli::RunDrawingHelper;
+    // The options live as long as the runner: the parser writes them before it runs.
+    return [o]() -> int { return cli::RunDrawingHelper(); };
 #endif
 });
 

@@ -130,7 +130,8 @@ cli::CommandRegistrar register_render("render", [](CLI::App& app) {
 #if CABRION_CLI_DRAWS
     return [=]() -> int { return RunRender(*o); };
 #else
-    return cli::RunDrawingHelper;
+    // The options live as long as the runner: the parser writes them before it runs.
+    return [o]() -> int { return cli::RunDrawingHelper(); };
 #endif
 });
 

@@ -28,6 +28,36 @@ bool EndsKeyword(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+bool PreadAll(int fd, char* buffer, std::size_t want, std::uint64_t at, ssize_t& n) {
+    do {
+        n = ::pread(fd, buffer, want, static_cast<off_t>(at));
+    } while (n < 0 && errno == EINTR);
+    return n > 0;
+}
+
+// Where the line after the first keyword line begins, or `size`. That line must be the first
+// part's: a file that does not begin with VERSION is told so at its first keyword line.
+std::uint64_t AfterFirstKeywordLine(int fd, std::uint64_t size) {
+    std::vector<char> chunk(64 * 1024);
+    bool lineStart = true;
+    bool keywordLine = false;
+    ssize_t n = 0;
+    for (std::uint64_t at = 0; at < size && PreadAll(fd, chunk.data(), chunk.size(), at, n);
+         at += static_cast<std::uint64_t>(n)) {
+        for (ssize_t i = 0; i < n; ++i) {
+            const char c = chunk[static_cast<std::size_t>(i)];
+            if (keywordLine) {
+                if (c == '\n')
+                    return at + static_cast<std::uint64_t>(i) + 1;
+                continue;
+            }
+            keywordLine = lineStart && c == '\\';
+            lineStart = c == '\n';
+        }
+    }
+    return size;
+}
+
 // The offset of the first line at or after `from` that starts with the SITE_NAME keyword, or
 // `size` when there is none.
 std::uint64_t FindConfigurationStart(int fd, std::uint64_t from, std::uint64_t size) {
@@ -39,10 +69,7 @@ std::uint64_t FindConfigurationStart(int fd, std::uint64_t from, std::uint64_t s
         const std::size_t want =
             static_cast<std::size_t>(std::min<std::uint64_t>(chunk.size(), size - at));
         ssize_t n = 0;
-        do {
-            n = ::pread(fd, chunk.data(), want, static_cast<off_t>(at));
-        } while (n < 0 && errno == EINTR);
-        if (n <= 0)
+        if (!PreadAll(fd, chunk.data(), want, at, n))
             return size;
         const std::string_view bytes(chunk.data(), static_cast<std::size_t>(n));
         for (std::size_t hit = bytes.find(kStart); hit != std::string_view::npos;
@@ -91,9 +118,11 @@ bool CSiteConfigFile::ReadFileProblems(const std::string& path, unsigned threads
                                   {size / kMinPartBytes, threads * kPartsPerProcessor, kMaxParts}));
     // Where each part begins; a pipe or a device is read as one.
     std::vector<std::uint64_t> starts{0};
-    for (unsigned k = 1; S_ISREG(st.st_mode) && k < parts; ++k) {
-        const std::uint64_t start =
-            FindConfigurationStart(fd, std::max(starts.back() + 1, size * k / parts), size);
+    const std::uint64_t firstPart =
+        S_ISREG(st.st_mode) && parts > 1 ? AfterFirstKeywordLine(fd, size) : size;
+    for (unsigned k = 1; firstPart < size && k < parts; ++k) {
+        const std::uint64_t start = FindConfigurationStart(
+            fd, std::max({starts.back() + 1, size * k / parts, firstPart}), size);
         if (start >= size)
             break;
         starts.push_back(start);

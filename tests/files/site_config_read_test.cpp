@@ -333,7 +333,7 @@ TEST(SiteConfigRead, PartsReadAsTheWholeFile) {
         head + sites + Kw("BSC_ID", "7") + Kw("VERSION", "2.10") + sites + Kw("EOF"),
         head + sites + Kw("EOF") + sites + Kw("BSC_NAME", "\"late\""),
         head + sites + "\\SITE_NAMES x\r\n\\SITE_NAME\r\n" + sites,
-        Kw("SITE_NAME", "\"S\"") + sites,
+        std::string(2000, 'c') + "\r\n" + Kw("SITE_NAME", "\"S\"") + sites,
         head + sites.substr(0, sites.size() - 2),
     };
     CScratchDir dir;

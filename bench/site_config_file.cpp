@@ -121,6 +121,18 @@ void BM_ReadFromDisk(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Text().size()));
 }
 
+// What validate does: the problems alone, on the threads given (0: one per processor).
+void BM_ReadProblemsFromDisk(benchmark::State& state) {
+    const std::string& path = FilePath();
+    for (auto _ : state) {
+        CSiteConfigFile f;
+        if (!f.ReadFileProblems(path, static_cast<unsigned>(state.range(0))) || f.HasErrors())
+            state.SkipWithError("generated file did not read back cleanly");
+        benchmark::DoNotOptimize(f);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Text().size()));
+}
+
 void BM_WriteToMemory(benchmark::State& state) {
     CSiteConfigFile f;
     f.ReadBytes(Text());
@@ -200,6 +212,7 @@ void BM_ReadPeakMemory(benchmark::State& state) {
 
 BENCHMARK(BM_ReadFromMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFromDisk)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadProblemsFromDisk)->Arg(1)->Arg(0)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteToMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveToDisk)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(3);

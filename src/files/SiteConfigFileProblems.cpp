@@ -4,7 +4,7 @@
 // the parts before it, follow theirs in file order.
 #include <algorithm>
 #include <atomic>
-#include <cstring>
+#include <cerrno>
 #include <fcntl.h>
 #include <memory>
 #include <string_view>
@@ -21,7 +21,7 @@ namespace {
 // Below this a part costs more to start than it saves; more parts than threads even out
 // processors that other work slows.
 constexpr std::uint64_t kMinPartBytes = 1 << 20;
-constexpr unsigned kPartsPerProcessor = 4;
+constexpr unsigned kPartsPerThread = 4;
 constexpr unsigned kMaxParts = 32;
 
 bool EndsKeyword(char c) {
@@ -115,7 +115,7 @@ bool CSiteConfigFile::ReadFileProblems(const std::string& path, unsigned threads
     if (parts == 0)
         parts = threads < 2 ? 1
                             : static_cast<unsigned>(std::min<std::uint64_t>(
-                                  {size / kMinPartBytes, threads * kPartsPerProcessor, kMaxParts}));
+                                  {size / kMinPartBytes, threads * kPartsPerThread, kMaxParts}));
     // Where each part begins; a pipe or a device is read as one.
     std::vector<std::uint64_t> starts{0};
     const std::uint64_t firstPart =

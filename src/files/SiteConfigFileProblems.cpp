@@ -138,23 +138,22 @@ bool CSiteConfigFile::ReadFileProblems(const std::string& path, unsigned threads
     const std::size_t count = starts.size() - 1;
     std::vector<CSiteConfigFile> files(count - 1);
     std::vector<std::unique_ptr<SPartReader>> owned;
-    std::vector<CSCFReader*> readers;
     for (std::size_t k = 0; k < count; ++k) {
         owned.push_back(std::make_unique<SPartReader>(k == 0 ? *this : files[k - 1], fd, starts[k],
                                                       starts[k + 1]));
-        readers.push_back(&owned.back()->reader);
-        readers.back()->KeepSites(false);
+        owned.back()->reader.KeepSites(false);
     }
+    const auto reader = [&](std::size_t k) -> CSCFReader& { return owned[k]->reader; };
     bool ok = true;
-    if (readers[0]->ReadVersionLine()) {
+    if (reader(0).ReadVersionLine()) {
         std::atomic<std::size_t> next{0};
-        const bool oldVersion = readers[0]->OldVersion();
+        const bool oldVersion = reader(0).OldVersion();
         const auto work = [&] {
             for (std::size_t k; (k = next.fetch_add(1)) < count;) {
                 if (k == 0)
-                    readers[0]->ReadBody();
+                    reader(0).ReadBody();
                 else
-                    readers[k]->ReadPart(oldVersion);
+                    reader(k).ReadPart(oldVersion);
             }
         };
         {
@@ -165,18 +164,18 @@ bool CSiteConfigFile::ReadFileProblems(const std::string& path, unsigned threads
                 started.emplace_back(work);
             work();
         }
-        ok = !readers[0]->ReadFailed();
-        int linesBefore = readers[0]->LinesRead();
+        ok = !reader(0).ReadFailed();
+        int linesBefore = reader(0).LinesRead();
         // An "\EOF" line ends the file: what follows it is not read.
-        bool ended = !readers[0]->ReachedEnd();
+        bool ended = !reader(0).ReachedEnd();
         for (std::size_t k = 1; k < count && ok && !ended; ++k) {
-            ok = !readers[k]->ReadFailed();
+            ok = !reader(k).ReadFailed();
             AppendPart(files[k - 1], linesBefore);
-            linesBefore += readers[k]->LinesRead();
-            ended = !readers[k]->ReachedEnd();
+            linesBefore += reader(k).LinesRead();
+            ended = !reader(k).ReachedEnd();
         }
     } else {
-        ok = !readers[0]->ReadFailed();
+        ok = !reader(0).ReadFailed();
     }
     ::close(fd);
     if (!ok)

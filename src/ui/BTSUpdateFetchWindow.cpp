@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 namespace {
 
 // Lines end in "\n" in the controller; a label shows them without a blank last line.
@@ -49,11 +51,7 @@ CBTSUpdateFetchWindow::CBTSUpdateFetchWindow(CBTSConfigurationDoc& doc, int mode
     setProperty(CHelpLauncher::kPageProperty, QStringLiteral("connecting.html#transfer"));
     CMMIServ& server = CMMIServ::Instance();
     m_transfer = std::make_unique<CDocumentTransfer>(doc, server, mode, &CLinkWaitLoop::Wait);
-    m_transfer->SetLogSink([this](const std::string& line) {
-        m_log->addItem(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss  ")) +
-                       Q(line));
-        m_log->scrollToBottom();
-    });
+    m_transfer->SetLogSink([this](const std::string& line) { AddLogLine(Q(line)); });
     setWindowTitle(Q(m_transfer->Dialog().Title()));
     setModal(true);
 
@@ -201,8 +199,16 @@ void CBTSUpdateFetchWindow::LogStatus() {
         return;
     }
     m_lastLogged = status;
-    m_log->addItem(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss  ")) + status);
+    AddLogLine(status);
+}
+
+// The same lines go to the program's error output, as the messages do: a transfer that will not
+// end can then be followed from outside the window too.
+void CBTSUpdateFetchWindow::AddLogLine(const QString& line) {
+    m_log->addItem(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss  ")) + line);
     m_log->scrollToBottom();
+    std::fprintf(stderr, "cabrion: transfer: %s\n", qUtf8Printable(line.simplified()));
+    std::fflush(stderr);
 }
 
 void CBTSUpdateFetchWindow::RunFlow(bool send) {
@@ -235,6 +241,7 @@ void CBTSUpdateFetchWindow::reject() {
     // A flow in progress finishes first: the BTS and the configuration currently in BTS must
     // not be left half written.
     if (m_busy) {
+        AddLogLine(tr("Close waits for the transfer to end."));
         return;
     }
     QDialog::reject();

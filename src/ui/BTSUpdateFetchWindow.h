@@ -40,6 +40,7 @@ public slots:
 private:
     void Mirror();
     void LogStatus();
+    void AddLogLine(const QString& line);
     void RunFlow(bool send);
     void ShowMissingInfo();
 

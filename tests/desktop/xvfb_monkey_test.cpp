@@ -106,6 +106,17 @@ std::string ReadAll(const fs::path& p) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+std::string Tail(const std::string& text, int lines) {
+    size_t at = text.size();
+    while (lines-- > 0 && at > 0) {
+        at = text.rfind('\n', at - 1);
+        if (at == std::string::npos) {
+            return text;
+        }
+    }
+    return text.substr(at);
+}
+
 bool SanitizerReport(const std::string& text) {
     for (const char* mark : {"ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:",
                              "UndefinedBehaviorSanitizer", "Segmentation fault"}) {
@@ -280,14 +291,20 @@ void Monkey::Run(unsigned seed, int seconds) {
             << "not connected again with " << title;
         if (title[0] == 'F') {
             // A message about the link may stand in front of it, or the sheet may hold the
-            // keyboard: Escape goes by turns to whatever has it and to the window itself.
-            for (int i = 0; i < 10 && shown(title); ++i) {
+            // keyboard: Escape goes by turns to whatever has it and to the window itself. A
+            // program slowed by the sanitizers and a loaded machine may take its time.
+            const auto giveUp = Clock::now() + std::chrono::seconds(60);
+            for (int i = 0; Clock::now() < giveUp && shown(title); ++i) {
                 const std::string to = i % 2 ? "search --onlyvisible --name '" +
                                                    std::string(title) + "' windowfocus --sync "
                                              : std::string();
-                std::system((d + "xdotool " + to + "key Escape sleep 1 >/dev/null 2>&1").c_str());
+                std::system((d + "timeout 10 xdotool " + to + "key Escape sleep 1 >/dev/null 2>&1")
+                                .c_str());
             }
-            ASSERT_FALSE(shown(title)) << "the transfer window does not close:\n" << openWindows();
+            // The program's own account says whether a transfer was still running.
+            ASSERT_FALSE(shown(title)) << "the transfer window does not close:\n"
+                                       << openWindows() << "the program said:\n"
+                                       << Tail(ReadAll(err), 40);
         }
     }
     // With every window still open the BTS goes away for good: the title says so. It comes back

@@ -93,7 +93,9 @@ private:
 class CXServer {
 public:
     // The server picks a free display itself and says which once it listens, so test programs
-    // and other X servers on the machine never meet on one display.
+    // and other X servers on the machine never meet on one display. Without -noreset it starts
+    // over each time its last client leaves, and a client that comes during that is refused:
+    // two checks in a row before the program connects could then fail the second.
     CXServer() {
         int fds[2];
         if (::pipe(fds) != 0) {
@@ -101,7 +103,7 @@ public:
         }
         m_server = std::make_unique<CChild>(
             std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                     "1280x1024x24", "-nolisten", "tcp"},
+                                     "1280x1024x24", "-nolisten", "tcp", "-noreset"},
             std::vector<std::string>{});
         ::close(fds[1]);
         std::string number;

@@ -200,19 +200,24 @@ protected:
     QStringList questions;
 };
 
-// Counts timer ticks that arrive while the window runs a flow: the event loop kept going.
+// Counts timer ticks that arrive while the window runs a flow: the event loop kept going. The
+// first such tick also tries to close the window, which must stay open until the flow ends.
 struct TickCounter {
     explicit TickCounter(CBTSUpdateFetchWindow& window) {
         timer.setInterval(5);
         QObject::connect(&timer, &QTimer::timeout, [&] {
             if (window.Busy()) {
-                ++ticksWhileBusy;
+                if (ticksWhileBusy++ == 0) {
+                    window.reject();
+                    stayedOpenWhileBusy = window.isVisible();
+                }
             }
         });
         timer.start();
     }
     QTimer timer;
     int ticksWhileBusy = 0;
+    bool stayedOpenWhileBusy = false;
 };
 
 TEST_F(TransferWindow, SendsTheCandidateAndFetchesItBackToOneHundredPercent) {
@@ -274,6 +279,11 @@ TEST_F(TransferWindow, LinkLostDuringAFetchEndsInTheFailureStatus) {
         TickCounter ticks(w);
         w.FetchButton()->click();
         EXPECT_GT(ticks.ticksWhileBusy, 0);
+        EXPECT_TRUE(ticks.stayedOpenWhileBusy);
+        EXPECT_FALSE(w.Log()
+                         ->findItems(QStringLiteral("Close waits for the transfer to end."),
+                                     Qt::MatchEndsWith)
+                         .isEmpty());
         EXPECT_EQ(w.StatusLabel()->text(),
                   QStringLiteral("Fetching failed: the BTS did not answer"));
         // Over, not stuck half-way.

@@ -216,6 +216,7 @@ void CBTSUpdateFetchWindow::RunFlow(bool send) {
         return;
     }
     m_busy = true;
+    m_toldCloseWaits = false;
     Mirror();
     {
         CLinkWaitLoop loop(CMMIServ::Instance(), CCommunicationBTS::Instance(),
@@ -241,7 +242,11 @@ void CBTSUpdateFetchWindow::reject() {
     // A flow in progress finishes first: the BTS and the configuration currently in BTS must
     // not be left half written.
     if (m_busy) {
-        AddLogLine(tr("Close waits for the transfer to end."));
+        // Said once a flow: a key held down would otherwise fill the log.
+        if (!m_toldCloseWaits) {
+            m_toldCloseWaits = true;
+            AddLogLine(tr("Close waits for the transfer to end."));
+        }
         return;
     }
     QDialog::reject();

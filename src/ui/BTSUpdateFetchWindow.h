@@ -46,6 +46,7 @@ private:
 
     std::unique_ptr<CDocumentTransfer> m_transfer;
     bool m_busy = false;
+    bool m_toldCloseWaits = false;
     QString m_lastLogged;
     QLabel* m_bcfState = nullptr;
     QLabel* m_comment = nullptr;

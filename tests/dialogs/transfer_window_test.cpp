@@ -209,6 +209,7 @@ struct TickCounter {
             if (window.Busy()) {
                 if (ticksWhileBusy++ == 0) {
                     window.reject();
+                    window.reject();
                     stayedOpenWhileBusy = window.isVisible();
                 }
             }
@@ -280,10 +281,12 @@ TEST_F(TransferWindow, LinkLostDuringAFetchEndsInTheFailureStatus) {
         w.FetchButton()->click();
         EXPECT_GT(ticks.ticksWhileBusy, 0);
         EXPECT_TRUE(ticks.stayedOpenWhileBusy);
-        EXPECT_FALSE(w.Log()
-                         ->findItems(QStringLiteral("Close waits for the transfer to end."),
-                                     Qt::MatchEndsWith)
-                         .isEmpty());
+        // Said once, however often Close was tried.
+        EXPECT_EQ(w.Log()
+                      ->findItems(QStringLiteral("Close waits for the transfer to end."),
+                                  Qt::MatchEndsWith)
+                      .size(),
+                  1);
         EXPECT_EQ(w.StatusLabel()->text(),
                   QStringLiteral("Fetching failed: the BTS did not answer"));
         // Over, not stuck half-way.
